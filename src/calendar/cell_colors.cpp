@@ -1,0 +1,83 @@
+#include "calendar/cell_colors.h"
+
+#include "schedule/rotation.h"
+
+#include <algorithm>
+#include <array>
+
+namespace dutyloop {
+
+namespace {
+
+constexpr std::array<Color, 18> kDarkColors{
+    0xFF000000, // Black
+    0xFFFF0000, // Red
+    0xFF0000FF, // Blue
+    0xFF008000, // Green
+    0xFF000080, // Navy
+    0xFF800080, // Purple
+    0xFF4B0082, // Indigo
+    0xFF8B0000, // DarkRed
+    0xFF00008B, // DarkBlue
+    0xFF006400, // DarkGreen
+    0xFF8A2BE2, // BlueViolet
+    0xFFA52A2A, // Brown
+    0xFFDC143C, // Crimson
+    0xFF008B8B, // DarkCyan
+    0xFF483D8B, // DarkSlateBlue
+    0xFF2F4F4F, // DarkSlateGray
+    0xFF808080, // Gray
+    0xFF191970, // MidnightBlue
+};
+
+Color DutyColor(DutyCode code, const ColorSettings& colors) {
+    switch (code) {
+    case DutyCode::Work:
+        return colors.work;
+    case DutyCode::Off:
+        return colors.off;
+    case DutyCode::NoRotation:
+        break;
+    }
+    // A selected day without rotation is marked like a neighbouring month's day, so the
+    // selection stays visible without suggesting a duty.
+    return colors.leadTrail;
+}
+
+} // namespace
+
+Color ContrastTextColor(Color color) {
+    return std::ranges::find(kDarkColors, color) != kDarkColors.end() ? colors::White
+                                                                      : colors::Black;
+}
+
+Color BorderColorFor(Color fill) {
+    return ContrastTextColor(fill) == colors::White ? colors::AliceBlue : colors::DimGray;
+}
+
+Color CellFillColor(int index, const CalendarView& view, const ColorSettings& colors) {
+    const Date date = view.cellDates[static_cast<std::size_t>(index)];
+    if (date != view.shownDate)
+        return colors.background;
+    return DutyColor(DutyCodeFor(date, view.anchorDate), colors);
+}
+
+Color CellTextColor(int /*index*/, Date date, const CalendarView& view,
+                    const ColorSettings& colors) {
+    if (date == view.shownDate)
+        return ContrastTextColor(DutyColor(DutyCodeFor(date, view.anchorDate), colors));
+    if (MonthOf(date) != MonthOf(view.shownDate))
+        return colors.leadTrail;
+    switch (DutyCodeFor(date, view.anchorDate)) {
+    case DutyCode::Work:
+        return colors.work;
+    case DutyCode::Off:
+        return colors.off;
+    case DutyCode::NoRotation:
+        break;
+    }
+    // Days without rotation read as a plain calendar, apart from the neighbouring months.
+    return ContrastTextColor(colors.background);
+}
+
+} // namespace dutyloop

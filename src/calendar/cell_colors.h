@@ -1,0 +1,19 @@
+#pragma once
+
+#include "calendar/colors.h"
+#include "calendar/month_grid.h"
+
+namespace dutyloop {
+
+// White on the eighteen listed dark colours, Black on every other; by value, not by brightness.
+Color ContrastTextColor(Color color);
+
+// AliceBlue around a fill that takes white text, DimGray around every other.
+Color BorderColorFor(Color fill);
+
+Color CellFillColor(int index, const CalendarView& view, const ColorSettings& colors);
+
+// date is always view.cellDates[index].
+Color CellTextColor(int index, Date date, const CalendarView& view, const ColorSettings& colors);
+
+} // namespace dutyloop

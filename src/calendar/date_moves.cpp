@@ -1,0 +1,52 @@
+#include "calendar/date_moves.h"
+
+#include <algorithm>
+
+namespace dutyloop {
+
+Date MonthStep(Date date, int months) {
+    const YearMonthDay ymd = YmdFromDate(date);
+    const int monthIndex = ymd.year * 12 + (ymd.month - 1) + months;
+    const int year = monthIndex / 12;
+    const int month = monthIndex % 12 + 1;
+    if (monthIndex < 0 || year < 1 || year > 9999)
+        return date;
+    const int day = std::min(ymd.day, DaysInMonth(year, month));
+    return DateFromYmd(year, month, day);
+}
+
+Date DayStep(Date date, int days) {
+    const long long target = static_cast<long long>(date) + days;
+    if (target < kFirstCalendarDate || target > kLastCalendarDate)
+        return date;
+    return static_cast<Date>(target);
+}
+
+Date ClampToPicker(Date date) {
+    return std::clamp(date, kPickerFirstDate, kPickerLastDate);
+}
+
+KeyMove KeyMoveFor(int virtualKey, Date shownDate, Date markedDate, Date today) {
+    switch (virtualKey) {
+    case vk::PageUp:
+        return {MonthStep(shownDate, -1), true};
+    case vk::PageDown:
+        return {MonthStep(shownDate, 1), true};
+    case vk::End:
+        return {markedDate, false};
+    case vk::Home:
+        return {today, false};
+    case vk::Left:
+        return {DayStep(shownDate, -1), true};
+    case vk::Up:
+        return {DayStep(shownDate, -7), true};
+    case vk::Right:
+        return {DayStep(shownDate, 1), true};
+    case vk::Down:
+        return {DayStep(shownDate, 7), true};
+    default:
+        return {shownDate, false};
+    }
+}
+
+} // namespace dutyloop
