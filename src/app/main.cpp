@@ -1,11 +1,11 @@
+#include "app/main_form.h"
+#include "app/platform/platform.h"
+
 #include <QApplication>
-#include <QWidget>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("Dutyloop®"));
-    window.resize(350, 640);
-    window.show();
+    dutyloop::TMainForm mainForm(dutyloop::SystemPlatform());
+    mainForm.show();
     return QApplication::exec();
 }

@@ -29,9 +29,9 @@ inline constexpr std::int64_t kDay0FromUnixEpoch = -25569; // 1899-12-30
 } // namespace detail
 
 constexpr Date DateFromYmd(int year, int month, int day) {
-    return static_cast<Date>(detail::DaysFromCivil(year, static_cast<unsigned>(month),
-                                                   static_cast<unsigned>(day)) -
-                             detail::kDay0FromUnixEpoch);
+    return static_cast<Date>(
+        detail::DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) -
+        detail::kDay0FromUnixEpoch);
 }
 
 YearMonthDay YmdFromDate(Date date);

@@ -261,7 +261,9 @@ std::optional<Color> ParseNumber(QStringView text) {
 
 } // namespace
 
-std::span<const NamedColor> ColorList() { return kNamedColors; }
+std::span<const NamedColor> ColorList() {
+    return kNamedColors;
+}
 
 std::optional<Color> ColorFromName(QStringView text) {
     // "#RRGGBB" and "xAARRGGBB" are other spellings of "$" hexadecimal.
@@ -290,7 +292,8 @@ std::optional<Color> ColorFromName(QStringView text) {
 QString ColorToName(Color color) {
     for (const NamedColor& entry : kNamedColors) {
         if (entry.color == color) {
-            return QString::fromLatin1(entry.name.data(), static_cast<qsizetype>(entry.name.size()));
+            return QString::fromLatin1(entry.name.data(),
+                                       static_cast<qsizetype>(entry.name.size()));
         }
     }
     return QStringLiteral("#%1").arg(color, 8, 16, QLatin1Char('0')).toUpper();

@@ -1,0 +1,218 @@
+#include "app/main_form.h"
+
+#include "app/form_layout.h"
+#include "app/key_codes.h"
+#include "app/toolkit/state_text_colors.h"
+#include "app/toolkit/t_combo_box.h"
+#include "app/toolkit/t_grid_layout.h"
+#include "app/toolkit/t_rectangle.h"
+#include "app/toolkit/t_switch.h"
+#include "app/toolkit/t_tab_control.h"
+#include "app/toolkit/tag.h"
+#include "app/toolkit/text_color.h"
+#include "calendar/cell_colors.h"
+#include "calendar/date_moves.h"
+#include "calendar/qdate_bridge.h"
+#include "schedule/rotation.h"
+
+#include <QCalendarWidget>
+#include <QDateEdit>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace dutyloop {
+
+TMainForm::TMainForm(Platform platform, QWidget* parent)
+    : QWidget(parent), m_platform(std::move(platform)) {
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("Dutyloop®"));
+    m_w = BuildFormLayout(this);
+    WireEvents();
+    FormCreate();
+}
+
+TMainForm::~TMainForm() {
+    // The tab control reports changes while its pages are torn down; the window is gone by then.
+    disconnect(m_w.tabCtrl, nullptr, this, nullptr);
+    if (m_pickerPopup)
+        m_pickerPopup->removeEventFilter(this);
+}
+
+Date TMainForm::Today() const {
+    return DateFromQDate(m_platform.today());
+}
+
+RedrawState TMainForm::Redraw() const {
+    return RedrawState{m_view, m_colors, m_fonts, m_layout, m_locale, Today()};
+}
+
+void TMainForm::WireEvents() {
+    connect(m_w.tabCtrl, &QTabWidget::currentChanged, this, &TMainForm::tabCtrlChange);
+    connect(m_w.bPrev, &QPushButton::clicked, this, &TMainForm::bPrevClick);
+    connect(m_w.bNext, &QPushButton::clicked, this, &TMainForm::bNextClick);
+    connect(m_w.bToday, &QPushButton::clicked, this, &TMainForm::bTodayClick);
+    for (int i = 0; i <= 37; ++i) {
+        TRectangle* cell = m_w.gR[static_cast<std::size_t>(i)];
+        connect(cell, &TRectangle::clicked, this, [this, cell] { gR00Click(cell); });
+    }
+    for (QToolButton* back : {m_w.sbBack2, m_w.sbBack3, m_w.sbBack4})
+        connect(back, &QToolButton::clicked, this, &TMainForm::sbBack2Click);
+
+    // The date field has no signal for its drop-down calendar closing; its hiding is that moment.
+    m_pickerPopup = m_w.DateEd->calendarWidget()->window();
+    m_pickerPopup->installEventFilter(this);
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_pickerPopup && event->type() == QEvent::Hide)
+        DateEdClosePicker();
+    return QWidget::eventFilter(watched, event);
+}
+
+void TMainForm::FormCreate() {
+    m_locale = CaptureLocaleSettings(m_platform.locale);
+
+    m_w.bPrev->setAutoRepeat(true);
+    m_w.bNext->setAutoRepeat(true);
+
+    const Date today = Today();
+    m_w.DateEd->setDate(QDateFromDate(today));
+    m_w.DateEd->calendarWidget()->setFirstDayOfWeek(m_w.swMondays->isChecked() ? Qt::Monday
+                                                                               : Qt::Sunday);
+
+    m_w.cbPlt->setCurrentIndex(m_w.cbPlt->findText(m_assignmentText, Qt::MatchFixedString));
+    SetAnchorForAssignment(m_view.anchorDate, m_assignmentText);
+
+    SetTextColor(m_w.bAPlt, m_colors.work);
+    SetTextColor(m_w.bBPlt, m_colors.off);
+    SetTextColor(m_w.bLdTr, m_colors.leadTrail);
+    SetTextColor(m_w.bBkGr, ContrastTextColor(m_colors.background));
+
+    m_w.lblAbout->setText(QStringLiteral("Dutyloop for Tornvale v3.0.1\n\n"
+                                         "Copyright © 2014-2026 Halvorne\n"
+                                         "Dutyloop is a trademark of Halvorne\n"
+                                         "All rights reserved\n"
+                                         "%1\n\n"
+                                         "Linux Desktop Version")
+                              .arg(QStringLiteral(DUTYLOOP_SUPPORT_HOST)));
+    SetTextColor(m_w.lblAbout, ContrastTextColor(m_colors.background));
+
+    resize(350, 640);
+
+    // End before anything has been marked returns to the day the program started on.
+    m_view.markedDate = today;
+    m_w.tabCtrl->setCurrentWidget(m_w.tabCalendar);
+
+    m_view.shownDate = today;
+    BuildMonthGrid(m_view, m_view.shownDate, WeekStartOf(m_w));
+    RefreshCalendar(m_view.shownDate);
+
+    if (m_assignmentText == QLatin1String("Tornvale"))
+        m_w.tabCtrl->setCurrentWidget(m_w.tabSettings);
+}
+
+void TMainForm::FormResize() {
+    QWidget* pages = m_w.tabCalendar->parentWidget();
+    m_layout = LayoutForWindow(frameGeometry().height(), pages->size());
+    m_w.tbCalendar->setGeometry(m_layout.toolbar);
+    m_w.loMonthName->setGeometry(m_layout.monthName);
+    m_w.loDaysOfWeek->setGeometry(m_layout.daysOfWeek);
+    m_w.loCalendar->setGeometry(m_layout.calendar);
+    m_w.rectCalendar->setGeometry(m_layout.grid);
+    m_w.gloCal->setGeometry(QRect(QPoint(0, 0), m_layout.grid.size()));
+    m_w.loFooter->setGeometry(m_layout.footer);
+    m_w.gloDOW->setItemSize(m_layout.dowItemWidth, m_layout.dowItemHeight);
+    m_w.gloCal->setItemSize(m_layout.calItemWidth, m_layout.calItemHeight);
+    m_fonts = ComputeFontSizes(m_layout);
+    RefreshCalendar(m_view.shownDate);
+}
+
+void TMainForm::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    FormResize();
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Only now have the tab pages taken their size for the first time.
+    FormResize();
+}
+
+void TMainForm::RefreshCalendar(Date date) {
+    dutyloop::RefreshCalendar(m_w, Redraw(), date);
+}
+
+void TMainForm::ShowMonthOf(Date date) {
+    BuildMonthGrid(m_view, date, WeekStartOf(m_w));
+    RefreshCalendar(m_view.shownDate);
+}
+
+void TMainForm::bPrevClick() {
+    ShowMonthOf(MonthStep(m_view.shownDate, -1));
+}
+
+void TMainForm::bNextClick() {
+    ShowMonthOf(MonthStep(m_view.shownDate, 1));
+}
+
+void TMainForm::bTodayClick() {
+    ShowMonthOf(Today());
+}
+
+void TMainForm::DateEdClosePicker() {
+    m_view.shownDate = ClampToPicker(DateFromQDate(m_w.DateEd->date()));
+    m_view.markedDate = m_view.shownDate;
+    // Disabling takes the keyboard focus from the field, so the keys move the calendar again.
+    m_w.DateEd->setEnabled(false);
+    m_w.DateEd->setEnabled(true);
+    ShowMonthOf(m_view.shownDate);
+}
+
+void TMainForm::gR00Click(QObject* sender) {
+    auto* cell = qobject_cast<QWidget*>(sender);
+    const int tag = Tag(sender);
+    if (!cell || tag < 0 || tag >= kCellCount)
+        return;
+    const Date date = m_view.cellDates[static_cast<std::size_t>(tag)];
+    if (MonthOf(date) != MonthOf(m_view.shownDate))
+        return;
+    cell->setFocus(Qt::MouseFocusReason);
+    m_view.shownDate = date;
+    RefreshCalendar(m_view.shownDate);
+}
+
+void TMainForm::FormKeyDown(int& key) {
+    const KeyMove move = KeyMoveFor(key, m_view.shownDate, m_view.markedDate, Today());
+    m_view.shownDate = move.shownDate;
+    if (move.marksDate)
+        m_view.markedDate = move.shownDate;
+    key = 0;
+    ShowMonthOf(m_view.shownDate);
+}
+
+void TMainForm::FormKeyUp(int& /*key*/) {}
+
+void TMainForm::keyPressEvent(QKeyEvent* event) {
+    int key = VirtualKeyFor(*event);
+    FormKeyDown(key);
+    event->accept();
+}
+
+void TMainForm::keyReleaseEvent(QKeyEvent* event) {
+    int key = VirtualKeyFor(*event);
+    FormKeyUp(key);
+    QWidget::keyReleaseEvent(event);
+}
+
+void TMainForm::tabCtrlChange() {
+    SetAnchorForAssignment(m_view.anchorDate, m_assignmentText);
+    ShowMonthOf(m_view.shownDate);
+}
+
+void TMainForm::sbBack2Click() {
+    m_w.tabCtrl->setCurrentWidget(m_w.tabCalendar);
+}
+
+} // namespace dutyloop

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "app/form_widgets.h"
+#include "app/platform/platform.h"
+#include "calendar/calendar_redraw.h"
+#include "calendar/colors.h"
+#include "calendar/locale_settings.h"
+#include "calendar/month_grid.h"
+#include "calendar/sizing.h"
+
+#include <QString>
+#include <QWidget>
+
+namespace dutyloop {
+
+// The one window. It owns the widget tree and the state the calendar is drawn from, and answers
+// the user's events; the rules themselves live in plain functions.
+class TMainForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit TMainForm(Platform platform, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    const FormWidgets& widgets() const { return m_w; }
+    const CalendarView& view() const { return m_view; }
+    const FontSizes& fontSizes() const { return m_fonts; }
+    const CalendarLayout& calendarLayout() const { return m_layout; }
+    const LocaleSettings& localeSettings() const { return m_locale; }
+    const ColorSettings& colorSettings() const { return m_colors; }
+    const QString& assignmentText() const { return m_assignmentText; }
+    Date Today() const;
+
+    void FormCreate();
+    void FormResize();
+    void FormKeyDown(int& key);
+    void FormKeyUp(int& key);
+
+    void bPrevClick();
+    void bNextClick();
+    void bTodayClick();
+    void DateEdClosePicker();
+    void gR00Click(QObject* sender);
+
+    void tabCtrlChange();
+    void sbBack2Click();
+
+    void RefreshCalendar(Date date);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void WireEvents();
+    RedrawState Redraw() const;
+    void ShowMonthOf(Date date);
+
+    Platform m_platform;
+    FormWidgets m_w;
+    QWidget* m_pickerPopup = nullptr;
+
+    CalendarView m_view;
+    ColorSettings m_colors;
+    QString m_assignmentText = QStringLiteral("Tornvale");
+    FontSizes m_fonts;
+    CalendarLayout m_layout;
+    LocaleSettings m_locale;
+};
+
+} // namespace dutyloop

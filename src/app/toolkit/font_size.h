@@ -1,0 +1,13 @@
+#pragma once
+
+class QWidget;
+class QFont;
+
+namespace dutyloop {
+
+// Font sizes are device-independent pixels and keep their fractions.
+void SetFontPixelSize(QWidget* widget, float pixels);
+void SetFontPixelSize(QFont& font, float pixels, const QWidget* forWidget);
+float FontPixelSize(const QWidget* widget);
+
+} // namespace dutyloop

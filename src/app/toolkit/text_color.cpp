@@ -1,0 +1,24 @@
+#include "app/toolkit/text_color.h"
+
+#include <QColor>
+#include <QPalette>
+#include <QWidget>
+
+namespace dutyloop {
+
+void SetTextColor(QWidget* widget, Color color) {
+    if (TextColorOf(widget) == color)
+        return;
+    QPalette palette = widget->palette();
+    const QColor qcolor = QColor::fromRgba(color);
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(role, qcolor);
+    widget->setPalette(palette);
+}
+
+Color TextColorOf(const QWidget* widget) {
+    return widget->palette().color(QPalette::WindowText).rgba();
+}
+
+} // namespace dutyloop

@@ -1,0 +1,141 @@
+#include "calendar/calendar_redraw.h"
+
+#include "app/toolkit/font_size.h"
+#include "app/toolkit/state_text_colors.h"
+#include "app/toolkit/t_combo_box.h"
+#include "app/toolkit/t_rectangle.h"
+#include "app/toolkit/t_switch.h"
+#include "app/toolkit/t_text.h"
+#include "app/toolkit/tag.h"
+#include "app/toolkit/text_color.h"
+#include "calendar/cell_colors.h"
+#include "calendar/header_texts.h"
+#include "schedule/rotation.h"
+
+#include <QDateEdit>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace dutyloop {
+
+namespace {
+
+constexpr float kThinStroke = 0.67f;
+
+// Text that stands on the window's background reads in contrast to it.
+Color HeaderColor(const FormWidgets& w) {
+    return ContrastTextColor(w.rectSettings->fill());
+}
+
+void SetBold(QWidget* widget, bool bold) {
+    QFont font = widget->font();
+    if (font.bold() == bold)
+        return;
+    font.setBold(bold);
+    widget->setFont(font);
+}
+
+void SetLabelText(QLabel* label, const QString& text) {
+    if (label->text() != text)
+        label->setText(text);
+}
+
+} // namespace
+
+WeekStart WeekStartOf(const FormWidgets& w) {
+    return w.swMondays->isChecked() ? WeekStart::Monday : WeekStart::Sunday;
+}
+
+void UpdateTitle(const FormWidgets& w, const RedrawState& state) {
+    const Color header = HeaderColor(w);
+    for (QLabel* title : {w.lblToolbar1, w.lblToolbar2, w.lblToolbar3, w.lblToolbar4}) {
+        SetFontPixelSize(title, state.fonts.title);
+        SetTextColor(title, header);
+    }
+    SetStateTextColors(w.bSave, {colors::Black, colors::Black, colors::Blue, colors::Black});
+    for (QToolButton* back : {w.sbBack2, w.sbBack3, w.sbBack4})
+        SetStateTextColors(back, {header, header, colors::Blue, header});
+    SetLabelText(w.lblToolbar1, TitleText(w.cbPlt->currentIndex(), w.cbPlt->currentText()));
+}
+
+void UpdateMonthLabel(const FormWidgets& w, const RedrawState& state, Date date) {
+    SetFontPixelSize(w.lblMonthName, state.fonts.month);
+    SetTextColor(w.lblMonthName, HeaderColor(w));
+    SetLabelText(w.lblMonthName, MonthLabelText(date, YmdFromDate(state.today).year, state.locale));
+}
+
+void UpdateWeekdayLabels(const FormWidgets& w, const RedrawState& state) {
+    const Color header = HeaderColor(w);
+    const std::array<QString, 7> texts = WeekdayLabelTexts(WeekStartOf(w), state.locale);
+    for (std::size_t i = 0; i < 7; ++i) {
+        SetFontPixelSize(w.lblDOW[i], state.fonts.weekday);
+        SetTextColor(w.lblDOW[i], header);
+        SetLabelText(w.lblDOW[i], texts[i]);
+    }
+}
+
+void PaintCells(const FormWidgets& w, const RedrawState& state) {
+    const ColorSettings& colors = state.colors;
+    for (TRectangle* rect : w.form->findChildren<TRectangle*>()) {
+        const int tag = Tag(rect);
+        const Color fill = tag >= 0 && tag < kCellCount ? CellFillColor(tag, state.view, colors)
+                                                        : colors.background;
+        rect->setFill(fill);
+        rect->setStrokeThickness(tag == -2 ? 0.0f : kThinStroke);
+        rect->setStroke(BorderColorFor(fill));
+    }
+    for (TText* text : w.form->findChildren<TText*>()) {
+        const int tag = Tag(text);
+        if (tag < 0 || tag >= kFirstLegendCell)
+            continue;
+        const Date date = state.view.cellDates[static_cast<std::size_t>(tag)];
+        text->setColor(CellTextColor(tag, date, state.view, colors));
+        text->setFontSize(state.fonts.day);
+        text->setAlignment(Qt::AlignCenter);
+        text->setBold(true);
+        text->setText(QString::number(YmdFromDate(date).day));
+    }
+    struct Legend {
+        std::size_t cell;
+        Color color;
+        const char* text;
+    };
+    for (const Legend& legend : {Legend{40, colors.work, "Wk"}, Legend{41, colors.off, "OD"}}) {
+        TText* text = w.gT[legend.cell];
+        text->setFontSize(LegendFontSize(state.fonts.day));
+        text->setColor(legend.color);
+        text->setText(QString::fromLatin1(legend.text));
+        text->setBold(true);
+        w.gR[legend.cell]->setStrokeThickness(kThinStroke);
+    }
+}
+
+void UpdateStatusLine(const FormWidgets& w, const RedrawState& state) {
+    // The Today button has no tint of its own, and no tint is dark.
+    const Color todayText = ContrastTextColor(colors::Null);
+    SetTextColor(w.DateEd, colors::Black);
+    if (state.view.shownDate == state.today) {
+        SetStateTextColors(w.bToday,
+                           {colors::DimGray, colors::DimGray, colors::Blue, colors::DimGray});
+        SetBold(w.bToday, false);
+    } else {
+        SetStateTextColors(w.bToday, {todayText, todayText, colors::Blue, todayText});
+        SetBold(w.bToday, true);
+    }
+    SetFontPixelSize(w.lblStatus, StatusFontSize(state.layout.footerHeight));
+    SetTextColor(w.lblStatus, ContrastTextColor(w.rectFooter->fill()));
+    const Date shown = state.view.shownDate;
+    SetLabelText(w.lblStatus,
+                 StatusLineText(shown, DutyCodeFor(shown, state.view.anchorDate), state.locale));
+}
+
+void RefreshCalendar(const FormWidgets& w, const RedrawState& state, Date date) {
+    UpdateTitle(w, state);
+    UpdateMonthLabel(w, state, date);
+    UpdateWeekdayLabels(w, state);
+    PaintCells(w, state);
+    UpdateStatusLine(w, state);
+}
+
+} // namespace dutyloop

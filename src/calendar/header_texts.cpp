@@ -1,0 +1,38 @@
+#include "calendar/header_texts.h"
+
+namespace dutyloop {
+
+QString TitleText(int selectedIndex, const QString& selectedText) {
+    const QString title = QStringLiteral("Tornvale");
+    return selectedIndex >= 1 ? title + QStringLiteral(" - ") + selectedText : title;
+}
+
+QString MonthLabelText(Date date, int currentYear, const LocaleSettings& locale) {
+    const YearMonthDay ymd = YmdFromDate(date);
+    const auto month = static_cast<std::size_t>(ymd.month - 1);
+    if (ymd.year == currentYear)
+        return locale.longMonthNames[month];
+    return locale.shortMonthNames[month] + QLatin1Char(' ') + QString::number(ymd.year);
+}
+
+std::array<QString, 7> WeekdayLabelTexts(WeekStart weekStart, const LocaleSettings& locale) {
+    std::array<QString, 7> texts;
+    const std::size_t first = weekStart == WeekStart::Monday ? 1 : 0;
+    for (std::size_t column = 0; column < 7; ++column)
+        texts[column] = locale.shortDayNames[(first + column) % 7];
+    return texts;
+}
+
+QString StatusLineText(Date shownDate, DutyCode code, const LocaleSettings& locale) {
+    switch (code) {
+    case DutyCode::Work:
+        return FormatShortDate(shownDate, locale) + QStringLiteral("\nWork");
+    case DutyCode::Off:
+        return FormatShortDate(shownDate, locale) + QStringLiteral("\nOff-Duty");
+    case DutyCode::NoRotation:
+        break;
+    }
+    return {};
+}
+
+} // namespace dutyloop

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "schedule/date.h"
+
+#include <QLocale>
+#include <QString>
+#include <array>
+
+namespace dutyloop {
+
+// The locale's date settings, taken once at start-up and kept for the whole run.
+struct LocaleSettings {
+    QLocale locale = QLocale::c();
+    QString shortDateFormat = QStringLiteral("M/d/yyyy");
+    std::array<QString, 12> longMonthNames;  // [0] January
+    std::array<QString, 12> shortMonthNames; // [0] January
+    std::array<QString, 7> shortDayNames;    // [0] Sunday
+};
+
+LocaleSettings CaptureLocaleSettings(const QLocale& locale);
+
+QString FormatShortDate(Date date, const LocaleSettings& settings);
+
+} // namespace dutyloop

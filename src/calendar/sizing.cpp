@@ -1,0 +1,68 @@
+#include "calendar/sizing.h"
+
+#include <QtMath>
+#include <algorithm>
+
+namespace dutyloop {
+
+namespace {
+// Bands stack from the top; their edges are rounded from the fractional heights, so the
+// bands tile the page without gaps.
+int Edge(float position) {
+    return qRound(position);
+}
+} // namespace
+
+CalendarLayout LayoutForWindow(double windowHeight, QSize page) {
+    CalendarLayout layout;
+    const auto h = static_cast<float>(std::trunc(windowHeight));
+    layout.toolbarHeight = h / 16.0f;
+    layout.monthNameHeight = h / 10.0f;
+    layout.daysOfWeekHeight = h / 16.0f;
+
+    const int width = page.width();
+    const int monthTop = Edge(layout.toolbarHeight);
+    const int daysTop = Edge(layout.toolbarHeight + layout.monthNameHeight);
+    const int calendarTop =
+        Edge(layout.toolbarHeight + layout.monthNameHeight + layout.daysOfWeekHeight);
+    layout.toolbar = QRect(0, 0, width, monthTop);
+    layout.monthName = QRect(0, monthTop, width, daysTop - monthTop);
+    layout.daysOfWeek = QRect(0, daysTop, width, calendarTop - daysTop);
+    layout.calendar = QRect(0, calendarTop, width, std::max(0, page.height() - calendarTop));
+
+    layout.dowItemHeight = static_cast<float>(layout.daysOfWeek.height()) - 0.1f;
+    layout.dowItemWidth = (static_cast<float>(layout.daysOfWeek.width()) - 0.1f) / 7.0f;
+    layout.calItemHeight = (static_cast<float>(layout.calendar.height()) - 0.1f) / 7.0f;
+    layout.footerHeight = layout.calItemHeight;
+    layout.calItemWidth = (static_cast<float>(layout.calendar.width()) - 0.1f) / 7.0f;
+
+    const int footerHeight = std::clamp(Edge(layout.footerHeight), 0, layout.calendar.height());
+    layout.grid = QRect(0, 0, width, layout.calendar.height() - footerHeight);
+    layout.footer = QRect(0, layout.grid.height(), width, footerHeight);
+    return layout;
+}
+
+float DayFontFactor(float gridHeightOverWidth) {
+    if (gridHeightOverWidth > 1.45f)
+        return 0.35f;
+    if (gridHeightOverWidth > 1.3f)
+        return 0.4f;
+    if (gridHeightOverWidth > 1.15f)
+        return 0.45f;
+    return 0.48f;
+}
+
+FontSizes ComputeFontSizes(const CalendarLayout& layout) {
+    FontSizes sizes;
+    sizes.title = layout.toolbarHeight * 0.4f;
+    sizes.month = layout.monthNameHeight * 0.48f;
+    sizes.weekday = layout.dowItemHeight * 0.35f;
+    // An empty grid has no shape; it takes the factor of a square one.
+    const float ratio = layout.grid.width() > 0 ? static_cast<float>(layout.grid.height()) /
+                                                      static_cast<float>(layout.grid.width())
+                                                : 1.0f;
+    sizes.day = std::max(0.0f, layout.calItemHeight) * DayFontFactor(ratio);
+    return sizes;
+}
+
+} // namespace dutyloop

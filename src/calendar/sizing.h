@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QRect>
+#include <QSize>
+
+namespace dutyloop {
+
+// The Calendar tab's sizes: the three bands over the grid take fixed fractions of the window's
+// height; the grid's six rows and the footer share the rest in seven equal rows. Starts at the
+// sizes of the window's design.
+struct CalendarLayout {
+    float toolbarHeight = 44.0f;    // tbCalendar
+    float monthNameHeight = 48.0f;  // loMonthName
+    float daysOfWeekHeight = 50.0f; // loDaysOfWeek
+    float dowItemWidth = 54.0f;     // gloDOW
+    float dowItemHeight = 48.0f;
+    float calItemWidth = 54.0f; // gloCal
+    float calItemHeight = 54.0f;
+    float footerHeight = 45.0f; // loFooter
+
+    // Whole-pixel geometry within the tab page.
+    QRect toolbar;
+    QRect monthName;
+    QRect daysOfWeek;
+    QRect calendar; // loCalendar
+    QRect grid;     // rectCalendar and gloCal, within loCalendar
+    QRect footer;   // loFooter, within loCalendar
+};
+
+// windowHeight is the window's outer height; only its whole part counts.
+CalendarLayout LayoutForWindow(double windowHeight, QSize page);
+
+struct FontSizes {
+    float title = 0.0f;
+    float month = 0.0f;
+    float weekday = 0.0f;
+    float day = 0.0f;
+};
+
+// The taller and narrower the grid, the smaller the day numbers against the cell height.
+float DayFontFactor(float gridHeightOverWidth);
+
+FontSizes ComputeFontSizes(const CalendarLayout& layout);
+
+inline float LegendFontSize(float dayFontSize) {
+    return dayFontSize * 0.75f;
+}
+inline float StatusFontSize(float footerHeight) {
+    return footerHeight * 0.24f;
+}
+
+} // namespace dutyloop
