@@ -37,3 +37,12 @@ int VirtualKeyFor(const QKeyEvent& event) {
 }
 
 } // namespace dutyloop
+
+namespace dutyloop {
+
+bool IsArrowKey(const QKeyEvent& event) {
+    const int key = VirtualKeyFor(event);
+    return key >= vk::Left && key <= vk::Down;
+}
+
+} // namespace dutyloop

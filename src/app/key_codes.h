@@ -8,4 +8,6 @@ namespace dutyloop {
 // arrows; letters and digits by their upper-case character; other keys by a code of their own.
 int VirtualKeyFor(const QKeyEvent& event);
 
+bool IsArrowKey(const QKeyEvent& event);
+
 } // namespace dutyloop

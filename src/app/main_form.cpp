@@ -3,6 +3,7 @@
 #include "app/form_layout.h"
 #include "app/key_codes.h"
 #include "app/toolkit/state_text_colors.h"
+#include "app/toolkit/t_color_combo_box.h"
 #include "app/toolkit/t_combo_box.h"
 #include "app/toolkit/t_grid_layout.h"
 #include "app/toolkit/t_rectangle.h"
@@ -15,6 +16,7 @@
 #include "calendar/qdate_bridge.h"
 #include "schedule/rotation.h"
 
+#include <QAbstractButton>
 #include <QCalendarWidget>
 #include <QDateEdit>
 #include <QKeyEvent>
@@ -23,6 +25,41 @@
 #include <QToolButton>
 
 namespace dutyloop {
+
+namespace {
+
+constexpr int kBackgroundTag = 7;
+
+// The colour buttons' tags name the colour each edits: 1 work, 2 off, 6 lead/trail, 7 background.
+Color* ColorForTag(ColorSettings& colours, int tag) {
+    switch (tag) {
+    case 1:
+        return &colours.work;
+    case 2:
+        return &colours.off;
+    case 6:
+        return &colours.leadTrail;
+    case kBackgroundTag:
+        return &colours.background;
+    default:
+        return nullptr;
+    }
+}
+
+QPushButton* ColourButtonForTag(const FormWidgets& w, int tag) {
+    switch (tag) {
+    case 1:
+        return w.bAPlt;
+    case 2:
+        return w.bBPlt;
+    case 6:
+        return w.bLdTr;
+    default:
+        return w.bBkGr;
+    }
+}
+
+} // namespace
 
 TMainForm::TMainForm(Platform platform, QWidget* parent)
     : QWidget(parent), m_platform(std::move(platform)) {
@@ -57,8 +94,16 @@ void TMainForm::WireEvents() {
         TRectangle* cell = m_w.gR[static_cast<std::size_t>(i)];
         connect(cell, &TRectangle::clicked, this, [this, cell] { gR00Click(cell); });
     }
+    connect(m_w.cbPlt, &TComboBox::closePopup, this, &TMainForm::cbPltClosePopup);
+    for (QPushButton* button : {m_w.bAPlt, m_w.bBPlt, m_w.bLdTr, m_w.bBkGr})
+        connect(button, &QPushButton::clicked, this, [this, button] { bAPltClick(button); });
+    connect(m_w.ccbColor, &TComboBox::closePopup, this, &TMainForm::ccbColorClosePopup);
     for (QToolButton* back : {m_w.sbBack2, m_w.sbBack3, m_w.sbBack4})
         connect(back, &QToolButton::clicked, this, &TMainForm::sbBack2Click);
+
+    // Qt's buttons move the focus on arrow keys; here the arrows belong to the calendar.
+    for (QAbstractButton* button : findChildren<QAbstractButton*>())
+        button->installEventFilter(this);
 
     // The date field has no signal for its drop-down calendar closing; its hiding is that moment.
     m_pickerPopup = m_w.DateEd->calendarWidget()->window();
@@ -66,8 +111,15 @@ void TMainForm::WireEvents() {
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_pickerPopup && event->type() == QEvent::Hide)
+    if (watched == m_pickerPopup && event->type() == QEvent::Hide) {
         DateEdClosePicker();
+    } else if (event->type() == QEvent::KeyPress && qobject_cast<QAbstractButton*>(watched)) {
+        auto* keyEvent = static_cast<QKeyEvent*>(event);
+        if (IsArrowKey(*keyEvent)) {
+            keyPressEvent(keyEvent);
+            return true;
+        }
+    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -204,6 +256,53 @@ void TMainForm::keyReleaseEvent(QKeyEvent* event) {
     int key = VirtualKeyFor(*event);
     FormKeyUp(key);
     QWidget::keyReleaseEvent(event);
+}
+
+void TMainForm::cbPltClosePopup() {
+    if (m_w.cbPlt->currentIndex() < 0)
+        m_w.cbPlt->setCurrentIndex(0);
+    m_assignmentText = m_w.cbPlt->currentText();
+}
+
+void TMainForm::bAPltClick(QObject* sender) {
+    const int tag = Tag(sender);
+    SetTag(m_w.ccbColor, tag);
+    if (const Color* colour = ColorForTag(m_colors, tag))
+        m_w.ccbColor->setColor(*colour);
+    m_w.ccbColor->show();
+    m_w.ccbColor->showPopup();
+}
+
+void TMainForm::ccbColorClosePopup() {
+    const Color contrast = ContrastTextColor(m_colors.background);
+    const Color picked = m_w.ccbColor->color();
+    // Null is no colour: the picker never makes a setting fully transparent.
+    if (picked != colors::Null)
+        ApplyPickedColor(Tag(m_w.ccbColor), picked, contrast);
+    m_w.ccbColor->hide();
+}
+
+void TMainForm::ApplyPickedColor(int tag, Color picked, Color contrast) {
+    Color* colour = ColorForTag(m_colors, tag);
+    if (!colour)
+        return;
+    *colour = picked;
+    QPushButton* button = ColourButtonForTag(m_w, tag);
+    if (tag != kBackgroundTag) {
+        SetTextColor(button, picked == m_colors.background ? contrast : picked);
+        return;
+    }
+    const Color text = ContrastTextColor(picked);
+    m_w.rectToolbar2->setFill(picked);
+    m_w.rectSettings->setFill(picked);
+    SetTextColor(m_w.lblToolbar2, text);
+    const Color link = picked == colors::Blue ? colors::White : colors::Blue;
+    SetTextColor(m_w.sbHelp1, link);
+    SetTextColor(m_w.sbHelp2, link);
+    for (QWidget* widget :
+         {static_cast<QWidget*>(m_w.bBkGr), static_cast<QWidget*>(m_w.lblPlatoon),
+          static_cast<QWidget*>(m_w.lblMonday), static_cast<QWidget*>(m_w.lblAbout)})
+        SetTextColor(widget, text);
 }
 
 void TMainForm::tabCtrlChange() {

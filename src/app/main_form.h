@@ -41,6 +41,10 @@ public:
     void DateEdClosePicker();
     void gR00Click(QObject* sender);
 
+    void cbPltClosePopup();
+    void bAPltClick(QObject* sender);
+    void ccbColorClosePopup();
+
     void tabCtrlChange();
     void sbBack2Click();
 
@@ -57,6 +61,7 @@ private:
     void WireEvents();
     RedrawState Redraw() const;
     void ShowMonthOf(Date date);
+    void ApplyPickedColor(int tag, Color picked, Color contrast);
 
     Platform m_platform;
     FormWidgets m_w;

@@ -31,6 +31,9 @@ float PixelsOf(const QFont& font, const QWidget* widget) {
 } // namespace
 
 void SetFontPixelSize(QFont& font, float pixels, const QWidget* forWidget) {
+    // Before the window has been sized there is no size to take yet; the font stays as it is.
+    if (!(pixels > 0.0f))
+        return;
     const qreal points = PointsFor(pixels, forWidget);
     // An unchanged size leaves the font untouched, so it still compares equal to the
     // widget's font and the caller can skip setFont.

@@ -7,7 +7,9 @@
 namespace dutyloop {
 
 void SetTextColor(QWidget* widget, Color color) {
-    if (TextColorOf(widget) == color)
+    // A colour the widget merely inherits from its parent does not count as its own.
+    if (widget->palette().isBrushSet(QPalette::Active, QPalette::WindowText) &&
+        TextColorOf(widget) == color)
         return;
     QPalette palette = widget->palette();
     const QColor qcolor = QColor::fromRgba(color);
