@@ -154,8 +154,6 @@ void BuildCalendarTab(FormWidgets& w) {
         auto* text = Fill(Make<TText>(cell, ("gT" + number).constData(), i));
         // Only the cells that can hold a day of the shown month take clicks.
         cell->setHitTest(i <= 36);
-        if (i >= 37)
-            cell->setFocusPolicy(Qt::NoFocus);
         w.gR[static_cast<std::size_t>(i)] = cell;
         w.gT[static_cast<std::size_t>(i)] = text;
     }

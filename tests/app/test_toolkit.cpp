@@ -210,16 +210,16 @@ private slots:
         QTest::addColumn<int>("clicks");
         QTest::addColumn<int>("backdropPresses");
         QTest::addColumn<bool>("takesFocus");
-        QTest::newRow("left click: one click, and the cell takes the focus")
-            << true << false << int(Qt::LeftButton) << false << 1 << 0 << true;
+        QTest::newRow("left click: one click; the focus is left to the window")
+            << true << false << int(Qt::LeftButton) << false << 1 << 0 << false;
         QTest::newRow("hit test off: the click reaches the panel behind")
             << false << false << int(Qt::LeftButton) << false << 0 << 1 << false;
         QTest::newRow("a text on top lets the click through to the cell")
-            << true << true << int(Qt::LeftButton) << false << 1 << 0 << true;
+            << true << true << int(Qt::LeftButton) << false << 1 << 0 << false;
         QTest::newRow("released outside: no click")
-            << true << false << int(Qt::LeftButton) << true << 0 << 0 << true;
+            << true << false << int(Qt::LeftButton) << true << 0 << 0 << false;
         QTest::newRow("right button: no click, the press goes on to the panel")
-            << true << false << int(Qt::RightButton) << false << 0 << 1 << true;
+            << true << false << int(Qt::RightButton) << false << 0 << 1 << false;
     }
     void rectangleClick() {
         QFETCH(bool, hitTest);

@@ -19,8 +19,9 @@ constexpr qreal kFocusWidth = 2.0;
 } // namespace
 
 TRectangle::TRectangle(QWidget* parent) : QWidget(parent) {
-    // A clicked day cell takes the keyboard focus, so the arrow keys move from there.
-    setFocusPolicy(Qt::ClickFocus);
+    // A press alone never moves the focus: the window gives it to a day cell that was clicked,
+    // and a click on a day of another month leaves it where it was.
+    setFocusPolicy(Qt::NoFocus);
 }
 
 void TRectangle::setFill(Color fill) {
