@@ -239,6 +239,7 @@ void BuildHelpTab(FormWidgets& w) {
     PlaceAtEnds(w.lblToolbar3, w.sbBack3, 87, nullptr, 0);
     column->addWidget(w.tbHelp);
     w.ImgHelp = Make<TImage>(page, "ImgHelp");
+    w.ImgHelp->setSource(QStringLiteral(":/pictures/help.svg"));
     w.ImgHelp->setAccessibleName(QStringLiteral("How the Settings tab works"));
     auto* margins = new QVBoxLayout;
     margins->setContentsMargins(20, 20, 20, 20);
@@ -259,6 +260,7 @@ void BuildAboutTab(FormWidgets& w) {
 
     w.rectAbout = Make<TRectangle>(page, "rectAbout", -2);
     w.imgSextant = Make<TImage>(page, "imgSextant");
+    w.imgSextant->setSource(QStringLiteral(":/pictures/sextant.svg"));
     w.imgSextant->setOpacity(0.1);
     w.lblAbout = CentredLabel(page, "lblAbout", QStringLiteral("Dutyloop®"));
     w.lblAbout->setWordWrap(true);

@@ -19,6 +19,7 @@
 #include <QAbstractButton>
 #include <QCalendarWidget>
 #include <QDateEdit>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -65,6 +66,7 @@ TMainForm::TMainForm(Platform platform, QWidget* parent)
     : QWidget(parent), m_platform(std::move(platform)) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Dutyloop®"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/dutyloop.svg")));
     m_w = BuildFormLayout(this);
     WireEvents();
     FormCreate();

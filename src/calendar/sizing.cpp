@@ -30,11 +30,15 @@ CalendarLayout LayoutForWindow(double windowHeight, QSize page) {
     layout.daysOfWeek = QRect(0, daysTop, width, calendarTop - daysTop);
     layout.calendar = QRect(0, calendarTop, width, std::max(0, page.height() - calendarTop));
 
-    layout.dowItemHeight = static_cast<float>(layout.daysOfWeek.height()) - 0.1f;
-    layout.dowItemWidth = (static_cast<float>(layout.daysOfWeek.width()) - 0.1f) / 7.0f;
-    layout.calItemHeight = (static_cast<float>(layout.calendar.height()) - 0.1f) / 7.0f;
+    // A window too small for its bands leaves nothing to share out, never a negative size.
+    const auto share = [](int length, float parts) {
+        return std::max(0.0f, (static_cast<float>(length) - 0.1f) / parts);
+    };
+    layout.dowItemHeight = share(layout.daysOfWeek.height(), 1.0f);
+    layout.dowItemWidth = share(layout.daysOfWeek.width(), 7.0f);
+    layout.calItemHeight = share(layout.calendar.height(), 7.0f);
     layout.footerHeight = layout.calItemHeight;
-    layout.calItemWidth = (static_cast<float>(layout.calendar.width()) - 0.1f) / 7.0f;
+    layout.calItemWidth = share(layout.calendar.width(), 7.0f);
 
     const int footerHeight = std::clamp(Edge(layout.footerHeight), 0, layout.calendar.height());
     layout.grid = QRect(0, 0, width, layout.calendar.height() - footerHeight);
@@ -61,7 +65,7 @@ FontSizes ComputeFontSizes(const CalendarLayout& layout) {
     const float ratio = layout.grid.width() > 0 ? static_cast<float>(layout.grid.height()) /
                                                       static_cast<float>(layout.grid.width())
                                                 : 1.0f;
-    sizes.day = std::max(0.0f, layout.calItemHeight) * DayFontFactor(ratio);
+    sizes.day = layout.calItemHeight * DayFontFactor(ratio);
     return sizes;
 }
 

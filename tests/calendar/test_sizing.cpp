@@ -1,0 +1,109 @@
+#include "calendar/sizing.h"
+
+#include <QTest>
+
+using namespace dutyloop;
+
+class TestSizing : public QObject {
+    Q_OBJECT
+private slots:
+    void bandsAt640() {
+        const CalendarLayout layout = LayoutForWindow(640, QSize(334, 552));
+        QCOMPARE(layout.toolbarHeight, 40.0f);
+        QCOMPARE(layout.monthNameHeight, 64.0f);
+        QCOMPARE(layout.daysOfWeekHeight, 40.0f);
+        QCOMPARE(layout.dowItemHeight, 39.9f);
+        QCOMPARE(layout.dowItemWidth, (334.0f - 0.1f) / 7.0f);
+        QCOMPARE(layout.calendar.top(), 144);
+        QCOMPARE(layout.calendar.height(), 408);
+
+        const FontSizes fonts = ComputeFontSizes(layout);
+        QCOMPARE(fonts.title, 16.0f);
+        QCOMPARE(fonts.month, 64.0f * 0.48f);
+        QCOMPARE(fonts.weekday, 39.9f * 0.35f);
+    }
+
+    void heightIsTruncated() {
+        const CalendarLayout layout = LayoutForWindow(640.9, QSize(334, 552));
+        QCOMPARE(layout.toolbarHeight, 40.0f);
+        QCOMPARE(layout.monthNameHeight, 64.0f);
+    }
+
+    void grid_data() {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<float>("factor");
+        // loCalendar sizes: the grid is six items high and as wide as loCalendar.
+        QTest::newRow("334 x 408: ratio a little above 1.04") << 334 << 408 << 0.48f;
+        QTest::newRow("300 x 600: ratio a little above 1.71") << 300 << 600 << 0.35f;
+    }
+    void grid() {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(float, factor);
+        // A window 144 / (1/16 + 1/10 + 1/16) = 640 high puts loCalendar below 144.
+        const CalendarLayout layout = LayoutForWindow(640, QSize(width, 144 + height));
+        QCOMPARE(layout.calItemHeight, (static_cast<float>(height) - 0.1f) / 7.0f);
+        QCOMPARE(layout.calItemWidth, (static_cast<float>(width) - 0.1f) / 7.0f);
+        QCOMPARE(layout.footerHeight, layout.calItemHeight);
+        QCOMPARE(layout.grid.width(), width);
+        QCOMPARE(layout.grid.height() + layout.footer.height(), height);
+        QCOMPARE(layout.footer.top(), layout.grid.bottom() + 1);
+        const FontSizes fonts = ComputeFontSizes(layout);
+        QCOMPARE(fonts.day, layout.calItemHeight * factor);
+    }
+
+    void factorThresholdsAreStrict_data() {
+        QTest::addColumn<float>("ratio");
+        QTest::addColumn<float>("factor");
+        QTest::newRow("above 1.45") << 1.46f << 0.35f;
+        QTest::newRow("exactly 1.45") << 1.45f << 0.4f;
+        QTest::newRow("between 1.3 and 1.45") << 1.4f << 0.4f;
+        QTest::newRow("exactly 1.3") << 1.3f << 0.45f;
+        QTest::newRow("exactly 1.15") << 1.15f << 0.48f;
+        QTest::newRow("just above 1.15") << 1.151f << 0.45f;
+        QTest::newRow("square") << 1.0f << 0.48f;
+    }
+    void factorThresholdsAreStrict() {
+        QFETCH(float, ratio);
+        QFETCH(float, factor);
+        QCOMPARE(DayFontFactor(ratio), factor);
+    }
+
+    void statusAndLegendFonts_data() {
+        QTest::addColumn<float>("footer");
+        QTest::addColumn<float>("status");
+        QTest::newRow("footer 45") << 45.0f << 10.8f;
+        QTest::newRow("footer 60") << 60.0f << 14.4f;
+    }
+    void statusAndLegendFonts() {
+        QFETCH(float, footer);
+        QFETCH(float, status);
+        QCOMPARE(StatusFontSize(footer), status);
+        QCOMPARE(LegendFontSize(40.0f), 30.0f);
+    }
+
+    void widerWindowKeepsTheBands() {
+        const CalendarLayout narrow = LayoutForWindow(640, QSize(334, 552));
+        const CalendarLayout wide = LayoutForWindow(640, QSize(900, 552));
+        QCOMPARE(wide.toolbar.height(), narrow.toolbar.height());
+        QCOMPARE(wide.monthName.height(), narrow.monthName.height());
+        QCOMPARE(wide.calItemHeight, narrow.calItemHeight);
+        QVERIFY(wide.calItemWidth > narrow.calItemWidth);
+    }
+
+    // A window too small for its bands still gives sizes that are neither negative nor NaN.
+    void tinyWindow() {
+        const CalendarLayout layout = LayoutForWindow(100, QSize(10, 20));
+        QVERIFY(layout.calendar.height() >= 0);
+        QVERIFY(layout.grid.height() >= 0);
+        QCOMPARE(layout.calItemHeight, 0.0f);
+        QCOMPARE(layout.footerHeight, 0.0f);
+        const FontSizes fonts = ComputeFontSizes(layout);
+        QCOMPARE(fonts.day, 0.0f);
+        QVERIFY(fonts.weekday >= 0.0f);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestSizing)
+#include "test_sizing.moc"
