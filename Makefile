@@ -10,7 +10,7 @@ DEB_PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev
 
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
-.PHONY: all deps configure build run test clean format
+.PHONY: all deps configure build run test pictures clean format
 
 all: build
 
@@ -38,6 +38,11 @@ run: build
 
 test: build
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+
+# The README's pictures, rendered by the program itself.
+pictures: build
+	$(BUILD_DIR)/tools/dutyloop-screenshots docs
+	$(BUILD_DIR)/tools/dutyloop-screenshots docs 2
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -2,6 +2,7 @@
 
 #include "app/form_layout.h"
 #include "app/key_codes.h"
+#include "app/support.h"
 #include "app/toolkit/state_text_colors.h"
 #include "app/toolkit/t_color_combo_box.h"
 #include "app/toolkit/t_combo_box.h"
@@ -15,6 +16,7 @@
 #include "calendar/date_moves.h"
 #include "calendar/qdate_bridge.h"
 #include "schedule/rotation.h"
+#include "settings/assignment_list.h"
 
 #include <QAbstractButton>
 #include <QCalendarWidget>
@@ -26,41 +28,6 @@
 #include <QToolButton>
 
 namespace dutyloop {
-
-namespace {
-
-constexpr int kBackgroundTag = 7;
-
-// The colour buttons' tags name the colour each edits: 1 work, 2 off, 6 lead/trail, 7 background.
-Color* ColorForTag(ColorSettings& colours, int tag) {
-    switch (tag) {
-    case 1:
-        return &colours.work;
-    case 2:
-        return &colours.off;
-    case 6:
-        return &colours.leadTrail;
-    case kBackgroundTag:
-        return &colours.background;
-    default:
-        return nullptr;
-    }
-}
-
-QPushButton* ColourButtonForTag(const FormWidgets& w, int tag) {
-    switch (tag) {
-    case 1:
-        return w.bAPlt;
-    case 2:
-        return w.bBPlt;
-    case 6:
-        return w.bLdTr;
-    default:
-        return w.bBkGr;
-    }
-}
-
-} // namespace
 
 TMainForm::TMainForm(Platform platform, QWidget* parent)
     : QWidget(parent), m_platform(std::move(platform)) {
@@ -84,7 +51,7 @@ Date TMainForm::Today() const {
 }
 
 RedrawState TMainForm::Redraw() const {
-    return RedrawState{m_view, m_colors, m_fonts, m_layout, m_locale, Today()};
+    return RedrawState{m_view, m_settings.colors, m_fonts, m_layout, m_locale, Today()};
 }
 
 void TMainForm::WireEvents() {
@@ -96,12 +63,11 @@ void TMainForm::WireEvents() {
         TRectangle* cell = m_w.gR[static_cast<std::size_t>(i)];
         connect(cell, &TRectangle::clicked, this, [this, cell] { gR00Click(cell); });
     }
-    connect(m_w.cbPlt, &TComboBox::closePopup, this, &TMainForm::cbPltClosePopup);
-    for (QPushButton* button : {m_w.bAPlt, m_w.bBPlt, m_w.bLdTr, m_w.bBkGr})
-        connect(button, &QPushButton::clicked, this, [this, button] { bAPltClick(button); });
-    connect(m_w.ccbColor, &TComboBox::closePopup, this, &TMainForm::ccbColorClosePopup);
+    WireSettingsTab();
     for (QToolButton* back : {m_w.sbBack2, m_w.sbBack3, m_w.sbBack4})
         connect(back, &QToolButton::clicked, this, &TMainForm::sbBack2Click);
+    connect(m_w.sbHelp1, &QToolButton::clicked, this, &TMainForm::sbHelp1Click);
+    connect(m_w.sbHelp2, &QToolButton::clicked, this, &TMainForm::sbHelp2Click);
 
     // Qt's buttons move the focus on arrow keys; here the arrows belong to the calendar.
     for (QAbstractButton* button : findChildren<QAbstractButton*>())
@@ -127,6 +93,9 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
 
 void TMainForm::FormCreate() {
     m_locale = CaptureLocaleSettings(m_platform.locale);
+    m_settingsFilePath = FindSettingsFile(m_platform.configFolder);
+    m_w.sbHelp1->setText(SupportPageUrl().toString());
+    ReadSettings();
 
     m_w.bPrev->setAutoRepeat(true);
     m_w.bNext->setAutoRepeat(true);
@@ -136,13 +105,15 @@ void TMainForm::FormCreate() {
     m_w.DateEd->calendarWidget()->setFirstDayOfWeek(m_w.swMondays->isChecked() ? Qt::Monday
                                                                                : Qt::Sunday);
 
-    m_w.cbPlt->setCurrentIndex(m_w.cbPlt->findText(m_assignmentText, Qt::MatchFixedString));
-    SetAnchorForAssignment(m_view.anchorDate, m_assignmentText);
+    const QString& assignment = m_settings.assignmentText;
+    m_w.cbPlt->setCurrentIndex(m_w.cbPlt->findText(assignment, Qt::MatchFixedString));
+    SetAnchorForAssignment(m_view.anchorDate, assignment);
 
-    SetTextColor(m_w.bAPlt, m_colors.work);
-    SetTextColor(m_w.bBPlt, m_colors.off);
-    SetTextColor(m_w.bLdTr, m_colors.leadTrail);
-    SetTextColor(m_w.bBkGr, ContrastTextColor(m_colors.background));
+    const ColorSettings& colours = m_settings.colors;
+    SetTextColor(m_w.bAPlt, colours.work);
+    SetTextColor(m_w.bBPlt, colours.off);
+    SetTextColor(m_w.bLdTr, colours.leadTrail);
+    SetTextColor(m_w.bBkGr, ContrastTextColor(colours.background));
 
     m_w.lblAbout->setText(QStringLiteral("Dutyloop for Tornvale v3.0.1\n\n"
                                          "Copyright © 2014-2026 Halvorne\n"
@@ -150,8 +121,8 @@ void TMainForm::FormCreate() {
                                          "All rights reserved\n"
                                          "%1\n\n"
                                          "Linux Desktop Version")
-                              .arg(QStringLiteral(DUTYLOOP_SUPPORT_HOST)));
-    SetTextColor(m_w.lblAbout, ContrastTextColor(m_colors.background));
+                              .arg(SupportHost()));
+    SetTextColor(m_w.lblAbout, ContrastTextColor(colours.background));
 
     resize(350, 640);
 
@@ -163,7 +134,7 @@ void TMainForm::FormCreate() {
     BuildMonthGrid(m_view, m_view.shownDate, WeekStartOf(m_w));
     RefreshCalendar(m_view.shownDate);
 
-    if (m_assignmentText == QLatin1String("Tornvale"))
+    if (assignment == QLatin1String(kAgencyWideEntry))
         m_w.tabCtrl->setCurrentWidget(m_w.tabSettings);
 }
 
@@ -260,60 +231,21 @@ void TMainForm::keyReleaseEvent(QKeyEvent* event) {
     QWidget::keyReleaseEvent(event);
 }
 
-void TMainForm::cbPltClosePopup() {
-    if (m_w.cbPlt->currentIndex() < 0)
-        m_w.cbPlt->setCurrentIndex(0);
-    m_assignmentText = m_w.cbPlt->currentText();
-}
-
-void TMainForm::bAPltClick(QObject* sender) {
-    const int tag = Tag(sender);
-    SetTag(m_w.ccbColor, tag);
-    if (const Color* colour = ColorForTag(m_colors, tag))
-        m_w.ccbColor->setColor(*colour);
-    m_w.ccbColor->show();
-    m_w.ccbColor->showPopup();
-}
-
-void TMainForm::ccbColorClosePopup() {
-    const Color contrast = ContrastTextColor(m_colors.background);
-    const Color picked = m_w.ccbColor->color();
-    // Null is no colour: the picker never makes a setting fully transparent.
-    if (picked != colors::Null)
-        ApplyPickedColor(Tag(m_w.ccbColor), picked, contrast);
-    m_w.ccbColor->hide();
-}
-
-void TMainForm::ApplyPickedColor(int tag, Color picked, Color contrast) {
-    Color* colour = ColorForTag(m_colors, tag);
-    if (!colour)
-        return;
-    *colour = picked;
-    QPushButton* button = ColourButtonForTag(m_w, tag);
-    if (tag != kBackgroundTag) {
-        SetTextColor(button, picked == m_colors.background ? contrast : picked);
-        return;
-    }
-    const Color text = ContrastTextColor(picked);
-    m_w.rectToolbar2->setFill(picked);
-    m_w.rectSettings->setFill(picked);
-    SetTextColor(m_w.lblToolbar2, text);
-    const Color link = picked == colors::Blue ? colors::White : colors::Blue;
-    SetTextColor(m_w.sbHelp1, link);
-    SetTextColor(m_w.sbHelp2, link);
-    for (QWidget* widget :
-         {static_cast<QWidget*>(m_w.bBkGr), static_cast<QWidget*>(m_w.lblPlatoon),
-          static_cast<QWidget*>(m_w.lblMonday), static_cast<QWidget*>(m_w.lblAbout)})
-        SetTextColor(widget, text);
-}
-
 void TMainForm::tabCtrlChange() {
-    SetAnchorForAssignment(m_view.anchorDate, m_assignmentText);
+    SetAnchorForAssignment(m_view.anchorDate, m_settings.assignmentText);
     ShowMonthOf(m_view.shownDate);
 }
 
 void TMainForm::sbBack2Click() {
     m_w.tabCtrl->setCurrentWidget(m_w.tabCalendar);
+}
+
+void TMainForm::sbHelp1Click() {
+    m_platform.openUrl(SupportPageUrl());
+}
+
+void TMainForm::sbHelp2Click() {
+    m_platform.openUrl(SupportMailUrl());
 }
 
 } // namespace dutyloop

@@ -7,6 +7,7 @@
 #include "calendar/locale_settings.h"
 #include "calendar/month_grid.h"
 #include "calendar/sizing.h"
+#include "settings/settings_file.h"
 
 #include <QString>
 #include <QWidget>
@@ -26,8 +27,9 @@ public:
     const FontSizes& fontSizes() const { return m_fonts; }
     const CalendarLayout& calendarLayout() const { return m_layout; }
     const LocaleSettings& localeSettings() const { return m_locale; }
-    const ColorSettings& colorSettings() const { return m_colors; }
-    const QString& assignmentText() const { return m_assignmentText; }
+    const ColorSettings& colorSettings() const { return m_settings.colors; }
+    const QString& assignmentText() const { return m_settings.assignmentText; }
+    const QString& settingsFilePath() const { return m_settingsFilePath; }
     Date Today() const;
 
     void FormCreate();
@@ -44,9 +46,12 @@ public:
     void cbPltClosePopup();
     void bAPltClick(QObject* sender);
     void ccbColorClosePopup();
+    void bSaveClick();
 
     void tabCtrlChange();
     void sbBack2Click();
+    void sbHelp1Click();
+    void sbHelp2Click();
 
     void RefreshCalendar(Date date);
 
@@ -59,6 +64,8 @@ protected:
 
 private:
     void WireEvents();
+    void WireSettingsTab();
+    void ReadSettings();
     RedrawState Redraw() const;
     void ShowMonthOf(Date date);
     void ApplyPickedColor(int tag, Color picked, Color contrast);
@@ -68,8 +75,8 @@ private:
     QWidget* m_pickerPopup = nullptr;
 
     CalendarView m_view;
-    ColorSettings m_colors;
-    QString m_assignmentText = QStringLiteral("Tornvale");
+    Settings m_settings; // the week start lives in the switch swMondays
+    QString m_settingsFilePath;
     FontSizes m_fonts;
     CalendarLayout m_layout;
     LocaleSettings m_locale;

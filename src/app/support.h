@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QUrl>
 
 namespace dutyloop {
 
@@ -10,6 +11,16 @@ inline QString SupportHost() {
 }
 inline QString SupportEmail() {
     return QStringLiteral(DUTYLOOP_SUPPORT_EMAIL);
+}
+
+inline QUrl SupportPageUrl() {
+    return QUrl(QStringLiteral("https://") + SupportHost() + QStringLiteral("/win-issues.htm"));
+}
+
+// Starts a message to the support address with the subject "Support Request".
+inline QUrl SupportMailUrl() {
+    return QUrl(QStringLiteral("mailto:") + SupportEmail() +
+                QStringLiteral("?subject=Support%20Request"));
 }
 
 } // namespace dutyloop

@@ -8,19 +8,59 @@
 
 #include <QApplication>
 #include <QDateEdit>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 #include <memory>
 
 namespace dutyloop::testing {
 
-// A window on a fixed day in a US English locale, shown on the offscreen platform.
-inline std::unique_ptr<TMainForm> ShownForm(QDate today = QDate(2023, 9, 15)) {
-    Platform platform{[today] { return today; }, QLocale(QLocale::English, QLocale::UnitedStates)};
-    auto form = std::make_unique<TMainForm>(std::move(platform));
-    form->show();
-    if (!QTest::qWaitForWindowExposed(form.get()))
+// A window on a fixed day in a US English locale, its settings in a folder of its own, shown
+// on the offscreen platform. The links it opens and the errors it shows are kept for the test.
+struct FormUnderTest {
+    std::unique_ptr<QTemporaryDir> configFolder = std::make_unique<QTemporaryDir>();
+    std::shared_ptr<QList<QUrl>> openedLinks = std::make_shared<QList<QUrl>>();
+    std::shared_ptr<QStringList> errors = std::make_shared<QStringList>();
+    std::unique_ptr<TMainForm> form;
+
+    TMainForm* operator->() const { return form.get(); }
+    TMainForm& operator*() const { return *form; }
+    TMainForm* get() const { return form.get(); }
+    QString settingsFolder() const {
+        return configFolder->filePath(QStringLiteral("Halvorne/Dutyloop"));
+    }
+};
+
+// The settings file as the window finds it when it starts.
+inline void WriteSettingsFile(const FormUnderTest& fixture, const QByteArray& text) {
+    QDir().mkpath(fixture.settingsFolder());
+    QFile file(fixture.settingsFolder() + QStringLiteral("/dlTornvale.ini"));
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+        qFatal("cannot write the settings file");
+}
+
+inline void StartForm(FormUnderTest& fixture, QDate today = QDate(2023, 9, 15)) {
+    Platform platform = FixedPlatform(today, QLocale(QLocale::English, QLocale::UnitedStates),
+                                      fixture.configFolder->path());
+    platform.openUrl = [links = fixture.openedLinks](const QUrl& url) { links->append(url); };
+    platform.showError = [errors = fixture.errors](QWidget*, const QString& message) {
+        errors->append(message);
+    };
+    fixture.form = std::make_unique<TMainForm>(std::move(platform));
+    fixture.form->show();
+    if (!QTest::qWaitForWindowExposed(fixture.form.get()))
         qWarning("window not exposed");
-    return form;
+}
+
+// A window started with no settings file, or with the one given.
+inline FormUnderTest ShownForm(QDate today = QDate(2023, 9, 15), const QByteArray& settings = {}) {
+    FormUnderTest fixture;
+    if (!settings.isNull())
+        WriteSettingsFile(fixture, settings);
+    StartForm(fixture, today);
+    return fixture;
 }
 
 // Chooses an entry of the assignment list and goes back to the calendar, as a user does.

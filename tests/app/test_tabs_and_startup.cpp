@@ -116,7 +116,7 @@ private slots:
     void everyNamedWidgetIsInTheTree() {
         auto form = ShownForm();
         const QStringList names = {
-            "tabCtrl",      "tabCalendar", "tabSettings",  "tabHelp",      "tabAbout",
+            "tabCtrl",      "tabCalendar",  "tabSettings", "tabHelp",      "tabAbout",
             "tbCalendar",   "rectToolbar1", "lblToolbar1", "loMonthName",  "rectMonthName",
             "lblMonthName", "bPrev",        "bNext",       "loDaysOfWeek", "rectDaysOfWeek",
             "gloDOW",       "lblDOW1",      "lblDOW7",     "loCalendar",   "loFooter",

@@ -2,17 +2,29 @@
 
 #include <QDate>
 #include <QLocale>
+#include <QString>
+#include <QUrl>
 #include <functional>
+
+class QWidget;
 
 namespace dutyloop {
 
-// What the window takes from the system: today's local date and the locale. Tests pass
-// their own so that neither varies.
+// What the window takes from the system and hands to it: today's local date, the locale, the
+// folder the settings live under, opening a link, and the one error box. Tests pass their own
+// so that nothing varies and nothing leaves the test.
 struct Platform {
     std::function<QDate()> today;
     QLocale locale;
+    QString configFolder;
+    std::function<void(const QUrl&)> openUrl;
+    std::function<void(QWidget* window, const QString& message)> showError;
 };
 
 Platform SystemPlatform();
+
+// A platform that stands still: a fixed day and locale, settings under `configFolder`, and
+// links and errors that go nowhere. For tests and the rendering of pictures.
+Platform FixedPlatform(QDate today, QLocale locale, QString configFolder);
 
 } // namespace dutyloop

@@ -1,0 +1,106 @@
+#include "settings/settings_file.h"
+
+#include "app/platform/file_services.h"
+#include "app/platform/profile_text.h"
+#include "settings/named_colors.h"
+
+#include <QByteArrayView>
+#include <array>
+#include <optional>
+
+namespace dutyloop {
+
+namespace {
+
+constexpr QByteArrayView kConfig("Config");
+constexpr QByteArrayView kWorkAssign("WorkAssign");
+constexpr QByteArrayView kWeekStartsOnMonday("WeekStartsOnMonday");
+constexpr QByteArrayView kColors("Colors");
+
+// The colour keys in the order they are written, each with its default and its setting.
+struct ColorKey {
+    QByteArrayView key;
+    Color defaultColor;
+    Color ColorSettings::*setting;
+};
+
+constexpr std::array<ColorKey, 5> kColorKeys{{
+    {"KPlt", colors::DimGray, &ColorSettings::off},
+    {"LPlt", colors::Blue, &ColorSettings::work},
+    {"LdTr", colors::Silver, &ColorSettings::leadTrail},
+    {"BkGr", colors::White, &ColorSettings::background},
+    {"GridColor", colors::Black, &ColorSettings::grid},
+}};
+
+Color ReadColor(const QByteArray& fileText, const ColorKey& colorKey) {
+    const std::optional<QByteArray> value = ProfileValue(fileText, kColors, colorKey.key);
+    if (!value) {
+        return colorKey.defaultColor;
+    }
+    return ColorFromName(QString::fromUtf8(*value)).value_or(colorKey.defaultColor);
+}
+
+// A line break would end the value early and put the rest of the text on a line of its own,
+// where it could read as another key or section; blanks at either end are dropped on reading.
+// So each line break (CRLF counting as one) becomes a blank, and blanks at the ends go, which
+// is what the text reads back as.
+QByteArray AssignmentValue(const QString& text) {
+    QString value = text;
+    value.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    value.replace(u'\r', u' ');
+    value.replace(u'\n', u' ');
+    const auto isBlank = [](QChar c) { return c == u' ' || c == u'\t'; };
+    qsizetype begin = 0;
+    qsizetype end = value.size();
+    while (begin < end && isBlank(value[begin])) {
+        ++begin;
+    }
+    while (end > begin && isBlank(value[end - 1])) {
+        --end;
+    }
+    return value.sliced(begin, end - begin).toUtf8();
+}
+
+} // namespace
+
+QString FindSettingsFile(const QString& base) {
+    const QString candidates[] = {
+        JoinPath(JoinPath(base, QStringLiteral("Halvorne")), QStringLiteral("Dutyloop")),
+        JoinPath(base, QStringLiteral("Dutyloop"))};
+    QString folder = base;
+    for (const QString& candidate : candidates) {
+        if (DirectoryExists(candidate) || CreateDirectoryWithParents(candidate)) {
+            folder = candidate;
+            break;
+        }
+    }
+    return JoinPath(folder, QStringLiteral("dlTornvale.ini"));
+}
+
+Settings SettingsFromText(const QByteArray& fileText) {
+    Settings settings;
+    const std::optional<QByteArray> assignment = ProfileValue(fileText, kConfig, kWorkAssign);
+    if (assignment && !assignment->isEmpty()) {
+        settings.assignmentText = QString::fromUtf8(*assignment);
+    }
+    settings.weekStartsOnMonday = ParseFlag(
+        ProfileValue(fileText, kConfig, kWeekStartsOnMonday).value_or(QByteArray()), false);
+    for (const ColorKey& colorKey : kColorKeys) {
+        settings.colors.*colorKey.setting = ReadColor(fileText, colorKey);
+    }
+    return settings;
+}
+
+QByteArray TextWithSettings(const QByteArray& fileText, const Settings& settings) {
+    QByteArray text =
+        WithProfileValue(fileText, kConfig, kWorkAssign, AssignmentValue(settings.assignmentText));
+    text = WithProfileValue(text, kConfig, kWeekStartsOnMonday,
+                            settings.weekStartsOnMonday ? "1" : "0");
+    for (const ColorKey& colorKey : kColorKeys) {
+        text = WithProfileValue(text, kColors, colorKey.key,
+                                ColorToName(settings.colors.*colorKey.setting).toUtf8());
+    }
+    return text;
+}
+
+} // namespace dutyloop

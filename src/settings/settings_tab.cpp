@@ -1,0 +1,137 @@
+// The Settings tab's handlers: the assignment list, the colour buttons and their picker, and
+// Save.
+
+#include "app/main_form.h"
+#include "app/platform/file_services.h"
+#include "app/toolkit/t_color_combo_box.h"
+#include "app/toolkit/t_combo_box.h"
+#include "app/toolkit/t_rectangle.h"
+#include "app/toolkit/t_switch.h"
+#include "app/toolkit/t_tab_control.h"
+#include "app/toolkit/tag.h"
+#include "app/toolkit/text_color.h"
+#include "calendar/cell_colors.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace dutyloop {
+
+namespace {
+
+constexpr int kBackgroundTag = 7;
+
+// The colour buttons' tags name the colour each edits: 1 work, 2 off, 6 lead/trail, 7 background.
+Color* ColorForTag(ColorSettings& colours, int tag) {
+    switch (tag) {
+    case 1:
+        return &colours.work;
+    case 2:
+        return &colours.off;
+    case 6:
+        return &colours.leadTrail;
+    case kBackgroundTag:
+        return &colours.background;
+    default:
+        return nullptr;
+    }
+}
+
+QPushButton* ColourButtonForTag(const FormWidgets& w, int tag) {
+    switch (tag) {
+    case 1:
+        return w.bAPlt;
+    case 2:
+        return w.bBPlt;
+    case 6:
+        return w.bLdTr;
+    default:
+        return w.bBkGr;
+    }
+}
+
+} // namespace
+
+void TMainForm::WireSettingsTab() {
+    connect(m_w.cbPlt, &TComboBox::closePopup, this, &TMainForm::cbPltClosePopup);
+    // A choice made with the keys on the closed list counts as much as one from its drop-down.
+    connect(m_w.cbPlt, &TComboBox::activated, this, &TMainForm::cbPltClosePopup);
+    for (QPushButton* button : {m_w.bAPlt, m_w.bBPlt, m_w.bLdTr, m_w.bBkGr})
+        connect(button, &QPushButton::clicked, this, [this, button] { bAPltClick(button); });
+    connect(m_w.ccbColor, &TComboBox::closePopup, this, &TMainForm::ccbColorClosePopup);
+    connect(m_w.bSave, &QPushButton::clicked, this, &TMainForm::bSaveClick);
+}
+
+void TMainForm::ReadSettings() {
+    m_settings = SettingsFromText(ReadFileBytes(m_settingsFilePath).value_or(QByteArray()));
+    m_w.swMondays->setChecked(m_settings.weekStartsOnMonday);
+}
+
+void TMainForm::cbPltClosePopup() {
+    if (m_w.cbPlt->currentIndex() < 0)
+        m_w.cbPlt->setCurrentIndex(0);
+    m_settings.assignmentText = m_w.cbPlt->currentText();
+}
+
+void TMainForm::bAPltClick(QObject* sender) {
+    const int tag = Tag(sender);
+    SetTag(m_w.ccbColor, tag);
+    if (const Color* colour = ColorForTag(m_settings.colors, tag))
+        m_w.ccbColor->setColor(*colour);
+    m_w.ccbColor->show();
+    m_w.ccbColor->showPopup();
+}
+
+void TMainForm::ccbColorClosePopup() {
+    const Color contrast = ContrastTextColor(m_settings.colors.background);
+    const Color picked = m_w.ccbColor->color();
+    // Null is no colour: the picker never makes a setting fully transparent.
+    if (picked != colors::Null)
+        ApplyPickedColor(Tag(m_w.ccbColor), picked, contrast);
+    m_w.ccbColor->hide();
+}
+
+void TMainForm::ApplyPickedColor(int tag, Color picked, Color contrast) {
+    Color* colour = ColorForTag(m_settings.colors, tag);
+    if (!colour)
+        return;
+    *colour = picked;
+    QPushButton* button = ColourButtonForTag(m_w, tag);
+    if (tag != kBackgroundTag) {
+        SetTextColor(button, picked == m_settings.colors.background ? contrast : picked);
+        return;
+    }
+    const Color text = ContrastTextColor(picked);
+    m_w.rectToolbar2->setFill(picked);
+    m_w.rectSettings->setFill(picked);
+    SetTextColor(m_w.lblToolbar2, text);
+    const Color link = picked == colors::Blue ? colors::White : colors::Blue;
+    SetTextColor(m_w.sbHelp1, link);
+    SetTextColor(m_w.sbHelp2, link);
+    for (QWidget* widget :
+         {static_cast<QWidget*>(m_w.bBkGr), static_cast<QWidget*>(m_w.lblPlatoon),
+          static_cast<QWidget*>(m_w.lblMonday), static_cast<QWidget*>(m_w.lblAbout)})
+        SetTextColor(widget, text);
+}
+
+void TMainForm::bSaveClick() {
+    Settings saved = m_settings;
+    saved.weekStartsOnMonday = m_w.swMondays->isChecked();
+    // The seven keys go into the file as it stands, so every other line of it survives; a file
+    // that is there but cannot be read is not overwritten.
+    const std::optional<QByteArray> current = ReadFileBytes(m_settingsFilePath);
+    const bool readable = current || !QFileInfo::exists(m_settingsFilePath);
+    if (!readable ||
+        !WriteFileAtomically(m_settingsFilePath,
+                             TextWithSettings(current.value_or(QByteArray()), saved))) {
+        m_platform.showError(this,
+                             QStringLiteral("Unable to write to %1.").arg(m_settingsFilePath));
+        return;
+    }
+    ShowMonthOf(m_view.shownDate);
+    m_w.tabCtrl->setCurrentWidget(m_w.tabCalendar);
+}
+
+} // namespace dutyloop

@@ -1,0 +1,313 @@
+#include "settings/settings_file.h"
+
+#include "app/platform/profile_text.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+#include <string_view>
+
+using namespace dutyloop;
+using namespace std::string_view_literals;
+
+Q_DECLARE_METATYPE(dutyloop::Settings)
+
+namespace {
+QByteArray Bytes(std::string_view bytes) {
+    return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+QByteArray Stored(const QByteArray& text, QByteArrayView section, QByteArrayView key) {
+    return ProfileValue(text, section, key).value_or("<missing>");
+}
+
+void CompareSettings(const Settings& actual, const Settings& expected) {
+    QCOMPARE(actual.assignmentText, expected.assignmentText);
+    QCOMPARE(actual.weekStartsOnMonday, expected.weekStartsOnMonday);
+    QCOMPARE(actual.colors.work, expected.colors.work);
+    QCOMPARE(actual.colors.off, expected.colors.off);
+    QCOMPARE(actual.colors.leadTrail, expected.colors.leadTrail);
+    QCOMPARE(actual.colors.background, expected.colors.background);
+    QCOMPARE(actual.colors.grid, expected.colors.grid);
+}
+
+Settings Changed() {
+    Settings settings;
+    settings.assignmentText = QStringLiteral("7 SSM");
+    settings.weekStartsOnMonday = true;
+    settings.colors = {0xFFFF0000, 0xFF00FF00, 0xFF000080, 0xFF123456, 0x00000000};
+    return settings;
+}
+} // namespace
+
+class TestSettingsFile : public QObject {
+    Q_OBJECT
+private slots:
+    void noFileGivesDefaults() {
+        const Settings settings = SettingsFromText(QByteArray());
+        QCOMPARE(settings.assignmentText, QStringLiteral("Tornvale"));
+        QCOMPARE(settings.weekStartsOnMonday, false);
+        QCOMPARE(settings.colors.work, 0xFF0000FFu);
+        QCOMPARE(settings.colors.off, 0xFF696969u);
+        QCOMPARE(settings.colors.leadTrail, 0xFFC0C0C0u);
+        QCOMPARE(settings.colors.background, 0xFFFFFFFFu);
+        QCOMPARE(settings.colors.grid, 0xFF000000u);
+    }
+
+    void readsAssignment_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("assignment");
+        QTest::newRow("absent") << QByteArray("[Config]\nWeekStartsOnMonday=1\n") << "Tornvale";
+        QTest::newRow("empty") << QByteArray("[Config]\nWorkAssign=\n") << "Tornvale";
+        QTest::newRow("only blanks") << QByteArray("[Config]\nWorkAssign=  \n") << "Tornvale";
+        QTest::newRow("a crew") << QByteArray("[Config]\nWorkAssign=3 TWT\n") << "3 TWT";
+        QTest::newRow("lower-case [config] and workassign")
+            << QByteArray("[config]\nworkassign=5 TFS\n") << "5 TFS";
+        QTest::newRow("text not in the list, taken unchanged")
+            << QByteArray("[Config]\nWorkAssign=  night  shift \n") << "night  shift";
+        QTest::newRow("UTF-8 decoded") << QByteArray("[Config]\nWorkAssign=\xC3\x86r\xC3\xB8\n")
+                                       << QString::fromUtf16(u"\u00C6r\u00F8");
+        QTest::newRow("in another section: not read")
+            << QByteArray("[Colors]\nWorkAssign=3 TWT\n") << "Tornvale";
+    }
+    void readsAssignment() {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, assignment);
+        QCOMPARE(SettingsFromText(text).assignmentText, assignment);
+    }
+
+    void readsWeekStart_data() {
+        QTest::addColumn<QByteArray>("value");
+        QTest::addColumn<bool>("monday");
+        QTest::newRow("1") << QByteArray("1") << true;
+        QTest::newRow("2") << QByteArray("2") << true;
+        QTest::newRow("-1") << QByteArray("-1") << true;
+        QTest::newRow("0x10") << QByteArray("0x10") << true;
+        QTest::newRow("0") << QByteArray("0") << false;
+        QTest::newRow("true") << QByteArray("true") << false;
+        QTest::newRow("yes") << QByteArray("yes") << false;
+        QTest::newRow("empty") << QByteArray("") << false;
+    }
+    void readsWeekStart() {
+        QFETCH(QByteArray, value);
+        QFETCH(bool, monday);
+        QCOMPARE(
+            SettingsFromText("[Config]\r\nWeekStartsOnMonday=" + value + "\r\n").weekStartsOnMonday,
+            monday);
+    }
+
+    void readsColors_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<uint>("work");
+        QTest::addColumn<uint>("off");
+        QTest::addColumn<uint>("leadTrail");
+        QTest::addColumn<uint>("background");
+        QTest::addColumn<uint>("grid");
+        QTest::newRow("each key sets its own colour")
+            << QByteArray("[Colors]\nLPlt=Red\nKPlt=Lime\nLdTr=Navy\nBkGr=Teal\nGridColor=Olive\n")
+            << 0xFFFF0000u << 0xFF00FF00u << 0xFF000080u << 0xFF008080u << 0xFF808000u;
+        QTest::newRow("lower-case section and keys")
+            << QByteArray("[colors]\nlplt=Red\n") << 0xFFFF0000u << 0xFF696969u << 0xFFC0C0C0u
+            << 0xFFFFFFFFu << 0xFF000000u;
+        QTest::newRow("Cyan") << QByteArray("[Colors]\nLPlt=Cyan\n") << 0xFF00FFFFu << 0xFF696969u
+                              << 0xFFC0C0C0u << 0xFFFFFFFFu << 0xFF000000u;
+        QTest::newRow("#0000FF has no alpha")
+            << QByteArray("[Colors]\nLPlt=#0000FF\n") << 0x000000FFu << 0xFF696969u << 0xFFC0C0C0u
+            << 0xFFFFFFFFu << 0xFF000000u;
+        QTest::newRow("empty value takes the default")
+            << QByteArray("[Colors]\nLPlt=\nKPlt=\n") << 0xFF0000FFu << 0xFF696969u << 0xFFC0C0C0u
+            << 0xFFFFFFFFu << 0xFF000000u;
+        QTest::newRow("unknown name takes the default")
+            << QByteArray("[Colors]\nKPlt=Rebeccapurple\nLPlt=Red\n") << 0xFFFF0000u << 0xFF696969u
+            << 0xFFC0C0C0u << 0xFFFFFFFFu << 0xFF000000u;
+        QTest::newRow("bad hex digits take the default")
+            << QByteArray("[Colors]\nLdTr=#GG0000FF\n") << 0xFF0000FFu << 0xFF696969u << 0xFFC0C0C0u
+            << 0xFFFFFFFFu << 0xFF000000u;
+        QTest::newRow("each unconvertible colour takes its own default")
+            << QByteArray("[Colors]\nLPlt=x\nKPlt=x\nLdTr=x\nBkGr=x\nGridColor=x\n") << 0xFF0000FFu
+            << 0xFF696969u << 0xFFC0C0C0u << 0xFFFFFFFFu << 0xFF000000u;
+        QTest::newRow("colour keys in another section are not read")
+            << QByteArray("[Config]\nLPlt=Red\n") << 0xFF0000FFu << 0xFF696969u << 0xFFC0C0C0u
+            << 0xFFFFFFFFu << 0xFF000000u;
+    }
+    void readsColors() {
+        QFETCH(QByteArray, text);
+        QFETCH(uint, work);
+        QFETCH(uint, off);
+        QFETCH(uint, leadTrail);
+        QFETCH(uint, background);
+        QFETCH(uint, grid);
+        const ColorSettings colors = SettingsFromText(text).colors;
+        QCOMPARE(colors.work, work);
+        QCOMPARE(colors.off, off);
+        QCOMPARE(colors.leadTrail, leadTrail);
+        QCOMPARE(colors.background, background);
+        QCOMPARE(colors.grid, grid);
+    }
+
+    void defaultsIntoAnEmptyFile() {
+        QCOMPARE(TextWithSettings(QByteArray(), Settings{}),
+                 QByteArray("[Config]\nWorkAssign=Tornvale\nWeekStartsOnMonday=0\n"
+                            "[Colors]\nKPlt=Dimgray\nLPlt=Blue\nLdTr=Silver\nBkGr=White\n"
+                            "GridColor=Black\n"));
+    }
+
+    void savesColorNames_data() {
+        QTest::addColumn<uint>("color");
+        QTest::addColumn<QByteArray>("name");
+        QTest::newRow("Cyan saves as Aqua, the first name of the colour")
+            << 0xFF00FFFFu << QByteArray("Aqua");
+        QTest::newRow("#FFFFFFF0 saves as Ivory") << 0xFFFFFFF0u << QByteArray("Ivory");
+        QTest::newRow("an unnamed colour saves as its number")
+            << 0xFF123456u << QByteArray("#FF123456");
+    }
+    void savesColorNames() {
+        QFETCH(uint, color);
+        QFETCH(QByteArray, name);
+        Settings settings;
+        settings.colors.leadTrail = color;
+        QCOMPARE(Stored(TextWithSettings(QByteArray(), settings), "Colors", "LdTr"), name);
+    }
+
+    void savesFlag() {
+        Settings settings;
+        settings.weekStartsOnMonday = true;
+        QCOMPARE(Stored(TextWithSettings(QByteArray(), settings), "Config", "WeekStartsOnMonday"),
+                 QByteArray("1"));
+    }
+
+    // A hand-edited file: the settings' lines change in place, one missing key joins its
+    // section, and every other byte stays.
+    void savingKeepsTheRestOfTheFile() {
+        const QByteArray before = Bytes("\xEF\xBB\xBF; Dutyloop settings\r\n"
+                                        "[config]\r\n"
+                                        "  workassign = 1 SMT \r\n"
+                                        "Window=10,20\r\n"
+                                        "\r\n"
+                                        "[Colors]\r\n"
+                                        "lplt=Blue\r\n"
+                                        ";KPlt=Green\r\n"
+                                        "KPlt=Lime\r\n"
+                                        "LdTr=Navy\r\n"
+                                        "BkGr=Teal\r\n"
+                                        "GridColor=Olive\r\n"
+                                        "Extra=\xFF\xFE\0bytes\r\n"
+                                        "\r\n"
+                                        "[Other]\n"
+                                        "WorkAssign=not ours\r\n"
+                                        "[Config]\r\n"
+                                        "WeekStartsOnMonday=1"sv);
+        const QByteArray after = Bytes("\xEF\xBB\xBF; Dutyloop settings\r\n"
+                                       "[config]\r\n"
+                                       "  workassign = 7 SSM \r\n"
+                                       "Window=10,20\r\n"
+                                       "WeekStartsOnMonday=1\r\n"
+                                       "\r\n"
+                                       "[Colors]\r\n"
+                                       "lplt=Red\r\n"
+                                       ";KPlt=Green\r\n"
+                                       "KPlt=Lime\r\n"
+                                       "LdTr=Navy\r\n"
+                                       "BkGr=#FF123456\r\n"
+                                       "GridColor=Null\r\n"
+                                       "Extra=\xFF\xFE\0bytes\r\n"
+                                       "\r\n"
+                                       "[Other]\n"
+                                       "WorkAssign=not ours\r\n"
+                                       "[Config]\r\n"
+                                       "WeekStartsOnMonday=1"sv);
+        QCOMPARE(TextWithSettings(before, Changed()), after);
+    }
+
+    // Blanks at the ends of a value are dropped on reading, and a line break would end the
+    // value and make the rest a line of its own, so the saved text is the one that reads back.
+    void savesAssignmentThatReadsBack_data() {
+        QTest::addColumn<QString>("assignment");
+        QTest::addColumn<QByteArray>("stored");
+        QTest::newRow("a line break becomes a blank") << "Crew\nA" << QByteArray("Crew A");
+        QTest::newRow("CRLF becomes one blank") << "Crew\r\nA" << QByteArray("Crew A");
+        QTest::newRow("a lone CR becomes a blank") << "Crew\rA" << QByteArray("Crew A");
+        QTest::newRow("blanks at the ends go") << " \tCrew A\t " << QByteArray("Crew A");
+        QTest::newRow("a line break cannot add a key or section")
+            << "x\n[Colors]\nLPlt=Red" << QByteArray("x [Colors] LPlt=Red");
+        QTest::newRow("UTF-8 stored")
+            << QString::fromUtf16(u"\u00C6r\u00F8") << QByteArray("\xC3\x86r\xC3\xB8");
+    }
+    void savesAssignmentThatReadsBack() {
+        QFETCH(QString, assignment);
+        QFETCH(QByteArray, stored);
+        Settings settings;
+        settings.assignmentText = assignment;
+        const QByteArray text = TextWithSettings(QByteArray(), settings);
+        QCOMPARE(Stored(text, "Config", "WorkAssign"), stored);
+        const Settings read = SettingsFromText(text);
+        QCOMPARE(read.assignmentText, QString::fromUtf8(stored));
+        QCOMPARE(read.colors.work, colors::Blue);
+    }
+
+    void roundTrip_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<Settings>("settings");
+        Settings defaults;
+        QTest::newRow("defaults into no file") << QByteArray() << defaults;
+        QTest::newRow("all changed into no file") << QByteArray() << Changed();
+        Settings named = Changed();
+        named.assignmentText = QString::fromUtf16(u"Crew \u00C6r\u00F8 = night");
+        named.weekStartsOnMonday = false;
+        named.colors.off = 0xFF00FFFF;
+        named.colors.leadTrail = 0x000000FF;
+        QTest::newRow("names, '=' and no alpha into no file") << QByteArray() << named;
+        const QByteArray other = "[Config]\r\nWorkAssign=2 MTW\r\nWeekStartsOnMonday=0x10\r\n"
+                                 "[Colors]\r\nLPlt=Gold\r\nGridColor=#GG\r\n";
+        QTest::newRow("all changed over other values") << other << Changed();
+        QTest::newRow("defaults over other values") << other << defaults;
+    }
+    void roundTrip() {
+        QFETCH(QByteArray, file);
+        QFETCH(Settings, settings);
+        CompareSettings(SettingsFromText(TextWithSettings(file, settings)), settings);
+    }
+
+    void findsSettingsFile_data() {
+        QTest::addColumn<QStringList>("plainFiles");
+        QTest::addColumn<QStringList>("folders");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("nothing there yet: folders made")
+            << QStringList() << QStringList() << "Halvorne/Dutyloop/dlTornvale.ini";
+        QTest::newRow("folders already there") << QStringList() << QStringList{"Halvorne/Dutyloop"}
+                                               << "Halvorne/Dutyloop/dlTornvale.ini";
+        QTest::newRow("a plain file named Halvorne")
+            << QStringList{"Halvorne"} << QStringList() << "Dutyloop/dlTornvale.ini";
+        QTest::newRow("a plain file named Dutyloop inside Halvorne")
+            << QStringList{"Halvorne/Dutyloop"} << QStringList{"Halvorne"}
+            << "Dutyloop/dlTornvale.ini";
+        QTest::newRow("plain files named Halvorne and Dutyloop")
+            << QStringList{"Halvorne", "Dutyloop"} << QStringList() << "dlTornvale.ini";
+    }
+    void findsSettingsFile() {
+        QFETCH(QStringList, plainFiles);
+        QFETCH(QStringList, folders);
+        QFETCH(QString, expected);
+        QTemporaryDir base;
+        QVERIFY(base.isValid());
+        for (const QString& folder : folders) {
+            QVERIFY(QDir(base.path()).mkpath(folder));
+        }
+        for (const QString& name : plainFiles) {
+            QFile file(base.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        const QString found = FindSettingsFile(base.path());
+        QCOMPARE(found, base.path() + "/" + expected);
+        QVERIFY(QFileInfo(QFileInfo(found).path()).isDir());
+        QVERIFY(!QFileInfo::exists(found));
+        for (const QString& name : plainFiles) {
+            QVERIFY(QFileInfo(base.filePath(name)).isFile());
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSettingsFile)
+#include "test_settings_file.moc"
