@@ -40,8 +40,9 @@ TMainForm::TMainForm(Platform platform, QWidget* parent)
 }
 
 TMainForm::~TMainForm() {
-    // The tab control reports changes while its pages are torn down; the window is gone by then.
-    disconnect(m_w.tabCtrl, nullptr, this, nullptr);
+    // The widgets still report changes while they are torn down; the window is gone by then.
+    for (QObject* child : findChildren<QObject*>())
+        disconnect(child, nullptr, this, nullptr);
     if (m_pickerPopup)
         m_pickerPopup->removeEventFilter(this);
 }

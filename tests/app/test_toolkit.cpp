@@ -1,6 +1,7 @@
 #include "app/toolkit/font_size.h"
 #include "app/toolkit/state_text_colors.h"
 #include "app/toolkit/t_color_combo_box.h"
+#include "app/toolkit/t_combo_box.h"
 #include "app/toolkit/t_grid_layout.h"
 #include "app/toolkit/t_image.h"
 #include "app/toolkit/t_rectangle.h"
@@ -556,6 +557,24 @@ private:
     QTemporaryDir m_dir;
     QString m_redBar;
     QString m_notSvg;
+
+    // Only a list that was open reports its closing; Qt also "hides" the list whenever the box
+    // itself is hidden, as when its tab is left.
+    void comboBoxReportsOnlyARealClose() {
+        QWidget window;
+        auto* box = new TComboBox(&window);
+        box->addItems({QStringLiteral("one"), QStringLiteral("two")});
+        const QSignalSpy closed(box, &TComboBox::closePopup);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        box->hide();
+        box->show();
+        box->hidePopup();
+        QCOMPARE(closed.count(), 0);
+        box->showPopup();
+        box->hidePopup();
+        QCOMPARE(closed.count(), 1);
+    }
 };
 
 QTEST_MAIN(TestToolkit)

@@ -10,10 +10,14 @@ class TComboBox : public QComboBox {
 public:
     explicit TComboBox(QWidget* parent);
 
+    void showPopup() override;
     void hidePopup() override;
 
 signals:
     void closePopup();
+
+private:
+    bool m_popupOpen = false;
 };
 
 } // namespace dutyloop
