@@ -10,8 +10,10 @@
 #include "app/toolkit/t_tab_control.h"
 #include "app/toolkit/t_text.h"
 #include "app/toolkit/tag.h"
+#include "app/toolkit/text_color.h"
 #include "settings/assignment_list.h"
 
+#include <QApplication>
 #include <QDateEdit>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -20,6 +22,7 @@
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace dutyloop {
 
@@ -55,6 +58,13 @@ QLabel* CentredLabel(QWidget* parent, const char* name, const QString& text, int
     return label;
 }
 
+// A control that sits on a label keeps the platform's font size when the label's grows.
+void KeepOwnFontSize(QWidget* control) {
+    QFont font = control->font();
+    font.setPointSizeF(QApplication::font(control).pointSizeF());
+    control->setFont(font);
+}
+
 // Buttons at the left and right ends of a label, full height less the margins, the label's
 // centred text showing between them.
 void PlaceAtEnds(QLabel* label, QWidget* left, int leftWidth, QWidget* right, int rightWidth) {
@@ -62,12 +72,14 @@ void PlaceAtEnds(QLabel* label, QWidget* left, int leftWidth, QWidget* right, in
     row->setContentsMargins(2, 2, 2, 2);
     row->setSpacing(0);
     if (left) {
+        KeepOwnFontSize(left);
         left->setFixedWidth(leftWidth);
         left->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
         row->addWidget(left);
     }
     row->addStretch(1);
     if (right) {
+        KeepOwnFontSize(right);
         right->setFixedWidth(rightWidth);
         right->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
         row->addWidget(right);
@@ -142,7 +154,8 @@ void BuildCalendarTab(FormWidgets& w) {
     w.DateEd->setDisplayFormat(QStringLiteral("MM/dd/yy"));
     w.DateEd->setAlignment(Qt::AlignCenter);
     w.DateEd->setAccessibleName(QStringLiteral("Pick a date"));
-    PlaceAtEnds(w.lblStatus, w.bToday, 85, w.DateEd, 85);
+    // The field's drop-down button takes room of its own; the whole date must stay readable.
+    PlaceAtEnds(w.lblStatus, w.bToday, 85, w.DateEd, std::max(85, w.DateEd->sizeHint().width()));
 
     w.rectCalendar = Make<TRectangle>(w.loCalendar, "rectCalendar", -2);
     w.rectCalendar->lower();
@@ -178,6 +191,7 @@ void BuildSettingsTab(FormWidgets& w) {
     w.bSave->setFont(bold);
     PlaceAtEnds(w.lblToolbar2, w.sbBack2, 55, w.bSave, 86);
     w.ccbColor = Make<TColorComboBox>(w.lblToolbar2, "ccbColor");
+    KeepOwnFontSize(w.ccbColor);
     w.ccbColor->setGeometry(96, 8, 193, 30);
     w.ccbColor->setMaxVisibleItems(12);
     w.ccbColor->setAccessibleName(QStringLiteral("Colour"));
@@ -282,6 +296,7 @@ void BuildAboutTab(FormWidgets& w) {
         QFont font = link->font();
         font.setUnderline(true);
         link->setFont(font);
+        SetTextColor(link, colors::Blue);
         return link;
     };
     w.sbHelp1 = makeLink("sbHelp1", QStringLiteral("http://") + SupportHost());

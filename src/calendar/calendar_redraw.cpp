@@ -96,6 +96,9 @@ void PaintCells(const FormWidgets& w, const RedrawState& state) {
         text->setBold(true);
         text->setText(QString::number(YmdFromDate(date).day));
     }
+    // The Help tab has no panel of its own; its page takes the background so every tab does.
+    SetBackgroundColor(w.tabHelp, colors.background);
+
     struct Legend {
         std::size_t cell;
         Color color;

@@ -144,6 +144,7 @@ private slots:
             const bool borderless = rect->strokeThickness() == 0.0f;
             QVERIFY2(borderless || rect->stroke() == kAliceBlue, qPrintable(rect->objectName()));
         }
+        QCOMPARE(BackgroundColorOf(w.tabHelp), kNavy);
         QCOMPARE(w.rectToolbar1->strokeThickness(), 0.0f);
         QCOMPARE(w.rectDaysOfWeek->stroke(), kAliceBlue);
         for (QLabel* label : {w.lblToolbar1, w.lblToolbar2, w.lblToolbar3, w.lblToolbar4,

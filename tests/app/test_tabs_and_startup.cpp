@@ -52,6 +52,9 @@ private slots:
         QCOMPARE(TextColorOf(w.bLdTr), 0xFFC0C0C0u);
         QCOMPARE(TextColorOf(w.bBkGr), 0xFF000000u);
         QVERIFY(w.ccbColor->isHidden());
+        QCOMPARE(TextColorOf(w.sbHelp1), 0xFF0000FFu);
+        QCOMPARE(TextColorOf(w.sbHelp2), 0xFF0000FFu);
+        QVERIFY(w.sbHelp1->font().underline());
     }
 
     void choosingAnAssignmentReachesTheCalendarOnTheWayBack_data() {

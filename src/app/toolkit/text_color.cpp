@@ -23,4 +23,18 @@ Color TextColorOf(const QWidget* widget) {
     return widget->palette().color(QPalette::WindowText).rgba();
 }
 
+void SetBackgroundColor(QWidget* widget, Color color) {
+    widget->setAutoFillBackground(true);
+    if (widget->palette().isBrushSet(QPalette::Active, QPalette::Window) &&
+        BackgroundColorOf(widget) == color)
+        return;
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, QColor::fromRgba(color));
+    widget->setPalette(palette);
+}
+
+Color BackgroundColorOf(const QWidget* widget) {
+    return widget->palette().color(QPalette::Window).rgba();
+}
+
 } // namespace dutyloop

@@ -10,4 +10,8 @@ namespace dutyloop {
 void SetTextColor(QWidget* widget, Color color);
 Color TextColorOf(const QWidget* widget);
 
+// A plain widget filled with one colour behind its children.
+void SetBackgroundColor(QWidget* widget, Color color);
+Color BackgroundColorOf(const QWidget* widget);
+
 } // namespace dutyloop
