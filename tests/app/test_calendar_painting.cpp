@@ -1,3 +1,4 @@
+#include "../expected_colors.h"
 #include "form_fixture.h"
 
 #include "app/toolkit/state_text_colors.h"
@@ -15,13 +16,6 @@ using namespace dutyloop;
 using namespace dutyloop::testing;
 
 namespace {
-constexpr Color kBlue = 0xFF0000FF;
-constexpr Color kDimGray = 0xFF696969;
-constexpr Color kSilver = 0xFFC0C0C0;
-constexpr Color kWhite = 0xFFFFFFFF;
-constexpr Color kBlack = 0xFF000000;
-constexpr Color kAliceBlue = 0xFFF0F8FF;
-constexpr Color kNavy = 0xFF000080;
 
 const QStringList kMinus1Panels = {"rectDaysOfWeek", "rectToolbar2", "rectHelp", "rectToolbar4"};
 const QStringList kMinus2Panels = {"rectToolbar1", "rectMonthName", "rectFooter", "rectCalendar",
@@ -42,31 +36,31 @@ private slots:
 
         int filled = 0;
         for (int i = 0; i < 42; ++i)
-            filled += w.gR[static_cast<std::size_t>(i)]->fill() != kWhite ? 1 : 0;
+            filled += w.gR[static_cast<std::size_t>(i)]->fill() != expected::White ? 1 : 0;
         QCOMPARE(filled, 1);
 
         TRectangle* selected = w.gR[5];
         QCOMPARE(w.gT[5]->text(), QStringLiteral("1"));
-        QCOMPARE(selected->fill(), kBlue);
-        QCOMPARE(w.gT[5]->color(), kWhite);
-        QCOMPARE(selected->stroke(), kAliceBlue);
+        QCOMPARE(selected->fill(), expected::Blue);
+        QCOMPARE(w.gT[5]->color(), expected::White);
+        QCOMPARE(selected->stroke(), expected::AliceBlue);
         QCOMPARE(selected->strokeThickness(), 0.67f);
 
         // 2023-09-04 works, 2023-09-03 is off, 2023-08-31 leads the month.
-        QCOMPARE(w.gT[8]->color(), kBlue);
-        QCOMPARE(w.gT[7]->color(), kDimGray);
-        QCOMPARE(w.gT[4]->color(), kSilver);
+        QCOMPARE(w.gT[8]->color(), expected::Blue);
+        QCOMPARE(w.gT[7]->color(), expected::DimGray);
+        QCOMPARE(w.gT[4]->color(), expected::Silver);
         QCOMPARE(w.gT[4]->text(), QStringLiteral("31"));
-        QCOMPARE(w.gR[7]->stroke(), kDimGray);
+        QCOMPARE(w.gR[7]->stroke(), expected::DimGray);
         QCOMPARE(w.gT[7]->fontSize(), form->fontSizes().day);
         QVERIFY(w.gT[7]->bold());
 
         QCOMPARE(w.gT[40]->text(), QStringLiteral("Wk"));
-        QCOMPARE(w.gT[40]->color(), kBlue);
+        QCOMPARE(w.gT[40]->color(), expected::Blue);
         QCOMPARE(w.gT[41]->text(), QStringLiteral("OD"));
-        QCOMPARE(w.gT[41]->color(), kDimGray);
+        QCOMPARE(w.gT[41]->color(), expected::DimGray);
         QCOMPARE(w.gT[41]->fontSize(), form->fontSizes().day * 0.75f);
-        QCOMPARE(w.gR[41]->fill(), kWhite);
+        QCOMPARE(w.gR[41]->fill(), expected::White);
     }
 
     void selectedOffDay() {
@@ -74,9 +68,9 @@ private slots:
         ChooseAssignment(*form, "1 SMT");
         PickDate(*form, QDate(2023, 9, 1));
         const FormWidgets& w = form->widgets();
-        QCOMPARE(w.gR[5]->fill(), kDimGray);
-        QCOMPARE(w.gT[5]->color(), kBlack);
-        QCOMPARE(w.gR[5]->stroke(), kDimGray);
+        QCOMPARE(w.gR[5]->fill(), expected::DimGray);
+        QCOMPARE(w.gT[5]->color(), expected::Black);
+        QCOMPARE(w.gR[5]->stroke(), expected::DimGray);
     }
 
     void panels_data() {
@@ -93,19 +87,19 @@ private slots:
         auto form = ShownForm();
         auto* panel = form->findChild<TRectangle*>(name);
         QVERIFY(panel);
-        QCOMPARE(panel->fill(), kWhite);
+        QCOMPARE(panel->fill(), expected::White);
         QCOMPARE(panel->strokeThickness(), thickness);
-        QCOMPARE(panel->stroke(), kDimGray);
+        QCOMPARE(panel->stroke(), expected::DimGray);
     }
 
     void dayWithoutRotationUnderTheAgencyWideEntry() {
         auto form = ShownForm();
         PickDate(*form, QDate(2023, 9, 1));
         const FormWidgets& w = form->widgets();
-        QCOMPARE(w.gR[5]->fill(), kSilver);
-        QCOMPARE(w.gT[5]->color(), kBlack);
-        QCOMPARE(w.gT[6]->color(), kBlack);
-        QCOMPARE(w.gT[4]->color(), kSilver);
+        QCOMPARE(w.gR[5]->fill(), expected::Silver);
+        QCOMPARE(w.gT[5]->color(), expected::Black);
+        QCOMPARE(w.gT[6]->color(), expected::Black);
+        QCOMPARE(w.gT[4]->color(), expected::Silver);
         QCOMPARE(w.lblStatus->text(), QString());
     }
 };

@@ -1,3 +1,4 @@
+#include "../expected_colors.h"
 #include "form_fixture.h"
 
 #include "app/toolkit/font_size.h"
@@ -13,15 +14,6 @@
 
 using namespace dutyloop;
 using namespace dutyloop::testing;
-
-namespace {
-constexpr Color kBlue = 0xFF0000FF;
-constexpr Color kDimGray = 0xFF696969;
-constexpr Color kWhite = 0xFFFFFFFF;
-constexpr Color kBlack = 0xFF000000;
-constexpr Color kAliceBlue = 0xFFF0F8FF;
-constexpr Color kNavy = 0xFF000080;
-} // namespace
 
 class TestHeaderAndStatus : public QObject {
     Q_OBJECT
@@ -113,11 +105,12 @@ private slots:
         const FormWidgets& w = form->widgets();
         w.tabCtrl->setCurrentWidget(w.tabCalendar);
         form->bTodayClick();
-        QCOMPARE(StateTextColorsOf(w.bToday),
-                 (StateTextColors{kDimGray, kDimGray, kBlue, kDimGray}));
+        QCOMPARE(StateTextColorsOf(w.bToday), (StateTextColors{expected::DimGray, expected::DimGray,
+                                                               expected::Blue, expected::DimGray}));
         QVERIFY(!w.bToday->font().bold());
         QTest::keyClick(KeyTarget(*form), Qt::Key_Right);
-        QCOMPARE(StateTextColorsOf(w.bToday), (StateTextColors{kBlack, kBlack, kBlue, kBlack}));
+        QCOMPARE(StateTextColorsOf(w.bToday), (StateTextColors{expected::Black, expected::Black,
+                                                               expected::Blue, expected::Black}));
         QVERIFY(w.bToday->font().bold());
         QTest::keyClick(KeyTarget(*form), Qt::Key_Left);
         QVERIFY(!w.bToday->font().bold());
@@ -129,31 +122,34 @@ private slots:
         ChooseAssignment(*form, "5 TFS");
         PickDate(*form, QDate(2023, 9, 1));
         w.tabCtrl->setCurrentWidget(w.tabSettings);
-        PickColour(*form, w.bBkGr, kNavy);
+        PickColour(*form, w.bBkGr, expected::Navy);
         // The Settings tab turns at once; the rest at the next redraw.
-        QCOMPARE(w.rectSettings->fill(), kNavy);
-        QCOMPARE(TextColorOf(w.lblPlatoon), kWhite);
+        QCOMPARE(w.rectSettings->fill(), expected::Navy);
+        QCOMPARE(TextColorOf(w.lblPlatoon), expected::White);
         form->sbBack2Click();
 
         for (TRectangle* rect : form->findChildren<TRectangle*>()) {
             if (rect == w.gR[5]) {
-                QCOMPARE(rect->fill(), kBlue);
+                QCOMPARE(rect->fill(), expected::Blue);
                 continue;
             }
-            QVERIFY2(rect->fill() == kNavy, qPrintable(rect->objectName()));
+            QVERIFY2(rect->fill() == expected::Navy, qPrintable(rect->objectName()));
             const bool borderless = rect->strokeThickness() == 0.0f;
-            QVERIFY2(borderless || rect->stroke() == kAliceBlue, qPrintable(rect->objectName()));
+            QVERIFY2(borderless || rect->stroke() == expected::AliceBlue,
+                     qPrintable(rect->objectName()));
         }
-        QCOMPARE(BackgroundColorOf(w.tabHelp), kNavy);
+        QCOMPARE(BackgroundColorOf(w.tabHelp), expected::Navy);
         QCOMPARE(w.rectToolbar1->strokeThickness(), 0.0f);
-        QCOMPARE(w.rectDaysOfWeek->stroke(), kAliceBlue);
+        QCOMPARE(w.rectDaysOfWeek->stroke(), expected::AliceBlue);
         for (QLabel* label : {w.lblToolbar1, w.lblToolbar2, w.lblToolbar3, w.lblToolbar4,
                               w.lblMonthName, w.lblDOW[0], w.lblDOW[6], w.lblStatus})
-            QVERIFY2(TextColorOf(label) == kWhite, qPrintable(label->objectName()));
-        QCOMPARE(StateTextColorsOf(w.sbBack3), (StateTextColors{kWhite, kWhite, kBlue, kWhite}));
-        QCOMPARE(StateTextColorsOf(w.bSave), (StateTextColors{kBlack, kBlack, kBlue, kBlack}));
-        QCOMPARE(StateTextColorsOf(w.bToday).normal, kBlack);
-        QCOMPARE(TextColorOf(w.DateEd), kBlack);
+            QVERIFY2(TextColorOf(label) == expected::White, qPrintable(label->objectName()));
+        QCOMPARE(StateTextColorsOf(w.sbBack3), (StateTextColors{expected::White, expected::White,
+                                                                expected::Blue, expected::White}));
+        QCOMPARE(StateTextColorsOf(w.bSave), (StateTextColors{expected::Black, expected::Black,
+                                                              expected::Blue, expected::Black}));
+        QCOMPARE(StateTextColorsOf(w.bToday).normal, expected::Black);
+        QCOMPARE(TextColorOf(w.DateEd), expected::Black);
     }
 
     void fontsFollowTheLayout() {

@@ -1,4 +1,5 @@
 #include "../app/form_fixture.h"
+#include "../expected_colors.h"
 
 #include "app/toolkit/t_rectangle.h"
 #include "app/toolkit/t_switch.h"
@@ -13,12 +14,6 @@ using namespace dutyloop;
 using namespace dutyloop::testing;
 
 namespace {
-constexpr Color kBlue = 0xFF0000FF;
-constexpr Color kWhite = 0xFFFFFFFF;
-constexpr Color kBlack = 0xFF000000;
-constexpr Color kNavy = 0xFF000080;
-constexpr Color kYellow = 0xFFFFFF00;
-constexpr Color kAqua = 0xFF00FFFF;
 
 QByteArray SettingsFileOf(const FormUnderTest& fixture) {
     QFile file(fixture.settingsFolder() + QStringLiteral("/dlTornvale.ini"));
@@ -118,7 +113,7 @@ private slots:
         const QByteArray before = "; written by hand\r\n[Other]\r\nKey=value\r\n[config]\r\n"
                                   "workassign=2 MTW\r\nExtra=1\r\n[Colors]\r\nBkGr=Cyan\r\n";
         auto form = ShownForm(QDate(2023, 9, 15), before);
-        QCOMPARE(form->colorSettings().background, kAqua);
+        QCOMPARE(form->colorSettings().background, expected::Aqua);
         form->bSaveClick();
         const QByteArray after = SettingsFileOf(form);
         QVERIFY(after.startsWith("; written by hand\r\n[Other]\r\nKey=value\r\n[config]\r\n"
@@ -135,8 +130,8 @@ private slots:
         w.cbPlt->setCurrentIndex(w.cbPlt->findText(QStringLiteral("6 FSS")));
         form->cbPltClosePopup();
         w.swMondays->setChecked(true);
-        PickColour(*form, w.bAPlt, kYellow);
-        PickColour(*form, w.bBkGr, kNavy);
+        PickColour(*form, w.bAPlt, expected::Yellow);
+        PickColour(*form, w.bBkGr, expected::Navy);
         form->bSaveClick();
         form.form.reset();
 
@@ -144,10 +139,10 @@ private slots:
         QCOMPARE(form->assignmentText(), QStringLiteral("6 FSS"));
         QCOMPARE(form->widgets().cbPlt->currentText(), QStringLiteral("6 FSS"));
         QVERIFY(form->widgets().swMondays->isChecked());
-        QCOMPARE(form->colorSettings().work, kYellow);
-        QCOMPARE(form->colorSettings().background, kNavy);
+        QCOMPARE(form->colorSettings().work, expected::Yellow);
+        QCOMPARE(form->colorSettings().background, expected::Navy);
         QCOMPARE(form->widgets().tabCtrl->currentWidget(), form->widgets().tabCalendar);
-        QCOMPARE(form->widgets().rectCalendar->fill(), kNavy);
+        QCOMPARE(form->widgets().rectCalendar->fill(), expected::Navy);
     }
 
     void aFailedSaveChangesNothing() {
@@ -155,13 +150,13 @@ private slots:
         const FormWidgets& w = form->widgets();
         // A folder where the file should be: nothing can be written there.
         QVERIFY(QDir().mkpath(form->settingsFilePath()));
-        PickColour(*form, w.bAPlt, kYellow);
+        PickColour(*form, w.bAPlt, expected::Yellow);
         form->bSaveClick();
         QCOMPARE(
             *form.errors,
             QStringList{QStringLiteral("Unable to write to %1.").arg(form->settingsFilePath())});
         QCOMPARE(w.tabCtrl->currentWidget(), w.tabSettings);
-        QCOMPARE(form->colorSettings().work, kYellow);
+        QCOMPARE(form->colorSettings().work, expected::Yellow);
     }
 
     void pickingColours() {
@@ -170,7 +165,7 @@ private slots:
         QVERIFY(w.ccbColor->isHidden());
         form->bAPltClick(w.bAPlt);
         QVERIFY(w.ccbColor->isVisible());
-        QCOMPARE(w.ccbColor->color(), kBlue);
+        QCOMPARE(w.ccbColor->color(), expected::Blue);
         w.ccbColor->hidePopup();
         QVERIFY(w.ccbColor->isHidden());
 
@@ -180,23 +175,23 @@ private slots:
         QVERIFY(w.ccbColor->isHidden());
 
         // Work in the background's own colour: the caption reads in contrast instead.
-        PickColour(*form, w.bAPlt, kWhite);
-        QCOMPARE(form->colorSettings().work, kWhite);
-        QCOMPARE(TextColorOf(w.bAPlt), kBlack);
+        PickColour(*form, w.bAPlt, expected::White);
+        QCOMPARE(form->colorSettings().work, expected::White);
+        QCOMPARE(TextColorOf(w.bAPlt), expected::Black);
 
-        PickColour(*form, w.bBkGr, kBlue);
-        QCOMPARE(w.rectSettings->fill(), kBlue);
-        QCOMPARE(w.rectToolbar2->fill(), kBlue);
+        PickColour(*form, w.bBkGr, expected::Blue);
+        QCOMPARE(w.rectSettings->fill(), expected::Blue);
+        QCOMPARE(w.rectToolbar2->fill(), expected::Blue);
         for (QWidget* text :
              std::initializer_list<QWidget*>{w.lblToolbar2, w.lblPlatoon, w.lblMonday, w.bBkGr,
                                              w.lblAbout, w.sbHelp1, w.sbHelp2})
-            QVERIFY2(TextColorOf(text) == kWhite, qPrintable(text->objectName()));
+            QVERIFY2(TextColorOf(text) == expected::White, qPrintable(text->objectName()));
         // A new background never recolours the other colour captions.
-        QCOMPARE(TextColorOf(w.bAPlt), kBlack);
+        QCOMPARE(TextColorOf(w.bAPlt), expected::Black);
 
-        PickColour(*form, w.bBkGr, kYellow);
-        QCOMPARE(TextColorOf(w.sbHelp1), kBlue);
-        QCOMPARE(TextColorOf(w.lblPlatoon), kBlack);
+        PickColour(*form, w.bBkGr, expected::Yellow);
+        QCOMPARE(TextColorOf(w.sbHelp1), expected::Blue);
+        QCOMPARE(TextColorOf(w.lblPlatoon), expected::Black);
     }
 
     void pickerSelection() {
@@ -211,16 +206,16 @@ private slots:
         form->bAPltClick(w.bLdTr);
         QCOMPARE(w.ccbColor->currentText(), QStringLiteral("Aqua"));
         w.ccbColor->hidePopup();
-        QCOMPARE(form->colorSettings().leadTrail, kAqua);
+        QCOMPARE(form->colorSettings().leadTrail, expected::Aqua);
     }
 
     void darkSavedBackgroundLeavesTheCaptionsAlone() {
         auto form = ShownForm(QDate(2023, 9, 15), "[Colors]\nBkGr=Navy\n");
         const FormWidgets& w = form->widgets();
         QCOMPARE(TextColorOf(w.lblPlatoon), TextColorOf(w.lblMonday));
-        QVERIFY(TextColorOf(w.lblPlatoon) != kWhite);
-        QCOMPARE(TextColorOf(w.bBkGr), kWhite);
-        QCOMPARE(TextColorOf(w.lblAbout), kWhite);
+        QVERIFY(TextColorOf(w.lblPlatoon) != expected::White);
+        QCOMPARE(TextColorOf(w.bBkGr), expected::White);
+        QCOMPARE(TextColorOf(w.lblAbout), expected::White);
     }
 
     void links() {
