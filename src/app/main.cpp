@@ -1,11 +1,5 @@
-#include "app/main_form.h"
-#include "app/platform/platform.h"
-
-#include <QApplication>
+#include "app/startup.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    dutyloop::TMainForm mainForm(dutyloop::SystemPlatform());
-    mainForm.show();
-    return QApplication::exec();
+    return dutyloop::RunApplication(argc, argv);
 }
