@@ -145,7 +145,6 @@ void BuildCalendarTab(FormWidgets& w) {
     w.loFooter = Make<QWidget>(w.loCalendar, "loFooter");
     w.rectFooter = Fill(Make<TRectangle>(w.loFooter, "rectFooter", -2));
     w.lblStatus = Fill(CentredLabel(w.rectFooter, "lblStatus", QStringLiteral("Status")));
-    w.lblStatus->setAccessibleName(QStringLiteral("Selected day"));
     w.bToday = Make<QPushButton>(w.lblStatus, "bToday");
     w.bToday->setText(QStringLiteral("Today"));
     w.bToday->setToolTip(QStringLiteral("Go to today (Home)"));

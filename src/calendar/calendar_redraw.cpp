@@ -9,6 +9,7 @@
 #include "app/toolkit/tag.h"
 #include "app/toolkit/text_color.h"
 #include "calendar/cell_colors.h"
+#include "calendar/cell_descriptions.h"
 #include "calendar/header_texts.h"
 #include "schedule/rotation.h"
 
@@ -39,6 +40,25 @@ void SetBold(QWidget* widget, bool bold) {
 void SetLabelText(QLabel* label, const QString& text) {
     if (label->text() != text)
         label->setText(text);
+}
+
+void SetAccessibleName(QWidget* widget, const QString& name) {
+    if (widget->accessibleName() != name)
+        widget->setAccessibleName(name);
+}
+
+// What a screen reader says of a day cell, and, for the cells that take the pointer, which
+// crews are on duty that day.
+void DescribeCell(TRectangle* cell, int tag, Date date, const RedrawState& state) {
+    SetAccessibleName(
+        cell, CellAccessibleName(date, DutyCodeFor(date, state.view.anchorDate), state.locale));
+    if (tag > kLastClickableCell)
+        return;
+    const QString tip = CellToolTip(date, state.locale);
+    if (cell->toolTip() != tip) {
+        cell->setToolTip(tip);
+        cell->setAccessibleDescription(tip);
+    }
 }
 
 } // namespace
@@ -95,6 +115,7 @@ void PaintCells(const FormWidgets& w, const RedrawState& state) {
         text->setAlignment(Qt::AlignCenter);
         text->setBold(true);
         text->setText(QString::number(YmdFromDate(date).day));
+        DescribeCell(w.gR[static_cast<std::size_t>(tag)], tag, date, state);
     }
     // The Help tab has no panel of its own; its page takes the background so every tab does.
     SetBackgroundColor(w.tabHelp, colors.background);
@@ -103,14 +124,17 @@ void PaintCells(const FormWidgets& w, const RedrawState& state) {
         std::size_t cell;
         Color color;
         const char* text;
+        const char* accessibleName;
     };
-    for (const Legend& legend : {Legend{40, colors.work, "Wk"}, Legend{41, colors.off, "OD"}}) {
+    for (const Legend& legend : {Legend{40, colors.work, "Wk", "Legend: work days"},
+                                 Legend{41, colors.off, "OD", "Legend: off-duty days"}}) {
         TText* text = w.gT[legend.cell];
         text->setFontSize(LegendFontSize(state.fonts.day));
         text->setColor(legend.color);
         text->setText(QString::fromLatin1(legend.text));
         text->setBold(true);
         w.gR[legend.cell]->setStrokeThickness(kThinStroke);
+        SetAccessibleName(w.gR[legend.cell], QString::fromLatin1(legend.accessibleName));
     }
 }
 
@@ -129,8 +153,12 @@ void UpdateStatusLine(const FormWidgets& w, const RedrawState& state) {
     SetFontPixelSize(w.lblStatus, StatusFontSize(state.layout.footerHeight));
     SetTextColor(w.lblStatus, ContrastTextColor(w.rectFooter->fill()));
     const Date shown = state.view.shownDate;
-    SetLabelText(w.lblStatus,
-                 StatusLineText(shown, DutyCodeFor(shown, state.view.anchorDate), state.locale));
+    const QString status =
+        StatusLineText(shown, DutyCodeFor(shown, state.view.anchorDate), state.locale);
+    SetLabelText(w.lblStatus, status);
+    const QString spoken = QString(status).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    SetAccessibleName(w.lblStatus, status.isEmpty() ? QStringLiteral("Selected day")
+                                                    : QStringLiteral("Selected day: ") + spoken);
 }
 
 void RefreshCalendar(const FormWidgets& w, const RedrawState& state, Date date) {

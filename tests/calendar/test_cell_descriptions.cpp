@@ -1,0 +1,57 @@
+#include "calendar/cell_descriptions.h"
+
+#include <QTest>
+
+using namespace dutyloop;
+
+namespace {
+Date D(const QDate& date) {
+    return DateFromYmd(date.year(), date.month(), date.day());
+}
+LocaleSettings UsEnglish() {
+    return CaptureLocaleSettings(QLocale(QLocale::English, QLocale::UnitedStates));
+}
+} // namespace
+
+class TestCellDescriptions : public QObject {
+    Q_OBJECT
+private slots:
+    void crewsOnDuty_data() {
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("2014-03-03: crew 2 stands on its anchor day")
+            << QDate(2014, 3, 3) << "On duty: 1 SMT, 7 SSM";
+        QTest::newRow("2014-03-31") << QDate(2014, 3, 31) << "On duty: 2 MTW, 3 TWT, 4 WTF";
+        QTest::newRow("2023-09-01") << QDate(2023, 9, 1) << "On duty: 5 TFS, 6 FSS, 7 SSM";
+        QTest::newRow("the earliest anchor day itself") << QDate(2013, 9, 16) << "No rotation";
+        QTest::newRow("long before any anchor") << QDate(1999, 1, 1) << "No rotation";
+        // 2013-09-17 is position 2 of crew 4's pattern, a work day; no other crew has started.
+        QTest::newRow("the first day of any rotation") << QDate(2013, 9, 17) << "On duty: 4 WTF";
+        // Crew 4 alone has a rotation and is off on the Thursday after its first week's runs.
+        QTest::newRow("only one crew started, and it is off")
+            << QDate(2013, 9, 19) << "No crew on duty";
+    }
+    void crewsOnDuty() {
+        QFETCH(QDate, date);
+        QFETCH(QString, text);
+        QCOMPARE(CrewsOnDutyText(D(date)), text);
+    }
+
+    void namesAndTips_data() {
+        QTest::addColumn<DutyCode>("code");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("work day") << DutyCode::Work << "Friday, September 1, 2023, work day";
+        QTest::newRow("off day") << DutyCode::Off << "Friday, September 1, 2023, off duty";
+        QTest::newRow("no rotation") << DutyCode::NoRotation << "Friday, September 1, 2023";
+    }
+    void namesAndTips() {
+        QFETCH(DutyCode, code);
+        QFETCH(QString, name);
+        QCOMPARE(CellAccessibleName(D(QDate(2023, 9, 1)), code, UsEnglish()), name);
+        QCOMPARE(CellToolTip(D(QDate(2023, 9, 1)), UsEnglish()),
+                 QStringLiteral("Friday, September 1, 2023\nOn duty: 5 TFS, 6 FSS, 7 SSM"));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestCellDescriptions)
+#include "test_cell_descriptions.moc"
