@@ -26,6 +26,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
+#include <algorithm>
 
 namespace dutyloop {
 
@@ -216,6 +217,18 @@ void TMainForm::FormKeyDown(int& key) {
         m_view.markedDate = move.shownDate;
     key = 0;
     ShowMonthOf(m_view.shownDate);
+    KeepFocusOnTheSelectedDay();
+}
+
+void TMainForm::KeepFocusOnTheSelectedDay() {
+    // A day cell that has the keyboard focus hands it on to the selected day, so the focus mark
+    // never lingers on a day the keys have left.
+    const auto focused = std::find(m_w.gR.begin(), m_w.gR.end(), focusWidget());
+    if (focused == m_w.gR.end())
+        return;
+    const Date offset = m_view.shownDate - m_view.cellDates[0];
+    if (offset >= 0 && offset <= kLastClickableCell)
+        m_w.gR[static_cast<std::size_t>(offset)]->setFocus(Qt::OtherFocusReason);
 }
 
 void TMainForm::FormKeyUp(int& /*key*/) {}

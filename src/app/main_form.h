@@ -68,6 +68,7 @@ private:
     void ReadSettings();
     RedrawState Redraw() const;
     void ShowMonthOf(Date date);
+    void KeepFocusOnTheSelectedDay();
     void ApplyPickedColor(int tag, Color picked, Color contrast);
 
     Platform m_platform;

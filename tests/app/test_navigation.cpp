@@ -82,6 +82,22 @@ private slots:
             0xFFC0C0C0u); // the agency-wide entry marks the selection in LeadTrailColor
     }
 
+    void focusFollowsTheSelectionFromADayCell() {
+        auto form = ShownForm();
+        OpenCalendar(*form);
+        PickDate(*form, QDate(2024, 5, 10));
+        const auto cellOf = [&](Date date) {
+            return form->widgets().gR[static_cast<std::size_t>(CellOf(*form, date))];
+        };
+        Click(form->widgets().gT[static_cast<std::size_t>(CellOf(*form, D(2024, 5, 15)))]);
+        QVERIFY(cellOf(D(2024, 5, 15))->hasFocus());
+        QTest::keyClick(KeyTarget(*form), Qt::Key_Down);
+        QVERIFY(cellOf(D(2024, 5, 22))->hasFocus());
+        QTest::keyClick(KeyTarget(*form), Qt::Key_PageDown);
+        QCOMPARE(form->view().shownDate, D(2024, 6, 22));
+        QVERIFY(cellOf(D(2024, 6, 22))->hasFocus());
+    }
+
     void keysWorkFromAFocusedButton() {
         auto form = ShownForm();
         OpenCalendar(*form);
