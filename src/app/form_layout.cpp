@@ -239,6 +239,15 @@ void BuildSettingsTab(FormWidgets& w) {
         button->setAccessibleName(QString::fromLatin1(spec.accessibleName));
         *spec.button = button;
     }
+
+    // Below the colour buttons and in their style, as wide as their row.
+    w.bExport = Make<QPushButton>(page, "bExport");
+    w.bExport->setText(QStringLiteral("Export…"));
+    QFont exportFont = w.bExport->font();
+    exportFont.setBold(true);
+    w.bExport->setFont(exportFont);
+    w.bExport->setGeometry(16, 232, 257, 29);
+    w.bExport->setAccessibleName(QStringLiteral("Export duty days to a calendar file"));
 }
 
 void BuildHelpTab(FormWidgets& w) {

@@ -69,6 +69,7 @@ struct FormWidgets {
     QPushButton* bBPlt = nullptr;
     QPushButton* bLdTr = nullptr;
     QPushButton* bBkGr = nullptr;
+    QPushButton* bExport = nullptr;
 
     // Help tab
     QWidget* tbHelp = nullptr;

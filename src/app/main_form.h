@@ -47,6 +47,7 @@ public:
     void bAPltClick(QObject* sender);
     void ccbColorClosePopup();
     void bSaveClick();
+    void bExportClick();
 
     void tabCtrlChange();
     void sbBack2Click();

@@ -1,6 +1,7 @@
 // The Settings tab's handlers: the assignment list, the colour buttons and their picker, and
 // Save.
 
+#include "app/export_dialog.h"
 #include "app/main_form.h"
 #include "app/platform/file_services.h"
 #include "app/toolkit/t_color_combo_box.h"
@@ -62,6 +63,7 @@ void TMainForm::WireSettingsTab() {
         connect(button, &QPushButton::clicked, this, [this, button] { bAPltClick(button); });
     connect(m_w.ccbColor, &TComboBox::closePopup, this, &TMainForm::ccbColorClosePopup);
     connect(m_w.bSave, &QPushButton::clicked, this, &TMainForm::bSaveClick);
+    connect(m_w.bExport, &QPushButton::clicked, this, &TMainForm::bExportClick);
 }
 
 void TMainForm::ReadSettings() {
@@ -132,6 +134,15 @@ void TMainForm::bSaveClick() {
     }
     ShowMonthOf(m_view.shownDate);
     m_w.tabCtrl->setCurrentWidget(m_w.tabCalendar);
+}
+
+} // namespace dutyloop
+
+namespace dutyloop {
+
+void TMainForm::bExportClick() {
+    RunExport(this, m_settings.assignmentText, m_view.shownDate,
+              [this](const QString& message) { m_platform.showError(this, message); });
 }
 
 } // namespace dutyloop

@@ -130,7 +130,7 @@ private slots:
             "bBPlt",        "bLdTr",        "bBkGr",       "tbHelp",       "rectHelp",
             "lblToolbar3",  "sbBack3",      "ImgHelp",     "tbAbout",      "rectToolbar4",
             "lblToolbar4",  "sbBack4",      "loLinks",     "rectLinks",    "sbHelp1",
-            "sbHelp2",      "rectAbout",    "imgSextant",  "lblAbout"};
+            "sbHelp2",      "rectAbout",    "imgSextant",  "lblAbout",     "bExport"};
         for (const QString& name : names)
             QVERIFY2(form->findChild<QWidget*>(name), qPrintable(name));
         QCOMPARE(form->objectName(), QStringLiteral("MainForm"));

@@ -1,0 +1,201 @@
+#include "calendar/ical_export.h"
+
+#include "schedule/rotation.h"
+
+#include <algorithm>
+
+namespace dutyloop {
+
+namespace {
+
+// An iCalendar line holds at most 75 octets before its CRLF.
+constexpr qsizetype kMaxLineOctets = 75;
+
+// The right-hand side of every UID. Fixed rather than taken from the support host, which is a
+// build setting: a UID that changed with the build would duplicate every imported event.
+constexpr char kUidDomain[] = "dutyloop.halvorne.example";
+
+bool IsUtf8ContinuationByte(char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+}
+
+// Appends one content line, folded: after 75 octets the line goes on in a line that starts with
+// a space, which also counts. A fold never falls inside a character, so that each physical line
+// is valid UTF-8 by itself, as some importers read them one by one.
+void AppendLine(QByteArray& out, const QByteArray& line) {
+    qsizetype start = 0;
+    qsizetype room = kMaxLineOctets;
+    while (line.size() - start > room) {
+        qsizetype cut = start + room;
+        // At most three steps back: the line is valid UTF-8, from QString::toUtf8.
+        while (IsUtf8ContinuationByte(line[cut]))
+            --cut;
+        out.append(line.constData() + start, cut - start);
+        out.append("\r\n ");
+        start = cut;
+        room = kMaxLineOctets - 1;
+    }
+    out.append(line.constData() + start, line.size() - start);
+    out.append("\r\n");
+}
+
+// A TEXT value: backslash, semicolon and comma escaped, each line break (LF, CR or CRLF) as
+// "\n". Other control characters have no place in a text value and are left out.
+QByteArray EscapedText(const QString& text) {
+    QString escaped;
+    escaped.reserve(text.size() + 8);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        switch (c) {
+        case u'\\':
+            escaped += u"\\\\";
+            break;
+        case u';':
+            escaped += u"\\;";
+            break;
+        case u',':
+            escaped += u"\\,";
+            break;
+        case u'\r':
+            if (i + 1 < text.size() && text[i + 1] == u'\n')
+                break; // the LF that follows writes the line break
+            [[fallthrough]];
+        case u'\n':
+            escaped += u"\\n";
+            break;
+        default:
+            if (c == u'\t' || (c >= 0x20 && c != 0x7F))
+                escaped += QChar(c);
+            break;
+        }
+    }
+    return escaped.toUtf8();
+}
+
+// The assignment as it stands in a UID: ASCII letters in lower case and digits kept, each run
+// of other ASCII characters one '-', other characters as their UTF-8 bytes in %XX. Lower case
+// because the window treats "3 twt" as "3 TWT"; the UID then needs no escaping.
+QByteArray UidSlug(const QString& assignment) {
+    QByteArray slug;
+    bool separate = false;
+    const auto put = [&](const QByteArray& piece) {
+        if (separate && !slug.isEmpty())
+            slug += '-';
+        separate = false;
+        slug += piece;
+    };
+    for (qsizetype i = 0; i < assignment.size(); ++i) {
+        const char16_t c = assignment[i].unicode();
+        if ((c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z')) {
+            put(QByteArray(1, static_cast<char>(c)));
+        } else if (c >= u'A' && c <= u'Z') {
+            put(QByteArray(1, static_cast<char>(c - u'A' + u'a')));
+        } else if (c < 0x80) {
+            separate = true;
+        } else {
+            // The whole run of non-ASCII characters at once, so a surrogate pair stays whole.
+            qsizetype end = i + 1;
+            while (end < assignment.size() && assignment[end].unicode() >= 0x80)
+                ++end;
+            put(assignment.mid(i, end - i).toUtf8().toPercentEncoding());
+            i = end - 1;
+        }
+    }
+    return slug.isEmpty() ? QByteArray("assignment") : slug;
+}
+
+QByteArray DateValue(Date date) {
+    const YearMonthDay ymd = YmdFromDate(date);
+    return QStringLiteral("%1%2%3")
+        .arg(ymd.year, 4, 10, QLatin1Char('0'))
+        .arg(ymd.month, 2, 10, QLatin1Char('0'))
+        .arg(ymd.day, 2, 10, QLatin1Char('0'))
+        .toLatin1();
+}
+
+QByteArray UtcStampValue(const QDateTime& stamp) {
+    const QDateTime utc = stamp.toUTC();
+    const QDate day = utc.date();
+    const QTime time = utc.time();
+    return QStringLiteral("%1%2%3T%4%5%6Z")
+        .arg(day.year(), 4, 10, QLatin1Char('0'))
+        .arg(day.month(), 2, 10, QLatin1Char('0'))
+        .arg(day.day(), 2, 10, QLatin1Char('0'))
+        .arg(time.hour(), 2, 10, QLatin1Char('0'))
+        .arg(time.minute(), 2, 10, QLatin1Char('0'))
+        .arg(time.second(), 2, 10, QLatin1Char('0'))
+        .toLatin1();
+}
+
+struct EventText {
+    QByteArray uidSuffix; // "-<slug>@<domain>"
+    QByteArray stamp;
+    QByteArray summary;
+};
+
+// One all-day event from `first` to the day before `end`. Dates without a time cannot be moved
+// to another day by any time zone.
+void AppendEvent(QByteArray& out, const EventText& text, Date first, Date end) {
+    AppendLine(out, "BEGIN:VEVENT");
+    // The UID names the event's own first day, within the range, not the first day of the
+    // whole run. So an event cut at the end of one export keeps its UID when a later export
+    // covers more of the run, and the calendar program updates it. An event cut at the start
+    // has a UID of its own: were it named by the run's true first day, importing it would
+    // replace the earlier, whole event by this tail and the days before the range would be lost.
+    AppendLine(out, "UID:" + DateValue(first) + text.uidSuffix);
+    AppendLine(out, "DTSTAMP:" + text.stamp);
+    AppendLine(out, "DTSTART;VALUE=DATE:" + DateValue(first));
+    AppendLine(out, "DTEND;VALUE=DATE:" + DateValue(end));
+    AppendLine(out, "SUMMARY:" + text.summary);
+    AppendLine(out, "TRANSP:OPAQUE");
+    AppendLine(out, "END:VEVENT");
+}
+
+} // namespace
+
+DayRange DutyCalendarRange(Date firstOfMonth, int months) {
+    const YearMonthDay start = YmdFromDate(firstOfMonth);
+    const int count = std::clamp(months, kMinExportMonths, kMaxExportMonths);
+    const int lastMonthIndex = start.year * 12 + (start.month - 1) + count - 1;
+    const int lastYear = lastMonthIndex / 12;
+    const int lastMonth = lastMonthIndex % 12 + 1;
+    return {DateFromYmd(start.year, start.month, 1),
+            DateFromYmd(lastYear, lastMonth, DaysInMonth(lastYear, lastMonth))};
+}
+
+QByteArray DutyCalendarIcs(const QString& assignment, Date firstDay, Date lastDay,
+                           const QDateTime& stampUtc) {
+    // Dates in the file have four-digit years, and a run's DTEND is the day after it, so the
+    // last day that can be written is the day before 9999-12-31.
+    firstDay = std::max(firstDay, kFirstCalendarDate);
+    lastDay = std::min(lastDay, kLastCalendarDate - 1);
+
+    const EventText text{'-' + UidSlug(assignment) + '@' + kUidDomain, UtcStampValue(stampUtc),
+                         EscapedText(QStringLiteral("On duty (") + assignment + u')')};
+
+    QByteArray out;
+    AppendLine(out, "BEGIN:VCALENDAR");
+    AppendLine(out, "VERSION:2.0");
+    AppendLine(out, "PRODID:-//Halvorne//Dutyloop//EN");
+    AppendLine(out, "CALSCALE:GREGORIAN");
+    AppendLine(out, "METHOD:PUBLISH");
+    AppendLine(out, "X-WR-CALNAME:" + EscapedText(QStringLiteral("Dutyloop ") + assignment));
+
+    const Date anchor = AnchorForAssignment(assignment);
+    Date day = firstDay;
+    while (day <= lastDay) {
+        if (DutyCodeFor(day, anchor) != DutyCode::Work) {
+            ++day;
+            continue;
+        }
+        const Date runFirst = day;
+        while (day <= lastDay && DutyCodeFor(day, anchor) == DutyCode::Work)
+            ++day;
+        AppendEvent(out, text, runFirst, day);
+    }
+
+    AppendLine(out, "END:VCALENDAR");
+    return out;
+}
+
+} // namespace dutyloop

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "schedule/date.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+
+namespace dutyloop {
+
+struct DayRange {
+    Date first = 0;
+    Date last = 0;
+    friend constexpr bool operator==(const DayRange&, const DayRange&) = default;
+};
+
+inline constexpr int kMinExportMonths = 1;
+inline constexpr int kMaxExportMonths = 120;
+
+// Whole months: from the 1st of the month that holds `firstOfMonth` to the last day of the
+// month `months - 1` later. `months` is held to 1 to 120.
+DayRange DutyCalendarRange(Date firstOfMonth, int months);
+
+// The assignment's work days from firstDay to lastDay as an iCalendar file (RFC 5545): one
+// all-day event for each run of consecutive work days, a run that crosses either end of the
+// range cut at it. `stampUtc` is the moment of the export and becomes every event's DTSTAMP.
+// Lines end in CRLF and are folded at 75 octets; the file is UTF-8.
+QByteArray DutyCalendarIcs(const QString& assignment, Date firstDay, Date lastDay,
+                           const QDateTime& stampUtc);
+
+} // namespace dutyloop

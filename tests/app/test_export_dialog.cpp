@@ -1,0 +1,250 @@
+#include "app/export_dialog.h"
+#include "calendar/ical_export.h"
+#include "calendar/qdate_bridge.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimeZone>
+#include <memory>
+
+using namespace dutyloop;
+
+namespace {
+
+Date D(int year, int month, int day) {
+    return DateFromYmd(year, month, day);
+}
+
+QString Documents() {
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+// Stands in for the system's save dialog: answers `answer` and keeps what it was offered.
+struct FakeChooser {
+    QString answer;
+    std::shared_ptr<QStringList> offered = std::make_shared<QStringList>();
+    ChooseSaveFile function() const {
+        return [answer = answer, offered = offered](QWidget*, const QString& proposed) {
+            offered->append(proposed);
+            return answer;
+        };
+    }
+};
+
+QDateTime Stamp() {
+    return QDateTime(QDate(2024, 5, 6), QTime(7, 8, 9), QTimeZone::utc());
+}
+
+QByteArray ReadBack(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void WritePlainFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// Everything under the folder, hidden entries too, so a temporary file left behind shows.
+QStringList Tree(const QString& folder) {
+    QStringList entries;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        entries.append(it.next());
+    entries.sort();
+    return entries;
+}
+
+} // namespace
+
+class TestExportDialog : public QObject {
+    Q_OBJECT
+private slots:
+    // A home of the test's own, with a documents folder in it, so the presets never depend on
+    // the machine's folders.
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        m_savedHome = qgetenv("HOME");
+        m_savedConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("HOME", m_home.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", m_home.filePath(QStringLiteral(".config")).toLocal8Bit());
+        QVERIFY(QDir(m_home.path()).mkpath(QStringLiteral("Documents")));
+        QCOMPARE(Documents(), m_home.filePath(QStringLiteral("Documents")));
+    }
+
+    void cleanupTestCase() {
+        qputenv("HOME", m_savedHome);
+        if (m_savedConfig.isNull())
+            qunsetenv("XDG_CONFIG_HOME");
+        else
+            qputenv("XDG_CONFIG_HOME", m_savedConfig);
+    }
+
+    void missingDocumentsFolderGoesHome() {
+        QVERIFY(QDir(Documents()).removeRecursively());
+        const QString path = DefaultExportPath(QStringLiteral("2 MTW"));
+        QVERIFY(QDir(m_home.path()).mkpath(QStringLiteral("Documents")));
+        QCOMPARE(path, m_home.filePath(QStringLiteral("Dutyloop 2 MTW.ics")));
+    }
+
+    void presets_data() {
+        QTest::addColumn<QString>("assignment");
+        QTest::addColumn<Date>("shown");
+        QTest::addColumn<QString>("crew");
+        QTest::addColumn<Date>("firstMonth");
+        QTest::addColumn<QString>("monthText");
+        QTest::newRow("a crew") << "3 TWT" << D(2023, 9, 15) << "3 TWT" << D(2023, 9, 1)
+                                << "September 2023";
+        QTest::newRow("a crew in lower case")
+            << "3 twt" << D(2023, 9, 15) << "3 TWT" << D(2023, 9, 1) << "September 2023";
+        QTest::newRow("the agency-wide entry gives the first crew")
+            << "Tornvale" << D(2026, 12, 31) << "1 SMT" << D(2026, 12, 1) << "December 2026";
+        QTest::newRow("text that is no crew gives the first crew")
+            << "9 XYZ" << D(2026, 1, 1) << "1 SMT" << D(2026, 1, 1) << "January 2026";
+        QTest::newRow("a day before the date field's span: its first month")
+            << "7 SSM" << D(2010, 6, 1) << "7 SSM" << D(2014, 3, 1) << "March 2014";
+        QTest::newRow("a day after the date field's span: its last month")
+            << "7 SSM" << D(2200, 6, 1) << "7 SSM" << D(2100, 12, 1) << "December 2100";
+    }
+    void presets() {
+        QFETCH(QString, assignment);
+        QFETCH(Date, shown);
+        QFETCH(QString, crew);
+        QFETCH(Date, firstMonth);
+        QFETCH(QString, monthText);
+        QWidget window;
+        const ExportDialog dialog(assignment, shown, &window, FakeChooser{}.function());
+        QStringList entries;
+        for (int i = 0; i < dialog.assignmentBox()->count(); ++i)
+            entries.append(dialog.assignmentBox()->itemText(i));
+        QCOMPARE(entries,
+                 (QStringList{"1 SMT", "2 MTW", "3 TWT", "4 WTF", "5 TFS", "6 FSS", "7 SSM"}));
+        QCOMPARE(dialog.assignment(), crew);
+        QCOMPARE(dialog.firstMonth(), firstMonth);
+        QCOMPARE(dialog.firstMonthEdit()->text(), monthText);
+        QCOMPARE(dialog.months(), 12);
+        QCOMPARE(dialog.filePath(), Documents() + QStringLiteral("/Dutyloop ") + crew + ".ics");
+        QVERIFY(dialog.buttonBox()->button(QDialogButtonBox::Ok)->isEnabled());
+    }
+
+    // The name follows the assignment until the user types one or picks one.
+    void fileNameFollowsTheAssignment_data() {
+        QTest::addColumn<QString>("typed"); // empty: nothing typed
+        QTest::addColumn<bool>("choose");   // Choose… clicked
+        QTest::addColumn<QString>("chooserAnswer");
+        QTest::addColumn<QString>("expected"); // a relative name within the documents folder
+        QTest::newRow("untouched") << "" << false << ""
+                                   << "Dutyloop 5 TFS.ics";
+        QTest::newRow("typed, a bare name lands in the documents folder")
+            << "mine.ics" << false << ""
+            << "mine.ics";
+        QTest::newRow("typed, a full path") << "/srv/duty/mine.ics" << false << ""
+                                            << "/srv/duty/mine.ics";
+        QTest::newRow("picked in the file dialog") << "" << true << "/srv/duty/picked.ics"
+                                                   << "/srv/duty/picked.ics";
+        QTest::newRow("file dialog cancelled") << "" << true << ""
+                                               << "Dutyloop 5 TFS.ics";
+    }
+    void fileNameFollowsTheAssignment() {
+        QFETCH(QString, typed);
+        QFETCH(bool, choose);
+        QFETCH(QString, chooserAnswer);
+        QFETCH(QString, expected);
+        QWidget window;
+        const FakeChooser chooser{chooserAnswer};
+        ExportDialog dialog("2 MTW", D(2014, 3, 31), &window, chooser.function());
+        if (!typed.isEmpty()) {
+            dialog.fileNameEdit()->selectAll();
+            QTest::keyClicks(dialog.fileNameEdit(), typed);
+        }
+        if (choose) {
+            QTest::mouseClick(dialog.chooseButton(), Qt::LeftButton);
+            // The save dialog opens on the name proposed so far.
+            QCOMPARE(*chooser.offered, QStringList{Documents() + "/Dutyloop 2 MTW.ics"});
+        }
+        dialog.assignmentBox()->setCurrentIndex(dialog.assignmentBox()->findText("5 TFS"));
+        QCOMPARE(dialog.filePath(),
+                 QDir::isAbsolutePath(expected) ? expected : Documents() + u'/' + expected);
+    }
+
+    void okNeedsAFileName_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("empty") << "";
+        QTest::newRow("blanks only") << "   ";
+    }
+    void okNeedsAFileName() {
+        QFETCH(QString, name);
+        QWidget window;
+        ExportDialog dialog("2 MTW", D(2014, 3, 31), &window, FakeChooser{}.function());
+        QPushButton* ok = dialog.buttonBox()->button(QDialogButtonBox::Ok);
+        dialog.fileNameEdit()->selectAll();
+        QTest::keyClick(dialog.fileNameEdit(), Qt::Key_Delete);
+        QTest::keyClicks(dialog.fileNameEdit(), name);
+        QVERIFY(!ok->isEnabled());
+        QTest::keyClicks(dialog.fileNameEdit(), "x.ics");
+        QVERIFY(ok->isEnabled());
+    }
+
+    // What the user set in the dialog is what lands in the file, replacing what was there.
+    void writesTheChosenCalendar() {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QString path = folder.filePath("duty.ics");
+        WritePlainFile(path, "an older export");
+        QWidget window;
+        ExportDialog dialog("Tornvale", D(2014, 3, 15), &window, FakeChooser{}.function());
+        dialog.assignmentBox()->setCurrentIndex(dialog.assignmentBox()->findText("3 TWT"));
+        dialog.monthsBox()->setValue(2);
+        dialog.fileNameEdit()->setText(path);
+        QStringList errors;
+        QVERIFY(ExportDutyCalendar(dialog.choice(), Stamp(),
+                                   [&errors](const QString& message) { errors.append(message); }));
+        QCOMPARE(errors, QStringList{});
+        QCOMPARE(ReadBack(path), DutyCalendarIcs("3 TWT", D(2014, 3, 1), D(2014, 4, 30), Stamp()));
+    }
+
+    void aFailedWriteLeavesNoFile_data() {
+        QTest::addColumn<QString>("target"); // within the test's folder
+        QTest::newRow("a path inside a plain file") << "plain.txt/duty.ics";
+        QTest::newRow("a directory") << "folder";
+        QTest::newRow("a folder that does not exist") << "missing/duty.ics";
+    }
+    void aFailedWriteLeavesNoFile() {
+        QFETCH(QString, target);
+        QTemporaryDir root;
+        QVERIFY(root.isValid());
+        WritePlainFile(root.filePath("plain.txt"), "kept as it was");
+        QVERIFY(QDir(root.path()).mkdir("folder"));
+        const QStringList before = Tree(root.path());
+        const QString path = root.filePath(target);
+
+        QStringList errors;
+        const ExportChoice choice{"2 MTW", D(2014, 3, 1), 12, path};
+        QVERIFY(!ExportDutyCalendar(choice, Stamp(),
+                                    [&errors](const QString& message) { errors.append(message); }));
+        QCOMPARE(errors, QStringList{"Unable to write to " + path + "."});
+        QCOMPARE(Tree(root.path()), before);
+        QCOMPARE(ReadBack(root.filePath("plain.txt")), QByteArray("kept as it was"));
+    }
+
+private:
+    QTemporaryDir m_home;
+    QByteArray m_savedHome;
+    QByteArray m_savedConfig;
+};
+
+QTEST_MAIN(TestExportDialog)
+#include "test_export_dialog.moc"

@@ -1,0 +1,478 @@
+#include "calendar/ical_export.h"
+#include "calendar/qdate_bridge.h"
+#include "schedule/rotation.h"
+
+#include <QRegularExpression>
+#include <QTest>
+#include <QTimeZone>
+#include <optional>
+#include <set>
+
+using namespace dutyloop;
+
+namespace {
+
+// A strict reader of what the export writes, independent of the writer: it unfolds the lines,
+// checks every physical line, the nesting of the components and the properties each needs, and
+// gives back the events.
+
+struct Property {
+    QByteArray name;
+    QByteArrayList parameters;
+    QByteArray value;
+};
+
+struct Component {
+    QByteArray name;
+    QList<Property> properties;
+    QList<Component> children;
+};
+
+struct Event {
+    QByteArray uid;
+    QByteArray stamp;
+    QByteArray start; // as written, yyyymmdd
+    QByteArray end;
+    Date startDate = 0;
+    Date endDate = 0; // the day after the last day
+    QString summary;
+};
+
+struct Calendar {
+    QList<QByteArray> physicalLines;
+    QString name; // X-WR-CALNAME, unescaped
+    QList<Event> events;
+};
+
+// An RFC 5545 TEXT value back to plain text; nullopt for an unescaped ';' or ',' or an escape
+// that does not exist.
+std::optional<QString> UnescapedText(const QByteArray& value) {
+    const QString text = QString::fromUtf8(value);
+    QString plain;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u';' || c == u',')
+            return std::nullopt;
+        if (c != u'\\') {
+            plain += c;
+            continue;
+        }
+        if (++i == text.size())
+            return std::nullopt;
+        const QChar escaped = text[i];
+        if (escaped == u'\\' || escaped == u';' || escaped == u',')
+            plain += escaped;
+        else if (escaped == u'n' || escaped == u'N')
+            plain += u'\n';
+        else
+            return std::nullopt;
+    }
+    return plain;
+}
+
+std::optional<Date> DateOf(const QByteArray& value) {
+    static const QRegularExpression eightDigits(QStringLiteral("^\\d{8}$"));
+    if (!eightDigits.match(QString::fromLatin1(value)).hasMatch())
+        return std::nullopt;
+    const QDate date = QDate::fromString(QString::fromLatin1(value), QStringLiteral("yyyyMMdd"));
+    if (!date.isValid())
+        return std::nullopt;
+    return DateFromQDate(date);
+}
+
+QList<const Property*> PropertiesNamed(const Component& component, const char* name) {
+    QList<const Property*> found;
+    for (const Property& property : component.properties)
+        if (property.name == name)
+            found.append(&property);
+    return found;
+}
+
+// The one property of that name, or an error.
+const Property* OneProperty(const Component& component, const char* name, QString& error) {
+    const QList<const Property*> found = PropertiesNamed(component, name);
+    if (found.size() != 1) {
+        error = QStringLiteral("%1 has %2 %3 properties")
+                    .arg(QString::fromLatin1(component.name))
+                    .arg(found.size())
+                    .arg(QString::fromLatin1(name));
+        return nullptr;
+    }
+    return found.front();
+}
+
+QString ReadEvent(const Component& component, Event& event) {
+    QString error;
+    if (!component.children.isEmpty())
+        return QStringLiteral("a component inside a VEVENT");
+    const Property* uid = OneProperty(component, "UID", error);
+    const Property* stamp = OneProperty(component, "DTSTAMP", error);
+    const Property* start = OneProperty(component, "DTSTART", error);
+    const Property* end = OneProperty(component, "DTEND", error);
+    const Property* summary = OneProperty(component, "SUMMARY", error);
+    if (!error.isEmpty())
+        return error;
+    static const QRegularExpression utcStamp(QStringLiteral("^\\d{8}T\\d{6}Z$"));
+    if (!utcStamp.match(QString::fromLatin1(stamp->value)).hasMatch())
+        return QStringLiteral("DTSTAMP not in UTC: ") + QString::fromLatin1(stamp->value);
+    for (const Property* day : {start, end}) {
+        if (day->parameters != QByteArrayList{"VALUE=DATE"})
+            return QStringLiteral("%1 is no date").arg(QString::fromLatin1(day->name));
+    }
+    const std::optional<Date> startDate = DateOf(start->value);
+    const std::optional<Date> endDate = DateOf(end->value);
+    if (!startDate || !endDate || *endDate <= *startDate)
+        return QStringLiteral("bad dates ") + QString::fromLatin1(start->value + ' ' + end->value);
+    const std::optional<QString> summaryText = UnescapedText(summary->value);
+    if (!summaryText || uid->value.isEmpty())
+        return QStringLiteral("bad SUMMARY or UID");
+    event = {uid->value, stamp->value, start->value, end->value,
+             *startDate, *endDate,     *summaryText};
+    return {};
+}
+
+// An empty string when the file is well-formed; else what is wrong with it.
+QString ReadCalendar(const QByteArray& bytes, Calendar& calendar) {
+    if (!bytes.endsWith("\r\n"))
+        return QStringLiteral("the last line has no CRLF");
+    QList<QByteArray> logical;
+    for (qsizetype from = 0; from < bytes.size();) {
+        const qsizetype crlf = bytes.indexOf("\r\n", from);
+        const QByteArray line = bytes.mid(from, crlf - from);
+        from = crlf + 2;
+        calendar.physicalLines.append(line);
+        if (line.contains('\r') || line.contains('\n'))
+            return QStringLiteral("a CR or LF without the other: ") + QString::fromUtf8(line);
+        if (line.size() > 75)
+            return QStringLiteral("%1 octets in: ").arg(line.size()) + QString::fromUtf8(line);
+        if (QString::fromUtf8(line).toUtf8() != line)
+            return QStringLiteral("a line that is no UTF-8 by itself: ") + QString::fromUtf8(line);
+        if (line.isEmpty())
+            return QStringLiteral("an empty line");
+        if (line.startsWith(' ') || line.startsWith('\t')) {
+            if (logical.isEmpty())
+                return QStringLiteral("the first line is a continuation");
+            logical.last() += line.mid(1);
+        } else {
+            logical.append(line);
+        }
+    }
+
+    QList<Component> open;
+    QList<Component> top;
+    for (const QByteArray& line : logical) {
+        const qsizetype colon = line.indexOf(':');
+        if (colon <= 0)
+            return QStringLiteral("no name and value: ") + QString::fromUtf8(line);
+        QByteArrayList nameAndParameters = line.left(colon).split(';');
+        Property property{nameAndParameters.takeFirst(), nameAndParameters, line.mid(colon + 1)};
+        static const QRegularExpression propertyName(QStringLiteral("^[A-Z][A-Z0-9-]*$"));
+        if (!propertyName.match(QString::fromLatin1(property.name)).hasMatch())
+            return QStringLiteral("bad name: ") + QString::fromUtf8(line);
+        if (property.name == "BEGIN") {
+            open.append(Component{property.value, {}, {}});
+        } else if (property.name == "END") {
+            if (open.isEmpty() || open.last().name != property.value)
+                return QStringLiteral("END without its BEGIN: ") + QString::fromUtf8(line);
+            const Component done = open.takeLast();
+            (open.isEmpty() ? top : open.last().children).append(done);
+        } else {
+            if (open.isEmpty())
+                return QStringLiteral("a property outside any component");
+            open.last().properties.append(property);
+        }
+    }
+    if (!open.isEmpty())
+        return QStringLiteral("BEGIN:%1 never ends").arg(QString::fromLatin1(open.last().name));
+    if (top.size() != 1 || top.front().name != "VCALENDAR")
+        return QStringLiteral("not exactly one VCALENDAR");
+
+    const Component& vcalendar = top.front();
+    QString error;
+    const Property* version = OneProperty(vcalendar, "VERSION", error);
+    const Property* prodid = OneProperty(vcalendar, "PRODID", error);
+    if (!error.isEmpty())
+        return error;
+    if (version->value != "2.0" || !prodid->value.contains("Dutyloop"))
+        return QStringLiteral("bad VERSION or PRODID");
+    for (const Property* name : PropertiesNamed(vcalendar, "X-WR-CALNAME")) {
+        const std::optional<QString> text = UnescapedText(name->value);
+        if (!text)
+            return QStringLiteral("bad X-WR-CALNAME");
+        calendar.name = *text;
+    }
+    for (const Component& child : vcalendar.children) {
+        if (child.name != "VEVENT")
+            return QStringLiteral("a VCALENDAR holds ") + QString::fromLatin1(child.name);
+        Event event;
+        error = ReadEvent(child, event);
+        if (!error.isEmpty())
+            return error;
+        calendar.events.append(event);
+    }
+    return {};
+}
+
+QDateTime Stamp() {
+    return QDateTime(QDate(2024, 5, 6), QTime(7, 8, 9), QTimeZone::utc());
+}
+
+Date D(int year, int month, int day) {
+    return DateFromYmd(year, month, day);
+}
+
+QStringList Runs(const Calendar& calendar) {
+    QStringList runs;
+    for (const Event& event : calendar.events)
+        runs.append(QString::fromLatin1(event.start + '-' + event.end));
+    return runs;
+}
+
+QByteArrayList Uids(const Calendar& calendar) {
+    QByteArrayList uids;
+    for (const Event& event : calendar.events)
+        uids.append(event.uid);
+    return uids;
+}
+
+#define READ_CALENDAR(bytes, calendar)                                                             \
+    do {                                                                                           \
+        const QString readError = ReadCalendar((bytes), (calendar));                               \
+        QVERIFY2(readError.isEmpty(), qPrintable(readError));                                      \
+    } while (false)
+
+} // namespace
+
+class TestIcalExport : public QObject {
+    Q_OBJECT
+private slots:
+    // Expected runs read off the pattern table by hand, weeks counted from the anchor Monday:
+    // block 1 works Mon-Wed, block 2 Mon, Sat and Sun, block 3 Thu-Sat, block 4 Tue-Thu, block 5
+    // Mon, Tue and Sun. 2 MTW is in block 1 from 2014-03-03, 3 TWT in block 4 (from block 3).
+    void runsOfWorkDays_data() {
+        QTest::addColumn<QString>("assignment");
+        QTest::addColumn<Date>("first");
+        QTest::addColumn<Date>("last");
+        QTest::addColumn<QStringList>("runs"); // DTSTART-DTEND
+        QTest::newRow("2 MTW March 2014: not the anchor Monday, the run of the 31st cut")
+            << "2 MTW" << D(2014, 3, 1) << D(2014, 3, 31)
+            << QStringList{"20140304-20140306", "20140310-20140313", "20140317-20140320",
+                           "20140324-20140327", "20140331-20140401"};
+        QTest::newRow("2 MTW April 2014: Sat-Mon runs across the weeks, Sat-Sun at block end")
+            << "2 MTW" << D(2014, 4, 1) << D(2014, 4, 30)
+            << QStringList{"20140405-20140408", "20140412-20140415", "20140419-20140422",
+                           "20140426-20140428"};
+        QTest::newRow(
+            "3 TWT March-April 2014: Sat 1 March cut, the run across the month end one event")
+            << "3 TWT" << D(2014, 3, 1) << D(2014, 4, 30)
+            << QStringList{"20140301-20140302", "20140304-20140307", "20140311-20140314",
+                           "20140318-20140321", "20140325-20140328", "20140331-20140402",
+                           "20140406-20140409", "20140413-20140416", "20140420-20140423",
+                           "20140427-20140428"};
+        QTest::newRow("3 TWT April 2014: the run from 31 March cut at the range start")
+            << "3 TWT" << D(2014, 4, 1) << D(2014, 4, 8)
+            << QStringList{"20140401-20140402", "20140406-20140409"};
+        QTest::newRow("one day, inside a run")
+            << "2 MTW" << D(2014, 3, 11) << D(2014, 3, 11) << QStringList{"20140311-20140312"};
+        QTest::newRow("one day off")
+            << "2 MTW" << D(2014, 3, 13) << D(2014, 3, 13) << QStringList{};
+        QTest::newRow("the range the wrong way round")
+            << "2 MTW" << D(2014, 3, 31) << D(2014, 3, 1) << QStringList{};
+        QTest::newRow("Tornvale: no duty days")
+            << "Tornvale" << D(2014, 3, 1) << D(2015, 2, 28) << QStringList{};
+    }
+    void runsOfWorkDays() {
+        QFETCH(QString, assignment);
+        QFETCH(Date, first);
+        QFETCH(Date, last);
+        QFETCH(QStringList, runs);
+        Calendar calendar;
+        READ_CALENDAR(DutyCalendarIcs(assignment, first, last, Stamp()), calendar);
+        QCOMPARE(Runs(calendar), runs);
+        for (const Event& event : calendar.events)
+            QCOMPARE(event.summary, QStringLiteral("On duty (") + assignment + u')');
+    }
+
+    // The rotation as the oracle for the file's form: every work day of the range in exactly
+    // one event, nothing else, and runs whole.
+    void workDaysMatchTheRotation_data() {
+        QTest::addColumn<QString>("assignment");
+        QTest::addColumn<Date>("firstOfMonth");
+        QTest::addColumn<int>("months");
+        for (const char* crew : {"1 SMT", "2 MTW", "3 TWT", "4 WTF", "5 TFS", "6 FSS", "7 SSM"})
+            QTest::addRow("%s, a year from March 2014", crew) << crew << D(2014, 3, 1) << 12;
+        QTest::newRow("5 TFS, ten years") << "5 TFS" << D(2026, 1, 1) << 120;
+        QTest::newRow("6 FSS over a leap February") << "6 FSS" << D(2024, 2, 1) << 1;
+        QTest::newRow("Tornvale, its rotation starting on 2101-01-01")
+            << "Tornvale" << D(2100, 12, 1) << 2;
+    }
+    void workDaysMatchTheRotation() {
+        QFETCH(QString, assignment);
+        QFETCH(Date, firstOfMonth);
+        QFETCH(int, months);
+        const DayRange range = DutyCalendarRange(firstOfMonth, months);
+        Calendar calendar;
+        READ_CALENDAR(DutyCalendarIcs(assignment, range.first, range.last, Stamp()), calendar);
+
+        const Date anchor = AnchorForAssignment(assignment);
+        std::set<Date> expected;
+        for (Date day = range.first; day <= range.last; ++day)
+            if (DutyCodeFor(day, anchor) == DutyCode::Work)
+                expected.insert(day);
+        std::set<Date> exported;
+        QSet<QByteArray> uids;
+        for (qsizetype i = 0; i < calendar.events.size(); ++i) {
+            const Event& event = calendar.events[i];
+            QCOMPARE(event.stamp, QByteArray("20240506T070809Z"));
+            uids.insert(event.uid);
+            for (Date day = event.startDate; day < event.endDate; ++day)
+                QVERIFY2(exported.insert(day).second, "a day in two events");
+            // An event that ends where the next begins is one run written as two.
+            if (i > 0)
+                QVERIFY(calendar.events[i - 1].endDate < event.startDate);
+        }
+        QCOMPARE(exported, expected);
+        QCOMPARE(uids.size(), calendar.events.size());
+    }
+
+    void monthRange_data() {
+        QTest::addColumn<Date>("firstOfMonth");
+        QTest::addColumn<int>("months");
+        QTest::addColumn<Date>("first");
+        QTest::addColumn<Date>("last");
+        QTest::newRow("one month") << D(2014, 3, 1) << 1 << D(2014, 3, 1) << D(2014, 3, 31);
+        QTest::newRow("a year into the next one")
+            << D(2014, 3, 1) << 12 << D(2014, 3, 1) << D(2015, 2, 28);
+        QTest::newRow("ending in a leap February")
+            << D(2023, 12, 1) << 3 << D(2023, 12, 1) << D(2024, 2, 29);
+        QTest::newRow("ending in December")
+            << D(2024, 1, 1) << 12 << D(2024, 1, 1) << D(2024, 12, 31);
+        QTest::newRow("120 months") << D(2014, 3, 1) << 120 << D(2014, 3, 1) << D(2024, 2, 29);
+        QTest::newRow("a day within the month starts at its 1st")
+            << D(2014, 3, 17) << 1 << D(2014, 3, 1) << D(2014, 3, 31);
+        QTest::newRow("no months gives one")
+            << D(2014, 3, 1) << 0 << D(2014, 3, 1) << D(2014, 3, 31);
+        QTest::newRow("more than 120 gives 120")
+            << D(2014, 3, 1) << 500 << D(2014, 3, 1) << D(2024, 2, 29);
+    }
+    void monthRange() {
+        QFETCH(Date, firstOfMonth);
+        QFETCH(int, months);
+        QFETCH(Date, first);
+        QFETCH(Date, last);
+        const DayRange range = DutyCalendarRange(firstOfMonth, months);
+        QCOMPARE(range.first, first);
+        QCOMPARE(range.last, last);
+    }
+
+    // The whole of a small file, with a stamp given in another zone: DTSTAMP is in UTC.
+    void wholeFile() {
+        const QDateTime stamp(QDate(2024, 5, 6), QTime(9, 8, 9), QTimeZone(2 * 3600));
+        QCOMPARE(DutyCalendarIcs(QStringLiteral("2 MTW"), D(2014, 3, 4), D(2014, 3, 4), stamp),
+                 QByteArray("BEGIN:VCALENDAR\r\n"
+                            "VERSION:2.0\r\n"
+                            "PRODID:-//Halvorne//Dutyloop//EN\r\n"
+                            "CALSCALE:GREGORIAN\r\n"
+                            "METHOD:PUBLISH\r\n"
+                            "X-WR-CALNAME:Dutyloop 2 MTW\r\n"
+                            "BEGIN:VEVENT\r\n"
+                            "UID:20140304-2-mtw@dutyloop.halvorne.example\r\n"
+                            "DTSTAMP:20240506T070809Z\r\n"
+                            "DTSTART;VALUE=DATE:20140304\r\n"
+                            "DTEND;VALUE=DATE:20140305\r\n"
+                            "SUMMARY:On duty (2 MTW)\r\n"
+                            "TRANSP:OPAQUE\r\n"
+                            "END:VEVENT\r\n"
+                            "END:VCALENDAR\r\n"));
+    }
+
+    // Importing again must update the events, never add a second copy.
+    void uidsStayTheSameAcrossExports() {
+        const QDateTime later = Stamp().addDays(40);
+        Calendar first;
+        Calendar again;
+        Calendar otherCrew;
+        READ_CALENDAR(DutyCalendarIcs("2 MTW", D(2014, 3, 1), D(2014, 6, 30), Stamp()), first);
+        READ_CALENDAR(DutyCalendarIcs("2 MTW", D(2014, 3, 1), D(2014, 6, 30), later), again);
+        READ_CALENDAR(DutyCalendarIcs("3 TWT", D(2014, 3, 1), D(2014, 6, 30), Stamp()), otherCrew);
+        QVERIFY(!first.events.isEmpty());
+        QCOMPARE(Uids(again), Uids(first));
+        QCOMPARE_NE(again.events.front().stamp, first.events.front().stamp);
+        const QByteArrayList mine = Uids(first);
+        for (const QByteArray& uid : Uids(otherCrew))
+            QVERIFY2(!mine.contains(uid), uid.constData());
+    }
+
+    // 3 TWT works 31 March and 1 April 2014.
+    void cutRunsAndTheirUids() {
+        Calendar march;
+        Calendar marchApril;
+        Calendar april;
+        READ_CALENDAR(DutyCalendarIcs("3 TWT", D(2014, 3, 1), D(2014, 3, 31), Stamp()), march);
+        READ_CALENDAR(DutyCalendarIcs("3 TWT", D(2014, 3, 1), D(2014, 4, 30), Stamp()), marchApril);
+        READ_CALENDAR(DutyCalendarIcs("3 TWT", D(2014, 4, 1), D(2014, 4, 30), Stamp()), april);
+        const Event& cutAtEnd = march.events.back();
+        const Event& whole = marchApril.events[5];
+        const Event& cutAtStart = april.events.front();
+        QCOMPARE(cutAtEnd.start + '-' + cutAtEnd.end, QByteArray("20140331-20140401"));
+        QCOMPARE(whole.start + '-' + whole.end, QByteArray("20140331-20140402"));
+        QCOMPARE(cutAtStart.start + '-' + cutAtStart.end, QByteArray("20140401-20140402"));
+        // A longer export grows the event cut at the end of the shorter one ...
+        QCOMPARE(whole.uid, cutAtEnd.uid);
+        // ... and the tail cut at the start does not replace the whole run.
+        QCOMPARE_NE(cutAtStart.uid, whole.uid);
+    }
+
+    void textIsEscapedAndFolded_data() {
+        QTest::addColumn<QString>("assignment");
+        QTest::addColumn<QString>("shown"); // the assignment as a reader gets it back
+        const auto row = [](const char* name, const QString& assignment, const QString& shown) {
+            QTest::newRow(name) << assignment << shown;
+        };
+        const auto same = [&row](const char* name, const QString& assignment) {
+            row(name, assignment, assignment);
+        };
+        same("comma and semicolon", QStringLiteral("2 MTW, nights; days"));
+        same("backslash", QStringLiteral("2 C:\\duty\\n"));
+        row("line breaks LF, CR and CRLF", QStringLiteral("2 a\nb\rc\r\nd"),
+            QStringLiteral("2 a\nb\nc\nd"));
+        row("other control characters left out",
+            QStringLiteral("2 a\tb\x01"
+                           "c\x7f"),
+            QStringLiteral("2 a\tbc"));
+        same("a long name", QStringLiteral("2 ") + QString(200, u'x'));
+        same("two-octet characters", QStringLiteral("2 ") + QString(100, QChar(0xE9)));
+        same("three-octet characters", QStringLiteral("2 ") + QString(60, QChar(0x20AC)));
+        same("four-octet characters", QStringLiteral("2 ") + QString::fromUtf8("𝄞").repeated(40));
+        same("all kinds, escapes among them",
+             QStringLiteral("2 ") + QString::fromUtf8("Ærø, Måløy; €𝄞 \\ x").repeated(9));
+    }
+    void textIsEscapedAndFolded() {
+        QFETCH(QString, assignment);
+        QFETCH(QString, shown);
+        const QByteArray ics = DutyCalendarIcs(assignment, D(2014, 3, 1), D(2014, 3, 31), Stamp());
+        Calendar calendar;
+        READ_CALENDAR(ics, calendar);
+        QCOMPARE(calendar.name, QStringLiteral("Dutyloop ") + shown);
+        QCOMPARE(calendar.events.size(), 5); // the assignment's digit gives 2 MTW's rotation
+        for (const Event& event : calendar.events)
+            QCOMPARE(event.summary, QStringLiteral("On duty (") + shown + u')');
+        // A line is folded only when full: at most the three octets of a character that does
+        // not fit are carried over.
+        const QList<QByteArray>& lines = calendar.physicalLines;
+        for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
+            if (lines[i + 1].startsWith(' '))
+                QVERIFY2(lines[i].size() >= 72, lines[i].constData());
+        }
+    }
+
+    void longLinesAreFolded() {
+        const QByteArray ics = DutyCalendarIcs(QStringLiteral("2 ") + QString(100, u'x'),
+                                               D(2014, 3, 1), D(2014, 3, 31), Stamp());
+        QVERIFY(ics.contains("\r\nSUMMARY:On duty (2 " + QByteArray(56, 'x') + "\r\n " +
+                             QByteArray(44, 'x') + ")\r\n"));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestIcalExport)
+#include "test_ical_export.moc"
