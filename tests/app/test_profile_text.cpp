@@ -203,6 +203,12 @@ private slots:
         QTest::newRow("file without a final line ending: value changed")
             << QByteArray("[C]\nA=1") << QByteArray("C") << QByteArray("A") << QByteArray("2")
             << QByteArray("[C]\nA=2");
+        QTest::newRow("CRLF file ending in a lone CR: key added, the last value keeps its length")
+            << QByteArray("[C]\r\nA=1\r") << QByteArray("C") << QByteArray("B") << QByteArray("2")
+            << QByteArray("[C]\r\nA=1\r\nB=2\r\n");
+        QTest::newRow("CRLF file ending in a lone CR: section added, the last value kept")
+            << QByteArray("[C]\r\nA=1\r") << QByteArray("D") << QByteArray("B") << QByteArray("2")
+            << QByteArray("[C]\r\nA=1\r\n[D]\r\nB=2\r\n");
         QTest::newRow("empty file") << QByteArray() << QByteArray("C") << QByteArray("B")
                                     << QByteArray("2") << QByteArray("[C]\nB=2\n");
         QTest::newRow("file of only a byte-order mark")

@@ -211,7 +211,10 @@ QByteArray WithProfileValue(const QByteArray& text, QByteArrayView section, QByt
                    3 * ending.size());
     result.append(QByteArrayView(text).first(insertAt));
     if (!StartsALine(text, insertAt)) {
-        result.append(ending);
+        // A CR that ends the file was read as its last line's ending: an LF completes it, where
+        // a whole CRLF would leave that CR inside the line and lengthen its value.
+        const bool endsWithCr = insertAt == text.size() && text.endsWith('\r');
+        result.append(endsWithCr ? QByteArrayView("\n") : ending);
     }
     if (!found.sectionFound) {
         result.append('[').append(section).append(']').append(ending);

@@ -1,0 +1,257 @@
+// Settings files that no Save wrote: huge, binary, broken or doubled. The window must start on
+// each, read what can be read, and a Save must keep every line it does not write.
+
+#include "../app/form_fixture.h"
+#include "../expected_colors.h"
+
+#include "app/toolkit/t_switch.h"
+
+#include <QByteArrayList>
+#include <QLabel>
+#include <QRandomGenerator>
+#include <array>
+#include <string_view>
+
+using namespace dutyloop;
+using namespace dutyloop::testing;
+using namespace std::string_view_literals;
+
+namespace {
+
+// CSS keyword values the tests pick or expect, beyond those in expected_colors.h.
+constexpr Color kTeal = 0xFF008080;
+constexpr Color kOlive = 0xFF808000;
+constexpr Color kOrchid = 0xFFDA70D6;
+constexpr Color kMaroon = 0xFF800000;
+
+// Byte strings that may hold NUL bytes, which a plain string literal would end at.
+QByteArray Bytes(std::string_view bytes) {
+    return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+QByteArray RandomBytes(qsizetype size, quint32 seed) {
+    QRandomGenerator random(seed);
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (char& byte : bytes)
+        byte = static_cast<char>(random.bounded(256));
+    return bytes;
+}
+
+// Ten megabytes of another program's keys, then the settings.
+QByteArray TenMegabytes() {
+    QByteArray text = "[Other]\r\n";
+    text.reserve(10 * 1024 * 1024 + 200);
+    const QByteArray filler = "Filler=a line that another program keeps in this file\r\n";
+    while (text.size() < 10 * 1024 * 1024)
+        text += filler;
+    return text +
+           "[Config]\r\nWorkAssign=3 TWT\r\nWeekStartsOnMonday=1\r\n[Colors]\r\nBkGr=Navy\r\n";
+}
+
+QByteArray SettingsFileOf(const FormUnderTest& fixture) {
+    QFile file(fixture.settingsFolder() + QStringLiteral("/dlTornvale.ini"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The seven keys Save writes.
+constexpr std::array<std::string_view, 7> kWrittenKeys{
+    "WorkAssign", "WeekStartsOnMonday", "KPlt", "LPlt", "LdTr", "BkGr", "GridColor"};
+
+QByteArray TrimBlanks(QByteArray text) {
+    while (!text.isEmpty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove(0, 1);
+    while (!text.isEmpty() && (text.back() == ' ' || text.back() == '\t'))
+        text.chop(1);
+    return text;
+}
+
+// The written key a line sets, or empty when it sets none of them.
+QByteArray WrittenKeyOf(QByteArray line) {
+    if (line.endsWith('\r'))
+        line.chop(1);
+    const qsizetype equals = line.indexOf('=');
+    if (equals < 0)
+        return {};
+    const QByteArray name = TrimBlanks(line.left(equals));
+    for (const std::string_view key : kWrittenKeys) {
+        if (name.compare(Bytes(key), Qt::CaseInsensitive) == 0)
+            return Bytes(key);
+    }
+    return {};
+}
+
+bool IsWrittenSectionHeader(QByteArray line) {
+    if (line.endsWith('\r'))
+        line.chop(1);
+    return line == "[Config]" || line == "[Colors]";
+}
+
+// Empty when `after` holds every line of `before` in the same order, with at most one line of
+// each written key given a new value, and adds nothing but lines of the written keys and their
+// section headers; else what is wrong.
+QString WhatSaveLost(const QByteArray& before, const QByteArray& after) {
+    const QByteArrayList old = before.split('\n');
+    const QByteArrayList saved = after.split('\n');
+    QByteArrayList rewritten;
+    qsizetype next = 0;
+    for (const QByteArray& line : old) {
+        const QByteArray key = WrittenKeyOf(line);
+        qsizetype at = next;
+        while (at < saved.size() && saved[at] != line &&
+               (key.isEmpty() || WrittenKeyOf(saved[at]) != key))
+            ++at;
+        if (at == saved.size())
+            return QStringLiteral("lost the line \"%1\"").arg(QString::fromUtf8(line.left(80)));
+        if (saved[at] != line)
+            rewritten.append(key);
+        for (qsizetype added = next; added < at; ++added) {
+            if (WrittenKeyOf(saved[added]).isEmpty() && !IsWrittenSectionHeader(saved[added]))
+                return QStringLiteral("added the line \"%1\"")
+                    .arg(QString::fromUtf8(saved[added].left(80)));
+        }
+        next = at + 1;
+    }
+    for (qsizetype added = next; added < saved.size(); ++added) {
+        if (WrittenKeyOf(saved[added]).isEmpty() && !IsWrittenSectionHeader(saved[added]) &&
+            !(added == saved.size() - 1 && saved[added].isEmpty()))
+            return QStringLiteral("added the line \"%1\"")
+                .arg(QString::fromUtf8(saved[added].left(80)));
+    }
+    for (const QByteArray& key : rewritten) {
+        if (rewritten.count(key) > 1)
+            return QStringLiteral("rewrote %1 twice").arg(QString::fromUtf8(key));
+    }
+    return {};
+}
+
+void AddHostileFiles() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("assignment"); // the entry selected in the list
+    QTest::addColumn<bool>("mondays");
+    QTest::addColumn<Color>("background");
+
+    QTest::newRow("10 MB of other keys, then the settings")
+        << TenMegabytes() << "3 TWT" << true << expected::Navy;
+    QTest::newRow("random bytes") << RandomBytes(256 * 1024, 20240917) << "Tornvale" << false
+                                  << expected::White;
+    QTest::newRow("random bytes, then the settings")
+        << RandomBytes(256 * 1024, 20240918) + "\n[Config]\nWorkAssign=5 TFS\n[Colors]\nBkGr=Teal\n"
+        << "5 TFS" << false << kTeal;
+    QTest::newRow("NUL bytes between lines and inside values")
+        << Bytes("[Config]\r\n\0\r\nWorkAssign=2 MTW\r\nNote=a\0b\r\n\0\r\n"
+                 "WeekStartsOnMonday=1\r\n[Colors]\r\nBkGr=Navy\0\r\n"sv)
+        << "2 MTW" << true << expected::White;
+    QTest::newRow("invalid UTF-8 around readable values")
+        << Bytes("\xFF\xFE\xFD\n[Config]\n\xC3\x28=\xE2\x82\nWorkAssign=4 WTF\n;\xF0\x9F\n"
+                 "[Colors]\nBkGr=Na\xFFvy\nKPlt=\xED\xA0\x80\n"sv)
+        << "4 WTF" << false << expected::White;
+    QTest::newRow("byte-order mark before [Config]")
+        << Bytes("\xEF\xBB\xBF[Config]\r\nWorkAssign=6 FSS\r\nWeekStartsOnMonday=1\r\n"sv)
+        << "6 FSS" << true << expected::White;
+    QTest::newRow("CRLF file cut off after the CR of its last line")
+        << QByteArray("[Config]\r\nWorkAssign=3 TWT\r") << "3 TWT" << false << expected::White;
+    QTest::newRow("duplicate sections and keys: the first wins")
+        << QByteArray("[Config]\nWorkAssign=1 SMT\nWorkAssign=7 SSM\n[Colors]\nBkGr=Navy\n"
+                      "BkGr=Red\n[config]\nWorkAssign=2 MTW\nWeekStartsOnMonday=1\n[COLORS]\n"
+                      "BkGr=Teal\n")
+        << "1 SMT" << false << expected::Navy;
+    QTest::newRow("key lines without '='")
+        << QByteArray("[Config]\nWorkAssign\nWeekStartsOnMonday\nWorkAssign 6 FSS\n"
+                      "WorkAssign=7 SSM\n[Colors]\nBkGr\nBkGr Navy")
+        << "7 SSM" << false << expected::White;
+    QTest::newRow("values of 5,000 characters")
+        << "[Config]\nWorkAssign=5 TFS" + QByteArray(5000, ' ') +
+               "\nNotes=" + QByteArray(5000, 'n') + "\n[Colors]\nBkGr=" + QByteArray(5000, 'N') +
+               "\n"
+        << "5 TFS" << false << expected::White;
+}
+
+} // namespace
+
+class TestHostileSettings : public QObject {
+    Q_OBJECT
+private slots:
+    void startUpReadsWhatItCan_data() { AddHostileFiles(); }
+    void startUpReadsWhatItCan() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, assignment);
+        QFETCH(bool, mondays);
+        QFETCH(Color, background);
+        auto form = ShownForm(QDate(2023, 9, 15), file);
+        const FormWidgets& w = form->widgets();
+        QCOMPARE(w.cbPlt->currentText(), assignment);
+        QCOMPARE(w.swMondays->isChecked(), mondays);
+        QCOMPARE(w.lblDOW[0]->text(), mondays ? QStringLiteral("Mon") : QStringLiteral("Sun"));
+        QCOMPARE(form->colorSettings().background, background);
+        QCOMPARE(form->view().shownDate, D(2023, 9, 15));
+        QVERIFY(form.errors->isEmpty());
+    }
+
+    // The user changes every setting the window offers, so that each written key must land on
+    // the line that is read, and saves.
+    void saveKeepsEveryOtherLine_data() { AddHostileFiles(); }
+    void saveKeepsEveryOtherLine() {
+        QFETCH(QByteArray, file);
+        QFETCH(bool, mondays);
+        auto form = ShownForm(QDate(2023, 9, 15), file);
+        const FormWidgets& w = form->widgets();
+        ChooseAssignment(*form, QStringLiteral("4 WTF"));
+        w.tabCtrl->setCurrentWidget(w.tabSettings);
+        w.swMondays->setChecked(!mondays);
+        PickColour(*form, w.bAPlt, expected::Yellow);
+        PickColour(*form, w.bBPlt, kOlive);
+        PickColour(*form, w.bLdTr, kOrchid);
+        PickColour(*form, w.bBkGr, kMaroon);
+        form->bSaveClick();
+        QVERIFY(form.errors->isEmpty());
+
+        const QByteArray saved = SettingsFileOf(form);
+        const QString lost = WhatSaveLost(file, saved);
+        QVERIFY2(lost.isEmpty(), qPrintable(lost));
+
+        form.form.reset();
+        StartForm(form);
+        QCOMPARE(form->assignmentText(), QStringLiteral("4 WTF"));
+        QCOMPARE(form->widgets().swMondays->isChecked(), !mondays);
+        QCOMPARE(form->colorSettings().work, expected::Yellow);
+        QCOMPARE(form->colorSettings().off, kOlive);
+        QCOMPARE(form->colorSettings().leadTrail, kOrchid);
+        QCOMPARE(form->colorSettings().background, kMaroon);
+    }
+
+    // The comparison above must itself see a lost, an added and a doubly written line.
+    void theComparisonSeesWhatSaveLost_data() {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<bool>("kept");
+        const QByteArray before = "; note\n[Config]\nWorkAssign=1 SMT\nX=1\n[c]\nWorkAssign=2\n";
+        QTest::newRow("value rewritten, key added")
+            << before
+            << QByteArray("; note\n[Config]\nWorkAssign=4 WTF\nX=1\n"
+                          "WeekStartsOnMonday=0\n[c]\nWorkAssign=2\n[Colors]\nKPlt=Red\n")
+            << true;
+        QTest::newRow("a line lost") << before
+                                     << QByteArray("[Config]\nWorkAssign=4 WTF\nX=1\n[c]\n"
+                                                   "WorkAssign=2\n")
+                                     << false;
+        QTest::newRow("another line added")
+            << before
+            << QByteArray("; note\n[Config]\nWorkAssign=1 SMT\nY=2\nX=1\n[c]\n"
+                          "WorkAssign=2\n")
+            << false;
+        QTest::newRow("both lines of a duplicate key rewritten")
+            << before
+            << QByteArray("; note\n[Config]\nWorkAssign=4 WTF\nX=1\n[c]\n"
+                          "WorkAssign=4 WTF\n")
+            << false;
+    }
+    void theComparisonSeesWhatSaveLost() {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
+        QFETCH(bool, kept);
+        QCOMPARE(WhatSaveLost(before, after).isEmpty(), kept);
+    }
+};
+
+QTEST_MAIN(TestHostileSettings)
+#include "test_hostile_settings.moc"
