@@ -25,6 +25,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QToolButton>
 #include <algorithm>
 
@@ -75,13 +76,38 @@ void TMainForm::WireEvents() {
     for (QAbstractButton* button : findChildren<QAbstractButton*>())
         button->installEventFilter(this);
 
-    // The date field has no signal for its drop-down calendar closing; its hiding is that moment.
-    m_pickerPopup = m_w.DateEd->calendarWidget()->window();
-    m_pickerPopup->installEventFilter(this);
+    // The date field makes its drop-down calendar, a whole QCalendarWidget, only when it is
+    // first opened (or asked for); it reports it as a new child, and it is wired then, so the
+    // start-up does not pay for a picker that may never be opened.
+    m_w.DateEd->installEventFilter(this);
+}
+
+void TMainForm::WatchDatePicker(QObject* parent, QObject* child) {
+    if (parent == m_w.DateEd && !m_pickerPopup && child->isWidgetType() &&
+        static_cast<QWidget*>(child)->isWindow()) {
+        // The date field has no signal for its drop-down calendar closing; its hiding is that
+        // moment.
+        m_pickerPopup = static_cast<QWidget*>(child);
+        m_pickerPopup->installEventFilter(this);
+    } else if (parent == m_pickerPopup) {
+        // The drop-down adds its layout once its calendar is complete.
+        ApplyPickerWeekStart();
+    }
+}
+
+void TMainForm::ApplyPickerWeekStart() {
+    auto* calendar =
+        m_pickerPopup->findChild<QCalendarWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    if (calendar && calendar->firstDayOfWeek() != m_pickerWeekStart)
+        calendar->setFirstDayOfWeek(m_pickerWeekStart);
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_pickerPopup && event->type() == QEvent::Hide) {
+    if (event->type() == QEvent::ChildAdded) {
+        WatchDatePicker(watched, static_cast<QChildEvent*>(event)->child());
+    } else if (watched == m_pickerPopup && event->type() == QEvent::Show) {
+        ApplyPickerWeekStart();
+    } else if (watched == m_pickerPopup && event->type() == QEvent::Hide) {
         DateEdClosePicker();
     } else if (event->type() == QEvent::KeyPress && qobject_cast<QAbstractButton*>(watched)) {
         auto* keyEvent = static_cast<QKeyEvent*>(event);
@@ -104,8 +130,8 @@ void TMainForm::FormCreate() {
 
     const Date today = Today();
     m_w.DateEd->setDate(QDateFromDate(today));
-    m_w.DateEd->calendarWidget()->setFirstDayOfWeek(m_w.swMondays->isChecked() ? Qt::Monday
-                                                                               : Qt::Sunday);
+    // The picker keeps the week start the settings had at start-up.
+    m_pickerWeekStart = m_w.swMondays->isChecked() ? Qt::Monday : Qt::Sunday;
 
     const QString& assignment = m_settings.assignmentText;
     m_w.cbPlt->setCurrentIndex(m_w.cbPlt->findText(assignment, Qt::MatchFixedString));
@@ -130,7 +156,12 @@ void TMainForm::FormCreate() {
 
     // End before anything has been marked returns to the day the program started on.
     m_view.markedDate = today;
-    m_w.tabCtrl->setCurrentWidget(m_w.tabCalendar);
+    {
+        // The calendar is drawn just below, for today; the tab's change handler would first
+        // draw it whole for a month not yet chosen.
+        const QSignalBlocker quiet(m_w.tabCtrl);
+        m_w.tabCtrl->setCurrentWidget(m_w.tabCalendar);
+    }
 
     m_view.shownDate = today;
     BuildMonthGrid(m_view, m_view.shownDate, WeekStartOf(m_w));
@@ -158,7 +189,10 @@ void TMainForm::FormResize() {
 
 void TMainForm::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    FormResize();
+    // A hidden window is sized when it is shown: before that its tab pages have no size of
+    // their own yet, and fonts and bands made from them would be thrown away at once.
+    if (isVisible())
+        FormResize();
 }
 
 void TMainForm::showEvent(QShowEvent* event) {

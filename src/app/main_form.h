@@ -70,11 +70,14 @@ private:
     RedrawState Redraw() const;
     void ShowMonthOf(Date date);
     void KeepFocusOnTheSelectedDay();
+    void WatchDatePicker(QObject* parent, QObject* child);
+    void ApplyPickerWeekStart();
     void ApplyPickedColor(int tag, Color picked, Color contrast);
 
     Platform m_platform;
     FormWidgets m_w;
-    QWidget* m_pickerPopup = nullptr;
+    QWidget* m_pickerPopup = nullptr;             // made by the date field when first opened
+    Qt::DayOfWeek m_pickerWeekStart = Qt::Sunday; // as the switch stood at start-up
 
     CalendarView m_view;
     Settings m_settings; // the week start lives in the switch swMondays

@@ -43,12 +43,29 @@ QString StyleSheetFor(const QAbstractButton* button, const StateTextColors& colo
              CssColor(colors.pressed));
 }
 
+StateTextColors ColorsFrom(const QVariant& property) {
+    StateTextColors colors;
+    const QVariantList stored = property.toList();
+    if (stored.size() == 4) {
+        colors.normal = stored.at(0).toUInt();
+        colors.hot = stored.at(1).toUInt();
+        colors.pressed = stored.at(2).toUInt();
+        colors.focused = stored.at(3).toUInt();
+    }
+    return colors;
+}
+
 } // namespace
 
 void SetStateTextColors(QAbstractButton* button, const StateTextColors& colors) {
     // Called on every redraw: setting an equal property or style sheet would still repolish
-    // the button.
-    if (StateTextColorsOf(button) != colors || !button->property(kColorsProperty).isValid()) {
+    // the button, and even building the style sheet to compare costs more than the rest of a
+    // redraw's header. Colours already given have their style sheet in place.
+    const QVariant current = button->property(kColorsProperty);
+    if (current.isValid() && ColorsFrom(current) == colors && !button->styleSheet().isEmpty()) {
+        return;
+    }
+    if (ColorsFrom(current) != colors || !current.isValid()) {
         const QVariantList stored{
             QVariant::fromValue<uint>(colors.normal), QVariant::fromValue<uint>(colors.hot),
             QVariant::fromValue<uint>(colors.pressed), QVariant::fromValue<uint>(colors.focused)};
@@ -61,15 +78,7 @@ void SetStateTextColors(QAbstractButton* button, const StateTextColors& colors) 
 }
 
 StateTextColors StateTextColorsOf(const QAbstractButton* button) {
-    StateTextColors colors;
-    const QVariantList stored = button->property(kColorsProperty).toList();
-    if (stored.size() == 4) {
-        colors.normal = stored.at(0).toUInt();
-        colors.hot = stored.at(1).toUInt();
-        colors.pressed = stored.at(2).toUInt();
-        colors.focused = stored.at(3).toUInt();
-    }
-    return colors;
+    return ColorsFrom(button->property(kColorsProperty));
 }
 
 } // namespace dutyloop

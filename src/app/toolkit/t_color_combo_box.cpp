@@ -3,11 +3,14 @@
 #include "settings/named_colors.h"
 
 #include <QColor>
+#include <QHash>
 #include <QIcon>
+#include <QListView>
 #include <QPainter>
 #include <QPixmap>
 #include <QRect>
 #include <QSize>
+#include <QStandardItemModel>
 #include <QString>
 #include <QVariant>
 
@@ -46,15 +49,46 @@ QIcon SwatchIcon(Color color, QSize size, qreal pixelRatio) {
     return QIcon(pixmap);
 }
 
+// The picker's entries. The picker lives on the Settings tab and most of its 148 swatches are
+// never seen, so each is painted the first time something asks for it, not at start-up.
+class SwatchModel : public QStandardItemModel {
+public:
+    SwatchModel(QSize swatch, qreal pixelRatio, QObject* parent)
+        : QStandardItemModel(parent), m_swatch(swatch), m_pixelRatio(pixelRatio) {}
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        QVariant value = QStandardItemModel::data(index, role);
+        if (role != Qt::DecorationRole || value.isValid() || !index.isValid())
+            return value;
+        const QVariant color = QStandardItemModel::data(index, Qt::UserRole);
+        if (!color.isValid())
+            return value;
+        const Color swatchColor = color.toUInt();
+        auto cached = m_swatches.constFind(swatchColor);
+        if (cached == m_swatches.constEnd())
+            cached =
+                m_swatches.insert(swatchColor, SwatchIcon(swatchColor, m_swatch, m_pixelRatio));
+        return *cached;
+    }
+
+private:
+    QSize m_swatch;
+    qreal m_pixelRatio;
+    mutable QHash<Color, QIcon> m_swatches;
+};
+
 } // namespace
 
 TColorComboBox::TColorComboBox(QWidget* parent) : TComboBox(parent) {
     setMaxVisibleItems(kMaxVisibleItems);
-    const QSize swatch = iconSize();
-    const qreal pixelRatio = devicePixelRatioF();
+    setModel(new SwatchModel(iconSize(), devicePixelRatioF(), this));
+    // Every entry is one line of the same font beside a swatch of the same size: the list takes
+    // its entries' size from the first one instead of asking all 148, swatches and all, as soon
+    // as the window starts.
+    if (auto* list = qobject_cast<QListView*>(view()))
+        list->setUniformItemSizes(true);
     for (const NamedColor& entry : ColorList()) {
-        addItem(SwatchIcon(entry.color, swatch, pixelRatio),
-                QString::fromLatin1(entry.name.data(), static_cast<qsizetype>(entry.name.size())),
+        addItem(QString::fromLatin1(entry.name.data(), static_cast<qsizetype>(entry.name.size())),
                 QVariant::fromValue<uint>(entry.color));
     }
     setCurrentIndex(kNullIndex);

@@ -1,6 +1,7 @@
 #include "app/toolkit/t_text.h"
 
 #include "app/toolkit/font_size.h"
+#include "app/toolkit/laid_out_text.h"
 
 #include <QColor>
 #include <QFont>
@@ -29,12 +30,15 @@ TText::TText(QWidget* parent) : QWidget(parent) {
     setContentsMargins(0, 0, 0, 0);
 }
 
+TText::~TText() = default;
+
 void TText::setText(const QString& text) {
     if (m_text == text) {
         return;
     }
     m_text = text;
     m_shownText = WithLineFeeds(text);
+    m_laidOut.reset();
     update();
 }
 
@@ -51,6 +55,7 @@ void TText::setFontSize(float pixels) {
         return;
     }
     m_fontSize = pixels;
+    m_laidOut.reset();
     update();
 }
 
@@ -59,6 +64,7 @@ void TText::setBold(bool bold) {
         return;
     }
     m_bold = bold;
+    m_laidOut.reset();
     update();
 }
 
@@ -67,6 +73,7 @@ void TText::setAlignment(Qt::Alignment alignment) {
         return;
     }
     m_alignment = alignment;
+    m_laidOut.reset();
     update();
 }
 
@@ -75,13 +82,29 @@ void TText::paintEvent(QPaintEvent* /*event*/) {
         return;
     }
     QPainter painter(this);
-    QFont font = this->font();
-    SetFontPixelSize(font, m_fontSize, this);
-    font.setBold(m_bold);
-    painter.setFont(font);
+    // The day numbers are drawn on every redraw; they are laid out only when they change.
+    if (!m_laidOut || !m_laidOut->laidOutFor(painter.layoutDirection())) {
+        QFont font = this->font();
+        SetFontPixelSize(font, m_fontSize, this);
+        font.setBold(m_bold);
+        // Each line is aligned on its own, so a two-line text is centred line by line.
+        m_laidOut =
+            std::make_unique<LaidOutText>(m_shownText, font, this, QRectF(rect()),
+                                          static_cast<int>(m_alignment), painter.layoutDirection());
+    }
     painter.setPen(QColor::fromRgba(m_color));
-    // Each line is aligned on its own, so a two-line text is centred line by line.
-    painter.drawText(rect(), static_cast<int>(m_alignment), m_shownText);
+    m_laidOut->draw(painter);
+}
+
+void TText::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    m_laidOut.reset();
+}
+
+void TText::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        m_laidOut.reset();
 }
 
 } // namespace dutyloop

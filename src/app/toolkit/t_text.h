@@ -4,8 +4,11 @@
 
 #include <QString>
 #include <QWidget>
+#include <memory>
 
 namespace dutyloop {
+
+class LaidOutText;
 
 // A free text item: one text drawn in its own colour, size and alignment. It ignores the
 // pointer, so a click falls through to the widget behind it.
@@ -13,6 +16,7 @@ class TText : public QWidget {
     Q_OBJECT
 public:
     explicit TText(QWidget* parent);
+    ~TText() override;
 
     QString text() const { return m_text; }
     void setText(const QString& text);
@@ -27,6 +31,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     QString m_text;
@@ -35,6 +41,8 @@ private:
     float m_fontSize = 12.0f;
     bool m_bold = false;
     Qt::Alignment m_alignment = Qt::AlignCenter;
+    // m_shownText laid out for the last paint; dropped when anything it depends on changes.
+    std::unique_ptr<LaidOutText> m_laidOut;
 };
 
 } // namespace dutyloop
