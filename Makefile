@@ -1,16 +1,27 @@
 # Two commands do all set-up on a fresh Debian machine:
 #   make run    installs what the build needs, builds and starts Dutyloop
 #   make test   the same set-up, then the whole test suite on Qt's offscreen platform
+#   make install PREFIX=/some/dir   installs Dutyloop into a prefix (default /usr/local)
+#   make package        builds the Debian package dutyloop_<version>_<arch>.deb in BUILD_DIR
+#   make test-package   builds it, unpacks it and starts the unpacked program
+#   make test-asan      the whole suite again under AddressSanitizer, LeakSanitizer and UBSan
+#   make fuzz           libFuzzer on colour names and the settings file's text, a minute each
+#   make fuzz-ci        the same for ten seconds each, from the committed seeds
 
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
+PREFIX ?= /usr/local
 
-DEB_PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev
+DEB_PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev \
+		desktop-file-utils appstream dpkg-dev file \
+		clang libclang-rt-14-dev
+# /usr/bin/time measures the peak memory of the start-up in `make bench`.
+DEB_PACKAGES += time
 
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
-.PHONY: all deps configure build run test pictures clean format
+.PHONY: all deps configure build run test pictures clean format install package test-package
 
 all: build
 
@@ -38,6 +49,70 @@ run: build
 
 test: build
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+
+# Dutyloop's speed beside Qt's own QCalendarWidget, measured in the same run (bench/). The
+# figures are printed, never judged; BENCH_ARGS=--quick takes fewer samples.
+.PHONY: bench
+bench: configure
+	cmake -S . -B $(BUILD_DIR) > /dev/null # a build folder made before bench/ existed
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target dutyloop-bench
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/dutyloop-bench $(BENCH_ARGS)
+
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# The .deb (CPack; Depends from dpkg-shlibdeps), alone in BUILD_DIR so test-package finds it.
+package: build
+	rm -f $(BUILD_DIR)/dutyloop_*.deb
+	cmake --build $(BUILD_DIR) --target package
+	@ls $(BUILD_DIR)/dutyloop_*.deb
+
+test-package: package
+	bash packaging/check-package.sh $$(ls $(BUILD_DIR)/dutyloop_*.deb)
+
+# The whole suite again with AddressSanitizer, LeakSanitizer and UBSan, in a build of its own;
+# the first report fails the run. Leaks that Qt or a system library keeps would be suppressed in
+# tests/lsan.supp; nothing of our own code may be.
+ASAN_BUILD_DIR ?= build-asan
+
+.PHONY: test-asan
+test-asan: deps
+	cmake -S . -B $(ASAN_BUILD_DIR) -DCMAKE_BUILD_TYPE=Debug -DDUTYLOOP_SANITIZE=ON \
+	  -DDUTYLOOP_WARNINGS_AS_ERRORS=ON
+	cmake --build $(ASAN_BUILD_DIR) -j $(JOBS)
+	QT_QPA_PLATFORM=offscreen \
+	ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 \
+	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+	  ctest --test-dir $(ASAN_BUILD_DIR) --output-on-failure -j $(JOBS)
+
+# libFuzzer targets for the colour names and the settings file's text (fuzz/), built with clang.
+# `make fuzz` runs each for a minute and keeps what it finds in FUZZ_BUILD_DIR/corpus;
+# `make fuzz-ci` runs each for ten seconds from the committed seeds in fuzz/corpus.
+FUZZ_BUILD_DIR ?= build-fuzz
+FUZZ_TARGETS := fuzz_colors fuzz_profile
+
+.PHONY: fuzz-build fuzz fuzz-ci
+fuzz-build: deps
+	cmake -S fuzz -B $(FUZZ_BUILD_DIR) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(FUZZ_BUILD_DIR) -j $(JOBS)
+
+fuzz: fuzz-build
+	for t in $(FUZZ_TARGETS); do \
+	  mkdir -p $(FUZZ_BUILD_DIR)/corpus/$$t && \
+	  $(FUZZ_BUILD_DIR)/$$t -max_total_time=60 -print_final_stats=1 \
+	    -artifact_prefix=$(FUZZ_BUILD_DIR)/$$t- $(FUZZ_BUILD_DIR)/corpus/$$t fuzz/corpus/$$t \
+	    || exit 1; \
+	done
+
+# New inputs go to a scratch folder, so the committed seeds stay as they are.
+fuzz-ci: fuzz-build
+	for t in $(FUZZ_TARGETS); do \
+	  rm -rf $(FUZZ_BUILD_DIR)/ci-corpus/$$t && mkdir -p $(FUZZ_BUILD_DIR)/ci-corpus/$$t && \
+	  $(FUZZ_BUILD_DIR)/$$t -max_total_time=10 -print_final_stats=1 \
+	    -artifact_prefix=$(FUZZ_BUILD_DIR)/$$t- $(FUZZ_BUILD_DIR)/ci-corpus/$$t fuzz/corpus/$$t \
+	    || exit 1; \
+	done
 
 # The README's pictures, rendered by the program itself.
 pictures: build
