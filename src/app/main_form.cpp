@@ -54,7 +54,8 @@ Date TMainForm::Today() const {
 }
 
 RedrawState TMainForm::Redraw() const {
-    return RedrawState{m_view, m_settings.colors, m_fonts, m_layout, m_locale, Today()};
+    return RedrawState{m_view,   m_settings.colors, m_fonts,          m_layout,
+                       m_locale, Today(),           &m_describedCells};
 }
 
 void TMainForm::WireEvents() {

@@ -85,6 +85,7 @@ private:
     FontSizes m_fonts;
     CalendarLayout m_layout;
     LocaleSettings m_locale;
+    mutable DescribedCells m_describedCells;
 };
 
 } // namespace dutyloop

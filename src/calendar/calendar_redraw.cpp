@@ -50,11 +50,18 @@ void SetAccessibleName(QWidget* widget, const QString& name) {
 // What a screen reader says of a day cell, and, for the cells that take the pointer, which
 // crews are on duty that day.
 void DescribeCell(TRectangle* cell, int tag, Date date, const RedrawState& state) {
-    SetAccessibleName(
-        cell, CellAccessibleName(date, DutyCodeFor(date, state.view.anchorDate), state.locale));
+    if (state.describedCells) {
+        const CellDescriptionKey key{date, state.view.anchorDate, true};
+        CellDescriptionKey& last = (*state.describedCells)[static_cast<std::size_t>(tag)];
+        if (last == key)
+            return;
+        last = key;
+    }
+    const QString longDate = LongDateText(date, state.locale);
+    SetAccessibleName(cell, CellAccessibleName(longDate, DutyCodeFor(date, state.view.anchorDate)));
     if (tag > kLastClickableCell)
         return;
-    const QString tip = CellToolTip(date, state.locale);
+    const QString tip = CellToolTip(longDate, date);
     if (cell->toolTip() != tip) {
         cell->setToolTip(tip);
         cell->setAccessibleDescription(tip);

@@ -8,8 +8,18 @@
 
 namespace dutyloop {
 
-// Everything a redraw reads. Nothing is cached between redraws: every call sets every text,
-// colour and font again from these.
+// What each day cell's accessible name and tooltip were last made from. They follow from the
+// day and the anchor alone (the locale is fixed for the run), and formatting a long date for
+// forty cells is the costliest part of a redraw, so unchanged ones are not made again.
+struct CellDescriptionKey {
+    Date date = 0;
+    Date anchor = 0;
+    bool made = false;
+    friend bool operator==(const CellDescriptionKey&, const CellDescriptionKey&) = default;
+};
+using DescribedCells = std::array<CellDescriptionKey, kFirstLegendCell>;
+
+// Everything a redraw reads. Every call sets every text, colour and font again from these.
 struct RedrawState {
     const CalendarView& view;
     const ColorSettings& colors;
@@ -17,6 +27,7 @@ struct RedrawState {
     const CalendarLayout& layout;
     const LocaleSettings& locale;
     Date today;
+    DescribedCells* describedCells = nullptr; // none: every cell is described again
 };
 
 WeekStart WeekStartOf(const FormWidgets& w);

@@ -3,6 +3,8 @@
 #include "calendar/qdate_bridge.h"
 #include "settings/assignment_list.h"
 
+#include <vector>
+
 namespace dutyloop {
 
 QString LongDateText(Date date, const LocaleSettings& locale) {
@@ -10,7 +12,10 @@ QString LongDateText(Date date, const LocaleSettings& locale) {
 }
 
 QString CellAccessibleName(Date date, DutyCode code, const LocaleSettings& locale) {
-    const QString day = LongDateText(date, locale);
+    return CellAccessibleName(LongDateText(date, locale), code);
+}
+
+QString CellAccessibleName(const QString& day, DutyCode code) {
     switch (code) {
     case DutyCode::Work:
         return day + QStringLiteral(", work day");
@@ -22,13 +27,32 @@ QString CellAccessibleName(Date date, DutyCode code, const LocaleSettings& local
     return day;
 }
 
+namespace {
+
+struct Crew {
+    QString entry;
+    Date anchor;
+};
+
+// The crews of the assignment list with their anchors; the first entry is the agency-wide one.
+const std::vector<Crew>& Crews() {
+    static const std::vector<Crew> crews = [] {
+        std::vector<Crew> list;
+        const QStringList entries = AssignmentEntries();
+        for (qsizetype i = 1; i < entries.size(); ++i)
+            list.push_back({entries[i], AnchorForAssignment(entries[i])});
+        return list;
+    }();
+    return crews;
+}
+
+} // namespace
+
 QStringList CrewsOnDuty(Date date) {
     QStringList crews;
-    const QStringList entries = AssignmentEntries();
-    // The first entry is the agency-wide one; the crews follow it.
-    for (qsizetype i = 1; i < entries.size(); ++i) {
-        if (DutyCodeFor(date, AnchorForAssignment(entries[i])) == DutyCode::Work)
-            crews << entries[i];
+    for (const Crew& crew : Crews()) {
+        if (DutyCodeFor(date, crew.anchor) == DutyCode::Work)
+            crews << crew.entry;
     }
     return crews;
 }
@@ -37,16 +61,19 @@ QString CrewsOnDutyText(Date date) {
     const QStringList crews = CrewsOnDuty(date);
     if (!crews.isEmpty())
         return QStringLiteral("On duty: ") + crews.join(QStringLiteral(", "));
-    const QStringList entries = AssignmentEntries();
-    for (qsizetype i = 1; i < entries.size(); ++i) {
-        if (DutyCodeFor(date, AnchorForAssignment(entries[i])) != DutyCode::NoRotation)
+    for (const Crew& crew : Crews()) {
+        if (DutyCodeFor(date, crew.anchor) != DutyCode::NoRotation)
             return QStringLiteral("No crew on duty");
     }
     return QStringLiteral("No rotation");
 }
 
 QString CellToolTip(Date date, const LocaleSettings& locale) {
-    return LongDateText(date, locale) + QLatin1Char('\n') + CrewsOnDutyText(date);
+    return CellToolTip(LongDateText(date, locale), date);
+}
+
+QString CellToolTip(const QString& longDate, Date date) {
+    return longDate + QLatin1Char('\n') + CrewsOnDutyText(date);
 }
 
 } // namespace dutyloop

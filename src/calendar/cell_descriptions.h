@@ -14,6 +14,7 @@ QString LongDateText(Date date, const LocaleSettings& locale);
 // "Friday, September 1, 2023, work day": the day and its duty under the chosen assignment;
 // a day without rotation is named by its date alone.
 QString CellAccessibleName(Date date, DutyCode code, const LocaleSettings& locale);
+QString CellAccessibleName(const QString& longDate, DutyCode code);
 
 // The crews of the assignment list on duty that day, in list order.
 QStringList CrewsOnDuty(Date date);
@@ -23,5 +24,6 @@ QString CrewsOnDutyText(Date date);
 
 // The long date above the crews on duty.
 QString CellToolTip(Date date, const LocaleSettings& locale);
+QString CellToolTip(const QString& longDate, Date date);
 
 } // namespace dutyloop
