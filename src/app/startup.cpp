@@ -2,34 +2,11 @@
 
 #include "app/main_form.h"
 #include "app/platform/platform.h"
+#include "app/quit_after_first_paint.h"
 
 #include <QApplication>
-#include <QEvent>
-#include <QTimer>
 
 namespace dutyloop {
-
-namespace {
-
-class QuitAfterFirstPaint : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && !m_quitting) {
-            m_quitting = true;
-            // Quit once this paint has finished, not in the middle of it.
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    bool m_quitting = false;
-};
-
-} // namespace
 
 int RunApplication(int& argc, char** argv, StartupOptions options) {
     QApplication app(argc, argv);
@@ -37,10 +14,9 @@ int RunApplication(int& argc, char** argv, StartupOptions options) {
     QApplication::setOrganizationName(QStringLiteral("Halvorne"));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
 
-    TMainForm mainForm(SystemPlatform());
-    QuitAfterFirstPaint quitter;
     if (options.quitAfterFirstPaint)
-        mainForm.installEventFilter(&quitter);
+        QuitAfterFirstPaint(&app);
+    TMainForm mainForm(SystemPlatform());
     mainForm.show();
     return QApplication::exec();
 }
