@@ -17,9 +17,9 @@
 #include <QDateEdit>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -119,12 +119,16 @@ void BuildCalendarTab(FormWidgets& w) {
     w.lblMonthName =
         Fill(CentredLabel(w.rectMonthName, "lblMonthName", QStringLiteral("Month and Year")));
     w.bPrev = Make<QPushButton>(w.lblMonthName, "bPrev");
-    w.bPrev->setIcon(w.bPrev->style()->standardIcon(QStyle::SP_ArrowLeft));
+    // Arrows of our own, drawn from vectors at the size they are shown: sharp at any density,
+    // and nothing decoded that is not shown.
+    w.bPrev->setIcon(QIcon(QStringLiteral(":/pictures/arrow-left.svg")));
+    w.bPrev->setIconSize(QSize(24, 24));
     w.bPrev->setFlat(true);
     w.bPrev->setAccessibleName(QStringLiteral("Previous month"));
     w.bPrev->setToolTip(QStringLiteral("Previous month (Page Up)"));
     w.bNext = Make<QPushButton>(w.lblMonthName, "bNext");
-    w.bNext->setIcon(w.bNext->style()->standardIcon(QStyle::SP_ArrowRight));
+    w.bNext->setIcon(QIcon(QStringLiteral(":/pictures/arrow-right.svg")));
+    w.bNext->setIconSize(QSize(24, 24));
     w.bNext->setFlat(true);
     w.bNext->setAccessibleName(QStringLiteral("Next month"));
     w.bNext->setToolTip(QStringLiteral("Next month (Page Down)"));

@@ -52,6 +52,8 @@ void TestPictures::drawsFromVectorsAtDoubleSize_data() {
     QTest::newRow("settings help") << ":/pictures/help.svg" << QSize(330, 408);
     QTest::newRow("sextant watermark") << ":/pictures/sextant.svg" << QSize(250, 212);
     QTest::newRow("application icon") << ":/pictures/dutyloop.svg" << QSize(128, 128);
+    QTest::newRow("previous-month arrow") << ":/pictures/arrow-left.svg" << QSize(24, 24);
+    QTest::newRow("next-month arrow") << ":/pictures/arrow-right.svg" << QSize(24, 24);
 }
 
 void TestPictures::drawsFromVectorsAtDoubleSize() {
