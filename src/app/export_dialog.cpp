@@ -155,7 +155,7 @@ bool ExportDutyCalendar(const ExportChoice& choice, const QDateTime& stampUtc,
     const QByteArray ics = DutyCalendarIcs(choice.assignment, range.first, range.last, stampUtc);
     if (WriteDutyCalendar(choice.path, ics))
         return true;
-    showError(QStringLiteral("Unable to write to %1.").arg(choice.path));
+    showError(UnableToWriteMessage(choice.path));
     return false;
 }
 

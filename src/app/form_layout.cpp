@@ -1,6 +1,7 @@
 #include "app/form_layout.h"
 
 #include "app/support.h"
+#include "app/toolkit/font_size.h"
 #include "app/toolkit/t_color_combo_box.h"
 #include "app/toolkit/t_combo_box.h"
 #include "app/toolkit/t_grid_layout.h"
@@ -189,9 +190,7 @@ void BuildSettingsTab(FormWidgets& w) {
     w.sbBack2 = BackButton(w.lblToolbar2, "sbBack2", false);
     w.bSave = Make<QPushButton>(w.lblToolbar2, "bSave");
     w.bSave->setText(QStringLiteral("Save"));
-    QFont bold = w.bSave->font();
-    bold.setBold(true);
-    w.bSave->setFont(bold);
+    SetFontBold(w.bSave, true);
     PlaceAtEnds(w.lblToolbar2, w.sbBack2, 55, w.bSave, 86);
     w.ccbColor = Make<TColorComboBox>(w.lblToolbar2, "ccbColor");
     KeepOwnFontSize(w.ccbColor);
@@ -235,9 +234,7 @@ void BuildSettingsTab(FormWidgets& w) {
     for (const ColourButton& spec : buttons) {
         auto* button = Make<QPushButton>(page, spec.name, spec.tag);
         button->setText(QString::fromLatin1(spec.caption));
-        QFont font = button->font();
-        font.setBold(true);
-        button->setFont(font);
+        SetFontBold(button, true);
         // Each piece overlaps the next by one, so the four read as one segmented row.
         button->setGeometry(spec.x, 184, 65, 29);
         button->setAccessibleName(QString::fromLatin1(spec.accessibleName));
@@ -247,9 +244,7 @@ void BuildSettingsTab(FormWidgets& w) {
     // Below the colour buttons and in their style, as wide as their row.
     w.bExport = Make<QPushButton>(page, "bExport");
     w.bExport->setText(QStringLiteral("Export…"));
-    QFont exportFont = w.bExport->font();
-    exportFont.setBold(true);
-    w.bExport->setFont(exportFont);
+    SetFontBold(w.bExport, true);
     w.bExport->setGeometry(16, 232, 257, 29);
     w.bExport->setAccessibleName(QStringLiteral("Export duty days to a calendar file"));
 }

@@ -29,14 +29,6 @@ Color HeaderColor(const FormWidgets& w) {
     return ContrastTextColor(w.rectSettings->fill());
 }
 
-void SetBold(QWidget* widget, bool bold) {
-    QFont font = widget->font();
-    if (font.bold() == bold)
-        return;
-    font.setBold(bold);
-    widget->setFont(font);
-}
-
 void SetLabelText(QLabel* label, const QString& text) {
     if (label->text() != text)
         label->setText(text);
@@ -152,10 +144,10 @@ void UpdateStatusLine(const FormWidgets& w, const RedrawState& state) {
     if (state.view.shownDate == state.today) {
         SetStateTextColors(w.bToday,
                            {colors::DimGray, colors::DimGray, colors::Blue, colors::DimGray});
-        SetBold(w.bToday, false);
+        SetFontBold(w.bToday, false);
     } else {
         SetStateTextColors(w.bToday, {todayText, todayText, colors::Blue, todayText});
-        SetBold(w.bToday, true);
+        SetFontBold(w.bToday, true);
     }
     SetFontPixelSize(w.lblStatus, StatusFontSize(state.layout.footerHeight));
     SetTextColor(w.lblStatus, ContrastTextColor(w.rectFooter->fill()));

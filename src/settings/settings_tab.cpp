@@ -40,16 +40,15 @@ Color* ColorForTag(ColorSettings& colours, int tag) {
     }
 }
 
+// The buttons of the three colours that are not the background.
 QPushButton* ColourButtonForTag(const FormWidgets& w, int tag) {
     switch (tag) {
     case 1:
         return w.bAPlt;
     case 2:
         return w.bBPlt;
-    case 6:
-        return w.bLdTr;
     default:
-        return w.bBkGr;
+        return w.bLdTr;
     }
 }
 
@@ -100,9 +99,9 @@ void TMainForm::ApplyPickedColor(int tag, Color picked, Color contrast) {
     if (!colour)
         return;
     *colour = picked;
-    QPushButton* button = ColourButtonForTag(m_w, tag);
     if (tag != kBackgroundTag) {
-        SetTextColor(button, picked == m_settings.colors.background ? contrast : picked);
+        SetTextColor(ColourButtonForTag(m_w, tag),
+                     picked == m_settings.colors.background ? contrast : picked);
         return;
     }
     const Color text = ContrastTextColor(picked);
@@ -113,8 +112,7 @@ void TMainForm::ApplyPickedColor(int tag, Color picked, Color contrast) {
     SetTextColor(m_w.sbHelp1, link);
     SetTextColor(m_w.sbHelp2, link);
     for (QWidget* widget :
-         {static_cast<QWidget*>(m_w.bBkGr), static_cast<QWidget*>(m_w.lblPlatoon),
-          static_cast<QWidget*>(m_w.lblMonday), static_cast<QWidget*>(m_w.lblAbout)})
+         std::initializer_list<QWidget*>{m_w.bBkGr, m_w.lblPlatoon, m_w.lblMonday, m_w.lblAbout})
         SetTextColor(widget, text);
 }
 
@@ -128,17 +126,12 @@ void TMainForm::bSaveClick() {
     if (!readable ||
         !WriteFileAtomically(m_settingsFilePath,
                              TextWithSettings(current.value_or(QByteArray()), saved))) {
-        m_platform.showError(this,
-                             QStringLiteral("Unable to write to %1.").arg(m_settingsFilePath));
+        m_platform.showError(this, UnableToWriteMessage(m_settingsFilePath));
         return;
     }
     ShowMonthOf(m_view.shownDate);
     m_w.tabCtrl->setCurrentWidget(m_w.tabCalendar);
 }
-
-} // namespace dutyloop
-
-namespace dutyloop {
 
 void TMainForm::bExportClick() {
     RunExport(this, m_settings.assignmentText, m_view.shownDate,

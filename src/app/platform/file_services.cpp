@@ -75,4 +75,8 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes) {
     return file.commit();
 }
 
+QString UnableToWriteMessage(const QString& path) {
+    return QStringLiteral("Unable to write to %1.").arg(path);
+}
+
 } // namespace dutyloop

@@ -32,4 +32,7 @@ std::optional<QByteArray> ReadFileBytes(const QString& path);
 // `bytes`.
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes);
 
+// What the user is told when a file cannot be written: "Unable to write to <path>."
+QString UnableToWriteMessage(const QString& path);
+
 } // namespace dutyloop

@@ -53,6 +53,14 @@ void SetFontPixelSize(QWidget* widget, float pixels) {
     }
 }
 
+void SetFontBold(QWidget* widget, bool bold) {
+    QFont font = widget->font();
+    if (font.bold() == bold)
+        return;
+    font.setBold(bold);
+    widget->setFont(font);
+}
+
 float FontPixelSize(const QWidget* widget) {
     return PixelsOf(widget->font(), widget);
 }
