@@ -14,4 +14,7 @@ inline constexpr Color AliceBlue = 0xFFF0F8FF;
 inline constexpr Color Navy = 0xFF000080;
 inline constexpr Color Yellow = 0xFFFFFF00;
 inline constexpr Color Aqua = 0xFF00FFFF;
+inline constexpr Color Crimson = 0xFFDC143C;
+inline constexpr Color Gold = 0xFFFFD700;
+inline constexpr Color Orchid = 0xFFDA70D6;
 } // namespace dutyloop::expected

@@ -31,6 +31,10 @@
 
 namespace dutyloop {
 
+namespace {
+constexpr QSize kOpeningOuterSize(350, 640);
+} // namespace
+
 TMainForm::TMainForm(Platform platform, QWidget* parent)
     : QWidget(parent), m_platform(std::move(platform)) {
     setObjectName(QStringLiteral("MainForm"));
@@ -153,7 +157,8 @@ void TMainForm::FormCreate() {
                               .arg(SupportHost()));
     SetTextColor(m_w.lblAbout, ContrastTextColor(colours.background));
 
-    resize(350, 640);
+    // The frame is not known before the window is shown; until then the inner size stands in.
+    resize(kOpeningOuterSize);
 
     // End before anything has been marked returns to the day the program started on.
     m_view.markedDate = today;
@@ -198,8 +203,25 @@ void TMainForm::resizeEvent(QResizeEvent* event) {
 
 void TMainForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    FitOuterSizeOnce();
     // Only now have the tab pages taken their size for the first time.
     FormResize();
+}
+
+void TMainForm::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    // A window manager adds its frame after the window is shown and moves the window into it.
+    FitOuterSizeOnce();
+}
+
+void TMainForm::FitOuterSizeOnce() {
+    if (m_outerSizeFitted || !isVisible())
+        return;
+    const QSize frame = frameGeometry().size() - size();
+    if (frame.isNull())
+        return;
+    m_outerSizeFitted = true;
+    resize(kOpeningOuterSize - frame);
 }
 
 void TMainForm::RefreshCalendar(Date date) {

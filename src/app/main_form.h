@@ -59,6 +59,7 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -72,12 +73,15 @@ private:
     void KeepFocusOnTheSelectedDay();
     void WatchDatePicker(QObject* parent, QObject* child);
     void ApplyPickerWeekStart();
+    void FitOuterSizeOnce();
+    void ApplyPickerChoice();
     void ApplyPickedColor(int tag, Color picked, Color contrast);
 
     Platform m_platform;
     FormWidgets m_w;
     QWidget* m_pickerPopup = nullptr;             // made by the date field when first opened
     Qt::DayOfWeek m_pickerWeekStart = Qt::Sunday; // as the switch stood at start-up
+    bool m_outerSizeFitted = false;
 
     CalendarView m_view;
     Settings m_settings; // the week start lives in the switch swMondays

@@ -60,6 +60,9 @@ void TMainForm::WireSettingsTab() {
     connect(m_w.cbPlt, &TComboBox::activated, this, &TMainForm::cbPltClosePopup);
     for (QPushButton* button : {m_w.bAPlt, m_w.bBPlt, m_w.bLdTr, m_w.bBkGr})
         connect(button, &QPushButton::clicked, this, [this, button] { bAPltClick(button); });
+    // Qt closes the list before it selects the entry chosen: the choice is applied when Qt
+    // reports it, by mouse or by keys, and a list closed without one changes nothing.
+    connect(m_w.ccbColor, &TComboBox::activated, this, &TMainForm::ApplyPickerChoice);
     connect(m_w.ccbColor, &TComboBox::closePopup, this, &TMainForm::ccbColorClosePopup);
     connect(m_w.bSave, &QPushButton::clicked, this, &TMainForm::bSaveClick);
     connect(m_w.bExport, &QPushButton::clicked, this, &TMainForm::bExportClick);
@@ -86,12 +89,15 @@ void TMainForm::bAPltClick(QObject* sender) {
 }
 
 void TMainForm::ccbColorClosePopup() {
+    m_w.ccbColor->hide();
+}
+
+void TMainForm::ApplyPickerChoice() {
     const Color contrast = ContrastTextColor(m_settings.colors.background);
     const Color picked = m_w.ccbColor->color();
     // Null is no colour: the picker never makes a setting fully transparent.
     if (picked != colors::Null)
         ApplyPickedColor(Tag(m_w.ccbColor), picked, contrast);
-    m_w.ccbColor->hide();
 }
 
 void TMainForm::ApplyPickedColor(int tag, Color picked, Color contrast) {

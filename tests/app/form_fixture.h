@@ -3,15 +3,23 @@
 #include "app/form_widgets.h"
 #include "app/main_form.h"
 #include "app/toolkit/t_combo_box.h"
+#include "app/toolkit/t_switch.h"
 #include "app/toolkit/t_tab_control.h"
 #include "calendar/qdate_bridge.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QCalendarWidget>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 #include <QUrl>
 #include <memory>
 
@@ -63,19 +71,86 @@ inline FormUnderTest ShownForm(QDate today = QDate(2023, 9, 15), const QByteArra
     return fixture;
 }
 
-// Chooses an entry of the assignment list and goes back to the calendar, as a user does.
-inline void ChooseAssignment(TMainForm& form, const QString& entry) {
-    const FormWidgets& w = form.widgets();
-    w.tabCtrl->setCurrentWidget(w.tabSettings);
-    w.cbPlt->setCurrentIndex(w.cbPlt->findText(entry));
-    form.cbPltClosePopup();
-    form.sbBack2Click();
+// A left click in the middle of a widget.
+inline void Click(QWidget* widget) {
+    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
 }
 
-// Picks a date in the date field's drop-down calendar and closes it.
+// Opens a tab with a click on its header.
+inline void OpenTab(TMainForm& form, QWidget* page) {
+    QTabBar* bar = form.widgets().tabCtrl->tabBar();
+    const int index = form.widgets().tabCtrl->indexOf(page);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+}
+
+// Waits until a combo box's list has dropped down.
+inline void WaitForList(QComboBox* box) {
+    QTRY_VERIFY(box->view()->isVisible());
+    QVERIFY(QTest::qWaitForWindowExposed(box->view()->window()));
+}
+
+// Opens a combo box's list with a click on the box.
+inline void OpenList(QComboBox* box) {
+    Click(box);
+    WaitForList(box);
+}
+
+// Moves the mouse to an entry of a list that is open, scrolled into sight first as the wheel
+// would, and clicks it.
+inline void ClickListEntry(QComboBox* box, int row) {
+    QAbstractItemView* list = box->view();
+    const QModelIndex entry = list->model()->index(row, box->modelColumn());
+    list->scrollTo(entry);
+    const QPoint at = list->visualRect(entry).center();
+    QTest::mouseMove(list->viewport(), at);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    if (list->isVisible()) {
+        // Qt takes a release close to where a click opened the list, and soon after, as the end
+        // of that click; a hand that stays put clicks again a moment later.
+        QTest::qWait(QApplication::doubleClickInterval() + 50);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    }
+    QTRY_VERIFY(!list->isVisible());
+}
+
+// Types the first letters of an entry into a list that is open, as a keyboard user finds it.
+inline void TypeIntoList(QComboBox* box, const QString& text) {
+    QTest::keyClicks(box->view(), text);
+}
+
+// Chooses an entry of the assignment list with the mouse and goes back to the calendar.
+inline void ChooseAssignment(TMainForm& form, const QString& entry) {
+    const FormWidgets& w = form.widgets();
+    OpenTab(form, w.tabSettings);
+    OpenList(w.cbPlt);
+    ClickListEntry(w.cbPlt, w.cbPlt->findText(entry));
+    Click(w.sbBack2);
+}
+
+// Turns the week-start switch to `on` with a click, if it is not so already.
+inline void SetWeekStartSwitch(TMainForm& form, bool on) {
+    if (form.widgets().swMondays->isChecked() != on)
+        Click(form.widgets().swMondays);
+}
+
+// Opens the date field's drop-down calendar with a click on its arrow.
+inline QCalendarWidget* OpenDatePicker(TMainForm& form) {
+    QDateEdit* field = form.widgets().DateEd;
+    QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(field->width() - 5, field->height() / 2));
+    QCalendarWidget* calendar = field->calendarWidget();
+    if (!QTest::qWaitForWindowExposed(calendar->window()))
+        qWarning("the date picker did not open");
+    return calendar;
+}
+
+// Picks a date in the date field's drop-down calendar: the calendar is brought to the day, as
+// its own paging would, and Return takes it and closes the drop-down.
 inline void PickDate(TMainForm& form, QDate date) {
-    form.widgets().DateEd->setDate(date);
-    form.DateEdClosePicker();
+    QCalendarWidget* calendar = OpenDatePicker(form);
+    calendar->setSelectedDate(date);
+    QWidget* days = calendar->findChild<QTableView*>();
+    QTest::keyClick(days ? days : calendar, Qt::Key_Return);
+    QTRY_VERIFY(!calendar->window()->isVisible());
 }
 
 inline QWidget* KeyTarget(TMainForm& form) {
@@ -95,11 +170,14 @@ inline Date D(int year, int month, int day) {
 
 namespace dutyloop::testing {
 
-// Presses a colour button, picks the colour in the picker and lets its list close.
+// Presses a colour button and picks the colour's entry in the picker's list with the mouse;
+// Null is the list's last entry.
 inline void PickColour(TMainForm& form, QPushButton* button, Color colour) {
-    form.bAPltClick(button);
-    form.widgets().ccbColor->setColor(colour);
-    form.widgets().ccbColor->hidePopup();
+    OpenTab(form, form.widgets().tabSettings);
+    TColorComboBox* picker = form.widgets().ccbColor;
+    Click(button);
+    WaitForList(picker);
+    ClickListEntry(picker, picker->findData(QVariant::fromValue<uint>(colour)));
 }
 
 } // namespace dutyloop::testing

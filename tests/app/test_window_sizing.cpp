@@ -17,9 +17,12 @@ void ResizeOuter(TMainForm& form, int width, int outer) {
 class TestWindowSizing : public QObject {
     Q_OBJECT
 private slots:
+    // Measured outside the frame, as the bands are.
     void opensAt350By640() {
         auto form = ShownForm();
-        QCOMPARE(form->size(), QSize(350, 640));
+        QCOMPARE(form->frameGeometry().size(), QSize(350, 640));
+        QVERIFY(form->size() != form->frameGeometry().size());
+        QCOMPARE(form->widgets().tbCalendar->height(), 40);
     }
 
     void bandsFollowTheOuterHeight() {

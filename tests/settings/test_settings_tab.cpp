@@ -3,8 +3,8 @@
 
 #include "app/toolkit/t_rectangle.h"
 #include "app/toolkit/t_switch.h"
+#include "app/toolkit/t_text.h"
 #include "app/toolkit/text_color.h"
-#include "schedule/rotation.h"
 
 #include <QCalendarWidget>
 #include <QLabel>
@@ -23,7 +23,31 @@ QByteArray SettingsFileOf(const FormUnderTest& fixture) {
 QStringList Lines(const QByteArray& text) {
     return QString::fromUtf8(text).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
+
+QPushButton* ColourButton(const FormWidgets& w, const QString& caption) {
+    for (QPushButton* button : {w.bAPlt, w.bBPlt, w.bLdTr, w.bBkGr}) {
+        if (button->text() == caption)
+            return button;
+    }
+    return nullptr;
+}
+
+// How the list is closed after the colour's name has been found in it.
+enum class Pick { Mouse, Keys, Escape };
+
+enum class Choice { ClickedInTheList, TypedIntoTheList, ArrowsOnTheClosedBox };
+
+// September 2023 under 5 TFS, weeks from Sunday, shown on 2023-09-01: cell 5 is the 1st, a
+// selected work day; cell 8, the 4th, works; cell 7, the 3rd, is off; cell 4 is August 31.
+const QByteArray kCrewFiveOnTheFirst = "[Config]\nWorkAssign=5 TFS\n";
+constexpr int kWorkDay = 8;
+constexpr int kOffDay = 7;
+constexpr int kLeadingDay = 4;
+
 } // namespace
+
+Q_DECLARE_METATYPE(Pick)
+Q_DECLARE_METATYPE(Choice)
 
 class TestSettingsTab : public QObject {
     Q_OBJECT
@@ -63,36 +87,168 @@ private slots:
         QCOMPARE(form->view().shownDate, D(2023, 9, 15));
     }
 
-    void noSelectionFallsBackToTheAgencyWideEntry() {
+    void aListClosedWithoutAChoiceFallsBackToTheAgencyWideEntry() {
         auto form = ShownForm(QDate(2023, 9, 15), "[Config]\nWorkAssign=9 XYZ\n");
-        form->cbPltClosePopup();
+        const FormWidgets& w = form->widgets();
+        OpenTab(*form, w.tabSettings);
+        OpenList(w.cbPlt);
+        QTest::keyClick(w.cbPlt->view(), Qt::Key_Escape);
+        QTRY_VERIFY(!w.cbPlt->view()->isVisible());
         QCOMPARE(form->assignmentText(), QStringLiteral("Tornvale"));
-        QCOMPARE(form->widgets().cbPlt->currentIndex(), 0);
+        QCOMPARE(w.cbPlt->currentIndex(), 0);
     }
 
-    void choosingAnAssignmentWaitsForTheTabChange() {
+    void assignmentByHand_data() {
+        QTest::addColumn<Choice>("choice");
+        QTest::newRow("clicked in the list") << Choice::ClickedInTheList;
+        QTest::newRow("typed into the list, then Return") << Choice::TypedIntoTheList;
+        QTest::newRow("arrow keys on the closed box") << Choice::ArrowsOnTheClosedBox;
+    }
+    // The new crew reaches the calendar at the change of tab, and Save writes it.
+    void assignmentByHand() {
+        QFETCH(Choice, choice);
         auto form = ShownForm(QDate(2023, 9, 15), "[Config]\nWorkAssign=5 TFS\n");
         const FormWidgets& w = form->widgets();
-        w.tabCtrl->setCurrentWidget(w.tabSettings);
-        w.cbPlt->setCurrentIndex(1);
-        form->cbPltClosePopup();
+        OpenTab(*form, w.tabSettings);
+        if (choice == Choice::ArrowsOnTheClosedBox) {
+            w.cbPlt->setFocus();
+            for (int step = 0; step < 4; ++step)
+                QTest::keyClick(w.cbPlt, Qt::Key_Up);
+        } else {
+            OpenList(w.cbPlt);
+            if (choice == Choice::ClickedInTheList) {
+                ClickListEntry(w.cbPlt, 1);
+            } else {
+                TypeIntoList(w.cbPlt, QStringLiteral("1"));
+                QTest::keyClick(w.cbPlt->view(), Qt::Key_Return);
+                QTRY_VERIFY(!w.cbPlt->view()->isVisible());
+            }
+        }
         QCOMPARE(form->assignmentText(), QStringLiteral("1 SMT"));
         QCOMPARE(w.lblToolbar1->text(), QStringLiteral("Tornvale - 5 TFS"));
-        form->sbBack2Click();
+        Click(w.sbBack2);
         QCOMPARE(w.lblToolbar1->text(), QStringLiteral("Tornvale - 1 SMT"));
         QCOMPARE(form->view().anchorDate, 41589);
+        OpenTab(*form, w.tabSettings);
+        Click(w.bSave);
+        QVERIFY(Lines(SettingsFileOf(form)).contains(QStringLiteral("WorkAssign=1 SMT")));
     }
 
-    void weekStartOfTheDatePicker() {
+    void weekStartSwitchByAClick() {
         auto form = ShownForm(QDate(2023, 9, 15), "[Config]\nWeekStartsOnMonday=1\n");
         const FormWidgets& w = form->widgets();
         QVERIFY(w.swMondays->isChecked());
         QCOMPARE(w.DateEd->calendarWidget()->firstDayOfWeek(), Qt::Monday);
         QCOMPARE(w.lblDOW[0]->text(), QStringLiteral("Mon"));
-        w.swMondays->setChecked(false);
-        form->sbBack2Click();
+        Click(w.swMondays);
+        QVERIFY(!w.swMondays->isChecked());
+        Click(w.sbBack2);
         QCOMPARE(w.lblDOW[0]->text(), QStringLiteral("Sun"));
+        // September 2023 starts on a Friday: the grid now opens on Sunday, August 27.
+        QCOMPARE(w.gT[0]->text(), QStringLiteral("27"));
+        // The drop-down calendar keeps the week start of start-up.
         QCOMPARE(w.DateEd->calendarWidget()->firstDayOfWeek(), Qt::Monday);
+        OpenTab(*form, w.tabSettings);
+        Click(w.bSave);
+        QVERIFY(Lines(SettingsFileOf(form)).contains(QStringLiteral("WeekStartsOnMonday=0")));
+    }
+
+    void colourByHand_data() {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<Pick>("pick");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<Color>("colour"); // the setting afterwards
+        QTest::addColumn<Color>("captionColour");
+        QTest::addColumn<int>("cell");  // a day cell that shows the colour
+        QTest::addColumn<bool>("fill"); // in its fill, or else in its number
+        QTest::addColumn<QString>("savedLine");
+        struct Button {
+            const char* caption;
+            const char* typed;
+            Color picked;
+            Color before;
+            Color captionPicked;
+            Color captionBefore;
+            int cell;
+            bool fill;
+            const char* key;
+            const char* pickedName;
+            const char* nameBefore;
+        };
+        const Button buttons[] = {
+            {"Work", "crimson", expected::Crimson, expected::Blue, expected::Crimson,
+             expected::Blue, kWorkDay, false, "LPlt", "Crimson", "Blue"},
+            {"Off", "gold", expected::Gold, expected::DimGray, expected::Gold, expected::DimGray,
+             kOffDay, false, "KPlt", "Gold", "Dimgray"},
+            {"Ld/Tr", "orchid", expected::Orchid, expected::Silver, expected::Orchid,
+             expected::Silver, kLeadingDay, false, "LdTr", "Orchid", "Silver"},
+            {"BkGr", "navy", expected::Navy, expected::White, expected::White, expected::Black,
+             kOffDay, true, "BkGr", "Navy", "White"},
+        };
+        const std::pair<Pick, const char*> picks[] = {{Pick::Mouse, "clicked"},
+                                                      {Pick::Keys, "typed, then Return"},
+                                                      {Pick::Escape, "typed, then Escape"}};
+        for (const Button& b : buttons) {
+            for (const auto& [pick, how] : picks) {
+                const bool chosen = pick != Pick::Escape;
+                QTest::addRow("%s, %s", b.caption, how)
+                    << b.caption << pick << b.typed << (chosen ? b.picked : b.before)
+                    << (chosen ? b.captionPicked : b.captionBefore) << b.cell << b.fill
+                    << QStringLiteral("%1=%2").arg(b.key, chosen ? b.pickedName : b.nameBefore);
+            }
+        }
+    }
+    void colourByHand() {
+        QFETCH(QString, caption);
+        QFETCH(Pick, pick);
+        QFETCH(QString, typed);
+        QFETCH(Color, colour);
+        QFETCH(Color, captionColour);
+        QFETCH(int, cell);
+        QFETCH(bool, fill);
+        QFETCH(QString, savedLine);
+        auto form = ShownForm(QDate(2023, 9, 1), kCrewFiveOnTheFirst);
+        const FormWidgets& w = form->widgets();
+        OpenTab(*form, w.tabSettings);
+        QPushButton* button = ColourButton(w, caption);
+        QVERIFY(button);
+        Click(button);
+        WaitForList(w.ccbColor);
+        if (pick == Pick::Mouse) {
+            ClickListEntry(w.ccbColor, w.ccbColor->findText(typed, Qt::MatchFixedString));
+        } else {
+            TypeIntoList(w.ccbColor, typed);
+            QTest::keyClick(w.ccbColor->view(),
+                            pick == Pick::Keys ? Qt::Key_Return : Qt::Key_Escape);
+        }
+        QTRY_VERIFY(w.ccbColor->isHidden());
+
+        QCOMPARE(TextColorOf(button), captionColour);
+        Click(w.sbBack2);
+        const auto index = static_cast<std::size_t>(cell);
+        QCOMPARE(fill ? w.gR[index]->fill() : w.gT[index]->color(), colour);
+        OpenTab(*form, w.tabSettings);
+        Click(w.bSave);
+        QVERIFY2(Lines(SettingsFileOf(form)).contains(savedLine), SettingsFileOf(form).constData());
+    }
+
+    void theColourListShowsADozenRowsAroundTheCurrentColour() {
+        auto form = ShownForm(QDate(2023, 9, 15), "[Colors]\nLPlt=Teal\n");
+        const FormWidgets& w = form->widgets();
+        OpenTab(*form, w.tabSettings);
+        Click(w.bAPlt);
+        WaitForList(w.ccbColor);
+        QAbstractItemView* list = w.ccbColor->view();
+        int fullyShown = 0;
+        for (int row = 0; row < w.ccbColor->count(); ++row) {
+            const QRect entry = list->visualRect(list->model()->index(row, 0));
+            fullyShown += list->viewport()->rect().contains(entry) ? 1 : 0;
+        }
+        QCOMPARE(fullyShown, 12);
+        QCOMPARE(list->currentIndex().data().toString(), QStringLiteral("Teal"));
+        QVERIFY(list->viewport()->rect().contains(list->visualRect(list->currentIndex())));
+        QVERIFY(list->window()->height() < form->height());
+        QTest::keyClick(list, Qt::Key_Escape);
     }
 
     void firstSaveCreatesTheFile() {
@@ -100,7 +256,7 @@ private slots:
         const FormWidgets& w = form->widgets();
         QVERIFY(QFileInfo(form.settingsFolder()).isDir());
         QVERIFY(!QFileInfo::exists(form->settingsFilePath()));
-        QTest::mouseClick(w.bSave, Qt::LeftButton);
+        Click(w.bSave);
         QCOMPARE(Lines(SettingsFileOf(form)),
                  (QStringList{"[Config]", "WorkAssign=Tornvale", "WeekStartsOnMonday=0", "[Colors]",
                               "KPlt=Dimgray", "LPlt=Blue", "LdTr=Silver", "BkGr=White",
@@ -114,7 +270,8 @@ private slots:
                                   "workassign=2 MTW\r\nExtra=1\r\n[Colors]\r\nBkGr=Cyan\r\n";
         auto form = ShownForm(QDate(2023, 9, 15), before);
         QCOMPARE(form->colorSettings().background, expected::Aqua);
-        form->bSaveClick();
+        OpenTab(*form, form->widgets().tabSettings);
+        Click(form->widgets().bSave);
         const QByteArray after = SettingsFileOf(form);
         QVERIFY(after.startsWith("; written by hand\r\n[Other]\r\nKey=value\r\n[config]\r\n"
                                  "workassign=2 MTW\r\n"));
@@ -127,12 +284,12 @@ private slots:
         FormUnderTest form;
         StartForm(form);
         const FormWidgets& w = form->widgets();
-        w.cbPlt->setCurrentIndex(w.cbPlt->findText(QStringLiteral("6 FSS")));
-        form->cbPltClosePopup();
-        w.swMondays->setChecked(true);
+        OpenList(w.cbPlt);
+        ClickListEntry(w.cbPlt, w.cbPlt->findText(QStringLiteral("6 FSS")));
+        SetWeekStartSwitch(*form, true);
         PickColour(*form, w.bAPlt, expected::Yellow);
         PickColour(*form, w.bBkGr, expected::Navy);
-        form->bSaveClick();
+        Click(w.bSave);
         form.form.reset();
 
         StartForm(form);
@@ -151,7 +308,7 @@ private slots:
         // A folder where the file should be: nothing can be written there.
         QVERIFY(QDir().mkpath(form->settingsFilePath()));
         PickColour(*form, w.bAPlt, expected::Yellow);
-        form->bSaveClick();
+        Click(w.bSave);
         QCOMPARE(
             *form.errors,
             QStringList{QStringLiteral("Unable to write to %1.").arg(form->settingsFilePath())});
@@ -159,15 +316,15 @@ private slots:
         QCOMPARE(form->colorSettings().work, expected::Yellow);
     }
 
-    void pickingColours() {
+    void pickedColoursAndTheCaptions() {
         auto form = ShownForm();
         const FormWidgets& w = form->widgets();
         QVERIFY(w.ccbColor->isHidden());
-        form->bAPltClick(w.bAPlt);
-        QVERIFY(w.ccbColor->isVisible());
+        Click(w.bAPlt);
+        WaitForList(w.ccbColor);
         QCOMPARE(w.ccbColor->color(), expected::Blue);
-        w.ccbColor->hidePopup();
-        QVERIFY(w.ccbColor->isHidden());
+        QTest::keyClick(w.ccbColor->view(), Qt::Key_Escape);
+        QTRY_VERIFY(w.ccbColor->isHidden());
 
         // Null changes nothing.
         PickColour(*form, w.bBPlt, 0x00000000);
@@ -198,15 +355,20 @@ private slots:
         auto form = ShownForm(QDate(2023, 9, 15), "[Colors]\nLdTr=#FF123456\n");
         const FormWidgets& w = form->widgets();
         PickColour(*form, w.bAPlt, 0xFF00FFFF);
-        form->bAPltClick(w.bAPlt);
+        Click(w.bAPlt);
+        WaitForList(w.ccbColor);
         QCOMPARE(w.ccbColor->currentText(), QStringLiteral("Aqua"));
-        w.ccbColor->hidePopup();
+        QTest::keyClick(w.ccbColor->view(), Qt::Key_Escape);
+        QTRY_VERIFY(w.ccbColor->isHidden());
 
-        // A colour the list does not have keeps the picker's last entry; closing applies it.
-        form->bAPltClick(w.bLdTr);
+        // A colour the list does not have keeps the picker's last entry; closing the list
+        // without a choice leaves the colour as it was.
+        Click(w.bLdTr);
+        WaitForList(w.ccbColor);
         QCOMPARE(w.ccbColor->currentText(), QStringLiteral("Aqua"));
-        w.ccbColor->hidePopup();
-        QCOMPARE(form->colorSettings().leadTrail, expected::Aqua);
+        QTest::keyClick(w.ccbColor->view(), Qt::Key_Escape);
+        QTRY_VERIFY(w.ccbColor->isHidden());
+        QCOMPARE(form->colorSettings().leadTrail, 0xFF123456u);
     }
 
     void darkSavedBackgroundLeavesTheCaptionsAlone() {
@@ -221,7 +383,7 @@ private slots:
     void links() {
         auto form = ShownForm();
         const FormWidgets& w = form->widgets();
-        w.tabCtrl->setCurrentWidget(w.tabAbout);
+        OpenTab(*form, w.tabAbout);
         QCOMPARE(w.sbHelp1->text(), QStringLiteral("https://www.halvorne.example/win-issues.htm"));
         QCOMPARE(w.sbHelp2->text(), QStringLiteral("email: support@halvorne.example"));
         QTest::mouseClick(w.sbHelp1, Qt::LeftButton);

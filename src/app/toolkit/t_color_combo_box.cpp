@@ -8,6 +8,7 @@
 #include <QListView>
 #include <QPainter>
 #include <QPixmap>
+#include <QProxyStyle>
 #include <QRect>
 #include <QSize>
 #include <QStandardItemModel>
@@ -77,9 +78,24 @@ private:
     mutable QHash<Color, QIcon> m_swatches;
 };
 
+// Styles such as Fusion open a combo box's list as a menu as tall as the screen allows; the
+// picker's 148 entries read better as a drop-down of a dozen rows that scrolls.
+class ScrollingDropDownStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_ComboBox_Popup)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
 } // namespace
 
 TColorComboBox::TColorComboBox(QWidget* parent) : TComboBox(parent) {
+    auto* style = new ScrollingDropDownStyle;
+    style->setParent(this);
+    setStyle(style);
     setMaxVisibleItems(kMaxVisibleItems);
     setModel(new SwatchModel(iconSize(), devicePixelRatioF(), this));
     // Every entry is one line of the same font beside a swatch of the same size: the list takes
