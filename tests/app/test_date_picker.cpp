@@ -46,9 +46,9 @@ private slots:
         QDateEdit* field = w.DateEd;
         QVERIFY(!field->findChild<QCalendarWidget*>());
         if (switchTurnedFirst) {
-            w.tabCtrl->setCurrentWidget(w.tabSettings);
-            w.swMondays->setChecked(!w.swMondays->isChecked());
-            form->sbBack2Click();
+            OpenTab(*form, w.tabSettings);
+            Click(w.swMondays);
+            Click(w.sbBack2);
         }
         QCalendarWidget* calendar = nullptr;
         if (openedByClick) {
@@ -62,9 +62,9 @@ private slots:
         }
         QCOMPARE(calendar->firstDayOfWeek(), weekStart);
 
-        calendar->setSelectedDate(QDate(2024, 5, 10));
-        calendar->window()->show();
-        calendar->window()->hide();
+        if (calendar->window()->isVisible())
+            QTest::keyClick(calendar->window(), Qt::Key_Escape);
+        PickDate(*form, QDate(2024, 5, 10));
         QCOMPARE(form->view().shownDate, D(2024, 5, 10));
         QCOMPARE(form->view().markedDate, D(2024, 5, 10));
     }

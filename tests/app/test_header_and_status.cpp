@@ -44,9 +44,9 @@ private slots:
     }
 
     void noSelectionTitlesTornvale() {
-        auto form = ShownForm();
-        form->widgets().cbPlt->setCurrentIndex(-1);
-        form->sbBack2Click();
+        auto form = ShownForm(QDate(2023, 9, 15), "[Config]\nWorkAssign=9 XYZ\n");
+        OpenTab(*form, form->widgets().tabSettings);
+        Click(form->widgets().sbBack2);
         QCOMPARE(form->widgets().lblToolbar1->text(), QStringLiteral("Tornvale"));
     }
 
@@ -65,10 +65,7 @@ private slots:
         auto form = ShownForm(QDate(2023, 6, 15));
         const Date target = DateFromQDate(shown);
         while (form->view().shownDate != target) {
-            if (form->view().shownDate < target)
-                form->bNextClick();
-            else
-                form->bPrevClick();
+            Click(form->view().shownDate < target ? form->widgets().bNext : form->widgets().bPrev);
             if (qAbs(form->view().shownDate - target) < 31 &&
                 MonthOf(form->view().shownDate) == shown.month())
                 break;
@@ -89,9 +86,8 @@ private slots:
         QFETCH(QStringList, labels);
         auto form = ShownForm();
         const FormWidgets& w = form->widgets();
-        w.tabCtrl->setCurrentWidget(w.tabSettings);
-        w.swMondays->setChecked(mondays);
-        form->sbBack2Click();
+        SetWeekStartSwitch(*form, mondays);
+        Click(w.sbBack2);
         QStringList shown;
         for (QLabel* label : w.lblDOW)
             shown << label->text();
@@ -103,8 +99,8 @@ private slots:
     void todayButtonDimsOnToday() {
         auto form = ShownForm();
         const FormWidgets& w = form->widgets();
-        w.tabCtrl->setCurrentWidget(w.tabCalendar);
-        form->bTodayClick();
+        OpenTab(*form, w.tabCalendar);
+        Click(w.bToday);
         QCOMPARE(StateTextColorsOf(w.bToday), (StateTextColors{expected::DimGray, expected::DimGray,
                                                                expected::Blue, expected::DimGray}));
         QVERIFY(!w.bToday->font().bold());
@@ -121,12 +117,11 @@ private slots:
         const FormWidgets& w = form->widgets();
         ChooseAssignment(*form, "5 TFS");
         PickDate(*form, QDate(2023, 9, 1));
-        w.tabCtrl->setCurrentWidget(w.tabSettings);
         PickColour(*form, w.bBkGr, expected::Navy);
         // The Settings tab turns at once; the rest at the next redraw.
         QCOMPARE(w.rectSettings->fill(), expected::Navy);
         QCOMPARE(TextColorOf(w.lblPlatoon), expected::White);
-        form->sbBack2Click();
+        Click(w.sbBack2);
 
         for (TRectangle* rect : form->findChildren<TRectangle*>()) {
             if (rect == w.gR[5]) {

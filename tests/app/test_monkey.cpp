@@ -178,7 +178,7 @@ private:
     }
 
     // The Settings tab's controls are only within reach while it is shown.
-    void OpenSettings() { widgets().tabCtrl->setCurrentWidget(widgets().tabSettings); }
+    void OpenSettings() { OpenTab(*m_form, widgets().tabSettings); }
 
     void OpenCalendar() {
         const FormWidgets& w = widgets();
@@ -227,7 +227,7 @@ private:
 
     QString ChangeTab() {
         const int tab = m_random.bounded(widgets().tabCtrl->count());
-        widgets().tabCtrl->setCurrentIndex(tab);
+        OpenTab(*m_form, widgets().tabCtrl->widget(tab));
         return QStringLiteral("tab %1").arg(tab);
     }
 
@@ -264,10 +264,18 @@ private:
 
     QString ChooseAnAssignment() {
         OpenSettings();
-        const int index = m_random.bounded(-1, widgets().cbPlt->count());
-        widgets().cbPlt->setCurrentIndex(index);
-        m_form->cbPltClosePopup();
-        return QStringLiteral("assignment %1").arg(index);
+        QComboBox* list = widgets().cbPlt;
+        const int index = m_random.bounded(-1, list->count());
+        OpenList(list);
+        if (index < 0) {
+            QTest::keyClick(list->view(), Qt::Key_Escape);
+            if (!QTest::qWaitFor([list] { return !list->view()->isVisible(); }, 1000))
+                QTest::qFail("the assignment list did not close on Escape", __FILE__, __LINE__);
+        } else {
+            ClickListEntry(list, index);
+        }
+        return index < 0 ? QStringLiteral("assignment list closed without a choice")
+                         : QStringLiteral("assignment %1").arg(list->itemText(index));
     }
 
     QString FlipWeekStart() {
@@ -333,8 +341,8 @@ private slots:
 
         // Whatever the monkey did, a saved window comes back with the same settings.
         const QString assignment = form->assignmentText();
-        form->widgets().tabCtrl->setCurrentWidget(form->widgets().tabSettings);
-        form->bSaveClick();
+        OpenTab(*form, form->widgets().tabSettings);
+        Click(form->widgets().bSave);
         QVERIFY(form.errors->isEmpty());
         form.form.reset();
         StartForm(form);

@@ -68,17 +68,18 @@ private slots:
         auto form = ShownForm();
         const FormWidgets& w = form->widgets();
         PickDate(*form, QDate(2014, 3, 31));
-        w.cbPlt->setCurrentIndex(w.cbPlt->findText(QStringLiteral("3 TWT")));
-        form->cbPltClosePopup();
+        OpenTab(*form, w.tabSettings);
+        OpenList(w.cbPlt);
+        ClickListEntry(w.cbPlt, w.cbPlt->findText(QStringLiteral("3 TWT")));
         // Nothing changes until the tab changes.
         QCOMPARE(form->view().anchorDate, AnchorForAssignment(u"Tornvale"));
         if (way == 0) {
-            form->sbBack2Click();
+            Click(w.sbBack2);
         } else if (way == 1) {
             ClickTabHeader(*form, 0);
         } else {
             ClickTabHeader(*form, 2);
-            form->sbBack2Click();
+            Click(w.sbBack3);
         }
         QCOMPARE(w.tabCtrl->currentWidget(), w.tabCalendar);
         QCOMPARE(form->view().anchorDate, D(2013, 12, 9));
@@ -91,10 +92,10 @@ private slots:
     void aClickOnTheActiveTabRebuildsNothing() {
         auto form = ShownForm();
         const FormWidgets& w = form->widgets();
-        ClickTabHeader(*form, 0);
-        QCOMPARE(w.tabCtrl->currentWidget(), w.tabCalendar);
-        w.swMondays->setChecked(true);
-        ClickTabHeader(*form, 0);
+        QCOMPARE(w.tabCtrl->currentWidget(), w.tabSettings);
+        Click(w.swMondays);
+        ClickTabHeader(*form, 1);
+        QCOMPARE(w.tabCtrl->currentWidget(), w.tabSettings);
         QCOMPARE(w.lblDOW[0]->text(), QStringLiteral("Sun"));
         ClickTabHeader(*form, 3);
         QCOMPARE(w.lblDOW[0]->text(), QStringLiteral("Mon"));
@@ -110,7 +111,7 @@ private slots:
         QFETCH(int, tab);
         auto form = ShownForm();
         const FormWidgets& w = form->widgets();
-        w.tabCtrl->setCurrentIndex(tab);
+        ClickTabHeader(*form, tab);
         QToolButton* back = tab == 1 ? w.sbBack2 : tab == 2 ? w.sbBack3 : w.sbBack4;
         QTest::mouseClick(back, Qt::LeftButton);
         QCOMPARE(w.tabCtrl->currentWidget(), w.tabCalendar);

@@ -28,7 +28,7 @@ private slots:
     void bandsFollowTheOuterHeight() {
         auto form = ShownForm();
         const FormWidgets& w = form->widgets();
-        w.tabCtrl->setCurrentWidget(w.tabCalendar);
+        OpenTab(*form, w.tabCalendar);
         ResizeOuter(*form, 350, 640);
         QCOMPARE(w.tbCalendar->height(), 40);
         QCOMPARE(w.loMonthName->height(), 64);
@@ -67,9 +67,9 @@ private slots:
     void sizesFollowWhileAnotherTabIsOpen() {
         auto form = ShownForm();
         const FormWidgets& w = form->widgets();
-        w.tabCtrl->setCurrentWidget(w.tabAbout);
+        OpenTab(*form, w.tabAbout);
         ResizeOuter(*form, 500, 800);
-        w.tabCtrl->setCurrentWidget(w.tabCalendar);
+        OpenTab(*form, w.tabCalendar);
         QCOMPARE(w.loCalendar->width(), w.tabCalendar->width());
         QCOMPARE(w.loCalendar->geometry().bottom(), w.tabCalendar->height() - 1);
         QCOMPARE(w.gloCal->itemWidth(), (static_cast<float>(w.tabCalendar->width()) - 0.1f) / 7.0f);

@@ -196,13 +196,13 @@ private slots:
         auto form = ShownForm(QDate(2023, 9, 15), file);
         const FormWidgets& w = form->widgets();
         ChooseAssignment(*form, QStringLiteral("4 WTF"));
-        w.tabCtrl->setCurrentWidget(w.tabSettings);
-        w.swMondays->setChecked(!mondays);
+        OpenTab(*form, w.tabSettings);
+        SetWeekStartSwitch(*form, !mondays);
         PickColour(*form, w.bAPlt, expected::Yellow);
         PickColour(*form, w.bBPlt, kOlive);
         PickColour(*form, w.bLdTr, kOrchid);
         PickColour(*form, w.bBkGr, kMaroon);
-        form->bSaveClick();
+        Click(w.bSave);
         QVERIFY(form.errors->isEmpty());
 
         const QByteArray saved = SettingsFileOf(form);
