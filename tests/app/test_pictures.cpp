@@ -43,13 +43,14 @@ private slots:
     void drawsFromVectorsAtDoubleSize();
     void helpArrowsReachTheirControls_data();
     void helpArrowsReachTheirControls();
+    void helpShowsEveryControlOfTheTab();
 };
 
 void TestPictures::drawsFromVectorsAtDoubleSize_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QSize>("size");
 
-    QTest::newRow("settings help") << ":/pictures/help.svg" << QSize(330, 408);
+    QTest::newRow("settings help") << ":/pictures/help.svg" << QSize(330, 438);
     QTest::newRow("sextant watermark") << ":/pictures/sextant.svg" << QSize(250, 212);
     QTest::newRow("application icon") << ":/pictures/dutyloop.svg" << QSize(128, 128);
     QTest::newRow("previous-month arrow") << ":/pictures/arrow-left.svg" << QSize(24, 24);
@@ -88,6 +89,18 @@ void TestPictures::helpArrowsReachTheirControls_data() {
     QTest::newRow("shift colors to Off") << "off";
     QTest::newRow("leading / trailing to Ld/Tr") << "leading-trailing";
     QTest::newRow("background to BkGr") << "background";
+}
+
+// The picture shows the tab as it is: Save in its tool bar and Export… below the colours.
+void TestPictures::helpShowsEveryControlOfTheTab() {
+    QSvgRenderer renderer(QStringLiteral(":/pictures/help.svg"));
+    for (const char* control : {"save", "drop-down", "switch", "work", "off", "leading-trailing",
+                                "background", "export"})
+        QVERIFY2(renderer.elementExists(QLatin1String(control)), control);
+    QVERIFY(renderer.boundsOnElement(QStringLiteral("save")).bottom() <
+            renderer.boundsOnElement(QStringLiteral("drop-down")).top());
+    QVERIFY(renderer.boundsOnElement(QStringLiteral("export")).top() >
+            renderer.boundsOnElement(QStringLiteral("work")).bottom());
 }
 
 // The arrowheads are shapes of their own: Qt's SVG renderer leaves out <marker>, so heads made
