@@ -94,8 +94,8 @@ void TestPictures::helpArrowsReachTheirControls_data() {
 // The picture shows the tab as it is: Save in its tool bar and Export… below the colours.
 void TestPictures::helpShowsEveryControlOfTheTab() {
     QSvgRenderer renderer(QStringLiteral(":/pictures/help.svg"));
-    for (const char* control : {"save", "drop-down", "switch", "work", "off", "leading-trailing",
-                                "background", "export"})
+    for (const char* control :
+         {"save", "drop-down", "switch", "work", "off", "leading-trailing", "background", "export"})
         QVERIFY2(renderer.elementExists(QLatin1String(control)), control);
     QVERIFY(renderer.boundsOnElement(QStringLiteral("save")).bottom() <
             renderer.boundsOnElement(QStringLiteral("drop-down")).top());
