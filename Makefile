@@ -15,13 +15,13 @@ PREFIX ?= /usr/local
 
 DEB_PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev \
 		desktop-file-utils appstream dpkg-dev file \
-		clang libclang-rt-14-dev
+		clang libclang-rt-14-dev clang-format
 # /usr/bin/time measures the peak memory of the start-up in `make bench`.
 DEB_PACKAGES += time
 
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
-.PHONY: all deps configure build run test pictures clean format install package test-package
+.PHONY: all deps configure build run test pictures clean format format-check install package test-package
 
 all: build
 
@@ -121,6 +121,10 @@ pictures: build
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+# Fails on any source file that `make format` would change.
+format-check: deps
+	clang-format --dry-run -Werror $$(git ls-files '*.cpp' '*.h')
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -34,24 +34,22 @@ private slots:
         QTest::addColumn<Color>("color");
         QTest::addColumn<Color>("text");
         QTest::addColumn<Color>("border");
-        QTest::newRow("Gray is on the dark list") << Color{0xFF808080} << colors::White
-                                                  << colors::AliceBlue;
-        QTest::newRow("DimGray is darker but not listed") << colors::DimGray << colors::Black
-                                                          << colors::DimGray;
+        QTest::newRow("Gray is on the dark list")
+            << Color{0xFF808080} << colors::White << colors::AliceBlue;
+        QTest::newRow("DimGray is darker but not listed")
+            << colors::DimGray << colors::Black << colors::DimGray;
         QTest::newRow("White") << colors::White << colors::Black << colors::DimGray;
         QTest::newRow("Black") << colors::Black << colors::White << colors::AliceBlue;
         QTest::newRow("Blue") << colors::Blue << colors::White << colors::AliceBlue;
         QTest::newRow("MidnightBlue, last of the list")
             << Color{0xFF191970} << colors::White << colors::AliceBlue;
-        QTest::newRow("DarkSlateGray") << Color{0xFF2F4F4F} << colors::White
-                                       << colors::AliceBlue;
+        QTest::newRow("DarkSlateGray") << Color{0xFF2F4F4F} << colors::White << colors::AliceBlue;
         QTest::newRow("half-transparent Blue is not Blue")
             << Color{0x800000FF} << colors::Black << colors::DimGray;
         QTest::newRow("transparent Null") << colors::Null << colors::Black << colors::DimGray;
         QTest::newRow("Yellow") << Yellow << colors::Black << colors::DimGray;
         QTest::newRow("Navy") << Navy << colors::White << colors::AliceBlue;
-        QTest::newRow("one step off Navy") << Color{0xFF000081} << colors::Black
-                                           << colors::DimGray;
+        QTest::newRow("one step off Navy") << Color{0xFF000081} << colors::Black << colors::DimGray;
     }
     void contrastText() {
         QFETCH(Color, color);
@@ -83,17 +81,14 @@ private slots:
         QTest::newRow("other off day of the month: OffColor number")
             << "1 SMT" << D(2023, 9, 10) << D(2023, 9, 1) << d.work << d.background << d.off;
         QTest::newRow("leading day of August: LeadTrail whatever its duty")
-            << "5 TFS" << D(2023, 9, 10) << D(2023, 8, 31) << d.work << d.background
-            << d.leadTrail;
+            << "5 TFS" << D(2023, 9, 10) << D(2023, 8, 31) << d.work << d.background << d.leadTrail;
         QTest::newRow("trailing day of October")
-            << "5 TFS" << D(2023, 9, 10) << D(2023, 10, 1) << d.work << d.background
-            << d.leadTrail;
+            << "5 TFS" << D(2023, 9, 10) << D(2023, 10, 1) << d.work << d.background << d.leadTrail;
         QTest::newRow("leading December before a January")
             << "5 TFS" << D(2024, 1, 10) << D(2023, 12, 31) << d.work << d.background
             << d.leadTrail;
         QTest::newRow("trailing January after a December")
-            << "5 TFS" << D(2023, 12, 10) << D(2024, 1, 1) << d.work << d.background
-            << d.leadTrail;
+            << "5 TFS" << D(2023, 12, 10) << D(2024, 1, 1) << d.work << d.background << d.leadTrail;
         QTest::newRow("day without rotation: number in contrast to the background")
             << "Tornvale" << D(2023, 9, 10) << D(2023, 9, 1) << d.work << d.background
             << colors::Black;

@@ -25,16 +25,14 @@ private slots:
         QTest::newRow("Jan 31 forward to Feb 28 in a common year")
             << QDate(2023, 1, 31) << 1 << QDate(2023, 2, 28);
         QTest::newRow("Mar 31 back to Feb 28") << QDate(2023, 3, 31) << -1 << QDate(2023, 2, 28);
-        QTest::newRow("century not a leap year") << QDate(2100, 3, 30) << -1
-                                                 << QDate(2100, 2, 28);
-        QTest::newRow("400th year is a leap year") << QDate(2000, 3, 30) << -1
-                                                   << QDate(2000, 2, 29);
-        QTest::newRow("May 31 forward to Jun 30") << QDate(2024, 5, 31) << 1
-                                                  << QDate(2024, 6, 30);
-        QTest::newRow("December forward into January") << QDate(2023, 12, 15) << 1
-                                                        << QDate(2024, 1, 15);
-        QTest::newRow("January back into December") << QDate(2024, 1, 15) << -1
-                                                     << QDate(2023, 12, 15);
+        QTest::newRow("century not a leap year") << QDate(2100, 3, 30) << -1 << QDate(2100, 2, 28);
+        QTest::newRow("400th year is a leap year")
+            << QDate(2000, 3, 30) << -1 << QDate(2000, 2, 29);
+        QTest::newRow("May 31 forward to Jun 30") << QDate(2024, 5, 31) << 1 << QDate(2024, 6, 30);
+        QTest::newRow("December forward into January")
+            << QDate(2023, 12, 15) << 1 << QDate(2024, 1, 15);
+        QTest::newRow("January back into December")
+            << QDate(2024, 1, 15) << -1 << QDate(2023, 12, 15);
         QTest::newRow("first month of the calendar: back stays")
             << QDate(1, 1, 20) << -1 << QDate(1, 1, 20);
         QTest::newRow("first month of the calendar: forward goes")
@@ -58,22 +56,22 @@ private slots:
         QTest::addColumn<bool>("marks");
         const QDate marked(2024, 5, 10);
         const QDate today(2026, 12, 10);
-        QTest::newRow("PageUp: month back") << vk::PageUp << QDate(2023, 3, 31)
-                                            << QDate(2023, 2, 28) << true;
-        QTest::newRow("PageDown: month forward") << vk::PageDown << QDate(2024, 1, 31)
-                                                 << QDate(2024, 2, 29) << true;
+        QTest::newRow("PageUp: month back")
+            << vk::PageUp << QDate(2023, 3, 31) << QDate(2023, 2, 28) << true;
+        QTest::newRow("PageDown: month forward")
+            << vk::PageDown << QDate(2024, 1, 31) << QDate(2024, 2, 29) << true;
         QTest::newRow("End: the marked date") << vk::End << QDate(2030, 1, 1) << marked << false;
         QTest::newRow("Home: today") << vk::Home << QDate(2030, 1, 1) << today << false;
         QTest::newRow("Left on the 1st: last day of the month before")
             << vk::Left << QDate(2024, 3, 1) << QDate(2024, 2, 29) << true;
-        QTest::newRow("Up: a week back") << vk::Up << QDate(2024, 3, 3) << QDate(2024, 2, 25)
-                                         << true;
-        QTest::newRow("Right across the year") << vk::Right << QDate(2023, 12, 31)
-                                               << QDate(2024, 1, 1) << true;
-        QTest::newRow("Down: a week on") << vk::Down << QDate(2024, 2, 26) << QDate(2024, 3, 4)
-                                         << true;
-        QTest::newRow("a letter changes nothing") << int('A') << QDate(2024, 2, 26)
-                                                  << QDate(2024, 2, 26) << false;
+        QTest::newRow("Up: a week back")
+            << vk::Up << QDate(2024, 3, 3) << QDate(2024, 2, 25) << true;
+        QTest::newRow("Right across the year")
+            << vk::Right << QDate(2023, 12, 31) << QDate(2024, 1, 1) << true;
+        QTest::newRow("Down: a week on")
+            << vk::Down << QDate(2024, 2, 26) << QDate(2024, 3, 4) << true;
+        QTest::newRow("a letter changes nothing")
+            << int('A') << QDate(2024, 2, 26) << QDate(2024, 2, 26) << false;
         QTest::newRow("Left at the calendar's first day stays")
             << vk::Left << QDate(1, 1, 1) << QDate(1, 1, 1) << true;
         QTest::newRow("Down near the calendar's last day stays")

@@ -59,8 +59,7 @@ private slots:
         QTest::newRow("agency-wide on 2100-12-31") << "Tornvale" << QDate(2100, 12, 31) << 'Z';
         QTest::newRow("agency-wide on 2101-01-01, position 2")
             << "Tornvale" << QDate(2101, 1, 1) << 'L';
-        QTest::newRow("empty text like the agency-wide entry")
-            << "" << QDate(2101, 1, 1) << 'L';
+        QTest::newRow("empty text like the agency-wide entry") << "" << QDate(2101, 1, 1) << 'L';
         QTest::newRow("far future stays in the pattern") << "5 TFS" << QDate(9999, 12, 31) << 'L';
     }
     void dutyCodes() {
@@ -73,7 +72,8 @@ private slots:
     void allSevenOnKnownDays_data() {
         QTest::addColumn<QDate>("date");
         QTest::addColumn<QString>("codes"); // for "1 SMT" to "7 SSM"
-        QTest::newRow("2014-03-03: only 1 and 7; 2 on its anchor") << QDate(2014, 3, 3) << "LZKKKKL";
+        QTest::newRow("2014-03-03: only 1 and 7; 2 on its anchor")
+            << QDate(2014, 3, 3) << "LZKKKKL";
         QTest::newRow("2014-03-31: 2, 3 and 4") << QDate(2014, 3, 31) << "KLLLKKK";
         QTest::newRow("2023-09-01: 5, 6 and 7") << QDate(2023, 9, 1) << "KKKKLLL";
     }
