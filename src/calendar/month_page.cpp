@@ -1,0 +1,76 @@
+#include "calendar/month_page.h"
+
+#include "calendar/cell_colors.h"
+#include "calendar/cell_descriptions.h"
+#include "calendar/header_texts.h"
+#include "schedule/rotation.h"
+
+namespace dutyloop {
+
+namespace {
+
+CellLook DayCell(int index, const MonthPageState& state) {
+    const CalendarView& view = state.view;
+    const Date date = view.cellDates[static_cast<std::size_t>(index)];
+    CellLook cell;
+    cell.date = date;
+    cell.text = QString::number(YmdFromDate(date).day);
+    cell.fill = CellFillColor(index, view, state.colors);
+    cell.textColor = CellTextColor(index, date, view, state.colors);
+    cell.border = BorderColorFor(cell.fill);
+    cell.takesClicks = index <= kLastClickableCell && MonthOf(date) == MonthOf(view.shownDate);
+    const QString longDate = LongDateText(date, state.locale);
+    cell.accessibleName = CellAccessibleName(longDate, DutyCodeFor(date, view.anchorDate));
+    // Only the cells that can hold a day of the shown month say who is on duty.
+    if (index <= kLastClickableCell)
+        cell.toolTip = CellToolTip(longDate, date);
+    return cell;
+}
+
+CellLook LegendCell(int index, const MonthPageState& state, Color textColor, const char* text,
+                    const char* accessibleName) {
+    CellLook cell;
+    cell.date = state.view.cellDates[static_cast<std::size_t>(index)];
+    cell.text = QString::fromLatin1(text);
+    cell.fill = CellFillColor(index, state.view, state.colors);
+    cell.textColor = textColor;
+    cell.border = BorderColorFor(cell.fill);
+    cell.font = CellFont::Legend;
+    cell.accessibleName = QString::fromLatin1(accessibleName);
+    return cell;
+}
+
+} // namespace
+
+MonthPage MonthPageFor(const MonthPageState& state) {
+    const ColorSettings& colors = state.colors;
+    const Date shown = state.view.shownDate;
+    MonthPage page;
+    page.title = TitleText(state.selectedAssignment, state.selectedAssignmentText);
+    page.monthLabel = MonthLabelText(shown, YmdFromDate(state.today).year, state.locale);
+    page.weekdayLabels = WeekdayLabelTexts(state.weekStart, state.locale);
+    page.headerTextColor = ContrastTextColor(colors.background);
+    page.background = colors.background;
+    for (int i = 0; i < kFirstLegendCell; ++i)
+        page.cells[static_cast<std::size_t>(i)] = DayCell(i, state);
+    page.cells[40] = LegendCell(40, state, colors.work, "Wk", "Legend: work days");
+    page.cells[41] = LegendCell(41, state, colors.off, "OD", "Legend: off-duty days");
+    page.fonts = ComputeFontSizes(state.layout);
+    page.legendFontSize = LegendFontSize(page.fonts.day);
+
+    page.statusLine =
+        StatusLineText(shown, DutyCodeFor(shown, state.view.anchorDate), state.locale);
+    const QString spoken = QString(page.statusLine).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    page.statusAccessibleName = page.statusLine.isEmpty()
+                                    ? QStringLiteral("Selected day")
+                                    : QStringLiteral("Selected day: ") + spoken;
+    page.statusTextColor = ContrastTextColor(colors.background);
+    page.statusFontSize = StatusFontSize(state.layout.footerHeight);
+    // The Today button has no tint of its own, and no tint is dark.
+    page.todayButton = shown == state.today
+                           ? TodayButtonLook{false, colors::DimGray}
+                           : TodayButtonLook{true, ContrastTextColor(colors::Null)};
+    return page;
+}
+
+} // namespace dutyloop
