@@ -132,6 +132,8 @@ private slots:
                                      << "file";
         QTest::newRow("over a link to a FIFO") << "link-to-fifo"
                                                << "file";
+        QTest::newRow("over a link to itself") << "loop"
+                                               << "file";
     }
     void failedWritesChangeNothing() {
         QFETCH(QString, target);
@@ -144,6 +146,7 @@ private slots:
         WritePlainFile(base.filePath(kLongName), "old\n");
         QCOMPARE(::mkfifo(QFile::encodeName(base.filePath("fifo")).constData(), 0600), 0);
         QVERIFY(QFile::link(base.filePath("fifo"), base.filePath("link-to-fifo")));
+        QVERIFY(QFile::link(base.filePath("loop"), base.filePath("loop")));
         const QStringList before = Entries(base.path());
         const int kind = KindAt(base.filePath(target));
 

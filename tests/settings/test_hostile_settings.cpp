@@ -189,6 +189,8 @@ void PlaceInsteadOfTheFile(const FormUnderTest& fixture, const QString& what) {
         QVERIFY(QDir().mkpath(path));
     } else if (what == "link to /dev/zero") {
         QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+    } else if (what == "link to itself") {
+        QVERIFY(QFile::link(path, path));
     } else {
         // Sparse: it takes no room on the disk.
         QFile file(path);
@@ -258,6 +260,7 @@ private slots:
         QTest::newRow("a FIFO, which no one writes") << "FIFO";
         QTest::newRow("a directory") << "directory";
         QTest::newRow("a link to a device that never ends") << "link to /dev/zero";
+        QTest::newRow("a link to itself") << "link to itself";
         QTest::newRow("a file larger than any settings file") << "larger than the largest";
     }
     void startUpOnWhatIsNoSettingsFile() {

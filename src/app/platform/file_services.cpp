@@ -174,8 +174,9 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes, const Wri
         return false;
     struct stat old {};
     const bool replacing = ::stat(QFile::encodeName(path).constData(), &old) == 0;
-    // A folder, a FIFO or a device under the file's name stays what it is.
-    if (replacing && !S_ISREG(old.st_mode))
+    // A folder, a FIFO, a device or a link that never ends under the file's name stays what it
+    // is; only a name that leads nowhere yet (ENOENT) makes a new file.
+    if (replacing ? !S_ISREG(old.st_mode) : errno != ENOENT)
         return false;
     const FileSizeSignalIgnored noSignal;
     QSaveFile file(path);
