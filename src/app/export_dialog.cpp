@@ -4,6 +4,7 @@
 #include "calendar/date_moves.h"
 #include "calendar/ical_export.h"
 #include "calendar/qdate_bridge.h"
+#include "schedule/rotation.h"
 #include "settings/assignment_list.h"
 
 #include <QComboBox>
@@ -11,9 +12,11 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStandardPaths>
@@ -32,6 +35,27 @@ QString DocumentsFolder() {
 QDate FirstOfMonth(Date date) {
     const YearMonthDay ymd = YmdFromDate(date);
     return QDate(ymd.year, ymd.month, 1);
+}
+
+// The crew whose rotation the calendar follows for `assignment`: the window goes by the
+// assignment's first character, so "5TFS" is crew 5 as much as "5 TFS" is.
+int CrewFollowedBy(const QStringList& crews, const QString& assignment) {
+    const Date anchor = AnchorForAssignment(assignment);
+    for (qsizetype i = 0; i < crews.size(); ++i) {
+        if (AnchorForAssignment(crews[i]) == anchor)
+            return static_cast<int>(i);
+    }
+    return 0;
+}
+
+// As the save dialog asks, and with the path shown as it is, never as markup.
+bool AskToReplace(QWidget* parent, const QString& path) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Export Duty Calendar"),
+                    QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(path),
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    box.setTextFormat(Qt::PlainText);
+    return box.exec() == QMessageBox::Yes;
 }
 
 } // namespace
@@ -57,9 +81,7 @@ ExportDialog::ExportDialog(const QString& assignment, Date shownDate, QWidget* p
     QStringList crews = AssignmentEntries();
     crews.removeAll(QString::fromLatin1(kAgencyWideEntry));
     m_assignment->addItems(crews);
-    // The window takes "3 twt" for "3 TWT"; anything that is no crew starts at the first one.
-    const int preset = m_assignment->findText(assignment, Qt::MatchFixedString);
-    m_assignment->setCurrentIndex(preset >= 0 ? preset : 0);
+    m_assignment->setCurrentIndex(CrewFollowedBy(crews, assignment));
 
     // The months the window's date field can reach.
     m_firstMonth = new QDateEdit(this);
@@ -95,7 +117,7 @@ ExportDialog::ExportDialog(const QString& assignment, Date shownDate, QWidget* p
     connect(m_fileName, &QLineEdit::textEdited, this, &ExportDialog::fileNameEdited);
     connect(m_fileName, &QLineEdit::textChanged, this, &ExportDialog::updateOkButton);
     connect(m_choose, &QPushButton::clicked, this, &ExportDialog::chooseClicked);
-    connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(m_buttons, &QDialogButtonBox::accepted, this, &ExportDialog::okClicked);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     updateOkButton();
 }
@@ -139,32 +161,33 @@ void ExportDialog::chooseClicked() {
         return;
     m_fileName->setText(chosen);
     m_nameChosen = true;
+    m_pickedPath = filePath();
+}
+
+void ExportDialog::okClicked() {
+    const QString path = filePath();
+    if (path != m_pickedPath && QFileInfo::exists(path) && !AskToReplace(this, path))
+        return;
+    accept();
 }
 
 void ExportDialog::updateOkButton() {
     m_buttons->button(QDialogButtonBox::Ok)->setEnabled(!m_fileName->text().trimmed().isEmpty());
 }
 
-bool WriteDutyCalendar(const QString& path, const QByteArray& ics) {
-    return WriteFileAtomically(path, ics);
-}
-
 bool ExportDutyCalendar(const ExportChoice& choice, const QDateTime& stampUtc,
-                        const std::function<void(const QString& message)>& showError) {
+                        const Platform& platform, QWidget* window) {
     const DayRange range = DutyCalendarRange(choice.firstMonth, choice.months);
     const QByteArray ics = DutyCalendarIcs(choice.assignment, range.first, range.last, stampUtc);
-    if (WriteDutyCalendar(choice.path, ics))
-        return true;
-    showError(UnableToWriteMessage(choice.path));
-    return false;
+    return WriteFileOrShowError(platform, window, choice.path, ics);
 }
 
-void RunExport(QWidget* parent, const QString& assignment, Date shownDate,
-               const std::function<void(const QString& message)>& showError) {
-    ExportDialog dialog(assignment, shownDate, parent);
+void RunExport(QWidget* window, const QString& assignment, Date shownDate,
+               const Platform& platform) {
+    ExportDialog dialog(assignment, shownDate, window);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    ExportDutyCalendar(dialog.choice(), QDateTime::currentDateTimeUtc(), showError);
+    ExportDutyCalendar(dialog.choice(), QDateTime::currentDateTimeUtc(), platform, window);
 }
 
 } // namespace dutyloop

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/platform/platform.h"
 #include "schedule/date.h"
 
 #include <QByteArray>
@@ -39,8 +40,8 @@ QString DefaultExportPath(const QString& assignment);
 class ExportDialog : public QDialog {
     Q_OBJECT
 public:
-    // Starts with `assignment` when it is a crew, else the first crew, and with the month of
-    // `shownDate`.
+    // Starts with the crew whose rotation `assignment` follows (the window takes "5TFS" and
+    // "5 tfs" for "5 TFS"), else the first crew, and with the month of `shownDate`.
     ExportDialog(const QString& assignment, Date shownDate, QWidget* parent,
                  ChooseSaveFile chooseFile = SystemSaveFileChooser());
 
@@ -62,11 +63,14 @@ private:
     void assignmentChanged();
     void fileNameEdited();
     void chooseClicked();
+    void okClicked();
     void updateOkButton();
 
     ChooseSaveFile m_chooseFile;
     // Until the user types a name or picks a file, the name follows the assignment.
     bool m_nameChosen = false;
+    // The file picked in the save dialog, which has asked already whether to replace it.
+    QString m_pickedPath;
 
     QComboBox* m_assignment = nullptr;
     QDateEdit* m_firstMonth = nullptr;
@@ -76,16 +80,13 @@ private:
     QDialogButtonBox* m_buttons = nullptr;
 };
 
-// Replaces the file in one step, so that a failed write leaves no partial file.
-bool WriteDutyCalendar(const QString& path, const QByteArray& ics);
-
-// Writes the chosen calendar, stamped `stampUtc`. On failure reports "Unable to write to
-// <path>." through showError and returns false.
+// Writes the chosen calendar, stamped `stampUtc`, through the window's one way of writing a
+// file. On failure the error box says "Unable to write to <path>." and the result is false.
 bool ExportDutyCalendar(const ExportChoice& choice, const QDateTime& stampUtc,
-                        const std::function<void(const QString& message)>& showError);
+                        const Platform& platform, QWidget* window);
 
 // The whole export as the window's button runs it: the dialog, and on OK the file.
-void RunExport(QWidget* parent, const QString& assignment, Date shownDate,
-               const std::function<void(const QString& message)>& showError);
+void RunExport(QWidget* window, const QString& assignment, Date shownDate,
+               const Platform& platform);
 
 } // namespace dutyloop

@@ -137,11 +137,8 @@ struct EventText {
 // to another day by any time zone.
 void AppendEvent(QByteArray& out, const EventText& text, Date first, Date end) {
     AppendLine(out, "BEGIN:VEVENT");
-    // The UID names the event's own first day, within the range, not the first day of the
-    // whole run. So an event cut at the end of one export keeps its UID when a later export
-    // covers more of the run, and the calendar program updates it. An event cut at the start
-    // has a UID of its own: were it named by the run's true first day, importing it would
-    // replace the earlier, whole event by this tail and the days before the range would be lost.
+    // The run's first day names it; as a run is always written whole, whatever range it was
+    // exported in, importing another export updates the same event instead of adding another.
     AppendLine(out, "UID:" + DateValue(first) + text.uidSuffix);
     AppendLine(out, "DTSTAMP:" + text.stamp);
     AppendLine(out, "DTSTART;VALUE=DATE:" + DateValue(first));
@@ -182,14 +179,17 @@ QByteArray DutyCalendarIcs(const QString& assignment, Date firstDay, Date lastDa
     AppendLine(out, "X-WR-CALNAME:" + EscapedText(QStringLiteral("Dutyloop ") + assignment));
 
     const Date anchor = AnchorForAssignment(assignment);
+    const auto works = [anchor](Date day) { return DutyCodeFor(day, anchor) == DutyCode::Work; };
     Date day = firstDay;
     while (day <= lastDay) {
-        if (DutyCodeFor(day, anchor) != DutyCode::Work) {
+        if (!works(day)) {
             ++day;
             continue;
         }
-        const Date runFirst = day;
-        while (day <= lastDay && DutyCodeFor(day, anchor) == DutyCode::Work)
+        Date runFirst = day;
+        while (runFirst > kFirstCalendarDate && works(runFirst - 1))
+            --runFirst;
+        while (day < kLastCalendarDate && works(day))
             ++day;
         AppendEvent(out, text, runFirst, day);
     }

@@ -22,9 +22,10 @@ inline constexpr int kMaxExportMonths = 120;
 DayRange DutyCalendarRange(Date firstOfMonth, int months);
 
 // The assignment's work days from firstDay to lastDay as an iCalendar file (RFC 5545): one
-// all-day event for each run of consecutive work days, a run that crosses either end of the
-// range cut at it. `stampUtc` is the moment of the export and becomes every event's DTSTAMP.
-// Lines end in CRLF and are folded at 75 octets; the file is UTF-8.
+// all-day event for each run of consecutive work days that has a day in the range, always the
+// whole run, also where it crosses either end of the range. `stampUtc` is the moment of the export
+// and becomes every event's DTSTAMP. Lines end in CRLF and are folded at 75 octets; the file is
+// UTF-8.
 QByteArray DutyCalendarIcs(const QString& assignment, Date firstDay, Date lastDay,
                            const QDateTime& stampUtc);
 

@@ -125,23 +125,24 @@ void TMainForm::ApplyPickedColor(int tag, Color picked, Color contrast) {
 void TMainForm::bSaveClick() {
     Settings saved = m_settings;
     saved.weekStartsOnMonday = m_w.swMondays->isChecked();
-    // The seven keys go into the file as it stands, so every other line of it survives; a file
-    // that is there but cannot be read is not overwritten.
+    // The folder may have gone since start-up made it; it is made again the same way.
+    CreateDirectoryWithParents(QFileInfo(m_settingsFilePath).absolutePath());
+    // The seven keys go into the file as it stands, so every other line of it survives; what
+    // is there but cannot be read (no regular file, or far too large) is not replaced.
     const std::optional<QByteArray> current = ReadFileBytes(m_settingsFilePath);
-    const bool readable = current || !QFileInfo::exists(m_settingsFilePath);
-    if (!readable ||
-        !WriteFileAtomically(m_settingsFilePath,
-                             TextWithSettings(current.value_or(QByteArray()), saved))) {
+    if (!current && QFileInfo(m_settingsFilePath).exists()) {
         m_platform.showError(this, UnableToWriteMessage(m_settingsFilePath));
         return;
     }
+    if (!WriteFileOrShowError(m_platform, this, m_settingsFilePath,
+                              TextWithSettings(current.value_or(QByteArray()), saved)))
+        return;
     ShowMonthOf(m_view.shownDate);
     m_w.tabCtrl->setCurrentWidget(m_w.tabCalendar);
 }
 
 void TMainForm::bExportClick() {
-    RunExport(this, m_settings.assignmentText, m_view.shownDate,
-              [this](const QString& message) { m_platform.showError(this, message); });
+    RunExport(this, m_settings.assignmentText, m_view.shownDate, m_platform);
 }
 
 } // namespace dutyloop

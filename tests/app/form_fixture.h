@@ -7,6 +7,7 @@
 #include "app/toolkit/t_tab_control.h"
 #include "calendar/qdate_bridge.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCalendarWidget>
@@ -14,13 +15,17 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <QUrl>
+#include <functional>
 #include <memory>
 
 namespace dutyloop::testing {
@@ -32,6 +37,8 @@ struct FormUnderTest {
     std::shared_ptr<QList<QUrl>> openedLinks = std::make_shared<QList<QUrl>>();
     std::shared_ptr<QStringList> errors = std::make_shared<QStringList>();
     std::unique_ptr<TMainForm> form;
+    // Changes the platform before the window starts, for a test that needs more of it.
+    std::function<void(Platform&)> adjustPlatform;
 
     TMainForm* operator->() const { return form.get(); }
     TMainForm& operator*() const { return *form; }
@@ -56,6 +63,8 @@ inline void StartForm(FormUnderTest& fixture, QDate today = QDate(2023, 9, 15)) 
     platform.showError = [errors = fixture.errors](QWidget*, const QString& message) {
         errors->append(message);
     };
+    if (fixture.adjustPlatform)
+        fixture.adjustPlatform(platform);
     fixture.form = std::make_unique<TMainForm>(std::move(platform));
     fixture.form->show();
     if (!QTest::qWaitForWindowExposed(fixture.form.get()))
@@ -161,6 +170,54 @@ inline QWidget* KeyTarget(TMainForm& form) {
 inline Date D(int year, int month, int day) {
     return DateFromYmd(year, month, day);
 }
+
+// Acts on the next modal window of type Window to open, from within its own event loop, as a
+// user does once it shows; nothing happens when none opens while this is alive.
+template <class Window> class OnNextModal {
+public:
+    explicit OnNextModal(std::function<void(Window*)> act) {
+        m_timer.setInterval(10);
+        QObject::connect(&m_timer, &QTimer::timeout, [this, act = std::move(act)] {
+            auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
+            if (!window || !window->isVisible())
+                return;
+            m_timer.stop();
+            m_happened = true;
+            act(window);
+        });
+        m_timer.start();
+    }
+    bool happened() const { return m_happened; }
+
+private:
+    QTimer m_timer;
+    bool m_happened = false;
+};
+
+// What a message box showed, and how.
+struct ShownMessage {
+    QString text;
+    bool plainText = false;
+};
+
+// Reads the next message box that opens and presses `answer` on it.
+class AnswerNextMessageBox {
+public:
+    explicit AnswerNextMessageBox(QMessageBox::StandardButton answer)
+        : m_answer([this, answer](QMessageBox* box) {
+              // The label is what the user reads.
+              const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+              m_shown.text = label ? label->text() : QString();
+              m_shown.plainText = label && label->textFormat() == Qt::PlainText;
+              QTest::mouseClick(box->button(answer), Qt::LeftButton);
+          }) {}
+    bool happened() const { return m_answer.happened(); }
+    const ShownMessage& shown() const { return m_shown; }
+
+private:
+    ShownMessage m_shown;
+    OnNextModal<QMessageBox> m_answer;
+};
 
 } // namespace dutyloop::testing
 

@@ -1,3 +1,5 @@
+#include "../app/form_fixture.h"
+
 #include "app/export_dialog.h"
 #include "calendar/ical_export.h"
 #include "calendar/qdate_bridge.h"
@@ -18,12 +20,9 @@
 #include <memory>
 
 using namespace dutyloop;
+using namespace dutyloop::testing;
 
 namespace {
-
-Date D(int year, int month, int day) {
-    return DateFromYmd(year, month, day);
-}
 
 QString Documents() {
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -40,6 +39,13 @@ struct FakeChooser {
         };
     }
 };
+
+// A platform whose errors are kept for the test.
+Platform KeepingErrors(QStringList& errors) {
+    Platform platform = FixedPlatform(QDate(2024, 5, 6), QLocale::c(), QString());
+    platform.showError = [&errors](QWidget*, const QString& message) { errors.append(message); };
+    return platform;
+}
 
 QDateTime Stamp() {
     return QDateTime(QDate(2024, 5, 6), QTime(7, 8, 9), QTimeZone::utc());
@@ -110,6 +116,8 @@ private slots:
                                 << "September 2023";
         QTest::newRow("a crew in lower case")
             << "3 twt" << D(2023, 9, 15) << "3 TWT" << D(2023, 9, 1) << "September 2023";
+        QTest::newRow("5TFS, which the calendar takes for crew 5")
+            << "5TFS" << D(2023, 9, 15) << "5 TFS" << D(2023, 9, 1) << "September 2023";
         QTest::newRow("the agency-wide entry gives the first crew")
             << "Tornvale" << D(2026, 12, 31) << "1 SMT" << D(2026, 12, 1) << "December 2026";
         QTest::newRow("text that is no crew gives the first crew")
@@ -210,8 +218,7 @@ private slots:
         dialog.monthsBox()->setValue(2);
         dialog.fileNameEdit()->setText(path);
         QStringList errors;
-        QVERIFY(ExportDutyCalendar(dialog.choice(), Stamp(),
-                                   [&errors](const QString& message) { errors.append(message); }));
+        QVERIFY(ExportDutyCalendar(dialog.choice(), Stamp(), KeepingErrors(errors), &window));
         QCOMPARE(errors, QStringList{});
         QCOMPARE(ReadBack(path), DutyCalendarIcs("3 TWT", D(2014, 3, 1), D(2014, 4, 30), Stamp()));
     }
@@ -233,11 +240,58 @@ private slots:
 
         QStringList errors;
         const ExportChoice choice{"2 MTW", D(2014, 3, 1), 12, path};
-        QVERIFY(!ExportDutyCalendar(choice, Stamp(),
-                                    [&errors](const QString& message) { errors.append(message); }));
+        QWidget window;
+        QVERIFY(!ExportDutyCalendar(choice, Stamp(), KeepingErrors(errors), &window));
         QCOMPARE(errors, QStringList{"Unable to write to " + path + "."});
         QCOMPARE(Tree(root.path()), before);
         QCOMPARE(ReadBack(root.filePath("plain.txt")), QByteArray("kept as it was"));
+    }
+
+    // A file named in the field is replaced only when the user says so, as the save dialog asks
+    // about one picked in it.
+    void asksBeforeReplacingAFile_data() {
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<bool>("picked"); // in the save dialog, which has asked already
+        QTest::addColumn<bool>("replace");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("typed, a new file: nothing to ask")
+            << false << false << false << false << true;
+        QTest::newRow("typed, an existing file, replace") << true << false << true << true << true;
+        QTest::newRow("typed, an existing file, keep: the dialog stays")
+            << true << false << false << true << false;
+        QTest::newRow("picked in the save dialog: not asked twice")
+            << true << true << false << false << true;
+    }
+    void asksBeforeReplacingAFile() {
+        QFETCH(bool, exists);
+        QFETCH(bool, picked);
+        QFETCH(bool, replace);
+        QFETCH(bool, asked);
+        QFETCH(bool, accepted);
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QString path = folder.filePath("duty.ics");
+        if (exists)
+            WritePlainFile(path, "an older export");
+        QWidget window;
+        ExportDialog dialog("2 MTW", D(2014, 3, 31), &window,
+                            FakeChooser{picked ? path : QString()}.function());
+        dialog.show();
+        if (picked) {
+            QTest::mouseClick(dialog.chooseButton(), Qt::LeftButton);
+        } else {
+            dialog.fileNameEdit()->selectAll();
+            QTest::keyClicks(dialog.fileNameEdit(), path);
+        }
+        const AnswerNextMessageBox answer(replace ? QMessageBox::Yes : QMessageBox::No);
+        QTest::mouseClick(dialog.buttonBox()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        QCOMPARE(answer.happened(), asked);
+        if (asked)
+            QCOMPARE(answer.shown().text, path + " already exists.\nDo you want to replace it?");
+        QCOMPARE(dialog.result() == QDialog::Accepted, accepted);
+        QCOMPARE(dialog.isVisible(), !accepted);
+        QCOMPARE(ReadBack(path), exists ? QByteArray("an older export") : "<unreadable>");
     }
 
 private:

@@ -7,6 +7,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <optional>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace dutyloop;
 
@@ -24,10 +27,6 @@ QByteArray ReadBack(const QString& path) {
     }
     return file.readAll();
 }
-
-// A file name that just fits the system's limit of 255 bytes, so that the temporary file's
-// longer name beside it cannot be made: the file exists, and writing it fails.
-const QString kLongName(250, u'n');
 
 // Sets an environment variable for one test and puts back what was there.
 class ScopedEnvironment {
@@ -90,19 +89,48 @@ private slots:
         QCOMPARE(JoinPath(first, second), joined);
     }
 
-    void userConfigFolderFollowsXdgConfigHome() {
-        QTemporaryDir config;
-        QVERIFY(config.isValid());
-        const ScopedEnvironment xdg("XDG_CONFIG_HOME", config.path().toUtf8());
-        QCOMPARE(UserConfigFolder(), config.path());
+    // "<tmp>" stands for a temporary folder of the test's own, "<account>" for the home folder
+    // that the system's user database gives the account the test runs under.
+    void userConfigFolder_data() {
+        QTest::addColumn<QByteArray>("xdgConfigHome"); // null: unset
+        QTest::addColumn<QByteArray>("home");          // null: unset
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("XDG_CONFIG_HOME")
+            << QByteArray("<tmp>/config") << QByteArray("<tmp>/home") << "<tmp>/config";
+        QTest::newRow("no XDG_CONFIG_HOME: .config in the home folder")
+            << QByteArray() << QByteArray("<tmp>/home") << "<tmp>/home/.config";
+        QTest::newRow("an empty XDG_CONFIG_HOME counts as none")
+            << QByteArray("") << QByteArray("<tmp>/home") << "<tmp>/home/.config";
+        QTest::newRow("a relative XDG_CONFIG_HOME is ignored")
+            << QByteArray("config") << QByteArray("<tmp>/home") << "<tmp>/home/.config";
+        QTest::newRow("no HOME: the account's home folder")
+            << QByteArray() << QByteArray() << "<account>/.config";
+        QTest::newRow("an empty HOME: the account's home folder")
+            << QByteArray() << QByteArray("") << "<account>/.config";
+        QTest::newRow("no HOME, but XDG_CONFIG_HOME")
+            << QByteArray("<tmp>/config") << QByteArray() << "<tmp>/config";
     }
-
-    void userConfigFolderDefaultsToDotConfig() {
-        QTemporaryDir home;
-        QVERIFY(home.isValid());
-        const ScopedEnvironment xdg("XDG_CONFIG_HOME");
-        const ScopedEnvironment homeVariable("HOME", home.path().toUtf8());
-        QCOMPARE(UserConfigFolder(), home.path() + "/.config");
+    void userConfigFolder() {
+        QFETCH(QByteArray, xdgConfigHome);
+        QFETCH(QByteArray, home);
+        QFETCH(QString, folder);
+        QTemporaryDir tmp;
+        QVERIFY(tmp.isValid());
+        const passwd* account = ::getpwuid(::getuid());
+        if (folder.startsWith("<account>") && (!account || !account->pw_dir))
+            QSKIP("the account the test runs under has no home folder in the user database");
+        const auto filled = [&](QByteArray text) {
+            return text.replace("<tmp>", tmp.path().toUtf8());
+        };
+        const ScopedEnvironment xdg =
+            xdgConfigHome.isNull() ? ScopedEnvironment("XDG_CONFIG_HOME")
+                                   : ScopedEnvironment("XDG_CONFIG_HOME", filled(xdgConfigHome));
+        const ScopedEnvironment homeVariable =
+            home.isNull() ? ScopedEnvironment("HOME") : ScopedEnvironment("HOME", filled(home));
+        folder.replace("<tmp>", tmp.path());
+        if (account)
+            folder.replace("<account>", QFile::decodeName(account->pw_dir));
+        QCOMPARE(UserConfigFolder(), folder);
     }
 
     void directoryExists_data() {
@@ -151,72 +179,50 @@ private slots:
         QCOMPARE(ReadBack(base.filePath("file")), QByteArray("keep"));
     }
 
-    void readsFiles() {
+    // Only regular files are read, and none larger than any file the program reads could be:
+    // a FIFO would keep start-up waiting for a writer, and a device could be read without end.
+    void readsOnlyRegularFiles_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("read");
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray mixed("[C]\r\n\xFF\0A=1", 10);
+        QTest::newRow("CR, NUL and invalid UTF-8 kept") << "file" << true << mixed;
+        QTest::newRow("an empty file is there, empty") << "empty" << true << QByteArray("");
+        QTest::newRow("a link to a file") << "link-to-file" << true << mixed;
+        QTest::newRow("exactly the largest size")
+            << "largest" << true << QByteArray(kLargestReadableFile, '\0');
+        QTest::newRow("one byte over the largest size") << "too-large" << false << QByteArray();
+        QTest::newRow("missing") << "missing" << false << QByteArray();
+        QTest::newRow("a directory") << "folder" << false << QByteArray();
+        QTest::newRow("a FIFO") << "fifo" << false << QByteArray();
+        QTest::newRow("a link to a FIFO") << "link-to-fifo" << false << QByteArray();
+        QTest::newRow("a link to /dev/zero") << "link-to-zero" << false << QByteArray();
+    }
+    void readsOnlyRegularFiles() {
+        QFETCH(QString, name);
+        QFETCH(bool, read);
+        QFETCH(QByteArray, bytes);
         QTemporaryDir base;
         QVERIFY(base.isValid());
-        const QByteArray bytes("[C]\r\n\xFF\0A=1", 10);
-        WritePlainFile(base.filePath("file"), bytes);
+        WritePlainFile(base.filePath("file"), QByteArray("[C]\r\n\xFF\0A=1", 10));
         WritePlainFile(base.filePath("empty"), QByteArray());
-        QCOMPARE(ReadFileBytes(base.filePath("file")).value_or("<missing>"), bytes);
-        const std::optional<QByteArray> empty = ReadFileBytes(base.filePath("empty"));
-        QVERIFY(empty.has_value());
-        QVERIFY(empty->isEmpty());
-        QVERIFY(!ReadFileBytes(base.filePath("missing")).has_value());
-        QVERIFY(!ReadFileBytes(base.path()).has_value());
-    }
-
-    void writesFiles_data() {
-        QTest::addColumn<bool>("existing");
-        QTest::newRow("a new file") << false;
-        QTest::newRow("over an existing longer file") << true;
-    }
-    void writesFiles() {
-        QFETCH(bool, existing);
-        QTemporaryDir base;
-        QVERIFY(base.isValid());
-        const QString path = base.filePath("dlTornvale.ini");
-        if (existing) {
-            WritePlainFile(path, QByteArray(5000, 'o'));
-        }
-        const QByteArray bytes("[Config]\nWorkAssign=\xC3\xA9\0\n", 24);
-        QVERIFY(WriteFileAtomically(path, bytes));
-        QCOMPARE(ReadBack(path), bytes);
-        QCOMPARE(
-            QDir(base.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-            QStringList{"dlTornvale.ini"});
-    }
-
-    // Tests run as root, whom permissions do not stop, so the writes fail by what stands at
-    // or around the path instead.
-    void failedWritesChangeNothing_data() {
-        QTest::addColumn<QString>("target");
-        QTest::addColumn<QString>("untouched"); // the plain file that must keep its bytes
-        QTest::newRow("over an existing file, no room for the temporary name")
-            << kLongName << kLongName;
-        QTest::newRow("inside a plain file") << "file/dlTornvale.ini"
-                                             << "file";
-        QTest::newRow("over a directory") << "folder"
-                                          << "folder/inner";
-    }
-    void failedWritesChangeNothing() {
-        QFETCH(QString, target);
-        QFETCH(QString, untouched);
-        QTemporaryDir base;
-        QVERIFY(base.isValid());
+        QVERIFY(QFile::link(base.filePath("file"), base.filePath("link-to-file")));
+        // Sparse: they take no room on the disk.
+        WritePlainFile(base.filePath("largest"), QByteArray());
+        QVERIFY(QFile::resize(base.filePath("largest"), kLargestReadableFile));
+        WritePlainFile(base.filePath("too-large"), QByteArray());
+        QVERIFY(QFile::resize(base.filePath("too-large"), kLargestReadableFile + 1));
         QVERIFY(QDir(base.path()).mkdir("folder"));
-        WritePlainFile(base.filePath("folder/inner"), "old\n");
-        WritePlainFile(base.filePath("file"), "old\n");
-        WritePlainFile(base.filePath(kLongName), "old\n");
-        const QStringList before =
-            QDir(base.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        QCOMPARE(::mkfifo(QFile::encodeName(base.filePath("fifo")).constData(), 0600), 0);
+        QVERIFY(QFile::link(base.filePath("fifo"), base.filePath("link-to-fifo")));
+        QVERIFY(QFile::link("/dev/zero", base.filePath("link-to-zero")));
 
-        QVERIFY(!WriteFileAtomically(base.filePath(target), "new\n"));
-        QCOMPARE(ReadBack(base.filePath(untouched)), QByteArray("old\n"));
-        // No temporary file is left behind either.
-        QCOMPARE(
-            QDir(base.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-            before);
-        QVERIFY(QFileInfo(base.filePath("folder")).isDir());
+        const std::optional<QByteArray> got = ReadFileBytes(base.filePath(name));
+        QCOMPARE(got.has_value(), read);
+        if (read) {
+            QCOMPARE(got->size(), bytes.size());
+            QVERIFY(*got == bytes);
+        }
     }
 };
 

@@ -2,6 +2,7 @@
 #include "calendar/qdate_bridge.h"
 #include "schedule/rotation.h"
 
+#include <QMap>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTimeZone>
@@ -254,7 +255,7 @@ private slots:
         QTest::addColumn<Date>("first");
         QTest::addColumn<Date>("last");
         QTest::addColumn<QStringList>("runs"); // DTSTART-DTEND
-        QTest::newRow("2 MTW March 2014: not the anchor Monday, the run of the 31st cut")
+        QTest::newRow("2 MTW March 2014: not the anchor Monday, the 31st a run of its own")
             << "2 MTW" << D(2014, 3, 1) << D(2014, 3, 31)
             << QStringList{"20140304-20140306", "20140310-20140313", "20140317-20140320",
                            "20140324-20140327", "20140331-20140401"};
@@ -262,18 +263,18 @@ private slots:
             << "2 MTW" << D(2014, 4, 1) << D(2014, 4, 30)
             << QStringList{"20140405-20140408", "20140412-20140415", "20140419-20140422",
                            "20140426-20140428"};
-        QTest::newRow(
-            "3 TWT March-April 2014: Sat 1 March cut, the run across the month end one event")
+        QTest::newRow("3 TWT March-April 2014: the run into Sat 1 March whole, from Thu 27 "
+                      "February; the run across the month end one event")
             << "3 TWT" << D(2014, 3, 1) << D(2014, 4, 30)
-            << QStringList{"20140301-20140302", "20140304-20140307", "20140311-20140314",
+            << QStringList{"20140227-20140302", "20140304-20140307", "20140311-20140314",
                            "20140318-20140321", "20140325-20140328", "20140331-20140402",
                            "20140406-20140409", "20140413-20140416", "20140420-20140423",
                            "20140427-20140428"};
-        QTest::newRow("3 TWT April 2014: the run from 31 March cut at the range start")
+        QTest::newRow("3 TWT April 2014: the run from 31 March whole")
             << "3 TWT" << D(2014, 4, 1) << D(2014, 4, 8)
-            << QStringList{"20140401-20140402", "20140406-20140409"};
-        QTest::newRow("one day, inside a run")
-            << "2 MTW" << D(2014, 3, 11) << D(2014, 3, 11) << QStringList{"20140311-20140312"};
+            << QStringList{"20140331-20140402", "20140406-20140409"};
+        QTest::newRow("one day inside a run gives the whole run")
+            << "2 MTW" << D(2014, 3, 11) << D(2014, 3, 11) << QStringList{"20140310-20140313"};
         QTest::newRow("one day off")
             << "2 MTW" << D(2014, 3, 13) << D(2014, 3, 13) << QStringList{};
         QTest::newRow("the range the wrong way round")
@@ -293,8 +294,9 @@ private slots:
             QCOMPARE(event.summary, QStringLiteral("On duty (") + assignment + u')');
     }
 
-    // The rotation as the oracle for the file's form: every work day of the range in exactly
-    // one event, nothing else, and runs whole.
+    // The rotation as the oracle for the file's form: every work day of the range, with the
+    // rest of each run that crosses an end of it, in exactly one event, nothing else, and runs
+    // whole.
     void workDaysMatchTheRotation_data() {
         QTest::addColumn<QString>("assignment");
         QTest::addColumn<Date>("firstOfMonth");
@@ -315,10 +317,17 @@ private slots:
         READ_CALENDAR(DutyCalendarIcs(assignment, range.first, range.last, Stamp()), calendar);
 
         const Date anchor = AnchorForAssignment(assignment);
+        const auto works = [anchor](Date day) {
+            return DutyCodeFor(day, anchor) == DutyCode::Work;
+        };
         std::set<Date> expected;
         for (Date day = range.first; day <= range.last; ++day)
-            if (DutyCodeFor(day, anchor) == DutyCode::Work)
+            if (works(day))
                 expected.insert(day);
+        for (Date day = range.first - 1; works(range.first) && works(day); --day)
+            expected.insert(day);
+        for (Date day = range.last + 1; works(range.last) && works(day); ++day)
+            expected.insert(day);
         std::set<Date> exported;
         QSet<QByteArray> uids;
         for (qsizetype i = 0; i < calendar.events.size(); ++i) {
@@ -365,7 +374,8 @@ private slots:
         QCOMPARE(range.last, last);
     }
 
-    // The whole of a small file, with a stamp given in another zone: DTSTAMP is in UTC.
+    // The whole of a small file, with a stamp given in another zone: DTSTAMP is in UTC. The one
+    // day of the range is the first of a run of two, which is written whole.
     void wholeFile() {
         const QDateTime stamp(QDate(2024, 5, 6), QTime(9, 8, 9), QTimeZone(2 * 3600));
         QCOMPARE(DutyCalendarIcs(QStringLiteral("2 MTW"), D(2014, 3, 4), D(2014, 3, 4), stamp),
@@ -379,7 +389,7 @@ private slots:
                             "UID:20140304-2-mtw@dutyloop.halvorne.example\r\n"
                             "DTSTAMP:20240506T070809Z\r\n"
                             "DTSTART;VALUE=DATE:20140304\r\n"
-                            "DTEND;VALUE=DATE:20140305\r\n"
+                            "DTEND;VALUE=DATE:20140306\r\n"
                             "SUMMARY:On duty (2 MTW)\r\n"
                             "TRANSP:OPAQUE\r\n"
                             "END:VEVENT\r\n"
@@ -403,24 +413,54 @@ private slots:
             QVERIFY2(!mine.contains(uid), uid.constData());
     }
 
-    // 3 TWT works 31 March and 1 April 2014.
-    void cutRunsAndTheirUids() {
-        Calendar march;
-        Calendar marchApril;
-        Calendar april;
-        READ_CALENDAR(DutyCalendarIcs("3 TWT", D(2014, 3, 1), D(2014, 3, 31), Stamp()), march);
-        READ_CALENDAR(DutyCalendarIcs("3 TWT", D(2014, 3, 1), D(2014, 4, 30), Stamp()), marchApril);
-        READ_CALENDAR(DutyCalendarIcs("3 TWT", D(2014, 4, 1), D(2014, 4, 30), Stamp()), april);
-        const Event& cutAtEnd = march.events.back();
-        const Event& whole = marchApril.events[5];
-        const Event& cutAtStart = april.events.front();
-        QCOMPARE(cutAtEnd.start + '-' + cutAtEnd.end, QByteArray("20140331-20140401"));
-        QCOMPARE(whole.start + '-' + whole.end, QByteArray("20140331-20140402"));
-        QCOMPARE(cutAtStart.start + '-' + cutAtStart.end, QByteArray("20140401-20140402"));
-        // A longer export grows the event cut at the end of the shorter one ...
-        QCOMPARE(whole.uid, cutAtEnd.uid);
-        // ... and the tail cut at the start does not replace the whole run.
-        QCOMPARE_NE(cutAtStart.uid, whole.uid);
+    // Exports of different ranges, imported one after the other: a calendar program keeps one
+    // event per UID, the later import replacing the earlier. No day may then show twice, and
+    // the run across the ends of the ranges is the same event in both.
+    void aRunIsOneEventWhateverTheRange_data() {
+        QTest::addColumn<QString>("assignment");
+        QTest::addColumn<DayRange>("first");
+        QTest::addColumn<DayRange>("second");
+        QTest::addColumn<QByteArray>("run"); // DTSTART-DTEND of the run across the ends
+        QTest::newRow("3 TWT, January 2024, then February")
+            << "3 TWT" << DayRange{D(2024, 1, 1), D(2024, 1, 31)}
+            << DayRange{D(2024, 2, 1), D(2024, 2, 29)} << QByteArray("20240131-20240203");
+        QTest::newRow("3 TWT, March 2014, then March and April")
+            << "3 TWT" << DayRange{D(2014, 3, 1), D(2014, 3, 31)}
+            << DayRange{D(2014, 3, 1), D(2014, 4, 30)} << QByteArray("20140331-20140402");
+        QTest::newRow("3 TWT, March and April 2014, then April")
+            << "3 TWT" << DayRange{D(2014, 3, 1), D(2014, 4, 30)}
+            << DayRange{D(2014, 4, 1), D(2014, 4, 30)} << QByteArray("20140331-20140402");
+        QTest::newRow("5 TFS, 2024, then from 2 January on")
+            << "5 TFS" << DayRange{D(2024, 1, 1), D(2024, 12, 31)}
+            << DayRange{D(2024, 1, 2), D(2024, 3, 31)} << QByteArray("20231231-20240103");
+    }
+    void aRunIsOneEventWhateverTheRange() {
+        QFETCH(QString, assignment);
+        QFETCH(DayRange, first);
+        QFETCH(DayRange, second);
+        QFETCH(QByteArray, run);
+        Calendar before;
+        Calendar after;
+        READ_CALENDAR(DutyCalendarIcs(assignment, first.first, first.last, Stamp()), before);
+        READ_CALENDAR(DutyCalendarIcs(assignment, second.first, second.last, Stamp()), after);
+        QMap<QByteArray, Event> imported;
+        for (const Calendar* calendar : {&before, &after})
+            for (const Event& event : calendar->events)
+                imported.insert(event.uid, event);
+        std::set<Date> days;
+        for (const Event& event : imported)
+            for (Date day = event.startDate; day < event.endDate; ++day)
+                QVERIFY2(days.insert(day).second,
+                         qPrintable(QDateFromDate(day).toString(Qt::ISODate) + " shows twice"));
+
+        const auto uidOfRun = [&run](const Calendar& calendar) {
+            for (const Event& event : calendar.events)
+                if (event.start + '-' + event.end == run)
+                    return event.uid;
+            return QByteArray("<no such event>");
+        };
+        QCOMPARE(uidOfRun(after), uidOfRun(before));
+        QVERIFY(uidOfRun(before).startsWith(run.left(8) + '-'));
     }
 
     void textIsEscapedAndFolded_data() {

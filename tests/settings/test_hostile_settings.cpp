@@ -1,16 +1,20 @@
-// Settings files that no Save wrote: huge, binary, broken or doubled. The window must start on
-// each, read what can be read, and a Save must keep every line it does not write.
+// Settings files that no Save wrote: huge, binary, broken or doubled, or no file at all. The
+// window must start on each, read what can be read, and a Save must keep every line it does not
+// write and never replace what is not a file.
 
 #include "../app/form_fixture.h"
 #include "../expected_colors.h"
 
+#include "app/platform/file_services.h"
 #include "app/toolkit/t_switch.h"
 
 #include <QByteArrayList>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QRandomGenerator>
 #include <array>
 #include <string_view>
+#include <sys/stat.h>
 
 using namespace dutyloop;
 using namespace dutyloop::testing;
@@ -166,6 +170,36 @@ void AddHostileFiles() {
         << "5 TFS" << false << expected::White;
 }
 
+// What stands at the path, a link not followed: its type bits and size.
+QString Kind(const QString& path) {
+    struct stat info {};
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+        return QStringLiteral("nothing");
+    return QStringLiteral("type %1, %2 bytes").arg(info.st_mode & S_IFMT).arg(info.st_size);
+}
+
+// Puts `what` where the settings file belongs.
+void PlaceInsteadOfTheFile(const FormUnderTest& fixture, const QString& what) {
+    QVERIFY(QDir().mkpath(fixture.settingsFolder()));
+    const QString path = fixture.settingsFolder() + QStringLiteral("/dlTornvale.ini");
+    const QByteArray name = QFile::encodeName(path);
+    if (what == "FIFO") {
+        QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+    } else if (what == "directory") {
+        QVERIFY(QDir().mkpath(path));
+    } else if (what == "link to /dev/zero") {
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+    } else if (what == "link to itself") {
+        QVERIFY(QFile::link(path, path));
+    } else {
+        // Sparse: it takes no room on the disk.
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.write("[Config]\nWorkAssign=3 TWT\n") > 0);
+        QVERIFY(file.resize(kLargestReadableFile + 1));
+    }
+}
+
 } // namespace
 
 class TestHostileSettings : public QObject {
@@ -217,6 +251,39 @@ private slots:
         QCOMPARE(form->colorSettings().off, kOlive);
         QCOMPARE(form->colorSettings().leadTrail, kOrchid);
         QCOMPARE(form->colorSettings().background, kMaroon);
+    }
+
+    // Where the settings file belongs stands something no settings file could be. Start-up
+    // must neither wait on it nor read it without end, and Save must not replace it.
+    void startUpOnWhatIsNoSettingsFile_data() {
+        QTest::addColumn<QString>("what");
+        QTest::newRow("a FIFO, which no one writes") << "FIFO";
+        QTest::newRow("a directory") << "directory";
+        QTest::newRow("a link to a device that never ends") << "link to /dev/zero";
+        QTest::newRow("a link to itself") << "link to itself";
+        QTest::newRow("a file larger than any settings file") << "larger than the largest";
+    }
+    void startUpOnWhatIsNoSettingsFile() {
+        QFETCH(QString, what);
+        FormUnderTest form;
+        PlaceInsteadOfTheFile(form, what);
+        const QString path = form.settingsFolder() + QStringLiteral("/dlTornvale.ini");
+        const QString before = Kind(path);
+        QElapsedTimer startUp;
+        startUp.start();
+        StartForm(form);
+        QVERIFY2(startUp.elapsed() < 5000, "start-up hung on the settings file");
+        const FormWidgets& w = form->widgets();
+        QCOMPARE(form->assignmentText(), QStringLiteral("Tornvale"));
+        QVERIFY(!w.swMondays->isChecked());
+        QCOMPARE(form->colorSettings().background, expected::White);
+        QCOMPARE(w.tabCtrl->currentWidget(), w.tabSettings);
+        QVERIFY(form.errors->isEmpty());
+
+        QTest::mouseClick(w.bSave, Qt::LeftButton);
+        QCOMPARE(*form.errors, QStringList{"Unable to write to " + path + "."});
+        QCOMPARE(Kind(path), before);
+        QCOMPARE(w.tabCtrl->currentWidget(), w.tabSettings);
     }
 
     // The comparison above must itself see a lost, an added and a doubly written line.

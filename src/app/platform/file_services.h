@@ -2,13 +2,14 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 #include <optional>
 
 namespace dutyloop {
 
-// The folder where the user's settings belong: $XDG_CONFIG_HOME, else ~/.config. When the
-// system names none, the home folder, and when even that is missing, the current folder, so
-// that there is always somewhere to look.
+// The folder where the user's settings belong: $XDG_CONFIG_HOME when it names an absolute path,
+// else .config in the home folder ($HOME, or the account's home folder when HOME is unset), else
+// the current folder, so that there is always somewhere to look.
 QString UserConfigFolder();
 
 // `second` within `first`, with one '/' between them. A rooted `second` stands on its own,
@@ -23,14 +24,27 @@ bool DirectoryExists(const QString& path);
 // message, since the caller has a fallback.
 bool CreateDirectoryWithParents(const QString& path);
 
-// The whole file; nullopt when it is missing, is a directory or cannot be read.
+// Larger than any file the program reads could be: a settings file holds a few lines.
+inline constexpr qsizetype kLargestReadableFile = 16 * 1024 * 1024;
+
+// The whole file; nullopt when it is missing, cannot be read, is no regular file (a folder, a
+// FIFO, a device, also behind a link) or is larger than kLargestReadableFile. Never waits for a
+// writer and never reads without end.
 std::optional<QByteArray> ReadFileBytes(const QString& path);
 
+// The steps of an atomic write, each of which a full disk or a file-size limit can make fail.
+enum class WriteStep { Open, Write, Flush, Commit };
+
+// True for the step that is to fail. Tests use it to make a write fail where the system would.
+using WriteFault = std::function<bool(WriteStep step)>;
+
 // Replaces the file's content as one step: the bytes go to a temporary file beside it that
-// only takes the file's place once completely written. So a failed write leaves an existing
-// file exactly as it was and never leaves a half-written one. True when the file now holds
-// `bytes`.
-bool WriteFileAtomically(const QString& path, const QByteArray& bytes);
+// only takes the file's place once completely written and flushed to disk. So a failed write
+// leaves an existing file exactly as it was and never leaves a half-written one, nor the
+// temporary file. Only a regular file is replaced; the new one keeps the old one's mode and,
+// where the process may give it, its owner. True when the file now holds `bytes`.
+bool WriteFileAtomically(const QString& path, const QByteArray& bytes,
+                         const WriteFault& fault = {});
 
 // What the user is told when a file cannot be written: "Unable to write to <path>."
 QString UnableToWriteMessage(const QString& path);

@@ -1,7 +1,5 @@
 #include "app/platform/platform.h"
 
-#include "app/platform/file_services.h"
-
 #include <QDesktopServices>
 #include <QMessageBox>
 
@@ -14,9 +12,7 @@ Platform SystemPlatform() {
     platform.configFolder = UserConfigFolder();
     // Whether a handler opened the link or not, the program goes on as it was.
     platform.openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
-    platform.showError = [](QWidget* window, const QString& message) {
-        QMessageBox::critical(window, QStringLiteral("Dutyloop"), message);
-    };
+    platform.showError = ShowErrorBox;
     return platform;
 }
 
@@ -28,6 +24,21 @@ Platform FixedPlatform(QDate today, QLocale locale, QString configFolder) {
     platform.openUrl = [](const QUrl&) {};
     platform.showError = [](QWidget*, const QString&) {};
     return platform;
+}
+
+void ShowErrorBox(QWidget* window, const QString& message) {
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Dutyloop"), message, QMessageBox::Ok,
+                    window);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+bool WriteFileOrShowError(const Platform& platform, QWidget* window, const QString& path,
+                          const QByteArray& bytes) {
+    if (WriteFileAtomically(path, bytes, platform.writeFault))
+        return true;
+    platform.showError(window, UnableToWriteMessage(path));
+    return false;
 }
 
 } // namespace dutyloop

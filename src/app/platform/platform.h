@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/platform/file_services.h"
+
 #include <QDate>
 #include <QLocale>
 #include <QString>
@@ -19,6 +21,8 @@ struct Platform {
     QString configFolder;
     std::function<void(const QUrl&)> openUrl;
     std::function<void(QWidget* window, const QString& message)> showError;
+    // Makes the program's file writes fail at a chosen step; the system's never does.
+    WriteFault writeFault;
 };
 
 Platform SystemPlatform();
@@ -26,5 +30,14 @@ Platform SystemPlatform();
 // A platform that stands still: a fixed day and locale, settings under `configFolder`, and
 // links and errors that go nowhere. For tests and the rendering of pictures.
 Platform FixedPlatform(QDate today, QLocale locale, QString configFolder);
+
+// The error box: a message with an OK button, its text shown as it is, never as markup, since
+// it holds paths and names that the user chose.
+void ShowErrorBox(QWidget* window, const QString& message);
+
+// Every file the window writes is written here: the whole file in one step, and on failure
+// "Unable to write to <path>." in the error box. True when the file now holds `bytes`.
+bool WriteFileOrShowError(const Platform& platform, QWidget* window, const QString& path,
+                          const QByteArray& bytes);
 
 } // namespace dutyloop

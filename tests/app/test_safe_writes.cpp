@@ -1,0 +1,199 @@
+// Save and Export as the user runs them, when the write fails: nothing of the old file is lost,
+// nothing is left behind, and the failure is told, in words shown as they are.
+
+#include "form_fixture.h"
+
+#include "app/export_dialog.h"
+#include "app/toolkit/t_switch.h"
+
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace dutyloop;
+using namespace dutyloop::testing;
+
+namespace {
+
+const QByteArray kOldSettings = "; the user's own notes\r\n[Config]\r\nWorkAssign=3 TWT\r\n"
+                                "WeekStartsOnMonday=0\r\n[Other]\r\nKey=value\r\n";
+
+QByteArray ReadBack(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+QStringList Entries(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden |
+                                  QDir::System);
+}
+
+// A window whose file writes fail at `*failing`, while that is set.
+FormUnderTest FormFailingAt(std::shared_ptr<std::optional<WriteStep>> failing,
+                            const QByteArray& settings) {
+    FormUnderTest fixture;
+    fixture.adjustPlatform = [failing](Platform& platform) {
+        platform.writeFault = [failing](WriteStep step) { return *failing == step; };
+    };
+    WriteSettingsFile(fixture, settings);
+    StartForm(fixture);
+    return fixture;
+}
+
+void OpenSettingsTab(const FormUnderTest& form) {
+    form->widgets().tabCtrl->setCurrentWidget(form->widgets().tabSettings);
+}
+
+// Presses Export, names `path` in the dialog's file field, presses OK and lets an existing file
+// be replaced, as a user does.
+void ExportTo(const FormUnderTest& form, const QString& path) {
+    const OnNextModal<ExportDialog> fillIn([&path](ExportDialog* dialog) {
+        dialog->fileNameEdit()->selectAll();
+        QTest::keyClicks(dialog->fileNameEdit(), path);
+        const AnswerNextMessageBox replace(QMessageBox::Yes);
+        QTest::mouseClick(dialog->buttonBox()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    });
+    QTest::mouseClick(form->widgets().bExport, Qt::LeftButton);
+    QVERIFY(fillIn.happened());
+}
+
+void AddWriteSteps() {
+    QTest::addColumn<WriteStep>("step");
+    QTest::newRow("the temporary file cannot be made") << WriteStep::Open;
+    QTest::newRow("the disk fills halfway through") << WriteStep::Write;
+    QTest::newRow("the last of the buffer does not reach the disk") << WriteStep::Flush;
+    QTest::newRow("the temporary file cannot take the file's place") << WriteStep::Commit;
+}
+
+} // namespace
+
+class TestSafeWrites : public QObject {
+    Q_OBJECT
+private slots:
+    void saveThatFailsLosesNothing_data() { AddWriteSteps(); }
+    void saveThatFailsLosesNothing() {
+        QFETCH(WriteStep, step);
+        const auto failing = std::make_shared<std::optional<WriteStep>>(step);
+        auto form = FormFailingAt(failing, kOldSettings);
+        const FormWidgets& w = form->widgets();
+        const QString path = form->settingsFilePath();
+        const QStringList before = Entries(form.settingsFolder());
+        OpenSettingsTab(form);
+        QTest::mouseClick(w.swMondays, Qt::LeftButton);
+        QVERIFY(w.swMondays->isChecked());
+        const ColorSettings colours = form->colorSettings();
+
+        QTest::mouseClick(w.bSave, Qt::LeftButton);
+        QCOMPARE(*form.errors, QStringList{"Unable to write to " + path + "."});
+        QCOMPARE(ReadBack(path), kOldSettings);
+        QCOMPARE(Entries(form.settingsFolder()), before);
+        QCOMPARE(w.tabCtrl->currentWidget(), w.tabSettings);
+        QVERIFY(w.swMondays->isChecked());
+        QCOMPARE(form->assignmentText(), QStringLiteral("3 TWT"));
+        QCOMPARE(form->colorSettings().work, colours.work);
+        QCOMPARE(form->colorSettings().off, colours.off);
+        QCOMPARE(form->colorSettings().leadTrail, colours.leadTrail);
+        QCOMPARE(form->colorSettings().background, colours.background);
+        QCOMPARE(form->colorSettings().grid, colours.grid);
+
+        // Once the disk takes it again, the same Save goes through.
+        failing->reset();
+        QTest::mouseClick(w.bSave, Qt::LeftButton);
+        QCOMPARE(form.errors->size(), 1);
+        QVERIFY(ReadBack(path).contains("WeekStartsOnMonday=1\r\n"));
+        QCOMPARE(w.tabCtrl->currentWidget(), w.tabCalendar);
+    }
+
+    void exportThatFailsLosesNothing_data() { AddWriteSteps(); }
+    void exportThatFailsLosesNothing() {
+        QFETCH(WriteStep, step);
+        const auto failing = std::make_shared<std::optional<WriteStep>>(step);
+        auto form = FormFailingAt(failing, kOldSettings);
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QString path = folder.filePath("duty.ics");
+        const QByteArray old = "BEGIN:VCALENDAR\r\nan older export\r\nEND:VCALENDAR\r\n";
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+        file.close();
+        OpenSettingsTab(form);
+
+        ExportTo(form, path);
+        QCOMPARE(*form.errors, QStringList{"Unable to write to " + path + "."});
+        QCOMPARE(ReadBack(path), old);
+        QCOMPARE(Entries(folder.path()), QStringList{"duty.ics"});
+
+        failing->reset();
+        ExportTo(form, path);
+        QCOMPARE(form.errors->size(), 1);
+        QVERIFY(ReadBack(path).contains("SUMMARY:On duty (3 TWT)\r\n"));
+    }
+
+    // The folder start-up made may be gone by the time the user saves.
+    void saveMakesTheSettingsFolderAgain() {
+        auto form = ShownForm();
+        QVERIFY(QDir(form.configFolder->filePath("Halvorne")).removeRecursively());
+        QTest::mouseClick(form->widgets().bSave, Qt::LeftButton);
+        QCOMPARE(*form.errors, QStringList{});
+        QVERIFY(ReadBack(form->settingsFilePath()).startsWith("[Config]\n"));
+        QCOMPARE(form->widgets().tabCtrl->currentWidget(), form->widgets().tabCalendar);
+    }
+
+    // Paths hold whatever the user named; markup in them is shown as written, never rendered,
+    // and links in them cannot be followed.
+    void markupInMessagesShowsAsText_data() {
+        QTest::addColumn<QString>("action");
+        QTest::newRow("the error box of Save") << "save";
+        QTest::newRow("the error box of Export") << "export";
+        QTest::newRow("the question before Export replaces a file") << "replace";
+    }
+    void markupInMessagesShowsAsText() {
+        QFETCH(QString, action);
+        // No '/', so that it is one folder's name.
+        const QString markup =
+            QStringLiteral("<b>bold <font color=red>red <a href=mailto:x@example.org>a link");
+        const auto failing = std::make_shared<std::optional<WriteStep>>();
+        FormUnderTest form;
+        form.adjustPlatform = [&markup, failing](Platform& platform) {
+            platform.configFolder = JoinPath(platform.configFolder, markup);
+            platform.showError = ShowErrorBox;
+            platform.writeFault = [failing](WriteStep step) { return *failing == step; };
+        };
+        StartForm(form);
+        QVERIFY(form->settingsFilePath().contains(markup));
+        const QString exported = JoinPath(form.configFolder->path(), markup + ".ics");
+        if (action == "replace")
+            QVERIFY(QFile(exported).open(QIODevice::WriteOnly));
+        else
+            *failing = WriteStep::Commit;
+        OpenSettingsTab(form);
+
+        const AnswerNextMessageBox box(action == "replace" ? QMessageBox::No : QMessageBox::Ok);
+        QString expected;
+        if (action == "save") {
+            QTest::mouseClick(form->widgets().bSave, Qt::LeftButton);
+            expected = "Unable to write to " + form->settingsFilePath() + ".";
+        } else {
+            const OnNextModal<ExportDialog> fillIn([&exported](ExportDialog* dialog) {
+                dialog->fileNameEdit()->selectAll();
+                QTest::keyClicks(dialog->fileNameEdit(), exported);
+                QTest::mouseClick(dialog->buttonBox()->button(QDialogButtonBox::Ok),
+                                  Qt::LeftButton);
+                // Kept from replacing the file, the user gives up.
+                if (dialog->isVisible())
+                    QTest::mouseClick(dialog->buttonBox()->button(QDialogButtonBox::Cancel),
+                                      Qt::LeftButton);
+            });
+            QTest::mouseClick(form->widgets().bExport, Qt::LeftButton);
+            expected = action == "export"
+                           ? "Unable to write to " + exported + "."
+                           : exported + " already exists.\nDo you want to replace it?";
+        }
+        QVERIFY(box.happened());
+        QCOMPARE(box.shown().text, expected);
+        QVERIFY(box.shown().plainText);
+    }
+};
+
+QTEST_MAIN(TestSafeWrites)
+#include "test_safe_writes.moc"
