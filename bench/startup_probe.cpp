@@ -1,7 +1,7 @@
 // The program's own start-up, ended by its first paint: what `make bench` times as a whole
 // process against calendar_probe.
 
-#include "app/startup.h"
+#include "ui/startup.h"
 
 int main(int argc, char* argv[]) {
     return dutyloop::RunApplication(argc, argv,

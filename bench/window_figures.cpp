@@ -1,7 +1,7 @@
 #include "window_figures.h"
 
-#include "app/platform/platform.h"
 #include "calendar/qdate_bridge.h"
+#include "platform/platform.h"
 #include "settings_folder.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/main_form.h"
 #include "measure.h"
+#include "ui/main_form.h"
 
 #include <QCalendarWidget>
 #include <QImage>

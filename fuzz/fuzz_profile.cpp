@@ -5,7 +5,7 @@
 // The input is the section, the key and the value, each ended by a single backslash (a doubled
 // one stands for itself), then the file's text.
 
-#include "app/platform/profile_text.h"
+#include "settings/ini_text.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

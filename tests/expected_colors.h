@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calendar/colors.h"
+#include "settings/colors.h"
 
 // Colour values as the CSS keywords define them, written out here by hand so that tests do not
 // take their expectations from the code under test.

@@ -3,9 +3,9 @@
 //
 //   dutyloop-screenshots <output folder> [scale]
 
-#include "app/main_form.h"
-#include "app/toolkit/t_combo_box.h"
-#include "app/toolkit/t_tab_control.h"
+#include "ui/main_form.h"
+#include "ui/t_combo_box.h"
+#include "ui/t_tab_control.h"
 
 #include <QApplication>
 #include <QDateEdit>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calendar/colors.h"
 #include "calendar/month_grid.h"
+#include "settings/colors.h"
 
 namespace dutyloop {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "calendar/colors.h"
 #include "calendar/locale_settings.h"
 #include "calendar/month_grid.h"
 #include "calendar/sizing.h"
+#include "settings/colors.h"
 
 #include <QString>
 #include <array>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calendar/colors.h"
+#include "settings/colors.h"
 
 #include <QString>
 #include <QStringView>

@@ -1,7 +1,6 @@
 #include "settings/settings_file.h"
 
-#include "app/platform/file_services.h"
-#include "app/platform/profile_text.h"
+#include "settings/ini_text.h"
 #include "settings/named_colors.h"
 
 #include <QByteArrayView>
@@ -62,20 +61,6 @@ QByteArray AssignmentValue(const QString& text) {
 }
 
 } // namespace
-
-QString FindSettingsFile(const QString& base) {
-    const QString candidates[] = {
-        JoinPath(JoinPath(base, QStringLiteral("Halvorne")), QStringLiteral("Dutyloop")),
-        JoinPath(base, QStringLiteral("Dutyloop"))};
-    QString folder = base;
-    for (const QString& candidate : candidates) {
-        if (DirectoryExists(candidate) || CreateDirectoryWithParents(candidate)) {
-            folder = candidate;
-            break;
-        }
-    }
-    return JoinPath(folder, QStringLiteral("dlTornvale.ini"));
-}
 
 Settings SettingsFromText(const QByteArray& fileText) {
     Settings settings;

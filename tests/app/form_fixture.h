@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/form_widgets.h"
-#include "app/main_form.h"
-#include "app/toolkit/t_combo_box.h"
-#include "app/toolkit/t_switch.h"
-#include "app/toolkit/t_tab_control.h"
 #include "calendar/qdate_bridge.h"
+#include "ui/form_widgets.h"
+#include "ui/main_form.h"
+#include "ui/t_combo_box.h"
+#include "ui/t_switch.h"
+#include "ui/t_tab_control.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -221,7 +221,7 @@ private:
 
 } // namespace dutyloop::testing
 
-#include "app/toolkit/t_color_combo_box.h"
+#include "ui/t_color_combo_box.h"
 
 #include <QPushButton>
 

@@ -1,7 +1,7 @@
 #include "form_fixture.h"
 
-#include "app/toolkit/t_rectangle.h"
-#include "app/toolkit/t_switch.h"
+#include "ui/t_rectangle.h"
+#include "ui/t_switch.h"
 
 #include <QAccessible>
 #include <QLabel>

@@ -1,6 +1,6 @@
 // The one way the program writes a file: the whole file in one step or not at all.
 
-#include "app/platform/file_services.h"
+#include "platform/file_services.h"
 
 #include <QDir>
 #include <QFile>

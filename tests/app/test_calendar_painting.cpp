@@ -1,12 +1,12 @@
 #include "../expected_colors.h"
 #include "form_fixture.h"
 
-#include "app/toolkit/state_text_colors.h"
-#include "app/toolkit/t_rectangle.h"
-#include "app/toolkit/t_switch.h"
-#include "app/toolkit/t_text.h"
-#include "app/toolkit/tag.h"
-#include "app/toolkit/text_color.h"
+#include "ui/state_text_colors.h"
+#include "ui/t_rectangle.h"
+#include "ui/t_switch.h"
+#include "ui/t_text.h"
+#include "ui/tag.h"
+#include "ui/text_color.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -4,7 +4,7 @@
 
 #include "form_fixture.h"
 
-#include "app/toolkit/t_switch.h"
+#include "ui/t_switch.h"
 
 #include <QCalendarWidget>
 

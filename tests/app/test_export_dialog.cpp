@@ -1,8 +1,8 @@
 #include "../app/form_fixture.h"
 
-#include "app/export_dialog.h"
 #include "calendar/ical_export.h"
 #include "calendar/qdate_bridge.h"
+#include "ui/export_dialog.h"
 
 #include <QComboBox>
 #include <QDateEdit>

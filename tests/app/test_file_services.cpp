@@ -1,4 +1,4 @@
-#include "app/platform/file_services.h"
+#include "platform/file_services.h"
 
 #include <QDir>
 #include <QFile>

@@ -6,10 +6,10 @@
 
 #include "form_fixture.h"
 
-#include "app/toolkit/t_rectangle.h"
-#include "app/toolkit/t_switch.h"
 #include "schedule/rotation.h"
 #include "settings/named_colors.h"
+#include "ui/t_rectangle.h"
+#include "ui/t_switch.h"
 
 #include <QKeySequence>
 #include <QLabel>

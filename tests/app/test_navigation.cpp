@@ -1,8 +1,8 @@
 #include "form_fixture.h"
 
-#include "app/toolkit/t_rectangle.h"
-#include "app/toolkit/t_switch.h"
-#include "app/toolkit/t_text.h"
+#include "ui/t_rectangle.h"
+#include "ui/t_switch.h"
+#include "ui/t_text.h"
 
 #include <QCalendarWidget>
 #include <QLabel>

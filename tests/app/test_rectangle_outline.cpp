@@ -3,7 +3,7 @@
 // stroke along both edges, and a rectangle that is not opaque must still show what lies
 // behind it.
 
-#include "app/toolkit/t_rectangle.h"
+#include "ui/t_rectangle.h"
 
 #include <QImage>
 #include <QScreen>

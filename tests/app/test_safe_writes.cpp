@@ -3,8 +3,9 @@
 
 #include "form_fixture.h"
 
-#include "app/export_dialog.h"
-#include "app/toolkit/t_switch.h"
+#include "ui/error_box.h"
+#include "ui/export_dialog.h"
+#include "ui/t_switch.h"
 
 #include <QDialogButtonBox>
 #include <QLineEdit>

@@ -1,10 +1,10 @@
 #include "form_fixture.h"
 
-#include "app/toolkit/t_rectangle.h"
-#include "app/toolkit/t_switch.h"
-#include "app/toolkit/t_text.h"
-#include "app/toolkit/text_color.h"
 #include "schedule/rotation.h"
+#include "ui/t_rectangle.h"
+#include "ui/t_switch.h"
+#include "ui/t_text.h"
+#include "ui/text_color.h"
 
 #include <QCalendarWidget>
 #include <QLabel>

@@ -2,8 +2,8 @@
 // stay what QPainter::drawText draws for the same text, font and alignment, also after any of
 // them has changed since the last paint.
 
-#include "app/toolkit/font_size.h"
-#include "app/toolkit/t_text.h"
+#include "ui/font_size.h"
+#include "ui/t_text.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,13 +1,13 @@
-#include "app/toolkit/font_size.h"
-#include "app/toolkit/state_text_colors.h"
-#include "app/toolkit/t_color_combo_box.h"
-#include "app/toolkit/t_combo_box.h"
-#include "app/toolkit/t_grid_layout.h"
-#include "app/toolkit/t_image.h"
-#include "app/toolkit/t_rectangle.h"
-#include "app/toolkit/t_switch.h"
-#include "app/toolkit/t_text.h"
-#include "app/toolkit/tag.h"
+#include "ui/font_size.h"
+#include "ui/state_text_colors.h"
+#include "ui/t_color_combo_box.h"
+#include "ui/t_combo_box.h"
+#include "ui/t_grid_layout.h"
+#include "ui/t_image.h"
+#include "ui/t_rectangle.h"
+#include "ui/t_switch.h"
+#include "ui/t_text.h"
+#include "ui/tag.h"
 
 #include <QAbstractItemView>
 #include <QColor>

@@ -1,7 +1,7 @@
 #include "form_fixture.h"
 
-#include "app/toolkit/t_grid_layout.h"
-#include "app/toolkit/t_rectangle.h"
+#include "ui/t_grid_layout.h"
+#include "ui/t_rectangle.h"
 
 using namespace dutyloop;
 using namespace dutyloop::testing;

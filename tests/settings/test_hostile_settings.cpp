@@ -5,8 +5,8 @@
 #include "../app/form_fixture.h"
 #include "../expected_colors.h"
 
-#include "app/platform/file_services.h"
-#include "app/toolkit/t_switch.h"
+#include "platform/file_services.h"
+#include "ui/t_switch.h"
 
 #include <QByteArrayList>
 #include <QElapsedTimer>

@@ -1,6 +1,7 @@
+#include "platform/settings_location.h"
 #include "settings/settings_file.h"
 
-#include "app/platform/profile_text.h"
+#include "settings/ini_text.h"
 
 #include <QDir>
 #include <QFile>

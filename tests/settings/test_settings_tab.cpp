@@ -1,10 +1,10 @@
 #include "../app/form_fixture.h"
 #include "../expected_colors.h"
 
-#include "app/toolkit/t_rectangle.h"
-#include "app/toolkit/t_switch.h"
-#include "app/toolkit/t_text.h"
-#include "app/toolkit/text_color.h"
+#include "ui/t_rectangle.h"
+#include "ui/t_switch.h"
+#include "ui/t_text.h"
+#include "ui/text_color.h"
 
 #include <QCalendarWidget>
 #include <QLabel>

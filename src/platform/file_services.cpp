@@ -1,0 +1,205 @@
+#include "platform/file_services.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace dutyloop {
+
+namespace {
+
+// The home folder of the account the program runs under, as the system's user database has it.
+QString AccountHomeFolder() {
+    const long suggested = ::sysconf(_SC_GETPW_R_SIZE_MAX);
+    std::vector<char> buffer(suggested > 0 ? static_cast<std::size_t>(suggested) : 16384);
+    passwd entry{};
+    passwd* found = nullptr;
+    if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) != 0 || !found ||
+        !found->pw_dir)
+        return {};
+    return QFile::decodeName(found->pw_dir);
+}
+
+QString HomeFolder() {
+    const QString home = qEnvironmentVariable("HOME");
+    return QDir::isAbsolutePath(home) ? home : AccountHomeFolder();
+}
+
+// Closes the descriptor it holds when it goes.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int fd() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+bool IsReadableRegularFile(const struct stat& info) {
+    return S_ISREG(info.st_mode) && info.st_size <= kLargestReadableFile;
+}
+
+// Reads to the end, or nullopt once more than kLargestReadableFile bytes have come: a file may
+// grow while it is read.
+std::optional<QByteArray> ReadToEnd(int fd, qsizetype expected) {
+    QByteArray bytes;
+    bytes.reserve(std::min(expected, kLargestReadableFile) + 1);
+    for (;;) {
+        const qsizetype had = bytes.size();
+        const qsizetype room = std::min<qsizetype>(64 * 1024, kLargestReadableFile + 1 - had);
+        if (room == 0)
+            return std::nullopt;
+        bytes.resize(had + room);
+        const ssize_t got = ::read(fd, bytes.data() + had, static_cast<std::size_t>(room));
+        bytes.resize(had + std::max<qsizetype>(got, 0));
+        if (got == 0)
+            return bytes;
+        if (got < 0 && errno != EINTR)
+            return std::nullopt;
+    }
+}
+
+// A write beyond the file-size limit raises SIGXFSZ, which ends the program unless it is
+// ignored; ignored, the write fails instead and the failure is reported like any other.
+class FileSizeSignalIgnored {
+public:
+    FileSizeSignalIgnored() {
+        struct sigaction ignore {};
+        ignore.sa_handler = SIG_IGN;
+        sigemptyset(&ignore.sa_mask);
+        m_saved = ::sigaction(SIGXFSZ, &ignore, &m_previous) == 0;
+    }
+    ~FileSizeSignalIgnored() {
+        if (m_saved)
+            ::sigaction(SIGXFSZ, &m_previous, nullptr);
+    }
+    FileSizeSignalIgnored(const FileSizeSignalIgnored&) = delete;
+    FileSizeSignalIgnored& operator=(const FileSizeSignalIgnored&) = delete;
+
+private:
+    struct sigaction m_previous {};
+    bool m_saved = false;
+};
+
+// Only the super-user may give a file to another user, and only a member to another group;
+// where the process may not, the new file stays its own, and that is no failure.
+bool KeepOwner(int fd, const struct stat& old) {
+    return ::fchown(fd, old.st_uid, old.st_gid) == 0 ||
+           ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) == 0;
+}
+
+// After the owner, since a change of owner clears the set-user and set-group bits.
+bool KeepOwnerAndMode(int fd, const struct stat& old) {
+    KeepOwner(fd, old);
+    return ::fchmod(fd, old.st_mode & 07777) == 0;
+}
+
+// Written is not yet stored: a delayed write error shows here, where it can still be reported.
+bool SyncToDisk(int fd) {
+    return ::fsync(fd) == 0 || errno == EINVAL;
+}
+
+} // namespace
+
+QString UserConfigFolder() {
+    const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (QDir::isAbsolutePath(config))
+        return config;
+    const QString home = HomeFolder();
+    if (QDir::isAbsolutePath(home))
+        return JoinPath(home, QStringLiteral(".config"));
+    return QDir::currentPath();
+}
+
+QString JoinPath(const QString& first, const QString& second) {
+    if (first.isEmpty() || QDir::isAbsolutePath(second)) {
+        return second;
+    }
+    if (first.endsWith(u'/')) {
+        return first + second;
+    }
+    return first + u'/' + second;
+}
+
+bool DirectoryExists(const QString& path) {
+    // QFileInfo follows symbolic links unless asked about the link itself.
+    return !path.isEmpty() && QFileInfo(path).isDir();
+}
+
+bool CreateDirectoryWithParents(const QString& path) {
+    if (path.isEmpty()) {
+        return false;
+    }
+    // Checked again afterwards: the caller relies on a directory standing there, not on
+    // anything else of that name.
+    return QDir().mkpath(path) && DirectoryExists(path);
+}
+
+std::optional<QByteArray> ReadFileBytes(const QString& path) {
+    if (path.isEmpty())
+        return std::nullopt;
+    const QByteArray name = QFile::encodeName(path);
+    // Looked at before it is opened: opening a FIFO waits for a writer, and a device may act on
+    // being opened.
+    struct stat seen {};
+    if (::stat(name.constData(), &seen) != 0 || !IsReadableRegularFile(seen))
+        return std::nullopt;
+    const Descriptor file(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    struct stat opened {};
+    // What was opened must be what was looked at, not something put in its place meanwhile.
+    if (file.fd() < 0 || ::fstat(file.fd(), &opened) != 0 || !IsReadableRegularFile(opened) ||
+        opened.st_dev != seen.st_dev || opened.st_ino != seen.st_ino)
+        return std::nullopt;
+    return ReadToEnd(file.fd(), static_cast<qsizetype>(opened.st_size));
+}
+
+bool WriteFileAtomically(const QString& path, const QByteArray& bytes, const WriteFault& fault) {
+    const auto failsAt = [&fault](WriteStep step) { return fault && fault(step); };
+    if (path.isEmpty())
+        return false;
+    struct stat old {};
+    const bool replacing = ::stat(QFile::encodeName(path).constData(), &old) == 0;
+    // A folder, a FIFO, a device or a link that never ends under the file's name stays what it
+    // is; only a name that leads nowhere yet (ENOENT) makes a new file.
+    if (replacing ? !S_ISREG(old.st_mode) : errno != ENOENT)
+        return false;
+    const FileSizeSignalIgnored noSignal;
+    QSaveFile file(path);
+    if (failsAt(WriteStep::Open) || !file.open(QIODevice::WriteOnly))
+        return false;
+    // A failure at the write step stops halfway through, as a full disk does.
+    const qsizetype length = failsAt(WriteStep::Write) ? bytes.size() / 2 : bytes.size();
+    // write() may only have filled Qt's buffer, and commit() does not report a failure to empty
+    // it; so the buffer is emptied and the file synced here, where each failure is seen.
+    const bool stored = (!replacing || KeepOwnerAndMode(file.handle(), old)) &&
+                        file.write(bytes.constData(), length) == bytes.size() && file.flush() &&
+                        SyncToDisk(file.handle()) && !failsAt(WriteStep::Flush) &&
+                        file.error() == QFileDevice::NoError;
+    if (!stored || failsAt(WriteStep::Commit)) {
+        // Never committed: the temporary file is removed when `file` goes.
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+QString UnableToWriteMessage(const QString& path) {
+    return QStringLiteral("Unable to write to %1.").arg(path);
+}
+
+} // namespace dutyloop

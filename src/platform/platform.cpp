@@ -1,0 +1,27 @@
+#include "platform/platform.h"
+
+#include <QDesktopServices>
+
+namespace dutyloop {
+
+Platform SystemPlatform() {
+    Platform platform;
+    platform.today = [] { return QDate::currentDate(); };
+    platform.locale = QLocale::system();
+    platform.configFolder = UserConfigFolder();
+    // Whether a handler opened the link or not, the program goes on as it was.
+    platform.openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+    return platform;
+}
+
+Platform FixedPlatform(QDate today, QLocale locale, QString configFolder) {
+    Platform platform;
+    platform.today = [today] { return today; };
+    platform.locale = std::move(locale);
+    platform.configFolder = std::move(configFolder);
+    platform.openUrl = [](const QUrl&) {};
+    platform.showError = [](QWidget*, const QString&) {};
+    return platform;
+}
+
+} // namespace dutyloop

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/file_services.h"
+
+#include <QDate>
+#include <QLocale>
+#include <QString>
+#include <QUrl>
+#include <functional>
+
+class QWidget;
+
+namespace dutyloop {
+
+// What the window takes from the system and hands to it: today's local date, the locale, the
+// folder the settings live under, opening a link, and the one error box. Tests pass their own
+// so that nothing varies and nothing leaves the test.
+struct Platform {
+    std::function<QDate()> today;
+    QLocale locale;
+    QString configFolder;
+    std::function<void(const QUrl&)> openUrl;
+    std::function<void(QWidget* window, const QString& message)> showError;
+    // Makes the program's file writes fail at a chosen step; the system's never does.
+    WriteFault writeFault;
+};
+
+Platform SystemPlatform();
+
+// A platform that stands still: a fixed day and locale, settings under `configFolder`, and
+// links and errors that go nowhere. For tests and the rendering of pictures.
+Platform FixedPlatform(QDate today, QLocale locale, QString configFolder);
+
+} // namespace dutyloop

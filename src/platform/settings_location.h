@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+namespace dutyloop {
+
+// The full path of dlTornvale.ini for the user folder `base`: in base/Halvorne/Dutyloop when
+// that folder exists or can be made, else in base/Dutyloop likewise, else in base itself.
+// Folders are made as a side effect; nothing is reported, since the program starts either way.
+QString FindSettingsFile(const QString& base);
+
+} // namespace dutyloop

@@ -1,0 +1,194 @@
+#include "ui/export_dialog.h"
+
+#include "calendar/date_moves.h"
+#include "calendar/ical_export.h"
+#include "calendar/qdate_bridge.h"
+#include "platform/file_services.h"
+#include "schedule/rotation.h"
+#include "settings/assignment_list.h"
+#include "ui/error_box.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+namespace dutyloop {
+
+namespace {
+
+// A system that names a documents folder does not always have one; the file then goes home.
+QString DocumentsFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return documents.isEmpty() || !QDir(documents).exists() ? QDir::homePath() : documents;
+}
+
+QDate FirstOfMonth(Date date) {
+    const YearMonthDay ymd = YmdFromDate(date);
+    return QDate(ymd.year, ymd.month, 1);
+}
+
+// The crew whose rotation the calendar follows for `assignment`: the window goes by the
+// assignment's first character, so "5TFS" is crew 5 as much as "5 TFS" is.
+int CrewFollowedBy(const QStringList& crews, const QString& assignment) {
+    const Date anchor = AnchorForAssignment(assignment);
+    for (qsizetype i = 0; i < crews.size(); ++i) {
+        if (AnchorForAssignment(crews[i]) == anchor)
+            return static_cast<int>(i);
+    }
+    return 0;
+}
+
+// As the save dialog asks, and with the path shown as it is, never as markup.
+bool AskToReplace(QWidget* parent, const QString& path) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Export Duty Calendar"),
+                    QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(path),
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    box.setTextFormat(Qt::PlainText);
+    return box.exec() == QMessageBox::Yes;
+}
+
+} // namespace
+
+ChooseSaveFile SystemSaveFileChooser() {
+    return [](QWidget* parent, const QString& proposed) {
+        return QFileDialog::getSaveFileName(parent, QStringLiteral("Export Duty Calendar"),
+                                            proposed, QStringLiteral("iCalendar files (*.ics)"));
+    };
+}
+
+QString DefaultExportPath(const QString& assignment) {
+    return JoinPath(DocumentsFolder(),
+                    QStringLiteral("Dutyloop ") + assignment + QStringLiteral(".ics"));
+}
+
+ExportDialog::ExportDialog(const QString& assignment, Date shownDate, QWidget* parent,
+                           ChooseSaveFile chooseFile)
+    : QDialog(parent), m_chooseFile(std::move(chooseFile)) {
+    setWindowTitle(QStringLiteral("Export Duty Calendar"));
+
+    m_assignment = new QComboBox(this);
+    QStringList crews = AssignmentEntries();
+    crews.removeAll(QString::fromLatin1(kAgencyWideEntry));
+    m_assignment->addItems(crews);
+    m_assignment->setCurrentIndex(CrewFollowedBy(crews, assignment));
+
+    // The months the window's date field can reach.
+    m_firstMonth = new QDateEdit(this);
+    m_firstMonth->setDisplayFormat(QStringLiteral("MMMM yyyy"));
+    m_firstMonth->setDateRange(FirstOfMonth(kPickerFirstDate), FirstOfMonth(kPickerLastDate));
+    m_firstMonth->setDate(FirstOfMonth(ClampToPicker(shownDate)));
+
+    m_months = new QSpinBox(this);
+    m_months->setRange(kMinExportMonths, kMaxExportMonths);
+    m_months->setValue(12);
+
+    m_fileName = new QLineEdit(DefaultExportPath(m_assignment->currentText()), this);
+    // Room for a whole path in the documents folder.
+    m_fileName->setMinimumWidth(280);
+    m_choose = new QPushButton(QStringLiteral("Choose…"), this);
+    auto* fileRow = new QHBoxLayout;
+    fileRow->addWidget(m_fileName, 1);
+    fileRow->addWidget(m_choose);
+
+    m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Assignment:"), m_assignment);
+    form->addRow(QStringLiteral("First month:"), m_firstMonth);
+    form->addRow(QStringLiteral("Months:"), m_months);
+    form->addRow(QStringLiteral("File:"), fileRow);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(m_buttons);
+
+    connect(m_assignment, &QComboBox::currentIndexChanged, this, &ExportDialog::assignmentChanged);
+    // textEdited comes from the user only, not from the name following the assignment.
+    connect(m_fileName, &QLineEdit::textEdited, this, &ExportDialog::fileNameEdited);
+    connect(m_fileName, &QLineEdit::textChanged, this, &ExportDialog::updateOkButton);
+    connect(m_choose, &QPushButton::clicked, this, &ExportDialog::chooseClicked);
+    connect(m_buttons, &QDialogButtonBox::accepted, this, &ExportDialog::okClicked);
+    connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    updateOkButton();
+}
+
+ExportChoice ExportDialog::choice() const {
+    return {assignment(), firstMonth(), months(), filePath()};
+}
+
+QString ExportDialog::assignment() const {
+    return m_assignment->currentText();
+}
+
+Date ExportDialog::firstMonth() const {
+    const QDate shown = m_firstMonth->date();
+    return DateFromYmd(shown.year(), shown.month(), 1);
+}
+
+int ExportDialog::months() const {
+    return m_months->value();
+}
+
+QString ExportDialog::filePath() const {
+    const QString name = m_fileName->text().trimmed();
+    if (name.isEmpty())
+        return {};
+    return JoinPath(DocumentsFolder(), name);
+}
+
+void ExportDialog::assignmentChanged() {
+    if (!m_nameChosen)
+        m_fileName->setText(DefaultExportPath(assignment()));
+}
+
+void ExportDialog::fileNameEdited() {
+    m_nameChosen = true;
+}
+
+void ExportDialog::chooseClicked() {
+    const QString chosen = m_chooseFile(this, filePath());
+    if (chosen.isEmpty())
+        return;
+    m_fileName->setText(chosen);
+    m_nameChosen = true;
+    m_pickedPath = filePath();
+}
+
+void ExportDialog::okClicked() {
+    const QString path = filePath();
+    if (path != m_pickedPath && QFileInfo::exists(path) && !AskToReplace(this, path))
+        return;
+    accept();
+}
+
+void ExportDialog::updateOkButton() {
+    m_buttons->button(QDialogButtonBox::Ok)->setEnabled(!m_fileName->text().trimmed().isEmpty());
+}
+
+bool ExportDutyCalendar(const ExportChoice& choice, const QDateTime& stampUtc,
+                        const Platform& platform, QWidget* window) {
+    const DayRange range = DutyCalendarRange(choice.firstMonth, choice.months);
+    const QByteArray ics = DutyCalendarIcs(choice.assignment, range.first, range.last, stampUtc);
+    return WriteFileOrShowError(platform, window, choice.path, ics);
+}
+
+void RunExport(QWidget* window, const QString& assignment, Date shownDate,
+               const Platform& platform) {
+    ExportDialog dialog(assignment, shownDate, window);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    ExportDutyCalendar(dialog.choice(), QDateTime::currentDateTimeUtc(), platform, window);
+}
+
+} // namespace dutyloop

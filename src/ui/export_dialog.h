@@ -1,0 +1,92 @@
+#pragma once
+
+#include "platform/platform.h"
+#include "schedule/date.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QDialog>
+#include <QString>
+#include <functional>
+
+class QComboBox;
+class QDateEdit;
+class QDialogButtonBox;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+
+namespace dutyloop {
+
+// What the user chose: whose duty days, from which month, for how many months, into which file.
+struct ExportChoice {
+    QString assignment;
+    Date firstMonth = 0; // the 1st of the month
+    int months = 12;
+    QString path;
+};
+
+// Asks for a file name to save to, starting from `proposed`; empty when the user cancels. The
+// dialog takes the system's save dialog unless it is given another, as tests do.
+using ChooseSaveFile = std::function<QString(QWidget* parent, const QString& proposed)>;
+
+ChooseSaveFile SystemSaveFileChooser();
+
+// "Dutyloop 3 TWT.ics" in the documents folder (the home folder when the system names none).
+QString DefaultExportPath(const QString& assignment);
+
+// Asks what to export: one of the seven crews (the agency-wide entry has no duty days), the
+// first month, the number of months and the file.
+class ExportDialog : public QDialog {
+    Q_OBJECT
+public:
+    // Starts with the crew whose rotation `assignment` follows (the window takes "5TFS" and
+    // "5 tfs" for "5 TFS"), else the first crew, and with the month of `shownDate`.
+    ExportDialog(const QString& assignment, Date shownDate, QWidget* parent,
+                 ChooseSaveFile chooseFile = SystemSaveFileChooser());
+
+    ExportChoice choice() const;
+    QString assignment() const;
+    Date firstMonth() const;
+    int months() const;
+    // A name without a folder stands in the documents folder, not wherever the program started.
+    QString filePath() const;
+
+    QComboBox* assignmentBox() const { return m_assignment; }
+    QDateEdit* firstMonthEdit() const { return m_firstMonth; }
+    QSpinBox* monthsBox() const { return m_months; }
+    QLineEdit* fileNameEdit() const { return m_fileName; }
+    QPushButton* chooseButton() const { return m_choose; }
+    QDialogButtonBox* buttonBox() const { return m_buttons; }
+
+private:
+    void assignmentChanged();
+    void fileNameEdited();
+    void chooseClicked();
+    void okClicked();
+    void updateOkButton();
+
+    ChooseSaveFile m_chooseFile;
+    // Until the user types a name or picks a file, the name follows the assignment.
+    bool m_nameChosen = false;
+    // The file picked in the save dialog, which has asked already whether to replace it.
+    QString m_pickedPath;
+
+    QComboBox* m_assignment = nullptr;
+    QDateEdit* m_firstMonth = nullptr;
+    QSpinBox* m_months = nullptr;
+    QLineEdit* m_fileName = nullptr;
+    QPushButton* m_choose = nullptr;
+    QDialogButtonBox* m_buttons = nullptr;
+};
+
+// Writes the chosen calendar, stamped `stampUtc`, through the window's one way of writing a
+// file. On failure the error box says "Unable to write to <path>." and the result is false.
+bool ExportDutyCalendar(const ExportChoice& choice, const QDateTime& stampUtc,
+                        const Platform& platform, QWidget* window);
+
+// The whole export as the window's button runs it: the dialog, and on OK the file.
+void RunExport(QWidget* window, const QString& assignment, Date shownDate,
+               const Platform& platform);
+
+} // namespace dutyloop

@@ -1,0 +1,29 @@
+#include "ui/startup.h"
+
+#include "platform/product.h"
+
+#include "platform/platform.h"
+#include "ui/error_box.h"
+#include "ui/main_form.h"
+#include "ui/quit_after_first_paint.h"
+
+#include <QApplication>
+
+namespace dutyloop {
+
+int RunApplication(int& argc, char** argv, StartupOptions options) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Dutyloop"));
+    QApplication::setOrganizationName(QStringLiteral("Halvorne"));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
+
+    if (options.quitAfterFirstPaint)
+        QuitAfterFirstPaint(&app);
+    Platform platform = SystemPlatform();
+    platform.showError = ShowErrorBox;
+    TMainForm mainForm(std::move(platform));
+    mainForm.show();
+    return QApplication::exec();
+}
+
+} // namespace dutyloop
