@@ -1,5 +1,7 @@
 #include "window_figures.h"
 
+#include <QPushButton>
+
 #include "calendar/qdate_bridge.h"
 #include "platform/platform.h"
 #include "settings_folder.h"
@@ -44,7 +46,8 @@ QWidget* KeyTarget(QWidget& window) {
 
 void ResetForm(Windows& windows) {
     windows.form->resize(kWindowSize);
-    windows.form->bTodayClick();
+    QTest::mouseClick(windows.form->findChild<QPushButton*>(QStringLiteral("todayButton")),
+                      Qt::LeftButton);
     QCoreApplication::processEvents();
 }
 
@@ -84,7 +87,7 @@ std::unique_ptr<Windows> ShowWindows() {
     auto windows = std::make_unique<Windows>();
     windows->folder = FolderWithCrewSettings();
     windows->form =
-        std::make_unique<TMainForm>(FixedPlatform(kToday, UsEnglish(), windows->folder->path()));
+        std::make_unique<MainWindow>(FixedPlatform(kToday, UsEnglish(), windows->folder->path()));
     windows->form->show();
 
     windows->calendar = std::make_unique<QCalendarWidget>();
@@ -125,7 +128,8 @@ Action StepOf(const QString& figure, bool baseline, Windows& windows) {
         };
     if (baseline)
         return [w] { w->calendar->showNextMonth(); };
-    return [w] { w->form->bNextClick(); };
+    QPushButton* next = windows.form->findChild<QPushButton*>(QStringLiteral("nextMonthButton"));
+    return [next] { QTest::mouseClick(next, Qt::LeftButton); };
 }
 
 SidePair NavigationSides(Windows& windows) {
@@ -182,7 +186,7 @@ SidePair ResizeSides(Windows& windows) {
     pair.verify = [w] {
         // The window's own sizing followed: its grid fills the calendar band's width.
         const int gridWidth = w->form->calendarLayout().grid.width();
-        const int pageWidth = w->form->widgets().tabCalendar->width();
+        const int pageWidth = w->form->findChild<QWidget*>(QStringLiteral("calendarPage"))->width();
         return gridWidth == pageWidth ? QString()
                                       : QStringLiteral("grid %1 wide on a page %2 wide; ")
                                             .arg(gridWidth)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "measure.h"
-#include "ui/main_form.h"
+#include "ui/main_window.h"
 
 #include <QCalendarWidget>
 #include <QImage>
@@ -16,7 +16,7 @@ namespace dutyloop::bench {
 // at the same size and day, both shown on the offscreen platform for the whole run.
 struct Windows {
     std::unique_ptr<QTemporaryDir> folder;
-    std::unique_ptr<TMainForm> form;
+    std::unique_ptr<MainWindow> form;
     std::unique_ptr<QCalendarWidget> calendar;
     QImage formImage; // what each redraw is rendered into
     QImage calendarImage;
@@ -38,7 +38,8 @@ using Action = std::function<void()>;
 // One step of a figure ("navigation", "keys" or "resize") on one side, without its redraw.
 Action StepOf(const QString& figure, bool baseline, Windows& windows);
 
-// bNextClick() against QCalendarWidget::showNextMonth(), each followed by a redraw.
+// A click on the next-month arrow against QCalendarWidget::showNextMonth(), each followed by a
+// redraw.
 SidePair NavigationSides(Windows& windows);
 // A Right-arrow key press and release through the window's event handling, then a redraw.
 SidePair KeySides(Windows& windows, int keysPerSample);

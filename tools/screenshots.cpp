@@ -3,14 +3,15 @@
 //
 //   dutyloop-screenshots <output folder> [scale]
 
-#include "ui/main_form.h"
-#include "ui/t_combo_box.h"
-#include "ui/t_tab_control.h"
+#include "ui/main_window.h"
+#include "ui/tab_widget.h"
 
 #include <QApplication>
 #include <QDateEdit>
 #include <QDir>
+#include <QFile>
 #include <QPixmap>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -41,22 +42,25 @@ int main(int argc, char* argv[]) {
     const QString suffix =
         scale == QLatin1String("1") ? QString() : QStringLiteral("@%1x").arg(scale);
 
-    // Settings in a folder of its own, so the user's own never show and are never touched.
+    // Settings in a folder of its own, so the user's own never show and are never touched:
+    // crew 5, whose calendar opens on today.
     QTemporaryDir settingsFolder;
-    dutyloop::TMainForm form(dutyloop::FixedPlatform(
+    QDir().mkpath(settingsFolder.filePath(QStringLiteral("Halvorne/Dutyloop")));
+    QFile settings(settingsFolder.filePath(QStringLiteral("Halvorne/Dutyloop/dlTornvale.ini")));
+    if (!settings.open(QIODevice::WriteOnly) || settings.write("[Config]\nWorkAssign=5 TFS\n") < 0)
+        return 1;
+    settings.close();
+    dutyloop::MainWindow window(dutyloop::FixedPlatform(
         QDate(2026, 12, 10), QLocale(QLocale::English, QLocale::UnitedStates),
         settingsFolder.path()));
-    form.show();
-    if (!QTest::qWaitForWindowExposed(&form))
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
         return 1;
-    const dutyloop::FormWidgets& w = form.widgets();
+    QTabBar* tabs = window.findChild<dutyloop::TabWidget*>()->tabBar();
 
-    w.cbPlt->setCurrentIndex(w.cbPlt->findText(QStringLiteral("5 TFS")));
-    form.cbPltClosePopup();
-    bool ok = Save(form, folder + QStringLiteral("/settings%1.png").arg(suffix));
-
-    form.sbBack2Click();
-    form.bTodayClick();
-    ok = Save(form, folder + QStringLiteral("/calendar%1.png").arg(suffix)) && ok;
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    bool ok = Save(window, folder + QStringLiteral("/settings%1.png").arg(suffix));
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+    ok = Save(window, folder + QStringLiteral("/calendar%1.png").arg(suffix)) && ok;
     return ok ? 0 : 1;
 }

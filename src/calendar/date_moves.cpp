@@ -1,5 +1,7 @@
 #include "calendar/date_moves.h"
 
+#include <QtCore/qnamespace.h>
+
 #include <algorithm>
 
 namespace dutyloop {
@@ -26,23 +28,23 @@ Date ClampToPicker(Date date) {
     return std::clamp(date, kPickerFirstDate, kPickerLastDate);
 }
 
-KeyMove KeyMoveFor(int virtualKey, Date shownDate, Date markedDate, Date today) {
-    switch (virtualKey) {
-    case vk::PageUp:
+KeyMove KeyMoveFor(int key, Date shownDate, Date markedDate, Date today) {
+    switch (key) {
+    case Qt::Key_PageUp:
         return {MonthStep(shownDate, -1), true};
-    case vk::PageDown:
+    case Qt::Key_PageDown:
         return {MonthStep(shownDate, 1), true};
-    case vk::End:
+    case Qt::Key_End:
         return {markedDate, false};
-    case vk::Home:
+    case Qt::Key_Home:
         return {today, false};
-    case vk::Left:
+    case Qt::Key_Left:
         return {DayStep(shownDate, -1), true};
-    case vk::Up:
+    case Qt::Key_Up:
         return {DayStep(shownDate, -7), true};
-    case vk::Right:
+    case Qt::Key_Right:
         return {DayStep(shownDate, 1), true};
-    case vk::Down:
+    case Qt::Key_Down:
         return {DayStep(shownDate, 7), true};
     default:
         return {shownDate, false};

@@ -49,13 +49,13 @@ MonthPage MonthPageFor(const MonthPageState& state) {
     page.title = TitleText(state.selectedAssignment, state.selectedAssignmentText);
     page.monthLabel = MonthLabelText(shown, YmdFromDate(state.today).year, state.locale);
     page.weekdayLabels = WeekdayLabelTexts(state.weekStart, state.locale);
-    page.headerTextColor = ContrastTextColor(colors.background);
-    page.background = colors.background;
+    page.selectedDate = shown;
     for (int i = 0; i < kFirstLegendCell; ++i)
         page.cells[static_cast<std::size_t>(i)] = DayCell(i, state);
     page.cells[40] = LegendCell(40, state, colors.work, "Wk", "Legend: work days");
     page.cells[41] = LegendCell(41, state, colors.off, "OD", "Legend: off-duty days");
     page.fonts = ComputeFontSizes(state.layout);
+    page.look = TabLookFor(colors, page.fonts);
     page.legendFontSize = LegendFontSize(page.fonts.day);
 
     page.statusLine =
@@ -64,13 +64,17 @@ MonthPage MonthPageFor(const MonthPageState& state) {
     page.statusAccessibleName = page.statusLine.isEmpty()
                                     ? QStringLiteral("Selected day")
                                     : QStringLiteral("Selected day: ") + spoken;
-    page.statusTextColor = ContrastTextColor(colors.background);
     page.statusFontSize = StatusFontSize(state.layout.footerHeight);
     // The Today button has no tint of its own, and no tint is dark.
     page.todayButton = shown == state.today
                            ? TodayButtonLook{false, colors::DimGray}
                            : TodayButtonLook{true, ContrastTextColor(colors::Null)};
     return page;
+}
+
+TabLook TabLookFor(const ColorSettings& colors, const FontSizes& fonts) {
+    return {colors.background, BorderColorFor(colors.background),
+            ContrastTextColor(colors.background), fonts.title};
 }
 
 } // namespace dutyloop

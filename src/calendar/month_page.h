@@ -34,19 +34,31 @@ struct TodayButtonLook {
     friend bool operator==(const TodayButtonLook&, const TodayButtonLook&) = default;
 };
 
+// What every tab shares: the background of its panels, their border where they have one, and
+// the colour and size of the text that stands on them.
+struct TabLook {
+    Color background = colors::White;
+    Color border = colors::DimGray;
+    Color headerTextColor = colors::Black; // titles, month label, weekday labels, status line
+    float titleFontSize = 0.0f;            // 0 until the window has been sized
+    friend bool operator==(const TabLook&, const TabLook&) = default;
+};
+
+// The width of the border of the panels that have one, and of every cell's.
+inline constexpr float kThinBorder = 0.67f;
+
 // The whole Calendar tab for one state, as plain values: what to draw and what to say.
 struct MonthPage {
+    TabLook look;
     QString title;
     QString monthLabel;
     std::array<QString, 7> weekdayLabels;
-    Color headerTextColor = colors::Black; // title, month label and weekday labels
-    Color background = colors::White;
+    Date selectedDate = 0;
     std::array<CellLook, kCellCount> cells;
     FontSizes fonts;
     float legendFontSize = 0.0f;
     QString statusLine; // the date above its duty; empty for a day without rotation
     QString statusAccessibleName;
-    Color statusTextColor = colors::Black;
     float statusFontSize = 0.0f;
     TodayButtonLook todayButton;
     friend bool operator==(const MonthPage&, const MonthPage&) = default;
@@ -65,5 +77,7 @@ struct MonthPageState {
 };
 
 MonthPage MonthPageFor(const MonthPageState& state);
+
+TabLook TabLookFor(const ColorSettings& colors, const FontSizes& fonts);
 
 } // namespace dutyloop

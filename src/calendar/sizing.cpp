@@ -46,6 +46,21 @@ CalendarLayout LayoutForWindow(double windowHeight, QSize page) {
     return layout;
 }
 
+QRect FlowItemRect(int index, float itemWidth, float itemHeight, int availableWidth) {
+    const double width = itemWidth;
+    const double height = itemHeight;
+    int perRow = 1;
+    while (perRow <= index && (perRow + 1) * width <= availableWidth)
+        ++perRow;
+    const int column = index % perRow;
+    const int row = index / perRow;
+    const int left = qRound(column * width);
+    const int right = qRound((column + 1) * width);
+    const int top = qRound(row * height);
+    const int bottom = qRound((row + 1) * height);
+    return {left, top, right - left, bottom - top};
+}
+
 float DayFontFactor(float gridHeightOverWidth) {
     if (gridHeightOverWidth > 1.45f)
         return 0.35f;

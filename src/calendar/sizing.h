@@ -30,11 +30,17 @@ struct CalendarLayout {
 // windowHeight is the window's outer height; only its whole part counts.
 CalendarLayout LayoutForWindow(double windowHeight, QSize page);
 
+// Where item `index` of a grid of equal items lies: left to right in rows, a new row when the
+// next item would pass `availableWidth` (a row holds at least one), each edge rounded from its
+// fractional position so that an item ends exactly where the next begins.
+QRect FlowItemRect(int index, float itemWidth, float itemHeight, int availableWidth);
+
 struct FontSizes {
     float title = 0.0f;
     float month = 0.0f;
     float weekday = 0.0f;
     float day = 0.0f;
+    friend bool operator==(const FontSizes&, const FontSizes&) = default;
 };
 
 // The taller and narrower the grid, the smaller the day numbers against the cell height.

@@ -4,7 +4,7 @@
 
 #include "platform/platform.h"
 #include "ui/error_box.h"
-#include "ui/main_form.h"
+#include "ui/main_window.h"
 #include "ui/quit_after_first_paint.h"
 
 #include <QApplication>
@@ -21,8 +21,8 @@ int RunApplication(int& argc, char** argv, StartupOptions options) {
         QuitAfterFirstPaint(&app);
     Platform platform = SystemPlatform();
     platform.showError = ShowErrorBox;
-    TMainForm mainForm(std::move(platform));
-    mainForm.show();
+    MainWindow window(std::move(platform));
+    window.show();
     return QApplication::exec();
 }
 

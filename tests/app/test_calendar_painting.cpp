@@ -1,12 +1,9 @@
 #include "../expected_colors.h"
-#include "form_fixture.h"
+#include "window_fixture.h"
 
 #include "ui/state_text_colors.h"
-#include "ui/t_rectangle.h"
-#include "ui/t_switch.h"
-#include "ui/t_text.h"
-#include "ui/tag.h"
 #include "ui/text_color.h"
+#include "ui/toggle_switch.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -17,9 +14,16 @@ using namespace dutyloop::testing;
 
 namespace {
 
-const QStringList kMinus1Panels = {"rectDaysOfWeek", "rectToolbar2", "rectHelp", "rectToolbar4"};
-const QStringList kMinus2Panels = {"rectToolbar1", "rectMonthName", "rectFooter", "rectCalendar",
-                                   "rectSettings", "rectLinks",     "rectAbout"};
+struct NamedPanel {
+    const char* page;
+    const char* panel;
+};
+const NamedPanel kBorderedPanels[] = {
+    {"settingsPage", "titlePanel"}, {"helpPage", "titlePanel"}, {"aboutPage", "titlePanel"}};
+const NamedPanel kBorderlessPanels[] = {
+    {"calendarPage", "titlePanel"},  {"calendarPage", "monthPanel"},
+    {"calendarPage", "footerPanel"}, {"settingsPage", "backgroundPanel"},
+    {"aboutPage", "textPanel"},      {"aboutPage", "linksPanel"}};
 } // namespace
 
 class TestCalendarPainting : public QObject {
@@ -29,78 +33,82 @@ private slots:
     // 5 TFS works 2023-09-01 (position 194 of its pattern), is off the 2nd and 3rd, and works
     // again from Monday the 4th (position 1).
     void defaultColoursOnAWorkDay() {
-        auto form = ShownForm();
-        ChooseAssignment(*form, "5 TFS");
-        PickDate(*form, QDate(2023, 9, 1));
-        const FormWidgets& w = form->widgets();
+        auto window = ShownWindow();
+        ChooseAssignment(*window, "5 TFS");
+        PickDate(*window, QDate(2023, 9, 1));
 
         int filled = 0;
         for (int i = 0; i < 42; ++i)
-            filled += w.gR[static_cast<std::size_t>(i)]->fill() != expected::White ? 1 : 0;
+            filled += window->monthPage().cells[static_cast<std::size_t>(i)].fill != expected::White
+                          ? 1
+                          : 0;
         QCOMPARE(filled, 1);
 
-        TRectangle* selected = w.gR[5];
-        QCOMPARE(w.gT[5]->text(), QStringLiteral("1"));
-        QCOMPARE(selected->fill(), expected::Blue);
-        QCOMPARE(w.gT[5]->color(), expected::White);
-        QCOMPARE(selected->stroke(), expected::AliceBlue);
-        QCOMPARE(selected->strokeThickness(), 0.67f);
+        const CellLook& selected = window->monthPage().cells[5];
+        QCOMPARE(window->monthPage().cells[5].text, QStringLiteral("1"));
+        QCOMPARE(selected.fill, expected::Blue);
+        QCOMPARE(window->monthPage().cells[5].textColor, expected::White);
+        QCOMPARE(selected.border, expected::AliceBlue);
 
         // 2023-09-04 works, 2023-09-03 is off, 2023-08-31 leads the month.
-        QCOMPARE(w.gT[8]->color(), expected::Blue);
-        QCOMPARE(w.gT[7]->color(), expected::DimGray);
-        QCOMPARE(w.gT[4]->color(), expected::Silver);
-        QCOMPARE(w.gT[4]->text(), QStringLiteral("31"));
-        QCOMPARE(w.gR[7]->stroke(), expected::DimGray);
-        QCOMPARE(w.gT[7]->fontSize(), form->fontSizes().day);
-        QVERIFY(w.gT[7]->bold());
+        QCOMPARE(window->monthPage().cells[8].textColor, expected::Blue);
+        QCOMPARE(window->monthPage().cells[7].textColor, expected::DimGray);
+        QCOMPARE(window->monthPage().cells[4].textColor, expected::Silver);
+        QCOMPARE(window->monthPage().cells[4].text, QStringLiteral("31"));
+        QCOMPARE(window->monthPage().cells[7].border, expected::DimGray);
+        QCOMPARE(window->monthPage().cells[7].font, CellFont::DayNumber);
 
-        QCOMPARE(w.gT[40]->text(), QStringLiteral("Wk"));
-        QCOMPARE(w.gT[40]->color(), expected::Blue);
-        QCOMPARE(w.gT[41]->text(), QStringLiteral("OD"));
-        QCOMPARE(w.gT[41]->color(), expected::DimGray);
-        QCOMPARE(w.gT[41]->fontSize(), form->fontSizes().day * 0.75f);
-        QCOMPARE(w.gR[41]->fill(), expected::White);
+        QCOMPARE(window->monthPage().cells[40].text, QStringLiteral("Wk"));
+        QCOMPARE(window->monthPage().cells[40].textColor, expected::Blue);
+        QCOMPARE(window->monthPage().cells[41].text, QStringLiteral("OD"));
+        QCOMPARE(window->monthPage().cells[41].textColor, expected::DimGray);
+        QCOMPARE(window->monthPage().cells[41].font, CellFont::Legend);
+        QCOMPARE(window->monthPage().legendFontSize, window->monthPage().fonts.day * 0.75f);
+        QCOMPARE(window->monthPage().cells[41].fill, expected::White);
     }
 
     void selectedOffDay() {
-        auto form = ShownForm();
-        ChooseAssignment(*form, "1 SMT");
-        PickDate(*form, QDate(2023, 9, 1));
-        const FormWidgets& w = form->widgets();
-        QCOMPARE(w.gR[5]->fill(), expected::DimGray);
-        QCOMPARE(w.gT[5]->color(), expected::Black);
-        QCOMPARE(w.gR[5]->stroke(), expected::DimGray);
+        auto window = ShownWindow();
+        ChooseAssignment(*window, "1 SMT");
+        PickDate(*window, QDate(2023, 9, 1));
+        QCOMPARE(window->monthPage().cells[5].fill, expected::DimGray);
+        QCOMPARE(window->monthPage().cells[5].textColor, expected::Black);
+        QCOMPARE(window->monthPage().cells[5].border, expected::DimGray);
     }
 
     void panels_data() {
+        QTest::addColumn<QString>("page");
         QTest::addColumn<QString>("name");
         QTest::addColumn<float>("thickness");
-        for (const QString& name : kMinus1Panels)
-            QTest::newRow(qPrintable(name + " has a thin border")) << name << 0.67f;
-        for (const QString& name : kMinus2Panels)
-            QTest::newRow(qPrintable(name + " has none")) << name << 0.0f;
+        for (const NamedPanel& p : kBorderedPanels)
+            QTest::addRow("%s's %s has a thin border", p.page, p.panel)
+                << p.page << p.panel << 0.67f;
+        for (const NamedPanel& p : kBorderlessPanels)
+            QTest::addRow("%s's %s has none", p.page, p.panel) << p.page << p.panel << 0.0f;
     }
     void panels() {
+        QFETCH(QString, page);
         QFETCH(QString, name);
         QFETCH(float, thickness);
-        auto form = ShownForm();
-        auto* panel = form->findChild<TRectangle*>(name);
+        auto window = ShownWindow();
+        auto* panel = window->findChild<QWidget*>(page)->findChild<Panel*>(name);
         QVERIFY(panel);
         QCOMPARE(panel->fill(), expected::White);
-        QCOMPARE(panel->strokeThickness(), thickness);
-        QCOMPARE(panel->stroke(), expected::DimGray);
+        QCOMPARE(panel->borderWidth(), thickness);
+        QCOMPARE(panel->border(), expected::DimGray);
+        // The weekday band has the thin border, the grid behind the cells none.
+        QCOMPARE(window->monthPage().look.border, expected::DimGray);
     }
 
     void dayWithoutRotationUnderTheAgencyWideEntry() {
-        auto form = ShownForm();
-        PickDate(*form, QDate(2023, 9, 1));
-        const FormWidgets& w = form->widgets();
-        QCOMPARE(w.gR[5]->fill(), expected::Silver);
-        QCOMPARE(w.gT[5]->color(), expected::Black);
-        QCOMPARE(w.gT[6]->color(), expected::Black);
-        QCOMPARE(w.gT[4]->color(), expected::Silver);
-        QCOMPARE(w.lblStatus->text(), QString());
+        auto window = ShownWindow();
+        PickDate(*window, QDate(2023, 9, 1));
+        const Controls w = ControlsOf(*window);
+        QCOMPARE(window->monthPage().cells[5].fill, expected::Silver);
+        QCOMPARE(window->monthPage().cells[5].textColor, expected::Black);
+        QCOMPARE(window->monthPage().cells[6].textColor, expected::Black);
+        QCOMPARE(window->monthPage().cells[4].textColor, expected::Silver);
+        QCOMPARE(w.status->text(), QString());
     }
 };
 

@@ -2,9 +2,9 @@
 // with the window. Made late, it still starts its weeks as the settings did at start-up, and
 // its closing still moves the calendar to the day picked.
 
-#include "form_fixture.h"
+#include "window_fixture.h"
 
-#include "ui/t_switch.h"
+#include "ui/toggle_switch.h"
 
 #include <QCalendarWidget>
 
@@ -41,14 +41,14 @@ private slots:
         QFETCH(bool, switchTurnedFirst);
         QFETCH(bool, openedByClick);
         QFETCH(Qt::DayOfWeek, weekStart);
-        auto form = ShownForm(QDate(2023, 9, 15), settings);
-        const FormWidgets& w = form->widgets();
-        QDateEdit* field = w.DateEd;
+        auto window = ShownWindow(QDate(2023, 9, 15), settings);
+        const Controls w = ControlsOf(*window);
+        QDateEdit* field = w.dateField;
         QVERIFY(!field->findChild<QCalendarWidget*>());
         if (switchTurnedFirst) {
-            OpenTab(*form, w.tabSettings);
-            Click(w.swMondays);
-            Click(w.sbBack2);
+            OpenTab(*window, w.settingsPage);
+            Click(w.weekStart);
+            Click(w.settingsBack);
         }
         QCalendarWidget* calendar = nullptr;
         if (openedByClick) {
@@ -64,9 +64,9 @@ private slots:
 
         if (calendar->window()->isVisible())
             QTest::keyClick(calendar->window(), Qt::Key_Escape);
-        PickDate(*form, QDate(2024, 5, 10));
-        QCOMPARE(form->view().shownDate, D(2024, 5, 10));
-        QCOMPARE(form->view().markedDate, D(2024, 5, 10));
+        PickDate(*window, QDate(2024, 5, 10));
+        QCOMPARE(window->view().shownDate, D(2024, 5, 10));
+        QCOMPARE(window->view().markedDate, D(2024, 5, 10));
     }
 };
 

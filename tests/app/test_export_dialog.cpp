@@ -1,4 +1,4 @@
-#include "../app/form_fixture.h"
+#include "../app/window_fixture.h"
 
 #include "calendar/ical_export.h"
 #include "calendar/qdate_bridge.h"

@@ -1,12 +1,10 @@
 #include "../expected_colors.h"
-#include "form_fixture.h"
+#include "window_fixture.h"
 
 #include "ui/font_size.h"
 #include "ui/state_text_colors.h"
-#include "ui/t_rectangle.h"
-#include "ui/t_switch.h"
-#include "ui/t_text.h"
 #include "ui/text_color.h"
+#include "ui/toggle_switch.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -36,18 +34,18 @@ private slots:
         QFETCH(QString, assignment);
         QFETCH(QString, status);
         QFETCH(QString, title);
-        auto form = ShownForm();
-        ChooseAssignment(*form, assignment);
-        PickDate(*form, QDate(2023, 9, 1));
-        QCOMPARE(form->widgets().lblStatus->text(), status);
-        QCOMPARE(form->widgets().lblToolbar1->text(), title);
+        auto window = ShownWindow();
+        ChooseAssignment(*window, assignment);
+        PickDate(*window, QDate(2023, 9, 1));
+        QCOMPARE(ControlsOf(*window).status->text(), status);
+        QCOMPARE(ControlsOf(*window).title->text(), title);
     }
 
     void noSelectionTitlesTornvale() {
-        auto form = ShownForm(QDate(2023, 9, 15), "[Config]\nWorkAssign=9 XYZ\n");
-        OpenTab(*form, form->widgets().tabSettings);
-        Click(form->widgets().sbBack2);
-        QCOMPARE(form->widgets().lblToolbar1->text(), QStringLiteral("Tornvale"));
+        auto window = ShownWindow(QDate(2023, 9, 15), "[Config]\nWorkAssign=9 XYZ\n");
+        OpenTab(*window, ControlsOf(*window).settingsPage);
+        Click(ControlsOf(*window).settingsBack);
+        QCOMPARE(ControlsOf(*window).title->text(), QStringLiteral("Tornvale"));
     }
 
     void monthLabel_data() {
@@ -62,15 +60,16 @@ private slots:
     void monthLabel() {
         QFETCH(QDate, shown);
         QFETCH(QString, label);
-        auto form = ShownForm(QDate(2023, 6, 15));
+        auto window = ShownWindow(QDate(2023, 6, 15));
         const Date target = DateFromQDate(shown);
-        while (form->view().shownDate != target) {
-            Click(form->view().shownDate < target ? form->widgets().bNext : form->widgets().bPrev);
-            if (qAbs(form->view().shownDate - target) < 31 &&
-                MonthOf(form->view().shownDate) == shown.month())
+        while (window->view().shownDate != target) {
+            Click(window->view().shownDate < target ? ControlsOf(*window).nextMonth
+                                                    : ControlsOf(*window).previousMonth);
+            if (qAbs(window->view().shownDate - target) < 31 &&
+                MonthOf(window->view().shownDate) == shown.month())
                 break;
         }
-        QCOMPARE(form->widgets().lblMonthName->text(), label);
+        QCOMPARE(ControlsOf(*window).monthLabel->text(), label);
     }
 
     void weekdayLabels_data() {
@@ -84,78 +83,79 @@ private slots:
     void weekdayLabels() {
         QFETCH(bool, mondays);
         QFETCH(QStringList, labels);
-        auto form = ShownForm();
-        const FormWidgets& w = form->widgets();
-        SetWeekStartSwitch(*form, mondays);
-        Click(w.sbBack2);
-        QStringList shown;
-        for (QLabel* label : w.lblDOW)
-            shown << label->text();
-        QCOMPARE(shown, labels);
+        auto window = ShownWindow();
+        const Controls w = ControlsOf(*window);
+        SetWeekStartSwitch(*window, mondays);
+        Click(w.settingsBack);
+        const auto& shown = window->monthPage().weekdayLabels;
+        QCOMPARE(QStringList(shown.begin(), shown.end()), labels);
         // The grid's first column follows the same switch: 2023-09-15's month starts on a Friday.
-        QCOMPARE(YmdFromDate(form->view().cellDates[0]).day, mondays ? 28 : 27);
+        QCOMPARE(YmdFromDate(window->view().cellDates[0]).day, mondays ? 28 : 27);
     }
 
     void todayButtonDimsOnToday() {
-        auto form = ShownForm();
-        const FormWidgets& w = form->widgets();
-        OpenTab(*form, w.tabCalendar);
-        Click(w.bToday);
-        QCOMPARE(StateTextColorsOf(w.bToday), (StateTextColors{expected::DimGray, expected::DimGray,
-                                                               expected::Blue, expected::DimGray}));
-        QVERIFY(!w.bToday->font().bold());
-        QTest::keyClick(KeyTarget(*form), Qt::Key_Right);
-        QCOMPARE(StateTextColorsOf(w.bToday), (StateTextColors{expected::Black, expected::Black,
-                                                               expected::Blue, expected::Black}));
-        QVERIFY(w.bToday->font().bold());
-        QTest::keyClick(KeyTarget(*form), Qt::Key_Left);
-        QVERIFY(!w.bToday->font().bold());
+        auto window = ShownWindow();
+        const Controls w = ControlsOf(*window);
+        OpenTab(*window, w.calendarPage);
+        Click(w.today);
+        QCOMPARE(StateTextColorsOf(w.today), (StateTextColors{expected::DimGray, expected::DimGray,
+                                                              expected::Blue, expected::DimGray}));
+        QVERIFY(!w.today->font().bold());
+        QTest::keyClick(KeyTarget(*window), Qt::Key_Right);
+        QCOMPARE(StateTextColorsOf(w.today), (StateTextColors{expected::Black, expected::Black,
+                                                              expected::Blue, expected::Black}));
+        QVERIFY(w.today->font().bold());
+        QTest::keyClick(KeyTarget(*window), Qt::Key_Left);
+        QVERIFY(!w.today->font().bold());
     }
 
     void navyBackground() {
-        auto form = ShownForm();
-        const FormWidgets& w = form->widgets();
-        ChooseAssignment(*form, "5 TFS");
-        PickDate(*form, QDate(2023, 9, 1));
-        PickColour(*form, w.bBkGr, expected::Navy);
+        auto window = ShownWindow();
+        const Controls w = ControlsOf(*window);
+        ChooseAssignment(*window, "5 TFS");
+        PickDate(*window, QDate(2023, 9, 1));
+        PickColour(*window, w.backgroundColor, expected::Navy);
         // The Settings tab turns at once; the rest at the next redraw.
-        QCOMPARE(w.rectSettings->fill(), expected::Navy);
-        QCOMPARE(TextColorOf(w.lblPlatoon), expected::White);
-        Click(w.sbBack2);
+        QCOMPARE(w.settingsBackground->fill(), expected::Navy);
+        QCOMPARE(TextColorOf(w.assignmentLabel), expected::White);
+        Click(w.settingsBack);
 
-        for (TRectangle* rect : form->findChildren<TRectangle*>()) {
-            if (rect == w.gR[5]) {
-                QCOMPARE(rect->fill(), expected::Blue);
-                continue;
-            }
-            QVERIFY2(rect->fill() == expected::Navy, qPrintable(rect->objectName()));
-            const bool borderless = rect->strokeThickness() == 0.0f;
-            QVERIFY2(borderless || rect->stroke() == expected::AliceBlue,
-                     qPrintable(rect->objectName()));
+        for (Panel* panel : window->findChildren<Panel*>()) {
+            const QString name = panel->parentWidget()->objectName() + u'/' + panel->objectName();
+            QVERIFY2(panel->fill() == expected::Navy, qPrintable(name));
+            const bool borderless = panel->borderWidth() == 0.0f;
+            QVERIFY2(borderless || panel->border() == expected::AliceBlue, qPrintable(name));
         }
-        QCOMPARE(BackgroundColorOf(w.tabHelp), expected::Navy);
-        QCOMPARE(w.rectToolbar1->strokeThickness(), 0.0f);
-        QCOMPARE(w.rectDaysOfWeek->stroke(), expected::AliceBlue);
-        for (QLabel* label : {w.lblToolbar1, w.lblToolbar2, w.lblToolbar3, w.lblToolbar4,
-                              w.lblMonthName, w.lblDOW[0], w.lblDOW[6], w.lblStatus})
+        const MonthPage& page = window->monthPage();
+        for (std::size_t cell = 0; cell < page.cells.size(); ++cell) {
+            const Color fill = page.cells[cell].fill;
+            QVERIFY2(fill == (cell == 5 ? expected::Blue : expected::Navy),
+                     qPrintable(QString::number(cell)));
+        }
+        QCOMPARE(page.look.background, expected::Navy);
+        QCOMPARE(page.look.border, expected::AliceBlue);
+        QCOMPARE(page.look.headerTextColor, expected::White);
+        QCOMPARE(BackgroundColorOf(w.helpPage), expected::Navy);
+        for (QLabel* label :
+             {w.title, w.settingsTitle, w.helpTitle, w.aboutTitle, w.monthLabel, w.status})
             QVERIFY2(TextColorOf(label) == expected::White, qPrintable(label->objectName()));
-        QCOMPARE(StateTextColorsOf(w.sbBack3), (StateTextColors{expected::White, expected::White,
-                                                                expected::Blue, expected::White}));
-        QCOMPARE(StateTextColorsOf(w.bSave), (StateTextColors{expected::Black, expected::Black,
-                                                              expected::Blue, expected::Black}));
-        QCOMPARE(StateTextColorsOf(w.bToday).normal, expected::Black);
-        QCOMPARE(TextColorOf(w.DateEd), expected::Black);
+        QCOMPARE(StateTextColorsOf(w.helpBack), (StateTextColors{expected::White, expected::White,
+                                                                 expected::Blue, expected::White}));
+        QCOMPARE(StateTextColorsOf(w.save), (StateTextColors{expected::Black, expected::Black,
+                                                             expected::Blue, expected::Black}));
+        QCOMPARE(StateTextColorsOf(w.today).normal, expected::Black);
+        QCOMPARE(TextColorOf(w.dateField), expected::Black);
     }
 
     void fontsFollowTheLayout() {
-        auto form = ShownForm();
-        const FormWidgets& w = form->widgets();
-        const FontSizes& fonts = form->fontSizes();
+        auto window = ShownWindow();
+        const Controls w = ControlsOf(*window);
+        const FontSizes& fonts = window->monthPage().fonts;
         QVERIFY(fonts.title > 0);
-        QCOMPARE(FontPixelSize(w.lblToolbar3), fonts.title);
-        QCOMPARE(FontPixelSize(w.lblMonthName), fonts.month);
-        QCOMPARE(FontPixelSize(w.lblDOW[3]), fonts.weekday);
-        QCOMPARE(FontPixelSize(w.lblStatus), form->calendarLayout().footerHeight * 0.24f);
+        QCOMPARE(FontPixelSize(w.helpTitle), fonts.title);
+        QCOMPARE(FontPixelSize(w.monthLabel), fonts.month);
+        QCOMPARE(fonts.weekday, window->calendarLayout().dowItemHeight * 0.35f);
+        QCOMPARE(FontPixelSize(w.status), window->calendarLayout().footerHeight * 0.24f);
     }
 };
 

@@ -4,12 +4,11 @@
 //
 // The seed is printed; DUTYLOOP_MONKEY_SEED=<number> replays a run.
 
-#include "form_fixture.h"
+#include "window_fixture.h"
 
 #include "schedule/rotation.h"
 #include "settings/named_colors.h"
-#include "ui/t_rectangle.h"
-#include "ui/t_switch.h"
+#include "ui/toggle_switch.h"
 
 #include <QKeySequence>
 #include <QLabel>
@@ -49,7 +48,7 @@ struct Picked {
 
 class Monkey {
 public:
-    Monkey(FormUnderTest& form, quint32 seed) : m_form(form), m_random(seed) {}
+    Monkey(WindowUnderTest& window, quint32 seed) : m_window(window), m_random(seed) {}
 
     const Picked& picked() const { return m_picked; }
 
@@ -62,9 +61,9 @@ public:
 
     // Empty while the window is consistent; else what is wrong.
     QString Broken() const {
-        const TMainForm& form = *m_form;
-        const FormWidgets& w = form.widgets();
-        const CalendarView& view = form.view();
+        const MainWindow& window = *m_window;
+        const Controls w = ControlsOf(window);
+        const CalendarView& view = window.view();
 
         for (int i = 1; i < kCellCount; ++i) {
             if (view.cellDates[static_cast<std::size_t>(i)] != view.cellDates[0] + i)
@@ -83,9 +82,9 @@ public:
                 .arg(shown.toString(Qt::ISODate))
                 .arg(firstOfMonth);
 
-        if (w.swMondays->isChecked() != m_picked.mondays)
+        if (w.weekStart->isChecked() != m_picked.mondays)
             return QStringLiteral("the week-start switch changed by itself");
-        const ColorSettings& colours = form.colorSettings();
+        const ColorSettings& colours = window.settings().colors;
         if (colours.work != m_picked.work || colours.off != m_picked.off ||
             colours.leadTrail != m_picked.leadTrail || colours.background != m_picked.background)
             return QStringLiteral("a colour setting is not the one picked");
@@ -96,27 +95,28 @@ public:
         const QString status = duty == DutyCode::Work  ? date + QStringLiteral("\nWork")
                                : duty == DutyCode::Off ? date + QStringLiteral("\nOff-Duty")
                                                        : QString();
-        if (w.lblStatus->text() != status)
+        if (w.status->text() != status)
             return QStringLiteral("the status line reads \"%1\", not \"%2\"")
-                .arg(w.lblStatus->text(), status);
+                .arg(w.status->text(), status);
 
-        const FontSizes& fonts = form.fontSizes();
+        const FontSizes& fonts = window.monthPage().fonts;
         for (const float size : {fonts.title, fonts.month, fonts.weekday, fonts.day}) {
             if (!std::isfinite(size) || size < 0.0f)
                 return QStringLiteral("a font size is %1").arg(size);
         }
 
         // What is drawn on the calendar is only seen, and only kept current, while it is shown.
-        if (w.tabCtrl->currentWidget() != w.tabCalendar)
+        if (w.tabs->currentWidget() != w.calendarPage)
             return {};
         static const QStringList kDays{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
         const int first = m_picked.mondays ? 1 : 0;
         for (int column = 0; column < 7; ++column) {
             const QString expected = kDays[(first + column) % 7];
-            if (w.lblDOW[static_cast<std::size_t>(column)]->text() != expected)
+            if (m_window->monthPage().weekdayLabels[static_cast<std::size_t>(column)] != expected)
                 return QStringLiteral("weekday label %1 reads %2, not %3")
                     .arg(column)
-                    .arg(w.lblDOW[static_cast<std::size_t>(column)]->text(), expected);
+                    .arg(m_window->monthPage().weekdayLabels[static_cast<std::size_t>(column)],
+                         expected);
         }
         if (DayOf(view.cellDates[0]).dayOfWeek() != (m_picked.mondays ? 1 : 7))
             return QStringLiteral("the grid does not start on the labelled weekday");
@@ -127,7 +127,7 @@ public:
                                  : duty == DutyCode::Off ? m_picked.off
                                                          : m_picked.leadTrail;
         for (int i = 0; i < kCellCount; ++i) {
-            const Color fill = w.gR[static_cast<std::size_t>(i)]->fill();
+            const Color fill = m_window->monthPage().cells[static_cast<std::size_t>(i)].fill;
             const Color expected = i == cell ? dutyColour : m_picked.background;
             if (fill != expected)
                 return QStringLiteral("cell %1 is filled with %2, not %3")
@@ -138,7 +138,7 @@ public:
     }
 
 private:
-    const FormWidgets& widgets() const { return m_form->widgets(); }
+    Controls widgets() const { return ControlsOf(*m_window); }
 
     QString RandomAction() {
         const int roll = m_random.bounded(100);
@@ -170,23 +170,23 @@ private:
     // the offscreen platform leaves it with the closed list, and keys would then reach nothing.
     void ReturnToTheWindow() {
         QCoreApplication::processEvents();
-        if (QApplication::activeWindow() != m_form.get()) {
-            m_form->activateWindow();
-            if (!QTest::qWaitForWindowActive(m_form.get()))
+        if (QApplication::activeWindow() != m_window.get()) {
+            m_window->activateWindow();
+            if (!QTest::qWaitForWindowActive(m_window.get()))
                 qWarning("the window could not be made active again");
         }
     }
 
     // The Settings tab's controls are only within reach while it is shown.
-    void OpenSettings() { OpenTab(*m_form, widgets().tabSettings); }
+    void OpenSettings() { OpenTab(*m_window, widgets().settingsPage); }
 
     void OpenCalendar() {
-        const FormWidgets& w = widgets();
-        QWidget* tab = w.tabCtrl->currentWidget();
-        QToolButton* back = tab == w.tabSettings ? w.sbBack2
-                            : tab == w.tabHelp   ? w.sbBack3
-                            : tab == w.tabAbout  ? w.sbBack4
-                                                 : nullptr;
+        const Controls w = widgets();
+        QWidget* tab = w.tabs->currentWidget();
+        QToolButton* back = tab == w.settingsPage ? w.settingsBack
+                            : tab == w.helpPage   ? w.helpBack
+                            : tab == w.aboutPage  ? w.aboutBack
+                                                  : nullptr;
         if (back)
             QTest::mouseClick(back, Qt::LeftButton);
     }
@@ -199,7 +199,7 @@ private:
         const Qt::Key key = pick < static_cast<int>(std::size(kKeys))
                                 ? kKeys[pick]
                                 : static_cast<Qt::Key>(Qt::Key_A + m_random.bounded(26));
-        QWidget* target = KeyTarget(*m_form);
+        QWidget* target = KeyTarget(*m_window);
         QTest::keyClick(target, key);
         return QStringLiteral("key %1 to %2")
             .arg(QKeySequence(key).toString(), target->objectName());
@@ -209,9 +209,9 @@ private:
     QString ClickCell() {
         OpenCalendar();
         const int cell = m_random.bounded(kCellCount);
-        QWidget* rect = widgets().gR[static_cast<std::size_t>(cell)];
-        const QPoint at = rect->mapTo(m_form.get(), rect->rect().center());
-        QTest::mouseClick(m_form->windowHandle(), Qt::LeftButton, {}, at);
+        MonthView* view = widgets().monthView;
+        const QPoint at = view->mapTo(m_window.get(), view->cellRect(cell).center());
+        QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, {}, at);
         return QStringLiteral("click on cell %1").arg(cell);
     }
 
@@ -221,19 +221,19 @@ private:
         const bool next = m_random.bounded(2) == 1;
         const int clicks = 1 + m_random.bounded(6);
         for (int i = 0; i < clicks; ++i)
-            QTest::mouseClick(next ? widgets().bNext : widgets().bPrev, Qt::LeftButton);
+            QTest::mouseClick(next ? widgets().nextMonth : widgets().previousMonth, Qt::LeftButton);
         return QStringLiteral("%1 x %2").arg(next ? "bNext" : "bPrev").arg(clicks);
     }
 
     QString ChangeTab() {
-        const int tab = m_random.bounded(widgets().tabCtrl->count());
-        OpenTab(*m_form, widgets().tabCtrl->widget(tab));
+        const int tab = m_random.bounded(widgets().tabs->count());
+        OpenTab(*m_window, widgets().tabs->widget(tab));
         return QStringLiteral("tab %1").arg(tab);
     }
 
     QString ClickBack() {
-        const FormWidgets& w = widgets();
-        QToolButton* backs[] = {w.sbBack2, w.sbBack3, w.sbBack4};
+        const Controls w = widgets();
+        QToolButton* backs[] = {w.settingsBack, w.helpBack, w.aboutBack};
         QToolButton* back = backs[m_random.bounded(3)];
         QTest::mouseClick(back, Qt::LeftButton);
         return back->objectName();
@@ -241,20 +241,20 @@ private:
 
     QString PickAColour() {
         OpenSettings();
-        const FormWidgets& w = widgets();
+        const Controls w = widgets();
         struct Button {
             QPushButton* button;
             Color Picked::*colour;
         };
-        const Button buttons[] = {{w.bAPlt, &Picked::work},
-                                  {w.bBPlt, &Picked::off},
-                                  {w.bLdTr, &Picked::leadTrail},
-                                  {w.bBkGr, &Picked::background}};
+        const Button buttons[] = {{w.workColor, &Picked::work},
+                                  {w.offColor, &Picked::off},
+                                  {w.leadTrailColor, &Picked::leadTrail},
+                                  {w.backgroundColor, &Picked::background}};
         const Button& button = buttons[m_random.bounded(4)];
         const auto list = ColorList();
         const Color colour =
             list[static_cast<std::size_t>(m_random.bounded(static_cast<int>(list.size())))].color;
-        PickColour(*m_form, button.button, colour);
+        PickColour(*m_window, button.button, colour);
         // Null is no colour: picking it leaves the setting as it was.
         if (colour != 0)
             m_picked.*button.colour = colour;
@@ -264,7 +264,7 @@ private:
 
     QString ChooseAnAssignment() {
         OpenSettings();
-        QComboBox* list = widgets().cbPlt;
+        QComboBox* list = widgets().assignment;
         const int index = m_random.bounded(-1, list->count());
         OpenList(list);
         if (index < 0) {
@@ -280,14 +280,14 @@ private:
 
     QString FlipWeekStart() {
         OpenSettings();
-        QTest::mouseClick(widgets().swMondays, Qt::LeftButton);
+        QTest::mouseClick(widgets().weekStart, Qt::LeftButton);
         m_picked.mondays = !m_picked.mondays;
         return QStringLiteral("week-start switch");
     }
 
     QString Resize() {
         const QSize size(200 + m_random.bounded(1801), 300 + m_random.bounded(1301));
-        m_form->resize(size);
+        m_window->resize(size);
         QCoreApplication::processEvents();
         return QStringLiteral("resize to %1x%2").arg(size.width()).arg(size.height());
     }
@@ -297,17 +297,17 @@ private:
         const QDate first(2014, 3, 31);
         const auto span = static_cast<int>(first.daysTo(QDate(2100, 12, 31)));
         const QDate date = first.addDays(m_random.bounded(span + 1));
-        PickDate(*m_form, date);
+        PickDate(*m_window, date);
         return QStringLiteral("date %1").arg(date.toString(Qt::ISODate));
     }
 
     QString Save() {
         OpenSettings();
-        QTest::mouseClick(widgets().bSave, Qt::LeftButton);
+        QTest::mouseClick(widgets().save, Qt::LeftButton);
         return QStringLiteral("save");
     }
 
-    FormUnderTest& m_form;
+    WindowUnderTest& m_window;
     QRandomGenerator m_random;
     Picked m_picked;
 };
@@ -320,16 +320,16 @@ private slots:
     void randomUserKeepsTheCalendarConsistent() {
         const quint32 seed = Seed();
         qInfo("monkey seed %u (replay with DUTYLOOP_MONKEY_SEED=%u)", seed, seed);
-        auto form = ShownForm();
-        Monkey monkey(form, seed);
+        auto window = ShownWindow();
+        Monkey monkey(window, seed);
         std::deque<QString> recent;
         for (int action = 1; action <= kActions; ++action) {
             recent.push_back(monkey.Act());
             if (recent.size() > 8)
                 recent.pop_front();
             QString broken = monkey.Broken();
-            if (broken.isEmpty() && !form.errors->isEmpty())
-                broken = QStringLiteral("an error was shown: ") + form.errors->join(u' ');
+            if (broken.isEmpty() && !window.errors->isEmpty())
+                broken = QStringLiteral("an error was shown: ") + window.errors->join(u' ');
             if (!broken.isEmpty()) {
                 QStringList trail(recent.begin(), recent.end());
                 QFAIL(qPrintable(QStringLiteral("seed %1, action %2: %3\n   after: %4")
@@ -340,18 +340,18 @@ private slots:
         }
 
         // Whatever the monkey did, a saved window comes back with the same settings.
-        const QString assignment = form->assignmentText();
-        OpenTab(*form, form->widgets().tabSettings);
-        Click(form->widgets().bSave);
-        QVERIFY(form.errors->isEmpty());
-        form.form.reset();
-        StartForm(form);
-        QCOMPARE(form->assignmentText(), assignment);
-        QCOMPARE(form->widgets().swMondays->isChecked(), monkey.picked().mondays);
-        QCOMPARE(form->colorSettings().work, monkey.picked().work);
-        QCOMPARE(form->colorSettings().off, monkey.picked().off);
-        QCOMPARE(form->colorSettings().leadTrail, monkey.picked().leadTrail);
-        QCOMPARE(form->colorSettings().background, monkey.picked().background);
+        const QString assignment = window->settings().assignmentText;
+        OpenTab(*window, ControlsOf(*window).settingsPage);
+        Click(ControlsOf(*window).save);
+        QVERIFY(window.errors->isEmpty());
+        window.window.reset();
+        StartWindow(window);
+        QCOMPARE(window->settings().assignmentText, assignment);
+        QCOMPARE(ControlsOf(*window).weekStart->isChecked(), monkey.picked().mondays);
+        QCOMPARE(window->settings().colors.work, monkey.picked().work);
+        QCOMPARE(window->settings().colors.off, monkey.picked().off);
+        QCOMPARE(window->settings().colors.leadTrail, monkey.picked().leadTrail);
+        QCOMPARE(window->settings().colors.background, monkey.picked().background);
     }
 };
 

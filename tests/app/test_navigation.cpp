@@ -1,8 +1,6 @@
-#include "form_fixture.h"
+#include "window_fixture.h"
 
-#include "ui/t_rectangle.h"
-#include "ui/t_switch.h"
-#include "ui/t_text.h"
+#include "ui/toggle_switch.h"
 
 #include <QCalendarWidget>
 #include <QLabel>
@@ -13,12 +11,12 @@ using namespace dutyloop;
 using namespace dutyloop::testing;
 
 namespace {
-void OpenCalendar(TMainForm& form) {
-    OpenTab(form, form.widgets().tabCalendar);
+void OpenCalendar(MainWindow& window) {
+    OpenTab(window, ControlsOf(window).calendarPage);
 }
 
-int CellOf(const TMainForm& form, Date date) {
-    return static_cast<int>(date - form.view().cellDates[0]);
+int CellOf(const MainWindow& window, Date date) {
+    return static_cast<int>(date - window.view().cellDates[0]);
 }
 } // namespace
 
@@ -30,79 +28,77 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QDate>("after");
         QTest::newRow("Jan 31, 2024 next: Feb 29")
-            << QDate(2024, 1, 31) << "bNext" << QDate(2024, 2, 29);
+            << QDate(2024, 1, 31) << "nextMonthButton" << QDate(2024, 2, 29);
         QTest::newRow("Mar 31, 2023 previous: Feb 28")
-            << QDate(2023, 3, 31) << "bPrev" << QDate(2023, 2, 28);
+            << QDate(2023, 3, 31) << "previousMonthButton" << QDate(2023, 2, 28);
         QTest::newRow("Dec 15, 2023 next: Jan 15, 2024")
-            << QDate(2023, 12, 15) << "bNext" << QDate(2024, 1, 15);
+            << QDate(2023, 12, 15) << "nextMonthButton" << QDate(2024, 1, 15);
     }
     void monthButtons() {
         QFETCH(QDate, start);
         QFETCH(QString, button);
         QFETCH(QDate, after);
-        auto form = ShownForm();
-        OpenCalendar(*form);
-        PickDate(*form, start);
-        const Date marked = form->view().markedDate;
-        Click(form->findChild<QPushButton*>(button));
-        QCOMPARE(QDateFromDate(form->view().shownDate), after);
-        QCOMPARE(form->view().markedDate, marked);
+        auto window = ShownWindow();
+        OpenCalendar(*window);
+        PickDate(*window, start);
+        const Date marked = window->view().markedDate;
+        Click(window->findChild<QPushButton*>(button));
+        QCOMPARE(QDateFromDate(window->view().shownDate), after);
+        QCOMPARE(window->view().markedDate, marked);
         // The grid was rebuilt around the new month.
-        QCOMPARE(YmdFromDate(form->view().cellDates[7]).month, after.month());
+        QCOMPARE(YmdFromDate(window->view().cellDates[7]).month, after.month());
     }
 
     void nextTwiceFromJanuary31() {
-        auto form = ShownForm();
-        OpenCalendar(*form);
-        PickDate(*form, QDate(2024, 1, 31));
-        Click(form->widgets().bNext);
-        Click(form->widgets().bNext);
-        QCOMPARE(QDateFromDate(form->view().shownDate), QDate(2024, 3, 29));
+        auto window = ShownWindow();
+        OpenCalendar(*window);
+        PickDate(*window, QDate(2024, 1, 31));
+        Click(ControlsOf(*window).nextMonth);
+        Click(ControlsOf(*window).nextMonth);
+        QCOMPARE(QDateFromDate(window->view().shownDate), QDate(2024, 3, 29));
     }
 
     void monthButtonsRepeatWhileHeld() {
-        auto form = ShownForm();
-        QVERIFY(form->widgets().bPrev->autoRepeat());
-        QVERIFY(form->widgets().bNext->autoRepeat());
+        auto window = ShownWindow();
+        QVERIFY(ControlsOf(*window).previousMonth->autoRepeat());
+        QVERIFY(ControlsOf(*window).nextMonth->autoRepeat());
     }
 
     void leftArrowOnTheFirst() {
-        auto form = ShownForm();
-        OpenCalendar(*form);
-        PickDate(*form, QDate(2024, 3, 1));
-        QTest::keyClick(KeyTarget(*form), Qt::Key_Left);
-        QCOMPARE(form->view().shownDate, D(2024, 2, 29));
-        QCOMPARE(form->view().markedDate, D(2024, 2, 29));
-        QCOMPARE(form->widgets().lblMonthName->text(), QStringLiteral("Feb 2024"));
-        QCOMPARE(
-            form->widgets().gR[static_cast<std::size_t>(CellOf(*form, D(2024, 2, 29)))]->fill(),
-            0xFFC0C0C0u); // the agency-wide entry marks the selection in LeadTrailColor
+        auto window = ShownWindow();
+        OpenCalendar(*window);
+        PickDate(*window, QDate(2024, 3, 1));
+        QTest::keyClick(KeyTarget(*window), Qt::Key_Left);
+        QCOMPARE(window->view().shownDate, D(2024, 2, 29));
+        QCOMPARE(window->view().markedDate, D(2024, 2, 29));
+        QCOMPARE(ControlsOf(*window).monthLabel->text(), QStringLiteral("Feb 2024"));
+        QCOMPARE(window->monthPage()
+                     .cells[static_cast<std::size_t>(CellOf(*window, D(2024, 2, 29)))]
+                     .fill,
+                 0xFFC0C0C0u); // the agency-wide entry marks the selection in LeadTrailColor
     }
 
     void focusFollowsTheSelectionFromADayCell() {
-        auto form = ShownForm();
-        OpenCalendar(*form);
-        PickDate(*form, QDate(2024, 5, 10));
-        const auto cellOf = [&](Date date) {
-            return form->widgets().gR[static_cast<std::size_t>(CellOf(*form, date))];
-        };
-        Click(form->widgets().gT[static_cast<std::size_t>(CellOf(*form, D(2024, 5, 15)))]);
-        QVERIFY(cellOf(D(2024, 5, 15))->hasFocus());
-        QTest::keyClick(KeyTarget(*form), Qt::Key_Down);
-        QVERIFY(cellOf(D(2024, 5, 22))->hasFocus());
-        QTest::keyClick(KeyTarget(*form), Qt::Key_PageDown);
-        QCOMPARE(form->view().shownDate, D(2024, 6, 22));
-        QVERIFY(cellOf(D(2024, 6, 22))->hasFocus());
+        auto window = ShownWindow();
+        OpenCalendar(*window);
+        PickDate(*window, QDate(2024, 5, 10));
+        ClickCell(*window, CellOf(*window, D(2024, 5, 15)));
+        QVERIFY(CellHasFocus(*window, CellOf(*window, D(2024, 5, 15))));
+        QTest::keyClick(KeyTarget(*window), Qt::Key_Down);
+        QVERIFY(CellHasFocus(*window, CellOf(*window, D(2024, 5, 22))));
+        QTest::keyClick(KeyTarget(*window), Qt::Key_PageDown);
+        QCOMPARE(window->view().shownDate, D(2024, 6, 22));
+        QVERIFY(CellHasFocus(*window, CellOf(*window, D(2024, 6, 22))));
     }
 
     void keysWorkFromAFocusedButton() {
-        auto form = ShownForm();
-        OpenCalendar(*form);
-        PickDate(*form, QDate(2024, 5, 10));
-        form->widgets().bNext->setFocus();
-        QTest::keyClick(form->widgets().bNext, Qt::Key_Down);
-        QCOMPARE(form->view().shownDate, D(2024, 5, 17));
-        QVERIFY(form->widgets().bNext->hasFocus());
+        auto window = ShownWindow();
+        OpenCalendar(*window);
+        PickDate(*window, QDate(2024, 5, 10));
+        ControlsOf(*window).nextMonth->setFocus();
+        QTest::keyClick(ControlsOf(*window).nextMonth, Qt::Key_Down);
+        QCOMPARE(window->view().shownDate, D(2024, 5, 17));
+        QVERIFY(ControlsOf(*window).nextMonth->hasFocus());
     }
 
     void clickOnALeadingOrTrailingCellChangesNothing_data() {
@@ -115,30 +111,30 @@ private slots:
     }
     void clickOnALeadingOrTrailingCellChangesNothing() {
         QFETCH(int, cell);
-        auto form = ShownForm();
-        OpenCalendar(*form);
-        PickDate(*form, QDate(2024, 5, 10));
-        form->widgets().bToday->setFocus();
-        const CalendarView before = form->view();
-        Click(form->widgets().gT[static_cast<std::size_t>(cell)]);
-        QCOMPARE(form->view().shownDate, before.shownDate);
-        QCOMPARE(form->view().markedDate, before.markedDate);
-        QCOMPARE(form->view().cellDates, before.cellDates);
-        QVERIFY(form->widgets().bToday->hasFocus());
+        auto window = ShownWindow();
+        OpenCalendar(*window);
+        PickDate(*window, QDate(2024, 5, 10));
+        ControlsOf(*window).today->setFocus();
+        const CalendarView before = window->view();
+        ClickCell(*window, cell);
+        QCOMPARE(window->view().shownDate, before.shownDate);
+        QCOMPARE(window->view().markedDate, before.markedDate);
+        QCOMPARE(window->view().cellDates, before.cellDates);
+        QVERIFY(ControlsOf(*window).today->hasFocus());
     }
 
     void clickOnADayNumberSelectsItsCell() {
-        auto form = ShownForm();
-        OpenCalendar(*form);
-        PickDate(*form, QDate(2024, 5, 10));
-        const CalendarView before = form->view();
-        const std::size_t cell = static_cast<std::size_t>(CellOf(*form, D(2024, 5, 22)));
-        Click(form->widgets().gT[cell]);
-        QCOMPARE(form->view().shownDate, D(2024, 5, 22));
-        QCOMPARE(form->view().cellDates, before.cellDates);
-        QCOMPARE(form->view().markedDate, before.markedDate);
-        QVERIFY(form->widgets().gR[cell]->hasFocus());
-        QCOMPARE(form->widgets().gR[cell]->fill(), 0xFFC0C0C0u);
+        auto window = ShownWindow();
+        OpenCalendar(*window);
+        PickDate(*window, QDate(2024, 5, 10));
+        const CalendarView before = window->view();
+        const int cell = CellOf(*window, D(2024, 5, 22));
+        ClickCell(*window, cell);
+        QCOMPARE(window->view().shownDate, D(2024, 5, 22));
+        QCOMPARE(window->view().cellDates, before.cellDates);
+        QCOMPARE(window->view().markedDate, before.markedDate);
+        QVERIFY(CellHasFocus(*window, cell));
+        QCOMPARE(window->monthPage().cells[static_cast<std::size_t>(cell)].fill, 0xFFC0C0C0u);
     }
 
     void pickerLimits_data() {
@@ -151,28 +147,29 @@ private slots:
     void pickerLimits() {
         QFETCH(QDate, picked);
         QFETCH(QDate, shown);
-        auto form = ShownForm();
-        PickDate(*form, picked);
-        QCOMPARE(QDateFromDate(form->view().shownDate), shown);
-        QCOMPARE(QDateFromDate(form->view().markedDate), shown);
+        auto window = ShownWindow();
+        PickDate(*window, picked);
+        QCOMPARE(QDateFromDate(window->view().shownDate), shown);
+        QCOMPARE(QDateFromDate(window->view().markedDate), shown);
         // The field keeps showing what was picked.
-        QCOMPARE(form->widgets().DateEd->date(), picked);
-        QCOMPARE(form->widgets().DateEd->text(), picked.toString(QStringLiteral("MM/dd/yy")));
-        QVERIFY(!form->widgets().DateEd->hasFocus());
+        QCOMPARE(ControlsOf(*window).dateField->date(), picked);
+        QCOMPARE(ControlsOf(*window).dateField->text(),
+                 picked.toString(QStringLiteral("MM/dd/yy")));
+        QVERIFY(!ControlsOf(*window).dateField->hasFocus());
     }
 
     void aDayPickedWithTheKeysInTheDropDown() {
-        auto form = ShownForm();
-        OpenCalendar(*form);
-        QCalendarWidget* calendar = OpenDatePicker(*form);
+        auto window = ShownWindow();
+        OpenCalendar(*window);
+        QCalendarWidget* calendar = OpenDatePicker(*window);
         QWidget* days = calendar->findChild<QTableView*>();
         QVERIFY(days);
         QTest::keyClick(days, Qt::Key_PageDown);
         QTest::keyClick(days, Qt::Key_Right);
         QTest::keyClick(days, Qt::Key_Return);
         QTRY_VERIFY(!calendar->window()->isVisible());
-        QCOMPARE(form->view().shownDate, D(2023, 10, 16));
-        QCOMPARE(form->view().markedDate, D(2023, 10, 16));
+        QCOMPARE(window->view().shownDate, D(2023, 10, 16));
+        QCOMPARE(window->view().markedDate, D(2023, 10, 16));
     }
 
     void endReturnsToTheMarkedDate_data() {
@@ -182,26 +179,26 @@ private slots:
     }
     void endReturnsToTheMarkedDate() {
         QFETCH(QList<int>, keys);
-        auto form = ShownForm();
-        OpenCalendar(*form);
-        PickDate(*form, QDate(2024, 5, 10));
+        auto window = ShownWindow();
+        OpenCalendar(*window);
+        PickDate(*window, QDate(2024, 5, 10));
         if (keys.first() == Qt::Key_PageDown) {
-            Click(form->widgets().bNext);
-            Click(form->widgets().bNext);
+            Click(ControlsOf(*window).nextMonth);
+            Click(ControlsOf(*window).nextMonth);
         } else {
-            QTest::keyClick(KeyTarget(*form), Qt::Key_Home);
-            QCOMPARE(form->view().shownDate, D(2023, 9, 15));
+            QTest::keyClick(KeyTarget(*window), Qt::Key_Home);
+            QCOMPARE(window->view().shownDate, D(2023, 9, 15));
         }
-        QTest::keyClick(KeyTarget(*form), Qt::Key_End);
-        QCOMPARE(form->view().shownDate, D(2024, 5, 10));
+        QTest::keyClick(KeyTarget(*window), Qt::Key_End);
+        QCOMPARE(window->view().shownDate, D(2024, 5, 10));
     }
 
     void endBeforeAnyMarkReturnsToTheStartDay() {
-        auto form = ShownForm();
-        OpenCalendar(*form);
-        Click(form->widgets().bNext);
-        QTest::keyClick(KeyTarget(*form), Qt::Key_End);
-        QCOMPARE(form->view().shownDate, D(2023, 9, 15));
+        auto window = ShownWindow();
+        OpenCalendar(*window);
+        Click(ControlsOf(*window).nextMonth);
+        QTest::keyClick(KeyTarget(*window), Qt::Key_End);
+        QCOMPARE(window->view().shownDate, D(2023, 9, 15));
     }
 
     // The keys belong to the window: they move the calendar from any tab.
@@ -214,32 +211,32 @@ private slots:
     }
     void keysOnEveryTab() {
         QFETCH(int, tab);
-        auto form = ShownForm();
-        const FormWidgets& w = form->widgets();
-        OpenCalendar(*form);
-        PickDate(*form, QDate(2024, 5, 10));
-        OpenTab(*form, w.tabCtrl->widget(tab));
-        form->setFocus();
-        QTest::keyClick(form.get(), Qt::Key_PageUp);
-        QCOMPARE(form->view().shownDate, D(2024, 4, 10));
-        QTest::keyClick(form.get(), Qt::Key_A);
-        QTest::keyClick(form.get(), Qt::Key_F5);
-        QCOMPARE(form->view().shownDate, D(2024, 4, 10));
+        auto window = ShownWindow();
+        const Controls w = ControlsOf(*window);
+        OpenCalendar(*window);
+        PickDate(*window, QDate(2024, 5, 10));
+        OpenTab(*window, w.tabs->widget(tab));
+        window->setFocus();
+        QTest::keyClick(window.get(), Qt::Key_PageUp);
+        QCOMPARE(window->view().shownDate, D(2024, 4, 10));
+        QTest::keyClick(window.get(), Qt::Key_A);
+        QTest::keyClick(window.get(), Qt::Key_F5);
+        QCOMPARE(window->view().shownDate, D(2024, 4, 10));
     }
 
     // A key not in the table still rebuilds and redraws the calendar, seen here through the
     // week-start switch, which has no handler of its own.
     void aKeyNotInTheTableRedraws() {
-        auto form = ShownForm(QDate(2024, 4, 10));
-        const FormWidgets& w = form->widgets();
-        QCOMPARE(w.tabCtrl->currentWidget(), w.tabSettings);
-        Click(w.swMondays);
-        QCOMPARE(w.lblDOW[0]->text(), QStringLiteral("Sun"));
-        form->setFocus();
-        QTest::keyClick(form.get(), Qt::Key_A);
-        QCOMPARE(form->view().shownDate, D(2024, 4, 10));
-        QCOMPARE(w.lblDOW[0]->text(), QStringLiteral("Mon"));
-        QCOMPARE(form->view().cellDates[0], D(2024, 4, 1));
+        auto window = ShownWindow(QDate(2024, 4, 10));
+        const Controls w = ControlsOf(*window);
+        QCOMPARE(w.tabs->currentWidget(), w.settingsPage);
+        Click(w.weekStart);
+        QCOMPARE(window->monthPage().weekdayLabels[0], QStringLiteral("Sun"));
+        window->setFocus();
+        QTest::keyClick(window.get(), Qt::Key_A);
+        QCOMPARE(window->view().shownDate, D(2024, 4, 10));
+        QCOMPARE(window->monthPage().weekdayLabels[0], QStringLiteral("Mon"));
+        QCOMPARE(window->view().cellDates[0], D(2024, 4, 1));
     }
 
     void keyTable_data() {
@@ -258,15 +255,15 @@ private slots:
         QFETCH(int, key);
         QFETCH(QDate, shown);
         QFETCH(bool, marks);
-        auto form = ShownForm();
-        OpenCalendar(*form);
-        PickDate(*form, QDate(2024, 5, 10));
+        auto window = ShownWindow();
+        OpenCalendar(*window);
+        PickDate(*window, QDate(2024, 5, 10));
         const Qt::KeyboardModifiers modifiers =
             QByteArray(QTest::currentDataTag()).startsWith("Shift") ? Qt::ShiftModifier
                                                                     : Qt::NoModifier;
-        QTest::keyClick(KeyTarget(*form), static_cast<Qt::Key>(key), modifiers);
-        QCOMPARE(QDateFromDate(form->view().shownDate), shown);
-        QCOMPARE(QDateFromDate(form->view().markedDate), marks ? shown : QDate(2024, 5, 10));
+        QTest::keyClick(KeyTarget(*window), static_cast<Qt::Key>(key), modifiers);
+        QCOMPARE(QDateFromDate(window->view().shownDate), shown);
+        QCOMPARE(QDateFromDate(window->view().markedDate), marks ? shown : QDate(2024, 5, 10));
     }
 };
 

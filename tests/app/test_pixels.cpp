@@ -6,7 +6,7 @@
 // The same test runs again at twice the pixel density (QT_SCALE_FACTOR=2), for the rows that
 // say so.
 
-#include "form_fixture.h"
+#include "window_fixture.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -98,13 +98,13 @@ private slots:
         QFETCH(bool, atDoubleScale);
         if (Scale() != 1.0 && !atDoubleScale)
             QSKIP("drawn at the usual density only");
-        auto form = ShownForm(today, settings);
-        ResizeOuter(*form, outer);
-        OpenTab(*form, form->widgets().tabCtrl->widget(tab));
+        auto window = ShownWindow(today, settings);
+        ResizeOuter(*window, outer);
+        OpenTab(*window, ControlsOf(*window).tabs->widget(tab));
         if (QByteArray(QTest::currentDataTag()) == "calendar-next-year")
-            Click(form->widgets().bNext);
+            Click(ControlsOf(*window).nextMonth);
         QCoreApplication::processEvents();
-        const QImage shown = form->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage shown = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
 
         const QString path = ReferencePath(QString::fromLatin1(QTest::currentDataTag()));
         if (qEnvironmentVariableIsSet("DUTYLOOP_UPDATE_PIXELS")) {

@@ -1,11 +1,11 @@
 // Save and Export as the user runs them, when the write fails: nothing of the old file is lost,
 // nothing is left behind, and the failure is told, in words shown as they are.
 
-#include "form_fixture.h"
+#include "window_fixture.h"
 
 #include "ui/error_box.h"
 #include "ui/export_dialog.h"
-#include "ui/t_switch.h"
+#include "ui/toggle_switch.h"
 
 #include <QDialogButtonBox>
 #include <QLineEdit>
@@ -30,31 +30,31 @@ QStringList Entries(const QString& folder) {
 }
 
 // A window whose file writes fail at `*failing`, while that is set.
-FormUnderTest FormFailingAt(std::shared_ptr<std::optional<WriteStep>> failing,
-                            const QByteArray& settings) {
-    FormUnderTest fixture;
+WindowUnderTest FormFailingAt(std::shared_ptr<std::optional<WriteStep>> failing,
+                              const QByteArray& settings) {
+    WindowUnderTest fixture;
     fixture.adjustPlatform = [failing](Platform& platform) {
         platform.writeFault = [failing](WriteStep step) { return *failing == step; };
     };
     WriteSettingsFile(fixture, settings);
-    StartForm(fixture);
+    StartWindow(fixture);
     return fixture;
 }
 
-void OpenSettingsTab(const FormUnderTest& form) {
-    form->widgets().tabCtrl->setCurrentWidget(form->widgets().tabSettings);
+void OpenSettingsTab(const WindowUnderTest& window) {
+    ControlsOf(*window).tabs->setCurrentWidget(ControlsOf(*window).settingsPage);
 }
 
 // Presses Export, names `path` in the dialog's file field, presses OK and lets an existing file
 // be replaced, as a user does.
-void ExportTo(const FormUnderTest& form, const QString& path) {
+void ExportTo(const WindowUnderTest& window, const QString& path) {
     const OnNextModal<ExportDialog> fillIn([&path](ExportDialog* dialog) {
         dialog->fileNameEdit()->selectAll();
         QTest::keyClicks(dialog->fileNameEdit(), path);
         const AnswerNextMessageBox replace(QMessageBox::Yes);
         QTest::mouseClick(dialog->buttonBox()->button(QDialogButtonBox::Ok), Qt::LeftButton);
     });
-    QTest::mouseClick(form->widgets().bExport, Qt::LeftButton);
+    QTest::mouseClick(ControlsOf(*window).exportButton, Qt::LeftButton);
     QVERIFY(fillIn.happened());
 }
 
@@ -75,41 +75,41 @@ private slots:
     void saveThatFailsLosesNothing() {
         QFETCH(WriteStep, step);
         const auto failing = std::make_shared<std::optional<WriteStep>>(step);
-        auto form = FormFailingAt(failing, kOldSettings);
-        const FormWidgets& w = form->widgets();
-        const QString path = form->settingsFilePath();
-        const QStringList before = Entries(form.settingsFolder());
-        OpenSettingsTab(form);
-        QTest::mouseClick(w.swMondays, Qt::LeftButton);
-        QVERIFY(w.swMondays->isChecked());
-        const ColorSettings colours = form->colorSettings();
+        auto window = FormFailingAt(failing, kOldSettings);
+        const Controls w = ControlsOf(*window);
+        const QString path = window->settingsFilePath();
+        const QStringList before = Entries(window.settingsFolder());
+        OpenSettingsTab(window);
+        QTest::mouseClick(w.weekStart, Qt::LeftButton);
+        QVERIFY(w.weekStart->isChecked());
+        const ColorSettings colours = window->settings().colors;
 
-        QTest::mouseClick(w.bSave, Qt::LeftButton);
-        QCOMPARE(*form.errors, QStringList{"Unable to write to " + path + "."});
+        QTest::mouseClick(w.save, Qt::LeftButton);
+        QCOMPARE(*window.errors, QStringList{"Unable to write to " + path + "."});
         QCOMPARE(ReadBack(path), kOldSettings);
-        QCOMPARE(Entries(form.settingsFolder()), before);
-        QCOMPARE(w.tabCtrl->currentWidget(), w.tabSettings);
-        QVERIFY(w.swMondays->isChecked());
-        QCOMPARE(form->assignmentText(), QStringLiteral("3 TWT"));
-        QCOMPARE(form->colorSettings().work, colours.work);
-        QCOMPARE(form->colorSettings().off, colours.off);
-        QCOMPARE(form->colorSettings().leadTrail, colours.leadTrail);
-        QCOMPARE(form->colorSettings().background, colours.background);
-        QCOMPARE(form->colorSettings().grid, colours.grid);
+        QCOMPARE(Entries(window.settingsFolder()), before);
+        QCOMPARE(w.tabs->currentWidget(), w.settingsPage);
+        QVERIFY(w.weekStart->isChecked());
+        QCOMPARE(window->settings().assignmentText, QStringLiteral("3 TWT"));
+        QCOMPARE(window->settings().colors.work, colours.work);
+        QCOMPARE(window->settings().colors.off, colours.off);
+        QCOMPARE(window->settings().colors.leadTrail, colours.leadTrail);
+        QCOMPARE(window->settings().colors.background, colours.background);
+        QCOMPARE(window->settings().colors.grid, colours.grid);
 
         // Once the disk takes it again, the same Save goes through.
         failing->reset();
-        QTest::mouseClick(w.bSave, Qt::LeftButton);
-        QCOMPARE(form.errors->size(), 1);
+        QTest::mouseClick(w.save, Qt::LeftButton);
+        QCOMPARE(window.errors->size(), 1);
         QVERIFY(ReadBack(path).contains("WeekStartsOnMonday=1\r\n"));
-        QCOMPARE(w.tabCtrl->currentWidget(), w.tabCalendar);
+        QCOMPARE(w.tabs->currentWidget(), w.calendarPage);
     }
 
     void exportThatFailsLosesNothing_data() { AddWriteSteps(); }
     void exportThatFailsLosesNothing() {
         QFETCH(WriteStep, step);
         const auto failing = std::make_shared<std::optional<WriteStep>>(step);
-        auto form = FormFailingAt(failing, kOldSettings);
+        auto window = FormFailingAt(failing, kOldSettings);
         QTemporaryDir folder;
         QVERIFY(folder.isValid());
         const QString path = folder.filePath("duty.ics");
@@ -117,27 +117,27 @@ private slots:
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
         file.close();
-        OpenSettingsTab(form);
+        OpenSettingsTab(window);
 
-        ExportTo(form, path);
-        QCOMPARE(*form.errors, QStringList{"Unable to write to " + path + "."});
+        ExportTo(window, path);
+        QCOMPARE(*window.errors, QStringList{"Unable to write to " + path + "."});
         QCOMPARE(ReadBack(path), old);
         QCOMPARE(Entries(folder.path()), QStringList{"duty.ics"});
 
         failing->reset();
-        ExportTo(form, path);
-        QCOMPARE(form.errors->size(), 1);
+        ExportTo(window, path);
+        QCOMPARE(window.errors->size(), 1);
         QVERIFY(ReadBack(path).contains("SUMMARY:On duty (3 TWT)\r\n"));
     }
 
     // The folder start-up made may be gone by the time the user saves.
     void saveMakesTheSettingsFolderAgain() {
-        auto form = ShownForm();
-        QVERIFY(QDir(form.configFolder->filePath("Halvorne")).removeRecursively());
-        QTest::mouseClick(form->widgets().bSave, Qt::LeftButton);
-        QCOMPARE(*form.errors, QStringList{});
-        QVERIFY(ReadBack(form->settingsFilePath()).startsWith("[Config]\n"));
-        QCOMPARE(form->widgets().tabCtrl->currentWidget(), form->widgets().tabCalendar);
+        auto window = ShownWindow();
+        QVERIFY(QDir(window.configFolder->filePath("Halvorne")).removeRecursively());
+        QTest::mouseClick(ControlsOf(*window).save, Qt::LeftButton);
+        QCOMPARE(*window.errors, QStringList{});
+        QVERIFY(ReadBack(window->settingsFilePath()).startsWith("[Config]\n"));
+        QCOMPARE(ControlsOf(*window).tabs->currentWidget(), ControlsOf(*window).calendarPage);
     }
 
     // Paths hold whatever the user named; markup in them is shown as written, never rendered,
@@ -154,26 +154,26 @@ private slots:
         const QString markup =
             QStringLiteral("<b>bold <font color=red>red <a href=mailto:x@example.org>a link");
         const auto failing = std::make_shared<std::optional<WriteStep>>();
-        FormUnderTest form;
-        form.adjustPlatform = [&markup, failing](Platform& platform) {
+        WindowUnderTest window;
+        window.adjustPlatform = [&markup, failing](Platform& platform) {
             platform.configFolder = JoinPath(platform.configFolder, markup);
             platform.showError = ShowErrorBox;
             platform.writeFault = [failing](WriteStep step) { return *failing == step; };
         };
-        StartForm(form);
-        QVERIFY(form->settingsFilePath().contains(markup));
-        const QString exported = JoinPath(form.configFolder->path(), markup + ".ics");
+        StartWindow(window);
+        QVERIFY(window->settingsFilePath().contains(markup));
+        const QString exported = JoinPath(window.configFolder->path(), markup + ".ics");
         if (action == "replace")
             QVERIFY(QFile(exported).open(QIODevice::WriteOnly));
         else
             *failing = WriteStep::Commit;
-        OpenSettingsTab(form);
+        OpenSettingsTab(window);
 
         const AnswerNextMessageBox box(action == "replace" ? QMessageBox::No : QMessageBox::Ok);
         QString expected;
         if (action == "save") {
-            QTest::mouseClick(form->widgets().bSave, Qt::LeftButton);
-            expected = "Unable to write to " + form->settingsFilePath() + ".";
+            QTest::mouseClick(ControlsOf(*window).save, Qt::LeftButton);
+            expected = "Unable to write to " + window->settingsFilePath() + ".";
         } else {
             const OnNextModal<ExportDialog> fillIn([&exported](ExportDialog* dialog) {
                 dialog->fileNameEdit()->selectAll();
@@ -185,7 +185,7 @@ private slots:
                     QTest::mouseClick(dialog->buttonBox()->button(QDialogButtonBox::Cancel),
                                       Qt::LeftButton);
             });
-            QTest::mouseClick(form->widgets().bExport, Qt::LeftButton);
+            QTest::mouseClick(ControlsOf(*window).exportButton, Qt::LeftButton);
             expected = action == "export"
                            ? "Unable to write to " + exported + "."
                            : exported + " already exists.\nDo you want to replace it?";

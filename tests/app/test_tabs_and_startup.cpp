@@ -1,10 +1,10 @@
-#include "form_fixture.h"
+#include "window_fixture.h"
+
+#include "ui/svg_picture.h"
 
 #include "schedule/rotation.h"
-#include "ui/t_rectangle.h"
-#include "ui/t_switch.h"
-#include "ui/t_text.h"
 #include "ui/text_color.h"
+#include "ui/toggle_switch.h"
 
 #include <QCalendarWidget>
 #include <QLabel>
@@ -15,8 +15,8 @@ using namespace dutyloop;
 using namespace dutyloop::testing;
 
 namespace {
-void ClickTabHeader(TMainForm& form, int index) {
-    QTabBar* bar = form.widgets().tabCtrl->tabBar();
+void ClickTabHeader(MainWindow& window, int index) {
+    QTabBar* bar = ControlsOf(window).tabs->tabBar();
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
 }
 } // namespace
@@ -25,36 +25,36 @@ class TestTabsAndStartup : public QObject {
     Q_OBJECT
 private slots:
     void firstStartWithDefaultSettings() {
-        auto form = ShownForm(QDate(2026, 12, 10));
-        const FormWidgets& w = form->widgets();
-        QCOMPARE(form->windowTitle(), QStringLiteral("Dutyloop®"));
-        QCOMPARE(w.tabCtrl->currentWidget(), w.tabSettings);
-        QCOMPARE(w.cbPlt->currentIndex(), 0);
-        QVERIFY(!w.swMondays->isChecked());
-        QCOMPARE(form->view().shownDate, D(2026, 12, 10));
-        QCOMPARE(w.lblMonthName->text(), QStringLiteral("December"));
-        QCOMPARE(w.lblStatus->text(), QString());
+        auto window = ShownWindow(QDate(2026, 12, 10));
+        const Controls w = ControlsOf(*window);
+        QCOMPARE(window->windowTitle(), QStringLiteral("Dutyloop®"));
+        QCOMPARE(w.tabs->currentWidget(), w.settingsPage);
+        QCOMPARE(w.assignment->currentIndex(), 0);
+        QVERIFY(!w.weekStart->isChecked());
+        QCOMPARE(window->view().shownDate, D(2026, 12, 10));
+        QCOMPARE(w.monthLabel->text(), QStringLiteral("December"));
+        QCOMPARE(w.status->text(), QString());
         for (int i = 0; i < 40; ++i) {
-            const Color text = w.gT[static_cast<std::size_t>(i)]->color();
+            const Color text = window->monthPage().cells[static_cast<std::size_t>(i)].textColor;
             QVERIFY(text != 0xFF0000FFu && text != 0xFF696969u);
         }
-        QCOMPARE(w.DateEd->date(), QDate(2026, 12, 10));
-        QCOMPARE(w.DateEd->calendarWidget()->firstDayOfWeek(), Qt::Sunday);
-        QCOMPARE(TextColorOf(w.lblAbout), 0xFF000000u);
-        const QStringList about = w.lblAbout->text().split(QLatin1Char('\n'));
+        QCOMPARE(w.dateField->date(), QDate(2026, 12, 10));
+        QCOMPARE(w.dateField->calendarWidget()->firstDayOfWeek(), Qt::Sunday);
+        QCOMPARE(TextColorOf(w.aboutText), 0xFF000000u);
+        const QStringList about = w.aboutText->text().split(QLatin1Char('\n'));
         QCOMPARE(about.size(), 8);
         QCOMPARE(about[0], QStringLiteral("Dutyloop for Tornvale v3.0.1"));
         QCOMPARE(about[1], QString());
         QCOMPARE(about[6], QString());
         QVERIFY(!about[5].isEmpty());
-        QCOMPARE(TextColorOf(w.bAPlt), 0xFF0000FFu);
-        QCOMPARE(TextColorOf(w.bBPlt), 0xFF696969u);
-        QCOMPARE(TextColorOf(w.bLdTr), 0xFFC0C0C0u);
-        QCOMPARE(TextColorOf(w.bBkGr), 0xFF000000u);
-        QVERIFY(w.ccbColor->isHidden());
-        QCOMPARE(TextColorOf(w.sbHelp1), 0xFF0000FFu);
-        QCOMPARE(TextColorOf(w.sbHelp2), 0xFF0000FFu);
-        QVERIFY(w.sbHelp1->font().underline());
+        QCOMPARE(TextColorOf(w.workColor), 0xFF0000FFu);
+        QCOMPARE(TextColorOf(w.offColor), 0xFF696969u);
+        QCOMPARE(TextColorOf(w.leadTrailColor), 0xFFC0C0C0u);
+        QCOMPARE(TextColorOf(w.backgroundColor), 0xFF000000u);
+        QVERIFY(w.colorPicker->isHidden());
+        QCOMPARE(TextColorOf(w.supportPageLink), 0xFF0000FFu);
+        QCOMPARE(TextColorOf(w.supportMailLink), 0xFF0000FFu);
+        QVERIFY(w.supportPageLink->font().underline());
     }
 
     void choosingAnAssignmentReachesTheCalendarOnTheWayBack_data() {
@@ -65,40 +65,40 @@ private slots:
     }
     void choosingAnAssignmentReachesTheCalendarOnTheWayBack() {
         QFETCH(int, way);
-        auto form = ShownForm();
-        const FormWidgets& w = form->widgets();
-        PickDate(*form, QDate(2014, 3, 31));
-        OpenTab(*form, w.tabSettings);
-        OpenList(w.cbPlt);
-        ClickListEntry(w.cbPlt, w.cbPlt->findText(QStringLiteral("3 TWT")));
+        auto window = ShownWindow();
+        const Controls w = ControlsOf(*window);
+        PickDate(*window, QDate(2014, 3, 31));
+        OpenTab(*window, w.settingsPage);
+        OpenList(w.assignment);
+        ClickListEntry(w.assignment, w.assignment->findText(QStringLiteral("3 TWT")));
         // Nothing changes until the tab changes.
-        QCOMPARE(form->view().anchorDate, AnchorForAssignment(u"Tornvale"));
+        QCOMPARE(window->view().anchorDate, AnchorForAssignment(u"Tornvale"));
         if (way == 0) {
-            Click(w.sbBack2);
+            Click(w.settingsBack);
         } else if (way == 1) {
-            ClickTabHeader(*form, 0);
+            ClickTabHeader(*window, 0);
         } else {
-            ClickTabHeader(*form, 2);
-            Click(w.sbBack3);
+            ClickTabHeader(*window, 2);
+            Click(w.helpBack);
         }
-        QCOMPARE(w.tabCtrl->currentWidget(), w.tabCalendar);
-        QCOMPARE(form->view().anchorDate, D(2013, 12, 9));
-        QCOMPARE(form->view().shownDate, D(2014, 3, 31));
-        QCOMPARE(w.lblToolbar1->text(), QStringLiteral("Tornvale - 3 TWT"));
+        QCOMPARE(w.tabs->currentWidget(), w.calendarPage);
+        QCOMPARE(window->view().anchorDate, D(2013, 12, 9));
+        QCOMPARE(window->view().shownDate, D(2014, 3, 31));
+        QCOMPARE(w.title->text(), QStringLiteral("Tornvale - 3 TWT"));
         // 2014-03-31 is position 113 of assignment 3's pattern, a work day.
-        QCOMPARE(w.lblStatus->text(), QStringLiteral("3/31/2014\nWork"));
+        QCOMPARE(w.status->text(), QStringLiteral("3/31/2014\nWork"));
     }
 
     void aClickOnTheActiveTabRebuildsNothing() {
-        auto form = ShownForm();
-        const FormWidgets& w = form->widgets();
-        QCOMPARE(w.tabCtrl->currentWidget(), w.tabSettings);
-        Click(w.swMondays);
-        ClickTabHeader(*form, 1);
-        QCOMPARE(w.tabCtrl->currentWidget(), w.tabSettings);
-        QCOMPARE(w.lblDOW[0]->text(), QStringLiteral("Sun"));
-        ClickTabHeader(*form, 3);
-        QCOMPARE(w.lblDOW[0]->text(), QStringLiteral("Mon"));
+        auto window = ShownWindow();
+        const Controls w = ControlsOf(*window);
+        QCOMPARE(w.tabs->currentWidget(), w.settingsPage);
+        Click(w.weekStart);
+        ClickTabHeader(*window, 1);
+        QCOMPARE(w.tabs->currentWidget(), w.settingsPage);
+        QCOMPARE(window->monthPage().weekdayLabels[0], QStringLiteral("Sun"));
+        ClickTabHeader(*window, 3);
+        QCOMPARE(window->monthPage().weekdayLabels[0], QStringLiteral("Mon"));
     }
 
     void backButtonsReturnToTheCalendar_data() {
@@ -109,36 +109,29 @@ private slots:
     }
     void backButtonsReturnToTheCalendar() {
         QFETCH(int, tab);
-        auto form = ShownForm();
-        const FormWidgets& w = form->widgets();
-        ClickTabHeader(*form, tab);
-        QToolButton* back = tab == 1 ? w.sbBack2 : tab == 2 ? w.sbBack3 : w.sbBack4;
+        auto window = ShownWindow();
+        const Controls w = ControlsOf(*window);
+        ClickTabHeader(*window, tab);
+        QToolButton* back = tab == 1 ? w.settingsBack : tab == 2 ? w.helpBack : w.aboutBack;
         QTest::mouseClick(back, Qt::LeftButton);
-        QCOMPARE(w.tabCtrl->currentWidget(), w.tabCalendar);
+        QCOMPARE(w.tabs->currentWidget(), w.calendarPage);
     }
 
-    void everyNamedWidgetIsInTheTree() {
-        auto form = ShownForm();
-        const QStringList names = {
-            "tabCtrl",      "tabCalendar",  "tabSettings", "tabHelp",      "tabAbout",
-            "tbCalendar",   "rectToolbar1", "lblToolbar1", "loMonthName",  "rectMonthName",
-            "lblMonthName", "bPrev",        "bNext",       "loDaysOfWeek", "rectDaysOfWeek",
-            "gloDOW",       "lblDOW1",      "lblDOW7",     "loCalendar",   "loFooter",
-            "rectFooter",   "lblStatus",    "bToday",      "DateEd",       "rectCalendar",
-            "gloCal",       "gR00",         "gT41",        "rectSettings", "tbSettings",
-            "rectToolbar2", "lblToolbar2",  "ccbColor",    "sbBack2",      "bSave",
-            "lblPlatoon",   "cbPlt",        "lblMonday",   "swMondays",    "bAPlt",
-            "bBPlt",        "bLdTr",        "bBkGr",       "tbHelp",       "rectHelp",
-            "lblToolbar3",  "sbBack3",      "ImgHelp",     "tbAbout",      "rectToolbar4",
-            "lblToolbar4",  "sbBack4",      "loLinks",     "rectLinks",    "sbHelp1",
-            "sbHelp2",      "rectAbout",    "imgSextant",  "lblAbout",     "bExport"};
-        for (const QString& name : names)
-            QVERIFY2(form->findChild<QWidget*>(name), qPrintable(name));
-        QCOMPARE(form->objectName(), QStringLiteral("MainForm"));
+    // Every control a user reaches is in the window, each page under its tab.
+    void everyControlIsInTheTree() {
+        auto window = ShownWindow();
+        const Controls w = ControlsOf(*window); // stops the test at the first one missing
+        QCOMPARE(w.tabs->widget(0), w.calendarPage);
+        QCOMPARE(w.tabs->widget(1), w.settingsPage);
+        QCOMPARE(w.tabs->widget(2), w.helpPage);
+        QCOMPARE(w.tabs->widget(3), w.aboutPage);
+        QVERIFY(w.helpPage->findChild<SvgPicture*>(QStringLiteral("helpPicture")));
+        QVERIFY(w.aboutPage->findChild<SvgPicture*>(QStringLiteral("sextantPicture")));
+        QCOMPARE(window->objectName(), QStringLiteral("mainWindow"));
         const QStringList headers = {"Calendar", "Settings", "Help", "About"};
         for (int i = 0; i < 4; ++i)
-            QCOMPARE(form->widgets().tabCtrl->tabText(i), headers[i]);
-        QCOMPARE(form->widgets().tabCtrl->tabBar()->height(), 49);
+            QCOMPARE(ControlsOf(*window).tabs->tabText(i), headers[i]);
+        QCOMPARE(ControlsOf(*window).tabs->tabBar()->height(), 49);
     }
 };
 

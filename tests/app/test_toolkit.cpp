@@ -1,13 +1,12 @@
+#include "calendar/month_page.h"
+#include "ui/color_picker.h"
+#include "ui/combo_box.h"
 #include "ui/font_size.h"
+#include "ui/month_view.h"
+#include "ui/panel.h"
 #include "ui/state_text_colors.h"
-#include "ui/t_color_combo_box.h"
-#include "ui/t_combo_box.h"
-#include "ui/t_grid_layout.h"
-#include "ui/t_image.h"
-#include "ui/t_rectangle.h"
-#include "ui/t_switch.h"
-#include "ui/t_text.h"
-#include "ui/tag.h"
+#include "ui/svg_picture.h"
+#include "ui/toggle_switch.h"
 
 #include <QAbstractItemView>
 #include <QColor>
@@ -54,18 +53,26 @@ private:
     int m_count = 0;
 };
 
-// The panel behind a day cell: records the presses that reach it.
-class Backdrop : public QWidget {
-public:
-    Backdrop() { resize(100, 100); }
-    int presses = 0;
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override {
-        ++presses;
-        event->accept();
-    }
-};
+// A month view alone in a window, September 2023 with the 1st selected, sized as the window's
+// calendar at its opening size.
+MonthView* ShownMonthView(QWidget& window) {
+    const CalendarLayout layout = LayoutForWindow(640, QSize(346, 587));
+    window.resize(346, 587);
+    auto* view = new MonthView(&window);
+    view->setGeometry(0, 0, 346, layout.daysOfWeek.height() + layout.grid.height());
+    view->setSizes(layout);
+    CalendarView days;
+    BuildMonthGrid(days, DateFromYmd(2023, 9, 1), WeekStart::Sunday);
+    const ColorSettings colours;
+    const LocaleSettings locale = CaptureLocaleSettings(QLocale::c());
+    view->showPage(MonthPageFor(
+        {days, colours, WeekStart::Sunday, locale, DateFromYmd(2023, 9, 15), 0, {}, layout}));
+    window.show();
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window))
+        qWarning("the window could not be made active");
+    return view;
+}
 
 // Draws the widget alone onto a transparent image, so every pixel is the widget's own paint.
 QImage RenderAlone(QWidget& widget) {
@@ -107,17 +114,6 @@ private slots:
         QFile text(m_notSvg);
         QVERIFY(text.open(QIODevice::WriteOnly));
         text.write("this is no picture");
-    }
-
-    void tag() {
-        QObject plain;
-        QWidget widget;
-        QCOMPARE(Tag(&plain), 0);
-        QCOMPARE(Tag(&widget), 0);
-        SetTag(&widget, -2);
-        QCOMPARE(Tag(&widget), -2);
-        SetTag(&plain, 41);
-        QCOMPARE(Tag(&plain), 41);
     }
 
     void fontSize_data() {
@@ -204,76 +200,55 @@ private slots:
         QVERIFY(button->font().bold());
     }
 
-    void rectangleClick_data() {
-        QTest::addColumn<bool>("hitTest");
-        QTest::addColumn<bool>("textOnTop");
+    void monthViewClick_data() {
+        QTest::addColumn<int>("pressCell");
+        QTest::addColumn<int>("releaseCell");
         QTest::addColumn<int>("button");
-        QTest::addColumn<bool>("releaseOutside");
-        QTest::addColumn<int>("clicks");
-        QTest::addColumn<int>("backdropPresses");
-        QTest::addColumn<bool>("takesFocus");
-        QTest::newRow("left click: one click; the focus is left to the window")
-            << true << false << int(Qt::LeftButton) << false << 1 << 0 << false;
-        QTest::newRow("hit test off: the click reaches the panel behind")
-            << false << false << int(Qt::LeftButton) << false << 0 << 1 << false;
-        QTest::newRow("a text on top lets the click through to the cell")
-            << true << true << int(Qt::LeftButton) << false << 1 << 0 << false;
-        QTest::newRow("released outside: no click")
-            << true << false << int(Qt::LeftButton) << true << 0 << 0 << false;
-        QTest::newRow("right button: no click, the press goes on to the panel")
-            << true << false << int(Qt::RightButton) << false << 0 << 1 << false;
+        QTest::addColumn<QList<int>>("clicked");
+        QTest::newRow("left click on a cell: that cell")
+            << 12 << 12 << int(Qt::LeftButton) << QList<int>{12};
+        QTest::newRow("released over another cell: no click")
+            << 12 << 13 << int(Qt::LeftButton) << QList<int>{};
+        QTest::newRow("right button: no click") << 12 << 12 << int(Qt::RightButton) << QList<int>{};
+        QTest::newRow("the last cell that takes clicks")
+            << 36 << 36 << int(Qt::LeftButton) << QList<int>{36};
+        QTest::newRow("cells past it take none") << 37 << 37 << int(Qt::LeftButton) << QList<int>{};
+        QTest::newRow("the legend takes none") << 41 << 41 << int(Qt::LeftButton) << QList<int>{};
     }
-    void rectangleClick() {
-        QFETCH(bool, hitTest);
-        QFETCH(bool, textOnTop);
+    void monthViewClick() {
+        QFETCH(int, pressCell);
+        QFETCH(int, releaseCell);
         QFETCH(int, button);
-        QFETCH(bool, releaseOutside);
-        QFETCH(int, clicks);
-        QFETCH(int, backdropPresses);
-        QFETCH(bool, takesFocus);
-        Backdrop backdrop;
-        auto* cell = new TRectangle(&backdrop);
-        cell->setGeometry(10, 10, 50, 50);
-        cell->setHitTest(hitTest);
-        if (textOnTop) {
-            auto* text = new TText(&backdrop);
-            text->setText(QStringLiteral("17"));
-            text->setGeometry(cell->geometry());
-            text->raise();
-        }
-        const QSignalSpy clicked(cell, &TRectangle::clicked);
-        backdrop.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&backdrop));
-
-        // Through the window, so Qt picks the receiver from what lies under the pointer.
-        QWindow* window = backdrop.windowHandle();
-        const auto mouseButton = static_cast<Qt::MouseButton>(button);
-        QTest::mousePress(window, mouseButton, {}, QPoint(30, 30));
-        QTest::mouseRelease(window, mouseButton, {},
-                            releaseOutside ? QPoint(80, 80) : QPoint(30, 30));
-
-        QCOMPARE(clicked.count(), clicks);
-        QCOMPARE(backdrop.presses, backdropPresses);
-        QCOMPARE(backdrop.focusWidget() == cell, takesFocus);
-    }
-
-    void rectangleFocusIsDrawn() {
+        QFETCH(QList<int>, clicked);
         QWidget window;
-        window.resize(100, 100);
-        auto* cell = new TRectangle(&window);
-        cell->setGeometry(10, 10, 50, 50);
-        cell->setFill(colors::Blue);
-        cell->setStroke(colors::AliceBlue);
-        window.show();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        const QImage unfocused = cell->grab().toImage();
-        cell->setFocus();
-        QVERIFY(cell->hasFocus());
-        QVERIFY(cell->grab().toImage() != unfocused);
+        MonthView* view = ShownMonthView(window);
+        QList<int> reported;
+        connect(view, &MonthView::cellClicked, view, [&](int cell) { reported.append(cell); });
+        const auto mouseButton = static_cast<Qt::MouseButton>(button);
+        // Through the window, so Qt picks the receiver from what lies under the pointer.
+        QWindow* handle = window.windowHandle();
+        QTest::mousePress(handle, mouseButton, {}, view->cellRect(pressCell).center());
+        QTest::mouseRelease(handle, mouseButton, {}, view->cellRect(releaseCell).center());
+        QCOMPARE(reported, clicked);
+        // A press alone never moves the focus; the window gives it when a day is chosen.
+        QVERIFY(!view->hasFocus());
     }
 
-    void rectanglePaint_data() {
+    void monthViewDrawsTheFocusMarkOnTheSelectedDay() {
+        QWidget window;
+        MonthView* view = ShownMonthView(window);
+        const int selected = view->selectedCell();
+        QCOMPARE(selected, 5);
+        const QRect cell = view->cellRect(selected);
+        const QImage before = view->grab(cell).toImage();
+        const QImage neighbour = view->grab(view->cellRect(selected + 1)).toImage();
+        view->setFocus();
+        QVERIFY(view->hasFocus());
+        QVERIFY(view->grab(cell).toImage() != before);
+        QCOMPARE(view->grab(view->cellRect(selected + 1)).toImage(), neighbour);
+    }
+
+    void panelPaint_data() {
         QTest::addColumn<Color>("fill");
         QTest::addColumn<Color>("stroke");
         QTest::addColumn<float>("thickness");
@@ -297,7 +272,7 @@ private slots:
             << Color{0x80FF0000} << colors::Black << 0.0f << Color{0x80FF0000} << Color{0x80FF0000}
             << Color{0x80FF0000} << 8;
     }
-    void rectanglePaint() {
+    void panelPaint() {
         QFETCH(Color, fill);
         QFETCH(Color, stroke);
         QFETCH(float, thickness);
@@ -305,11 +280,9 @@ private slots:
         QFETCH(Color, second);
         QFETCH(Color, centre);
         QFETCH(int, tolerance);
-        TRectangle cell(nullptr);
+        Panel cell(nullptr);
         cell.resize(40, 30);
-        cell.setFill(fill);
-        cell.setStroke(stroke);
-        cell.setStrokeThickness(thickness);
+        cell.setColors(fill, stroke, thickness);
         const QImage image = RenderAlone(cell);
         // Checked on all four sides, so a stroke shifted to one side shows.
         const QList<QPoint> edges{{0, 15}, {39, 15}, {20, 0}, {20, 29}};
@@ -323,96 +296,8 @@ private slots:
         QVERIFY2(Near(image.pixelColor(20, 15), centre, 3), Describe(image.pixelColor(20, 15)));
     }
 
-    void gridLayout_data() {
-        QTest::addColumn<int>("gridWidth");
-        QTest::addColumn<float>("itemWidth");
-        QTest::addColumn<float>("itemHeight");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<int>("perRow");
-        QTest::addColumn<int>("rowRight");   // right edge of a full row
-        QTest::addColumn<int>("gridBottom"); // bottom edge of the last row
-        QTest::newRow("calendar: (334-0.1)/7 wide, 7 a row, 42 cells in 6 rows")
-            << 334 << (334.0f - 0.1f) / 7.0f << 40.5f << 42 << 7 << 334 << 243;
-        QTest::newRow("an exact fit counts: 7 of 48 in 336")
-            << 336 << 48.0f << 30.0f << 10 << 7 << 336 << 60;
-        QTest::newRow("a pixel short: 6 of 48 in 335")
-            << 335 << 48.0f << 30.0f << 13 << 6 << 288 << 90;
-        QTest::newRow("thirds: 3 of 33.3 in 100, heights of 12.25")
-            << 100 << 33.3f << 12.25f << 7 << 3 << 100 << 37;
-        QTest::newRow("narrower than a cell: one a row")
-            << 30 << 50.0f << 20.0f << 3 << 1 << 50 << 60;
-    }
-    void gridLayout() {
-        QFETCH(int, gridWidth);
-        QFETCH(float, itemWidth);
-        QFETCH(float, itemHeight);
-        QFETCH(int, count);
-        QFETCH(int, perRow);
-        QFETCH(int, rowRight);
-        QFETCH(int, gridBottom);
-        TGridLayout grid(nullptr);
-        grid.resize(gridWidth, 400);
-        grid.setItemSize(itemWidth, itemHeight);
-        QList<QWidget*> cells;
-        for (int i = 0; i < count; ++i) {
-            cells.append(new QWidget(&grid));
-            if (i == 1) {
-                new QObject(&grid); // not a widget: takes no cell
-            }
-        }
-
-        for (int i = 0; i < count; ++i) {
-            const QRect cell = cells[i]->geometry();
-            const int column = i % perRow;
-            const QByteArray where = "cell " + QByteArray::number(i);
-            QVERIFY2(std::abs(cell.width() - double{itemWidth}) < 1.0, where);
-            QVERIFY2(std::abs(cell.height() - double{itemHeight}) < 1.0, where);
-            if (column == 0) {
-                QVERIFY2(cell.left() == 0, where);
-                const int top = i == 0 ? 0 : cells[i - perRow]->geometry().bottom() + 1;
-                QVERIFY2(cell.top() == top, where);
-            } else {
-                const QRect before = cells[i - 1]->geometry();
-                QVERIFY2(cell.left() == before.right() + 1, where);
-                QVERIFY2(cell.top() == before.top(), where);
-            }
-            if (column == perRow - 1) {
-                QVERIFY2(cell.right() + 1 == rowRight, where);
-            }
-        }
-        QCOMPARE(cells.last()->geometry().bottom() + 1, gridBottom);
-    }
-
-    void gridLayoutPlacesAgain() {
-        QWidget window;
-        window.resize(400, 400);
-        auto* grid = new TGridLayout(&window);
-        grid->resize(334, 400);
-        grid->setItemSize((334.0f - 0.1f) / 7.0f, 40.0f);
-        QList<QWidget*> cells;
-        for (int i = 0; i < 14; ++i) {
-            cells.append(new QWidget(grid));
-        }
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QCOMPARE(cells[7]->geometry().topLeft(), QPoint(0, 40));
-
-        // 4 x 47.7 = 190.8 fits in 200, a fifth cell would end at 238.5.
-        grid->resize(200, 400);
-        QCOMPARE(cells[3]->geometry(), QRect(143, 0, 48, 40));
-        QCOMPARE(cells[4]->geometry().topLeft(), QPoint(0, 40));
-
-        grid->setItemSize(100.0f, 20.0f);
-        QCOMPARE(cells[1]->geometry(), QRect(100, 0, 100, 20));
-        QCOMPARE(cells[2]->geometry().topLeft(), QPoint(0, 20));
-
-        auto* added = new QWidget(grid);
-        added->show();
-        QCOMPARE(added->geometry(), QRect(0, 140, 100, 20));
-    }
-
     void colorComboStart() {
-        TColorComboBox combo(nullptr);
+        ColorPicker combo(nullptr);
         QCOMPARE(combo.count(), 148);
         QCOMPARE(combo.maxVisibleItems(), 12);
         QCOMPARE(combo.currentIndex(), 147);
@@ -427,7 +312,7 @@ private slots:
     }
 
     void colorComboSwatches() {
-        TColorComboBox combo(nullptr);
+        ColorPicker combo(nullptr);
         const QSize size = combo.iconSize();
         const QPoint middle(size.width() / 2, size.height() / 2);
         const QImage aqua = combo.itemIcon(2).pixmap(size).toImage();
@@ -466,7 +351,7 @@ private slots:
         QFETCH(Color, color);
         QFETCH(QString, selected);
         QFETCH(Color, result);
-        TColorComboBox combo(nullptr);
+        ColorPicker combo(nullptr);
         combo.setCurrentIndex(combo.findText(start));
         QCOMPARE(combo.currentText(), start);
         combo.setColor(color);
@@ -481,7 +366,7 @@ private slots:
     }
     void switchToggles() {
         QFETCH(bool, bySpace);
-        TSwitch toggle(nullptr);
+        ToggleSwitch toggle(nullptr);
         toggle.resize(toggle.sizeHint());
         QVERIFY(!toggle.isChecked());
         const auto press = [&] {
@@ -519,7 +404,7 @@ private slots:
         QFETCH(QList<QPoint>, inside);
         QFETCH(QList<QPoint>, outside);
         QFETCH(int, alpha);
-        TImage image(nullptr);
+        SvgPicture image(nullptr);
         image.resize(size);
         image.setSource(m_redBar);
         image.setOpacity(opacity);
@@ -545,7 +430,7 @@ private slots:
     }
     void imageWithoutPicture() {
         QFETCH(QString, source);
-        TImage image(nullptr);
+        SvgPicture image(nullptr);
         image.resize(60, 40);
         image.setSource(source);
         QImage blank(image.size(), QImage::Format_ARGB32_Premultiplied);
@@ -558,9 +443,9 @@ private slots:
     // itself is hidden, as when its tab is left.
     void comboBoxReportsOnlyARealClose() {
         QWidget window;
-        auto* box = new TComboBox(&window);
+        auto* box = new ComboBox(&window);
         box->addItems({QStringLiteral("one"), QStringLiteral("two")});
-        const QSignalSpy closed(box, &TComboBox::closePopup);
+        const QSignalSpy closed(box, &ComboBox::listClosed);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         box->hide();

@@ -196,8 +196,7 @@ private slots:
         QCOMPARE(page.title, title);
         QCOMPARE(page.monthLabel, monthLabel);
         QCOMPARE(page.weekdayLabels[0], firstWeekday);
-        QCOMPARE(page.headerTextColor, headerColour);
-        QCOMPARE(page.statusTextColor, headerColour);
+        QCOMPARE(page.look.headerTextColor, headerColour);
         QCOMPARE(page.statusLine, status);
         QCOMPARE(page.statusAccessibleName, statusName);
         QCOMPARE(page.todayButton.bold, todayBold);

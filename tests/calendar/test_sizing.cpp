@@ -2,11 +2,67 @@
 
 #include <QTest>
 
+#include <cmath>
+
 using namespace dutyloop;
 
 class TestSizing : public QObject {
     Q_OBJECT
 private slots:
+    void flowItemRects_data() {
+        QTest::addColumn<int>("gridWidth");
+        QTest::addColumn<float>("itemWidth");
+        QTest::addColumn<float>("itemHeight");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("perRow");
+        QTest::addColumn<int>("rowRight");   // right edge of a full row
+        QTest::addColumn<int>("gridBottom"); // bottom edge of the last row
+        QTest::newRow("calendar: (334-0.1)/7 wide, 7 a row, 42 cells in 6 rows")
+            << 334 << (334.0f - 0.1f) / 7.0f << 40.5f << 42 << 7 << 334 << 243;
+        QTest::newRow("an exact fit counts: 7 of 48 in 336")
+            << 336 << 48.0f << 30.0f << 10 << 7 << 336 << 60;
+        QTest::newRow("a pixel short: 6 of 48 in 335")
+            << 335 << 48.0f << 30.0f << 13 << 6 << 288 << 90;
+        QTest::newRow("thirds: 3 of 33.3 in 100, heights of 12.25")
+            << 100 << 33.3f << 12.25f << 7 << 3 << 100 << 37;
+        QTest::newRow("narrower than a cell: one a row")
+            << 30 << 50.0f << 20.0f << 3 << 1 << 50 << 60;
+    }
+    // Items flow left to right and wrap when the next would pass the width; each edge is
+    // rounded from its fractional position, so an item ends where the next begins.
+    void flowItemRects() {
+        QFETCH(int, gridWidth);
+        QFETCH(float, itemWidth);
+        QFETCH(float, itemHeight);
+        QFETCH(int, count);
+        QFETCH(int, perRow);
+        QFETCH(int, rowRight);
+        QFETCH(int, gridBottom);
+        for (int i = 0; i < count; ++i) {
+            const QRect cell = FlowItemRect(i, itemWidth, itemHeight, gridWidth);
+            const int column = i % perRow;
+            const QByteArray where = "item " + QByteArray::number(i);
+            QVERIFY2(std::abs(cell.width() - double{itemWidth}) < 1.0, where);
+            QVERIFY2(std::abs(cell.height() - double{itemHeight}) < 1.0, where);
+            if (column == 0) {
+                QVERIFY2(cell.left() == 0, where);
+                const int top =
+                    i == 0
+                        ? 0
+                        : FlowItemRect(i - perRow, itemWidth, itemHeight, gridWidth).bottom() + 1;
+                QVERIFY2(cell.top() == top, where);
+            } else {
+                const QRect before = FlowItemRect(i - 1, itemWidth, itemHeight, gridWidth);
+                QVERIFY2(cell.left() == before.right() + 1, where);
+                QVERIFY2(cell.top() == before.top(), where);
+            }
+            if (column == perRow - 1)
+                QVERIFY2(cell.right() + 1 == rowRight, where);
+        }
+        QCOMPARE(FlowItemRect(count - 1, itemWidth, itemHeight, gridWidth).bottom() + 1,
+                 gridBottom);
+    }
+
     void bandsAt640() {
         const CalendarLayout layout = LayoutForWindow(640, QSize(334, 552));
         QCOMPARE(layout.toolbarHeight, 40.0f);

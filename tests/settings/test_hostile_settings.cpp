@@ -2,11 +2,11 @@
 // window must start on each, read what can be read, and a Save must keep every line it does not
 // write and never replace what is not a file.
 
-#include "../app/form_fixture.h"
+#include "../app/window_fixture.h"
 #include "../expected_colors.h"
 
 #include "platform/file_services.h"
-#include "ui/t_switch.h"
+#include "ui/toggle_switch.h"
 
 #include <QByteArrayList>
 #include <QElapsedTimer>
@@ -52,7 +52,7 @@ QByteArray TenMegabytes() {
            "[Config]\r\nWorkAssign=3 TWT\r\nWeekStartsOnMonday=1\r\n[Colors]\r\nBkGr=Navy\r\n";
 }
 
-QByteArray SettingsFileOf(const FormUnderTest& fixture) {
+QByteArray SettingsFileOf(const WindowUnderTest& fixture) {
     QFile file(fixture.settingsFolder() + QStringLiteral("/dlTornvale.ini"));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
@@ -179,7 +179,7 @@ QString Kind(const QString& path) {
 }
 
 // Puts `what` where the settings file belongs.
-void PlaceInsteadOfTheFile(const FormUnderTest& fixture, const QString& what) {
+void PlaceInsteadOfTheFile(const WindowUnderTest& fixture, const QString& what) {
     QVERIFY(QDir().mkpath(fixture.settingsFolder()));
     const QString path = fixture.settingsFolder() + QStringLiteral("/dlTornvale.ini");
     const QByteArray name = QFile::encodeName(path);
@@ -211,14 +211,15 @@ private slots:
         QFETCH(QString, assignment);
         QFETCH(bool, mondays);
         QFETCH(Color, background);
-        auto form = ShownForm(QDate(2023, 9, 15), file);
-        const FormWidgets& w = form->widgets();
-        QCOMPARE(w.cbPlt->currentText(), assignment);
-        QCOMPARE(w.swMondays->isChecked(), mondays);
-        QCOMPARE(w.lblDOW[0]->text(), mondays ? QStringLiteral("Mon") : QStringLiteral("Sun"));
-        QCOMPARE(form->colorSettings().background, background);
-        QCOMPARE(form->view().shownDate, D(2023, 9, 15));
-        QVERIFY(form.errors->isEmpty());
+        auto window = ShownWindow(QDate(2023, 9, 15), file);
+        const Controls w = ControlsOf(*window);
+        QCOMPARE(w.assignment->currentText(), assignment);
+        QCOMPARE(w.weekStart->isChecked(), mondays);
+        QCOMPARE(window->monthPage().weekdayLabels[0],
+                 mondays ? QStringLiteral("Mon") : QStringLiteral("Sun"));
+        QCOMPARE(window->settings().colors.background, background);
+        QCOMPARE(window->view().shownDate, D(2023, 9, 15));
+        QVERIFY(window.errors->isEmpty());
     }
 
     // The user changes every setting the window offers, so that each written key must land on
@@ -227,30 +228,30 @@ private slots:
     void saveKeepsEveryOtherLine() {
         QFETCH(QByteArray, file);
         QFETCH(bool, mondays);
-        auto form = ShownForm(QDate(2023, 9, 15), file);
-        const FormWidgets& w = form->widgets();
-        ChooseAssignment(*form, QStringLiteral("4 WTF"));
-        OpenTab(*form, w.tabSettings);
-        SetWeekStartSwitch(*form, !mondays);
-        PickColour(*form, w.bAPlt, expected::Yellow);
-        PickColour(*form, w.bBPlt, kOlive);
-        PickColour(*form, w.bLdTr, kOrchid);
-        PickColour(*form, w.bBkGr, kMaroon);
-        Click(w.bSave);
-        QVERIFY(form.errors->isEmpty());
+        auto window = ShownWindow(QDate(2023, 9, 15), file);
+        const Controls w = ControlsOf(*window);
+        ChooseAssignment(*window, QStringLiteral("4 WTF"));
+        OpenTab(*window, w.settingsPage);
+        SetWeekStartSwitch(*window, !mondays);
+        PickColour(*window, w.workColor, expected::Yellow);
+        PickColour(*window, w.offColor, kOlive);
+        PickColour(*window, w.leadTrailColor, kOrchid);
+        PickColour(*window, w.backgroundColor, kMaroon);
+        Click(w.save);
+        QVERIFY(window.errors->isEmpty());
 
-        const QByteArray saved = SettingsFileOf(form);
+        const QByteArray saved = SettingsFileOf(window);
         const QString lost = WhatSaveLost(file, saved);
         QVERIFY2(lost.isEmpty(), qPrintable(lost));
 
-        form.form.reset();
-        StartForm(form);
-        QCOMPARE(form->assignmentText(), QStringLiteral("4 WTF"));
-        QCOMPARE(form->widgets().swMondays->isChecked(), !mondays);
-        QCOMPARE(form->colorSettings().work, expected::Yellow);
-        QCOMPARE(form->colorSettings().off, kOlive);
-        QCOMPARE(form->colorSettings().leadTrail, kOrchid);
-        QCOMPARE(form->colorSettings().background, kMaroon);
+        window.window.reset();
+        StartWindow(window);
+        QCOMPARE(window->settings().assignmentText, QStringLiteral("4 WTF"));
+        QCOMPARE(ControlsOf(*window).weekStart->isChecked(), !mondays);
+        QCOMPARE(window->settings().colors.work, expected::Yellow);
+        QCOMPARE(window->settings().colors.off, kOlive);
+        QCOMPARE(window->settings().colors.leadTrail, kOrchid);
+        QCOMPARE(window->settings().colors.background, kMaroon);
     }
 
     // Where the settings file belongs stands something no settings file could be. Start-up
@@ -265,25 +266,25 @@ private slots:
     }
     void startUpOnWhatIsNoSettingsFile() {
         QFETCH(QString, what);
-        FormUnderTest form;
-        PlaceInsteadOfTheFile(form, what);
-        const QString path = form.settingsFolder() + QStringLiteral("/dlTornvale.ini");
+        WindowUnderTest window;
+        PlaceInsteadOfTheFile(window, what);
+        const QString path = window.settingsFolder() + QStringLiteral("/dlTornvale.ini");
         const QString before = Kind(path);
         QElapsedTimer startUp;
         startUp.start();
-        StartForm(form);
+        StartWindow(window);
         QVERIFY2(startUp.elapsed() < 5000, "start-up hung on the settings file");
-        const FormWidgets& w = form->widgets();
-        QCOMPARE(form->assignmentText(), QStringLiteral("Tornvale"));
-        QVERIFY(!w.swMondays->isChecked());
-        QCOMPARE(form->colorSettings().background, expected::White);
-        QCOMPARE(w.tabCtrl->currentWidget(), w.tabSettings);
-        QVERIFY(form.errors->isEmpty());
+        const Controls w = ControlsOf(*window);
+        QCOMPARE(window->settings().assignmentText, QStringLiteral("Tornvale"));
+        QVERIFY(!w.weekStart->isChecked());
+        QCOMPARE(window->settings().colors.background, expected::White);
+        QCOMPARE(w.tabs->currentWidget(), w.settingsPage);
+        QVERIFY(window.errors->isEmpty());
 
-        QTest::mouseClick(w.bSave, Qt::LeftButton);
-        QCOMPARE(*form.errors, QStringList{"Unable to write to " + path + "."});
+        QTest::mouseClick(w.save, Qt::LeftButton);
+        QCOMPARE(*window.errors, QStringList{"Unable to write to " + path + "."});
         QCOMPARE(Kind(path), before);
-        QCOMPARE(w.tabCtrl->currentWidget(), w.tabSettings);
+        QCOMPARE(w.tabs->currentWidget(), w.settingsPage);
     }
 
     // The comparison above must itself see a lost, an added and a doubly written line.

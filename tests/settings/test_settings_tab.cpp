@@ -1,10 +1,8 @@
-#include "../app/form_fixture.h"
+#include "../app/window_fixture.h"
 #include "../expected_colors.h"
 
-#include "ui/t_rectangle.h"
-#include "ui/t_switch.h"
-#include "ui/t_text.h"
 #include "ui/text_color.h"
+#include "ui/toggle_switch.h"
 
 #include <QCalendarWidget>
 #include <QLabel>
@@ -15,7 +13,7 @@ using namespace dutyloop::testing;
 
 namespace {
 
-QByteArray SettingsFileOf(const FormUnderTest& fixture) {
+QByteArray SettingsFileOf(const WindowUnderTest& fixture) {
     QFile file(fixture.settingsFolder() + QStringLiteral("/dlTornvale.ini"));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
@@ -24,8 +22,8 @@ QStringList Lines(const QByteArray& text) {
     return QString::fromUtf8(text).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
-QPushButton* ColourButton(const FormWidgets& w, const QString& caption) {
-    for (QPushButton* button : {w.bAPlt, w.bBPlt, w.bLdTr, w.bBkGr}) {
+QPushButton* ColourButton(const Controls& w, const QString& caption) {
+    for (QPushButton* button : {w.workColor, w.offColor, w.leadTrailColor, w.backgroundColor}) {
         if (button->text() == caption)
             return button;
     }
@@ -58,18 +56,18 @@ private slots:
         QTest::addColumn<QString>("tab");
         QTest::addColumn<QString>("title");
         QTest::addColumn<int>("anchor");
-        QTest::newRow("3 TWT") << "3 TWT" << 3 << "tabCalendar"
+        QTest::newRow("3 TWT") << "3 TWT" << 3 << "calendarPage"
                                << "Tornvale - 3 TWT" << 41617;
-        QTest::newRow("3 twt in lower case") << "3 twt" << 3 << "tabCalendar"
+        QTest::newRow("3 twt in lower case") << "3 twt" << 3 << "calendarPage"
                                              << "Tornvale - 3 TWT" << 41617;
         QTest::newRow("tornvale in lower case opens the calendar")
-            << "tornvale" << 0 << "tabCalendar"
+            << "tornvale" << 0 << "calendarPage"
             << "Tornvale" << 73415;
-        QTest::newRow("Tornvale opens the settings") << "Tornvale" << 0 << "tabSettings"
+        QTest::newRow("Tornvale opens the settings") << "Tornvale" << 0 << "settingsPage"
                                                      << "Tornvale" << 73415;
-        QTest::newRow("an entry the list does not have") << "9 XYZ" << -1 << "tabCalendar"
+        QTest::newRow("an entry the list does not have") << "9 XYZ" << -1 << "calendarPage"
                                                          << "Tornvale" << 73415;
-        QTest::newRow("present but empty") << "" << 0 << "tabSettings"
+        QTest::newRow("present but empty") << "" << 0 << "settingsPage"
                                            << "Tornvale" << 73415;
     }
     void startUpFollowsTheSavedAssignment() {
@@ -78,24 +76,25 @@ private slots:
         QFETCH(QString, tab);
         QFETCH(QString, title);
         QFETCH(int, anchor);
-        auto form = ShownForm(QDate(2023, 9, 15), "[Config]\nWorkAssign=" + saved.toUtf8() + "\n");
-        const FormWidgets& w = form->widgets();
-        QCOMPARE(w.cbPlt->currentIndex(), selected);
-        QCOMPARE(w.tabCtrl->currentWidget()->objectName(), tab);
-        QCOMPARE(w.lblToolbar1->text(), title);
-        QCOMPARE(form->view().anchorDate, anchor);
-        QCOMPARE(form->view().shownDate, D(2023, 9, 15));
+        auto window =
+            ShownWindow(QDate(2023, 9, 15), "[Config]\nWorkAssign=" + saved.toUtf8() + "\n");
+        const Controls w = ControlsOf(*window);
+        QCOMPARE(w.assignment->currentIndex(), selected);
+        QCOMPARE(w.tabs->currentWidget()->objectName(), tab);
+        QCOMPARE(w.title->text(), title);
+        QCOMPARE(window->view().anchorDate, anchor);
+        QCOMPARE(window->view().shownDate, D(2023, 9, 15));
     }
 
     void aListClosedWithoutAChoiceFallsBackToTheAgencyWideEntry() {
-        auto form = ShownForm(QDate(2023, 9, 15), "[Config]\nWorkAssign=9 XYZ\n");
-        const FormWidgets& w = form->widgets();
-        OpenTab(*form, w.tabSettings);
-        OpenList(w.cbPlt);
-        QTest::keyClick(w.cbPlt->view(), Qt::Key_Escape);
-        QTRY_VERIFY(!w.cbPlt->view()->isVisible());
-        QCOMPARE(form->assignmentText(), QStringLiteral("Tornvale"));
-        QCOMPARE(w.cbPlt->currentIndex(), 0);
+        auto window = ShownWindow(QDate(2023, 9, 15), "[Config]\nWorkAssign=9 XYZ\n");
+        const Controls w = ControlsOf(*window);
+        OpenTab(*window, w.settingsPage);
+        OpenList(w.assignment);
+        QTest::keyClick(w.assignment->view(), Qt::Key_Escape);
+        QTRY_VERIFY(!w.assignment->view()->isVisible());
+        QCOMPARE(window->settings().assignmentText, QStringLiteral("Tornvale"));
+        QCOMPARE(w.assignment->currentIndex(), 0);
     }
 
     void assignmentByHand_data() {
@@ -107,50 +106,50 @@ private slots:
     // The new crew reaches the calendar at the change of tab, and Save writes it.
     void assignmentByHand() {
         QFETCH(Choice, choice);
-        auto form = ShownForm(QDate(2023, 9, 15), "[Config]\nWorkAssign=5 TFS\n");
-        const FormWidgets& w = form->widgets();
-        OpenTab(*form, w.tabSettings);
+        auto window = ShownWindow(QDate(2023, 9, 15), "[Config]\nWorkAssign=5 TFS\n");
+        const Controls w = ControlsOf(*window);
+        OpenTab(*window, w.settingsPage);
         if (choice == Choice::ArrowsOnTheClosedBox) {
-            w.cbPlt->setFocus();
+            w.assignment->setFocus();
             for (int step = 0; step < 4; ++step)
-                QTest::keyClick(w.cbPlt, Qt::Key_Up);
+                QTest::keyClick(w.assignment, Qt::Key_Up);
         } else {
-            OpenList(w.cbPlt);
+            OpenList(w.assignment);
             if (choice == Choice::ClickedInTheList) {
-                ClickListEntry(w.cbPlt, 1);
+                ClickListEntry(w.assignment, 1);
             } else {
-                TypeIntoList(w.cbPlt, QStringLiteral("1"));
-                QTest::keyClick(w.cbPlt->view(), Qt::Key_Return);
-                QTRY_VERIFY(!w.cbPlt->view()->isVisible());
+                TypeIntoList(w.assignment, QStringLiteral("1"));
+                QTest::keyClick(w.assignment->view(), Qt::Key_Return);
+                QTRY_VERIFY(!w.assignment->view()->isVisible());
             }
         }
-        QCOMPARE(form->assignmentText(), QStringLiteral("1 SMT"));
-        QCOMPARE(w.lblToolbar1->text(), QStringLiteral("Tornvale - 5 TFS"));
-        Click(w.sbBack2);
-        QCOMPARE(w.lblToolbar1->text(), QStringLiteral("Tornvale - 1 SMT"));
-        QCOMPARE(form->view().anchorDate, 41589);
-        OpenTab(*form, w.tabSettings);
-        Click(w.bSave);
-        QVERIFY(Lines(SettingsFileOf(form)).contains(QStringLiteral("WorkAssign=1 SMT")));
+        QCOMPARE(window->settings().assignmentText, QStringLiteral("1 SMT"));
+        QCOMPARE(w.title->text(), QStringLiteral("Tornvale - 5 TFS"));
+        Click(w.settingsBack);
+        QCOMPARE(w.title->text(), QStringLiteral("Tornvale - 1 SMT"));
+        QCOMPARE(window->view().anchorDate, 41589);
+        OpenTab(*window, w.settingsPage);
+        Click(w.save);
+        QVERIFY(Lines(SettingsFileOf(window)).contains(QStringLiteral("WorkAssign=1 SMT")));
     }
 
     void weekStartSwitchByAClick() {
-        auto form = ShownForm(QDate(2023, 9, 15), "[Config]\nWeekStartsOnMonday=1\n");
-        const FormWidgets& w = form->widgets();
-        QVERIFY(w.swMondays->isChecked());
-        QCOMPARE(w.DateEd->calendarWidget()->firstDayOfWeek(), Qt::Monday);
-        QCOMPARE(w.lblDOW[0]->text(), QStringLiteral("Mon"));
-        Click(w.swMondays);
-        QVERIFY(!w.swMondays->isChecked());
-        Click(w.sbBack2);
-        QCOMPARE(w.lblDOW[0]->text(), QStringLiteral("Sun"));
+        auto window = ShownWindow(QDate(2023, 9, 15), "[Config]\nWeekStartsOnMonday=1\n");
+        const Controls w = ControlsOf(*window);
+        QVERIFY(w.weekStart->isChecked());
+        QCOMPARE(w.dateField->calendarWidget()->firstDayOfWeek(), Qt::Monday);
+        QCOMPARE(window->monthPage().weekdayLabels[0], QStringLiteral("Mon"));
+        Click(w.weekStart);
+        QVERIFY(!w.weekStart->isChecked());
+        Click(w.settingsBack);
+        QCOMPARE(window->monthPage().weekdayLabels[0], QStringLiteral("Sun"));
         // September 2023 starts on a Friday: the grid now opens on Sunday, August 27.
-        QCOMPARE(w.gT[0]->text(), QStringLiteral("27"));
+        QCOMPARE(window->monthPage().cells[0].text, QStringLiteral("27"));
         // The drop-down calendar keeps the week start of start-up.
-        QCOMPARE(w.DateEd->calendarWidget()->firstDayOfWeek(), Qt::Monday);
-        OpenTab(*form, w.tabSettings);
-        Click(w.bSave);
-        QVERIFY(Lines(SettingsFileOf(form)).contains(QStringLiteral("WeekStartsOnMonday=0")));
+        QCOMPARE(w.dateField->calendarWidget()->firstDayOfWeek(), Qt::Monday);
+        OpenTab(*window, w.settingsPage);
+        Click(w.save);
+        QVERIFY(Lines(SettingsFileOf(window)).contains(QStringLiteral("WeekStartsOnMonday=0")));
     }
 
     void colourByHand_data() {
@@ -207,72 +206,75 @@ private slots:
         QFETCH(int, cell);
         QFETCH(bool, fill);
         QFETCH(QString, savedLine);
-        auto form = ShownForm(QDate(2023, 9, 1), kCrewFiveOnTheFirst);
-        const FormWidgets& w = form->widgets();
-        OpenTab(*form, w.tabSettings);
+        auto window = ShownWindow(QDate(2023, 9, 1), kCrewFiveOnTheFirst);
+        const Controls w = ControlsOf(*window);
+        OpenTab(*window, w.settingsPage);
         QPushButton* button = ColourButton(w, caption);
         QVERIFY(button);
         Click(button);
-        WaitForList(w.ccbColor);
+        WaitForList(w.colorPicker);
         if (pick == Pick::Mouse) {
-            ClickListEntry(w.ccbColor, w.ccbColor->findText(typed, Qt::MatchFixedString));
+            ClickListEntry(w.colorPicker, w.colorPicker->findText(typed, Qt::MatchFixedString));
         } else {
-            TypeIntoList(w.ccbColor, typed);
-            QTest::keyClick(w.ccbColor->view(),
+            TypeIntoList(w.colorPicker, typed);
+            QTest::keyClick(w.colorPicker->view(),
                             pick == Pick::Keys ? Qt::Key_Return : Qt::Key_Escape);
         }
-        QTRY_VERIFY(w.ccbColor->isHidden());
+        QTRY_VERIFY(w.colorPicker->isHidden());
 
         QCOMPARE(TextColorOf(button), captionColour);
-        Click(w.sbBack2);
+        Click(w.settingsBack);
         const auto index = static_cast<std::size_t>(cell);
-        QCOMPARE(fill ? w.gR[index]->fill() : w.gT[index]->color(), colour);
-        OpenTab(*form, w.tabSettings);
-        Click(w.bSave);
-        QVERIFY2(Lines(SettingsFileOf(form)).contains(savedLine), SettingsFileOf(form).constData());
+        QCOMPARE(fill ? window->monthPage().cells[index].fill
+                      : window->monthPage().cells[index].textColor,
+                 colour);
+        OpenTab(*window, w.settingsPage);
+        Click(w.save);
+        QVERIFY2(Lines(SettingsFileOf(window)).contains(savedLine),
+                 SettingsFileOf(window).constData());
     }
 
     void theColourListShowsADozenRowsAroundTheCurrentColour() {
-        auto form = ShownForm(QDate(2023, 9, 15), "[Colors]\nLPlt=Teal\n");
-        const FormWidgets& w = form->widgets();
-        OpenTab(*form, w.tabSettings);
-        Click(w.bAPlt);
-        WaitForList(w.ccbColor);
-        QAbstractItemView* list = w.ccbColor->view();
+        auto window = ShownWindow(QDate(2023, 9, 15), "[Colors]\nLPlt=Teal\n");
+        const Controls w = ControlsOf(*window);
+        OpenTab(*window, w.settingsPage);
+        Click(w.workColor);
+        WaitForList(w.colorPicker);
+        QAbstractItemView* list = w.colorPicker->view();
         int fullyShown = 0;
-        for (int row = 0; row < w.ccbColor->count(); ++row) {
+        for (int row = 0; row < w.colorPicker->count(); ++row) {
             const QRect entry = list->visualRect(list->model()->index(row, 0));
             fullyShown += list->viewport()->rect().contains(entry) ? 1 : 0;
         }
         QCOMPARE(fullyShown, 12);
         QCOMPARE(list->currentIndex().data().toString(), QStringLiteral("Teal"));
         QVERIFY(list->viewport()->rect().contains(list->visualRect(list->currentIndex())));
-        QVERIFY(list->window()->height() < form->height());
+        QVERIFY(list->window()->height() < window->height());
         QTest::keyClick(list, Qt::Key_Escape);
     }
 
     void firstSaveCreatesTheFile() {
-        auto form = ShownForm();
-        const FormWidgets& w = form->widgets();
-        QVERIFY(QFileInfo(form.settingsFolder()).isDir());
-        QVERIFY(!QFileInfo::exists(form->settingsFilePath()));
-        Click(w.bSave);
-        QCOMPARE(Lines(SettingsFileOf(form)),
+        auto window = ShownWindow();
+        const Controls w = ControlsOf(*window);
+        QVERIFY(QFileInfo(window.settingsFolder()).isDir());
+        QVERIFY(!QFileInfo::exists(window->settingsFilePath()));
+        Click(w.save);
+        QCOMPARE(Lines(SettingsFileOf(window)),
                  (QStringList{"[Config]", "WorkAssign=Tornvale", "WeekStartsOnMonday=0", "[Colors]",
                               "KPlt=Dimgray", "LPlt=Blue", "LdTr=Silver", "BkGr=White",
                               "GridColor=Black"}));
-        QCOMPARE(w.tabCtrl->currentWidget(), w.tabCalendar);
-        QVERIFY(form.errors->isEmpty());
+        QCOMPARE(w.tabs->currentWidget(), w.calendarPage);
+        QVERIFY(window.errors->isEmpty());
     }
 
     void saveKeepsWhatItDoesNotWrite() {
         const QByteArray before = "; written by hand\r\n[Other]\r\nKey=value\r\n[config]\r\n"
                                   "workassign=2 MTW\r\nExtra=1\r\n[Colors]\r\nBkGr=Cyan\r\n";
-        auto form = ShownForm(QDate(2023, 9, 15), before);
-        QCOMPARE(form->colorSettings().background, expected::Aqua);
-        OpenTab(*form, form->widgets().tabSettings);
-        Click(form->widgets().bSave);
-        const QByteArray after = SettingsFileOf(form);
+        auto window = ShownWindow(QDate(2023, 9, 15), before);
+        QCOMPARE(window->settings().colors.background, expected::Aqua);
+        OpenTab(*window, ControlsOf(*window).settingsPage);
+        Click(ControlsOf(*window).save);
+        const QByteArray after = SettingsFileOf(window);
         QVERIFY(after.startsWith("; written by hand\r\n[Other]\r\nKey=value\r\n[config]\r\n"
                                  "workassign=2 MTW\r\n"));
         QVERIFY(after.contains("Extra=1\r\n"));
@@ -281,119 +283,120 @@ private slots:
     }
 
     void savedSettingsComeBackAtTheNextStart() {
-        FormUnderTest form;
-        StartForm(form);
-        const FormWidgets& w = form->widgets();
-        OpenList(w.cbPlt);
-        ClickListEntry(w.cbPlt, w.cbPlt->findText(QStringLiteral("6 FSS")));
-        SetWeekStartSwitch(*form, true);
-        PickColour(*form, w.bAPlt, expected::Yellow);
-        PickColour(*form, w.bBkGr, expected::Navy);
-        Click(w.bSave);
-        form.form.reset();
+        WindowUnderTest window;
+        StartWindow(window);
+        const Controls w = ControlsOf(*window);
+        OpenList(w.assignment);
+        ClickListEntry(w.assignment, w.assignment->findText(QStringLiteral("6 FSS")));
+        SetWeekStartSwitch(*window, true);
+        PickColour(*window, w.workColor, expected::Yellow);
+        PickColour(*window, w.backgroundColor, expected::Navy);
+        Click(w.save);
+        window.window.reset();
 
-        StartForm(form);
-        QCOMPARE(form->assignmentText(), QStringLiteral("6 FSS"));
-        QCOMPARE(form->widgets().cbPlt->currentText(), QStringLiteral("6 FSS"));
-        QVERIFY(form->widgets().swMondays->isChecked());
-        QCOMPARE(form->colorSettings().work, expected::Yellow);
-        QCOMPARE(form->colorSettings().background, expected::Navy);
-        QCOMPARE(form->widgets().tabCtrl->currentWidget(), form->widgets().tabCalendar);
-        QCOMPARE(form->widgets().rectCalendar->fill(), expected::Navy);
+        StartWindow(window);
+        QCOMPARE(window->settings().assignmentText, QStringLiteral("6 FSS"));
+        QCOMPARE(ControlsOf(*window).assignment->currentText(), QStringLiteral("6 FSS"));
+        QVERIFY(ControlsOf(*window).weekStart->isChecked());
+        QCOMPARE(window->settings().colors.work, expected::Yellow);
+        QCOMPARE(window->settings().colors.background, expected::Navy);
+        QCOMPARE(ControlsOf(*window).tabs->currentWidget(), ControlsOf(*window).calendarPage);
+        QCOMPARE(window->monthPage().look.background, expected::Navy);
     }
 
     void aFailedSaveChangesNothing() {
-        auto form = ShownForm();
-        const FormWidgets& w = form->widgets();
+        auto window = ShownWindow();
+        const Controls w = ControlsOf(*window);
         // A folder where the file should be: nothing can be written there.
-        QVERIFY(QDir().mkpath(form->settingsFilePath()));
-        PickColour(*form, w.bAPlt, expected::Yellow);
-        Click(w.bSave);
+        QVERIFY(QDir().mkpath(window->settingsFilePath()));
+        PickColour(*window, w.workColor, expected::Yellow);
+        Click(w.save);
         QCOMPARE(
-            *form.errors,
-            QStringList{QStringLiteral("Unable to write to %1.").arg(form->settingsFilePath())});
-        QCOMPARE(w.tabCtrl->currentWidget(), w.tabSettings);
-        QCOMPARE(form->colorSettings().work, expected::Yellow);
+            *window.errors,
+            QStringList{QStringLiteral("Unable to write to %1.").arg(window->settingsFilePath())});
+        QCOMPARE(w.tabs->currentWidget(), w.settingsPage);
+        QCOMPARE(window->settings().colors.work, expected::Yellow);
     }
 
     void pickedColoursAndTheCaptions() {
-        auto form = ShownForm();
-        const FormWidgets& w = form->widgets();
-        QVERIFY(w.ccbColor->isHidden());
-        Click(w.bAPlt);
-        WaitForList(w.ccbColor);
-        QCOMPARE(w.ccbColor->color(), expected::Blue);
-        QTest::keyClick(w.ccbColor->view(), Qt::Key_Escape);
-        QTRY_VERIFY(w.ccbColor->isHidden());
+        auto window = ShownWindow();
+        const Controls w = ControlsOf(*window);
+        QVERIFY(w.colorPicker->isHidden());
+        Click(w.workColor);
+        WaitForList(w.colorPicker);
+        QCOMPARE(w.colorPicker->color(), expected::Blue);
+        QTest::keyClick(w.colorPicker->view(), Qt::Key_Escape);
+        QTRY_VERIFY(w.colorPicker->isHidden());
 
         // Null changes nothing.
-        PickColour(*form, w.bBPlt, 0x00000000);
-        QCOMPARE(form->colorSettings().off, 0xFF696969u);
-        QVERIFY(w.ccbColor->isHidden());
+        PickColour(*window, w.offColor, 0x00000000);
+        QCOMPARE(window->settings().colors.off, 0xFF696969u);
+        QVERIFY(w.colorPicker->isHidden());
 
         // Work in the background's own colour: the caption reads in contrast instead.
-        PickColour(*form, w.bAPlt, expected::White);
-        QCOMPARE(form->colorSettings().work, expected::White);
-        QCOMPARE(TextColorOf(w.bAPlt), expected::Black);
+        PickColour(*window, w.workColor, expected::White);
+        QCOMPARE(window->settings().colors.work, expected::White);
+        QCOMPARE(TextColorOf(w.workColor), expected::Black);
 
-        PickColour(*form, w.bBkGr, expected::Blue);
-        QCOMPARE(w.rectSettings->fill(), expected::Blue);
-        QCOMPARE(w.rectToolbar2->fill(), expected::Blue);
-        for (QWidget* text :
-             std::initializer_list<QWidget*>{w.lblToolbar2, w.lblPlatoon, w.lblMonday, w.bBkGr,
-                                             w.lblAbout, w.sbHelp1, w.sbHelp2})
+        PickColour(*window, w.backgroundColor, expected::Blue);
+        QCOMPARE(w.settingsBackground->fill(), expected::Blue);
+        QCOMPARE(w.settingsToolBar->fill(), expected::Blue);
+        for (QWidget* text : std::initializer_list<QWidget*>{
+                 w.settingsTitle, w.assignmentLabel, w.weekStartLabel, w.backgroundColor,
+                 w.aboutText, w.supportPageLink, w.supportMailLink})
             QVERIFY2(TextColorOf(text) == expected::White, qPrintable(text->objectName()));
         // A new background never recolours the other colour captions.
-        QCOMPARE(TextColorOf(w.bAPlt), expected::Black);
+        QCOMPARE(TextColorOf(w.workColor), expected::Black);
 
-        PickColour(*form, w.bBkGr, expected::Yellow);
-        QCOMPARE(TextColorOf(w.sbHelp1), expected::Blue);
-        QCOMPARE(TextColorOf(w.lblPlatoon), expected::Black);
+        PickColour(*window, w.backgroundColor, expected::Yellow);
+        QCOMPARE(TextColorOf(w.supportPageLink), expected::Blue);
+        QCOMPARE(TextColorOf(w.assignmentLabel), expected::Black);
     }
 
     void pickerSelection() {
-        auto form = ShownForm(QDate(2023, 9, 15), "[Colors]\nLdTr=#FF123456\n");
-        const FormWidgets& w = form->widgets();
-        PickColour(*form, w.bAPlt, 0xFF00FFFF);
-        Click(w.bAPlt);
-        WaitForList(w.ccbColor);
-        QCOMPARE(w.ccbColor->currentText(), QStringLiteral("Aqua"));
-        QTest::keyClick(w.ccbColor->view(), Qt::Key_Escape);
-        QTRY_VERIFY(w.ccbColor->isHidden());
+        auto window = ShownWindow(QDate(2023, 9, 15), "[Colors]\nLdTr=#FF123456\n");
+        const Controls w = ControlsOf(*window);
+        PickColour(*window, w.workColor, 0xFF00FFFF);
+        Click(w.workColor);
+        WaitForList(w.colorPicker);
+        QCOMPARE(w.colorPicker->currentText(), QStringLiteral("Aqua"));
+        QTest::keyClick(w.colorPicker->view(), Qt::Key_Escape);
+        QTRY_VERIFY(w.colorPicker->isHidden());
 
         // A colour the list does not have keeps the picker's last entry; closing the list
         // without a choice leaves the colour as it was.
-        Click(w.bLdTr);
-        WaitForList(w.ccbColor);
-        QCOMPARE(w.ccbColor->currentText(), QStringLiteral("Aqua"));
-        QTest::keyClick(w.ccbColor->view(), Qt::Key_Escape);
-        QTRY_VERIFY(w.ccbColor->isHidden());
-        QCOMPARE(form->colorSettings().leadTrail, 0xFF123456u);
+        Click(w.leadTrailColor);
+        WaitForList(w.colorPicker);
+        QCOMPARE(w.colorPicker->currentText(), QStringLiteral("Aqua"));
+        QTest::keyClick(w.colorPicker->view(), Qt::Key_Escape);
+        QTRY_VERIFY(w.colorPicker->isHidden());
+        QCOMPARE(window->settings().colors.leadTrail, 0xFF123456u);
     }
 
     void darkSavedBackgroundLeavesTheCaptionsAlone() {
-        auto form = ShownForm(QDate(2023, 9, 15), "[Colors]\nBkGr=Navy\n");
-        const FormWidgets& w = form->widgets();
-        QCOMPARE(TextColorOf(w.lblPlatoon), TextColorOf(w.lblMonday));
-        QVERIFY(TextColorOf(w.lblPlatoon) != expected::White);
-        QCOMPARE(TextColorOf(w.bBkGr), expected::White);
-        QCOMPARE(TextColorOf(w.lblAbout), expected::White);
+        auto window = ShownWindow(QDate(2023, 9, 15), "[Colors]\nBkGr=Navy\n");
+        const Controls w = ControlsOf(*window);
+        QCOMPARE(TextColorOf(w.assignmentLabel), TextColorOf(w.weekStartLabel));
+        QVERIFY(TextColorOf(w.assignmentLabel) != expected::White);
+        QCOMPARE(TextColorOf(w.backgroundColor), expected::White);
+        QCOMPARE(TextColorOf(w.aboutText), expected::White);
     }
 
     void links() {
-        auto form = ShownForm();
-        const FormWidgets& w = form->widgets();
-        OpenTab(*form, w.tabAbout);
-        QCOMPARE(w.sbHelp1->text(), QStringLiteral("https://www.halvorne.example/win-issues.htm"));
-        QCOMPARE(w.sbHelp2->text(), QStringLiteral("email: support@halvorne.example"));
-        QTest::mouseClick(w.sbHelp1, Qt::LeftButton);
-        QTest::mouseClick(w.sbHelp2, Qt::LeftButton);
-        QCOMPARE(form.openedLinks->size(), 2);
-        QCOMPARE(form.openedLinks->at(0).toString(QUrl::FullyEncoded),
+        auto window = ShownWindow();
+        const Controls w = ControlsOf(*window);
+        OpenTab(*window, w.aboutPage);
+        QCOMPARE(w.supportPageLink->text(),
                  QStringLiteral("https://www.halvorne.example/win-issues.htm"));
-        QCOMPARE(form.openedLinks->at(1).toString(QUrl::FullyEncoded),
+        QCOMPARE(w.supportMailLink->text(), QStringLiteral("email: support@halvorne.example"));
+        QTest::mouseClick(w.supportPageLink, Qt::LeftButton);
+        QTest::mouseClick(w.supportMailLink, Qt::LeftButton);
+        QCOMPARE(window.openedLinks->size(), 2);
+        QCOMPARE(window.openedLinks->at(0).toString(QUrl::FullyEncoded),
+                 QStringLiteral("https://www.halvorne.example/win-issues.htm"));
+        QCOMPARE(window.openedLinks->at(1).toString(QUrl::FullyEncoded),
                  QStringLiteral("mailto:support@halvorne.example?subject=Support%20Request"));
-        QCOMPARE(w.tabCtrl->currentWidget(), w.tabAbout);
+        QCOMPARE(w.tabs->currentWidget(), w.aboutPage);
     }
 };
 

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "calendar/month_page.h"
+
+#include <QUrl>
+#include <QWidget>
+
+class QLabel;
+class QToolButton;
+
+namespace dutyloop {
+
+class Panel;
+
+// The About tab: the product text over a faint picture, and the two support links.
+class AboutPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit AboutPage(QWidget* parent);
+
+    void setText(const QString& text, Color color);
+    void showLook(const TabLook& look);
+    // A background picked on the Settings tab: the text in contrast to it, and the links white
+    // on Blue, blue on any other.
+    void showPickedBackground(Color background);
+
+signals:
+    void backRequested();
+    void linkActivated(const QUrl& link);
+
+private:
+    Panel* m_toolBarPanel = nullptr;
+    QLabel* m_title = nullptr;
+    QToolButton* m_back = nullptr;
+    Panel* m_textPanel = nullptr;
+    QLabel* m_text = nullptr;
+    Panel* m_linksPanel = nullptr;
+    QToolButton* m_supportPage = nullptr;
+    QToolButton* m_supportMail = nullptr;
+};
+
+} // namespace dutyloop

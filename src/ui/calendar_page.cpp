@@ -1,0 +1,170 @@
+#include "ui/calendar_page.h"
+
+#include "ui/font_size.h"
+#include "ui/month_view.h"
+#include "ui/page_parts.h"
+#include "ui/panel.h"
+#include "ui/state_text_colors.h"
+#include "ui/text_color.h"
+
+#include <QCalendarWidget>
+#include <QChildEvent>
+#include <QDateEdit>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace dutyloop {
+
+namespace {
+
+QPushButton* MonthArrow(QWidget* parent, const char* name, const char* picture, const char* spoken,
+                        const char* tip) {
+    auto* button = Named(new QPushButton(parent), name);
+    // Arrows of our own, drawn from vectors at the size they are shown: sharp at any density.
+    button->setIcon(QIcon(QString::fromLatin1(picture)));
+    button->setIconSize(QSize(24, 24));
+    button->setFlat(true);
+    button->setAccessibleName(QString::fromLatin1(spoken));
+    button->setToolTip(QString::fromLatin1(tip));
+    return button;
+}
+
+void SetLabel(QLabel* label, const QString& text, Color color, float fontPixels) {
+    SetFontPixelSize(label, fontPixels);
+    SetTextColor(label, color);
+    if (label->text() != text)
+        label->setText(text);
+}
+
+} // namespace
+
+CalendarPage::CalendarPage(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("calendarPage"));
+    buildTitleAndMonthBands();
+    m_monthView = Named(new MonthView(this), "monthView");
+    buildFooter();
+    connect(m_monthView, &MonthView::cellClicked, this, &CalendarPage::cellClicked);
+}
+
+CalendarPage::~CalendarPage() {
+    if (m_pickerPopup)
+        m_pickerPopup->removeEventFilter(this);
+}
+
+void CalendarPage::buildTitleAndMonthBands() {
+    m_titlePanel = Named(new Panel(this), "titlePanel");
+    m_title = FillParent(CentredLabel(m_titlePanel, "titleLabel", QStringLiteral("Title")));
+
+    m_monthPanel = Named(new Panel(this), "monthPanel");
+    m_monthLabel = FillParent(CentredLabel(m_monthPanel, "monthLabel", QStringLiteral("Month")));
+    m_previousMonth = MonthArrow(m_monthLabel, "previousMonthButton", ":/pictures/arrow-left.svg",
+                                 "Previous month", "Previous month (Page Up)");
+    m_nextMonth = MonthArrow(m_monthLabel, "nextMonthButton", ":/pictures/arrow-right.svg",
+                             "Next month", "Next month (Page Down)");
+    PlaceAtEnds(m_monthLabel, m_previousMonth, 44, m_nextMonth, 44);
+    // While held down, the arrows keep stepping.
+    m_previousMonth->setAutoRepeat(true);
+    m_nextMonth->setAutoRepeat(true);
+    connect(m_previousMonth, &QPushButton::clicked, this, &CalendarPage::previousMonthRequested);
+    connect(m_nextMonth, &QPushButton::clicked, this, &CalendarPage::nextMonthRequested);
+}
+
+void CalendarPage::buildFooter() {
+    m_footerPanel = Named(new Panel(this), "footerPanel");
+    m_status = FillParent(CentredLabel(m_footerPanel, "statusLabel", QStringLiteral("Status")));
+    m_today = Named(new QPushButton(m_status), "todayButton");
+    m_today->setText(QStringLiteral("Today"));
+    m_today->setToolTip(QStringLiteral("Go to today (Home)"));
+    m_dateField = Named(new QDateEdit(m_status), "dateField");
+    m_dateField->setCalendarPopup(true);
+    m_dateField->setDisplayFormat(QStringLiteral("MM/dd/yy"));
+    m_dateField->setAlignment(Qt::AlignCenter);
+    m_dateField->setAccessibleName(QStringLiteral("Pick a date"));
+    // The field's drop-down button takes room of its own; the whole date must stay readable.
+    PlaceAtEnds(m_status, m_today, 85, m_dateField, std::max(85, m_dateField->sizeHint().width()));
+    connect(m_today, &QPushButton::clicked, this, &CalendarPage::todayRequested);
+    // The date field makes its drop-down calendar, a whole QCalendarWidget, only when it is
+    // first opened or asked for; it is wired then, so start-up does not pay for it.
+    m_dateField->installEventFilter(this);
+}
+
+void CalendarPage::setSizes(const CalendarLayout& layout) {
+    m_titlePanel->setGeometry(layout.toolbar);
+    m_monthPanel->setGeometry(layout.monthName);
+    const QRect grid = layout.grid.translated(layout.calendar.topLeft());
+    m_monthView->setGeometry(0, layout.daysOfWeek.top(), layout.daysOfWeek.width(),
+                             grid.bottom() + 1 - layout.daysOfWeek.top());
+    m_monthView->setSizes(layout);
+    m_footerPanel->setGeometry(layout.footer.translated(layout.calendar.topLeft()));
+}
+
+void CalendarPage::showMonth(const MonthPage& page) {
+    const TabLook& look = page.look;
+    SetLabel(m_title, page.title, look.headerTextColor, look.titleFontSize);
+    SetLabel(m_monthLabel, page.monthLabel, look.headerTextColor, page.fonts.month);
+    for (Panel* panel : {m_titlePanel, m_monthPanel, m_footerPanel})
+        panel->setColors(look.background, look.border, 0.0f);
+    m_monthView->showPage(page);
+
+    SetStateTextColors(m_today, {page.todayButton.textColor, page.todayButton.textColor,
+                                 colors::Blue, page.todayButton.textColor});
+    SetFontBold(m_today, page.todayButton.bold);
+    SetTextColor(m_dateField, colors::Black);
+    SetLabel(m_status, page.statusLine, look.headerTextColor, page.statusFontSize);
+    if (m_status->accessibleName() != page.statusAccessibleName)
+        m_status->setAccessibleName(page.statusAccessibleName);
+}
+
+void CalendarPage::setPickerDate(QDate date) {
+    m_dateField->setDate(date);
+}
+
+void CalendarPage::setPickerWeekStart(Qt::DayOfWeek weekStart) {
+    m_pickerWeekStart = weekStart;
+}
+
+void CalendarPage::focusMonthView() {
+    m_monthView->setFocus(Qt::MouseFocusReason);
+}
+
+void CalendarPage::watchDatePicker(QObject* parent, QObject* child) {
+    if (parent == m_dateField && !m_pickerPopup && child->isWidgetType() &&
+        static_cast<QWidget*>(child)->isWindow()) {
+        // The date field has no signal for its drop-down calendar closing; its hiding is that
+        // moment.
+        m_pickerPopup = static_cast<QWidget*>(child);
+        m_pickerPopup->installEventFilter(this);
+    } else if (parent == m_pickerPopup) {
+        // The drop-down adds its layout once its calendar is complete.
+        applyPickerWeekStart();
+    }
+}
+
+void CalendarPage::applyPickerWeekStart() {
+    auto* calendar =
+        m_pickerPopup->findChild<QCalendarWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    if (calendar && calendar->firstDayOfWeek() != m_pickerWeekStart)
+        calendar->setFirstDayOfWeek(m_pickerWeekStart);
+}
+
+void CalendarPage::reportPickedDate() {
+    // Disabling takes the keyboard focus from the field, so the keys move the calendar again.
+    m_dateField->setEnabled(false);
+    m_dateField->setEnabled(true);
+    emit datePicked(m_dateField->date());
+}
+
+bool CalendarPage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ChildAdded)
+        watchDatePicker(watched, static_cast<QChildEvent*>(event)->child());
+    else if (watched == m_pickerPopup && event->type() == QEvent::Show)
+        applyPickerWeekStart();
+    else if (watched == m_pickerPopup && event->type() == QEvent::Hide)
+        reportPickedDate();
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace dutyloop

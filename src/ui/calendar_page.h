@@ -1,0 +1,70 @@
+#pragma once
+
+#include "calendar/month_page.h"
+#include "calendar/sizing.h"
+
+#include <QDate>
+#include <QWidget>
+
+class QDateEdit;
+class QLabel;
+class QPushButton;
+
+namespace dutyloop {
+
+class MonthView;
+class Panel;
+
+// The Calendar tab: the title, the month with its arrows, the month view, and the footer with
+// the status line, the Today button and the date field. It shows a month page and reports what
+// the user asks for; the window decides what follows.
+class CalendarPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit CalendarPage(QWidget* parent);
+    ~CalendarPage() override;
+
+    void showMonth(const MonthPage& page);
+    // The bands follow the window's height; the view and the footer share what is left.
+    void setSizes(const CalendarLayout& layout);
+    void setPickerDate(QDate date);
+    // The drop-down calendar starts its weeks as the settings did at start-up.
+    void setPickerWeekStart(Qt::DayOfWeek weekStart);
+    // Gives the keyboard focus to the month view, where its mark shows on the selected day.
+    void focusMonthView();
+
+    MonthView* monthView() const { return m_monthView; }
+
+signals:
+    void previousMonthRequested();
+    void nextMonthRequested();
+    void todayRequested();
+    void datePicked(QDate date);
+    void cellClicked(int cell);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildTitleAndMonthBands();
+    void buildFooter();
+    void watchDatePicker(QObject* parent, QObject* child);
+    void applyPickerWeekStart();
+    void reportPickedDate();
+
+    Panel* m_titlePanel = nullptr;
+    QLabel* m_title = nullptr;
+    Panel* m_monthPanel = nullptr;
+    QLabel* m_monthLabel = nullptr;
+    QPushButton* m_previousMonth = nullptr;
+    QPushButton* m_nextMonth = nullptr;
+    MonthView* m_monthView = nullptr;
+    Panel* m_footerPanel = nullptr;
+    QLabel* m_status = nullptr;
+    QPushButton* m_today = nullptr;
+    QDateEdit* m_dateField = nullptr;
+    QWidget* m_pickerPopup = nullptr; // made by the date field when first opened
+    Qt::DayOfWeek m_pickerWeekStart = Qt::Sunday;
+};
+
+} // namespace dutyloop

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QComboBox>
+
+namespace dutyloop {
+
+// A combo box that reports when its drop-down list closes, chosen or not.
+class ComboBox : public QComboBox {
+    Q_OBJECT
+public:
+    explicit ComboBox(QWidget* parent);
+
+    void showPopup() override;
+    void hidePopup() override;
+
+signals:
+    void listClosed();
+
+private:
+    bool m_popupOpen = false;
+};
+
+} // namespace dutyloop

@@ -1,0 +1,48 @@
+#include "ui/help_page.h"
+
+#include "ui/font_size.h"
+#include "ui/page_parts.h"
+#include "ui/panel.h"
+#include "ui/state_text_colors.h"
+#include "ui/svg_picture.h"
+#include "ui/text_color.h"
+
+#include <QLabel>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace dutyloop {
+
+HelpPage::HelpPage(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("helpPage"));
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    const TitleBar bar = MakeTitleBar(this);
+    m_toolBarPanel = bar.panel;
+    m_title = bar.title;
+    m_back = BackButton(m_title, true);
+    PlaceAtEnds(m_title, m_back, 87, nullptr, 0);
+    column->addWidget(bar.bar);
+
+    auto* picture = Named(new SvgPicture(this), "helpPicture");
+    picture->setSource(QStringLiteral(":/pictures/help.svg"));
+    picture->setAccessibleName(QStringLiteral("How the Settings tab works"));
+    auto* margins = new QVBoxLayout;
+    margins->setContentsMargins(20, 20, 20, 20);
+    margins->addWidget(picture);
+    column->addLayout(margins, 1);
+    connect(m_back, &QToolButton::clicked, this, &HelpPage::backRequested);
+}
+
+void HelpPage::showLook(const TabLook& look) {
+    m_toolBarPanel->setColors(look.background, look.border, kThinBorder);
+    // The page has no panel of its own; it takes the background so that every tab does.
+    SetBackgroundColor(this, look.background);
+    SetFontPixelSize(m_title, look.titleFontSize);
+    SetTextColor(m_title, look.headerTextColor);
+    const Color header = look.headerTextColor;
+    SetStateTextColors(m_back, {header, header, colors::Blue, header});
+}
+
+} // namespace dutyloop

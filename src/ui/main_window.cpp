@@ -1,0 +1,274 @@
+#include "ui/main_window.h"
+
+#include "calendar/cell_colors.h"
+#include "calendar/date_moves.h"
+#include "calendar/qdate_bridge.h"
+#include "platform/file_services.h"
+#include "platform/product.h"
+#include "platform/settings_location.h"
+#include "schedule/rotation.h"
+#include "settings/assignment_list.h"
+#include "ui/about_page.h"
+#include "ui/calendar_page.h"
+#include "ui/error_box.h"
+#include "ui/export_dialog.h"
+#include "ui/help_page.h"
+#include "ui/month_view.h"
+#include "ui/settings_page.h"
+#include "ui/tab_widget.h"
+
+#include <QAbstractButton>
+#include <QFileInfo>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace dutyloop {
+
+namespace {
+
+constexpr QSize kOpeningOuterSize(350, 640);
+
+bool IsArrowKey(int key) {
+    return key == Qt::Key_Left || key == Qt::Key_Up || key == Qt::Key_Right || key == Qt::Key_Down;
+}
+
+} // namespace
+
+MainWindow::MainWindow(Platform platform, QWidget* parent)
+    : QWidget(parent), m_platform(std::move(platform)) {
+    setObjectName(QStringLiteral("mainWindow"));
+    setWindowTitle(QStringLiteral("Dutyloop®"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/dutyloop.svg")));
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    m_tabs = new TabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("tabs"));
+    column->addWidget(m_tabs);
+    m_calendarPage = new CalendarPage(m_tabs);
+    m_settingsPage = new SettingsPage(m_settings, m_tabs);
+    m_helpPage = new HelpPage(m_tabs);
+    m_aboutPage = new AboutPage(m_tabs);
+    m_tabs->addTab(m_calendarPage, QStringLiteral("Calendar"));
+    m_tabs->addTab(m_settingsPage, QStringLiteral("Settings"));
+    m_tabs->addTab(m_helpPage, QStringLiteral("Help"));
+    m_tabs->addTab(m_aboutPage, QStringLiteral("About"));
+    m_tabs->setCurrentWidget(m_aboutPage);
+    connectPages();
+    start();
+}
+
+MainWindow::~MainWindow() {
+    // The pages and their controls still report changes while they are torn down; the window's
+    // state is gone by then.
+    for (QObject* child : findChildren<QObject*>())
+        disconnect(child, nullptr, this, nullptr);
+}
+
+void MainWindow::connectPages() {
+    connect(m_tabs, &TabWidget::currentChanged, this, &MainWindow::applyTabChange);
+    connect(m_calendarPage, &CalendarPage::previousMonthRequested, this,
+            &MainWindow::showPreviousMonth);
+    connect(m_calendarPage, &CalendarPage::nextMonthRequested, this, &MainWindow::showNextMonth);
+    connect(m_calendarPage, &CalendarPage::todayRequested, this, &MainWindow::showToday);
+    connect(m_calendarPage, &CalendarPage::datePicked, this, &MainWindow::showPickedDate);
+    connect(m_calendarPage, &CalendarPage::cellClicked, this, &MainWindow::selectCell);
+    connect(m_settingsPage, &SettingsPage::backRequested, this, &MainWindow::showCalendar);
+    connect(m_settingsPage, &SettingsPage::saveRequested, this, &MainWindow::save);
+    connect(m_settingsPage, &SettingsPage::exportRequested, this, &MainWindow::exportDutyDays);
+    connect(m_settingsPage, &SettingsPage::backgroundPicked, m_aboutPage,
+            &AboutPage::showPickedBackground);
+    connect(m_helpPage, &HelpPage::backRequested, this, &MainWindow::showCalendar);
+    connect(m_aboutPage, &AboutPage::backRequested, this, &MainWindow::showCalendar);
+    connect(m_aboutPage, &AboutPage::linkActivated, this, &MainWindow::openLink);
+    // Qt's buttons move the focus on arrow keys; here the arrows belong to the calendar.
+    for (QAbstractButton* button : findChildren<QAbstractButton*>())
+        button->installEventFilter(this);
+}
+
+void MainWindow::start() {
+    m_locale = CaptureLocaleSettings(m_platform.locale);
+    m_settingsFilePath = FindSettingsFile(m_platform.configFolder);
+    m_settings = SettingsFromText(ReadFileBytes(m_settingsFilePath).value_or(QByteArray()));
+    m_settingsPage->showSettings();
+
+    const Date now = today();
+    m_calendarPage->setPickerDate(QDateFromDate(now));
+    // The drop-down calendar keeps the week start the settings had at start-up.
+    m_calendarPage->setPickerWeekStart(m_settings.weekStartsOnMonday ? Qt::Monday : Qt::Sunday);
+    SetAnchorForAssignment(m_view.anchorDate, m_settings.assignmentText);
+    showAboutText();
+    // The frame is not known before the window is shown; until then the inner size stands in.
+    resize(kOpeningOuterSize);
+
+    // End before anything has been marked returns to the day the program started on.
+    m_view.markedDate = now;
+    {
+        // The calendar is drawn just below, for today; the tab's change handling would first
+        // draw it whole for a month not yet chosen.
+        const QSignalBlocker quiet(m_tabs);
+        m_tabs->setCurrentWidget(m_calendarPage);
+    }
+    showMonthOf(now);
+    if (m_settings.assignmentText == QLatin1String(kAgencyWideEntry))
+        m_tabs->setCurrentWidget(m_settingsPage);
+}
+
+void MainWindow::showAboutText() {
+    m_aboutPage->setText(QStringLiteral("Dutyloop for Tornvale v%1\n\n"
+                                        "Copyright © 2014-2026 Halvorne\n"
+                                        "Dutyloop is a trademark of Halvorne\n"
+                                        "All rights reserved\n"
+                                        "%2\n\n"
+                                        "Linux Desktop Version")
+                             .arg(ProductVersion(), SupportHost()),
+                         ContrastTextColor(m_settings.colors.background));
+}
+
+Date MainWindow::today() const {
+    return DateFromQDate(m_platform.today());
+}
+
+const MonthPage& MainWindow::monthPage() const {
+    return m_calendarPage->monthView()->page();
+}
+
+void MainWindow::showMonthOf(Date date) {
+    BuildMonthGrid(m_view, date,
+                   m_settings.weekStartsOnMonday ? WeekStart::Monday : WeekStart::Sunday);
+    redraw();
+}
+
+void MainWindow::redraw() {
+    const MonthPage page = MonthPageFor(
+        {m_view, m_settings.colors,
+         m_settings.weekStartsOnMonday ? WeekStart::Monday : WeekStart::Sunday, m_locale, today(),
+         m_settingsPage->selectedAssignment(), m_settingsPage->selectedAssignmentText(), m_layout});
+    m_calendarPage->showMonth(page);
+    m_settingsPage->showLook(page.look);
+    m_helpPage->showLook(page.look);
+    m_aboutPage->showLook(page.look);
+}
+
+void MainWindow::placeCalendar() {
+    // The pages share one area; the calendar's is sized from it even while another tab shows.
+    m_layout = LayoutForWindow(frameGeometry().height(), m_calendarPage->parentWidget()->size());
+    m_calendarPage->setSizes(m_layout);
+    redraw();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // A hidden window is sized when it is shown: before that its tab pages have no size of
+    // their own yet, and bands made from them would be thrown away at once.
+    if (isVisible())
+        placeCalendar();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    fitOuterSizeOnce();
+    // Only now have the tab pages taken their size for the first time.
+    placeCalendar();
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    // A window manager adds its frame after the window is shown and moves the window into it.
+    fitOuterSizeOnce();
+}
+
+void MainWindow::fitOuterSizeOnce() {
+    if (m_outerSizeFitted || !isVisible())
+        return;
+    const QSize frame = frameGeometry().size() - size();
+    if (frame.isNull())
+        return;
+    m_outerSizeFitted = true;
+    resize(kOpeningOuterSize - frame);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    const KeyMove move = KeyMoveFor(event->key(), m_view.shownDate, m_view.markedDate, today());
+    if (move.marksDate)
+        m_view.markedDate = move.shownDate;
+    // Every key rebuilds and redraws the calendar, also one that moves nothing.
+    showMonthOf(move.shownDate);
+    event->accept();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && qobject_cast<QAbstractButton*>(watched)) {
+        auto* keyEvent = static_cast<QKeyEvent*>(event);
+        if (IsArrowKey(keyEvent->key())) {
+            keyPressEvent(keyEvent);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::showPreviousMonth() {
+    showMonthOf(MonthStep(m_view.shownDate, -1));
+}
+
+void MainWindow::showNextMonth() {
+    showMonthOf(MonthStep(m_view.shownDate, 1));
+}
+
+void MainWindow::showToday() {
+    showMonthOf(today());
+}
+
+void MainWindow::showPickedDate(QDate date) {
+    m_view.markedDate = ClampToPicker(DateFromQDate(date));
+    showMonthOf(m_view.markedDate);
+}
+
+void MainWindow::selectCell(int cell) {
+    const Date date = m_view.cellDates[static_cast<std::size_t>(cell)];
+    // A day of a neighbouring month is only shown, not chosen.
+    if (MonthOf(date) != MonthOf(m_view.shownDate))
+        return;
+    m_calendarPage->focusMonthView();
+    m_view.shownDate = date;
+    redraw();
+}
+
+void MainWindow::applyTabChange() {
+    // A new assignment or week start reaches the calendar here.
+    SetAnchorForAssignment(m_view.anchorDate, m_settings.assignmentText);
+    showMonthOf(m_view.shownDate);
+}
+
+void MainWindow::showCalendar() {
+    m_tabs->setCurrentWidget(m_calendarPage);
+}
+
+void MainWindow::save() {
+    // The folder may have gone since start-up made it; it is made again the same way.
+    CreateDirectoryWithParents(QFileInfo(m_settingsFilePath).absolutePath());
+    // The seven keys go into the file as it stands, so every other line of it survives; what
+    // is there but cannot be read (no regular file, or far too large) is not replaced.
+    const std::optional<QByteArray> current = ReadFileBytes(m_settingsFilePath);
+    if (!current && QFileInfo(m_settingsFilePath).exists()) {
+        m_platform.showError(this, UnableToWriteMessage(m_settingsFilePath));
+        return;
+    }
+    if (!WriteFileOrShowError(m_platform, this, m_settingsFilePath,
+                              TextWithSettings(current.value_or(QByteArray()), m_settings)))
+        return;
+    showMonthOf(m_view.shownDate);
+    showCalendar();
+}
+
+void MainWindow::exportDutyDays() {
+    RunExport(this, m_settings.assignmentText, m_view.shownDate, m_platform);
+}
+
+void MainWindow::openLink(const QUrl& link) {
+    m_platform.openUrl(link);
+}
+
+} // namespace dutyloop

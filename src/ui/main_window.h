@@ -1,0 +1,81 @@
+#pragma once
+
+#include "calendar/locale_settings.h"
+#include "calendar/month_grid.h"
+#include "calendar/month_page.h"
+#include "calendar/sizing.h"
+#include "platform/platform.h"
+#include "settings/settings_file.h"
+
+#include <QDate>
+#include <QUrl>
+#include <QWidget>
+
+namespace dutyloop {
+
+class AboutPage;
+class CalendarPage;
+class HelpPage;
+class SettingsPage;
+class TabWidget;
+
+// The one window: its four tabs, the state the calendar is drawn from, and the answers to what
+// the user asks for. The rules themselves live in plain functions below the widgets.
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit MainWindow(Platform platform, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    const CalendarView& view() const { return m_view; }
+    const Settings& settings() const { return m_settings; }
+    const CalendarLayout& calendarLayout() const { return m_layout; }
+    const QString& settingsFilePath() const { return m_settingsFilePath; }
+    // What the Calendar tab shows now.
+    const MonthPage& monthPage() const;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private slots:
+    void showPreviousMonth();
+    void showNextMonth();
+    void showToday();
+    void showPickedDate(QDate date);
+    void selectCell(int cell);
+    void applyTabChange();
+    void showCalendar();
+    void save();
+    void exportDutyDays();
+    void openLink(const QUrl& link);
+
+private:
+    void connectPages();
+    void start();
+    void showAboutText();
+    Date today() const;
+    void showMonthOf(Date date);
+    void redraw();
+    void placeCalendar();
+    void fitOuterSizeOnce();
+
+    Platform m_platform;
+    TabWidget* m_tabs = nullptr;
+    CalendarPage* m_calendarPage = nullptr;
+    SettingsPage* m_settingsPage = nullptr;
+    HelpPage* m_helpPage = nullptr;
+    AboutPage* m_aboutPage = nullptr;
+
+    CalendarView m_view;
+    Settings m_settings;
+    QString m_settingsFilePath;
+    CalendarLayout m_layout;
+    LocaleSettings m_locale;
+    bool m_outerSizeFitted = false;
+};
+
+} // namespace dutyloop

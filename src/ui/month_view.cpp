@@ -1,0 +1,166 @@
+#include "ui/month_view.h"
+
+#include "ui/font_size.h"
+#include "ui/month_view_accessible.h"
+#include "ui/outlined_rect.h"
+
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+
+namespace dutyloop {
+
+MonthView::MonthView(QWidget* parent) : QWidget(parent) {
+    // A press alone never moves the focus: the window gives it to the view when a day of the
+    // shown month is clicked, and a click on another month's day leaves it where it was.
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    InstallMonthViewAccessibility();
+}
+
+void MonthView::setSizes(const CalendarLayout& layout) {
+    m_bandHeight = layout.daysOfWeek.height();
+    m_weekdayWidth = layout.dowItemWidth;
+    m_weekdayHeight = layout.dowItemHeight;
+    m_cellWidth = layout.calItemWidth;
+    m_cellHeight = layout.calItemHeight;
+    m_grid = QRect(0, m_bandHeight, layout.grid.width(), layout.grid.height());
+    update();
+}
+
+QRect MonthView::cellRect(int cell) const {
+    return FlowItemRect(cell, m_cellWidth, m_cellHeight, m_grid.width())
+        .translated(m_grid.topLeft());
+}
+
+QRect MonthView::weekdayRect(int column) const {
+    return FlowItemRect(column, m_weekdayWidth, m_weekdayHeight, width());
+}
+
+int MonthView::cellAt(QPoint point) const {
+    for (int cell = 0; cell <= kLastClickableCell; ++cell) {
+        if (cellRect(cell).contains(point))
+            return cell;
+    }
+    return -1;
+}
+
+int MonthView::selectedCell() const {
+    for (int cell = 0; cell <= kLastClickableCell; ++cell) {
+        if (m_page.cells[static_cast<std::size_t>(cell)].date == m_page.selectedDate)
+            return cell;
+    }
+    return -1;
+}
+
+void MonthView::showPage(const MonthPage& page) {
+    const bool whole = page.look != m_page.look || page.fonts != m_page.fonts ||
+                       page.weekdayLabels != m_page.weekdayLabels;
+    const int selectedBefore = selectedCell();
+    const MonthPage before = std::exchange(m_page, page);
+    if (whole) {
+        update();
+        return;
+    }
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        const auto i = static_cast<std::size_t>(cell);
+        if (m_page.cells[i] != before.cells[i])
+            update(cellRect(cell));
+    }
+    if (hasFocus() && selectedBefore != selectedCell()) {
+        update(cellRect(selectedBefore));
+        update(cellRect(selectedCell()));
+    }
+}
+
+QFont MonthView::fontOfSize(float pixels, bool bold) const {
+    QFont shown = font();
+    SetFontPixelSize(shown, pixels, this);
+    shown.setBold(bold);
+    return shown;
+}
+
+void MonthView::paintWeekdays(QPainter& painter) const {
+    const QRect band(0, 0, width(), m_bandHeight);
+    PaintOutlinedRect(painter, band, m_page.look.background, m_page.look.border, kThinBorder);
+    painter.setFont(fontOfSize(m_page.fonts.weekday, font().bold()));
+    painter.setPen(QColor::fromRgba(m_page.look.headerTextColor));
+    for (int column = 0; column < 7; ++column)
+        painter.drawText(weekdayRect(column), Qt::AlignCenter | Qt::TextExpandTabs,
+                         m_page.weekdayLabels[static_cast<std::size_t>(column)]);
+}
+
+void MonthView::paintCell(QPainter& painter, int cell) const {
+    const CellLook& look = m_page.cells[static_cast<std::size_t>(cell)];
+    const QRect bounds = cellRect(cell);
+    PaintOutlinedRect(painter, bounds, look.fill, look.border, kThinBorder);
+    if (hasFocus() && cell == selectedCell())
+        PaintFocusMark(painter, bounds, look.fill, look.border, kThinBorder,
+                       palette().highlight().color().rgba());
+    const float size = look.font == CellFont::Legend ? m_page.legendFontSize : m_page.fonts.day;
+    painter.setFont(fontOfSize(size, true));
+    painter.setPen(QColor::fromRgba(look.textColor));
+    painter.drawText(QRectF(bounds), Qt::AlignCenter, look.text);
+}
+
+void MonthView::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    if (event->rect().intersects(QRect(0, 0, width(), m_bandHeight)))
+        paintWeekdays(painter);
+    if (event->rect().intersects(m_grid))
+        painter.fillRect(m_grid, QColor::fromRgba(m_page.look.background));
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        if (event->rect().intersects(cellRect(cell)))
+            paintCell(painter, cell);
+    }
+}
+
+bool MonthView::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    auto* help = static_cast<QHelpEvent*>(event);
+    const int cell = cellAt(help->pos());
+    const QString tip =
+        cell >= 0 ? m_page.cells[static_cast<std::size_t>(cell)].toolTip : QString();
+    if (tip.isEmpty()) {
+        QToolTip::hideText();
+        event->ignore();
+    } else {
+        QToolTip::showText(help->globalPos(), tip, this, cellRect(cell));
+    }
+    return true;
+}
+
+void MonthView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    m_pressedCell = cellAt(event->position().toPoint());
+}
+
+void MonthView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mouseReleaseEvent(event);
+        return;
+    }
+    const int pressed = std::exchange(m_pressedCell, -1);
+    // Releasing over another cell, or outside, cancels the click, as on a button.
+    if (pressed >= 0 && cellAt(event->position().toPoint()) == pressed)
+        emit cellClicked(pressed);
+}
+
+void MonthView::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    if (selectedCell() >= 0)
+        update(cellRect(selectedCell()));
+}
+
+void MonthView::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    if (selectedCell() >= 0)
+        update(cellRect(selectedCell()));
+}
+
+} // namespace dutyloop

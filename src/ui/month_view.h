@@ -1,0 +1,56 @@
+#pragma once
+
+#include "calendar/month_page.h"
+#include "calendar/sizing.h"
+
+#include <QWidget>
+
+namespace dutyloop {
+
+// The weekday labels, the 42 cells and the legend, drawn in one paint from the month page
+// value. It decides nothing: a click on a cell is reported, and the window answers it.
+class MonthView : public QWidget {
+    Q_OBJECT
+public:
+    explicit MonthView(QWidget* parent);
+
+    const MonthPage& page() const { return m_page; }
+    // Repaints only what differs from the page shown before.
+    void showPage(const MonthPage& page);
+    // The weekday band and the grid below it, in the view's own coordinates.
+    void setSizes(const CalendarLayout& layout);
+
+    QRect cellRect(int cell) const;
+    QRect weekdayRect(int column) const;
+    // The cell under `point` that takes the pointer, else -1.
+    int cellAt(QPoint point) const;
+    // The cell of the selected day, where the focus mark is drawn.
+    int selectedCell() const;
+
+signals:
+    void cellClicked(int cell);
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    void paintWeekdays(QPainter& painter) const;
+    void paintCell(QPainter& painter, int cell) const;
+    QFont fontOfSize(float pixels, bool bold) const;
+
+    MonthPage m_page;
+    int m_bandHeight = 0;
+    float m_weekdayWidth = 0;
+    float m_weekdayHeight = 0;
+    float m_cellWidth = 0;
+    float m_cellHeight = 0;
+    QRect m_grid;
+    int m_pressedCell = -1;
+};
+
+} // namespace dutyloop

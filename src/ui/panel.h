@@ -1,0 +1,30 @@
+#pragma once
+
+#include "settings/colors.h"
+
+#include <QWidget>
+
+namespace dutyloop {
+
+// A filled background with a border drawn inside its edges: the tool bars and the tabs'
+// backgrounds.
+class Panel : public QWidget {
+    Q_OBJECT
+public:
+    explicit Panel(QWidget* parent);
+
+    Color fill() const { return m_fill; }
+    Color border() const { return m_border; }
+    float borderWidth() const { return m_borderWidth; }
+    void setColors(Color fill, Color border, float borderWidth);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Color m_fill = colors::White;
+    Color m_border = colors::Black;
+    float m_borderWidth = 1.0f;
+};
+
+} // namespace dutyloop

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QTabWidget>
+
+namespace dutyloop {
+
+// Tab headers 49 high that share the window's width equally.
+class TabWidget : public QTabWidget {
+    Q_OBJECT
+public:
+    static constexpr int kTabHeight = 49;
+
+    explicit TabWidget(QWidget* parent);
+};
+
+} // namespace dutyloop

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QAbstractButton>
+
+namespace dutyloop {
+
+// An on/off switch: a rounded track with a sliding thumb. Click or Space toggles it.
+class ToggleSwitch : public QAbstractButton {
+    Q_OBJECT
+public:
+    explicit ToggleSwitch(QWidget* parent);
+
+    bool isChecked() const { return QAbstractButton::isChecked(); }
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+} // namespace dutyloop
