@@ -21,7 +21,8 @@ DEB_PACKAGES += time
 
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
-.PHONY: all deps configure build run test pictures clean format format-check install package test-package
+.PHONY: all deps configure build configure-dev build-dev run test pictures clean format \
+	format-check install package test-package
 
 all: build
 
@@ -36,25 +37,36 @@ deps:
 	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
 	fi
 
-$(BUILD_DIR)/CMakeCache.txt: | deps
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DDUTYLOOP_WARNINGS_AS_ERRORS=ON
+# build, run, install and package make the program alone; test, bench and pictures add the
+# tests, benchmarks and tools in the same folder, so nothing is compiled twice. Those three and
+# test-package turn warnings into errors, which then stay on in the folder: turning them off
+# again would only compile everything once more.
+WERROR := -DDUTYLOOP_WARNINGS_AS_ERRORS=ON
+test-package: CONFIGURE_ARGS += $(WERROR)
 
-configure: deps $(BUILD_DIR)/CMakeCache.txt
+configure: deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DBUILD_TESTING=OFF \
+	  $(CONFIGURE_ARGS)
 
 build: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+configure-dev: deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DBUILD_TESTING=ON $(WERROR)
+
+build-dev: configure-dev
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 run: build
 	$(BUILD_DIR)/src/dutyloop
 
-test: build
+test: build-dev
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 
 # Dutyloop's speed beside Qt's own QCalendarWidget, measured in the same run (bench/). The
 # figures are printed, never judged; BENCH_ARGS=--quick takes fewer samples.
 .PHONY: bench
-bench: configure
-	cmake -S . -B $(BUILD_DIR) > /dev/null # a build folder made before bench/ existed
+bench: configure-dev
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target dutyloop-bench
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/dutyloop-bench $(BENCH_ARGS)
 
@@ -78,7 +90,7 @@ ASAN_BUILD_DIR ?= build-asan
 .PHONY: test-asan
 test-asan: deps
 	cmake -S . -B $(ASAN_BUILD_DIR) -DCMAKE_BUILD_TYPE=Debug -DDUTYLOOP_SANITIZE=ON \
-	  -DDUTYLOOP_WARNINGS_AS_ERRORS=ON
+	  -DBUILD_TESTING=ON $(WERROR)
 	cmake --build $(ASAN_BUILD_DIR) -j $(JOBS)
 	QT_QPA_PLATFORM=offscreen \
 	ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 \
@@ -115,7 +127,8 @@ fuzz-ci: fuzz-build
 	done
 
 # The README's pictures, rendered by the program itself.
-pictures: build
+pictures: configure-dev
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target dutyloop-screenshots
 	$(BUILD_DIR)/tools/dutyloop-screenshots docs
 	$(BUILD_DIR)/tools/dutyloop-screenshots docs 2
 

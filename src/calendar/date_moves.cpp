@@ -3,18 +3,19 @@
 #include <QtCore/qnamespace.h>
 
 #include <algorithm>
+#include <chrono>
 
 namespace dutyloop {
 
 Date MonthStep(Date date, int months) {
-    const YearMonthDay ymd = YmdFromDate(date);
-    const int monthIndex = ymd.year * 12 + (ymd.month - 1) + months;
-    const int year = monthIndex / 12;
-    const int month = monthIndex % 12 + 1;
-    if (monthIndex < 0 || year < 1 || year > 9999)
+    // Any step this long leaves the calendar's span, and std::chrono's years would overflow.
+    if (months < -12 * 9999 || months > 12 * 9999)
         return date;
-    const int day = std::min(ymd.day, DaysInMonth(year, month));
-    return DateFromYmd(year, month, day);
+    const std::chrono::year_month_day from{SysDaysFromDate(date)};
+    const std::chrono::year_month to = from.year() / from.month() + std::chrono::months{months};
+    if (to.year() < std::chrono::year{1} || to.year() > std::chrono::year{9999})
+        return date;
+    return DateFromSysDays(to / std::min(from.day(), (to / std::chrono::last).day()));
 }
 
 Date DayStep(Date date, int days) {

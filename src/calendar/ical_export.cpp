@@ -3,6 +3,7 @@
 #include "schedule/rotation.h"
 
 #include <algorithm>
+#include <chrono>
 
 namespace dutyloop {
 
@@ -151,13 +152,11 @@ void AppendEvent(QByteArray& out, const EventText& text, Date first, Date end) {
 } // namespace
 
 DayRange DutyCalendarRange(Date firstOfMonth, int months) {
-    const YearMonthDay start = YmdFromDate(firstOfMonth);
+    const std::chrono::year_month_day start{SysDaysFromDate(firstOfMonth)};
     const int count = std::clamp(months, kMinExportMonths, kMaxExportMonths);
-    const int lastMonthIndex = start.year * 12 + (start.month - 1) + count - 1;
-    const int lastYear = lastMonthIndex / 12;
-    const int lastMonth = lastMonthIndex % 12 + 1;
-    return {DateFromYmd(start.year, start.month, 1),
-            DateFromYmd(lastYear, lastMonth, DaysInMonth(lastYear, lastMonth))};
+    const std::chrono::year_month first = start.year() / start.month();
+    const std::chrono::year_month last = first + std::chrono::months{count - 1};
+    return {DateFromSysDays(first / 1), DateFromSysDays(last / std::chrono::last)};
 }
 
 QByteArray DutyCalendarIcs(const QString& assignment, Date firstDay, Date lastDay,

@@ -1,15 +1,18 @@
 #include "calendar/month_grid.h"
 
+#include <chrono>
+
 namespace dutyloop {
 
 CellDates CellDatesFor(Date date, WeekStart weekStart) {
-    const YearMonthDay ymd = YmdFromDate(date);
-    const Date first = date - (ymd.day - 1);
-    const int iso = IsoWeekday(first);
-    const int column = weekStart == WeekStart::Monday ? iso - 1 : iso % 7;
+    const std::chrono::year_month_day ymd{SysDaysFromDate(date)};
+    const std::chrono::sys_days first = ymd.year() / ymd.month() / 1;
+    const std::chrono::weekday firstColumn =
+        weekStart == WeekStart::Monday ? std::chrono::Monday : std::chrono::Sunday;
+    const Date start = DateFromSysDays(first - (std::chrono::weekday{first} - firstColumn));
     CellDates cells{};
     for (int i = 0; i < kCellCount; ++i)
-        cells[static_cast<std::size_t>(i)] = first - column + i;
+        cells[static_cast<std::size_t>(i)] = start + i;
     return cells;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 
 namespace dutyloop {
@@ -16,24 +17,24 @@ struct YearMonthDay {
 };
 
 namespace detail {
-// Days since 1970-01-01 for a proleptic Gregorian date (H. Hinnant's civil algorithms).
-constexpr std::int64_t DaysFromCivil(std::int64_t y, unsigned m, unsigned d) {
-    y -= m <= 2 ? 1 : 0;
-    const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-    const auto yoe = static_cast<unsigned>(y - era * 400);
-    const unsigned doy = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + d - 1;
-    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + static_cast<std::int64_t>(doe) - 719468;
-}
-inline constexpr std::int64_t kDay0FromUnixEpoch = -25569; // 1899-12-30
+inline constexpr std::chrono::sys_days kDay0{std::chrono::year{1899} / 12 / 30};
 } // namespace detail
 
-constexpr Date DateFromYmd(int year, int month, int day) {
-    return static_cast<Date>(
-        detail::DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) -
-        detail::kDay0FromUnixEpoch);
+constexpr std::chrono::sys_days SysDaysFromDate(Date date) {
+    return detail::kDay0 + std::chrono::days{date};
 }
 
+constexpr Date DateFromSysDays(std::chrono::sys_days days) {
+    return static_cast<Date>((days - detail::kDay0).count());
+}
+
+constexpr Date DateFromYmd(int year, int month, int day) {
+    return DateFromSysDays(std::chrono::year{year} /
+                           std::chrono::month{static_cast<unsigned>(month)} /
+                           std::chrono::day{static_cast<unsigned>(day)});
+}
+
+// Years -32767 to 32767, those of std::chrono, come out right; the calendar needs 1 to 9999.
 YearMonthDay YmdFromDate(Date date);
 
 bool IsLeapYear(int year);

@@ -10,22 +10,6 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-char FoldAscii(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-bool SameName(QByteArrayView a, QByteArrayView b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (qsizetype i = 0; i < a.size(); ++i) {
-        if (FoldAscii(a[i]) != FoldAscii(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
 // Offsets into the file's text, so that a line can be changed without copying it.
 struct Range {
     qsizetype begin = 0;
@@ -107,14 +91,14 @@ Location Locate(const QByteArray& text, QByteArrayView section, QByteArrayView k
                 // Only the first section of the name counts.
                 return found;
             }
-            if (SameName(Slice(text, line.name), section)) {
+            if (Slice(text, line.name).compare(section, Qt::CaseInsensitive) == 0) {
                 inSection = true;
                 found.sectionFound = true;
                 found.insertAt = line.next;
             }
         } else if (line.kind == LineKind::Key && inSection) {
             found.insertAt = line.next;
-            if (SameName(Slice(text, line.name), key)) {
+            if (Slice(text, line.name).compare(key, Qt::CaseInsensitive) == 0) {
                 found.keyFound = true;
                 found.value = line.value;
                 return found;

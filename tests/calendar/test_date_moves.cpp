@@ -41,6 +41,11 @@ private slots:
             << QDate(9999, 12, 31) << 1 << QDate(9999, 12, 31);
         QTest::newRow("last month of the calendar: back goes")
             << QDate(9999, 12, 31) << -1 << QDate(9999, 11, 30);
+        // 16-bit year arithmetic would wrap such a step around to 2025.
+        QTest::newRow("65537 years on is past the calendar's end: stays")
+            << QDate(2024, 5, 10) << 12 * 65537 << QDate(2024, 5, 10);
+        QTest::newRow("65537 years back is before the calendar's start: stays")
+            << QDate(2024, 5, 10) << -12 * 65537 << QDate(2024, 5, 10);
     }
     void monthSteps() {
         QFETCH(QDate, from);

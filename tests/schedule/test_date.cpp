@@ -38,7 +38,7 @@ private slots:
     }
 
     // Every day of the calendar's span, and a little beyond it on both sides, agrees with
-    // QDate in year, month, day, weekday and month length.
+    // QDate in year, month, day, weekday, month length and leap year.
     void agreesWithQDateAcrossTheWholeSpan() {
         for (Date date = kFirstCalendarDate - 400; date <= kLastCalendarDate + 400; ++date) {
             const QDate expected = QDateOf(date);
@@ -60,6 +60,9 @@ private slots:
             if (ymd.day == 1 && ymd.year >= 1 &&
                 DaysInMonth(ymd.year, ymd.month) != expected.daysInMonth())
                 QFAIL(qPrintable(QStringLiteral("length of month at day %1").arg(date)));
+            if (ymd.month == 1 && ymd.day == 1 && ymd.year >= 1 &&
+                IsLeapYear(ymd.year) != QDate::isLeapYear(ymd.year))
+                QFAIL(qPrintable(QStringLiteral("leap year %1").arg(ymd.year)));
         }
     }
 

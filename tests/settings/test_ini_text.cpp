@@ -39,6 +39,12 @@ private slots:
         QTest::newRow("upper-case names in the file")
             << QByteArray("[CONFIG]\nWORKASSIGN=x\n") << QByteArray("Config")
             << QByteArray("WorkAssign") << true << QByteArray("x");
+        QTest::newRow("Latin-1 letters keep their case: byte 0xC9 is not 0xE9")
+            << QByteArray("[\xC9]\nA=1\n") << QByteArray("\xE9") << QByteArray("A") << false
+            << QByteArray();
+        QTest::newRow("'{' is not '[', though they differ by the case bit")
+            << QByteArray("[C]\nA{=1\n") << QByteArray("C") << QByteArray("a[") << false
+            << QByteArray();
         QTest::newRow("first of two sections of the same name wins")
             << QByteArray("[C]\nA=first\n[c]\nA=second\n") << QByteArray("C") << QByteArray("A")
             << true << QByteArray("first");
