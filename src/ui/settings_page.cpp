@@ -106,7 +106,10 @@ void SettingsPage::buildControls() {
     m_weekStart->setAccessibleName(QStringLiteral("Start weeks on Monday"));
     connect(m_weekStart, &ToggleSwitch::toggled, this,
             [this](bool on) { m_settings.weekStartsOnMonday = on; });
+    buildColorButtons();
+}
 
+void SettingsPage::buildColorButtons() {
     struct ColorButton {
         QPushButton** button;
         const char* name;

@@ -47,6 +47,7 @@ signals:
 private:
     void buildToolBar();
     void buildControls();
+    void buildColorButtons();
     void applyAssignment();
     void openColorPicker(ColorRole role);
     void applyPickedColor();
