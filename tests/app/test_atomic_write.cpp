@@ -1,5 +1,6 @@
 // The one way the program writes a file: the whole file in one step or not at all.
 
+#include "../file_helpers.h"
 #include "platform/file_services.h"
 
 #include <QDir>
@@ -14,27 +15,9 @@
 #include <unistd.h>
 
 using namespace dutyloop;
+using namespace dutyloop::testing;
 
 namespace {
-
-void WritePlainFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray ReadBack(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return "<unreadable>";
-    }
-    return file.readAll();
-}
-
-QStringList Entries(const QString& folder) {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden |
-                                  QDir::System);
-}
 
 // What stands at the path itself, a link not followed: the file type bits, or -1 for nothing.
 int KindAt(const QString& path) {

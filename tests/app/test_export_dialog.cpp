@@ -1,4 +1,5 @@
 #include "../app/window_fixture.h"
+#include "../file_helpers.h"
 
 #include "calendar/ical_export.h"
 #include "calendar/qdate_bridge.h"
@@ -49,17 +50,6 @@ Platform KeepingErrors(QStringList& errors) {
 
 QDateTime Stamp() {
     return QDateTime(QDate(2024, 5, 6), QTime(7, 8, 9), QTimeZone::utc());
-}
-
-QByteArray ReadBack(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void WritePlainFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 // Everything under the folder, hidden entries too, so a temporary file left behind shows.

@@ -1,3 +1,4 @@
+#include "../file_helpers.h"
 #include "platform/file_services.h"
 
 #include <QDir>
@@ -12,21 +13,9 @@
 #include <unistd.h>
 
 using namespace dutyloop;
+using namespace dutyloop::testing;
 
 namespace {
-void WritePlainFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray ReadBack(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return "<unreadable>";
-    }
-    return file.readAll();
-}
 
 // Sets an environment variable for one test and puts back what was there.
 class ScopedEnvironment {

@@ -1,6 +1,7 @@
 // Save and Export as the user runs them, when the write fails: nothing of the old file is lost,
 // nothing is left behind, and the failure is told, in words shown as they are.
 
+#include "../file_helpers.h"
 #include "window_fixture.h"
 
 #include "ui/error_box.h"
@@ -18,16 +19,6 @@ namespace {
 
 const QByteArray kOldSettings = "; the user's own notes\r\n[Config]\r\nWorkAssign=3 TWT\r\n"
                                 "WeekStartsOnMonday=0\r\n[Other]\r\nKey=value\r\n";
-
-QByteArray ReadBack(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-QStringList Entries(const QString& folder) {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden |
-                                  QDir::System);
-}
 
 // A window whose file writes fail at `*failing`, while that is set.
 WindowUnderTest FormFailingAt(std::shared_ptr<std::optional<WriteStep>> failing,
