@@ -38,28 +38,17 @@ void SvgPicture::paintEvent(QPaintEvent* /*event*/) {
     // start-up.
     if (m_renderer == nullptr) {
         m_renderer = new QSvgRenderer(m_source, this);
+        // Fitted into the widget whole and centred, so it keeps its shape at any size.
+        m_renderer->setAspectRatioMode(Qt::KeepAspectRatio);
         connect(m_renderer, &QSvgRenderer::repaintNeeded, this, qOverload<>(&QWidget::update));
     }
-    if (!m_renderer->isValid()) {
+    if (!m_renderer->isValid() || rect().isEmpty())
         return;
-    }
-    QSizeF picture = m_renderer->viewBoxF().size();
-    if (picture.isEmpty()) {
-        picture = m_renderer->defaultSize();
-    }
-    const QRectF bounds(rect());
-    if (picture.isEmpty() || bounds.isEmpty()) {
-        return;
-    }
-    const QSizeF fitted = picture.scaled(bounds.size(), Qt::KeepAspectRatio);
-    const QRectF target(bounds.left() + (bounds.width() - fitted.width()) / 2.0,
-                        bounds.top() + (bounds.height() - fitted.height()) / 2.0, fitted.width(),
-                        fitted.height());
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.setOpacity(m_opacity);
-    m_renderer->render(&painter, target);
+    m_renderer->render(&painter, QRectF(rect()));
 }
 
 } // namespace dutyloop
