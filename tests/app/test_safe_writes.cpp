@@ -21,7 +21,7 @@ const QByteArray kOldSettings = "; the user's own notes\r\n[Config]\r\nWorkAssig
                                 "WeekStartsOnMonday=0\r\n[Other]\r\nKey=value\r\n";
 
 // A window whose file writes fail at `*failing`, while that is set.
-WindowUnderTest FormFailingAt(std::shared_ptr<std::optional<WriteStep>> failing,
+WindowUnderTest WindowFailingAt(std::shared_ptr<std::optional<WriteStep>> failing,
                               const QByteArray& settings) {
     WindowUnderTest fixture;
     fixture.adjustPlatform = [failing](Platform& platform) {
@@ -66,7 +66,7 @@ private slots:
     void saveThatFailsLosesNothing() {
         QFETCH(WriteStep, step);
         const auto failing = std::make_shared<std::optional<WriteStep>>(step);
-        auto window = FormFailingAt(failing, kOldSettings);
+        auto window = WindowFailingAt(failing, kOldSettings);
         const Controls w = ControlsOf(*window);
         const QString path = window->settingsFilePath();
         const QStringList before = Entries(window.settingsFolder());
@@ -100,7 +100,7 @@ private slots:
     void exportThatFailsLosesNothing() {
         QFETCH(WriteStep, step);
         const auto failing = std::make_shared<std::optional<WriteStep>>(step);
-        auto window = FormFailingAt(failing, kOldSettings);
+        auto window = WindowFailingAt(failing, kOldSettings);
         QTemporaryDir folder;
         QVERIFY(folder.isValid());
         const QString path = folder.filePath("duty.ics");
