@@ -22,7 +22,7 @@ const QByteArray kOldSettings = "; the user's own notes\r\n[Config]\r\nWorkAssig
 
 // A window whose file writes fail at `*failing`, while that is set.
 WindowUnderTest WindowFailingAt(std::shared_ptr<std::optional<WriteStep>> failing,
-                              const QByteArray& settings) {
+                                const QByteArray& settings) {
     WindowUnderTest fixture;
     fixture.adjustPlatform = [failing](Platform& platform) {
         platform.writeFault = [failing](WriteStep step) { return *failing == step; };
