@@ -141,10 +141,12 @@ void MainWindow::showMonthOf(Date date) {
 }
 
 void MainWindow::redraw() {
+    // The locale is taken once at start-up, so the page shown was made under this one.
     const MonthPage page = MonthPageFor(
         {m_view, m_settings.colors,
          m_settings.weekStartsOnMonday ? WeekStart::Monday : WeekStart::Sunday, m_locale, today(),
-         m_settingsPage->selectedAssignment(), m_settingsPage->selectedAssignmentText(), m_layout});
+         m_settingsPage->selectedAssignment(), m_settingsPage->selectedAssignmentText(), m_layout},
+        monthPage());
     m_calendarPage->showMonth(page);
     m_settingsPage->showLook(page.look);
     m_helpPage->showLook(page.look);
