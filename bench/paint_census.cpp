@@ -1,8 +1,8 @@
 #include "paint_census.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QMap>
+#include <QPaintEvent>
 #include <QWidget>
 #include <cstdio>
 
@@ -10,12 +10,26 @@ namespace dutyloop::bench {
 
 namespace {
 
+// What one widget painted in a pass: how often, and how many of its pixels, so that a view
+// which draws many parts in one widget shows whether it redrew a few of them or all.
+struct Painted {
+    int events = 0;
+    qint64 pixels = 0;
+};
+
+qint64 PixelsOf(const QRegion& region) {
+    qint64 pixels = 0;
+    for (const QRect& rect : region)
+        pixels += static_cast<qint64>(rect.width()) * rect.height();
+    return pixels;
+}
+
 class PaintCounter : public QObject {
 public:
     explicit PaintCounter(QObject* parent) : QObject(parent) { qApp->installEventFilter(this); }
     ~PaintCounter() override { qApp->removeEventFilter(this); }
 
-    QMap<QString, int> counts;
+    QMap<QString, Painted> painted;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -23,21 +37,26 @@ protected:
             const QString name = watched->objectName().isEmpty()
                                      ? QString::fromLatin1(watched->metaObject()->className())
                                      : watched->objectName();
-            ++counts[name];
+            Painted& entry = painted[name];
+            ++entry.events;
+            entry.pixels += PixelsOf(static_cast<QPaintEvent*>(event)->region());
         }
         return QObject::eventFilter(watched, event);
     }
 };
 
-void Print(const char* pass, const QMap<QString, int>& counts) {
-    int total = 0;
+void Print(const char* pass, const QMap<QString, Painted>& painted) {
+    int events = 0;
+    qint64 pixels = 0;
     QStringList names;
-    for (auto it = counts.begin(); it != counts.end(); ++it) {
-        total += it.value();
-        names << (it.value() > 1 ? QStringLiteral("%1 x%2").arg(it.key()).arg(it.value())
-                                 : it.key());
+    for (auto it = painted.begin(); it != painted.end(); ++it) {
+        events += it->events;
+        pixels += it->pixels;
+        const QString times = it->events > 1 ? QStringLiteral(" x%1").arg(it->events) : QString();
+        names << QStringLiteral("%1%2 %3 px").arg(it.key(), times).arg(it->pixels);
     }
-    std::printf("%s: %d paint events\n  %s\n", pass, total, qPrintable(names.join(u", ")));
+    std::printf("%s: %d paint events, %lld px\n  %s\n", pass, events,
+                static_cast<long long>(pixels), qPrintable(names.join(u", ")));
 }
 
 } // namespace
@@ -58,14 +77,14 @@ void PrintPaintCensus(const QString& figure, const QString& side, Windows& windo
     {
         PaintCounter counter(nullptr);
         QCoreApplication::processEvents();
-        Print("the window's own repaint", counter.counts);
+        Print("the window's own repaint", counter.painted);
     }
     {
         PaintCounter counter(nullptr);
         if (image.size() != window.size())
             image = QImage(window.size(), QImage::Format_ARGB32_Premultiplied);
         window.render(&image);
-        Print("render into an image", counter.counts);
+        Print("render into an image", counter.painted);
     }
 }
 

@@ -1,16 +1,28 @@
 #include "calendar/locale_settings.h"
 
 #include <QDate>
-#include <QRegularExpression>
 
 namespace dutyloop {
 
 namespace {
 // The calendar reaches from year 1 to 9999, so a two-digit year would name the wrong century
-// for most of it; the status line always shows the whole year.
-QString WithFullYear(QString format) {
-    static const QRegularExpression twoDigitYear(QStringLiteral("(?<!y)yy(?!y)"));
-    return format.replace(twoDigitYear, QStringLiteral("yyyy"));
+// for most of it; the status line always shows the whole year. A run of exactly two y's is a
+// two-digit year. (A regular expression would load and compile a whole engine at start-up for
+// this one replacement.)
+QString WithFullYear(QStringView format) {
+    QString full;
+    for (qsizetype i = 0; i < format.size();) {
+        qsizetype end = i;
+        while (end < format.size() && format[end] == u'y')
+            ++end;
+        if (end == i) {
+            full += format[i++];
+            continue;
+        }
+        full += QString(end - i == 2 ? 4 : end - i, u'y');
+        i = end;
+    }
+    return full;
 }
 } // namespace
 

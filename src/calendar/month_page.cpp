@@ -9,20 +9,44 @@ namespace dutyloop {
 
 namespace {
 
-CellLook DayCell(int index, const MonthPageState& state) {
+// Only the cells that can hold a day of the shown month say who is on duty.
+bool HasToolTip(int index) {
+    return index <= kLastClickableCell;
+}
+
+// The day cell of `before` that says what day cell `index` of the new page would, if any.
+const CellLook* SameDescription(const MonthPage& before, int index, Date date, DutyCode duty) {
+    // The cells hold consecutive days.
+    const int at = date - before.cells[0].date;
+    if (at < 0 || at >= kFirstLegendCell)
+        return nullptr;
+    const CellLook& cell = before.cells[static_cast<std::size_t>(at)];
+    const bool described = !cell.accessibleName.isEmpty();
+    return described && cell.date == date && cell.duty == duty &&
+                   HasToolTip(at) == HasToolTip(index)
+               ? &cell
+               : nullptr;
+}
+
+CellLook DayCell(int index, const MonthPageState& state, const MonthPage& before) {
     const CalendarView& view = state.view;
     const Date date = view.cellDates[static_cast<std::size_t>(index)];
     CellLook cell;
     cell.date = date;
+    cell.duty = DutyCodeFor(date, view.anchorDate);
     cell.text = QString::number(YmdFromDate(date).day);
     cell.fill = CellFillColor(index, view, state.colors);
     cell.textColor = CellTextColor(index, date, view, state.colors);
     cell.border = BorderColorFor(cell.fill);
     cell.takesClicks = index <= kLastClickableCell && MonthOf(date) == MonthOf(view.shownDate);
+    if (const CellLook* same = SameDescription(before, index, date, cell.duty)) {
+        cell.accessibleName = same->accessibleName;
+        cell.toolTip = same->toolTip;
+        return cell;
+    }
     const QString longDate = LongDateText(date, state.locale);
-    cell.accessibleName = CellAccessibleName(longDate, DutyCodeFor(date, view.anchorDate));
-    // Only the cells that can hold a day of the shown month say who is on duty.
-    if (index <= kLastClickableCell)
+    cell.accessibleName = CellAccessibleName(longDate, cell.duty);
+    if (HasToolTip(index))
         cell.toolTip = CellToolTip(longDate, date);
     return cell;
 }
@@ -43,6 +67,10 @@ CellLook LegendCell(int index, const MonthPageState& state, Color textColor, con
 } // namespace
 
 MonthPage MonthPageFor(const MonthPageState& state) {
+    return MonthPageFor(state, MonthPage());
+}
+
+MonthPage MonthPageFor(const MonthPageState& state, const MonthPage& before) {
     const ColorSettings& colors = state.colors;
     const Date shown = state.view.shownDate;
     MonthPage page;
@@ -51,7 +79,7 @@ MonthPage MonthPageFor(const MonthPageState& state) {
     page.weekdayLabels = WeekdayLabelTexts(state.weekStart, state.locale);
     page.selectedDate = shown;
     for (int i = 0; i < kFirstLegendCell; ++i)
-        page.cells[static_cast<std::size_t>(i)] = DayCell(i, state);
+        page.cells[static_cast<std::size_t>(i)] = DayCell(i, state, before);
     page.cells[40] = LegendCell(40, state, colors.work, "Wk", "Legend: work days");
     page.cells[41] = LegendCell(41, state, colors.off, "OD", "Legend: off-duty days");
     page.fonts = ComputeFontSizes(state.layout);

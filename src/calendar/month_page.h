@@ -3,6 +3,7 @@
 #include "calendar/locale_settings.h"
 #include "calendar/month_grid.h"
 #include "calendar/sizing.h"
+#include "schedule/rotation.h"
 #include "settings/colors.h"
 
 #include <QString>
@@ -16,6 +17,7 @@ enum class CellFont { DayNumber, Legend };
 // One of the 42 cells of the grid, as it is drawn and as a screen reader names it.
 struct CellLook {
     Date date = 0;
+    DutyCode duty = DutyCode::NoRotation; // the day's under the chosen assignment
     QString text;
     Color fill = colors::White;
     Color textColor = colors::Black;
@@ -77,6 +79,11 @@ struct MonthPageState {
 };
 
 MonthPage MonthPageFor(const MonthPageState& state);
+
+// The same page, made faster from a page made before under the same locale: a day that page
+// also shows, with the same duty and in the same kind of cell, keeps its names and tooltip
+// instead of having its long date formatted again.
+MonthPage MonthPageFor(const MonthPageState& state, const MonthPage& before);
 
 TabLook TabLookFor(const ColorSettings& colors, const FontSizes& fonts);
 

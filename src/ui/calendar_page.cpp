@@ -32,6 +32,14 @@ QPushButton* MonthArrow(QWidget* parent, const char* name, const char* picture, 
     return button;
 }
 
+// A band's label covers its panel. It is placed here rather than by a layout: a layout would
+// measure the label's text again after every change of it, on every step through the days, and
+// nothing here takes its size from that text.
+void PlaceBand(Panel* panel, QLabel* label, const QRect& band) {
+    panel->setGeometry(band);
+    label->setGeometry(QRect(QPoint(0, 0), band.size()));
+}
+
 void SetLabel(QLabel* label, const QString& text, Color color, float fontPixels) {
     SetFontPixelSize(label, fontPixels);
     SetTextColor(label, color);
@@ -56,10 +64,10 @@ CalendarPage::~CalendarPage() {
 
 void CalendarPage::buildTitleAndMonthBands() {
     m_titlePanel = Named(new Panel(this), "titlePanel");
-    m_title = FillParent(CentredLabel(m_titlePanel, "titleLabel", QStringLiteral("Title")));
+    m_title = CentredLabel(m_titlePanel, "titleLabel", QStringLiteral("Title"));
 
     m_monthPanel = Named(new Panel(this), "monthPanel");
-    m_monthLabel = FillParent(CentredLabel(m_monthPanel, "monthLabel", QStringLiteral("Month")));
+    m_monthLabel = CentredLabel(m_monthPanel, "monthLabel", QStringLiteral("Month"));
     m_previousMonth = MonthArrow(m_monthLabel, "previousMonthButton", ":/pictures/arrow-left.svg",
                                  "Previous month", "Previous month (Page Up)");
     m_nextMonth = MonthArrow(m_monthLabel, "nextMonthButton", ":/pictures/arrow-right.svg",
@@ -74,7 +82,7 @@ void CalendarPage::buildTitleAndMonthBands() {
 
 void CalendarPage::buildFooter() {
     m_footerPanel = Named(new Panel(this), "footerPanel");
-    m_status = FillParent(CentredLabel(m_footerPanel, "statusLabel", QStringLiteral("Status")));
+    m_status = CentredLabel(m_footerPanel, "statusLabel", QStringLiteral("Status"));
     m_today = Named(new QPushButton(m_status), "todayButton");
     m_today->setText(QStringLiteral("Today"));
     m_today->setToolTip(QStringLiteral("Go to today (Home)"));
@@ -92,13 +100,13 @@ void CalendarPage::buildFooter() {
 }
 
 void CalendarPage::setSizes(const CalendarLayout& layout) {
-    m_titlePanel->setGeometry(layout.toolbar);
-    m_monthPanel->setGeometry(layout.monthName);
+    PlaceBand(m_titlePanel, m_title, layout.toolbar);
+    PlaceBand(m_monthPanel, m_monthLabel, layout.monthName);
     const QRect grid = layout.grid.translated(layout.calendar.topLeft());
     m_monthView->setGeometry(0, layout.daysOfWeek.top(), layout.daysOfWeek.width(),
                              grid.bottom() + 1 - layout.daysOfWeek.top());
     m_monthView->setSizes(layout);
-    m_footerPanel->setGeometry(layout.footer.translated(layout.calendar.topLeft()));
+    PlaceBand(m_footerPanel, m_status, layout.footer.translated(layout.calendar.topLeft()));
 }
 
 void CalendarPage::showMonth(const MonthPage& page) {

@@ -105,8 +105,8 @@ void MainWindow::start() {
     // End before anything has been marked returns to the day the program started on.
     m_view.markedDate = now;
     {
-        // The calendar is drawn just below, for today; the tab's change handling would first
-        // draw it whole for a month not yet chosen.
+        // The calendar is set to today just below; the tab's change handling would first set
+        // it to a month not yet chosen.
         const QSignalBlocker quiet(m_tabs);
         m_tabs->setCurrentWidget(m_calendarPage);
     }
@@ -141,10 +141,16 @@ void MainWindow::showMonthOf(Date date) {
 }
 
 void MainWindow::redraw() {
+    // The first drawing waits for the window to be shown and sized: one before would set fonts
+    // of sizes the window never has, and Qt would load them all to measure the hidden labels.
+    if (!isVisible())
+        return;
+    // The locale is taken once at start-up, so the page shown was made under this one.
     const MonthPage page = MonthPageFor(
         {m_view, m_settings.colors,
          m_settings.weekStartsOnMonday ? WeekStart::Monday : WeekStart::Sunday, m_locale, today(),
-         m_settingsPage->selectedAssignment(), m_settingsPage->selectedAssignmentText(), m_layout});
+         m_settingsPage->selectedAssignment(), m_settingsPage->selectedAssignmentText(), m_layout},
+        monthPage());
     m_calendarPage->showMonth(page);
     m_settingsPage->showLook(page.look);
     m_helpPage->showLook(page.look);

@@ -40,7 +40,7 @@ protected:
 
 private:
     void paintWeekdays(QPainter& painter) const;
-    void paintCell(QPainter& painter, int cell) const;
+    void paintCell(QPainter& painter, int cell, const QRect& bounds) const;
     QFont fontOfSize(float pixels, bool bold) const;
 
     MonthPage m_page;

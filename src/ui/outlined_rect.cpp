@@ -50,17 +50,14 @@ void PaintOpaqueOutline(QPainter& painter, const QRect& bounds, qreal thickness,
         painter.restore();
         return;
     }
+    // The ring of edge pixels in their shade, then the inside over it: every colour is opaque,
+    // so the later fill simply replaces the earlier, in two fills instead of five.
+    painter.fillRect(inner, Mix(stroke, fill, part));
     painter.fillRect(inner.adjusted(1, 1, -1, -1), QColor::fromRgba(fill));
     const int l = inner.left();
     const int t = inner.top();
     const int r = inner.right();
     const int b = inner.bottom();
-    const QRect sides[] = {{l + 1, t, r - l - 1, 1},
-                           {l + 1, b, r - l - 1, 1},
-                           {l, t + 1, 1, b - t - 1},
-                           {r, t + 1, 1, b - t - 1}};
-    for (const QRect& side : sides)
-        painter.fillRect(side, Mix(stroke, fill, part));
     // A corner pixel is covered along both edges.
     const QColor corner = Mix(stroke, fill, 1.0 - (1.0 - part) * (1.0 - part));
     for (const QRect& at :

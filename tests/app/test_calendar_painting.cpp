@@ -5,8 +5,10 @@
 #include "ui/text_color.h"
 #include "ui/toggle_switch.h"
 
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QToolButton>
 
 using namespace dutyloop;
@@ -24,6 +26,31 @@ const NamedPanel kBorderlessPanels[] = {
     {"calendarPage", "titlePanel"},  {"calendarPage", "monthPanel"},
     {"calendarPage", "footerPanel"}, {"settingsPage", "backgroundPanel"},
     {"aboutPage", "textPanel"},      {"aboutPage", "linksPanel"}};
+
+// A step a hand takes on the calendar, named as in the rows that use it.
+void Take(MainWindow& window, const QString& step) {
+    const Controls w = ControlsOf(window);
+    if (step == QLatin1String("Right"))
+        QTest::keyClick(KeyTarget(window), Qt::Key_Right);
+    else if (step == QLatin1String("next"))
+        Click(w.nextMonth);
+    else if (step == QLatin1String("previous"))
+        Click(w.previousMonth);
+    else if (step == QLatin1String("Today"))
+        Click(w.today);
+    else if (step.startsWith(QLatin1String("day ")))
+        ClickCell(window, step.mid(4).toInt());
+    else
+        qFatal("no such step: %s", qPrintable(step));
+}
+
+// The window as its own repaints have left it on the screen.
+QImage OnScreen(QWidget& window) {
+    return window.screen()
+        ->grabWindow(window.winId())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
 } // namespace
 
 class TestCalendarPainting : public QObject {
@@ -98,6 +125,28 @@ private slots:
         QCOMPARE(panel->border(), expected::DimGray);
         // The weekday band has the thin border, the grid behind the cells none.
         QCOMPARE(window->monthPage().look.border, expected::DimGray);
+    }
+
+    // A step repaints only what it changed; the screen then shows what a whole new paint
+    // draws, with no cell left as it was. 15 September 2023 is a Friday, in cell 19.
+    void repaintsLeaveNothingBehind_data() {
+        QTest::addColumn<QStringList>("steps");
+        QTest::newRow("the next day") << QStringList{"Right"};
+        QTest::newRow("into the next week") << QStringList{"Right", "Right"};
+        QTest::newRow("the next month") << QStringList{"next"};
+        QTest::newRow("a month on and back") << QStringList{"next", "previous"};
+        QTest::newRow("back to today") << QStringList{"next", "Today"};
+        QTest::newRow("a day clicked, its focus mark moved by a key")
+            << QStringList{"day 22", "Right"};
+        QTest::newRow("a day clicked, then the next month") << QStringList{"day 22", "next"};
+    }
+    void repaintsLeaveNothingBehind() {
+        QFETCH(QStringList, steps);
+        auto window = ShownWindow(QDate(2023, 9, 15), "[Config]\nWorkAssign=5 TFS\n");
+        for (const QString& step : steps)
+            Take(*window, step);
+        const QImage whole = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QTRY_VERIFY(OnScreen(*window) == whole);
     }
 
     void dayWithoutRotationUnderTheAgencyWideEntry() {

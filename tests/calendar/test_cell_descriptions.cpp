@@ -51,6 +51,23 @@ private slots:
         QCOMPARE(CellToolTip(D(QDate(2023, 9, 1)), UsEnglish()),
                  QStringLiteral("Friday, September 1, 2023\nOn duty: 5 TFS, 6 FSS, 7 SSM"));
     }
+
+    // The calendar reaches from year 1 to 9999: a short date always shows the whole year.
+    void shortDatesShowTheWholeYear_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("date");
+        QTest::newRow("US English, M/d/yy")
+            << QLocale(QLocale::English, QLocale::UnitedStates) << "9/1/2023";
+        QTest::newRow("German, dd.MM.yy")
+            << QLocale(QLocale::German, QLocale::Germany) << "01.09.2023";
+        QTest::newRow("Swedish, whole year already")
+            << QLocale(QLocale::Swedish, QLocale::Sweden) << "2023-09-01";
+    }
+    void shortDatesShowTheWholeYear() {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, date);
+        QCOMPARE(FormatShortDate(D(QDate(2023, 9, 1)), CaptureLocaleSettings(locale)), date);
+    }
 };
 
 QTEST_APPLESS_MAIN(TestCellDescriptions)

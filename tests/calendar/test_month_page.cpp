@@ -23,7 +23,7 @@ struct Scene {
     ColorSettings colours;
 };
 
-MonthPage PageOf(const Scene& scene) {
+MonthPage PageOf(const Scene& scene, const MonthPage& before = MonthPage()) {
     CalendarView view;
     view.anchorDate = AnchorForAssignment(scene.assignment);
     BuildMonthGrid(view, scene.shown, scene.weekStart);
@@ -31,7 +31,8 @@ MonthPage PageOf(const Scene& scene) {
         CaptureLocaleSettings(QLocale(QLocale::English, QLocale::UnitedStates));
     const CalendarLayout layout = LayoutForWindow(640, QSize(346, 587));
     return MonthPageFor({view, scene.colours, scene.weekStart, locale, scene.today,
-                         scene.selectedEntry, scene.assignment, layout});
+                         scene.selectedEntry, scene.assignment, layout},
+                        before);
 }
 
 Scene NavyScene() {
@@ -201,6 +202,44 @@ private slots:
         QCOMPARE(page.statusAccessibleName, statusName);
         QCOMPARE(page.todayButton.bold, todayBold);
         QCOMPARE(page.todayButton.textColor, todayBold ? expected::Black : expected::DimGray);
+    }
+
+    // A page made from the one shown before, which lends the names of the days it shares,
+    // says all that a page made afresh says.
+    void pageMadeFromThePageBefore_data() {
+        QTest::addColumn<Scene>("before");
+        QTest::addColumn<Scene>("after");
+        const Scene crew5;
+        Scene nextDay = crew5;
+        nextDay.shown = D(2023, 9, 2);
+        Scene nextMonth = crew5;
+        nextMonth.shown = D(2023, 10, 1);
+        Scene monthBefore = crew5;
+        monthBefore.shown = D(2023, 8, 31);
+        Scene otherCrew = crew5;
+        otherCrew.assignment = QStringLiteral("1 SMT");
+        otherCrew.selectedEntry = 1;
+        Scene monday = crew5;
+        monday.weekStart = WeekStart::Monday;
+        QTest::newRow("the next day") << crew5 << nextDay;
+        QTest::newRow("the next month: shared days in other cells") << crew5 << nextMonth;
+        QTest::newRow("the month before") << crew5 << monthBefore;
+        QTest::newRow("another crew: the same days, other duties") << crew5 << otherCrew;
+        QTest::newRow("from the agency-wide entry, days without duty")
+            << AgencyWideScene() << crew5;
+        // 3 October moves from cell 37, which has no tooltip, to cell 36, which has one.
+        QTest::newRow("weeks from Monday: every day a cell earlier") << crew5 << monday;
+    }
+    void pageMadeFromThePageBefore() {
+        QFETCH(Scene, before);
+        QFETCH(Scene, after);
+        const MonthPage afresh = PageOf(after);
+        const MonthPage made = PageOf(after, PageOf(before));
+        for (std::size_t i = 0; i < made.cells.size(); ++i) {
+            QCOMPARE(made.cells[i].accessibleName, afresh.cells[i].accessibleName);
+            QCOMPARE(made.cells[i].toolTip, afresh.cells[i].toolTip);
+        }
+        QVERIFY(made == afresh);
     }
 
     // The 42 cells hold 42 consecutive days, the 1st where its weekday says (checked by QDate).
