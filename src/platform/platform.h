@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QString>
 #include <QUrl>
+#include <chrono>
 #include <functional>
 
 class QWidget;
@@ -17,6 +18,9 @@ namespace dutyloop {
 // so that nothing varies and nothing leaves the test.
 struct Platform {
     std::function<QDate()> today;
+    // How often the window looks whether today has changed: at midnight, after a resume from
+    // suspend or a change of the clock.
+    std::chrono::milliseconds dayCheckInterval{30000};
     QLocale locale;
     QString configFolder;
     std::function<void(const QUrl&)> openUrl;

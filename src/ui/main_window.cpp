@@ -24,6 +24,8 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace dutyloop {
 
 namespace {
@@ -94,6 +96,11 @@ void MainWindow::start() {
     m_settingsPage->showSettings();
 
     const Date now = today();
+    m_today = now;
+    auto* dayWatch = new QTimer(this);
+    dayWatch->setInterval(m_platform.dayCheckInterval);
+    connect(dayWatch, &QTimer::timeout, this, &MainWindow::followToday);
+    dayWatch->start();
     m_calendarPage->setPickerDate(QDateFromDate(now));
     // The drop-down calendar keeps the week start the settings had at start-up.
     m_calendarPage->setPickerWeekStart(m_settings.weekStartsOnMonday ? Qt::Monday : Qt::Sunday);
@@ -225,6 +232,29 @@ void MainWindow::showNextMonth() {
 
 void MainWindow::showToday() {
     showMonthOf(today());
+}
+
+void MainWindow::showDay(QDate day) {
+    m_view.markedDate = std::clamp(DateFromQDate(day), kFirstCalendarDate, kLastCalendarDate);
+    showMonthOf(m_view.markedDate);
+    showCalendar();
+}
+
+void MainWindow::bringToFront() {
+    if (isMinimized())
+        showNormal();
+    show();
+    raise();
+    activateWindow();
+}
+
+void MainWindow::followToday() {
+    const Date now = today();
+    if (now == m_today)
+        return;
+    // The selection stays where the user left it; only what depends on today follows.
+    m_today = now;
+    redraw();
 }
 
 void MainWindow::showPickedDate(QDate date) {

@@ -8,6 +8,7 @@
 #include "settings/settings_file.h"
 
 #include <QDate>
+#include <QTimer>
 #include <QUrl>
 #include <QWidget>
 
@@ -34,6 +35,11 @@ public:
     // What the Calendar tab shows now.
     const MonthPage& monthPage() const;
 
+    // Opens the calendar on `day`, as a day picked in the date field is shown.
+    void showDay(QDate day);
+    // Brings the window before the others, as when a second start hands over to it.
+    void bringToFront();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -52,6 +58,7 @@ private slots:
     void save();
     void exportDutyDays();
     void openLink(const QUrl& link);
+    void followToday();
 
 private:
     void connectPages();
@@ -76,6 +83,7 @@ private:
     CalendarLayout m_layout;
     LocaleSettings m_locale;
     bool m_outerSizeFitted = false;
+    Date m_today = 0; // the day the calendar was last drawn for as today
 };
 
 } // namespace dutyloop

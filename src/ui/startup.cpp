@@ -1,19 +1,65 @@
 #include "ui/startup.h"
 
-#include "platform/product.h"
-
+#include "platform/command_line.h"
 #include "platform/platform.h"
+#include "platform/product.h"
+#include "platform/settings_location.h"
+#include "platform/single_instance.h"
 #include "ui/error_box.h"
 #include "ui/main_window.h"
 #include "ui/quit_after_first_paint.h"
 
 #include <QApplication>
 
+#include <cstdio>
+#include <optional>
+
 namespace dutyloop {
 
+namespace {
+
+// What a second start hands to the window that runs: the day it was asked to open on, if any.
+QByteArray HandOverMessage(const CommandLine& line) {
+    return line.date.isValid() ? line.date.toString(Qt::ISODate).toLatin1() : QByteArray("show");
+}
+
+// The command line is answered before any window or display is needed: --help, --version, a
+// mistake, or a window of the same settings that already runs and takes this start over.
+std::optional<int> AnswerWithoutWindow(const CommandLine& line) {
+    if (line.action == CommandLine::Action::PrintAndExit) {
+        std::fputs(line.output.toLocal8Bit().constData(), line.exitCode == 0 ? stdout : stderr);
+        return line.exitCode;
+    }
+    const QString settingsFile = FindSettingsFile(SystemPlatform().configFolder);
+    if (SingleInstance::HandOver(InstanceName(settingsFile), HandOverMessage(line)))
+        return 0;
+    return std::nullopt;
+}
+
+} // namespace
+
+void FollowSecondStarts(SingleInstance& instance, MainWindow& window) {
+    QObject::connect(
+        &instance, &SingleInstance::messageReceived, &window, [&window](const QByteArray& message) {
+            const QDate day = QDate::fromString(QString::fromLatin1(message), Qt::ISODate);
+            if (day.isValid())
+                window.showDay(day);
+            window.bringToFront();
+        });
+}
+
 int RunApplication(int& argc, char** argv, StartupOptions options) {
+    CommandLine line;
+    {
+        const QCoreApplication commandLine(argc, argv);
+        line = ParseCommandLine(QCoreApplication::arguments());
+        if (const std::optional<int> answered = AnswerWithoutWindow(line))
+            return *answered;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Dutyloop"));
+    QApplication::setApplicationVersion(ProductVersion());
     QApplication::setOrganizationName(QStringLiteral("Halvorne"));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
 
@@ -21,7 +67,12 @@ int RunApplication(int& argc, char** argv, StartupOptions options) {
         QuitAfterFirstPaint(&app);
     Platform platform = SystemPlatform();
     platform.showError = ShowErrorBox;
+    SingleInstance instance(InstanceName(FindSettingsFile(platform.configFolder)));
+    instance.listen();
     MainWindow window(std::move(platform));
+    if (line.date.isValid())
+        window.showDay(line.date);
+    FollowSecondStarts(instance, window);
     window.show();
     return QApplication::exec();
 }

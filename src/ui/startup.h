@@ -2,11 +2,18 @@
 
 namespace dutyloop {
 
+class MainWindow;
+class SingleInstance;
+
 struct StartupOptions {
     // Leave the event loop as soon as the window has been painted once: for measuring the
     // start-up, never for users.
     bool quitAfterFirstPaint = false;
 };
+
+// A later start of the same settings hands over to `window`: it shows the day asked for, if
+// any, and comes to the front.
+void FollowSecondStarts(SingleInstance& instance, MainWindow& window);
 
 // The whole program: the application, the window with the system's services, the event loop.
 // Returns the exit code.

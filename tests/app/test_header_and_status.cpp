@@ -109,6 +109,29 @@ private slots:
         QVERIFY(!w.today->font().bold());
     }
 
+    // A window left open past midnight: the Today button follows the new day by itself, and
+    // the selection stays where it was.
+    void todayFollowsTheClockPastMidnight() {
+        WindowUnderTest window;
+        auto clock = std::make_shared<QDate>(2023, 9, 15);
+        window.adjustPlatform = [clock](Platform& platform) {
+            platform.today = [clock] { return *clock; };
+            platform.dayCheckInterval = std::chrono::milliseconds(10);
+        };
+        WriteSettingsFile(window, "[Config]\nWorkAssign=5 TFS\n");
+        StartWindow(window);
+        const Controls w = ControlsOf(*window);
+        QVERIFY(!w.today->font().bold()); // today is the selected day
+        *clock = QDate(2023, 9, 16);
+        QTRY_VERIFY(w.today->font().bold());
+        QCOMPARE(window->view().shownDate, D(2023, 9, 15));
+        QCOMPARE(StateTextColorsOf(w.today).normal, expected::Black);
+        // Home goes to the new today.
+        QTest::keyClick(KeyTarget(*window), Qt::Key_Home);
+        QCOMPARE(window->view().shownDate, D(2023, 9, 16));
+        QVERIFY(!w.today->font().bold());
+    }
+
     void navyBackground() {
         auto window = ShownWindow();
         const Controls w = ControlsOf(*window);

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+namespace dutyloop {
+
+// What a start was asked to do.
+struct CommandLine {
+    enum class Action { OpenWindow, PrintAndExit };
+    Action action = Action::OpenWindow;
+    QDate date;       // --date: the day to open the calendar on; invalid for today
+    QString output;   // what to print before exiting: the help, the version or an error
+    int exitCode = 0; // 0, or 2 for a command line that cannot be followed
+};
+
+// The options of `dutyloop`: --help, --version and --date YYYY-MM-DD. `arguments` starts with
+// the program's name, as QCoreApplication::arguments() does.
+CommandLine ParseCommandLine(const QStringList& arguments);
+
+} // namespace dutyloop
