@@ -52,6 +52,7 @@ binary=$root/usr/bin/dutyloop
 desktop=$root/usr/share/applications/$APP_ID.desktop
 icon=$root/usr/share/icons/hicolor/scalable/apps/$APP_ID.svg
 metainfo=$root/usr/share/metainfo/$APP_ID.metainfo.xml
+manual=$root/usr/share/man/man1/dutyloop.1.gz
 
 [ -f "$binary" ] && [ -x "$binary" ] && pass "/usr/bin/dutyloop (executable)" ||
     fail "/usr/bin/dutyloop missing or not executable"
@@ -59,6 +60,8 @@ metainfo=$root/usr/share/metainfo/$APP_ID.metainfo.xml
 [ -f "$icon" ] && grep -q "<svg" "$icon" && pass "${icon#"$root"}" ||
     fail "${icon#"$root"} missing or not SVG"
 [ -f "$metainfo" ] && pass "${metainfo#"$root"}" || fail "${metainfo#"$root"} missing"
+[ -f "$manual" ] && zcat "$manual" | grep -q '^\.TH DUTYLOOP 1' && pass "${manual#"$root"}" ||
+    fail "${manual#"$root"} missing or not a manual page"
 
 if [ -f "$desktop" ] && command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$desktop" && pass "installed desktop file validates" ||
