@@ -1,5 +1,7 @@
 #include "calendar/header_texts.h"
 
+#include <QCoreApplication>
+
 namespace dutyloop {
 
 QString TitleText(int selectedIndex, const QString& selectedText) {
@@ -26,9 +28,11 @@ std::array<QString, 7> WeekdayLabelTexts(WeekStart weekStart, const LocaleSettin
 QString StatusLineText(Date shownDate, DutyCode code, const LocaleSettings& locale) {
     switch (code) {
     case DutyCode::Work:
-        return FormatShortDate(shownDate, locale) + QStringLiteral("\nWork");
+        return FormatShortDate(shownDate, locale) + QLatin1Char('\n') +
+               QCoreApplication::translate("Calendar", "Work");
     case DutyCode::Off:
-        return FormatShortDate(shownDate, locale) + QStringLiteral("\nOff-Duty");
+        return FormatShortDate(shownDate, locale) + QLatin1Char('\n') +
+               QCoreApplication::translate("Calendar", "Off-Duty");
     case DutyCode::NoRotation:
         break;
     }

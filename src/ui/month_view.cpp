@@ -7,6 +7,7 @@
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 #include <QToolTip>
 
 namespace dutyloop {
@@ -40,13 +41,16 @@ void MonthView::setSizes(const CalendarLayout& layout) {
     update();
 }
 
+// In a right-to-left language the weeks run from the right, as in the user's other calendars.
 QRect MonthView::cellRect(int cell) const {
-    return FlowItemRect(cell, m_cellWidth, m_cellHeight, m_grid.width())
-        .translated(m_grid.topLeft());
+    const QRect logical =
+        FlowItemRect(cell, m_cellWidth, m_cellHeight, m_grid.width()).translated(m_grid.topLeft());
+    return QStyle::visualRect(layoutDirection(), m_grid, logical);
 }
 
 QRect MonthView::weekdayRect(int column) const {
-    return FlowItemRect(column, m_weekdayWidth, m_weekdayHeight, width());
+    return QStyle::visualRect(layoutDirection(), QRect(0, 0, width(), m_bandHeight),
+                              FlowItemRect(column, m_weekdayWidth, m_weekdayHeight, width()));
 }
 
 int MonthView::cellAt(QPoint point) const {
