@@ -79,6 +79,7 @@ MonthPage MonthPageFor(const MonthPageState& state, const MonthPage& before) {
     page.title = TitleText(state.selectedAssignment, state.selectedAssignmentText);
     page.monthLabel = MonthLabelText(shown, YmdFromDate(state.today).year, state.locale);
     page.weekdayLabels = WeekdayLabelTexts(state.weekStart, state.locale);
+    page.narrowWeekdayLabels = NarrowWeekdayLabelTexts(state.weekStart, state.locale);
     page.selectedDate = shown;
     for (int i = 0; i < kFirstLegendCell; ++i)
         page.cells[static_cast<std::size_t>(i)] = DayCell(i, state, before);
