@@ -135,7 +135,8 @@ private slots:
         legend.setBold(true);
         for (int cell : {kFirstLegendCell, kFirstLegendCell + 1}) {
             const QString& text = page.cells[static_cast<std::size_t>(cell)].text;
-            QVERIFY2(QFontMetrics(legend).horizontalAdvance(text) < c.monthView->cellRect(cell).width(),
+            QVERIFY2(QFontMetrics(legend).horizontalAdvance(text) <
+                         c.monthView->cellRect(cell).width(),
                      qPrintable(text));
         }
     }
