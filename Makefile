@@ -14,6 +14,7 @@ JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
 DEB_PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev \
+		qt6-tools-dev qt6-l10n-tools qt6-translations-l10n \
 		desktop-file-utils appstream dpkg-dev file \
 		clang libclang-rt-14-dev clang-format
 # /usr/bin/time measures the peak memory of the start-up in `make bench`.

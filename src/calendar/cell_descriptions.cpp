@@ -3,6 +3,7 @@
 #include "calendar/qdate_bridge.h"
 #include "settings/assignment_list.h"
 
+#include <QCoreApplication>
 #include <vector>
 
 namespace dutyloop {
@@ -18,9 +19,9 @@ QString CellAccessibleName(Date date, DutyCode code, const LocaleSettings& local
 QString CellAccessibleName(const QString& day, DutyCode code) {
     switch (code) {
     case DutyCode::Work:
-        return day + QStringLiteral(", work day");
+        return QCoreApplication::translate("Calendar", "%1, work day").arg(day);
     case DutyCode::Off:
-        return day + QStringLiteral(", off duty");
+        return QCoreApplication::translate("Calendar", "%1, off duty").arg(day);
     case DutyCode::NoRotation:
         break;
     }
@@ -60,12 +61,13 @@ QStringList CrewsOnDuty(Date date) {
 QString CrewsOnDutyText(Date date) {
     const QStringList crews = CrewsOnDuty(date);
     if (!crews.isEmpty())
-        return QStringLiteral("On duty: ") + crews.join(QStringLiteral(", "));
+        return QCoreApplication::translate("Calendar", "On duty: %1")
+            .arg(crews.join(QStringLiteral(", ")));
     for (const Crew& crew : Crews()) {
         if (DutyCodeFor(date, crew.anchor) != DutyCode::NoRotation)
-            return QStringLiteral("No crew on duty");
+            return QCoreApplication::translate("Calendar", "No crew on duty");
     }
-    return QStringLiteral("No rotation");
+    return QCoreApplication::translate("Calendar", "No rotation");
 }
 
 QString CellToolTip(Date date, const LocaleSettings& locale) {

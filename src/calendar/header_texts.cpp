@@ -1,5 +1,7 @@
 #include "calendar/header_texts.h"
 
+#include <QCoreApplication>
+
 namespace dutyloop {
 
 QString TitleText(int selectedIndex, const QString& selectedText) {
@@ -15,20 +17,34 @@ QString MonthLabelText(Date date, int currentYear, const LocaleSettings& locale)
     return locale.shortMonthNames[month] + QLatin1Char(' ') + QString::number(ymd.year);
 }
 
-std::array<QString, 7> WeekdayLabelTexts(WeekStart weekStart, const LocaleSettings& locale) {
+namespace {
+
+std::array<QString, 7> InWeekOrder(WeekStart weekStart, const std::array<QString, 7>& names) {
     std::array<QString, 7> texts;
     const std::size_t first = weekStart == WeekStart::Monday ? 1 : 0;
     for (std::size_t column = 0; column < 7; ++column)
-        texts[column] = locale.shortDayNames[(first + column) % 7];
+        texts[column] = names[(first + column) % 7];
     return texts;
+}
+
+} // namespace
+
+std::array<QString, 7> WeekdayLabelTexts(WeekStart weekStart, const LocaleSettings& locale) {
+    return InWeekOrder(weekStart, locale.shortDayNames);
+}
+
+std::array<QString, 7> NarrowWeekdayLabelTexts(WeekStart weekStart, const LocaleSettings& locale) {
+    return InWeekOrder(weekStart, locale.narrowDayNames);
 }
 
 QString StatusLineText(Date shownDate, DutyCode code, const LocaleSettings& locale) {
     switch (code) {
     case DutyCode::Work:
-        return FormatShortDate(shownDate, locale) + QStringLiteral("\nWork");
+        return FormatShortDate(shownDate, locale) + QLatin1Char('\n') +
+               QCoreApplication::translate("Calendar", "Work");
     case DutyCode::Off:
-        return FormatShortDate(shownDate, locale) + QStringLiteral("\nOff-Duty");
+        return FormatShortDate(shownDate, locale) + QLatin1Char('\n') +
+               QCoreApplication::translate("Calendar", "Off-Duty");
     case DutyCode::NoRotation:
         break;
     }

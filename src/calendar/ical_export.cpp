@@ -2,6 +2,8 @@
 
 #include "schedule/rotation.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <chrono>
 
@@ -166,8 +168,11 @@ QByteArray DutyCalendarIcs(const QString& assignment, Date firstDay, Date lastDa
     firstDay = std::max(firstDay, kFirstCalendarDate);
     lastDay = std::min(lastDay, kLastCalendarDate - 1);
 
-    const EventText text{'-' + UidSlug(assignment) + '@' + kUidDomain, UtcStampValue(stampUtc),
-                         EscapedText(QStringLiteral("On duty (") + assignment + u')')};
+    // The summary is what the crew member reads in a phone's calendar, so it is in the user's
+    // language; the keywords, the product id and the calendar's name (two names) are not.
+    const EventText text{
+        '-' + UidSlug(assignment) + '@' + kUidDomain, UtcStampValue(stampUtc),
+        EscapedText(QCoreApplication::translate("Calendar", "On duty (%1)").arg(assignment))};
 
     QByteArray out;
     AppendLine(out, "BEGIN:VCALENDAR");

@@ -37,9 +37,13 @@ LocaleSettings CaptureLocaleSettings(const QLocale& locale) {
             locale.standaloneMonthName(month, QLocale::ShortFormat);
     }
     // QLocale counts Monday 1 to Sunday 7; the names here start on Sunday.
-    for (int day = 0; day < 7; ++day)
-        settings.shortDayNames[static_cast<std::size_t>(day)] =
+    for (int day = 0; day < 7; ++day) {
+        const auto at = static_cast<std::size_t>(day);
+        settings.shortDayNames[at] =
             locale.standaloneDayName(day == 0 ? 7 : day, QLocale::ShortFormat);
+        settings.narrowDayNames[at] =
+            locale.standaloneDayName(day == 0 ? 7 : day, QLocale::NarrowFormat);
+    }
     return settings;
 }
 

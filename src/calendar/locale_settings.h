@@ -15,6 +15,8 @@ struct LocaleSettings {
     std::array<QString, 12> longMonthNames;  // [0] January
     std::array<QString, 12> shortMonthNames; // [0] January
     std::array<QString, 7> shortDayNames;    // [0] Sunday
+    // For a narrow grid: in some languages (Arabic) the short names are the whole names.
+    std::array<QString, 7> narrowDayNames; // [0] Sunday
 };
 
 LocaleSettings CaptureLocaleSettings(const QLocale& locale);

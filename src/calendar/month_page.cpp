@@ -5,6 +5,8 @@
 #include "calendar/header_texts.h"
 #include "schedule/rotation.h"
 
+#include <QCoreApplication>
+
 namespace dutyloop {
 
 namespace {
@@ -51,16 +53,16 @@ CellLook DayCell(int index, const MonthPageState& state, const MonthPage& before
     return cell;
 }
 
-CellLook LegendCell(int index, const MonthPageState& state, Color textColor, const char* text,
-                    const char* accessibleName) {
+CellLook LegendCell(int index, const MonthPageState& state, Color textColor, const QString& text,
+                    const QString& accessibleName) {
     CellLook cell;
     cell.date = state.view.cellDates[static_cast<std::size_t>(index)];
-    cell.text = QString::fromLatin1(text);
+    cell.text = text;
     cell.fill = CellFillColor(index, state.view, state.colors);
     cell.textColor = textColor;
     cell.border = BorderColorFor(cell.fill);
     cell.font = CellFont::Legend;
-    cell.accessibleName = QString::fromLatin1(accessibleName);
+    cell.accessibleName = accessibleName;
     return cell;
 }
 
@@ -77,11 +79,17 @@ MonthPage MonthPageFor(const MonthPageState& state, const MonthPage& before) {
     page.title = TitleText(state.selectedAssignment, state.selectedAssignmentText);
     page.monthLabel = MonthLabelText(shown, YmdFromDate(state.today).year, state.locale);
     page.weekdayLabels = WeekdayLabelTexts(state.weekStart, state.locale);
+    page.narrowWeekdayLabels = NarrowWeekdayLabelTexts(state.weekStart, state.locale);
     page.selectedDate = shown;
     for (int i = 0; i < kFirstLegendCell; ++i)
         page.cells[static_cast<std::size_t>(i)] = DayCell(i, state, before);
-    page.cells[40] = LegendCell(40, state, colors.work, "Wk", "Legend: work days");
-    page.cells[41] = LegendCell(41, state, colors.off, "OD", "Legend: off-duty days");
+    // The legend's two cells are as narrow as a day's: a word of two or three letters each.
+    page.cells[40] =
+        LegendCell(40, state, colors.work, QCoreApplication::translate("Calendar", "Wk"),
+                   QCoreApplication::translate("Calendar", "Legend: work days"));
+    page.cells[41] =
+        LegendCell(41, state, colors.off, QCoreApplication::translate("Calendar", "OD"),
+                   QCoreApplication::translate("Calendar", "Legend: off-duty days"));
     page.fonts = ComputeFontSizes(state.layout);
     page.look = TabLookFor(colors, page.fonts);
     page.legendFontSize = LegendFontSize(page.fonts.day);
@@ -89,9 +97,10 @@ MonthPage MonthPageFor(const MonthPageState& state, const MonthPage& before) {
     page.statusLine =
         StatusLineText(shown, DutyCodeFor(shown, state.view.anchorDate), state.locale);
     const QString spoken = QString(page.statusLine).replace(QLatin1Char('\n'), QLatin1Char(' '));
-    page.statusAccessibleName = page.statusLine.isEmpty()
-                                    ? QStringLiteral("Selected day")
-                                    : QStringLiteral("Selected day: ") + spoken;
+    page.statusAccessibleName =
+        page.statusLine.isEmpty()
+            ? QCoreApplication::translate("Calendar", "Selected day")
+            : QCoreApplication::translate("Calendar", "Selected day: %1").arg(spoken);
     page.statusFontSize = StatusFontSize(state.layout.footerHeight);
     // The Today button has no tint of its own, and no tint is dark.
     page.todayButton = shown == state.today

@@ -55,6 +55,7 @@ struct MonthPage {
     QString title;
     QString monthLabel;
     std::array<QString, 7> weekdayLabels;
+    std::array<QString, 7> narrowWeekdayLabels; // where the short ones do not fit
     Date selectedDate = 0;
     std::array<CellLook, kCellCount> cells;
     FontSizes fonts;

@@ -1,5 +1,6 @@
 #include "platform/file_services.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -199,7 +200,7 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes, const Wri
 }
 
 QString UnableToWriteMessage(const QString& path) {
-    return QStringLiteral("Unable to write to %1.").arg(path);
+    return QCoreApplication::translate("Files", "Unable to write to %1.").arg(path);
 }
 
 } // namespace dutyloop

@@ -64,8 +64,7 @@ AboutPage::AboutPage(QWidget* parent) : QWidget(parent) {
     // The web address, the longest text of the window, does not hold the window wider than
     // the mail link does: in the narrowest windows it is cut at its end.
     m_supportPage->setMinimumWidth(1);
-    m_supportMail =
-        MakeLink(m_linksPanel, "supportMailLink", QStringLiteral("email: ") + SupportEmail());
+    m_supportMail = MakeLink(m_linksPanel, "supportMailLink", tr("email: %1").arg(SupportEmail()));
     auto* column = new QVBoxLayout(m_linksPanel);
     column->setContentsMargins(16, 12, 16, 24);
     column->setSpacing(0);

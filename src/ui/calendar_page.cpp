@@ -20,15 +20,15 @@ namespace dutyloop {
 
 namespace {
 
-QPushButton* MonthArrow(QWidget* parent, const char* name, const char* picture, const char* spoken,
-                        const char* tip) {
+QPushButton* MonthArrow(QWidget* parent, const char* name, const char* picture,
+                        const QString& spoken, const QString& tip) {
     auto* button = Named(new QPushButton(parent), name);
     // Arrows of our own, drawn from vectors at the size they are shown: sharp at any density.
     button->setIcon(QIcon(QString::fromLatin1(picture)));
     button->setIconSize(QSize(24, 24));
     button->setFlat(true);
-    button->setAccessibleName(QString::fromLatin1(spoken));
-    button->setToolTip(QString::fromLatin1(tip));
+    button->setAccessibleName(spoken);
+    button->setToolTip(tip);
     return button;
 }
 
@@ -69,9 +69,9 @@ void CalendarPage::buildTitleAndMonthBands() {
     m_monthPanel = Named(new Panel(this), "monthPanel");
     m_monthLabel = CentredLabel(m_monthPanel, "monthLabel", QStringLiteral("Month"));
     m_previousMonth = MonthArrow(m_monthLabel, "previousMonthButton", ":/pictures/arrow-left.svg",
-                                 "Previous month", "Previous month (Page Up)");
+                                 tr("Previous month"), tr("Previous month (Page Up)"));
     m_nextMonth = MonthArrow(m_monthLabel, "nextMonthButton", ":/pictures/arrow-right.svg",
-                             "Next month", "Next month (Page Down)");
+                             tr("Next month"), tr("Next month (Page Down)"));
     PlaceAtEnds(m_monthLabel, m_previousMonth, 44, m_nextMonth, 44);
     // While held down, the arrows keep stepping.
     m_previousMonth->setAutoRepeat(true);
@@ -84,13 +84,13 @@ void CalendarPage::buildFooter() {
     m_footerPanel = Named(new Panel(this), "footerPanel");
     m_status = CentredLabel(m_footerPanel, "statusLabel", QStringLiteral("Status"));
     m_today = Named(new QPushButton(m_status), "todayButton");
-    m_today->setText(QStringLiteral("Today"));
-    m_today->setToolTip(QStringLiteral("Go to today (Home)"));
+    m_today->setText(tr("Today"));
+    m_today->setToolTip(tr("Go to today (Home)"));
     m_dateField = Named(new QDateEdit(m_status), "dateField");
     m_dateField->setCalendarPopup(true);
     m_dateField->setDisplayFormat(QStringLiteral("MM/dd/yy"));
     m_dateField->setAlignment(Qt::AlignCenter);
-    m_dateField->setAccessibleName(QStringLiteral("Pick a date"));
+    m_dateField->setAccessibleName(tr("Pick a date"));
     // The field's drop-down button takes room of its own; the whole date must stay readable.
     PlaceAtEnds(m_status, m_today, 85, m_dateField, std::max(85, m_dateField->sizeHint().width()));
     connect(m_today, &QPushButton::clicked, this, &CalendarPage::todayRequested);

@@ -51,8 +51,8 @@ int CrewFollowedBy(const QStringList& crews, const QString& assignment) {
 
 // As the save dialog asks, and with the path shown as it is, never as markup.
 bool AskToReplace(QWidget* parent, const QString& path) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Export Duty Calendar"),
-                    QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(path),
+    QMessageBox box(QMessageBox::Warning, ExportDialog::tr("Export Duty Calendar"),
+                    ExportDialog::tr("%1 already exists.\nDo you want to replace it?").arg(path),
                     QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::No);
     box.setTextFormat(Qt::PlainText);
@@ -63,8 +63,8 @@ bool AskToReplace(QWidget* parent, const QString& path) {
 
 ChooseSaveFile SystemSaveFileChooser() {
     return [](QWidget* parent, const QString& proposed) {
-        return QFileDialog::getSaveFileName(parent, QStringLiteral("Export Duty Calendar"),
-                                            proposed, QStringLiteral("iCalendar files (*.ics)"));
+        return QFileDialog::getSaveFileName(parent, ExportDialog::tr("Export Duty Calendar"),
+                                            proposed, ExportDialog::tr("iCalendar files (*.ics)"));
     };
 }
 
@@ -76,7 +76,7 @@ QString DefaultExportPath(const QString& assignment) {
 ExportDialog::ExportDialog(const QString& assignment, Date shownDate, QWidget* parent,
                            ChooseSaveFile chooseFile)
     : QDialog(parent), m_chooseFile(std::move(chooseFile)) {
-    setWindowTitle(QStringLiteral("Export Duty Calendar"));
+    setWindowTitle(tr("Export Duty Calendar"));
 
     m_assignment = new QComboBox(this);
     QStringList crews = AssignmentEntries();
@@ -97,7 +97,7 @@ ExportDialog::ExportDialog(const QString& assignment, Date shownDate, QWidget* p
     m_fileName = new QLineEdit(DefaultExportPath(m_assignment->currentText()), this);
     // Room for a whole path in the documents folder.
     m_fileName->setMinimumWidth(280);
-    m_choose = new QPushButton(QStringLiteral("Choose…"), this);
+    m_choose = new QPushButton(tr("Choose…"), this);
     auto* fileRow = new QHBoxLayout;
     fileRow->addWidget(m_fileName, 1);
     fileRow->addWidget(m_choose);
@@ -105,10 +105,10 @@ ExportDialog::ExportDialog(const QString& assignment, Date shownDate, QWidget* p
     m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Assignment:"), m_assignment);
-    form->addRow(QStringLiteral("First month:"), m_firstMonth);
-    form->addRow(QStringLiteral("Months:"), m_months);
-    form->addRow(QStringLiteral("File:"), fileRow);
+    form->addRow(tr("Assignment:"), m_assignment);
+    form->addRow(tr("First month:"), m_firstMonth);
+    form->addRow(tr("Months:"), m_months);
+    form->addRow(tr("File:"), fileRow);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(m_buttons);

@@ -27,7 +27,7 @@ HelpPage::HelpPage(QWidget* parent) : QWidget(parent) {
 
     auto* picture = Named(new SvgPicture(this), "helpPicture");
     picture->setSource(QStringLiteral(":/pictures/help.svg"));
-    picture->setAccessibleName(QStringLiteral("How the Settings tab works"));
+    picture->setAccessibleName(tr("How the Settings tab works"));
     auto* margins = new QVBoxLayout;
     margins->setContentsMargins(20, 20, 20, 20);
     margins->addWidget(picture);

@@ -52,10 +52,10 @@ MainWindow::MainWindow(Platform platform, QWidget* parent)
     m_settingsPage = new SettingsPage(m_settings, m_tabs);
     m_helpPage = new HelpPage(m_tabs);
     m_aboutPage = new AboutPage(m_tabs);
-    m_tabs->addTab(m_calendarPage, QStringLiteral("Calendar"));
-    m_tabs->addTab(m_settingsPage, QStringLiteral("Settings"));
-    m_tabs->addTab(m_helpPage, QStringLiteral("Help"));
-    m_tabs->addTab(m_aboutPage, QStringLiteral("About"));
+    m_tabs->addTab(m_calendarPage, tr("Calendar"));
+    m_tabs->addTab(m_settingsPage, tr("Settings"));
+    m_tabs->addTab(m_helpPage, tr("Help"));
+    m_tabs->addTab(m_aboutPage, tr("About"));
     m_tabs->setCurrentWidget(m_aboutPage);
     connectPages();
     start();
@@ -123,12 +123,12 @@ void MainWindow::start() {
 }
 
 void MainWindow::showAboutText() {
-    m_aboutPage->setText(QStringLiteral("Dutyloop for Tornvale v%1\n\n"
-                                        "Copyright © 2014-2026 Halvorne\n"
-                                        "Dutyloop is a trademark of Halvorne\n"
-                                        "All rights reserved\n"
-                                        "%2\n\n"
-                                        "Linux Desktop Version")
+    m_aboutPage->setText(tr("Dutyloop for Tornvale v%1\n\n"
+                            "Copyright © 2014-2026 Halvorne\n"
+                            "Dutyloop is a trademark of Halvorne\n"
+                            "All rights reserved\n"
+                            "%2\n\n"
+                            "Linux Desktop Version")
                              .arg(ProductVersion(), SupportHost()),
                          ContrastTextColor(m_settings.colors.background));
 }

@@ -7,6 +7,7 @@
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 #include <QToolTip>
 
 namespace dutyloop {
@@ -40,13 +41,16 @@ void MonthView::setSizes(const CalendarLayout& layout) {
     update();
 }
 
+// In a right-to-left language the weeks run from the right, as in the user's other calendars.
 QRect MonthView::cellRect(int cell) const {
-    return FlowItemRect(cell, m_cellWidth, m_cellHeight, m_grid.width())
-        .translated(m_grid.topLeft());
+    const QRect logical =
+        FlowItemRect(cell, m_cellWidth, m_cellHeight, m_grid.width()).translated(m_grid.topLeft());
+    return QStyle::visualRect(layoutDirection(), m_grid, logical);
 }
 
 QRect MonthView::weekdayRect(int column) const {
-    return FlowItemRect(column, m_weekdayWidth, m_weekdayHeight, width());
+    return QStyle::visualRect(layoutDirection(), QRect(0, 0, width(), m_bandHeight),
+                              FlowItemRect(column, m_weekdayWidth, m_weekdayHeight, width()));
 }
 
 int MonthView::cellAt(QPoint point) const {
@@ -107,11 +111,29 @@ QFont MonthView::fontOfSize(float pixels, bool bold) const {
 void MonthView::paintWeekdays(QPainter& painter) const {
     const QRect band(0, 0, width(), m_bandHeight);
     PaintOutlinedRect(painter, band, m_page.look.background, m_page.look.border, kThinBorder);
-    painter.setFont(fontOfSize(m_page.fonts.weekday, font().bold()));
+    painter.setFont(weekdayFont());
     painter.setPen(QColor::fromRgba(m_page.look.headerTextColor));
+    const std::array<QString, 7>& labels = shownWeekdayLabels();
     for (int column = 0; column < 7; ++column)
         painter.drawText(weekdayRect(column), Qt::AlignCenter | Qt::TextExpandTabs,
-                         m_page.weekdayLabels[static_cast<std::size_t>(column)]);
+                         labels[static_cast<std::size_t>(column)]);
+}
+
+QFont MonthView::weekdayFont() const {
+    return fontOfSize(m_page.fonts.weekday, font().bold());
+}
+
+const std::array<QString, 7>& MonthView::shownWeekdayLabels() const {
+    const QFontMetrics metrics(weekdayFont());
+    // Names that fill their column would run into the next one's; all seven turn narrow at
+    // once, so the row reads alike.
+    const int gap = metrics.averageCharWidth();
+    for (int column = 0; column < 7; ++column) {
+        const QString& label = m_page.weekdayLabels[static_cast<std::size_t>(column)];
+        if (metrics.horizontalAdvance(label) + gap > weekdayRect(column).width())
+            return m_page.narrowWeekdayLabels;
+    }
+    return m_page.weekdayLabels;
 }
 
 void MonthView::paintCell(QPainter& painter, int cell, const QRect& bounds) const {

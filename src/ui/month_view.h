@@ -22,6 +22,9 @@ public:
 
     QRect cellRect(int cell) const;
     QRect weekdayRect(int column) const;
+    QFont weekdayFont() const;
+    // The page's weekday names, or its narrow ones where those do not fit their columns.
+    const std::array<QString, 7>& shownWeekdayLabels() const;
     // The cell under `point` that takes the pointer, else -1.
     int cellAt(QPoint point) const;
     // The cell of the selected day, where the focus mark is drawn.

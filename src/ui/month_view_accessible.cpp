@@ -64,7 +64,7 @@ QAccessibleInterface* MonthViewFactory(const QString& className, QObject* object
 } // namespace
 
 MonthViewAccessible::MonthViewAccessible(MonthView* view)
-    : QAccessibleWidget(view, QAccessible::Table, QStringLiteral("Month")) {}
+    : QAccessibleWidget(view, QAccessible::Table, MonthView::tr("Month")) {}
 
 MonthViewAccessible::~MonthViewAccessible() {
     for (QAccessible::Id id : std::as_const(m_cells))

@@ -57,10 +57,11 @@ QToolButton* BackButton(QWidget* parent, bool withCaption) {
     auto* button = Named(new QToolButton(parent), "backButton");
     button->setArrowType(Qt::LeftArrow);
     button->setAutoRaise(true);
-    button->setText(QStringLiteral(" Back"));
+    // The space keeps the caption off the arrow.
+    button->setText(QLatin1Char(' ') + QCoreApplication::translate("Page", "Back"));
     button->setToolButtonStyle(withCaption ? Qt::ToolButtonTextBesideIcon : Qt::ToolButtonIconOnly);
-    button->setAccessibleName(QStringLiteral("Back to the calendar"));
-    button->setToolTip(QStringLiteral("Back to the calendar"));
+    button->setAccessibleName(QCoreApplication::translate("Page", "Back to the calendar"));
+    button->setToolTip(button->accessibleName());
     return button;
 }
 

@@ -69,12 +69,12 @@ void SettingsPage::buildToolBar() {
     column->addWidget(m_background, 1);
 
     m_back = BackButton(m_title, false);
-    m_save = BoldButton(m_title, "saveButton", QStringLiteral("Save"));
+    m_save = BoldButton(m_title, "saveButton", tr("Save"));
     PlaceAtEnds(m_title, m_back, 55, m_save, 86);
     m_colorPicker = Named(new ColorPicker(m_title), "colorPicker");
     KeepOwnFontSize(m_colorPicker);
     m_colorPicker->setGeometry(96, 8, 193, 30);
-    m_colorPicker->setAccessibleName(QStringLiteral("Colour"));
+    m_colorPicker->setAccessibleName(tr("Colour"));
     m_colorPicker->hide();
 
     connect(m_back, &QToolButton::clicked, this, &SettingsPage::backRequested);
@@ -86,24 +86,24 @@ void SettingsPage::buildToolBar() {
 }
 
 void SettingsPage::buildControls() {
-    m_assignmentLabel = Named(new QLabel(QStringLiteral("Assignment"), this), "assignmentLabel");
+    m_assignmentLabel = Named(new QLabel(tr("Assignment"), this), "assignmentLabel");
     m_assignmentLabel->setGeometry(16, 64, 169, 25);
     m_assignment = Named(new ComboBox(this), "assignmentBox");
     m_assignment->addItems(AssignmentEntries());
     m_assignment->setCurrentIndex(-1);
     m_assignment->setMaxVisibleItems(12);
     m_assignment->setGeometry(192, 64, 81, 30);
-    m_assignment->setAccessibleName(QStringLiteral("Assignment"));
+    m_assignment->setAccessibleName(tr("Assignment"));
     m_assignmentLabel->setBuddy(m_assignment);
     connect(m_assignment, &ComboBox::listClosed, this, &SettingsPage::applyAssignment);
     // A choice made with the keys on the closed list counts as much as one from its drop-down.
     connect(m_assignment, &ComboBox::activated, this, &SettingsPage::applyAssignment);
 
-    m_weekStartLabel = Named(new QLabel(QStringLiteral("Start Monday"), this), "weekStartLabel");
+    m_weekStartLabel = Named(new QLabel(tr("Start Monday"), this), "weekStartLabel");
     m_weekStartLabel->setGeometry(16, 120, 169, 25);
     m_weekStart = Named(new ToggleSwitch(this), "weekStartSwitch");
     m_weekStart->setGeometry(208, 120, 55, 25);
-    m_weekStart->setAccessibleName(QStringLiteral("Start weeks on Monday"));
+    m_weekStart->setAccessibleName(tr("Start weeks on Monday"));
     connect(m_weekStart, &ToggleSwitch::toggled, this,
             [this](bool on) { m_settings.weekStartsOnMonday = on; });
     buildColorButtons();
@@ -119,27 +119,29 @@ void SettingsPage::buildColorButtons() {
         const char* accessibleName;
     };
     const ColorButton buttons[] = {
-        {&m_workColor, "workColorButton", "Work", ColorRole::Work, 16, "Work day colour"},
-        {&m_offColor, "offColorButton", "Off", ColorRole::Off, 80, "Off-duty colour"},
-        {&m_leadTrailColor, "leadTrailColorButton", "Ld/Tr", ColorRole::LeadTrail, 144,
-         "Leading and trailing days colour"},
-        {&m_backgroundColor, "backgroundColorButton", "BkGr", ColorRole::Background, 208,
-         "Background colour"},
+        {&m_workColor, "workColorButton", QT_TR_NOOP("Work"), ColorRole::Work, 16,
+         QT_TR_NOOP("Work day colour")},
+        {&m_offColor, "offColorButton", QT_TR_NOOP("Off"), ColorRole::Off, 80,
+         QT_TR_NOOP("Off-duty colour")},
+        {&m_leadTrailColor, "leadTrailColorButton", QT_TR_NOOP("Ld/Tr"), ColorRole::LeadTrail, 144,
+         QT_TR_NOOP("Leading and trailing days colour")},
+        {&m_backgroundColor, "backgroundColorButton", QT_TR_NOOP("BkGr"), ColorRole::Background,
+         208, QT_TR_NOOP("Background colour")},
     };
     for (const ColorButton& made : buttons) {
-        QPushButton* button = BoldButton(this, made.name, QString::fromLatin1(made.caption));
+        QPushButton* button = BoldButton(this, made.name, tr(made.caption));
         // Each piece overlaps the next by one, so the four read as one segmented row.
         button->setGeometry(made.x, 184, 65, 29);
-        button->setAccessibleName(QString::fromLatin1(made.accessibleName));
+        button->setAccessibleName(tr(made.accessibleName));
         connect(button, &QPushButton::clicked, this,
                 [this, role = made.role] { openColorPicker(role); });
         *made.button = button;
     }
 
     // Below the colour buttons and in their style, as wide as their row.
-    m_export = BoldButton(this, "exportButton", QStringLiteral("Export…"));
+    m_export = BoldButton(this, "exportButton", tr("Export…"));
     m_export->setGeometry(16, 232, 257, 29);
-    m_export->setAccessibleName(QStringLiteral("Export duty days to a calendar file"));
+    m_export->setAccessibleName(tr("Export duty days to a calendar file"));
     connect(m_export, &QPushButton::clicked, this, &SettingsPage::exportRequested);
 }
 

@@ -8,6 +8,7 @@
 #include "ui/error_box.h"
 #include "ui/main_window.h"
 #include "ui/quit_after_first_paint.h"
+#include "ui/translations.h"
 
 #include <QApplication>
 
@@ -67,6 +68,8 @@ int RunApplication(int& argc, char** argv, StartupOptions options) {
         QuitAfterFirstPaint(&app);
     Platform platform = SystemPlatform();
     platform.showError = ShowErrorBox;
+    // In the language of the locale the window is given; a right-to-left one mirrors it.
+    const Translations translations(platform.locale);
     SingleInstance instance(InstanceName(FindSettingsFile(platform.configFolder)));
     instance.listen();
     MainWindow window(std::move(platform));

@@ -1,0 +1,65 @@
+#include "window_fixture.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+
+using namespace dutyloop;
+using namespace dutyloop::testing;
+
+namespace {
+
+WindowUnderTest RightToLeftWindow(const QLocale& locale) {
+    QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+    WindowUnderTest window;
+    window.adjustPlatform = [locale](Platform& platform) { platform.locale = locale; };
+    // 1 October 2023 is a Sunday: the first cell of the grid, weeks starting on Sunday.
+    StartWindow(window, QDate(2023, 10, 15));
+    return window;
+}
+
+} // namespace
+
+class TestRightToLeft : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { QGuiApplication::setLayoutDirection(Qt::LeftToRight); }
+
+    void gridRunsFromTheRight_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::newRow("Arabic") << QLocale(QLocale::Arabic, QLocale::Egypt);
+        QTest::newRow("Hebrew") << QLocale(QLocale::Hebrew, QLocale::Israel);
+    }
+    void gridRunsFromTheRight() {
+        QFETCH(QLocale, locale);
+        auto window = RightToLeftWindow(locale);
+        MonthView* view = ControlsOf(*window).monthView;
+        const QRect firstWeekday = view->weekdayRect(0);
+        // A click at the top right corner of the grid picks the week's first day.
+        const QPoint topRight(view->width() - 3, firstWeekday.bottom() + 4);
+        QTest::mouseClick(view, Qt::LeftButton, {}, topRight);
+        QCOMPARE(window->monthPage().selectedDate, D(2023, 10, 1));
+        // The week's first name heads that column, and the seventh the leftmost one.
+        QVERIFY(firstWeekday.contains(QPoint(view->width() - 3, firstWeekday.center().y())));
+        QVERIFY(view->weekdayRect(6).contains(QPoint(2, firstWeekday.center().y())));
+    }
+
+    void weekdayNamesStandApart_data() { gridRunsFromTheRight_data(); }
+    void weekdayNamesStandApart() {
+        QFETCH(QLocale, locale);
+        auto window = RightToLeftWindow(locale);
+        MonthView* view = ControlsOf(*window).monthView;
+        const QFontMetrics metrics(view->weekdayFont());
+        const auto& labels = view->shownWeekdayLabels();
+        for (int column = 0; column < 7; ++column) {
+            const QString& label = labels[static_cast<std::size_t>(column)];
+            QVERIFY(!label.isEmpty());
+            // Room of at least a letter's width is left between two names.
+            QVERIFY2(metrics.horizontalAdvance(label) + metrics.averageCharWidth() <=
+                         view->weekdayRect(column).width(),
+                     qPrintable(label));
+        }
+    }
+};
+
+QTEST_MAIN(TestRightToLeft)
+#include "test_right_to_left.moc"

@@ -1,0 +1,270 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>Calendar</name>
+    <message>
+        <source>%1, work day</source>
+        <translation>%1, Dienst</translation>
+    </message>
+    <message>
+        <source>%1, off duty</source>
+        <translation>%1, dienstfrei</translation>
+    </message>
+    <message>
+        <source>On duty: %1</source>
+        <translation>Im Dienst: %1</translation>
+    </message>
+    <message>
+        <source>No crew on duty</source>
+        <translation>Keine Schicht im Dienst</translation>
+    </message>
+    <message>
+        <source>No rotation</source>
+        <translation>Kein Schichtplan</translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <translation>Dienst</translation>
+    </message>
+    <message>
+        <source>Off-Duty</source>
+        <translation>Dienstfrei</translation>
+    </message>
+    <message>
+        <source>On duty (%1)</source>
+        <translation>Dienst (%1)</translation>
+    </message>
+    <message>
+        <source>Wk</source>
+        <translation>Dst</translation>
+    </message>
+    <message>
+        <source>Legend: work days</source>
+        <translation>Legende: Tage im Dienst</translation>
+    </message>
+    <message>
+        <source>OD</source>
+        <translation>Frei</translation>
+    </message>
+    <message>
+        <source>Legend: off-duty days</source>
+        <translation>Legende: dienstfreie Tage</translation>
+    </message>
+    <message>
+        <source>Selected day</source>
+        <translation>Gewählter Tag</translation>
+    </message>
+    <message>
+        <source>Selected day: %1</source>
+        <translation>Gewählter Tag: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>Unable to write to %1.</source>
+        <translation>%1 kann nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Back to the calendar</source>
+        <translation>Zurück zum Kalender</translation>
+    </message>
+</context>
+<context>
+    <name>dutyloop::AboutPage</name>
+    <message>
+        <source>email: %1</source>
+        <translation>E-Mail: %1</translation>
+    </message>
+</context>
+<context>
+    <name>dutyloop::CalendarPage</name>
+    <message>
+        <source>Previous month</source>
+        <translation>Vorheriger Monat</translation>
+    </message>
+    <message>
+        <source>Previous month (Page Up)</source>
+        <translation>Vorheriger Monat (Bild auf)</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Nächster Monat</translation>
+    </message>
+    <message>
+        <source>Next month (Page Down)</source>
+        <translation>Nächster Monat (Bild ab)</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>Go to today (Home)</source>
+        <translation>Zu heute springen (Pos1)</translation>
+    </message>
+    <message>
+        <source>Pick a date</source>
+        <translation>Datum wählen</translation>
+    </message>
+</context>
+<context>
+    <name>dutyloop::ExportDialog</name>
+    <message>
+        <source>Export Duty Calendar</source>
+        <translation>Dienstkalender exportieren</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ist bereits vorhanden.
+Soll die Datei ersetzt werden?</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>iCalendar-Dateien (*.ics)</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Auswählen…</translation>
+    </message>
+    <message>
+        <source>Assignment:</source>
+        <translation>Einteilung:</translation>
+    </message>
+    <message>
+        <source>First month:</source>
+        <translation>Erster Monat:</translation>
+    </message>
+    <message>
+        <source>Months:</source>
+        <translation>Monate:</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Datei:</translation>
+    </message>
+</context>
+<context>
+    <name>dutyloop::HelpPage</name>
+    <message>
+        <source>How the Settings tab works</source>
+        <translation>So funktioniert die Seite „Optionen“</translation>
+    </message>
+</context>
+<context>
+    <name>dutyloop::MainWindow</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Dutyloop for Tornvale v%1
+
+Copyright © 2014-2026 Halvorne
+Dutyloop is a trademark of Halvorne
+All rights reserved
+%2
+
+Linux Desktop Version</source>
+        <translation>Dutyloop für Tornvale v%1
+
+Copyright © 2014-2026 Halvorne
+Dutyloop ist eine Marke von Halvorne
+Alle Rechte vorbehalten
+%2
+
+Version für den Linux-Desktop</translation>
+    </message>
+</context>
+<context>
+    <name>dutyloop::MonthView</name>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+</context>
+<context>
+    <name>dutyloop::SettingsPage</name>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Assignment</source>
+        <translation>Einteilung</translation>
+    </message>
+    <message>
+        <source>Start Monday</source>
+        <translation>Montag zuerst</translation>
+    </message>
+    <message>
+        <source>Start weeks on Monday</source>
+        <translation>Wochen mit Montag beginnen</translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <translation>Dienst</translation>
+    </message>
+    <message>
+        <source>Work day colour</source>
+        <translation>Farbe der Tage im Dienst</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Frei</translation>
+    </message>
+    <message>
+        <source>Off-duty colour</source>
+        <translation>Farbe der dienstfreien Tage</translation>
+    </message>
+    <message>
+        <source>Ld/Tr</source>
+        <translation>Rand</translation>
+    </message>
+    <message>
+        <source>Leading and trailing days colour</source>
+        <translation>Farbe der Tage der Nachbarmonate</translation>
+    </message>
+    <message>
+        <source>BkGr</source>
+        <translation>Grund</translation>
+    </message>
+    <message>
+        <source>Background colour</source>
+        <translation>Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportieren…</translation>
+    </message>
+    <message>
+        <source>Export duty days to a calendar file</source>
+        <translation>Diensttage in eine Kalenderdatei exportieren</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,270 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Calendar</name>
+    <message>
+        <source>%1, work day</source>
+        <translation>%1, jour de service</translation>
+    </message>
+    <message>
+        <source>%1, off duty</source>
+        <translation>%1, repos</translation>
+    </message>
+    <message>
+        <source>On duty: %1</source>
+        <translation>En service&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>No crew on duty</source>
+        <translation>Aucune équipe en service</translation>
+    </message>
+    <message>
+        <source>No rotation</source>
+        <translation>Aucun roulement</translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <translation>Service</translation>
+    </message>
+    <message>
+        <source>Off-Duty</source>
+        <translation>Repos</translation>
+    </message>
+    <message>
+        <source>On duty (%1)</source>
+        <translation>En service (%1)</translation>
+    </message>
+    <message>
+        <source>Wk</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>Legend: work days</source>
+        <translation>Légende&#xa0;: jours de service</translation>
+    </message>
+    <message>
+        <source>OD</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>Legend: off-duty days</source>
+        <translation>Légende&#xa0;: jours de repos</translation>
+    </message>
+    <message>
+        <source>Selected day</source>
+        <translation>Jour choisi</translation>
+    </message>
+    <message>
+        <source>Selected day: %1</source>
+        <translation>Jour choisi&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>Unable to write to %1.</source>
+        <translation>Impossible d’écrire dans %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Back to the calendar</source>
+        <translation>Retour au calendrier</translation>
+    </message>
+</context>
+<context>
+    <name>dutyloop::AboutPage</name>
+    <message>
+        <source>email: %1</source>
+        <translation>Courriel&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>dutyloop::CalendarPage</name>
+    <message>
+        <source>Previous month</source>
+        <translation>Mois précédent</translation>
+    </message>
+    <message>
+        <source>Previous month (Page Up)</source>
+        <translation>Mois précédent (Page préc.)</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Mois suivant</translation>
+    </message>
+    <message>
+        <source>Next month (Page Down)</source>
+        <translation>Mois suivant (Page suiv.)</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Aujourd’hui</translation>
+    </message>
+    <message>
+        <source>Go to today (Home)</source>
+        <translation>Aller à aujourd’hui (Début)</translation>
+    </message>
+    <message>
+        <source>Pick a date</source>
+        <translation>Choisir une date</translation>
+    </message>
+</context>
+<context>
+    <name>dutyloop::ExportDialog</name>
+    <message>
+        <source>Export Duty Calendar</source>
+        <translation>Exporter le calendrier de service</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>Fichiers iCalendar (*.ics)</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Choisir…</translation>
+    </message>
+    <message>
+        <source>Assignment:</source>
+        <translation>Affectation&#xa0;:</translation>
+    </message>
+    <message>
+        <source>First month:</source>
+        <translation>Premier mois&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Months:</source>
+        <translation>Nombre de mois&#xa0;:</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Fichier&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>dutyloop::HelpPage</name>
+    <message>
+        <source>How the Settings tab works</source>
+        <translation>Fonctionnement de l’onglet Réglages</translation>
+    </message>
+</context>
+<context>
+    <name>dutyloop::MainWindow</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendrier</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Dutyloop for Tornvale v%1
+
+Copyright © 2014-2026 Halvorne
+Dutyloop is a trademark of Halvorne
+All rights reserved
+%2
+
+Linux Desktop Version</source>
+        <translation>Dutyloop pour Tornvale v%1
+
+Copyright © 2014-2026 Halvorne
+Dutyloop est une marque de Halvorne
+Tous droits réservés
+%2
+
+Version pour le bureau Linux</translation>
+    </message>
+</context>
+<context>
+    <name>dutyloop::MonthView</name>
+    <message>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+</context>
+<context>
+    <name>dutyloop::SettingsPage</name>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Assignment</source>
+        <translation>Affectation</translation>
+    </message>
+    <message>
+        <source>Start Monday</source>
+        <translation>Lundi en tête</translation>
+    </message>
+    <message>
+        <source>Start weeks on Monday</source>
+        <translation>Commencer les semaines le lundi</translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <translation>Service</translation>
+    </message>
+    <message>
+        <source>Work day colour</source>
+        <translation>Couleur des jours de service</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Repos</translation>
+    </message>
+    <message>
+        <source>Off-duty colour</source>
+        <translation>Couleur des jours de repos</translation>
+    </message>
+    <message>
+        <source>Ld/Tr</source>
+        <translation>Autres</translation>
+    </message>
+    <message>
+        <source>Leading and trailing days colour</source>
+        <translation>Couleur des jours des mois voisins</translation>
+    </message>
+    <message>
+        <source>BkGr</source>
+        <translation>Fond</translation>
+    </message>
+    <message>
+        <source>Background colour</source>
+        <translation>Couleur du fond</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exporter…</translation>
+    </message>
+    <message>
+        <source>Export duty days to a calendar file</source>
+        <translation>Exporter les jours de service dans un fichier de calendrier</translation>
+    </message>
+</context>
+</TS>
