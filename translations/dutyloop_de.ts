@@ -61,6 +61,51 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Dutyloop shows whether your crew is on duty on any day of its rotation.</source>
+        <translation>Dutyloop zeigt für jeden Tag des Schichtplans, ob Ihre Schicht Dienst hat.</translation>
+    </message>
+    <message>
+        <source>Shows this help and exits.</source>
+        <translation>Zeigt diese Hilfe und beendet sich.</translation>
+    </message>
+    <message>
+        <source>Shows the version and exits.</source>
+        <translation>Zeigt die Version und beendet sich.</translation>
+    </message>
+    <message>
+        <source>Opens the calendar on &lt;date&gt;, as YYYY-MM-DD.</source>
+        <translation>Öffnet den Kalender am &lt;Datum&gt;, als JJJJ-MM-TT.</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos;.
+</source>
+        <translation>%1: %2
+Siehe »%1 --help«.
+</translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument &apos;%2&apos;
+Try &apos;%1 --help&apos;.
+</source>
+        <translation>%1: unerwartetes Argument »%2«
+Siehe »%1 --help«.
+</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not a valid date; write it as YYYY-MM-DD
+</source>
+        <translation>%1: »%2« ist kein gültiges Datum; bitte als JJJJ-MM-TT angeben
+</translation>
+    </message>
+    <message>
+        <source>date</source>
+        <translation>Datum</translation>
+    </message>
+</context>
+<context>
     <name>Files</name>
     <message>
         <source>Unable to write to %1.</source>

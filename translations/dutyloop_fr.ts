@@ -61,6 +61,51 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Dutyloop shows whether your crew is on duty on any day of its rotation.</source>
+        <translation>Dutyloop indique, pour chaque jour du roulement, si votre équipe est de service.</translation>
+    </message>
+    <message>
+        <source>Shows this help and exits.</source>
+        <translation>Affiche cette aide et quitte.</translation>
+    </message>
+    <message>
+        <source>Shows the version and exits.</source>
+        <translation>Affiche la version et quitte.</translation>
+    </message>
+    <message>
+        <source>Opens the calendar on &lt;date&gt;, as YYYY-MM-DD.</source>
+        <translation>Ouvre le calendrier à la &lt;date&gt;, au format AAAA-MM-JJ.</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos;.
+</source>
+        <translation>%1 : %2
+Essayez « %1 --help ».
+</translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument &apos;%2&apos;
+Try &apos;%1 --help&apos;.
+</source>
+        <translation>%1 : argument inattendu « %2 »
+Essayez « %1 --help ».
+</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not a valid date; write it as YYYY-MM-DD
+</source>
+        <translation>%1 : « %2 » n’est pas une date valide ; écrivez-la AAAA-MM-JJ
+</translation>
+    </message>
+    <message>
+        <source>date</source>
+        <translation>date</translation>
+    </message>
+</context>
+<context>
     <name>Files</name>
     <message>
         <source>Unable to write to %1.</source>

@@ -3,6 +3,7 @@
 #include "platform/product.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 namespace dutyloop {
 
@@ -20,23 +21,28 @@ CommandLine PrintAndExit(const QString& output, int exitCode) {
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Dutyloop shows whether your crew is on duty on any day of its rotation."));
-    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Shows this help and exits."));
-    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Shows the version and exits."));
-    const QCommandLineOption date(QStringLiteral("date"),
-                                  QStringLiteral("Opens the calendar on <date>, as YYYY-MM-DD."),
-                                  QStringLiteral("date"));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine", "Dutyloop shows whether your crew is on duty on any day of its rotation."));
+    const QCommandLineOption help(
+        QStringList{QStringLiteral("h"), QStringLiteral("help")},
+        QCoreApplication::translate("CommandLine", "Shows this help and exits."));
+    const QCommandLineOption version(
+        QStringList{QStringLiteral("v"), QStringLiteral("version")},
+        QCoreApplication::translate("CommandLine", "Shows the version and exits."));
+    const QCommandLineOption date(
+        QStringLiteral("date"),
+        QCoreApplication::translate("CommandLine", "Opens the calendar on <date>, as YYYY-MM-DD."),
+        QCoreApplication::translate("CommandLine", "date"));
     parser.addOptions({help, version, date});
 
     const QString program = QStringLiteral("dutyloop");
     if (!parser.parse(arguments))
-        return PrintAndExit(
-            QStringLiteral("%1: %2\nTry '%1 --help'.\n").arg(program, parser.errorText()), 2);
+        return PrintAndExit(QCoreApplication::translate("CommandLine", "%1: %2\nTry '%1 --help'.\n")
+                                .arg(program, parser.errorText()),
+                            2);
     if (!parser.positionalArguments().isEmpty())
-        return PrintAndExit(QStringLiteral("%1: unexpected argument '%2'\nTry '%1 --help'.\n")
+        return PrintAndExit(QCoreApplication::translate(
+                                "CommandLine", "%1: unexpected argument '%2'\nTry '%1 --help'.\n")
                                 .arg(program, parser.positionalArguments().first()),
                             2);
     if (parser.isSet(help))
@@ -51,7 +57,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         line.date = QDate::fromString(value, QStringLiteral("yyyy-MM-dd"));
         if (!line.date.isValid() || value.size() != 10)
             return PrintAndExit(
-                QStringLiteral("%1: '%2' is not a valid date; write it as YYYY-MM-DD\n")
+                QCoreApplication::translate(
+                    "CommandLine", "%1: '%2' is not a valid date; write it as YYYY-MM-DD\n")
                     .arg(program, value),
                 2);
     }

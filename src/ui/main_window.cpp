@@ -203,7 +203,11 @@ void MainWindow::fitOuterSizeOnce() {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-    const KeyMove move = KeyMoveFor(event->key(), m_view.shownDate, m_view.markedDate, today());
+    int key = event->key();
+    // Where the weeks run from the right, the day to the left is the next one.
+    if (layoutDirection() == Qt::RightToLeft && (key == Qt::Key_Left || key == Qt::Key_Right))
+        key = key == Qt::Key_Left ? Qt::Key_Right : Qt::Key_Left;
+    const KeyMove move = KeyMoveFor(key, m_view.shownDate, m_view.markedDate, today());
     if (move.marksDate)
         m_view.markedDate = move.shownDate;
     // Every key rebuilds and redraws the calendar, also one that moves nothing.

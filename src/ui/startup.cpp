@@ -53,6 +53,7 @@ int RunApplication(int& argc, char** argv, StartupOptions options) {
     CommandLine line;
     {
         const QCoreApplication commandLine(argc, argv);
+        const Translations translations(QLocale::system());
         line = ParseCommandLine(QCoreApplication::arguments());
         if (const std::optional<int> answered = AnswerWithoutWindow(line))
             return *answered;

@@ -43,6 +43,22 @@ private slots:
         QVERIFY(view->weekdayRect(6).contains(QPoint(2, firstWeekday.center().y())));
     }
 
+    // The arrows follow the picture: the day to the left of 15 October is the 16th.
+    void arrowsFollowTheMirroredGrid_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QDate>("after");
+        QTest::newRow("Left: the next day") << int(Qt::Key_Left) << QDate(2023, 10, 16);
+        QTest::newRow("Right: the day before") << int(Qt::Key_Right) << QDate(2023, 10, 14);
+        QTest::newRow("Down: a week on, as ever") << int(Qt::Key_Down) << QDate(2023, 10, 22);
+    }
+    void arrowsFollowTheMirroredGrid() {
+        QFETCH(int, key);
+        QFETCH(QDate, after);
+        auto window = RightToLeftWindow(QLocale(QLocale::Hebrew, QLocale::Israel));
+        QTest::keyClick(KeyTarget(*window), static_cast<Qt::Key>(key));
+        QCOMPARE(QDateFromDate(window->view().shownDate), after);
+    }
+
     void weekdayNamesStandApart_data() { gridRunsFromTheRight_data(); }
     void weekdayNamesStandApart() {
         QFETCH(QLocale, locale);

@@ -1,4 +1,5 @@
 #include "platform/command_line.h"
+#include "ui/translations.h"
 
 #include <QTest>
 
@@ -53,6 +54,21 @@ private slots:
         QVERIFY2(line.output.contains(output), qPrintable(line.output));
         // The help names the program as it is typed, not by the path it was started from.
         QVERIFY(!line.output.contains(QStringLiteral("/usr/bin")));
+    }
+
+    // The help and the mistakes are told in the user's language, the options stay as typed.
+    void inTheUsersLanguage() {
+        const Translations german(QLocale(QLocale::German, QLocale::Germany));
+        QVERIFY(german.ownLoaded());
+        const QString help =
+            ParseCommandLine({QStringLiteral("dutyloop"), QStringLiteral("-h")}).output;
+        QVERIFY2(help.contains(QStringLiteral("Zeigt diese Hilfe")), qPrintable(help));
+        QVERIFY(help.contains(QStringLiteral("--date <Datum>")));
+        const QString mistake =
+            ParseCommandLine({QStringLiteral("dutyloop"), QStringLiteral("--date"),
+                              QStringLiteral("2023-02-29")})
+                .output;
+        QVERIFY2(mistake.contains(QStringLiteral("kein gültiges Datum")), qPrintable(mistake));
     }
 };
 
