@@ -204,6 +204,26 @@ Soll die Datei ersetzt werden?</translation>
         <source>How the Settings tab works</source>
         <translation>So funktioniert die Seite „Optionen“</translation>
     </message>
+    <message>
+        <source>First day of week</source>
+        <translation>Wochenbeginn</translation>
+    </message>
+    <message>
+        <source>Shift Assignment</source>
+        <translation>Einteilung wählen</translation>
+    </message>
+    <message>
+        <source>Shift Colors</source>
+        <translation>Farben der Tage</translation>
+    </message>
+    <message>
+        <source>Leading / Trailing</source>
+        <translation>Nachbarmonate</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Hintergrund</translation>
+    </message>
 </context>
 <context>
     <name>dutyloop::MainWindow</name>

@@ -204,6 +204,26 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <source>How the Settings tab works</source>
         <translation>Fonctionnement de l’onglet Réglages</translation>
     </message>
+    <message>
+        <source>First day of week</source>
+        <translation>Début de semaine</translation>
+    </message>
+    <message>
+        <source>Shift Assignment</source>
+        <translation>Choisir l’affectation</translation>
+    </message>
+    <message>
+        <source>Shift Colors</source>
+        <translation>Couleurs des jours</translation>
+    </message>
+    <message>
+        <source>Leading / Trailing</source>
+        <translation>Mois voisins</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Fond</translation>
+    </message>
 </context>
 <context>
     <name>dutyloop::MainWindow</name>

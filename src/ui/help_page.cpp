@@ -7,11 +7,38 @@
 #include "ui/svg_picture.h"
 #include "ui/text_color.h"
 
+#include <QCoreApplication>
+#include <QHash>
 #include <QLabel>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 namespace dutyloop {
+
+namespace {
+
+// The picture's captions in the user's language: the Settings tab's own words, as that tab
+// shows them, and the notes that point at its controls.
+QHash<QString, QString> PictureWords() {
+    static const char* const kSettingsWords[] = {"Save", "Assignment", "Start Monday", "Work",
+                                                 "Off",  "Ld/Tr",      "BkGr",         "Export…"};
+    static const char* const kNotes[] = {
+        QT_TRANSLATE_NOOP("dutyloop::HelpPage", "First day of week"),
+        QT_TRANSLATE_NOOP("dutyloop::HelpPage", "Shift Assignment"),
+        QT_TRANSLATE_NOOP("dutyloop::HelpPage", "Shift Colors"),
+        QT_TRANSLATE_NOOP("dutyloop::HelpPage", "Leading / Trailing"),
+        QT_TRANSLATE_NOOP("dutyloop::HelpPage", "Background")};
+    QHash<QString, QString> words;
+    for (const char* word : kSettingsWords)
+        words.insert(QString::fromUtf8(word),
+                     QCoreApplication::translate("dutyloop::SettingsPage", word));
+    for (const char* note : kNotes)
+        words.insert(QString::fromUtf8(note),
+                     QCoreApplication::translate("dutyloop::HelpPage", note));
+    return words;
+}
+
+} // namespace
 
 HelpPage::HelpPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("helpPage"));
@@ -27,6 +54,7 @@ HelpPage::HelpPage(QWidget* parent) : QWidget(parent) {
 
     auto* picture = Named(new SvgPicture(this), "helpPicture");
     picture->setSource(QStringLiteral(":/pictures/help.svg"));
+    picture->setWords(PictureWords());
     picture->setAccessibleName(tr("How the Settings tab works"));
     auto* margins = new QVBoxLayout;
     margins->setContentsMargins(20, 20, 20, 20);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QWidget>
 
@@ -15,6 +17,9 @@ public:
     explicit SvgPicture(QWidget* parent);
 
     void setSource(const QString& svgResourcePath);
+    // Words of the picture's text shown as others: each <text> whose whole content is a key
+    // shows its value, as a picture with captions shows them in the user's language.
+    void setWords(const QHash<QString, QString>& words);
     QString source() const { return m_source; }
     void setOpacity(qreal opacity);
     qreal opacity() const { return m_opacity; }
@@ -23,7 +28,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QByteArray contents() const;
+
     QString m_source;
+    QHash<QString, QString> m_words;
     QSvgRenderer* m_renderer = nullptr;
     qreal m_opacity = 1.0;
 };

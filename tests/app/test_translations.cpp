@@ -2,6 +2,7 @@
 
 #include "platform/product.h"
 #include "ui/font_size.h"
+#include "ui/svg_picture.h"
 #include "ui/translations.h"
 
 #include <QFontMetrics>
@@ -100,6 +101,23 @@ private slots:
             if (shown.value(it.key()) == *it)
                 QFAIL(qPrintable(QStringLiteral("%1 is still \"%2\"").arg(it.key(), *it)));
         }
+    }
+
+    // The Help tab's picture shows the Settings tab: its captions follow the language too.
+    void germanHelpPictureIsInGerman() {
+        const auto pictureOf = [](const QLocale& locale) {
+            WindowUnderTest window;
+            window.adjustPlatform = [locale](Platform& platform) { platform.locale = locale; };
+            StartWindow(window);
+            OpenTab(*window, ControlsOf(*window).helpPage);
+            return ControlsOf(*window).helpPage->findChild<SvgPicture*>()->grab().toImage();
+        };
+        const QImage english = pictureOf(QLocale(QLocale::English, QLocale::UnitedStates));
+        const QLocale german(QLocale::German, QLocale::Germany);
+        const Translations translations(german);
+        const QImage shown = pictureOf(german);
+        QCOMPARE(shown.size(), english.size());
+        QVERIFY(shown != english);
     }
 
     void germanCaptionsFitTheOpeningWindow() {
