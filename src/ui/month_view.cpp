@@ -62,11 +62,9 @@ int MonthView::cellAt(QPoint point) const {
 }
 
 int MonthView::selectedCell() const {
-    for (int cell = 0; cell <= kLastClickableCell; ++cell) {
-        if (m_page.cells[static_cast<std::size_t>(cell)].date == m_page.selectedDate)
-            return cell;
-    }
-    return -1;
+    // The cells hold consecutive days.
+    const int cell = m_page.selectedDate - m_page.cells[0].date;
+    return cell >= 0 && cell <= kLastClickableCell ? cell : -1;
 }
 
 void MonthView::showPage(const MonthPage& page) {

@@ -1,6 +1,7 @@
 #include "ui/startup.h"
 
 #include "platform/command_line.h"
+#include "platform/file_services.h"
 #include "platform/platform.h"
 #include "platform/product.h"
 #include "platform/settings_location.h"
@@ -26,13 +27,12 @@ QByteArray HandOverMessage(const CommandLine& line) {
 
 // The command line is answered before any window or display is needed: --help, --version, a
 // mistake, or a window of the same settings that already runs and takes this start over.
-std::optional<int> AnswerWithoutWindow(const CommandLine& line) {
+std::optional<int> AnswerWithoutWindow(const CommandLine& line, const QString& instanceName) {
     if (line.action == CommandLine::Action::PrintAndExit) {
         std::fputs(line.output.toLocal8Bit().constData(), line.exitCode == 0 ? stdout : stderr);
         return line.exitCode;
     }
-    const QString settingsFile = FindSettingsFile(SystemPlatform().configFolder);
-    if (SingleInstance::HandOver(InstanceName(settingsFile), HandOverMessage(line)))
+    if (SingleInstance::HandOver(instanceName, HandOverMessage(line)))
         return 0;
     return std::nullopt;
 }
@@ -51,11 +51,14 @@ void FollowSecondStarts(SingleInstance& instance, MainWindow& window) {
 
 int RunApplication(int& argc, char** argv, StartupOptions options) {
     CommandLine line;
+    QString instanceName;
     {
         const QCoreApplication commandLine(argc, argv);
         const Translations translations(QLocale::system());
         line = ParseCommandLine(QCoreApplication::arguments());
-        if (const std::optional<int> answered = AnswerWithoutWindow(line))
+        if (line.action == CommandLine::Action::OpenWindow)
+            instanceName = InstanceName(FindSettingsFile(UserConfigFolder()));
+        if (const std::optional<int> answered = AnswerWithoutWindow(line, instanceName))
             return *answered;
     }
 
@@ -71,7 +74,7 @@ int RunApplication(int& argc, char** argv, StartupOptions options) {
     platform.showError = ShowErrorBox;
     // In the language of the locale the window is given; a right-to-left one mirrors it.
     const Translations translations(platform.locale);
-    SingleInstance instance(InstanceName(FindSettingsFile(platform.configFolder)));
+    SingleInstance instance(instanceName);
     instance.listen();
     MainWindow window(std::move(platform));
     if (line.date.isValid())

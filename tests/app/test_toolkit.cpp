@@ -1,3 +1,5 @@
+#include "window_fixture.h"
+
 #include "calendar/month_page.h"
 #include "ui/color_picker.h"
 #include "ui/combo_box.h"
@@ -53,25 +55,11 @@ private:
     int m_count = 0;
 };
 
-// A month view alone in a window, September 2023 with the 1st selected, sized as the window's
-// calendar at its opening size.
-MonthView* ShownMonthView(QWidget& window) {
-    const CalendarLayout layout = LayoutForWindow(640, QSize(346, 587));
-    window.resize(346, 587);
-    auto* view = new MonthView(&window);
-    view->setGeometry(0, 0, 346, layout.daysOfWeek.height() + layout.grid.height());
-    view->setSizes(layout);
-    CalendarView days;
-    BuildMonthGrid(days, DateFromYmd(2023, 9, 1), WeekStart::Sunday);
-    const ColorSettings colours;
-    const LocaleSettings locale = CaptureLocaleSettings(QLocale::c());
-    view->showPage(MonthPageFor(
-        {days, colours, WeekStart::Sunday, locale, DateFromYmd(2023, 9, 15), 0, {}, layout}));
-    window.show();
-    window.activateWindow();
-    if (!QTest::qWaitForWindowActive(&window))
-        qWarning("the window could not be made active");
-    return view;
+// The month view of a real window showing September 2023, weeks from Sunday: cell 0 is August
+// 27, the 15th, today and selected, is cell 19.
+MonthView* CalendarMonthView(MainWindow& window) {
+    testing::OpenTab(window, testing::ControlsOf(window).calendarPage);
+    return testing::ControlsOf(window).monthView;
 }
 
 // Draws the widget alone onto a transparent image, so every pixel is the widget's own paint.
@@ -220,29 +208,33 @@ private slots:
         QFETCH(int, releaseCell);
         QFETCH(int, button);
         QFETCH(QList<int>, clicked);
-        QWidget window;
-        MonthView* view = ShownMonthView(window);
+        auto window = testing::ShownWindow();
+        MonthView* view = CalendarMonthView(*window);
         QList<int> reported;
         connect(view, &MonthView::cellClicked, view, [&](int cell) { reported.append(cell); });
         const auto mouseButton = static_cast<Qt::MouseButton>(button);
         // Through the window, so Qt picks the receiver from what lies under the pointer.
-        QWindow* handle = window.windowHandle();
-        QTest::mousePress(handle, mouseButton, {}, view->cellRect(pressCell).center());
-        QTest::mouseRelease(handle, mouseButton, {}, view->cellRect(releaseCell).center());
-        QCOMPARE(reported, clicked);
+        QWindow* handle = window->windowHandle();
+        const auto at = [&](int cell) {
+            return view->mapTo(window.get(), view->cellRect(cell).center());
+        };
+        QTest::mousePress(handle, mouseButton, {}, at(pressCell));
         // A press alone never moves the focus; the window gives it when a day is chosen.
         QVERIFY(!view->hasFocus());
+        QTest::mouseRelease(handle, mouseButton, {}, at(releaseCell));
+        QCOMPARE(reported, clicked);
     }
 
     void monthViewDrawsTheFocusMarkOnTheSelectedDay() {
-        QWidget window;
-        MonthView* view = ShownMonthView(window);
+        auto window = testing::ShownWindow();
+        MonthView* view = CalendarMonthView(*window);
         const int selected = view->selectedCell();
-        QCOMPARE(selected, 5);
+        QCOMPARE(selected, 19);
         const QRect cell = view->cellRect(selected);
         const QImage before = view->grab(cell).toImage();
         const QImage neighbour = view->grab(view->cellRect(selected + 1)).toImage();
-        view->setFocus();
+        // A click on the selected day gives it the keyboard focus, and the mark shows.
+        QTest::mouseClick(view, Qt::LeftButton, {}, cell.center());
         QVERIFY(view->hasFocus());
         QVERIFY(view->grab(cell).toImage() != before);
         QCOMPARE(view->grab(view->cellRect(selected + 1)).toImage(), neighbour);
