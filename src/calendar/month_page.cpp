@@ -2,6 +2,7 @@
 
 #include "calendar/cell_colors.h"
 #include "calendar/cell_descriptions.h"
+#include "calendar/count_texts.h"
 #include "calendar/header_texts.h"
 #include "schedule/rotation.h"
 
@@ -78,6 +79,7 @@ MonthPage MonthPageFor(const MonthPageState& state, const MonthPage& before) {
     MonthPage page;
     page.title = TitleText(state.selectedAssignment, state.selectedAssignmentText);
     page.monthLabel = MonthLabelText(shown, YmdFromDate(state.today).year, state.locale);
+    page.monthCounts = MonthCountText(shown, RotationDutyOf(state.view.anchorDate), state.locale);
     page.weekdayLabels = WeekdayLabelTexts(state.weekStart, state.locale);
     page.narrowWeekdayLabels = NarrowWeekdayLabelTexts(state.weekStart, state.locale);
     page.selectedDate = shown;

@@ -54,6 +54,7 @@ struct MonthPage {
     TabLook look;
     QString title;
     QString monthLabel;
+    QString monthCounts; // the shown month's work and off days, and the year's so far
     std::array<QString, 7> weekdayLabels;
     std::array<QString, 7> narrowWeekdayLabels; // where the short ones do not fit
     Date selectedDate = 0;

@@ -1,9 +1,14 @@
 #include "platform/command_line.h"
 
+#include "calendar/date_moves.h"
 #include "platform/product.h"
+#include "settings/crew_list.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+
+#include <algorithm>
+#include <optional>
 
 namespace dutyloop {
 
@@ -15,6 +20,49 @@ CommandLine PrintAndExit(const QString& output, int exitCode) {
     line.output = output;
     line.exitCode = exitCode;
     return line;
+}
+
+CommandLine Mistake(const QString& message) {
+    return PrintAndExit(QStringLiteral("dutyloop: ") + message + QLatin1Char('\n'), 2);
+}
+
+// The year page's request, whole and sound, or the mistake in it.
+CommandLine PrintYearLine(const QString& year, const std::optional<QString>& crew,
+                          const std::optional<QString>& output) {
+    if (!crew || !output)
+        return Mistake(QCoreApplication::translate(
+            "CommandLine", "--print-year needs --crew and --output\nTry 'dutyloop --help'."));
+    const int first = YmdFromDate(kPickerFirstDate).year;
+    const int last = YmdFromDate(kPickerLastDate).year;
+    bool isNumber = false;
+    const int number = year.toInt(&isNumber);
+    // Digits only: no sign, no blanks, no thousands separator.
+    const bool digits = !year.isEmpty() && std::all_of(year.begin(), year.end(), [](QChar c) {
+        return c >= u'0' && c <= u'9';
+    });
+    if (!isNumber || !digits || number < first || number > last)
+        return Mistake(
+            QCoreApplication::translate("CommandLine", "'%1' is not a year from %2 to %3")
+                .arg(year)
+                .arg(first)
+                .arg(last));
+    const std::optional<QString> named = CrewNamed(*crew);
+    if (!named)
+        return Mistake(
+            QCoreApplication::translate("CommandLine", "'%1' is not a crew; the crews are %2")
+                .arg(*crew, CrewEntries().join(QStringLiteral(", "))));
+    if (output->trimmed().isEmpty())
+        return Mistake(QCoreApplication::translate("CommandLine", "--output needs a file name"));
+    CommandLine line;
+    line.action = CommandLine::Action::PrintYear;
+    line.printYear = number;
+    line.crew = *named;
+    line.pdfPath = *output;
+    return line;
+}
+
+std::optional<QString> ValueOf(const QCommandLineParser& parser, const QCommandLineOption& option) {
+    return parser.isSet(option) ? std::optional<QString>(parser.value(option)) : std::nullopt;
 }
 
 } // namespace
@@ -33,7 +81,21 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         QStringLiteral("date"),
         QCoreApplication::translate("CommandLine", "Opens the calendar on <date>, as YYYY-MM-DD."),
         QCoreApplication::translate("CommandLine", "date"));
-    parser.addOptions({help, version, date});
+    const QCommandLineOption printYear(
+        QStringLiteral("print-year"),
+        QCoreApplication::translate(
+            "CommandLine", "Writes the duty year <year> of a crew as a one-page PDF and exits."),
+        QCoreApplication::translate("CommandLine", "year"));
+    const QCommandLineOption crew(
+        QStringLiteral("crew"),
+        QCoreApplication::translate("CommandLine",
+                                    "The crew to print, as \"5 TFS\" or its digit alone."),
+        QCoreApplication::translate("CommandLine", "crew"));
+    const QCommandLineOption output(
+        QStringLiteral("output"),
+        QCoreApplication::translate("CommandLine", "The PDF file that --print-year writes."),
+        QCoreApplication::translate("CommandLine", "file"));
+    parser.addOptions({help, version, date, printYear, crew, output});
 
     const QString program = QStringLiteral("dutyloop");
     if (!parser.parse(arguments))
@@ -49,6 +111,13 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         return PrintAndExit(parser.helpText().replace(arguments.value(0), program), 0);
     if (parser.isSet(version))
         return PrintAndExit(QStringLiteral("%1 %2\n").arg(program, ProductVersion()), 0);
+
+    if (parser.isSet(printYear))
+        return PrintYearLine(parser.value(printYear), ValueOf(parser, crew),
+                             ValueOf(parser, output));
+    if (parser.isSet(crew) || parser.isSet(output))
+        return Mistake(QCoreApplication::translate(
+            "CommandLine", "--crew and --output go with --print-year\nTry 'dutyloop --help'."));
 
     CommandLine line;
     if (parser.isSet(date)) {

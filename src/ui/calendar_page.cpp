@@ -113,6 +113,10 @@ void CalendarPage::showMonth(const MonthPage& page) {
     const TabLook& look = page.look;
     SetLabel(m_title, page.title, look.headerTextColor, look.titleFontSize);
     SetLabel(m_monthLabel, page.monthLabel, look.headerTextColor, page.fonts.month);
+    if (m_monthLabel->toolTip() != page.monthCounts) {
+        m_monthLabel->setToolTip(page.monthCounts);
+        m_monthLabel->setAccessibleDescription(page.monthCounts);
+    }
     for (Panel* panel : {m_titlePanel, m_monthPanel, m_footerPanel})
         panel->setColors(look.background, look.border, 0.0f);
     m_monthView->showPage(page);

@@ -4,8 +4,7 @@
 #include "calendar/ical_export.h"
 #include "calendar/qdate_bridge.h"
 #include "platform/file_services.h"
-#include "schedule/rotation.h"
-#include "settings/assignment_list.h"
+#include "settings/crew_list.h"
 #include "ui/error_box.h"
 
 #include <QComboBox>
@@ -38,17 +37,6 @@ QDate FirstOfMonth(Date date) {
     return QDate(ymd.year, ymd.month, 1);
 }
 
-// The crew whose rotation the calendar follows for `assignment`: the window goes by the
-// assignment's first character, so "5TFS" is crew 5 as much as "5 TFS" is.
-int CrewFollowedBy(const QStringList& crews, const QString& assignment) {
-    const Date anchor = AnchorForAssignment(assignment);
-    for (qsizetype i = 0; i < crews.size(); ++i) {
-        if (AnchorForAssignment(crews[i]) == anchor)
-            return static_cast<int>(i);
-    }
-    return 0;
-}
-
 // As the save dialog asks, and with the path shown as it is, never as markup.
 bool AskToReplace(QWidget* parent, const QString& path) {
     QMessageBox box(QMessageBox::Warning, ExportDialog::tr("Export Duty Calendar"),
@@ -79,8 +67,7 @@ ExportDialog::ExportDialog(const QString& assignment, Date shownDate, QWidget* p
     setWindowTitle(tr("Export Duty Calendar"));
 
     m_assignment = new QComboBox(this);
-    QStringList crews = AssignmentEntries();
-    crews.removeAll(QString::fromLatin1(kAgencyWideEntry));
+    const QStringList crews = CrewEntries();
     m_assignment->addItems(crews);
     m_assignment->setCurrentIndex(CrewFollowedBy(crews, assignment));
 

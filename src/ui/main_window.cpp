@@ -16,11 +16,13 @@
 #include "ui/month_view.h"
 #include "ui/settings_page.h"
 #include "ui/tab_widget.h"
+#include "ui/year_printing.h"
 
 #include <QAbstractButton>
 #include <QFileInfo>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -79,6 +81,9 @@ void MainWindow::connectPages() {
     connect(m_settingsPage, &SettingsPage::backRequested, this, &MainWindow::showCalendar);
     connect(m_settingsPage, &SettingsPage::saveRequested, this, &MainWindow::save);
     connect(m_settingsPage, &SettingsPage::exportRequested, this, &MainWindow::exportDutyDays);
+    connect(m_settingsPage, &SettingsPage::printRequested, this, &MainWindow::printDutyYear);
+    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this,
+            &MainWindow::printDutyYear);
     connect(m_settingsPage, &SettingsPage::backgroundPicked, m_aboutPage,
             &AboutPage::showPickedBackground);
     connect(m_helpPage, &HelpPage::backRequested, this, &MainWindow::showCalendar);
@@ -305,6 +310,10 @@ void MainWindow::save() {
 
 void MainWindow::exportDutyDays() {
     RunExport(this, m_settings.assignmentText, m_view.shownDate, m_platform);
+}
+
+void MainWindow::printDutyYear() {
+    RunPrint(this, {m_settings, m_locale, m_view.shownDate, m_today}, m_platform);
 }
 
 void MainWindow::openLink(const QUrl& link) {

@@ -57,6 +57,7 @@ private slots:
     void showCalendar();
     void save();
     void exportDutyDays();
+    void printDutyYear();
     void openLink(const QUrl& link);
     void followToday();
 

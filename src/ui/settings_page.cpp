@@ -140,9 +140,14 @@ void SettingsPage::buildColorButtons() {
 
     // Below the colour buttons and in their style, as wide as their row.
     m_export = BoldButton(this, "exportButton", tr("Export…"));
-    m_export->setGeometry(16, 232, 257, 29);
+    m_export->setGeometry(16, 232, 129, 29);
     m_export->setAccessibleName(tr("Export duty days to a calendar file"));
     connect(m_export, &QPushButton::clicked, this, &SettingsPage::exportRequested);
+    // Beside Export, the two halves of the row overlapping by one like the colour buttons.
+    m_print = BoldButton(this, "printButton", tr("Print…"));
+    m_print->setGeometry(144, 232, 129, 29);
+    m_print->setAccessibleName(tr("Print a crew's duty year or save it as PDF"));
+    connect(m_print, &QPushButton::clicked, this, &SettingsPage::printRequested);
 }
 
 void SettingsPage::showSettings() {

@@ -41,6 +41,7 @@ signals:
     void backRequested();
     void saveRequested();
     void exportRequested();
+    void printRequested();
     // A new background shows on this tab at once, and on the About tab's links and text.
     void backgroundPicked(Color background);
 
@@ -70,6 +71,7 @@ private:
     QPushButton* m_leadTrailColor = nullptr;
     QPushButton* m_backgroundColor = nullptr;
     QPushButton* m_export = nullptr;
+    QPushButton* m_print = nullptr;
 };
 
 } // namespace dutyloop

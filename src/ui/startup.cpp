@@ -8,6 +8,7 @@
 #include "platform/single_instance.h"
 #include "ui/error_box.h"
 #include "ui/main_window.h"
+#include "ui/print_year_command.h"
 #include "ui/quit_after_first_paint.h"
 #include "ui/translations.h"
 
@@ -32,9 +33,21 @@ std::optional<int> AnswerWithoutWindow(const CommandLine& line, const QString& i
         std::fputs(line.output.toLocal8Bit().constData(), line.exitCode == 0 ? stdout : stderr);
         return line.exitCode;
     }
+    if (line.action == CommandLine::Action::PrintYear)
+        return std::nullopt;
     if (SingleInstance::HandOver(instanceName, HandOverMessage(line)))
         return 0;
     return std::nullopt;
+}
+
+// A PDF needs fonts but no screen: without a platform asked for, the offscreen one serves.
+int PrintYearWithoutWindow(int& argc, char** argv, const CommandLine& line) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QGuiApplication app(argc, argv);
+    const QLocale locale = QLocale::system();
+    const Translations translations(locale);
+    return PrintYearToFile(line, locale, QDate::currentDate(), UserConfigFolder());
 }
 
 } // namespace
@@ -61,6 +74,8 @@ int RunApplication(int& argc, char** argv, StartupOptions options) {
         if (const std::optional<int> answered = AnswerWithoutWindow(line, instanceName))
             return *answered;
     }
+    if (line.action == CommandLine::Action::PrintYear)
+        return PrintYearWithoutWindow(argc, argv, line);
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Dutyloop"));

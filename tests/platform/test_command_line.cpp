@@ -56,6 +56,78 @@ private slots:
         QVERIFY(!line.output.contains(QStringLiteral("/usr/bin")));
     }
 
+    void printYear_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("year"); // 0: refused
+        QTest::addColumn<QString>("crew");
+        QTest::addColumn<QString>("message"); // a part of what is printed when refused
+        QTest::newRow("year, crew and file")
+            << QStringList{"--print-year", "2027", "--crew", "5 TFS", "--output", "year.pdf"}
+            << 2027 << "5 TFS"
+            << "";
+        QTest::newRow("the crew in lower case")
+            << QStringList{"--print-year=2030", "--crew=2 mtw", "--output=a.pdf"} << 2030 << "2 MTW"
+            << "";
+        QTest::newRow("the crew by its digit")
+            << QStringList{"--print-year", "2014", "--crew", "7", "--output", "a.pdf"} << 2014
+            << "7 SSM"
+            << "";
+        QTest::newRow("the last year the calendar shows")
+            << QStringList{"--print-year", "2100", "--crew", "1 SMT", "--output", "a.pdf"} << 2100
+            << "1 SMT"
+            << "";
+        QTest::newRow("the agency-wide entry has no duties")
+            << QStringList{"--print-year", "2027", "--crew", "Tornvale", "--output", "a.pdf"} << 0
+            << ""
+            << "'Tornvale' is not a crew; the crews are 1 SMT, 2 MTW";
+        QTest::newRow("no such crew")
+            << QStringList{"--print-year", "2027", "--crew", "8", "--output", "a.pdf"} << 0 << ""
+            << "'8' is not a crew";
+        QTest::newRow("a year before the rotation's calendar")
+            << QStringList{"--print-year", "2013", "--crew", "5", "--output", "a.pdf"} << 0 << ""
+            << "'2013' is not a year from 2014 to 2100";
+        QTest::newRow("a year after it")
+            << QStringList{"--print-year", "2101", "--crew", "5", "--output", "a.pdf"} << 0 << ""
+            << "'2101' is not a year";
+        QTest::newRow("no number")
+            << QStringList{"--print-year", "next", "--crew", "5", "--output", "a.pdf"} << 0 << ""
+            << "'next' is not a year";
+        QTest::newRow("a signed number")
+            << QStringList{"--print-year", "+2027", "--crew", "5", "--output", "a.pdf"} << 0 << ""
+            << "'+2027' is not a year";
+        QTest::newRow("no crew") << QStringList{"--print-year", "2027", "--output", "a.pdf"} << 0
+                                 << ""
+                                 << "--print-year needs --crew and --output";
+        QTest::newRow("no file") << QStringList{"--print-year", "2027", "--crew", "5"} << 0 << ""
+                                 << "--print-year needs --crew and --output";
+        QTest::newRow("an empty file name")
+            << QStringList{"--print-year", "2027", "--crew", "5", "--output", " "} << 0 << ""
+            << "--output needs a file name";
+        QTest::newRow("a crew without the year")
+            << QStringList{"--crew", "5", "--output", "a.pdf"} << 0 << ""
+            << "--crew and --output go with --print-year";
+    }
+    void printYear() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, year);
+        QFETCH(QString, crew);
+        QFETCH(QString, message);
+        const CommandLine line =
+            ParseCommandLine(QStringList{QStringLiteral("dutyloop")} + arguments);
+        if (year == 0) {
+            QCOMPARE(line.action, CommandLine::Action::PrintAndExit);
+            QCOMPARE(line.exitCode, 2);
+            QVERIFY2(line.output.startsWith(QStringLiteral("dutyloop: ")), qPrintable(line.output));
+            QVERIFY2(line.output.contains(message), qPrintable(line.output));
+            return;
+        }
+        QCOMPARE(line.action, CommandLine::Action::PrintYear);
+        QCOMPARE(line.exitCode, 0);
+        QCOMPARE(line.printYear, year);
+        QCOMPARE(line.crew, crew);
+        QVERIFY(!line.pdfPath.isEmpty());
+    }
+
     // The help and the mistakes are told in the user's language, the options stay as typed.
     void inTheUsersLanguage() {
         const Translations german(QLocale(QLocale::German, QLocale::Germany));

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "calendar/duty_counts.h"
+#include "calendar/locale_settings.h"
+
+#include <QString>
+
+namespace dutyloop {
+
+// How many days of the month that holds `shown` the crew works and has off, and below it the
+// same from January to that month's end; empty where no day of the month has a rotation.
+QString MonthCountText(Date shown, const DutyOf& duty, const LocaleSettings& locale);
+
+} // namespace dutyloop

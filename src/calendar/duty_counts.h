@@ -1,0 +1,33 @@
+#pragma once
+
+#include "schedule/date.h"
+#include "schedule/rotation.h"
+
+#include <functional>
+
+namespace dutyloop {
+
+// The duty a crew has on a day. Every count and every printed day asks through one of these, so
+// a day's duty is decided in one place.
+using DutyOf = std::function<DutyCode(Date)>;
+
+// The rotation's duty under the assignment whose anchor is `anchorDate`.
+DutyOf RotationDutyOf(Date anchorDate);
+
+struct DutyCount {
+    int work = 0;
+    int off = 0;
+    friend constexpr bool operator==(const DutyCount&, const DutyCount&) = default;
+};
+
+// The work and off days from `first` to `last`, both included; days without rotation count as
+// neither.
+DutyCount CountDuty(Date first, Date last, const DutyOf& duty);
+
+// The month that holds `day`, all of it.
+DutyCount MonthDutyCount(Date day, const DutyOf& duty);
+
+// From January 1 of the year that holds `day` up to `day`, included.
+DutyCount YearDutyCountUpTo(Date day, const DutyOf& duty);
+
+} // namespace dutyloop

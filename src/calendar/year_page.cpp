@@ -1,0 +1,56 @@
+#include "calendar/year_page.h"
+
+#include "calendar/cell_colors.h"
+#include "calendar/header_texts.h"
+
+#include <QCoreApplication>
+
+namespace dutyloop {
+
+namespace {
+
+YearMonth MonthOfYear(const YearPageState& state, int month) {
+    YearMonth shown;
+    shown.title = state.locale.longMonthNames[static_cast<std::size_t>(month - 1)];
+    const Date first = DateFromYmd(state.year, month, 1);
+    const CellDates cells = CellDatesFor(first, state.weekStart);
+    const int length = DaysInMonth(state.year, month);
+    const int lead = first - cells[0];
+    for (int day = 1; day <= length; ++day) {
+        const int index = lead + day - 1;
+        const Date date = first + day - 1;
+        shown.days.push_back({day, index / 7, index % 7, state.duty(date), date == state.today});
+    }
+    shown.count = MonthDutyCount(first, state.duty);
+    shown.countText = QCoreApplication::translate("YearPage", "%1 work days").arg(shown.count.work);
+    return shown;
+}
+
+} // namespace
+
+YearPage YearPageFor(const YearPageState& state) {
+    YearPage page;
+    page.year = state.year;
+    page.title = QCoreApplication::translate("YearPage", "Dutyloop – %1 – %2")
+                     .arg(state.crew, QString::number(state.year));
+    page.weekdayLabels = WeekdayLabelTexts(state.weekStart, state.locale);
+    for (int month = 1; month <= 12; ++month)
+        page.months[static_cast<std::size_t>(month - 1)] = MonthOfYear(state, month);
+    page.count =
+        CountDuty(DateFromYmd(state.year, 1, 1), DateFromYmd(state.year, 12, 31), state.duty);
+    page.countText = QCoreApplication::translate("YearPage", "The year: %1 work days, %2 off")
+                         .arg(page.count.work)
+                         .arg(page.count.off);
+    page.workLegend = QCoreApplication::translate("YearPage", "Work day");
+    page.offLegend = QCoreApplication::translate("YearPage", "Off day");
+    if (YmdFromDate(state.today).year == state.year)
+        page.todayLegend = QCoreApplication::translate("YearPage", "Today");
+    page.workFill = state.colors.work;
+    page.workText = ContrastTextColor(state.colors.work);
+    // Paper is white: an off colour of white would leave the off days' numbers unseen.
+    page.offText = state.colors.off == colors::White ? colors::Black : state.colors.off;
+    page.rightToLeft = state.locale.locale.textDirection() == Qt::RightToLeft;
+    return page;
+}
+
+} // namespace dutyloop

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "calendar/duty_counts.h"
+#include "calendar/locale_settings.h"
+#include "calendar/month_grid.h"
+#include "settings/colors.h"
+
+#include <QString>
+#include <array>
+#include <vector>
+
+namespace dutyloop {
+
+// One day of a month on the year page, placed in its month's small grid.
+struct YearDay {
+    int day = 0;    // 1 to 31
+    int row = 0;    // 0 to 5
+    int column = 0; // 0 to 6 from the first day of the week, before any mirroring
+    DutyCode duty = DutyCode::NoRotation;
+    bool today = false;
+    friend bool operator==(const YearDay&, const YearDay&) = default;
+};
+
+struct YearMonth {
+    QString title;             // the locale's long month name
+    std::vector<YearDay> days; // the month's own days only
+    DutyCount count;
+    QString countText; // under the month: its work days
+    friend bool operator==(const YearMonth&, const YearMonth&) = default;
+};
+
+// A crew's whole year on one sheet, as plain values: what to print and in which colours.
+struct YearPage {
+    int year = 0;
+    QString title;
+    std::array<QString, 7> weekdayLabels;
+    std::array<YearMonth, 12> months;
+    DutyCount count;
+    QString countText; // the year's work and off days
+    QString workLegend;
+    QString offLegend;
+    QString todayLegend; // empty when today falls outside the year
+    Color workFill = colors::Blue;
+    Color workText = colors::White;
+    Color offText = colors::DimGray;
+    bool rightToLeft = false;
+    friend bool operator==(const YearPage&, const YearPage&) = default;
+};
+
+// Everything the year page is made from.
+struct YearPageState {
+    QString crew;
+    int year = 0;
+    ColorSettings colors;
+    WeekStart weekStart = WeekStart::Sunday;
+    const LocaleSettings& locale;
+    Date today = 0;
+    DutyOf duty;
+};
+
+YearPage YearPageFor(const YearPageState& state);
+
+} // namespace dutyloop

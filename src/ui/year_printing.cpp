@@ -1,0 +1,80 @@
+#include "ui/year_printing.h"
+
+#include "platform/file_services.h"
+#include "schedule/rotation.h"
+#include "ui/error_box.h"
+#include "ui/print_dialog.h"
+#include "ui/year_page_painter.h"
+#include "ui/year_pdf.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+namespace dutyloop {
+
+YearPage YearPageForCrew(const QString& crew, int year, const Settings& settings,
+                         const LocaleSettings& locale, Date today) {
+    return YearPageFor(
+        {.crew = crew,
+         .year = year,
+         .colors = settings.colors,
+         .weekStart = settings.weekStartsOnMonday ? WeekStart::Monday : WeekStart::Sunday,
+         .locale = locale,
+         .today = today,
+         .duty = RotationDutyOf(AnchorForAssignment(crew))});
+}
+
+ChooseSaveFile SystemPdfFileChooser() {
+    return [](QWidget* parent, const QString& proposed) {
+        return QFileDialog::getSaveFileName(parent, PrintDialog::tr("Save as PDF"), proposed,
+                                            PrintDialog::tr("PDF files (*.pdf)"));
+    };
+}
+
+QString DefaultPdfPath(const QString& crew, int year) {
+    // The export's file name says where the documents go.
+    const QString folder = QFileInfo(DefaultExportPath(crew)).path();
+    return JoinPath(folder, QStringLiteral("Dutyloop %1 %2.pdf").arg(crew).arg(year));
+}
+
+bool SaveYearPdf(const YearPage& page, const QPageSize& paper, const QString& path,
+                 const Platform& platform, QWidget* window) {
+    const QByteArray pdf = YearPagePdf(page, paper);
+    if (pdf.isEmpty()) {
+        platform.showError(window, UnableToWriteMessage(path));
+        return false;
+    }
+    return WriteFileOrShowError(platform, window, path, pdf);
+}
+
+void ShowPrintPreview(QWidget* window, const YearPage& page, const QPageSize& paper) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(page.title);
+    SetUpYearPaper(printer, paper);
+    QPrintPreviewDialog preview(&printer, window);
+    preview.setWindowTitle(page.title);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&page](QPrinter* target) { PrintYearPage(*target, page); });
+    preview.exec();
+}
+
+void RunPrint(QWidget* window, const PrintRequest& request, const Platform& platform,
+              const ChooseSaveFile& chooseFile) {
+    PrintDialog dialog(request.settings.assignmentText, request.shownDate, window);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const YearPage page = YearPageForCrew(dialog.crew(), dialog.year(), request.settings,
+                                          request.locale, request.today);
+    const QPageSize paper = PaperFor(request.locale.locale);
+    if (dialog.output() == PrintDialog::Output::Preview) {
+        ShowPrintPreview(window, page, paper);
+        return;
+    }
+    const QString path = chooseFile(window, DefaultPdfPath(dialog.crew(), dialog.year()));
+    if (!path.isEmpty())
+        SaveYearPdf(page, paper, path, platform, window);
+}
+
+} // namespace dutyloop

@@ -1,0 +1,145 @@
+// The year page as a value: the twelve month grids of a crew's year, their days, duties and
+// counts, in the locale's names and the user's week start.
+
+#include "calendar/qdate_bridge.h"
+#include "calendar/year_page.h"
+
+#include <QTest>
+
+using namespace dutyloop;
+
+Q_DECLARE_METATYPE(WeekStart)
+
+namespace {
+
+// Crew 5 TFS, whose anchor is Monday 2014-01-06.
+YearPage PageOf(int year, WeekStart weekStart, const QLocale& locale = QLocale::c(),
+                QDate today = QDate(2026, 12, 10)) {
+    const LocaleSettings settings = CaptureLocaleSettings(locale);
+    return YearPageFor({.crew = QStringLiteral("5 TFS"),
+                        .year = year,
+                        .colors = ColorSettings(),
+                        .weekStart = weekStart,
+                        .locale = settings,
+                        .today = DateFromQDate(today),
+                        .duty = RotationDutyOf(DateFromYmd(2014, 1, 6))});
+}
+
+} // namespace
+
+class TestYearPage : public QObject {
+    Q_OBJECT
+private slots:
+    void monthTitlesInTheLocalesNames_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("march");
+        QTest::addColumn<QString>("december");
+        QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedStates) << "March"
+                                 << "December";
+        QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany) << "März"
+                                << "Dezember";
+        QTest::newRow("French") << QLocale(QLocale::French, QLocale::France) << "mars"
+                                << "décembre";
+    }
+    void monthTitlesInTheLocalesNames() {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, march);
+        QFETCH(QString, december);
+        const YearPage page = PageOf(2027, WeekStart::Monday, locale);
+        for (int month = 1; month <= 12; ++month)
+            QCOMPARE(page.months[static_cast<std::size_t>(month - 1)].title,
+                     locale.standaloneMonthName(month));
+        QCOMPARE(page.months[2].title, march);
+        QCOMPARE(page.months[11].title, december);
+    }
+
+    void januaryStartsInItsWeekdaysColumn_data() {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<WeekStart>("weekStart");
+        QTest::addColumn<int>("column");
+        QTest::newRow("2027 starts on a Friday, weeks from Sunday")
+            << 2027 << WeekStart::Sunday << 5;
+        QTest::newRow("2027 starts on a Friday, weeks from Monday")
+            << 2027 << WeekStart::Monday << 4;
+        QTest::newRow("2024 starts on a Monday, weeks from Sunday")
+            << 2024 << WeekStart::Sunday << 1;
+        QTest::newRow("2024 starts on a Monday, weeks from Monday")
+            << 2024 << WeekStart::Monday << 0;
+        QTest::newRow("2023 starts on a Sunday, weeks from Monday")
+            << 2023 << WeekStart::Monday << 6;
+    }
+    void januaryStartsInItsWeekdaysColumn() {
+        QFETCH(int, year);
+        QFETCH(WeekStart, weekStart);
+        QFETCH(int, column);
+        const YearDay first = PageOf(year, weekStart).months[0].days.front();
+        QCOMPARE(first.day, 1);
+        QCOMPARE(first.row, 0);
+        QCOMPARE(first.column, column);
+    }
+
+    // Each grid holds its month's days and no other, one after another in reading order.
+    void onlyTheMonthsOwnDays() {
+        const YearPage page = PageOf(2028, WeekStart::Sunday);
+        for (int month = 1; month <= 12; ++month) {
+            const YearMonth& shown = page.months[static_cast<std::size_t>(month - 1)];
+            QCOMPARE(static_cast<int>(shown.days.size()), QDate(2028, month, 1).daysInMonth());
+            const int firstCell = QDate(2028, month, 1).dayOfWeek() % 7;
+            for (std::size_t i = 0; i < shown.days.size(); ++i) {
+                const YearDay& day = shown.days[i];
+                QCOMPARE(day.day, static_cast<int>(i) + 1);
+                QCOMPARE(day.row * 7 + day.column, firstCell + static_cast<int>(i));
+            }
+        }
+    }
+
+    void dutiesAndCounts() {
+        const YearPage page = PageOf(2027, WeekStart::Sunday);
+        QCOMPARE(page.title, QStringLiteral("Dutyloop – 5 TFS – 2027"));
+        // Friday January 1 is off, Saturday to Monday are work days.
+        QCOMPARE(page.months[0].days[0].duty, DutyCode::Off);
+        for (int day = 2; day <= 4; ++day)
+            QCOMPARE(page.months[0].days[static_cast<std::size_t>(day - 1)].duty, DutyCode::Work);
+        const int work[] = {14, 12, 14, 11, 14, 15, 11, 14, 13, 13, 12, 15};
+        for (std::size_t i = 0; i < 12; ++i) {
+            QCOMPARE(page.months[i].count.work, work[i]);
+            QCOMPARE(page.months[i].countText, QStringLiteral("%1 work days").arg(work[i]));
+        }
+        QCOMPARE(page.count, (DutyCount{158, 207}));
+    }
+
+    void todayMarkedOnlyInItsYear() {
+        const YearPage thisYear = PageOf(2026, WeekStart::Sunday);
+        int marked = 0;
+        for (const YearMonth& month : thisYear.months)
+            for (const YearDay& day : month.days)
+                marked += day.today ? 1 : 0;
+        QCOMPARE(marked, 1);
+        QVERIFY(thisYear.months[11].days[9].today);
+        QVERIFY(!thisYear.todayLegend.isEmpty());
+        const YearPage nextYear = PageOf(2027, WeekStart::Sunday);
+        for (const YearMonth& month : nextYear.months)
+            for (const YearDay& day : month.days)
+                QVERIFY(!day.today);
+        QVERIFY(nextYear.todayLegend.isEmpty());
+    }
+
+    // Every day's duty comes from the one duty given, whatever it decides.
+    void everyDayAsksTheDutyGiven() {
+        const LocaleSettings settings = CaptureLocaleSettings(QLocale::c());
+        const YearPage page = YearPageFor({.crew = QStringLiteral("5 TFS"),
+                                           .year = 2027,
+                                           .colors = ColorSettings(),
+                                           .weekStart = WeekStart::Sunday,
+                                           .locale = settings,
+                                           .today = 0,
+                                           .duty = [](Date) { return DutyCode::Work; }});
+        for (const YearMonth& month : page.months)
+            for (const YearDay& day : month.days)
+                QCOMPARE(day.duty, DutyCode::Work);
+        QCOMPARE(page.count, (DutyCount{365, 0}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestYearPage)
+#include "test_year_page.moc"
