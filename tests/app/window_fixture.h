@@ -122,6 +122,7 @@ struct Controls {
     QPushButton* leadTrailColor = nullptr;
     QPushButton* backgroundColor = nullptr;
     QPushButton* exportButton = nullptr;
+    QPushButton* printButton = nullptr;
 
     QToolButton* helpBack = nullptr;
     QLabel* helpTitle = nullptr;
@@ -174,6 +175,7 @@ inline Controls ControlsOf(const MainWindow& window) {
     c.leadTrailColor = Find<QPushButton>(c.settingsPage, "leadTrailColorButton");
     c.backgroundColor = Find<QPushButton>(c.settingsPage, "backgroundColorButton");
     c.exportButton = Find<QPushButton>(c.settingsPage, "exportButton");
+    c.printButton = Find<QPushButton>(c.settingsPage, "printButton");
 
     c.helpBack = Find<QToolButton>(c.helpPage, "backButton");
     c.helpTitle = Find<QLabel>(c.helpPage, "titleLabel");
