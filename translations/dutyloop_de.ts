@@ -59,6 +59,14 @@
         <source>Selected day: %1</source>
         <translation>Gewählter Tag: %1</translation>
     </message>
+    <message>
+        <source>%1 %2: %3 work days, %4 off</source>
+        <translation>%1 %2: %3 Diensttage, %4 dienstfrei</translation>
+    </message>
+    <message>
+        <source>%1 to %2 %3: %4 work days, %5 off</source>
+        <translation>%1 bis %2 %3: %4 Diensttage, %5 dienstfrei</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -104,6 +112,54 @@ Siehe »%1 --help«.
         <source>date</source>
         <translation>Datum</translation>
     </message>
+    <message>
+        <source>--print-year needs --crew and --output
+Try &apos;dutyloop --help&apos;.</source>
+        <translation>--print-year braucht --crew und --output
+Siehe »dutyloop --help«.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a year from %2 to %3</source>
+        <translation>»%1« ist kein Jahr von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a crew; the crews are %2</source>
+        <translation>»%1« ist keine Schicht; die Schichten sind %2</translation>
+    </message>
+    <message>
+        <source>--output needs a file name</source>
+        <translation>--output braucht einen Dateinamen</translation>
+    </message>
+    <message>
+        <source>Writes the duty year &lt;year&gt; of a crew as a one-page PDF and exits.</source>
+        <translation>Schreibt das Dienstjahr &lt;Jahr&gt; einer Schicht als einseitiges PDF und beendet sich.</translation>
+    </message>
+    <message>
+        <source>year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>The crew to print, as &quot;5 TFS&quot; or its digit alone.</source>
+        <translation>Die zu druckende Schicht, als „5 TFS“ oder nur ihre Ziffer.</translation>
+    </message>
+    <message>
+        <source>crew</source>
+        <translation>Schicht</translation>
+    </message>
+    <message>
+        <source>The PDF file that --print-year writes.</source>
+        <translation>Die PDF-Datei, die --print-year schreibt.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>--crew and --output go with --print-year
+Try &apos;dutyloop --help&apos;.</source>
+        <translation>--crew und --output gehören zu --print-year
+Siehe »dutyloop --help«.</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -121,6 +177,33 @@ Siehe »%1 --help«.
     <message>
         <source>Back to the calendar</source>
         <translation>Zurück zum Kalender</translation>
+    </message>
+</context>
+<context>
+    <name>YearPage</name>
+    <message>
+        <source>%1 work days</source>
+        <translation>%1 Diensttage</translation>
+    </message>
+    <message>
+        <source>Dutyloop – %1 – %2</source>
+        <translation>Dutyloop – %1 – %2</translation>
+    </message>
+    <message>
+        <source>The year: %1 work days, %2 off</source>
+        <translation>Das Jahr: %1 Diensttage, %2 dienstfrei</translation>
+    </message>
+    <message>
+        <source>Work day</source>
+        <translation>Dienst</translation>
+    </message>
+    <message>
+        <source>Off day</source>
+        <translation>Dienstfrei</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Heute</translation>
     </message>
 </context>
 <context>
@@ -270,6 +353,37 @@ Version für den Linux-Desktop</translation>
     </message>
 </context>
 <context>
+    <name>dutyloop::PrintDialog</name>
+    <message>
+        <source>Print Duty Year</source>
+        <translation>Dienstjahr drucken</translation>
+    </message>
+    <message>
+        <source>Preview…</source>
+        <translation>Vorschau…</translation>
+    </message>
+    <message>
+        <source>Save as PDF…</source>
+        <translation>Als PDF speichern…</translation>
+    </message>
+    <message>
+        <source>Crew:</source>
+        <translation>Schicht:</translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation>Jahr:</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+</context>
+<context>
     <name>dutyloop::SettingsPage</name>
     <message>
         <source>Save</source>
@@ -330,6 +444,14 @@ Version für den Linux-Desktop</translation>
     <message>
         <source>Export duty days to a calendar file</source>
         <translation>Diensttage in eine Kalenderdatei exportieren</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Drucken…</translation>
+    </message>
+    <message>
+        <source>Print a crew&apos;s duty year or save it as PDF</source>
+        <translation>Das Dienstjahr einer Schicht drucken oder als PDF speichern</translation>
     </message>
 </context>
 </TS>

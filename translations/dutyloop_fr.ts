@@ -59,6 +59,14 @@
         <source>Selected day: %1</source>
         <translation>Jour choisi&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>%1 %2: %3 work days, %4 off</source>
+        <translation>%1 %2 : %3 jours de service, %4 de repos</translation>
+    </message>
+    <message>
+        <source>%1 to %2 %3: %4 work days, %5 off</source>
+        <translation>%1 à %2 %3 : %4 jours de service, %5 de repos</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -104,6 +112,54 @@ Essayez « %1 --help ».
         <source>date</source>
         <translation>date</translation>
     </message>
+    <message>
+        <source>--print-year needs --crew and --output
+Try &apos;dutyloop --help&apos;.</source>
+        <translation>--print-year demande --crew et --output
+Voir « dutyloop --help ».</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a year from %2 to %3</source>
+        <translation>« %1 » n’est pas une année de %2 à %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a crew; the crews are %2</source>
+        <translation>« %1 » n’est pas une équipe ; les équipes sont %2</translation>
+    </message>
+    <message>
+        <source>--output needs a file name</source>
+        <translation>--output demande un nom de fichier</translation>
+    </message>
+    <message>
+        <source>Writes the duty year &lt;year&gt; of a crew as a one-page PDF and exits.</source>
+        <translation>Écrit l’année de service &lt;année&gt; d’une équipe en PDF d’une page et se termine.</translation>
+    </message>
+    <message>
+        <source>year</source>
+        <translation>année</translation>
+    </message>
+    <message>
+        <source>The crew to print, as &quot;5 TFS&quot; or its digit alone.</source>
+        <translation>L’équipe à imprimer, comme « 5 TFS » ou son seul chiffre.</translation>
+    </message>
+    <message>
+        <source>crew</source>
+        <translation>équipe</translation>
+    </message>
+    <message>
+        <source>The PDF file that --print-year writes.</source>
+        <translation>Le fichier PDF qu’écrit --print-year.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>fichier</translation>
+    </message>
+    <message>
+        <source>--crew and --output go with --print-year
+Try &apos;dutyloop --help&apos;.</source>
+        <translation>--crew et --output vont avec --print-year
+Voir « dutyloop --help ».</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -121,6 +177,33 @@ Essayez « %1 --help ».
     <message>
         <source>Back to the calendar</source>
         <translation>Retour au calendrier</translation>
+    </message>
+</context>
+<context>
+    <name>YearPage</name>
+    <message>
+        <source>%1 work days</source>
+        <translation>%1 jours de service</translation>
+    </message>
+    <message>
+        <source>Dutyloop – %1 – %2</source>
+        <translation>Dutyloop – %1 – %2</translation>
+    </message>
+    <message>
+        <source>The year: %1 work days, %2 off</source>
+        <translation>L’année : %1 jours de service, %2 de repos</translation>
+    </message>
+    <message>
+        <source>Work day</source>
+        <translation>Service</translation>
+    </message>
+    <message>
+        <source>Off day</source>
+        <translation>Repos</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Aujourd’hui</translation>
     </message>
 </context>
 <context>
@@ -270,6 +353,37 @@ Version pour le bureau Linux</translation>
     </message>
 </context>
 <context>
+    <name>dutyloop::PrintDialog</name>
+    <message>
+        <source>Print Duty Year</source>
+        <translation>Imprimer l’année de service</translation>
+    </message>
+    <message>
+        <source>Preview…</source>
+        <translation>Aperçu…</translation>
+    </message>
+    <message>
+        <source>Save as PDF…</source>
+        <translation>Enregistrer en PDF…</translation>
+    </message>
+    <message>
+        <source>Crew:</source>
+        <translation>Équipe :</translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation>Année :</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Enregistrer en PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+</context>
+<context>
     <name>dutyloop::SettingsPage</name>
     <message>
         <source>Save</source>
@@ -330,6 +444,14 @@ Version pour le bureau Linux</translation>
     <message>
         <source>Export duty days to a calendar file</source>
         <translation>Exporter les jours de service dans un fichier de calendrier</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Imprimer…</translation>
+    </message>
+    <message>
+        <source>Print a crew&apos;s duty year or save it as PDF</source>
+        <translation>Imprimer l’année de service d’une équipe ou l’enregistrer en PDF</translation>
     </message>
 </context>
 </TS>
