@@ -116,7 +116,7 @@ Essayez « %1 --help ».
         <source>--print-year needs --crew and --output
 Try &apos;dutyloop --help&apos;.</source>
         <translation>--print-year demande --crew et --output
-Voir « dutyloop --help ».</translation>
+Essayez « dutyloop --help ».</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a year from %2 to %3</source>
@@ -158,7 +158,7 @@ Voir « dutyloop --help ».</translation>
         <source>--crew and --output go with --print-year
 Try &apos;dutyloop --help&apos;.</source>
         <translation>--crew et --output vont avec --print-year
-Voir « dutyloop --help ».</translation>
+Essayez « dutyloop --help ».</translation>
     </message>
 </context>
 <context>
