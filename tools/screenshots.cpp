@@ -1,15 +1,21 @@
 // Renders the pictures of the README from the real window, so they always show what the
-// code draws: the Calendar and Settings tabs on a fixed day in a US English locale.
+// code draws: the Calendar and Settings tabs on a fixed day in a US English locale, and a
+// crew's printed year as the printer and the PDF draw it.
 //
 //   dutyloop-screenshots <output folder> [scale]
 
+#include "calendar/qdate_bridge.h"
 #include "ui/main_window.h"
 #include "ui/tab_widget.h"
+#include "ui/year_page_painter.h"
+#include "ui/year_printing.h"
 
 #include <QApplication>
 #include <QDateEdit>
 #include <QDir>
 #include <QFile>
+#include <QImage>
+#include <QPainter>
 #include <QPixmap>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -20,6 +26,23 @@ namespace {
 bool Save(QWidget& window, const QString& path) {
     const QPixmap picture = window.grab();
     if (!picture.save(path)) {
+        qCritical("Unable to write %s", qPrintable(path));
+        return false;
+    }
+    return true;
+}
+
+// The year of the window's crew on a sheet of A4's shape, 1400 pixels wide: a drawing of its
+// own, the same at any density of the screen.
+bool SaveYear(const dutyloop::MainWindow& window, const QLocale& locale, const QString& path) {
+    const dutyloop::YearPage page = dutyloop::YearPageForCrew(
+        window.settings().assignmentText, 2027, window.settings(),
+        dutyloop::CaptureLocaleSettings(locale), dutyloop::DateFromQDate(QDate(2026, 12, 10)));
+    QImage sheet(1400, 990, QImage::Format_RGB32);
+    QPainter painter(&sheet);
+    dutyloop::PaintYearPage(painter, QRectF(sheet.rect()), page);
+    painter.end();
+    if (!sheet.save(path)) {
         qCritical("Unable to write %s", qPrintable(path));
         return false;
     }
@@ -62,5 +85,9 @@ int main(int argc, char* argv[]) {
     bool ok = Save(window, folder + QStringLiteral("/settings%1.png").arg(suffix));
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
     ok = Save(window, folder + QStringLiteral("/calendar%1.png").arg(suffix)) && ok;
+    if (suffix.isEmpty())
+        ok = SaveYear(window, QLocale(QLocale::English, QLocale::UnitedStates),
+                      folder + QStringLiteral("/year.png")) &&
+             ok;
     return ok ? 0 : 1;
 }
