@@ -34,6 +34,7 @@ YearPage YearPageFor(const YearPageState& state) {
     page.title = QCoreApplication::translate("YearPage", "Dutyloop – %1 – %2")
                      .arg(state.crew, QString::number(state.year));
     page.weekdayLabels = WeekdayLabelTexts(state.weekStart, state.locale);
+    page.narrowWeekdayLabels = NarrowWeekdayLabelTexts(state.weekStart, state.locale);
     for (int month = 1; month <= 12; ++month)
         page.months[static_cast<std::size_t>(month - 1)] = MonthOfYear(state, month);
     page.count =

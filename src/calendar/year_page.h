@@ -34,6 +34,7 @@ struct YearPage {
     int year = 0;
     QString title;
     std::array<QString, 7> weekdayLabels;
+    std::array<QString, 7> narrowWeekdayLabels; // where the short ones do not fit
     std::array<YearMonth, 12> months;
     DutyCount count;
     QString countText; // the year's work and off days

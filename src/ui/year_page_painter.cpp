@@ -6,6 +6,8 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 
+#include <array>
+
 namespace dutyloop {
 
 namespace {
@@ -98,14 +100,26 @@ void DrawDay(QPainter& painter, const QRectF& cell, const YearDay& day, const Ye
         DrawTodayRing(painter, cell);
 }
 
+// In some languages (Arabic) the short weekday names are the whole names, too wide for a column.
+const std::array<QString, 7>& WeekdayLabelsThatFit(const QPainter& painter, double width,
+                                                   const YearPage& page) {
+    const QFontMetricsF metrics(SheetFont(9), painter.device());
+    for (const QString& label : page.weekdayLabels) {
+        if (metrics.horizontalAdvance(label) > width - 2.0)
+            return page.narrowWeekdayLabels;
+    }
+    return page.weekdayLabels;
+}
+
 void DrawMonth(QPainter& painter, const QRectF& box, const YearMonth& month, const YearPage& page) {
     DrawText(painter, QRectF(box.left(), box.top(), box.width(), kMonthTitle), Qt::AlignCenter,
              month.title, 14, kInk, true);
+    const std::array<QString, 7>& labels = WeekdayLabelsThatFit(painter, box.width() / 7, page);
     for (int column = 0; column < 7; ++column) {
         const QRectF label(ColumnLeft(box, column, page.rightToLeft), box.top() + kMonthTitle,
                            box.width() / 7, kWeekdayRow);
-        DrawText(painter, label, Qt::AlignCenter,
-                 page.weekdayLabels[static_cast<std::size_t>(column)], 9, colors::DimGray);
+        DrawText(painter, label, Qt::AlignCenter, labels[static_cast<std::size_t>(column)], 9,
+                 colors::DimGray);
     }
     for (const YearDay& day : month.days)
         DrawDay(painter, DayCell(box, day, page.rightToLeft), day, page);
@@ -113,7 +127,13 @@ void DrawMonth(QPainter& painter, const QRectF& box, const YearMonth& month, con
              Qt::AlignCenter, month.countText, 10, kInk);
 }
 
-// The legend stands at the right end of the title band, its entries from right to left.
+// Where `rect` stands when the sheet runs from the right.
+QRectF Mirrored(const QRectF& rect, bool rightToLeft) {
+    return rightToLeft ? QRectF(kSheetWidth - rect.right(), rect.top(), rect.width(), rect.height())
+                       : rect;
+}
+
+// The legend stands at the end of the title band, its entries towards the title.
 void DrawLegend(QPainter& painter, const YearPage& page) {
     const QFontMetricsF metrics(SheetFont(11), painter.device());
     constexpr double kSwatch = 14.0;
@@ -121,12 +141,12 @@ void DrawLegend(QPainter& painter, const YearPage& page) {
     double right = kSheetWidth - kMargin;
     const auto entry = [&](const QString& text) {
         const double width = metrics.horizontalAdvance(text) + 2.0;
-        DrawText(painter, QRectF(right - width, middle - 10, width, 20),
+        DrawText(painter, Mirrored(QRectF(right - width, middle - 10, width, 20), page.rightToLeft),
                  Qt::AlignLeft | Qt::AlignVCenter, text, 11, kInk);
         right -= width + 6.0 + kSwatch;
         const QRectF swatch(right, middle - kSwatch / 2, kSwatch, kSwatch);
         right -= 18.0;
-        return swatch;
+        return Mirrored(swatch, page.rightToLeft);
     };
     if (!page.todayLegend.isEmpty())
         DrawTodayRing(painter, entry(page.todayLegend));
@@ -146,7 +166,7 @@ void PaintYearPage(QPainter& painter, const QRectF& area, const YearPage& page) 
     painter.setLayoutDirection(page.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
     const double height = SheetHeight(area);
     painter.fillRect(QRectF(0, 0, kSheetWidth, height), Qt::white);
-    DrawText(painter, QRectF(kMargin, kMargin, kSheetWidth * 0.6, 28),
+    DrawText(painter, Mirrored(QRectF(kMargin, kMargin, kSheetWidth * 0.6, 28), page.rightToLeft),
              Qt::AlignLeft | Qt::AlignVCenter, page.title, 22, kInk, true);
     DrawLegend(painter, page);
     for (std::size_t i = 0; i < page.months.size(); ++i)
