@@ -191,6 +191,22 @@ private slots:
         QCOMPARE(CellColor(Drawn(mondayPage), mondayPage, 1, 2), expected::Blue);
     }
 
+    // In Arabic the sheet runs from the right: January heads the first row at the right end,
+    // and within a week Sunday stands right of Saturday.
+    void aRightToLeftSheetRunsFromTheRight() {
+        const LocaleSettings arabic =
+            CaptureLocaleSettings(QLocale(QLocale::Arabic, QLocale::Egypt));
+        const YearPage page =
+            YearPageForCrew(QStringLiteral("5 TFS"), 2027, Settings(), arabic, D(2026, 12, 10));
+        const QRectF area(0, 0, 1403, 992);
+        QVERIFY(YearDayCellRect(area, page, 1, 1).left() >
+                YearDayCellRect(area, page, 4, 1).left());
+        // January 3 2027 is a Sunday, January 2 the Saturday before it.
+        QVERIFY(YearDayCellRect(area, page, 1, 3).left() >
+                YearDayCellRect(area, page, 1, 2).left());
+        QCOMPARE(CellColor(Drawn(page), page, 1, 2), expected::Blue);
+    }
+
     void savesAPdf() {
         QTemporaryDir folder;
         const QString path = folder.filePath("year.pdf");
