@@ -138,12 +138,12 @@ void SettingsPage::buildColorButtons() {
         *made.button = button;
     }
 
-    // Below the colour buttons and in their style, as wide as their row.
+    // Below the colour buttons and in their style; Export and Print share a row as wide as
+    // theirs, overlapping by one as the colour buttons do.
     m_export = BoldButton(this, "exportButton", tr("Export…"));
     m_export->setGeometry(16, 232, 129, 29);
     m_export->setAccessibleName(tr("Export duty days to a calendar file"));
     connect(m_export, &QPushButton::clicked, this, &SettingsPage::exportRequested);
-    // Beside Export, the two halves of the row overlapping by one like the colour buttons.
     m_print = BoldButton(this, "printButton", tr("Print…"));
     m_print->setGeometry(144, 232, 129, 29);
     m_print->setAccessibleName(tr("Print a crew's duty year or save it as PDF"));
