@@ -25,6 +25,11 @@ struct Platform {
     QString configFolder;
     std::function<void(const QUrl&)> openUrl;
     std::function<void(QWidget* window, const QString& message)> showError;
+    // Asks where to save a file, offering `proposed`; empty when the user cancels. The window
+    // is given the system's save dialog; without one, nothing is chosen.
+    std::function<QString(QWidget* window, const QString& title, const QString& proposed,
+                          const QString& filter)>
+        chooseSaveFile;
     // Makes the program's file writes fail at a chosen step; the system's never does.
     WriteFault writeFault;
 };

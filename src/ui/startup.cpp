@@ -11,6 +11,7 @@
 #include "ui/print_year_command.h"
 #include "ui/quit_after_first_paint.h"
 #include "ui/translations.h"
+#include "ui/year_printing.h"
 
 #include <QApplication>
 
@@ -87,6 +88,7 @@ int RunApplication(int& argc, char** argv, StartupOptions options) {
         QuitAfterFirstPaint(&app);
     Platform platform = SystemPlatform();
     platform.showError = ShowErrorBox;
+    platform.chooseSaveFile = AskForSaveFile;
     // In the language of the locale the window is given; a right-to-left one mirrors it.
     const Translations translations(platform.locale);
     SingleInstance instance(instanceName);

@@ -3,6 +3,7 @@
 #include "platform/file_services.h"
 #include "schedule/rotation.h"
 #include "ui/error_box.h"
+#include "ui/export_dialog.h"
 #include "ui/print_dialog.h"
 #include "ui/year_page_painter.h"
 #include "ui/year_pdf.h"
@@ -26,11 +27,9 @@ YearPage YearPageForCrew(const QString& crew, int year, const Settings& settings
          .duty = RotationDutyOf(AnchorForAssignment(crew))});
 }
 
-ChooseSaveFile SystemPdfFileChooser() {
-    return [](QWidget* parent, const QString& proposed) {
-        return QFileDialog::getSaveFileName(parent, PrintDialog::tr("Save as PDF"), proposed,
-                                            PrintDialog::tr("PDF files (*.pdf)"));
-    };
+QString AskForSaveFile(QWidget* window, const QString& title, const QString& proposed,
+                       const QString& filter) {
+    return QFileDialog::getSaveFileName(window, title, proposed, filter);
 }
 
 QString DefaultPdfPath(const QString& crew, int year) {
@@ -60,8 +59,7 @@ void ShowPrintPreview(QWidget* window, const YearPage& page, const QPageSize& pa
     preview.exec();
 }
 
-void RunPrint(QWidget* window, const PrintRequest& request, const Platform& platform,
-              const ChooseSaveFile& chooseFile) {
+void RunPrint(QWidget* window, const PrintRequest& request, const Platform& platform) {
     PrintDialog dialog(request.settings.assignmentText, request.shownDate, window);
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -72,7 +70,11 @@ void RunPrint(QWidget* window, const PrintRequest& request, const Platform& plat
         ShowPrintPreview(window, page, paper);
         return;
     }
-    const QString path = chooseFile(window, DefaultPdfPath(dialog.crew(), dialog.year()));
+    if (!platform.chooseSaveFile)
+        return;
+    const QString path = platform.chooseSaveFile(window, PrintDialog::tr("Save as PDF"),
+                                                 DefaultPdfPath(dialog.crew(), dialog.year()),
+                                                 PrintDialog::tr("PDF files (*.pdf)"));
     if (!path.isEmpty())
         SaveYearPdf(page, paper, path, platform, window);
 }

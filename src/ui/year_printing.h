@@ -4,7 +4,6 @@
 #include "calendar/year_page.h"
 #include "platform/platform.h"
 #include "settings/settings_file.h"
-#include "ui/export_dialog.h"
 
 #include <QPageSize>
 #include <QString>
@@ -17,7 +16,9 @@ namespace dutyloop {
 YearPage YearPageForCrew(const QString& crew, int year, const Settings& settings,
                          const LocaleSettings& locale, Date today);
 
-ChooseSaveFile SystemPdfFileChooser();
+// The system's save dialog, which asks before it lets a file be replaced.
+QString AskForSaveFile(QWidget* window, const QString& title, const QString& proposed,
+                       const QString& filter);
 
 // "Dutyloop 5 TFS 2027.pdf" in the documents folder (the home folder when the system names
 // none).
@@ -39,8 +40,8 @@ struct PrintRequest {
     Date today = 0;
 };
 
-// The whole printing as the window runs it: the dialog, then the preview or the PDF file.
-void RunPrint(QWidget* window, const PrintRequest& request, const Platform& platform,
-              const ChooseSaveFile& chooseFile = SystemPdfFileChooser());
+// The whole printing as the window runs it: the dialog, then the preview or the PDF file in
+// the place the platform's save dialog chooses.
+void RunPrint(QWidget* window, const PrintRequest& request, const Platform& platform);
 
 } // namespace dutyloop

@@ -12,7 +12,9 @@
 #include "ui/year_printing.h"
 
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QImage>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -66,6 +68,13 @@ Platform KeepingErrors(QStringList& errors, std::optional<WriteStep> failing = s
     if (failing)
         platform.writeFault = [failing](WriteStep step) { return step == *failing; };
     return platform;
+}
+
+// Presses Print, then Save as PDF…, in the window whose save dialog answers for the user.
+void SaveAsPdfFromTheWindow(MainWindow& window) {
+    const OnNextModal<PrintDialog> choose([](PrintDialog* dialog) { Click(dialog->pdfButton()); });
+    OpenPrinting(window, Opening::PrintButton);
+    QTRY_VERIFY(choose.happened());
 }
 
 } // namespace
@@ -241,6 +250,48 @@ private slots:
                                       "Unable to write to " + fresh + "."}));
         QCOMPARE(ReadBack(kept), QByteArray("%PDF- an older year"));
         QCOMPARE(Entries(folder.path()), QStringList{"kept.pdf"});
+    }
+
+    // Through the window: a failed write keeps the old file as it was, leaves nothing beside
+    // it and says so.
+    void saveAsPdfFromTheWindow_data() {
+        QTest::addColumn<int>("failing"); // a WriteStep, or -1 for none
+        QTest::newRow("written") << -1;
+        QTest::newRow("the temporary file cannot be made") << int(WriteStep::Open);
+        QTest::newRow("the disk fills halfway through") << int(WriteStep::Write);
+        QTest::newRow("the last of the buffer does not reach the disk") << int(WriteStep::Flush);
+        QTest::newRow("the temporary file cannot take the file's place") << int(WriteStep::Commit);
+    }
+    void saveAsPdfFromTheWindow() {
+        QFETCH(int, failing);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("year.pdf");
+        WritePlainFile(path, "%PDF- an older year");
+        // The save dialog as the user answers it, having agreed to replace the file.
+        auto offered = std::make_shared<QString>();
+        WindowUnderTest window;
+        window.adjustPlatform = [failing, path, offered](Platform& platform) {
+            if (failing >= 0)
+                platform.writeFault = [failing](WriteStep step) { return int(step) == failing; };
+            platform.chooseSaveFile = [path, offered](QWidget*, const QString&,
+                                                      const QString& proposed, const QString&) {
+                *offered = proposed;
+                return path;
+            };
+        };
+        WriteSettingsFile(window, kCrew5);
+        StartWindow(window, QDate(2026, 12, 10));
+
+        SaveAsPdfFromTheWindow(*window);
+        QVERIFY2(offered->endsWith("/Dutyloop 5 TFS 2026.pdf"), qPrintable(*offered));
+        QCOMPARE(Entries(folder.path()), QStringList{"year.pdf"});
+        if (failing >= 0) {
+            QCOMPARE(*window.errors, QStringList{"Unable to write to " + path + "."});
+            QCOMPARE(ReadBack(path), QByteArray("%PDF- an older year"));
+        } else {
+            QCOMPARE(*window.errors, QStringList{});
+            QVERIFY(ReadBack(path).startsWith("%PDF-1."));
+        }
     }
 
     void monthLabelTellsTheMonthsNumbers_data() {
