@@ -278,7 +278,9 @@ void MonthView::keyPressEvent(QKeyEvent* event) {
 void MonthView::contextMenuEvent(QContextMenuEvent* event) {
     const bool fromMouse = event->reason() == QContextMenuEvent::Mouse;
     const int cell = fromMouse ? cellAt(event->pos()) : selectedCell();
-    if (!activates(cell)) {
+    // Before the rotation starts there is nothing to change; the dialog would only say so.
+    if (!activates(cell) ||
+        m_page.cells[static_cast<std::size_t>(cell)].duty == DutyCode::NoRotation) {
         event->ignore();
         return;
     }
