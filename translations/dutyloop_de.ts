@@ -59,6 +59,42 @@
         <source>Selected day: %1</source>
         <translation>Gewählter Tag: %1</translation>
     </message>
+    <message>
+        <source>Leave</source>
+        <translation>Urlaub</translation>
+    </message>
+    <message>
+        <source>Sick</source>
+        <translation>Krank</translation>
+    </message>
+    <message>
+        <source>Swapped off</source>
+        <translation>Dienst getauscht (frei)</translation>
+    </message>
+    <message>
+        <source>Extra duty</source>
+        <translation>Zusatzdienst</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1, note: %2</source>
+        <translation>%1, Notiz: %2</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Notiz: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Extra duty (%1)</source>
+        <translation>Zusatzdienst (%1)</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -159,6 +195,57 @@ Siehe »%1 --help«.
     <message>
         <source>Pick a date</source>
         <translation>Datum wählen</translation>
+    </message>
+</context>
+<context>
+    <name>dutyloop::DayDialog</name>
+    <message>
+        <source>As rostered</source>
+        <translation>Laut Einteilung</translation>
+    </message>
+    <message>
+        <source>Leave</source>
+        <translation>Urlaub</translation>
+    </message>
+    <message>
+        <source>Sick</source>
+        <translation>Krank</translation>
+    </message>
+    <message>
+        <source>Swapped off (off duty on a work day)</source>
+        <translation>Dienst getauscht (dienstfrei an einem Diensttag)</translation>
+    </message>
+    <message>
+        <source>Extra duty (on duty on a day off)</source>
+        <translation>Zusatzdienst (Dienst an einem dienstfreien Tag)</translation>
+    </message>
+    <message>
+        <source>%1: work day</source>
+        <translation>%1: Dienst</translation>
+    </message>
+    <message>
+        <source>%1: off duty</source>
+        <translation>%1: dienstfrei</translation>
+    </message>
+    <message>
+        <source>%1: no rotation</source>
+        <translation>%1: kein Schichtplan</translation>
+    </message>
+    <message>
+        <source>No change can be made before the rotation starts.</source>
+        <translation>Vor Beginn des Schichtplans lässt sich nichts ändern.</translation>
+    </message>
+    <message>
+        <source>Leave and sickness fit any day; a swap only a work day, extra duty only a day off.</source>
+        <translation>Urlaub und Krankheit passen auf jeden Tag, ein Tausch nur auf einen Diensttag, ein Zusatzdienst nur auf einen dienstfreien Tag.</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Remove change</source>
+        <translation>Änderung entfernen</translation>
     </message>
 </context>
 <context>
@@ -267,6 +354,10 @@ Version für den Linux-Desktop</translation>
     <message>
         <source>Month</source>
         <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Change day…</source>
+        <translation>Tag ändern…</translation>
     </message>
 </context>
 <context>
