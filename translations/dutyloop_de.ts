@@ -67,6 +67,42 @@
         <source>%1 to %2 %3: %4 work days, %5 off</source>
         <translation>%1 bis %2 %3: %4 Diensttage, %5 dienstfrei</translation>
     </message>
+    <message>
+        <source>Leave</source>
+        <translation>Urlaub</translation>
+    </message>
+    <message>
+        <source>Sick</source>
+        <translation>Krank</translation>
+    </message>
+    <message>
+        <source>Swapped off</source>
+        <translation>Dienst getauscht (frei)</translation>
+    </message>
+    <message>
+        <source>Extra duty</source>
+        <translation>Zusatzdienst</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1, note: %2</source>
+        <translation>%1, Notiz: %2</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Notiz: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Extra duty (%1)</source>
+        <translation>Zusatzdienst (%1)</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -245,6 +281,57 @@ Siehe »dutyloop --help«.</translation>
     </message>
 </context>
 <context>
+    <name>dutyloop::DayDialog</name>
+    <message>
+        <source>As rostered</source>
+        <translation>Laut Einteilung</translation>
+    </message>
+    <message>
+        <source>Leave</source>
+        <translation>Urlaub</translation>
+    </message>
+    <message>
+        <source>Sick</source>
+        <translation>Krank</translation>
+    </message>
+    <message>
+        <source>Swapped off (off duty on a work day)</source>
+        <translation>Dienst getauscht (dienstfrei an einem Diensttag)</translation>
+    </message>
+    <message>
+        <source>Extra duty (on duty on a day off)</source>
+        <translation>Zusatzdienst (Dienst an einem dienstfreien Tag)</translation>
+    </message>
+    <message>
+        <source>%1: work day</source>
+        <translation>%1: Dienst</translation>
+    </message>
+    <message>
+        <source>%1: off duty</source>
+        <translation>%1: dienstfrei</translation>
+    </message>
+    <message>
+        <source>%1: no rotation</source>
+        <translation>%1: kein Schichtplan</translation>
+    </message>
+    <message>
+        <source>No change can be made before the rotation starts.</source>
+        <translation>Vor Beginn des Schichtplans lässt sich nichts ändern.</translation>
+    </message>
+    <message>
+        <source>Leave and sickness fit any day; a swap only a work day, extra duty only a day off.</source>
+        <translation>Urlaub und Krankheit passen auf jeden Tag, ein Tausch nur auf einen Diensttag, ein Zusatzdienst nur auf einen dienstfreien Tag.</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Remove change</source>
+        <translation>Änderung entfernen</translation>
+    </message>
+</context>
+<context>
     <name>dutyloop::ExportDialog</name>
     <message>
         <source>Export Duty Calendar</source>
@@ -350,6 +437,10 @@ Version für den Linux-Desktop</translation>
     <message>
         <source>Month</source>
         <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Change day…</source>
+        <translation>Tag ändern…</translation>
     </message>
 </context>
 <context>

@@ -67,6 +67,42 @@
         <source>%1 to %2 %3: %4 work days, %5 off</source>
         <translation>%1 à %2 %3 : %4 jours de service, %5 de repos</translation>
     </message>
+    <message>
+        <source>Leave</source>
+        <translation>Congé</translation>
+    </message>
+    <message>
+        <source>Sick</source>
+        <translation>Malade</translation>
+    </message>
+    <message>
+        <source>Swapped off</source>
+        <translation>Service échangé (repos)</translation>
+    </message>
+    <message>
+        <source>Extra duty</source>
+        <translation>Service supplémentaire</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1, note: %2</source>
+        <translation>%1, note&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Note&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Extra duty (%1)</source>
+        <translation>Service supplémentaire (%1)</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -245,6 +281,57 @@ Essayez « dutyloop --help ».</translation>
     </message>
 </context>
 <context>
+    <name>dutyloop::DayDialog</name>
+    <message>
+        <source>As rostered</source>
+        <translation>Selon l’affectation</translation>
+    </message>
+    <message>
+        <source>Leave</source>
+        <translation>Congé</translation>
+    </message>
+    <message>
+        <source>Sick</source>
+        <translation>Malade</translation>
+    </message>
+    <message>
+        <source>Swapped off (off duty on a work day)</source>
+        <translation>Service échangé (repos un jour de service)</translation>
+    </message>
+    <message>
+        <source>Extra duty (on duty on a day off)</source>
+        <translation>Service supplémentaire (service un jour de repos)</translation>
+    </message>
+    <message>
+        <source>%1: work day</source>
+        <translation>%1&#xa0;: jour de service</translation>
+    </message>
+    <message>
+        <source>%1: off duty</source>
+        <translation>%1&#xa0;: repos</translation>
+    </message>
+    <message>
+        <source>%1: no rotation</source>
+        <translation>%1&#xa0;: aucun roulement</translation>
+    </message>
+    <message>
+        <source>No change can be made before the rotation starts.</source>
+        <translation>Aucune modification possible avant le début du roulement.</translation>
+    </message>
+    <message>
+        <source>Leave and sickness fit any day; a swap only a work day, extra duty only a day off.</source>
+        <translation>Congé et maladie vont avec tout jour&#xa0;; un échange seulement avec un jour de service, un service supplémentaire seulement avec un jour de repos.</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Remove change</source>
+        <translation>Supprimer la modification</translation>
+    </message>
+</context>
+<context>
     <name>dutyloop::ExportDialog</name>
     <message>
         <source>Export Duty Calendar</source>
@@ -350,6 +437,10 @@ Version pour le bureau Linux</translation>
     <message>
         <source>Month</source>
         <translation>Mois</translation>
+    </message>
+    <message>
+        <source>Change day…</source>
+        <translation>Modifier le jour…</translation>
     </message>
 </context>
 <context>

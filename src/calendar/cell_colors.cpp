@@ -57,18 +57,29 @@ Color BorderColorFor(Color fill) {
 
 Color CellFillColor(int index, const CalendarView& view, const ColorSettings& colors) {
     const Date date = view.cellDates[static_cast<std::size_t>(index)];
-    if (date != view.shownDate)
-        return colors.background;
-    return DutyColor(DutyCodeFor(date, view.anchorDate), colors);
+    return CellFillColor(index, view, colors, DutyCodeFor(date, view.anchorDate));
 }
 
 Color CellTextColor(int /*index*/, Date date, const CalendarView& view,
                     const ColorSettings& colors) {
+    return CellTextColor(date, view, colors, DutyCodeFor(date, view.anchorDate));
+}
+
+Color CellFillColor(int index, const CalendarView& view, const ColorSettings& colors,
+                    DutyCode duty) {
+    const Date date = view.cellDates[static_cast<std::size_t>(index)];
+    if (date != view.shownDate)
+        return colors.background;
+    return DutyColor(duty, colors);
+}
+
+Color CellTextColor(Date date, const CalendarView& view, const ColorSettings& colors,
+                    DutyCode duty) {
     if (date == view.shownDate)
-        return ContrastTextColor(DutyColor(DutyCodeFor(date, view.anchorDate), colors));
+        return ContrastTextColor(DutyColor(duty, colors));
     if (MonthOf(date) != MonthOf(view.shownDate))
         return colors.leadTrail;
-    switch (DutyCodeFor(date, view.anchorDate)) {
+    switch (duty) {
     case DutyCode::Work:
         return colors.work;
     case DutyCode::Off:

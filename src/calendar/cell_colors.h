@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendar/month_grid.h"
+#include "schedule/rotation.h"
 #include "settings/colors.h"
 
 namespace dutyloop {
@@ -15,5 +16,11 @@ Color CellFillColor(int index, const CalendarView& view, const ColorSettings& co
 
 // date is always view.cellDates[index].
 Color CellTextColor(int index, Date date, const CalendarView& view, const ColorSettings& colors);
+
+// The same for a day whose duty is `duty` rather than the rostered one.
+Color CellFillColor(int index, const CalendarView& view, const ColorSettings& colors,
+                    DutyCode duty);
+Color CellTextColor(Date date, const CalendarView& view, const ColorSettings& colors,
+                    DutyCode duty);
 
 } // namespace dutyloop

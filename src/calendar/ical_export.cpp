@@ -1,8 +1,10 @@
 #include "calendar/ical_export.h"
 
+#include "calendar/day_change_texts.h"
 #include "schedule/rotation.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 
 #include <algorithm>
 #include <chrono>
@@ -116,6 +118,15 @@ QByteArray DateValue(Date date) {
         .toLatin1();
 }
 
+QByteArray IsoDate(Date date) {
+    const YearMonthDay ymd = YmdFromDate(date);
+    return QStringLiteral("%1-%2-%3")
+        .arg(ymd.year, 4, 10, QLatin1Char('0'))
+        .arg(ymd.month, 2, 10, QLatin1Char('0'))
+        .arg(ymd.day, 2, 10, QLatin1Char('0'))
+        .toLatin1();
+}
+
 QByteArray UtcStampValue(const QDateTime& stamp) {
     const QDateTime utc = stamp.toUTC();
     const QDate day = utc.date();
@@ -134,21 +145,68 @@ struct EventText {
     QByteArray uidSuffix; // "-<slug>@<domain>"
     QByteArray stamp;
     QByteArray summary;
+    QByteArray extraSummary;
+};
+
+struct Event {
+    QByteArray uidPrefix; // before the first day's date
+    QByteArrayView summary;
+    QByteArray description; // none when empty
+    bool busy = true;
 };
 
 // One all-day event from `first` to the day before `end`. Dates without a time cannot be moved
 // to another day by any time zone.
-void AppendEvent(QByteArray& out, const EventText& text, Date first, Date end) {
+void AppendEvent(QByteArray& out, const EventText& text, const Event& event, Date first, Date end) {
     AppendLine(out, "BEGIN:VEVENT");
     // The run's first day names it; as a run is always written whole, whatever range it was
     // exported in, importing another export updates the same event instead of adding another.
-    AppendLine(out, "UID:" + DateValue(first) + text.uidSuffix);
+    AppendLine(out, "UID:" + event.uidPrefix + DateValue(first) + text.uidSuffix);
     AppendLine(out, "DTSTAMP:" + text.stamp);
     AppendLine(out, "DTSTART;VALUE=DATE:" + DateValue(first));
     AppendLine(out, "DTEND;VALUE=DATE:" + DateValue(end));
-    AppendLine(out, "SUMMARY:" + text.summary);
-    AppendLine(out, "TRANSP:OPAQUE");
+    AppendLine(out, "SUMMARY:" + event.summary.toByteArray());
+    if (!event.description.isEmpty())
+        AppendLine(out, "DESCRIPTION:" + event.description);
+    AppendLine(out, event.busy ? "TRANSP:OPAQUE" : "TRANSP:TRANSPARENT");
     AppendLine(out, "END:VEVENT");
+}
+
+// How a day stands in the file: rostered work and extra duty make runs of their own kind.
+enum class DayKind { Off, Work, ExtraWork };
+
+struct DayReader {
+    Date anchor;
+    const DayChanges& changes;
+
+    DayKind kindOf(Date day) const {
+        if (EffectiveDutyFor(day, anchor, changes) != DutyCode::Work)
+            return DayKind::Off;
+        return DutyCodeFor(day, anchor) == DutyCode::Work ? DayKind::Work : DayKind::ExtraWork;
+    }
+    QString noteOf(Date day) const { return ChangeOn(day, anchor, changes).note; }
+};
+
+// The notes of the days from `first` to the day before `end`: a day's note alone, or in a run
+// of several days each after its date.
+QByteArray RunDescription(const DayReader& reader, Date first, Date end) {
+    QStringList notes;
+    for (Date day = first; day < end; ++day) {
+        const QString note = reader.noteOf(day);
+        if (note.isEmpty())
+            continue;
+        notes << (end - first == 1 ? note : QString::fromLatin1(IsoDate(day) + ": ") + note);
+    }
+    return EscapedText(notes.join(QLatin1Char('\n')));
+}
+
+// A note on a day off duty: the change's name before it where the day has one.
+QByteArray NoteSummary(Date day, const DayReader& reader) {
+    const DayChange change = ChangeOn(day, reader.anchor, reader.changes);
+    const QString name = DayChangeName(change.kind);
+    if (name.isEmpty())
+        return EscapedText(change.note);
+    return EscapedText(QCoreApplication::translate("Calendar", "%1: %2").arg(name, change.note));
 }
 
 } // namespace
@@ -162,7 +220,7 @@ DayRange DutyCalendarRange(Date firstOfMonth, int months) {
 }
 
 QByteArray DutyCalendarIcs(const QString& assignment, Date firstDay, Date lastDay,
-                           const QDateTime& stampUtc) {
+                           const QDateTime& stampUtc, const DayChanges& changes) {
     // Dates in the file have four-digit years, and a run's DTEND is the day after it, so the
     // last day that can be written is the day before 9999-12-31.
     firstDay = std::max(firstDay, kFirstCalendarDate);
@@ -172,7 +230,8 @@ QByteArray DutyCalendarIcs(const QString& assignment, Date firstDay, Date lastDa
     // language; the keywords, the product id and the calendar's name (two names) are not.
     const EventText text{
         '-' + UidSlug(assignment) + '@' + kUidDomain, UtcStampValue(stampUtc),
-        EscapedText(QCoreApplication::translate("Calendar", "On duty (%1)").arg(assignment))};
+        EscapedText(QCoreApplication::translate("Calendar", "On duty (%1)").arg(assignment)),
+        EscapedText(QCoreApplication::translate("Calendar", "Extra duty (%1)").arg(assignment))};
 
     QByteArray out;
     AppendLine(out, "BEGIN:VCALENDAR");
@@ -182,20 +241,25 @@ QByteArray DutyCalendarIcs(const QString& assignment, Date firstDay, Date lastDa
     AppendLine(out, "METHOD:PUBLISH");
     AppendLine(out, "X-WR-CALNAME:" + EscapedText(QStringLiteral("Dutyloop ") + assignment));
 
-    const Date anchor = AnchorForAssignment(assignment);
-    const auto works = [anchor](Date day) { return DutyCodeFor(day, anchor) == DutyCode::Work; };
+    const DayReader reader{AnchorForAssignment(assignment), changes};
     Date day = firstDay;
     while (day <= lastDay) {
-        if (!works(day)) {
+        const DayKind kind = reader.kindOf(day);
+        if (kind == DayKind::Off) {
+            if (!reader.noteOf(day).isEmpty())
+                AppendEvent(out, text, {"note-", NoteSummary(day, reader), {}, false}, day,
+                            day + 1);
             ++day;
             continue;
         }
         Date runFirst = day;
-        while (runFirst > kFirstCalendarDate && works(runFirst - 1))
+        while (runFirst > kFirstCalendarDate && reader.kindOf(runFirst - 1) == kind)
             --runFirst;
-        while (day < kLastCalendarDate && works(day))
+        while (day < kLastCalendarDate && reader.kindOf(day) == kind)
             ++day;
-        AppendEvent(out, text, runFirst, day);
+        const QByteArrayView summary = kind == DayKind::Work ? text.summary : text.extraSummary;
+        AppendEvent(out, text, {{}, summary, RunDescription(reader, runFirst, day), true}, runFirst,
+                    day);
     }
 
     AppendLine(out, "END:VCALENDAR");

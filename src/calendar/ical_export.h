@@ -1,6 +1,6 @@
 #pragma once
 
-#include "schedule/date.h"
+#include "schedule/day_changes.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -26,7 +26,12 @@ DayRange DutyCalendarRange(Date firstOfMonth, int months);
 // whole run, also where it crosses either end of the range. `stampUtc` is the moment of the export
 // and becomes every event's DTSTAMP. Lines end in CRLF and are folded at 75 octets; the file is
 // UTF-8.
+//
+// With the user's day changes, the runs are of days really on duty: a day of leave, sickness
+// or a swap splits its run, and extra duty is a run of its own ("Extra duty (...)"), apart from
+// the rostered days beside it. The notes of a run's days are its DESCRIPTION; a note on a day
+// off duty is an all-day event of its own, which takes no time ("note-" before its UID).
 QByteArray DutyCalendarIcs(const QString& assignment, Date firstDay, Date lastDay,
-                           const QDateTime& stampUtc);
+                           const QDateTime& stampUtc, const DayChanges& changes = {});
 
 } // namespace dutyloop

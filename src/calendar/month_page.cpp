@@ -3,6 +3,7 @@
 #include "calendar/cell_colors.h"
 #include "calendar/cell_descriptions.h"
 #include "calendar/count_texts.h"
+#include "calendar/day_change_texts.h"
 #include "calendar/header_texts.h"
 #include "schedule/rotation.h"
 
@@ -24,24 +25,43 @@ const CellLook* SameDescription(const MonthPage& before, int index, Date date, D
     if (at < 0 || at >= kFirstLegendCell)
         return nullptr;
     const CellLook& cell = before.cells[static_cast<std::size_t>(at)];
-    const bool described = !cell.accessibleName.isEmpty();
+    // A changed day says more than its duty.
+    const bool described =
+        !cell.accessibleName.isEmpty() && cell.change == DayChangeKind::AsRostered && !cell.hasNote;
     return described && cell.date == date && cell.duty == duty &&
                    HasToolTip(at) == HasToolTip(index)
                ? &cell
                : nullptr;
 }
 
+DayChange DayChangeOf(const MonthPageState& state, Date date) {
+    return state.dayChanges ? ChangeOn(date, state.view.anchorDate, *state.dayChanges)
+                            : DayChange();
+}
+
 CellLook DayCell(int index, const MonthPageState& state, const MonthPage& before) {
     const CalendarView& view = state.view;
     const Date date = view.cellDates[static_cast<std::size_t>(index)];
+    const DayChange change = DayChangeOf(state, date);
     CellLook cell;
     cell.date = date;
-    cell.duty = DutyCodeFor(date, view.anchorDate);
+    cell.duty = state.dayChanges ? EffectiveDutyFor(date, view.anchorDate, *state.dayChanges)
+                                 : DutyCodeFor(date, view.anchorDate);
     cell.text = QString::number(YmdFromDate(date).day);
-    cell.fill = CellFillColor(index, view, state.colors);
-    cell.textColor = CellTextColor(index, date, view, state.colors);
+    cell.fill = CellFillColor(index, view, state.colors, cell.duty);
+    cell.textColor = CellTextColor(date, view, state.colors, cell.duty);
     cell.border = BorderColorFor(cell.fill);
     cell.takesClicks = index <= kLastClickableCell && MonthOf(date) == MonthOf(view.shownDate);
+    cell.change = change.kind;
+    cell.hasNote = !change.note.isEmpty();
+    if (change != DayChange()) {
+        const QString longDate = LongDateText(date, state.locale);
+        cell.accessibleName =
+            AccessibleNameWithChange(CellAccessibleName(longDate, cell.duty), change);
+        if (HasToolTip(index))
+            cell.toolTip = ToolTipWithChange(CellToolTip(longDate, date), change);
+        return cell;
+    }
     if (const CellLook* same = SameDescription(before, index, date, cell.duty)) {
         cell.accessibleName = same->accessibleName;
         cell.toolTip = same->toolTip;
@@ -96,8 +116,8 @@ MonthPage MonthPageFor(const MonthPageState& state, const MonthPage& before) {
     page.look = TabLookFor(colors, page.fonts);
     page.legendFontSize = LegendFontSize(page.fonts.day);
 
-    page.statusLine =
-        StatusLineText(shown, DutyCodeFor(shown, state.view.anchorDate), state.locale);
+    page.statusLine = StatusLineWithChange(shown, DutyCodeFor(shown, state.view.anchorDate),
+                                           DayChangeOf(state, shown), state.locale);
     const QString spoken = QString(page.statusLine).replace(QLatin1Char('\n'), QLatin1Char(' '));
     page.statusAccessibleName =
         page.statusLine.isEmpty()

@@ -3,6 +3,7 @@
 #include "calendar/locale_settings.h"
 #include "calendar/month_grid.h"
 #include "calendar/sizing.h"
+#include "schedule/day_changes.h"
 #include "schedule/rotation.h"
 #include "settings/colors.h"
 
@@ -17,7 +18,7 @@ enum class CellFont { DayNumber, Legend };
 // One of the 42 cells of the grid, as it is drawn and as a screen reader names it.
 struct CellLook {
     Date date = 0;
-    DutyCode duty = DutyCode::NoRotation; // the day's under the chosen assignment
+    DutyCode duty = DutyCode::NoRotation; // the day's under the chosen assignment, as changed
     QString text;
     Color fill = colors::White;
     Color textColor = colors::Black;
@@ -26,6 +27,8 @@ struct CellLook {
     bool takesClicks = false; // a click on it selects its day
     QString accessibleName;
     QString toolTip;
+    DayChangeKind change = DayChangeKind::AsRostered; // marked in a corner
+    bool hasNote = false;                             // marked in another
     friend bool operator==(const CellLook&, const CellLook&) = default;
 };
 
@@ -78,6 +81,7 @@ struct MonthPageState {
     int selectedAssignment = -1; // the entry of the assignment list, -1 for none
     QString selectedAssignmentText;
     const CalendarLayout& layout;
+    const DayChanges* dayChanges = nullptr; // those made under the chosen assignment
 };
 
 MonthPage MonthPageFor(const MonthPageState& state);

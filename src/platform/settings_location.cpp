@@ -18,4 +18,10 @@ QString FindSettingsFile(const QString& base) {
     return JoinPath(folder, QStringLiteral("dlTornvale.ini"));
 }
 
+QString DaysFilePath(const QString& settingsFilePath) {
+    const qsizetype slash = settingsFilePath.lastIndexOf(QLatin1Char('/'));
+    return JoinPath(slash < 0 ? QString() : settingsFilePath.left(slash),
+                    QStringLiteral("dutyloop-days.ini"));
+}
+
 } // namespace dutyloop

@@ -9,4 +9,7 @@ namespace dutyloop {
 // Folders are made as a side effect; nothing is reported, since the program starts either way.
 QString FindSettingsFile(const QString& base);
 
+// The file of the user's day changes, dutyloop-days.ini beside the settings file.
+QString DaysFilePath(const QString& settingsFilePath);
+
 } // namespace dutyloop

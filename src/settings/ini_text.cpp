@@ -1,5 +1,7 @@
 #include "settings/ini_text.h"
 
+#include <QSet>
+
 namespace dutyloop {
 
 namespace {
@@ -205,6 +207,62 @@ QByteArray WithProfileValue(const QByteArray& text, QByteArrayView section, QByt
     }
     result.append(key).append('=').append(value).append(ending);
     result.append(QByteArrayView(text).sliced(insertAt));
+    return result;
+}
+
+std::vector<std::pair<QByteArray, QByteArray>> ProfileSectionValues(const QByteArray& text,
+                                                                    QByteArrayView section) {
+    std::vector<std::pair<QByteArray, QByteArray>> entries;
+    QSet<QByteArray> seen;
+    bool inSection = false;
+    qsizetype start = 0;
+    qsizetype contentStart = text.startsWith(kByteOrderMark) ? kByteOrderMark.size() : 0;
+    while (start < text.size()) {
+        const Line line = ReadLine(text, start, contentStart);
+        if (line.kind == LineKind::Section) {
+            if (inSection) {
+                break;
+            }
+            inSection = Slice(text, line.name).compare(section, Qt::CaseInsensitive) == 0;
+        } else if (line.kind == LineKind::Key && inSection) {
+            const QByteArray key = Slice(text, line.name).toByteArray();
+            // Names match ignoring the case of ASCII letters, as QByteArray::toLower folds them.
+            if (!seen.contains(key.toLower())) {
+                seen.insert(key.toLower());
+                entries.emplace_back(
+                    key, FirstCharacters(Slice(text, line.value), kMaxProfileValueCharacters)
+                             .toByteArray());
+            }
+        }
+        start = line.next;
+        contentStart = start;
+    }
+    return entries;
+}
+
+QByteArray WithoutProfileKey(const QByteArray& text, QByteArrayView section, QByteArrayView key) {
+    QByteArray result;
+    result.reserve(text.size());
+    bool inSection = false;
+    bool sectionDone = false;
+    qsizetype start = 0;
+    qsizetype contentStart = text.startsWith(kByteOrderMark) ? kByteOrderMark.size() : 0;
+    result.append(QByteArrayView(text).first(contentStart));
+    while (start < text.size()) {
+        const Line line = ReadLine(text, start, contentStart);
+        if (line.kind == LineKind::Section && !sectionDone) {
+            sectionDone = inSection;
+            inSection =
+                !sectionDone && Slice(text, line.name).compare(section, Qt::CaseInsensitive) == 0;
+        }
+        const bool dropped = inSection && !sectionDone && line.kind == LineKind::Key &&
+                             Slice(text, line.name).compare(key, Qt::CaseInsensitive) == 0;
+        if (!dropped) {
+            result.append(QByteArrayView(text).sliced(contentStart, line.next - contentStart));
+        }
+        start = line.next;
+        contentStart = start;
+    }
     return result;
 }
 

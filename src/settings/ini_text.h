@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace dutyloop {
 
@@ -44,6 +46,17 @@ std::optional<QByteArray> ProfileValue(const QByteArray& text, QByteArrayView se
 // back the same; the caller, who knows what the value means, decides what to do about that.
 QByteArray WithProfileValue(const QByteArray& text, QByteArrayView section, QByteArrayView key,
                             QByteArrayView value);
+
+// Every key line of the first `section` of its name, in file order, as (key, value), each
+// value cut as ProfileValue cuts it. A key repeated later in the section is left out, as it is
+// never read.
+std::vector<std::pair<QByteArray, QByteArray>> ProfileSectionValues(const QByteArray& text,
+                                                                    QByteArrayView section);
+
+// The text without the lines of `key` in the first `section` of its name, its later
+// duplicates included, so that no other line of the key comes to be read in its place. Every
+// other byte stays.
+QByteArray WithoutProfileKey(const QByteArray& text, QByteArrayView section, QByteArrayView key);
 
 // A flag stored as a whole number: blanks around it, an optional sign, then decimal digits or
 // hexadecimal digits after "0x"/"0X", with nothing else. Any number other than zero is on;

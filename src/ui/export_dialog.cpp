@@ -5,6 +5,7 @@
 #include "calendar/qdate_bridge.h"
 #include "platform/file_services.h"
 #include "settings/crew_list.h"
+#include "settings/day_changes_file.h"
 #include "ui/error_box.h"
 
 #include <QComboBox>
@@ -164,18 +165,20 @@ void ExportDialog::updateOkButton() {
 }
 
 bool ExportDutyCalendar(const ExportChoice& choice, const QDateTime& stampUtc,
-                        const Platform& platform, QWidget* window) {
+                        const Platform& platform, QWidget* window, const QByteArray& daysFileText) {
     const DayRange range = DutyCalendarRange(choice.firstMonth, choice.months);
-    const QByteArray ics = DutyCalendarIcs(choice.assignment, range.first, range.last, stampUtc);
+    const QByteArray ics = DutyCalendarIcs(choice.assignment, range.first, range.last, stampUtc,
+                                           DayChangesFromText(daysFileText, choice.assignment));
     return WriteFileOrShowError(platform, window, choice.path, ics);
 }
 
-void RunExport(QWidget* window, const QString& assignment, Date shownDate,
-               const Platform& platform) {
+void RunExport(QWidget* window, const QString& assignment, Date shownDate, const Platform& platform,
+               const QByteArray& daysFileText) {
     ExportDialog dialog(assignment, shownDate, window);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    ExportDutyCalendar(dialog.choice(), QDateTime::currentDateTimeUtc(), platform, window);
+    ExportDutyCalendar(dialog.choice(), QDateTime::currentDateTimeUtc(), platform, window,
+                       daysFileText);
 }
 
 } // namespace dutyloop

@@ -82,11 +82,13 @@ private:
 
 // Writes the chosen calendar, stamped `stampUtc`, through the window's one way of writing a
 // file. On failure the error box says "Unable to write to <path>." and the result is false.
+// The user's changes on the chosen crew's days count as they were made.
 bool ExportDutyCalendar(const ExportChoice& choice, const QDateTime& stampUtc,
-                        const Platform& platform, QWidget* window);
+                        const Platform& platform, QWidget* window,
+                        const QByteArray& daysFileText = {});
 
 // The whole export as the window's button runs it: the dialog, and on OK the file.
-void RunExport(QWidget* window, const QString& assignment, Date shownDate,
-               const Platform& platform);
+void RunExport(QWidget* window, const QString& assignment, Date shownDate, const Platform& platform,
+               const QByteArray& daysFileText = {});
 
 } // namespace dutyloop

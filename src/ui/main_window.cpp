@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include "calendar/cell_colors.h"
+#include "calendar/cell_descriptions.h"
 #include "calendar/date_moves.h"
 #include "calendar/qdate_bridge.h"
 #include "platform/file_services.h"
@@ -10,6 +11,8 @@
 #include "settings/assignment_list.h"
 #include "ui/about_page.h"
 #include "ui/calendar_page.h"
+#include "ui/day_changes_store.h"
+#include "ui/day_dialog.h"
 #include "ui/error_box.h"
 #include "ui/export_dialog.h"
 #include "ui/help_page.h"
@@ -78,6 +81,7 @@ void MainWindow::connectPages() {
     connect(m_calendarPage, &CalendarPage::todayRequested, this, &MainWindow::showToday);
     connect(m_calendarPage, &CalendarPage::datePicked, this, &MainWindow::showPickedDate);
     connect(m_calendarPage, &CalendarPage::cellClicked, this, &MainWindow::selectCell);
+    connect(m_calendarPage->monthView(), &MonthView::dayActivated, this, &MainWindow::changeDay);
     connect(m_settingsPage, &SettingsPage::backRequested, this, &MainWindow::showCalendar);
     connect(m_settingsPage, &SettingsPage::saveRequested, this, &MainWindow::save);
     connect(m_settingsPage, &SettingsPage::exportRequested, this, &MainWindow::exportDutyDays);
@@ -98,6 +102,8 @@ void MainWindow::start() {
     m_locale = CaptureLocaleSettings(m_platform.locale);
     m_settingsFilePath = FindSettingsFile(m_platform.configFolder);
     m_settings = SettingsFromText(ReadFileBytes(m_settingsFilePath).value_or(QByteArray()));
+    m_daysFilePath = DaysFilePath(m_settingsFilePath);
+    m_dayChanges = LoadDayChanges(m_daysFilePath, m_settings.assignmentText);
     m_settingsPage->showSettings();
 
     const Date now = today();
@@ -158,11 +164,12 @@ void MainWindow::redraw() {
     if (!isVisible())
         return;
     // The locale is taken once at start-up, so the page shown was made under this one.
-    const MonthPage page = MonthPageFor(
-        {m_view, m_settings.colors,
-         m_settings.weekStartsOnMonday ? WeekStart::Monday : WeekStart::Sunday, m_locale, today(),
-         m_settingsPage->selectedAssignment(), m_settingsPage->selectedAssignmentText(), m_layout},
-        monthPage());
+    const MonthPage page =
+        MonthPageFor({m_view, m_settings.colors,
+                      m_settings.weekStartsOnMonday ? WeekStart::Monday : WeekStart::Sunday,
+                      m_locale, today(), m_settingsPage->selectedAssignment(),
+                      m_settingsPage->selectedAssignmentText(), m_layout, &m_dayChanges},
+                     monthPage());
     m_calendarPage->showMonth(page);
     m_settingsPage->showLook(page.look);
     m_helpPage->showLook(page.look);
@@ -281,9 +288,28 @@ void MainWindow::selectCell(int cell) {
     redraw();
 }
 
+void MainWindow::changeDay(int cell) {
+    const Date date = m_view.cellDates[static_cast<std::size_t>(cell)];
+    if (MonthOf(date) != MonthOf(m_view.shownDate))
+        return;
+    m_calendarPage->focusMonthView();
+    m_view.shownDate = date;
+    redraw();
+    DayDialog dialog(LongDateText(date, m_locale), DutyCodeFor(date, m_view.anchorDate),
+                     ChangeOn(date, m_view.anchorDate, m_dayChanges), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // On a failed write the file keeps the old changes, and so does the window.
+    if (const std::optional<DayChanges> stored = StoreDayChange(
+            m_platform, this, m_daysFilePath, m_settings.assignmentText, date, dialog.change()))
+        m_dayChanges = *stored;
+    redraw();
+}
+
 void MainWindow::applyTabChange() {
     // A new assignment or week start reaches the calendar here.
     SetAnchorForAssignment(m_view.anchorDate, m_settings.assignmentText);
+    m_dayChanges = LoadDayChanges(m_daysFilePath, m_settings.assignmentText);
     showMonthOf(m_view.shownDate);
 }
 
@@ -309,7 +335,8 @@ void MainWindow::save() {
 }
 
 void MainWindow::exportDutyDays() {
-    RunExport(this, m_settings.assignmentText, m_view.shownDate, m_platform);
+    RunExport(this, m_settings.assignmentText, m_view.shownDate, m_platform,
+              ReadFileBytes(m_daysFilePath).value_or(QByteArray()));
 }
 
 void MainWindow::printDutyYear() {

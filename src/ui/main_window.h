@@ -5,6 +5,7 @@
 #include "calendar/month_page.h"
 #include "calendar/sizing.h"
 #include "platform/platform.h"
+#include "schedule/day_changes.h"
 #include "settings/settings_file.h"
 
 #include <QDate>
@@ -60,6 +61,7 @@ private slots:
     void printDutyYear();
     void openLink(const QUrl& link);
     void followToday();
+    void changeDay(int cell);
 
 private:
     void connectPages();
@@ -85,6 +87,8 @@ private:
     LocaleSettings m_locale;
     bool m_outerSizeFitted = false;
     Date m_today = 0; // the day the calendar was last drawn for as today
+    QString m_daysFilePath;
+    DayChanges m_dayChanges; // those the days file holds for the chosen assignment
 };
 
 } // namespace dutyloop

@@ -4,7 +4,10 @@
 #include "ui/month_view_accessible.h"
 #include "ui/outlined_rect.h"
 
+#include <QContextMenuEvent>
 #include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -18,7 +21,8 @@ namespace {
 // not need a repaint.
 bool DrawnAlike(const CellLook& a, const CellLook& b) {
     return a.text == b.text && a.fill == b.fill && a.textColor == b.textColor &&
-           a.border == b.border && a.font == b.font;
+           a.border == b.border && a.font == b.font && a.change == b.change &&
+           a.hasNote == b.hasNote;
 }
 
 } // namespace
@@ -142,6 +146,7 @@ void MonthView::paintCell(QPainter& painter, int cell, const QRect& bounds) cons
                        palette().highlight().color().rgba());
     painter.setPen(QColor::fromRgba(look.textColor));
     painter.drawText(QRectF(bounds), Qt::AlignCenter, look.text);
+    paintChangeMarks(painter, look, bounds);
 }
 
 void MonthView::paintEvent(QPaintEvent* event) {
@@ -216,6 +221,75 @@ void MonthView::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
     if (selectedCell() >= 0)
         update(cellRect(selectedCell()));
+}
+
+// A changed day carries a corner cut off, a day with a note a dot below it: shapes, so that
+// they tell the day apart without colour, drawn in the day number's colour, which stands out
+// from the cell's fill also on the selected day.
+void MonthView::paintChangeMarks(QPainter& painter, const CellLook& look,
+                                 const QRect& bounds) const {
+    if (look.change == DayChangeKind::AsRostered && !look.hasNote)
+        return;
+    const QRectF inner = QRectF(bounds).adjusted(1.5, 1.5, -1.5, -1.5);
+    const qreal size = std::min(inner.width(), inner.height()) * 0.28;
+    const bool rightToLeft = layoutDirection() == Qt::RightToLeft;
+    const qreal edge = rightToLeft ? inner.left() : inner.right();
+    const qreal inward = rightToLeft ? size : -size;
+    const QColor color = QColor::fromRgba(look.textColor);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(color);
+    if (look.change != DayChangeKind::AsRostered) {
+        const QPointF corner[] = {
+            {edge, inner.top()}, {edge + inward, inner.top()}, {edge, inner.top() + size}};
+        painter.drawPolygon(corner, 3);
+    }
+    if (look.hasNote) {
+        const qreal radius = size / 4;
+        painter.drawEllipse(QPointF(edge + inward / 2, inner.bottom() - size / 2), radius, radius);
+    }
+    painter.restore();
+}
+
+bool MonthView::activates(int cell) const {
+    return cell >= 0 && m_page.cells[static_cast<std::size_t>(cell)].takesClicks;
+}
+
+void MonthView::mouseDoubleClickEvent(QMouseEvent* event) {
+    const int cell = cellAt(event->position().toPoint());
+    if (event->button() != Qt::LeftButton || !activates(cell)) {
+        QWidget::mouseDoubleClickEvent(event);
+        return;
+    }
+    // The double-click's first click has chosen the day already.
+    emit dayActivated(cell);
+}
+
+void MonthView::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!enter || !activates(selectedCell())) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    emit dayActivated(selectedCell());
+}
+
+void MonthView::contextMenuEvent(QContextMenuEvent* event) {
+    const bool fromMouse = event->reason() == QContextMenuEvent::Mouse;
+    const int cell = fromMouse ? cellAt(event->pos()) : selectedCell();
+    // Before the rotation starts there is nothing to change; the dialog would only say so.
+    if (!activates(cell) ||
+        m_page.cells[static_cast<std::size_t>(cell)].duty == DutyCode::NoRotation) {
+        event->ignore();
+        return;
+    }
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("dayMenu"));
+    QAction* change = menu.addAction(tr("Change day…"));
+    const QPoint at = fromMouse ? event->globalPos() : mapToGlobal(cellRect(cell).center());
+    if (menu.exec(at) == change)
+        emit dayActivated(cell);
 }
 
 } // namespace dutyloop

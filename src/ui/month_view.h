@@ -32,18 +32,27 @@ public:
 
 signals:
     void cellClicked(int cell);
+    // A day of the shown month asked to be changed: double-clicked, Enter on the selected day,
+    // or chosen from its context menu.
+    void dayActivated(int cell);
 
 protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void paintWeekdays(QPainter& painter) const;
     void paintCell(QPainter& painter, int cell, const QRect& bounds) const;
+    void paintChangeMarks(QPainter& painter, const CellLook& look, const QRect& bounds) const;
+    // The cell's day is of the shown month and can be changed.
+    bool activates(int cell) const;
     QFont fontOfSize(float pixels, bool bold) const;
 
     MonthPage m_page;

@@ -213,6 +213,23 @@ private slots:
         QCOMPARE(ReadBack(path), DutyCalendarIcs("3 TWT", D(2014, 3, 1), D(2014, 4, 30), Stamp()));
     }
 
+    // The chosen crew's own days count in the file; another crew's do not.
+    void theChosenCrewsDayChangesCount() {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QString path = folder.filePath("duty.ics");
+        const QByteArray days = "[Days 2 MTW]\n2014-03-04=leave\n[Days 3 TWT]\n2014-03-04=extra\n";
+        QStringList errors;
+        QWidget window;
+        QVERIFY(ExportDutyCalendar({"2 MTW", D(2014, 3, 1), 1, path}, Stamp(),
+                                   KeepingErrors(errors), &window, days));
+        const DayChanges leave{{D(2014, 3, 4), {DayChangeKind::Leave, {}}}};
+        QCOMPARE(ReadBack(path),
+                 DutyCalendarIcs("2 MTW", D(2014, 3, 1), D(2014, 3, 31), Stamp(), leave));
+        // Monday 2014-03-04 is a work day of 2 MTW, so the leave shows in the file.
+        QVERIFY(ReadBack(path) != DutyCalendarIcs("2 MTW", D(2014, 3, 1), D(2014, 3, 31), Stamp()));
+    }
+
     void aFailedWriteLeavesNoFile_data() {
         QTest::addColumn<QString>("target"); // within the test's folder
         QTest::newRow("a path inside a plain file") << "plain.txt/duty.ics";

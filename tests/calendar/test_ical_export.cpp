@@ -1,5 +1,6 @@
 #include "calendar/ical_export.h"
 #include "calendar/qdate_bridge.h"
+#include "schedule/day_changes.h"
 #include "schedule/rotation.h"
 
 #include <QMap>
@@ -37,6 +38,8 @@ struct Event {
     Date startDate = 0;
     Date endDate = 0; // the day after the last day
     QString summary;
+    QString description; // empty when there is none
+    QByteArray transparency;
 };
 
 struct Calendar {
@@ -127,9 +130,20 @@ QString ReadEvent(const Component& component, Event& event) {
     const std::optional<QString> summaryText = UnescapedText(summary->value);
     if (!summaryText || uid->value.isEmpty())
         return QStringLiteral("bad SUMMARY or UID");
-    event = {uid->value, stamp->value, start->value, end->value,
-             *startDate, *endDate,     *summaryText};
-    return {};
+    event = {uid->value, stamp->value, start->value, end->value, *startDate,
+             *endDate,   *summaryText, {},           {}};
+    const QList<const Property*> descriptions = PropertiesNamed(component, "DESCRIPTION");
+    if (descriptions.size() > 1)
+        return QStringLiteral("more than one DESCRIPTION");
+    if (!descriptions.isEmpty()) {
+        const std::optional<QString> text = UnescapedText(descriptions.front()->value);
+        if (!text)
+            return QStringLiteral("bad DESCRIPTION");
+        event.description = *text;
+    }
+    if (const Property* transparency = OneProperty(component, "TRANSP", error))
+        event.transparency = transparency->value;
+    return error;
 }
 
 // An empty string when the file is well-formed; else what is wrong with it.
@@ -504,6 +518,65 @@ private slots:
             if (lines[i + 1].startsWith(' '))
                 QVERIFY2(lines[i].size() >= 72, lines[i].constData());
         }
+    }
+
+    // 3 TWT in September 2023, read off the pattern table from its anchor Monday 2013-12-09:
+    // work on the 9th to 11th, 16th to 18th and 23rd to 25th. The changes: leave in the middle
+    // of the first run, extra duty the day after it, a note on the second run's first day and
+    // sickness on its last, a note on an off day, and leave with a note in the third run.
+    void dayChangesInTheRuns() {
+        const DayChanges changes{
+            {D(2023, 9, 10), {DayChangeKind::Leave, {}}},
+            {D(2023, 9, 12), {DayChangeKind::ExtraDuty, "Cover for Ben"}},
+            {D(2023, 9, 16), {DayChangeKind::AsRostered, "Training, room 4"}},
+            {D(2023, 9, 18), {DayChangeKind::Sick, {}}},
+            {D(2023, 9, 20), {DayChangeKind::AsRostered, "Call Anna"}},
+            {D(2023, 9, 24), {DayChangeKind::Leave, "Dentist at 10"}},
+            // Does not fit an off day, so counts for nothing.
+            {D(2023, 9, 13), {DayChangeKind::SwappedOff, {}}},
+        };
+        Calendar calendar;
+        READ_CALENDAR(DutyCalendarIcs("3 TWT", D(2023, 9, 8), D(2023, 9, 26), Stamp(), changes),
+                      calendar);
+        QStringList events;
+        for (const Event& event : calendar.events)
+            events << QString::fromLatin1(event.uid + ' ' + event.start + '-' + event.end + ' ' +
+                                          event.transparency + ' ') +
+                          event.summary + u'|' + event.description;
+        const QStringList expected{
+            "20230909-3-twt@dutyloop.halvorne.example 20230909-20230910 OPAQUE On duty (3 TWT)|",
+            "20230911-3-twt@dutyloop.halvorne.example 20230911-20230912 OPAQUE On duty (3 TWT)|",
+            "20230912-3-twt@dutyloop.halvorne.example 20230912-20230913 OPAQUE "
+            "Extra duty (3 TWT)|Cover for Ben",
+            "20230916-3-twt@dutyloop.halvorne.example 20230916-20230918 OPAQUE On duty (3 TWT)|"
+            "2023-09-16: Training, room 4",
+            "note-20230920-3-twt@dutyloop.halvorne.example 20230920-20230921 TRANSPARENT "
+            "Call Anna|",
+            "20230923-3-twt@dutyloop.halvorne.example 20230923-20230924 OPAQUE On duty (3 TWT)|",
+            "note-20230924-3-twt@dutyloop.halvorne.example 20230924-20230925 TRANSPARENT "
+            "Leave: Dentist at 10|",
+            "20230925-3-twt@dutyloop.halvorne.example 20230925-20230926 OPAQUE On duty (3 TWT)|",
+        };
+        QCOMPARE(events, expected);
+
+        // A run no change touches keeps the event it had without changes.
+        Calendar plain;
+        READ_CALENDAR(DutyCalendarIcs("3 TWT", D(2023, 9, 8), D(2023, 9, 26), Stamp()), plain);
+        QCOMPARE(Runs(plain),
+                 QStringList({"20230909-20230912", "20230916-20230919", "20230923-20230926"}));
+        QCOMPARE(Uids(plain).first(), calendar.events.first().uid);
+    }
+
+    // Extra duty next to the range still gives its whole run, and leave at a run's end
+    // shortens the run that crosses into the range.
+    void changedRunsCrossTheRangeWhole() {
+        const DayChanges changes{{D(2023, 9, 12), {DayChangeKind::ExtraDuty, {}}},
+                                 {D(2023, 9, 13), {DayChangeKind::ExtraDuty, {}}},
+                                 {D(2023, 9, 9), {DayChangeKind::Leave, {}}}};
+        Calendar calendar;
+        READ_CALENDAR(DutyCalendarIcs("3 TWT", D(2023, 9, 10), D(2023, 9, 13), Stamp(), changes),
+                      calendar);
+        QCOMPARE(Runs(calendar), QStringList({"20230910-20230912", "20230912-20230914"}));
     }
 
     void longLinesAreFolded() {

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "schedule/rotation.h"
+
+#include <QString>
+#include <map>
+
+namespace dutyloop {
+
+// What the crew member made of a day the rotation planned.
+enum class DayChangeKind {
+    AsRostered, // no change, perhaps a note
+    Leave,
+    Sick,
+    SwappedOff, // off duty although rostered to work
+    ExtraDuty,  // on duty although rostered off
+};
+
+struct DayChange {
+    DayChangeKind kind = DayChangeKind::AsRostered;
+    QString note; // one line
+    friend bool operator==(const DayChange&, const DayChange&) = default;
+};
+
+// The changes made under one assignment, by day.
+using DayChanges = std::map<Date, DayChange>;
+
+// A note is one line of at most this many characters.
+inline constexpr qsizetype kMaxNoteCharacters = 300;
+
+// Whether a change of `kind` can be made on a day of duty `rostered`. Nothing can be made
+// before the rotation starts; leave and sickness on any day of the rotation (a week of leave
+// holds off days too); a swap only off a work day; extra duty only on an off day.
+bool ChangeFits(DayChangeKind kind, DutyCode rostered);
+
+// The change that holds on `date`: a stored one that does not fit the day counts as none.
+DayChange ChangeOn(Date date, Date anchorDate, const DayChanges& changes);
+
+// The duty the crew member really has on `date`: leave, sickness and a swap make it an off
+// day, extra duty a work day.
+DutyCode EffectiveDutyFor(Date date, Date anchorDate, const DayChanges& changes);
+
+// The note as it can be kept: control characters as spaces, blanks at either end dropped, cut
+// to kMaxNoteCharacters.
+QString CleanNote(const QString& note);
+
+} // namespace dutyloop

@@ -1,0 +1,130 @@
+#include "settings/day_changes_file.h"
+
+#include "settings/assignment_list.h"
+#include "settings/ini_text.h"
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+namespace dutyloop {
+
+namespace {
+
+struct KindWord {
+    DayChangeKind kind;
+    std::string_view word;
+};
+
+constexpr std::array<KindWord, 5> kKindWords{{
+    {DayChangeKind::AsRostered, "rostered"},
+    {DayChangeKind::Leave, "leave"},
+    {DayChangeKind::Sick, "sick"},
+    {DayChangeKind::SwappedOff, "swapped"},
+    {DayChangeKind::ExtraDuty, "extra"},
+}};
+
+std::optional<DayChangeKind> KindFromWord(QByteArrayView word) {
+    for (const KindWord& entry : kKindWords) {
+        if (word.trimmed().compare(QByteArrayView(entry.word), Qt::CaseInsensitive) == 0)
+            return entry.kind;
+    }
+    return std::nullopt;
+}
+
+QByteArrayView WordOf(DayChangeKind kind) {
+    for (const KindWord& entry : kKindWords) {
+        if (entry.kind == kind)
+            return QByteArrayView(entry.word);
+    }
+    return QByteArrayView(kKindWords.front().word);
+}
+
+bool AllDigits(QByteArrayView text) {
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return false;
+    }
+    return true;
+}
+
+// "YYYY-MM-DD" with a year from 1 to 9999 and a day that the month has; nothing else.
+std::optional<Date> DateFromKey(QByteArrayView key) {
+    if (key.size() != 10 || key[4] != '-' || key[7] != '-')
+        return std::nullopt;
+    const QByteArrayView year = key.first(4);
+    const QByteArrayView month = key.sliced(5, 2);
+    const QByteArrayView day = key.sliced(8, 2);
+    if (!AllDigits(year) || !AllDigits(month) || !AllDigits(day))
+        return std::nullopt;
+    const int y = year.toInt();
+    const int m = month.toInt();
+    const int d = day.toInt();
+    if (y < 1 || m < 1 || m > 12 || d < 1 || d > DaysInMonth(y, m))
+        return std::nullopt;
+    return DateFromYmd(y, m, d);
+}
+
+QByteArray KeyFromDate(Date date) {
+    const YearMonthDay ymd = YmdFromDate(date);
+    return QStringLiteral("%1-%2-%3")
+        .arg(ymd.year, 4, 10, QLatin1Char('0'))
+        .arg(ymd.month, 2, 10, QLatin1Char('0'))
+        .arg(ymd.day, 2, 10, QLatin1Char('0'))
+        .toLatin1();
+}
+
+std::optional<DayChange> ChangeFromValue(const QByteArray& value) {
+    const qsizetype separator = value.indexOf(';');
+    const std::optional<DayChangeKind> kind = KindFromWord(
+        separator < 0 ? QByteArrayView(value) : QByteArrayView(value).first(separator));
+    if (!kind)
+        return std::nullopt;
+    DayChange change{*kind, {}};
+    if (separator >= 0)
+        change.note = CleanNote(QString::fromUtf8(value.sliced(separator + 1)));
+    if (change.kind == DayChangeKind::AsRostered && change.note.isEmpty())
+        return std::nullopt;
+    return change;
+}
+
+} // namespace
+
+QByteArray DaysSectionFor(const QString& assignment) {
+    // The window follows a crew by the first character of the assignment ("3twt" is "3 TWT"),
+    // so the changes go with the crew's entry in the list, whatever the spelling.
+    const Date anchor = AnchorForAssignment(assignment);
+    const QStringList entries = AssignmentEntries();
+    for (const QString& entry : entries) {
+        if (AnchorForAssignment(entry) == anchor)
+            return QByteArrayLiteral("Days ") + entry.toUtf8();
+    }
+    return QByteArrayLiteral("Days ") + entries.front().toUtf8();
+}
+
+DayChanges DayChangesFromText(const QByteArray& fileText, const QString& assignment) {
+    DayChanges changes;
+    for (const auto& [key, value] : ProfileSectionValues(fileText, DaysSectionFor(assignment))) {
+        const std::optional<Date> date = DateFromKey(key);
+        if (!date)
+            continue;
+        if (const std::optional<DayChange> change = ChangeFromValue(value))
+            changes.emplace(*date, *change);
+    }
+    return changes;
+}
+
+QByteArray TextWithDayChange(const QByteArray& fileText, const QString& assignment, Date date,
+                             const DayChange& change) {
+    const QByteArray section = DaysSectionFor(assignment);
+    const QByteArray key = KeyFromDate(date);
+    const QString note = CleanNote(change.note);
+    if (change.kind == DayChangeKind::AsRostered && note.isEmpty())
+        return WithoutProfileKey(fileText, section, key);
+    QByteArray value = WordOf(change.kind).toByteArray();
+    if (!note.isEmpty())
+        value += ';' + note.toUtf8();
+    return WithProfileValue(fileText, section, key, value);
+}
+
+} // namespace dutyloop
