@@ -37,7 +37,8 @@ bool Save(QWidget& window, const QString& path) {
 bool SaveYear(const dutyloop::MainWindow& window, const QLocale& locale, const QString& path) {
     const dutyloop::YearPage page = dutyloop::YearPageForCrew(
         window.settings().assignmentText, 2027, window.settings(),
-        dutyloop::CaptureLocaleSettings(locale), dutyloop::DateFromQDate(QDate(2026, 12, 10)));
+        dutyloop::CaptureLocaleSettings(locale), dutyloop::DateFromQDate(QDate(2026, 12, 10)),
+        dutyloop::DayChanges());
     QImage sheet(1400, 990, QImage::Format_RGB32);
     QPainter painter(&sheet);
     dutyloop::PaintYearPage(painter, QRectF(sheet.rect()), page);

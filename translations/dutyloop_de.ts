@@ -241,6 +241,10 @@ Siehe »dutyloop --help«.</translation>
         <source>Today</source>
         <translation>Heute</translation>
     </message>
+    <message>
+        <source>Work days on leave: %1</source>
+        <translation>Diensttage im Urlaub: %1</translation>
+    </message>
 </context>
 <context>
     <name>dutyloop::AboutPage</name>

@@ -241,6 +241,10 @@ Essayez « dutyloop --help ».</translation>
         <source>Today</source>
         <translation>Aujourd’hui</translation>
     </message>
+    <message>
+        <source>Work days on leave: %1</source>
+        <translation>Jours de service en congé : %1</translation>
+    </message>
 </context>
 <context>
     <name>dutyloop::AboutPage</name>

@@ -6,6 +6,11 @@ DutyOf RotationDutyOf(Date anchorDate) {
     return [anchorDate](Date date) { return DutyCodeFor(date, anchorDate); };
 }
 
+DutyOf EffectiveDutyOf(Date anchorDate, const DayChanges& changes) {
+    return
+        [anchorDate, &changes](Date date) { return EffectiveDutyFor(date, anchorDate, changes); };
+}
+
 DutyCount CountDuty(Date first, Date last, const DutyOf& duty) {
     DutyCount count;
     for (Date date = first; date <= last; ++date) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "schedule/date.h"
+#include "schedule/day_changes.h"
 #include "schedule/rotation.h"
 
 #include <functional>
@@ -13,6 +14,10 @@ using DutyOf = std::function<DutyCode(Date)>;
 
 // The rotation's duty under the assignment whose anchor is `anchorDate`.
 DutyOf RotationDutyOf(Date anchorDate);
+
+// The duty the crew member really has, with the changes made under the assignment; `changes`
+// must outlive the function.
+DutyOf EffectiveDutyOf(Date anchorDate, const DayChanges& changes);
 
 struct DutyCount {
     int work = 0;

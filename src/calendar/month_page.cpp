@@ -99,7 +99,11 @@ MonthPage MonthPageFor(const MonthPageState& state, const MonthPage& before) {
     MonthPage page;
     page.title = TitleText(state.selectedAssignment, state.selectedAssignmentText);
     page.monthLabel = MonthLabelText(shown, YmdFromDate(state.today).year, state.locale);
-    page.monthCounts = MonthCountText(shown, RotationDutyOf(state.view.anchorDate), state.locale);
+    const Date anchor = state.view.anchorDate;
+    page.monthCounts = MonthCountText(shown,
+                                      state.dayChanges ? EffectiveDutyOf(anchor, *state.dayChanges)
+                                                       : RotationDutyOf(anchor),
+                                      state.locale);
     page.weekdayLabels = WeekdayLabelTexts(state.weekStart, state.locale);
     page.narrowWeekdayLabels = NarrowWeekdayLabelTexts(state.weekStart, state.locale);
     page.selectedDate = shown;

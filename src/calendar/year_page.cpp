@@ -2,12 +2,34 @@
 
 #include "calendar/cell_colors.h"
 #include "calendar/header_texts.h"
+#include "schedule/rotation.h"
 
 #include <QCoreApplication>
 
 namespace dutyloop {
 
 namespace {
+
+bool Changed(const YearPageState& state, Date date) {
+    return state.changes && ChangeOn(date, AnchorForAssignment(state.crew), *state.changes).kind !=
+                                DayChangeKind::AsRostered;
+}
+
+// The rostered work days of the year the crew member took as leave.
+int LeaveTaken(const YearPageState& state) {
+    if (!state.changes)
+        return 0;
+    const Date anchor = AnchorForAssignment(state.crew);
+    const Date first = DateFromYmd(state.year, 1, 1);
+    const Date last = DateFromYmd(state.year, 12, 31);
+    int taken = 0;
+    for (auto it = state.changes->lower_bound(first);
+         it != state.changes->end() && it->first <= last; ++it) {
+        taken += ChangeOn(it->first, anchor, *state.changes).kind == DayChangeKind::Leave &&
+                 DutyCodeFor(it->first, anchor) == DutyCode::Work;
+    }
+    return taken;
+}
 
 YearMonth MonthOfYear(const YearPageState& state, int month) {
     YearMonth shown;
@@ -19,7 +41,8 @@ YearMonth MonthOfYear(const YearPageState& state, int month) {
     for (int day = 1; day <= length; ++day) {
         const int index = lead + day - 1;
         const Date date = first + day - 1;
-        shown.days.push_back({day, index / 7, index % 7, state.duty(date), date == state.today});
+        shown.days.push_back({day, index / 7, index % 7, state.duty(date), date == state.today,
+                              Changed(state, date)});
     }
     shown.count = MonthDutyCount(first, state.duty);
     shown.countText = QCoreApplication::translate("YearPage", "%1 work days").arg(shown.count.work);
@@ -42,6 +65,10 @@ YearPage YearPageFor(const YearPageState& state) {
     page.countText = QCoreApplication::translate("YearPage", "The year: %1 work days, %2 off")
                          .arg(page.count.work)
                          .arg(page.count.off);
+    if (const int leave = LeaveTaken(state); leave > 0)
+        page.countText +=
+            QStringLiteral("  ·  ") +
+            QCoreApplication::translate("YearPage", "Work days on leave: %1").arg(leave);
     page.workLegend = QCoreApplication::translate("YearPage", "Work day");
     page.offLegend = QCoreApplication::translate("YearPage", "Off day");
     if (YmdFromDate(state.today).year == state.year)

@@ -18,6 +18,7 @@ struct YearDay {
     int column = 0; // 0 to 6 from the first day of the week, before any mirroring
     DutyCode duty = DutyCode::NoRotation;
     bool today = false;
+    bool changed = false; // the crew member made a change on it: leave, a swap, ...
     friend bool operator==(const YearDay&, const YearDay&) = default;
 };
 
@@ -37,7 +38,7 @@ struct YearPage {
     std::array<QString, 7> narrowWeekdayLabels; // where the short ones do not fit
     std::array<YearMonth, 12> months;
     DutyCount count;
-    QString countText; // the year's work and off days
+    QString countText; // the year's work and off days, and the work days taken as leave
     QString workLegend;
     QString offLegend;
     QString todayLegend; // empty when today falls outside the year
@@ -57,6 +58,7 @@ struct YearPageState {
     const LocaleSettings& locale;
     Date today = 0;
     DutyOf duty;
+    const DayChanges* changes = nullptr; // those made under the crew, which `duty` follows
 };
 
 YearPage YearPageFor(const YearPageState& state);

@@ -340,7 +340,7 @@ void MainWindow::exportDutyDays() {
 }
 
 void MainWindow::printDutyYear() {
-    RunPrint(this, {m_settings, m_locale, m_view.shownDate, m_today}, m_platform);
+    RunPrint(this, {m_settings, m_locale, m_view.shownDate, m_today, m_daysFilePath}, m_platform);
 }
 
 void MainWindow::openLink(const QUrl& link) {

@@ -4,6 +4,7 @@
 #include "platform/file_services.h"
 #include "platform/settings_location.h"
 #include "settings/settings_file.h"
+#include "ui/day_changes_store.h"
 #include "ui/year_pdf.h"
 #include "ui/year_printing.h"
 
@@ -13,10 +14,12 @@ namespace dutyloop {
 
 int PrintYearToFile(const CommandLine& line, const QLocale& locale, QDate today,
                     const QString& configFolder) {
-    const Settings settings =
-        SettingsFromText(ReadFileBytes(FindSettingsFile(configFolder)).value_or(QByteArray()));
-    const YearPage page = YearPageForCrew(line.crew, line.printYear, settings,
-                                          CaptureLocaleSettings(locale), DateFromQDate(today));
+    const QString settingsFile = FindSettingsFile(configFolder);
+    const Settings settings = SettingsFromText(ReadFileBytes(settingsFile).value_or(QByteArray()));
+    const DayChanges changes = LoadDayChanges(DaysFilePath(settingsFile), line.crew);
+    const YearPage page =
+        YearPageForCrew(line.crew, line.printYear, settings, CaptureLocaleSettings(locale),
+                        DateFromQDate(today), changes);
     const QByteArray pdf = YearPagePdf(page, PaperFor(locale));
     if (!pdf.isEmpty() && WriteFileAtomically(line.pdfPath, pdf))
         return 0;

@@ -6,6 +6,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 
+#include <algorithm>
 #include <array>
 
 namespace dutyloop {
@@ -87,6 +88,20 @@ void DrawTodayRing(QPainter& painter, const QRectF& rect) {
     painter.drawRect(rect.adjusted(0.5, 0.5, -0.5, -0.5));
 }
 
+// A changed day has its corner cut off, as on the screen: a shape, so it shows in grey too.
+void DrawChangeMark(QPainter& painter, const QRectF& cell, Color color, bool rightToLeft) {
+    const QRectF inner = cell.adjusted(1.5, 1.5, -1.5, -1.5);
+    const double size = std::min(inner.width(), inner.height()) * 0.3;
+    const double edge = rightToLeft ? inner.left() : inner.right();
+    const double inward = rightToLeft ? size : -size;
+    const QPointF corner[] = {
+        {edge, inner.top()}, {edge + inward, inner.top()}, {edge, inner.top() + size}};
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor::fromRgba(color));
+    painter.drawPolygon(corner, 3);
+    painter.setBrush(Qt::NoBrush);
+}
+
 void DrawDay(QPainter& painter, const QRectF& cell, const YearDay& day, const YearPage& page) {
     const QString number = QString::number(day.day);
     if (day.duty == DutyCode::Work) {
@@ -96,6 +111,9 @@ void DrawDay(QPainter& painter, const QRectF& cell, const YearDay& day, const Ye
         const Color ink = day.duty == DutyCode::Off ? page.offText : kInk;
         DrawText(painter, cell, Qt::AlignCenter, number, 11, ink);
     }
+    if (day.changed)
+        DrawChangeMark(painter, cell, day.duty == DutyCode::Work ? page.workText : kInk,
+                       page.rightToLeft);
     if (day.today)
         DrawTodayRing(painter, cell);
 }

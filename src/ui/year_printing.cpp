@@ -2,6 +2,7 @@
 
 #include "platform/file_services.h"
 #include "schedule/rotation.h"
+#include "ui/day_changes_store.h"
 #include "ui/error_box.h"
 #include "ui/export_dialog.h"
 #include "ui/print_dialog.h"
@@ -16,7 +17,7 @@
 namespace dutyloop {
 
 YearPage YearPageForCrew(const QString& crew, int year, const Settings& settings,
-                         const LocaleSettings& locale, Date today) {
+                         const LocaleSettings& locale, Date today, const DayChanges& changes) {
     return YearPageFor(
         {.crew = crew,
          .year = year,
@@ -24,7 +25,8 @@ YearPage YearPageForCrew(const QString& crew, int year, const Settings& settings
          .weekStart = settings.weekStartsOnMonday ? WeekStart::Monday : WeekStart::Sunday,
          .locale = locale,
          .today = today,
-         .duty = RotationDutyOf(AnchorForAssignment(crew))});
+         .duty = EffectiveDutyOf(AnchorForAssignment(crew), changes),
+         .changes = &changes});
 }
 
 QString AskForSaveFile(QWidget* window, const QString& title, const QString& proposed,
@@ -63,8 +65,9 @@ void RunPrint(QWidget* window, const PrintRequest& request, const Platform& plat
     PrintDialog dialog(request.settings.assignmentText, request.shownDate, window);
     if (dialog.exec() != QDialog::Accepted)
         return;
+    const DayChanges changes = LoadDayChanges(request.daysFilePath, dialog.crew());
     const YearPage page = YearPageForCrew(dialog.crew(), dialog.year(), request.settings,
-                                          request.locale, request.today);
+                                          request.locale, request.today, changes);
     const QPageSize paper = PaperFor(request.locale.locale);
     if (dialog.output() == PrintDialog::Output::Preview) {
         ShowPrintPreview(window, page, paper);

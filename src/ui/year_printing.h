@@ -3,6 +3,7 @@
 #include "calendar/locale_settings.h"
 #include "calendar/year_page.h"
 #include "platform/platform.h"
+#include "schedule/day_changes.h"
 #include "settings/settings_file.h"
 
 #include <QPageSize>
@@ -12,9 +13,10 @@ class QWidget;
 
 namespace dutyloop {
 
-// The year of `crew` in the colours and week start of `settings`.
+// The year of `crew` in the colours and week start of `settings`, with the changes the crew
+// member made under it.
 YearPage YearPageForCrew(const QString& crew, int year, const Settings& settings,
-                         const LocaleSettings& locale, Date today);
+                         const LocaleSettings& locale, Date today, const DayChanges& changes);
 
 // The system's save dialog, which asks before it lets a file be replaced.
 QString AskForSaveFile(QWidget* window, const QString& title, const QString& proposed,
@@ -38,6 +40,7 @@ struct PrintRequest {
     const LocaleSettings& locale;
     Date shownDate = 0;
     Date today = 0;
+    QString daysFilePath; // where the changes of each crew are kept
 };
 
 // The whole printing as the window runs it: the dialog, then the preview or the PDF file in

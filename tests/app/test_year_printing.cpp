@@ -42,7 +42,8 @@ void OpenPrinting(MainWindow& window, Opening opening) {
 YearPage Crew5In2027(const Settings& settings = Settings()) {
     const LocaleSettings locale =
         CaptureLocaleSettings(QLocale(QLocale::English, QLocale::UnitedStates));
-    return YearPageForCrew(QStringLiteral("5 TFS"), 2027, settings, locale, D(2026, 12, 10));
+    return YearPageForCrew(QStringLiteral("5 TFS"), 2027, settings, locale, D(2026, 12, 10),
+                           DayChanges());
 }
 
 // The page drawn on a sheet of A4's shape, as a printer's page would hold it.
@@ -206,8 +207,8 @@ private slots:
     void aRightToLeftSheetRunsFromTheRight() {
         const LocaleSettings arabic =
             CaptureLocaleSettings(QLocale(QLocale::Arabic, QLocale::Egypt));
-        const YearPage page =
-            YearPageForCrew(QStringLiteral("5 TFS"), 2027, Settings(), arabic, D(2026, 12, 10));
+        const YearPage page = YearPageForCrew(QStringLiteral("5 TFS"), 2027, Settings(), arabic,
+                                              D(2026, 12, 10), DayChanges());
         const QRectF area(0, 0, 1403, 992);
         QVERIFY(YearDayCellRect(area, page, 1, 1).left() >
                 YearDayCellRect(area, page, 4, 1).left());

@@ -123,6 +123,18 @@ private slots:
                  CellOf(plain, kWorkDay).accessibleName + QStringLiteral(", note: Keys"));
     }
 
+    // September 2023 of 3 TWT holds 11 work days, and January to September 116 of 273 days;
+    // leave on the 18th takes one of each.
+    void monthCountsFollowTheChanges() {
+        const DayChanges leave = {{kWorkDay, {DayChangeKind::Leave, {}}}};
+        QCOMPARE(PageOf(kWorkDay, &leave).monthCounts,
+                 QStringLiteral("September 2023: 10 work days, 20 off\n"
+                                "January to September 2023: 115 work days, 158 off"));
+        QCOMPARE(PageOf(kWorkDay, nullptr).monthCounts,
+                 QStringLiteral("September 2023: 11 work days, 19 off\n"
+                                "January to September 2023: 116 work days, 157 off"));
+    }
+
     // No changes at all give the page made without any.
     void noChangesNoDifference() {
         const DayChanges none;

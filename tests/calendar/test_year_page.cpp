@@ -25,6 +25,20 @@ YearPage PageOf(int year, WeekStart weekStart, const QLocale& locale = QLocale::
                         .duty = RotationDutyOf(DateFromYmd(2014, 1, 6))});
 }
 
+// The same year with the changes the crew member made, through the duty they really have.
+YearPage PageWithChanges(const DayChanges& changes) {
+    const LocaleSettings settings = CaptureLocaleSettings(QLocale::c());
+    const Date anchor = DateFromYmd(2014, 1, 6);
+    return YearPageFor({.crew = QStringLiteral("5 TFS"),
+                        .year = 2027,
+                        .colors = ColorSettings(),
+                        .weekStart = WeekStart::Sunday,
+                        .locale = settings,
+                        .today = DateFromYmd(2026, 12, 10),
+                        .duty = EffectiveDutyOf(anchor, changes),
+                        .changes = &changes});
+}
+
 } // namespace
 
 class TestYearPage : public QObject {
@@ -125,6 +139,7 @@ private slots:
     }
 
     // Every day's duty comes from the one duty given, whatever it decides.
+    void changesCountByTheDutyTheyGive();
     void everyDayAsksTheDutyGiven() {
         const LocaleSettings settings = CaptureLocaleSettings(QLocale::c());
         const YearPage page = YearPageFor({.crew = QStringLiteral("5 TFS"),
@@ -140,6 +155,39 @@ private slots:
         QCOMPARE(page.count, (DutyCount{365, 0}));
     }
 };
+
+// January 2027 of 5 TFS from the pattern: work on the 2nd to 4th, 9th to 11th, 16th, 17th,
+// 21st to 23rd and 28th to 30th (14 days); 158 work days in the year.
+void TestYearPage::changesCountByTheDutyTheyGive() {
+    const auto jan = [](int day) { return DateFromYmd(2027, 1, day); };
+    const DayChanges changes = {
+        {jan(2), {DayChangeKind::SwappedOff, {}}},
+        {jan(3), {DayChangeKind::ExtraDuty, QStringLiteral("does not fit a work day")}},
+        {jan(5), {DayChangeKind::ExtraDuty, {}}},
+        {jan(9), {DayChangeKind::Leave, {}}},
+        {jan(10), {DayChangeKind::Leave, {}}},
+        {jan(11), {DayChangeKind::Leave, {}}},
+        {jan(12), {DayChangeKind::Leave, {}}},
+        {DateFromYmd(2026, 12, 31), {DayChangeKind::Leave, {}}},
+    };
+    const YearPage page = PageWithChanges(changes);
+    const YearMonth& january = page.months[0];
+    QCOMPARE(january.count, (DutyCount{14 - 1 + 1 - 3, 17 + 1 - 1 + 3}));
+    QCOMPARE(page.count.work, 158 - 1 + 1 - 3);
+    const auto day = [&](int d) { return january.days[static_cast<std::size_t>(d - 1)]; };
+    QCOMPARE(day(2).duty, DutyCode::Off);
+    QCOMPARE(day(5).duty, DutyCode::Work);
+    QCOMPARE(day(3).duty, DutyCode::Work);
+    for (int d : {2, 5, 9, 10, 11, 12})
+        QVERIFY2(day(d).changed, qPrintable(QString::number(d)));
+    QVERIFY(!day(3).changed);
+    QVERIFY(!day(1).changed);
+    // Leave on three rostered work days; the 12th was an off day and the last of December
+    // belongs to the year before.
+    QVERIFY2(page.countText.endsWith(QStringLiteral("Work days on leave: 3")),
+             qPrintable(page.countText));
+    QVERIFY(!PageWithChanges({}).countText.contains(QStringLiteral("leave")));
+}
 
 QTEST_GUILESS_MAIN(TestYearPage)
 #include "test_year_page.moc"
