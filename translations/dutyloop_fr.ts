@@ -243,7 +243,7 @@ Essayez « dutyloop --help ».</translation>
     </message>
     <message>
         <source>Work days on leave: %1</source>
-        <translation>Jours de service en congé : %1</translation>
+        <translation>Jours de service en congé&#xa0;: %1</translation>
     </message>
 </context>
 <context>
