@@ -19,6 +19,8 @@ DEB_PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev \
 		clang libclang-rt-14-dev clang-format
 # /usr/bin/time measures the peak memory of the start-up in `make bench`.
 DEB_PACKAGES += time
+# The accessibility test turns on Qt's accessibility through Qt's private platform interface.
+DEB_PACKAGES += qt6-base-private-dev
 
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 

@@ -3,6 +3,7 @@
 #include "calendar/cell_colors.h"
 #include "calendar/cell_descriptions.h"
 #include "calendar/header_texts.h"
+#include "calendar/spoken_texts.h"
 #include "schedule/rotation.h"
 
 #include <QCoreApplication>
@@ -80,6 +81,8 @@ MonthPage MonthPageFor(const MonthPageState& state, const MonthPage& before) {
     page.monthLabel = MonthLabelText(shown, YmdFromDate(state.today).year, state.locale);
     page.weekdayLabels = WeekdayLabelTexts(state.weekStart, state.locale);
     page.narrowWeekdayLabels = NarrowWeekdayLabelTexts(state.weekStart, state.locale);
+    page.spokenMonth = SpokenMonthText(shown, state.locale);
+    page.spokenWeekdayNames = SpokenWeekdayNames(state.weekStart, state.locale);
     page.selectedDate = shown;
     for (int i = 0; i < kFirstLegendCell; ++i)
         page.cells[static_cast<std::size_t>(i)] = DayCell(i, state, before);

@@ -54,8 +54,10 @@ struct MonthPage {
     TabLook look;
     QString title;
     QString monthLabel;
+    QString spokenMonth; // with its year, always
     std::array<QString, 7> weekdayLabels;
     std::array<QString, 7> narrowWeekdayLabels; // where the short ones do not fit
+    std::array<QString, 7> spokenWeekdayNames;
     Date selectedDate = 0;
     std::array<CellLook, kCellCount> cells;
     FontSizes fonts;

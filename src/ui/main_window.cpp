@@ -118,6 +118,7 @@ void MainWindow::start() {
         m_tabs->setCurrentWidget(m_calendarPage);
     }
     showMonthOf(now);
+    m_calendarPage->focusMonthView(Qt::OtherFocusReason);
     if (m_settings.assignmentText == QLatin1String(kAgencyWideEntry))
         m_tabs->setCurrentWidget(m_settingsPage);
 }
@@ -236,6 +237,8 @@ void MainWindow::showNextMonth() {
 
 void MainWindow::showToday() {
     showMonthOf(today());
+    // The day is read where the focus goes, so the focus goes to the day.
+    m_calendarPage->focusMonthView(Qt::OtherFocusReason);
 }
 
 void MainWindow::showDay(QDate day) {
@@ -280,6 +283,9 @@ void MainWindow::applyTabChange() {
     // A new assignment or week start reaches the calendar here.
     SetAnchorForAssignment(m_view.anchorDate, m_settings.assignmentText);
     showMonthOf(m_view.shownDate);
+    // On the Calendar tab the keys walk the days, and a screen reader reads the day chosen.
+    if (m_tabs->currentWidget() == m_calendarPage)
+        m_calendarPage->focusMonthView(Qt::OtherFocusReason);
 }
 
 void MainWindow::showCalendar() {
@@ -304,7 +310,12 @@ void MainWindow::save() {
 }
 
 void MainWindow::exportDutyDays() {
-    RunExport(this, m_settings.assignmentText, m_view.shownDate, m_platform);
+    const std::optional<ExportReport> report = RunExport(
+        this, m_settings.assignmentText, m_view.shownDate, m_lastExportFolder, m_platform);
+    if (!report)
+        return;
+    m_lastExportFolder = QFileInfo(report->path).absolutePath();
+    m_settingsPage->showExportMessage(ExportReportText(*report));
 }
 
 void MainWindow::openLink(const QUrl& link) {

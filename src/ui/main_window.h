@@ -84,6 +84,9 @@ private:
     LocaleSettings m_locale;
     bool m_outerSizeFitted = false;
     Date m_today = 0; // the day the calendar was last drawn for as today
+    // The folder of the last file exported, proposed again; kept for this run only, as the
+    // settings file holds the settings and nothing else.
+    QString m_lastExportFolder;
 };
 
 } // namespace dutyloop

@@ -143,6 +143,19 @@ void SettingsPage::buildColorButtons() {
     m_export->setGeometry(16, 232, 257, 29);
     m_export->setAccessibleName(tr("Export duty days to a calendar file"));
     connect(m_export, &QPushButton::clicked, this, &SettingsPage::exportRequested);
+    // Empty, and so unseen, until an export has written its file.
+    m_exportMessage = Named(new QLabel(this), "exportMessage");
+    m_exportMessage->setGeometry(16, 272, 257, 80);
+    m_exportMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_exportMessage->setWordWrap(true);
+    m_exportMessage->setTextFormat(Qt::PlainText);
+}
+
+void SettingsPage::showExportMessage(const QString& message) {
+    m_exportMessage->setText(message);
+    // The focus is back on the Export button when the dialog has closed; a screen reader
+    // speaks the new description of the object it stands on.
+    m_export->setAccessibleDescription(message);
 }
 
 void SettingsPage::showSettings() {
@@ -212,8 +225,8 @@ void SettingsPage::showPickedBackground(Color background) {
     m_toolBarPanel->setColors(background, m_toolBarPanel->border(), m_toolBarPanel->borderWidth());
     m_background->setColors(background, m_background->border(), m_background->borderWidth());
     // The other colour captions keep theirs, even one that now has the background's colour.
-    for (QWidget* widget : std::initializer_list<QWidget*>{m_title, m_backgroundColor,
-                                                           m_assignmentLabel, m_weekStartLabel})
+    for (QWidget* widget : std::initializer_list<QWidget*>{
+             m_title, m_backgroundColor, m_assignmentLabel, m_weekStartLabel, m_exportMessage})
         SetTextColor(widget, text);
     emit backgroundPicked(background);
 }
