@@ -1,11 +1,14 @@
 #include "window_fixture.h"
 
+#include "ui/export_dialog.h"
 #include "ui/toggle_switch.h"
 
 #include <QAccessible>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTabBar>
 #include <QToolButton>
 #include <QToolTip>
@@ -311,6 +314,48 @@ private slots:
         Heard().clear();
         QTest::keyClick(w.assignment, Qt::Key_Down);
         QCOMPARE(list->text(QAccessible::Value), QStringLiteral("6 FSS"));
+        QVERIFY(HeardAbout(QAccessible::ValueChanged).contains(list));
+    }
+
+    // Every field of the Export dialog is read with its label, and its list with its value.
+    void theExportDialogIsLabelled_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("assignment") << "assignment"
+                                    << "Assignment:";
+        QTest::newRow("first month") << "first month"
+                                     << "First month:";
+        QTest::newRow("months") << "months"
+                                << "Months:";
+        QTest::newRow("file") << "file"
+                              << "File:";
+    }
+    void theExportDialogIsLabelled() {
+        QFETCH(QString, field);
+        QFETCH(QString, label);
+        ExportDialog dialog("5 TFS", D(2023, 9, 15), nullptr);
+        dialog.show();
+        const QList<QWidget*> fields{dialog.assignmentBox(), dialog.firstMonthEdit(),
+                                     dialog.monthsBox(), dialog.fileNameEdit()};
+        QWidget* widget =
+            fields.at(QStringList{"assignment", "first month", "months", "file"}.indexOf(field));
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
+        QStringList labels;
+        for (const auto& relation : iface->relations(QAccessible::Label))
+            labels << relation.first->text(QAccessible::Name);
+        QCOMPARE(labels, QStringList{label});
+        QCOMPARE(AccessibleText(dialog.chooseButton()), QStringLiteral("Choose the file"));
+    }
+
+    void theExportDialogsListSaysItsValue() {
+        ExportDialog dialog("5 TFS", D(2023, 9, 15), nullptr);
+        dialog.show();
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(dialog.assignmentBox());
+        QCOMPARE(list->text(QAccessible::Value), QStringLiteral("5 TFS"));
+        dialog.assignmentBox()->setFocus(Qt::TabFocusReason);
+        Heard().clear();
+        QTest::keyClick(dialog.assignmentBox(), Qt::Key_Up);
+        QCOMPARE(list->text(QAccessible::Value), QStringLiteral("4 WTF"));
         QVERIFY(HeardAbout(QAccessible::ValueChanged).contains(list));
     }
 
