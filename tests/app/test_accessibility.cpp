@@ -1,4 +1,4 @@
-#include "window_fixture.h"
+#include "accessibility_listener.h"
 
 #include "ui/export_dialog.h"
 #include "ui/toggle_switch.h"
@@ -12,9 +12,6 @@
 #include <QTabBar>
 #include <QToolButton>
 #include <QToolTip>
-#include <QtGui/private/qguiapplication_p.h>
-#include <qpa/qplatformaccessibility.h>
-#include <qpa/qplatformintegration.h>
 
 using namespace dutyloop;
 using namespace dutyloop::testing;
@@ -25,12 +22,6 @@ QString AccessibleText(QObject* object, QAccessible::Text kind = QAccessible::Na
     return iface ? iface->text(kind) : QStringLiteral("<no interface>");
 }
 
-QAccessibleTableInterface* MonthTable(MainWindow& window) {
-    QAccessibleInterface* view =
-        QAccessible::queryAccessibleInterface(ControlsOf(window).monthView);
-    return view && view->role() == QAccessible::Table ? view->tableInterface() : nullptr;
-}
-
 // A cell of the month view, as a screen reader reaches it: a cell of the view's table.
 QString CellText(MainWindow& window, int cell, QAccessible::Text kind = QAccessible::Name) {
     QAccessibleTableInterface* table = MonthTable(window);
@@ -38,51 +29,6 @@ QString CellText(MainWindow& window, int cell, QAccessible::Text kind = QAccessi
         return QStringLiteral("<no table>");
     QAccessibleInterface* child = table->cellAt(cell / 7, cell % 7);
     return child ? child->text(kind) : QStringLiteral("<no cell>");
-}
-
-// What a screen reader is told, as Qt's own accessibility tests hear it: the events that reach
-// the platform, each with the object it is about.
-struct HeardEvent {
-    QAccessible::Event type;
-    QAccessibleInterface* about;
-};
-QList<HeardEvent>& Heard() {
-    static QList<HeardEvent> events;
-    return events;
-}
-void Hear(QAccessibleEvent* event) {
-    Heard().append({event->type(), event->accessibleInterface()});
-}
-
-// The interfaces the events of one kind were about, in order.
-QList<QAccessibleInterface*> HeardAbout(QAccessible::Event type) {
-    QList<QAccessibleInterface*> about;
-    for (const HeardEvent& event : std::as_const(Heard())) {
-        if (event.type == type)
-            about.append(event.about);
-    }
-    return about;
-}
-
-// The object a screen reader was last told has the focus.
-QAccessibleInterface* LastFocused() {
-    const QList<QAccessibleInterface*> focused = HeardAbout(QAccessible::Focus);
-    return focused.isEmpty() ? nullptr : focused.last();
-}
-
-// As if a screen reader were listening: Qt hands its events to the handler above only then.
-bool SetAccessibilityActive(bool active) {
-    QPlatformAccessibility* platform =
-        QGuiApplicationPrivate::platformIntegration()->accessibility();
-    if (!platform)
-        return false;
-    platform->setActive(active);
-    return QAccessible::isActive() == active;
-}
-
-QString SpokenDay(QDate day, QChar duty) {
-    return QLocale(QLocale::English, QLocale::UnitedStates).toString(day, QLocale::LongFormat) +
-           (duty == QLatin1Char('L') ? QStringLiteral(", work day") : QStringLiteral(", off duty"));
 }
 
 // The tooltip the view shows where the pointer rests on a cell.
@@ -102,154 +48,10 @@ class TestAccessibility : public QObject {
     Q_OBJECT
 private slots:
     void init() {
-        Heard().clear();
-        QAccessible::installUpdateHandler(Hear);
-        if (!SetAccessibilityActive(true))
+        if (!StartHearing())
             QSKIP("this platform has no accessibility");
     }
-    void cleanup() {
-        SetAccessibilityActive(false);
-        QAccessible::installUpdateHandler(nullptr);
-        Heard().clear();
-    }
-
-    // Crew 5 TFS from Thursday 2024-05-16 (work), reached by the picker on 2024-05-10 and a
-    // click; today is 2023-09-15. The duties are read from the rotation pattern by hand.
-    void keysMoveTheFocusToTheNewDay_data() {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<QDate>("day");
-        QTest::addColumn<QChar>("duty");
-        const QDate from(2024, 5, 16);
-        QTest::newRow("Right") << int(Qt::Key_Right) << from.addDays(1) << QChar('L');
-        QTest::newRow("Left") << int(Qt::Key_Left) << from.addDays(-1) << QChar('K');
-        QTest::newRow("Down") << int(Qt::Key_Down) << from.addDays(7) << QChar('L');
-        QTest::newRow("Up") << int(Qt::Key_Up) << from.addDays(-7) << QChar('K');
-        QTest::newRow("Page Down") << int(Qt::Key_PageDown) << from.addMonths(1) << QChar('K');
-        QTest::newRow("Page Up") << int(Qt::Key_PageUp) << from.addMonths(-1) << QChar('K');
-        QTest::newRow("Home, today") << int(Qt::Key_Home) << QDate(2023, 9, 15) << QChar('K');
-        QTest::newRow("End, the day picked")
-            << int(Qt::Key_End) << QDate(2024, 5, 10) << QChar('K');
-    }
-    void keysMoveTheFocusToTheNewDay() {
-        QFETCH(int, key);
-        QFETCH(QDate, day);
-        QFETCH(QChar, duty);
-        auto window = ShownWindow();
-        ChooseAssignment(*window, "5 TFS");
-        PickDate(*window, QDate(2024, 5, 10));
-        // May 2024 starts on a Wednesday: with weeks from Sunday, the 1st is in cell 3.
-        ClickCell(*window, 3 + 16 - 1);
-        Heard().clear();
-
-        QTest::keyClick(KeyTarget(*window), Qt::Key(key));
-        QAccessibleInterface* view =
-            QAccessible::queryAccessibleInterface(ControlsOf(*window).monthView);
-        QAccessibleInterface* focused = view->focusChild();
-        QVERIFY(focused);
-        QCOMPARE(focused->role(), QAccessible::Cell);
-        QCOMPARE(focused->text(QAccessible::Name), SpokenDay(day, duty));
-        QVERIFY(focused->state().focused);
-        QVERIFY(focused->state().selected);
-        QCOMPARE(HeardAbout(QAccessible::Focus).count(focused), 1);
-        QCOMPARE(LastFocused(), focused);
-        // The cell is where the day stands in the grid: row and column from the 1st's weekday.
-        const QDate first(day.year(), day.month(), 1);
-        const int cell = first.dayOfWeek() % 7 + day.day() - 1;
-        QAccessibleTableCellInterface* tableCell = focused->tableCellInterface();
-        QVERIFY(tableCell);
-        QCOMPARE(tableCell->rowIndex(), cell / 7);
-        QCOMPARE(tableCell->columnIndex(), cell % 7);
-        QCOMPARE(MonthTable(*window)->selectedCells(), QList<QAccessibleInterface*>{focused});
-    }
-
-    // A click, Today and the picker move the focus to the new day too.
-    void everyWayToADaySaysIt_data() {
-        QTest::addColumn<QString>("way");
-        QTest::addColumn<QDate>("day");
-        QTest::newRow("a click") << "click" << QDate(2023, 9, 20);
-        QTest::newRow("Today") << "today" << QDate(2023, 9, 15);
-        QTest::newRow("the picker") << "picker" << QDate(2024, 2, 29);
-    }
-    void everyWayToADaySaysIt() {
-        QFETCH(QString, way);
-        QFETCH(QDate, day);
-        auto window = ShownWindow();
-        const Controls w = ControlsOf(*window);
-        ChooseAssignment(*window, "5 TFS");
-        QTest::keyClick(KeyTarget(*window), Qt::Key_Right);
-        Heard().clear();
-        if (way == QLatin1String("click"))
-            ClickCell(*window, 5 + 20 - 1); // September 2023 starts on a Friday
-        else if (way == QLatin1String("today"))
-            Click(w.today);
-        else
-            PickDate(*window, day);
-        QAccessibleInterface* focused =
-            QAccessible::queryAccessibleInterface(w.monthView)->focusChild();
-        QVERIFY(focused);
-        QVERIFY(focused->text(QAccessible::Name)
-                    .startsWith(QLocale(QLocale::English, QLocale::UnitedStates)
-                                    .toString(day, QLocale::LongFormat)));
-        QTRY_COMPARE(LastFocused(), focused);
-    }
-
-    void theMonthIsATable_data() {
-        QTest::addColumn<bool>("mondays");
-        QTest::addColumn<QStringList>("headers");
-        QTest::newRow("weeks from Sunday")
-            << false << QStringList{"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                    "Thursday", "Friday", "Saturday"};
-        QTest::newRow("weeks from Monday")
-            << true << QStringList{"Monday", "Tuesday",  "Wednesday", "Thursday",
-                                   "Friday", "Saturday", "Sunday"};
-    }
-    void theMonthIsATable() {
-        QFETCH(bool, mondays);
-        QFETCH(QStringList, headers);
-        auto window = ShownWindow();
-        if (mondays) {
-            OpenTab(*window, ControlsOf(*window).settingsPage);
-            SetWeekStartSwitch(*window, true);
-            Click(ControlsOf(*window).settingsBack);
-        }
-        QAccessibleTableInterface* table = MonthTable(*window);
-        QVERIFY(table);
-        QCOMPARE(table->rowCount(), 6);
-        QCOMPARE(table->columnCount(), 7);
-        QStringList described;
-        QStringList headerCells;
-        for (int column = 0; column < 7; ++column) {
-            described << table->columnDescription(column);
-            const auto cells = table->cellAt(5, column)->tableCellInterface()->columnHeaderCells();
-            headerCells << (cells.size() == 1 ? cells.first()->text(QAccessible::Name) : QString());
-        }
-        QCOMPARE(described, headers);
-        QCOMPARE(headerCells, headers);
-        // The legend stands in the last row, named as the legend.
-        QCOMPARE(table->cellAt(5, 5)->text(QAccessible::Name), QStringLiteral("Legend: work days"));
-        QCOMPARE(table->cellAt(5, 6)->text(QAccessible::Name),
-                 QStringLiteral("Legend: off-duty days"));
-        QVERIFY(!table->cellAt(5, 6)->state().selectable);
-    }
-
-    // The view has the focus as the Calendar tab shows, so the keys are read from the start;
-    // leaving the tab and coming back gives it the focus again.
-    void theCalendarTabFocusesTheSelectedDay() {
-        auto window = ShownWindow(QDate(2023, 9, 15), "[Config]\nWorkAssign=5 TFS\n");
-        const Controls w = ControlsOf(*window);
-        QVERIFY(w.monthView->hasFocus());
-        QAccessibleInterface* focused =
-            QAccessible::queryAccessibleInterface(w.monthView)->focusChild();
-        QVERIFY(focused);
-        QCOMPARE(focused->text(QAccessible::Name), SpokenDay(QDate(2023, 9, 15), 'K'));
-        OpenTab(*window, w.helpPage);
-        Heard().clear();
-        QTest::keyClick(KeyTarget(*window), Qt::Key_Tab, Qt::ControlModifier);
-        QTest::keyClick(KeyTarget(*window), Qt::Key_Tab, Qt::ControlModifier);
-        QCOMPARE(w.tabs->currentWidget(), w.calendarPage);
-        QVERIFY(w.monthView->hasFocus());
-        QTRY_COMPARE(LastFocused(), focused);
-    }
+    void cleanup() { StopHearing(); }
 
     // The month is read with its year, within the current year too, and nothing sits inside
     // the labels that flat review reads.
