@@ -155,16 +155,24 @@ def listen(program, pyatspi, GLib, children):
     tomorrow = datetime.date.today() + datetime.timedelta(days=1)
     subprocess.run(["xdotool", "key", "Right"])
 
-    def stop():
-        pyatspi.Registry.stop()
-        return False
+    weekday = tomorrow.strftime("%A")
 
-    GLib.timeout_add(3000, stop)
+    def naming_tomorrow():
+        return [name for name in heard
+                if weekday in name and str(tomorrow.year) in name and str(tomorrow.day) in name]
+
+    give_up = time.time() + 8
+
+    def check():
+        if naming_tomorrow() or time.time() > give_up:
+            pyatspi.Registry.stop()
+            return False
+        return True
+
+    GLib.timeout_add(100, check)
     pyatspi.Registry.start()
 
-    weekday = tomorrow.strftime("%A")
-    wanted = [name for name in heard
-              if weekday in name and str(tomorrow.year) in name and str(tomorrow.day) in name]
+    wanted = naming_tomorrow()
     if wanted:
         print("heard the focus on: " + wanted[-1])
         return 0
