@@ -67,6 +67,22 @@ def start_session_bus():
     return env
 
 
+def wait_for_accessibility_bus():
+    """Whether the accessibility bus answers: a program that asks for it before would wait."""
+    if not shutil.which("dbus-send"):
+        time.sleep(2)
+        return True
+    deadline = time.time() + 20
+    while time.time() < deadline:
+        answer = subprocess.run(
+            ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
+             "org.a11y.Bus.GetAddress"], capture_output=True, text=True, timeout=30)
+        if answer.returncode == 0 and "unix:" in answer.stdout:
+            return True
+        time.sleep(0.2)
+    return False
+
+
 def main():
     if len(sys.argv) != 2:
         sys.exit("usage: focus_on_the_bus.py <program>")
@@ -92,7 +108,8 @@ def main():
         bus_pid = int(bus.get("DBUS_SESSION_BUS_PID", "0")) or None
         children.append(subprocess.Popen([launcher, "--launch-immediately"],
                                          stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
-        time.sleep(1)
+        if not wait_for_accessibility_bus():
+            skip("the accessibility bus did not start")
         try:
             import pyatspi  # connects to the buses set up above
             from gi.repository import GLib
@@ -121,8 +138,8 @@ def listen(program, pyatspi, GLib, children):
         settings.write("[Config]\nWorkAssign=5 TFS\n")
     env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                XDG_CONFIG_HOME=config, LANG="C.UTF-8", LC_ALL="C.UTF-8", LANGUAGE="")
-    app = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL,
-                           stderr=subprocess.DEVNULL)
+    app_log = open(os.path.join(config, "program.log"), "w+")
+    app = subprocess.Popen([program], env=env, stdout=app_log, stderr=subprocess.STDOUT)
     children.append(app)
 
     heard = []
@@ -137,7 +154,7 @@ def listen(program, pyatspi, GLib, children):
     pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
 
     window = None
-    deadline = time.time() + 20
+    deadline = time.time() + 40
     while time.time() < deadline and not window:
         found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "Dutyloop"],
                                capture_output=True, text=True)
@@ -145,7 +162,9 @@ def listen(program, pyatspi, GLib, children):
         if not window:
             time.sleep(0.2)
     if not window:
-        print("FAIL: the program's window did not show")
+        app_log.seek(0)
+        print("FAIL: the program's window did not show (exit status %s); it said:\n%s"
+              % (app.poll(), app_log.read()[-2000:]))
         return 1
     time.sleep(1.5)
     subprocess.run(["xdotool", "windowfocus", "--sync", window])
