@@ -175,6 +175,8 @@ void SettingsPage::showLook(const TabLook& look) {
     m_toolBarPanel->setColors(look.background, look.border, kThinBorder);
     SetFontPixelSize(m_title, look.titleFontSize);
     SetTextColor(m_title, look.headerTextColor);
+    // The word on the last export is read on any background.
+    SetTextColor(m_exportMessage, look.headerTextColor);
     const Color header = look.headerTextColor;
     SetStateTextColors(m_back, {header, header, colors::Blue, header});
     SetStateTextColors(m_save, {colors::Black, colors::Black, colors::Blue, colors::Black});
