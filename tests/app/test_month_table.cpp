@@ -13,7 +13,8 @@ class TestMonthTable : public QObject {
 private slots:
     void init() {
         if (!StartHearing())
-            QSKIP("this platform has no accessibility");
+            QSKIP("no accessibility to switch on: the platform has none, or Qt's private headers "
+                  "(qt6-base-private-dev) were missing at the build");
     }
     void cleanup() { StopHearing(); }
 
