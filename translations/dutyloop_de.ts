@@ -371,6 +371,17 @@ Soll die Datei ersetzt werden?</translation>
         <source>File:</source>
         <translation>Datei:</translation>
     </message>
+    <message>
+        <source>Choose the file</source>
+        <translation>Datei wählen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n duty periods written to %1</source>
+        <translation>
+            <numerusform>%n Dienstzeitraum in %1 geschrieben</numerusform>
+            <numerusform>%n Dienstzeiträume in %1 geschrieben</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>dutyloop::HelpPage</name>
@@ -397,6 +408,30 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>Background</source>
         <translation>Hintergrund</translation>
+    </message>
+    <message>
+        <source>A picture of the Settings tab, with notes on its controls.</source>
+        <translation>Ein Bild der Registerkarte Optionen, mit Hinweisen zu ihren Bedienelementen.</translation>
+    </message>
+    <message>
+        <source>%1: the list “%2”.</source>
+        <translation>%1: die Liste „%2“.</translation>
+    </message>
+    <message>
+        <source>%1: the switch “%2”.</source>
+        <translation>%1: der Schalter „%2“.</translation>
+    </message>
+    <message>
+        <source>%1: the buttons “%2” and “%3”.</source>
+        <translation>%1: die Schaltflächen „%2“ und „%3“.</translation>
+    </message>
+    <message>
+        <source>%1: the button “%2”.</source>
+        <translation>%1: die Schaltfläche „%2“.</translation>
+    </message>
+    <message>
+        <source>At the top is the button “%1”, at the bottom the button “%2”.</source>
+        <translation>Oben steht die Schaltfläche „%1“, unten die Schaltfläche „%2“.</translation>
     </message>
 </context>
 <context>
@@ -438,10 +473,6 @@ Version für den Linux-Desktop</translation>
 </context>
 <context>
     <name>dutyloop::MonthView</name>
-    <message>
-        <source>Month</source>
-        <translation>Monat</translation>
-    </message>
     <message>
         <source>Change day…</source>
         <translation>Tag ändern…</translation>
@@ -547,6 +578,13 @@ Version für den Linux-Desktop</translation>
     <message>
         <source>Print a crew&apos;s duty year or save it as PDF</source>
         <translation>Das Dienstjahr einer Schicht drucken oder als PDF speichern</translation>
+    </message>
+</context>
+<context>
+    <name>dutyloop::TabWidget</name>
+    <message>
+        <source>%1 tab</source>
+        <translation>Registerkarte %1</translation>
     </message>
 </context>
 </TS>

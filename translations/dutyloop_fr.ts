@@ -371,6 +371,17 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <source>File:</source>
         <translation>Fichier&#xa0;:</translation>
     </message>
+    <message>
+        <source>Choose the file</source>
+        <translation>Choisir le fichier</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n duty periods written to %1</source>
+        <translation>
+            <numerusform>%n période de service écrite dans %1</numerusform>
+            <numerusform>%n périodes de service écrites dans %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>dutyloop::HelpPage</name>
@@ -397,6 +408,30 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>Background</source>
         <translation>Fond</translation>
+    </message>
+    <message>
+        <source>A picture of the Settings tab, with notes on its controls.</source>
+        <translation>Une image de l’onglet Réglages, avec des notes sur ses commandes.</translation>
+    </message>
+    <message>
+        <source>%1: the list “%2”.</source>
+        <translation>%1 : la liste « %2 ».</translation>
+    </message>
+    <message>
+        <source>%1: the switch “%2”.</source>
+        <translation>%1 : l’interrupteur « %2 ».</translation>
+    </message>
+    <message>
+        <source>%1: the buttons “%2” and “%3”.</source>
+        <translation>%1 : les boutons « %2 » et « %3 ».</translation>
+    </message>
+    <message>
+        <source>%1: the button “%2”.</source>
+        <translation>%1 : le bouton « %2 ».</translation>
+    </message>
+    <message>
+        <source>At the top is the button “%1”, at the bottom the button “%2”.</source>
+        <translation>En haut se trouve le bouton « %1 », en bas le bouton « %2 ».</translation>
     </message>
 </context>
 <context>
@@ -438,10 +473,6 @@ Version pour le bureau Linux</translation>
 </context>
 <context>
     <name>dutyloop::MonthView</name>
-    <message>
-        <source>Month</source>
-        <translation>Mois</translation>
-    </message>
     <message>
         <source>Change day…</source>
         <translation>Modifier le jour…</translation>
@@ -547,6 +578,13 @@ Version pour le bureau Linux</translation>
     <message>
         <source>Print a crew&apos;s duty year or save it as PDF</source>
         <translation>Imprimer l’année de service d’une équipe ou l’enregistrer en PDF</translation>
+    </message>
+</context>
+<context>
+    <name>dutyloop::TabWidget</name>
+    <message>
+        <source>%1 tab</source>
+        <translation>Onglet %1</translation>
     </message>
 </context>
 </TS>

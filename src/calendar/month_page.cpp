@@ -5,6 +5,7 @@
 #include "calendar/count_texts.h"
 #include "calendar/day_change_texts.h"
 #include "calendar/header_texts.h"
+#include "calendar/spoken_texts.h"
 #include "schedule/rotation.h"
 
 #include <QCoreApplication>
@@ -106,6 +107,8 @@ MonthPage MonthPageFor(const MonthPageState& state, const MonthPage& before) {
                                       state.locale);
     page.weekdayLabels = WeekdayLabelTexts(state.weekStart, state.locale);
     page.narrowWeekdayLabels = NarrowWeekdayLabelTexts(state.weekStart, state.locale);
+    page.spokenMonth = SpokenMonthText(shown, state.locale);
+    page.spokenWeekdayNames = SpokenWeekdayNames(state.weekStart, state.locale);
     page.selectedDate = shown;
     for (int i = 0; i < kFirstLegendCell; ++i)
         page.cells[static_cast<std::size_t>(i)] = DayCell(i, state, before);

@@ -58,8 +58,10 @@ struct MonthPage {
     QString title;
     QString monthLabel;
     QString monthCounts; // the shown month's work and off days, and the year's so far
+    QString spokenMonth; // with its year, always
     std::array<QString, 7> weekdayLabels;
     std::array<QString, 7> narrowWeekdayLabels; // where the short ones do not fit
+    std::array<QString, 7> spokenWeekdayNames;
     Date selectedDate = 0;
     std::array<CellLook, kCellCount> cells;
     FontSizes fonts;

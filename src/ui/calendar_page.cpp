@@ -1,5 +1,6 @@
 #include "ui/calendar_page.h"
 
+#include "calendar/qdate_bridge.h"
 #include "ui/font_size.h"
 #include "ui/month_view.h"
 #include "ui/page_parts.h"
@@ -13,6 +14,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -38,6 +40,22 @@ QPushButton* MonthArrow(QWidget* parent, const char* name, const char* picture,
 void PlaceBand(Panel* panel, QLabel* label, const QRect& band) {
     panel->setGeometry(band);
     label->setGeometry(QRect(QPoint(0, 0), band.size()));
+}
+
+// Controls that sit over a band's label are its siblings, not its children, so a screen reader
+// reads the label and each control on its own. They stand at the band's ends, full height less
+// a margin of 2, mirrored in a right-to-left language.
+void PlaceAtBandEnds(const QRect& band, QWidget* left, int leftWidth, QWidget* right,
+                     int rightWidth) {
+    constexpr int kMargin = 2;
+    const QRect area(QPoint(0, 0), band.size());
+    const int height = std::max(band.height() - 2 * kMargin, 0);
+    const auto place = [&](QWidget* control, int x, int width) {
+        control->setGeometry(
+            QStyle::visualRect(control->layoutDirection(), area, QRect(x, kMargin, width, height)));
+    };
+    place(left, kMargin, leftWidth);
+    place(right, band.width() - kMargin - rightWidth, rightWidth);
 }
 
 void SetLabel(QLabel* label, const QString& text, Color color, float fontPixels) {
@@ -68,11 +86,12 @@ void CalendarPage::buildTitleAndMonthBands() {
 
     m_monthPanel = Named(new Panel(this), "monthPanel");
     m_monthLabel = CentredLabel(m_monthPanel, "monthLabel", QStringLiteral("Month"));
-    m_previousMonth = MonthArrow(m_monthLabel, "previousMonthButton", ":/pictures/arrow-left.svg",
+    m_previousMonth = MonthArrow(m_monthPanel, "previousMonthButton", ":/pictures/arrow-left.svg",
                                  tr("Previous month"), tr("Previous month (Page Up)"));
-    m_nextMonth = MonthArrow(m_monthLabel, "nextMonthButton", ":/pictures/arrow-right.svg",
+    m_nextMonth = MonthArrow(m_monthPanel, "nextMonthButton", ":/pictures/arrow-right.svg",
                              tr("Next month"), tr("Next month (Page Down)"));
-    PlaceAtEnds(m_monthLabel, m_previousMonth, 44, m_nextMonth, 44);
+    KeepOwnFontSize(m_previousMonth);
+    KeepOwnFontSize(m_nextMonth);
     // While held down, the arrows keep stepping.
     m_previousMonth->setAutoRepeat(true);
     m_nextMonth->setAutoRepeat(true);
@@ -83,17 +102,20 @@ void CalendarPage::buildTitleAndMonthBands() {
 void CalendarPage::buildFooter() {
     m_footerPanel = Named(new Panel(this), "footerPanel");
     m_status = CentredLabel(m_footerPanel, "statusLabel", QStringLiteral("Status"));
-    m_today = Named(new QPushButton(m_status), "todayButton");
+    m_today = Named(new QPushButton(m_footerPanel), "todayButton");
     m_today->setText(tr("Today"));
     m_today->setToolTip(tr("Go to today (Home)"));
-    m_dateField = Named(new QDateEdit(m_status), "dateField");
+    m_dateField = Named(new QDateEdit(m_footerPanel), "dateField");
     m_dateField->setCalendarPopup(true);
     m_dateField->setDisplayFormat(QStringLiteral("MM/dd/yy"));
     m_dateField->setAlignment(Qt::AlignCenter);
     m_dateField->setAccessibleName(tr("Pick a date"));
     // The field's drop-down button takes room of its own; the whole date must stay readable.
-    PlaceAtEnds(m_status, m_today, 85, m_dateField, std::max(85, m_dateField->sizeHint().width()));
+    m_dateFieldWidth = std::max(85, m_dateField->sizeHint().width());
+    KeepOwnFontSize(m_today);
+    KeepOwnFontSize(m_dateField);
     connect(m_today, &QPushButton::clicked, this, &CalendarPage::todayRequested);
+    connect(m_dateField, &QDateEdit::editingFinished, this, &CalendarPage::takeTypedDate);
     // The date field makes its drop-down calendar, a whole QCalendarWidget, only when it is
     // first opened or asked for; it is wired then, so start-up does not pay for it.
     m_dateField->installEventFilter(this);
@@ -102,11 +124,13 @@ void CalendarPage::buildFooter() {
 void CalendarPage::setSizes(const CalendarLayout& layout) {
     PlaceBand(m_titlePanel, m_title, layout.toolbar);
     PlaceBand(m_monthPanel, m_monthLabel, layout.monthName);
+    PlaceAtBandEnds(layout.monthName, m_previousMonth, 44, m_nextMonth, 44);
     const QRect grid = layout.grid.translated(layout.calendar.topLeft());
     m_monthView->setGeometry(0, layout.daysOfWeek.top(), layout.daysOfWeek.width(),
                              grid.bottom() + 1 - layout.daysOfWeek.top());
     m_monthView->setSizes(layout);
     PlaceBand(m_footerPanel, m_status, layout.footer.translated(layout.calendar.topLeft()));
+    PlaceAtBandEnds(layout.footer, m_today, 85, m_dateField, m_dateFieldWidth);
 }
 
 void CalendarPage::showMonth(const MonthPage& page) {
@@ -117,8 +141,15 @@ void CalendarPage::showMonth(const MonthPage& page) {
         m_monthLabel->setToolTip(page.monthCounts);
         m_monthLabel->setAccessibleDescription(page.monthCounts);
     }
+    if (m_monthLabel->accessibleName() != page.spokenMonth)
+        m_monthLabel->setAccessibleName(page.spokenMonth);
     for (Panel* panel : {m_titlePanel, m_monthPanel, m_footerPanel})
         panel->setColors(look.background, look.border, 0.0f);
+    // The field shows the selected day, except while the user types another into it. It goes
+    // first: its drop-down calendar tells screen readers of its own day, and the view's day is
+    // the one to be read last.
+    if (!m_dateField->hasFocus())
+        setPickerDate(QDateFromDate(page.selectedDate));
     m_monthView->showPage(page);
 
     SetStateTextColors(m_today, {page.todayButton.textColor, page.todayButton.textColor,
@@ -132,14 +163,27 @@ void CalendarPage::showMonth(const MonthPage& page) {
 
 void CalendarPage::setPickerDate(QDate date) {
     m_dateField->setDate(date);
+    m_dateFieldShows = m_dateField->date();
+}
+
+void CalendarPage::takeTypedDate() {
+    // Enter, or leaving the field; a field left as it was shown moves nothing.
+    if (m_dateField->date() == m_dateFieldShows)
+        return;
+    const bool entered = m_dateField->hasFocus();
+    m_dateFieldShows = m_dateField->date();
+    emit datePicked(m_dateField->date());
+    // Enter hands the keys back to the calendar, where the new day is read.
+    if (entered)
+        focusMonthView(Qt::OtherFocusReason);
 }
 
 void CalendarPage::setPickerWeekStart(Qt::DayOfWeek weekStart) {
     m_pickerWeekStart = weekStart;
 }
 
-void CalendarPage::focusMonthView() {
-    m_monthView->setFocus(Qt::MouseFocusReason);
+void CalendarPage::focusMonthView(Qt::FocusReason reason) {
+    m_monthView->takeFocus(reason);
 }
 
 void CalendarPage::watchDatePicker(QObject* parent, QObject* child) {
@@ -167,6 +211,7 @@ void CalendarPage::reportPickedDate() {
     m_dateField->setEnabled(false);
     m_dateField->setEnabled(true);
     emit datePicked(m_dateField->date());
+    focusMonthView(Qt::OtherFocusReason);
 }
 
 bool CalendarPage::eventFilter(QObject* watched, QEvent* event) {

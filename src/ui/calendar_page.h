@@ -30,8 +30,9 @@ public:
     void setPickerDate(QDate date);
     // The drop-down calendar starts its weeks as the settings did at start-up.
     void setPickerWeekStart(Qt::DayOfWeek weekStart);
-    // Gives the keyboard focus to the month view, where its mark shows on the selected day.
-    void focusMonthView();
+    // Gives the keyboard focus to the month view; its mark shows on the selected day where the
+    // focus comes from the user's click or Tab key.
+    void focusMonthView(Qt::FocusReason reason = Qt::MouseFocusReason);
 
     MonthView* monthView() const { return m_monthView; }
 
@@ -51,6 +52,7 @@ private:
     void watchDatePicker(QObject* parent, QObject* child);
     void applyPickerWeekStart();
     void reportPickedDate();
+    void takeTypedDate();
 
     Panel* m_titlePanel = nullptr;
     QLabel* m_title = nullptr;
@@ -63,6 +65,8 @@ private:
     QLabel* m_status = nullptr;
     QPushButton* m_today = nullptr;
     QDateEdit* m_dateField = nullptr;
+    int m_dateFieldWidth = 85;
+    QDate m_dateFieldShows;           // the date the field was last set to
     QWidget* m_pickerPopup = nullptr; // made by the date field when first opened
     Qt::DayOfWeek m_pickerWeekStart = Qt::Sunday;
 };

@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -58,7 +59,11 @@ ChooseSaveFile SystemSaveFileChooser() {
 }
 
 QString DefaultExportPath(const QString& assignment) {
-    return JoinPath(DocumentsFolder(),
+    return ExportPathIn(QString(), assignment);
+}
+
+QString ExportPathIn(const QString& folder, const QString& assignment) {
+    return JoinPath(folder.isEmpty() ? DocumentsFolder() : folder,
                     QStringLiteral("Dutyloop ") + assignment + QStringLiteral(".ics"));
 }
 
@@ -96,7 +101,11 @@ ExportDialog::ExportDialog(const QString& assignment, Date shownDate, QWidget* p
     form->addRow(tr("Assignment:"), m_assignment);
     form->addRow(tr("First month:"), m_firstMonth);
     form->addRow(tr("Months:"), m_months);
-    form->addRow(tr("File:"), fileRow);
+    // A row of a field and a button has no label of its own for the field; this one names it.
+    auto* fileLabel = new QLabel(tr("File:"), this);
+    fileLabel->setBuddy(m_fileName);
+    form->addRow(fileLabel, fileRow);
+    m_choose->setAccessibleName(tr("Choose the file"));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(m_buttons);
@@ -135,9 +144,14 @@ QString ExportDialog::filePath() const {
     return JoinPath(DocumentsFolder(), name);
 }
 
+void ExportDialog::setFolder(const QString& folder) {
+    m_folder = folder;
+    assignmentChanged();
+}
+
 void ExportDialog::assignmentChanged() {
     if (!m_nameChosen)
-        m_fileName->setText(DefaultExportPath(assignment()));
+        m_fileName->setText(ExportPathIn(m_folder, assignment()));
 }
 
 void ExportDialog::fileNameEdited() {
@@ -164,21 +178,38 @@ void ExportDialog::updateOkButton() {
     m_buttons->button(QDialogButtonBox::Ok)->setEnabled(!m_fileName->text().trimmed().isEmpty());
 }
 
-bool ExportDutyCalendar(const ExportChoice& choice, const QDateTime& stampUtc,
-                        const Platform& platform, QWidget* window, const QByteArray& daysFileText) {
+std::optional<int> ExportDutyCalendar(const ExportChoice& choice, const QDateTime& stampUtc,
+                                      const Platform& platform, QWidget* window,
+                                      const QByteArray& daysFileText) {
     const DayRange range = DutyCalendarRange(choice.firstMonth, choice.months);
     const QByteArray ics = DutyCalendarIcs(choice.assignment, range.first, range.last, stampUtc,
                                            DayChangesFromText(daysFileText, choice.assignment));
-    return WriteFileOrShowError(platform, window, choice.path, ics);
+    if (!WriteFileOrShowError(platform, window, choice.path, ics))
+        return std::nullopt;
+    // Each duty period is one event, and so is a note on a day off duty, whose UID says so; the
+    // lines end in CRLF, so the markers stand alone.
+    return static_cast<int>(ics.count("\r\nBEGIN:VEVENT\r\n") - ics.count("\r\nUID:note-"));
 }
 
-void RunExport(QWidget* window, const QString& assignment, Date shownDate, const Platform& platform,
-               const QByteArray& daysFileText) {
+std::optional<ExportReport> RunExport(QWidget* window, const QString& assignment, Date shownDate,
+                                      const QString& folder, const Platform& platform,
+                                      const QByteArray& daysFileText) {
     ExportDialog dialog(assignment, shownDate, window);
+    dialog.setFolder(folder);
     if (dialog.exec() != QDialog::Accepted)
-        return;
-    ExportDutyCalendar(dialog.choice(), QDateTime::currentDateTimeUtc(), platform, window,
-                       daysFileText);
+        return std::nullopt;
+    const ExportChoice choice = dialog.choice();
+    const std::optional<int> written = ExportDutyCalendar(choice, QDateTime::currentDateTimeUtc(),
+                                                          platform, window, daysFileText);
+    if (!written)
+        return std::nullopt;
+    return ExportReport{choice.path, *written};
+}
+
+QString ExportReportText(const ExportReport& report) {
+    // A month holds at least four duty periods, so the English text never needs the singular.
+    return ExportDialog::tr("%n duty periods written to %1", nullptr, report.dutyPeriods)
+        .arg(QDir::toNativeSeparators(report.path));
 }
 
 } // namespace dutyloop

@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QString>
 #include <functional>
+#include <optional>
 
 class QComboBox;
 class QDateEdit;
@@ -34,6 +35,8 @@ ChooseSaveFile SystemSaveFileChooser();
 
 // "Dutyloop 3 TWT.ics" in the documents folder (the home folder when the system names none).
 QString DefaultExportPath(const QString& assignment);
+// The same name in `folder`; in the documents folder where `folder` is empty.
+QString ExportPathIn(const QString& folder, const QString& assignment);
 
 // Asks what to export: one of the seven crews (the agency-wide entry has no duty days), the
 // first month, the number of months and the file.
@@ -44,6 +47,9 @@ public:
     // "5 tfs" for "5 TFS"), else the first crew, and with the month of `shownDate`.
     ExportDialog(const QString& assignment, Date shownDate, QWidget* parent,
                  ChooseSaveFile chooseFile = SystemSaveFileChooser());
+
+    // Proposes the file in `folder`, the one written last, until the user names another.
+    void setFolder(const QString& folder);
 
     ExportChoice choice() const;
     QString assignment() const;
@@ -71,6 +77,7 @@ private:
     bool m_nameChosen = false;
     // The file picked in the save dialog, which has asked already whether to replace it.
     QString m_pickedPath;
+    QString m_folder; // where the proposed file stands; empty for the documents folder
 
     QComboBox* m_assignment = nullptr;
     QDateEdit* m_firstMonth = nullptr;
@@ -81,14 +88,26 @@ private:
 };
 
 // Writes the chosen calendar, stamped `stampUtc`, through the window's one way of writing a
-// file. On failure the error box says "Unable to write to <path>." and the result is false.
-// The user's changes on the chosen crew's days count as they were made.
-bool ExportDutyCalendar(const ExportChoice& choice, const QDateTime& stampUtc,
-                        const Platform& platform, QWidget* window,
-                        const QByteArray& daysFileText = {});
+// file, and gives the number of duty periods written. On failure the error box says "Unable to
+// write to <path>." and there is no result. The user's changes on the chosen crew's days count as
+// they were made.
+std::optional<int> ExportDutyCalendar(const ExportChoice& choice, const QDateTime& stampUtc,
+                                      const Platform& platform, QWidget* window,
+                                      const QByteArray& daysFileText = {});
 
-// The whole export as the window's button runs it: the dialog, and on OK the file.
-void RunExport(QWidget* window, const QString& assignment, Date shownDate, const Platform& platform,
-               const QByteArray& daysFileText = {});
+// What an export wrote: the file and the number of duty periods in it.
+struct ExportReport {
+    QString path;
+    int dutyPeriods = 0;
+};
+
+// The whole export as the window's button runs it: the dialog, proposing a file in `folder`,
+// and on OK the file. Nothing when the user cancels or the file could not be written.
+std::optional<ExportReport> RunExport(QWidget* window, const QString& assignment, Date shownDate,
+                                      const QString& folder, const Platform& platform,
+                                      const QByteArray& daysFileText = {});
+
+// "57 duty periods written to <path>", in the user's language.
+QString ExportReportText(const ExportReport& report);
 
 } // namespace dutyloop

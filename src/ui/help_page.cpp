@@ -38,6 +38,23 @@ QHash<QString, QString> PictureWords() {
     return words;
 }
 
+// The picture in words, for a screen reader: the same notes on the same controls, in the words
+// the picture shows.
+QString PictureText(const QHash<QString, QString>& words) {
+    const auto word = [&](const char* source) { return words.value(QString::fromUtf8(source)); };
+    const QStringList lines{
+        HelpPage::tr("A picture of the Settings tab, with notes on its controls."),
+        HelpPage::tr("%1: the list “%2”.").arg(word("Shift Assignment"), word("Assignment")),
+        HelpPage::tr("%1: the switch “%2”.").arg(word("First day of week"), word("Start Monday")),
+        HelpPage::tr("%1: the buttons “%2” and “%3”.")
+            .arg(word("Shift Colors"), word("Work"), word("Off")),
+        HelpPage::tr("%1: the button “%2”.").arg(word("Leading / Trailing"), word("Ld/Tr")),
+        HelpPage::tr("%1: the button “%2”.").arg(word("Background"), word("BkGr")),
+        HelpPage::tr("At the top is the button “%1”, at the bottom the button “%2”.")
+            .arg(word("Save"), word("Export…"))};
+    return lines.join(QLatin1Char('\n'));
+}
+
 } // namespace
 
 HelpPage::HelpPage(QWidget* parent) : QWidget(parent) {
@@ -54,8 +71,13 @@ HelpPage::HelpPage(QWidget* parent) : QWidget(parent) {
 
     auto* picture = Named(new SvgPicture(this), "helpPicture");
     picture->setSource(QStringLiteral(":/pictures/help.svg"));
-    picture->setWords(PictureWords());
+    const QHash<QString, QString> words = PictureWords();
+    picture->setWords(words);
     picture->setAccessibleName(tr("How the Settings tab works"));
+    // The picture's text equivalent; the Tab key stops on the picture so that a screen reader
+    // reads it there, and the picture looks the same.
+    picture->setAccessibleDescription(PictureText(words));
+    picture->setFocusPolicy(Qt::TabFocus);
     auto* margins = new QVBoxLayout;
     margins->setContentsMargins(20, 20, 20, 20);
     margins->addWidget(picture);

@@ -129,6 +129,7 @@ void MainWindow::start() {
         m_tabs->setCurrentWidget(m_calendarPage);
     }
     showMonthOf(now);
+    m_calendarPage->focusMonthView(Qt::OtherFocusReason);
     if (m_settings.assignmentText == QLatin1String(kAgencyWideEntry))
         m_tabs->setCurrentWidget(m_settingsPage);
 }
@@ -248,6 +249,8 @@ void MainWindow::showNextMonth() {
 
 void MainWindow::showToday() {
     showMonthOf(today());
+    // The day is read where the focus goes, so the focus goes to the day.
+    m_calendarPage->focusMonthView(Qt::OtherFocusReason);
 }
 
 void MainWindow::showDay(QDate day) {
@@ -311,6 +314,9 @@ void MainWindow::applyTabChange() {
     SetAnchorForAssignment(m_view.anchorDate, m_settings.assignmentText);
     m_dayChanges = LoadDayChanges(m_daysFilePath, m_settings.assignmentText);
     showMonthOf(m_view.shownDate);
+    // On the Calendar tab the keys walk the days, and a screen reader reads the day chosen.
+    if (m_tabs->currentWidget() == m_calendarPage)
+        m_calendarPage->focusMonthView(Qt::OtherFocusReason);
 }
 
 void MainWindow::showCalendar() {
@@ -335,8 +341,13 @@ void MainWindow::save() {
 }
 
 void MainWindow::exportDutyDays() {
-    RunExport(this, m_settings.assignmentText, m_view.shownDate, m_platform,
-              ReadFileBytes(m_daysFilePath).value_or(QByteArray()));
+    const std::optional<ExportReport> report =
+        RunExport(this, m_settings.assignmentText, m_view.shownDate, m_lastExportFolder, m_platform,
+                  ReadFileBytes(m_daysFilePath).value_or(QByteArray()));
+    if (!report)
+        return;
+    m_lastExportFolder = QFileInfo(report->path).absolutePath();
+    m_settingsPage->showExportMessage(ExportReportText(*report));
 }
 
 void MainWindow::printDutyYear() {

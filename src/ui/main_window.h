@@ -89,6 +89,9 @@ private:
     Date m_today = 0; // the day the calendar was last drawn for as today
     QString m_daysFilePath;
     DayChanges m_dayChanges; // those the days file holds for the chosen assignment
+    // The folder of the last file exported, proposed again; kept for this run only, as the
+    // settings file holds the settings and nothing else.
+    QString m_lastExportFolder;
 };
 
 } // namespace dutyloop

@@ -29,8 +29,9 @@ bool DrawnAlike(const CellLook& a, const CellLook& b) {
 
 MonthView::MonthView(QWidget* parent) : QWidget(parent) {
     // A press alone never moves the focus: the window gives it to the view when a day of the
-    // shown month is clicked, and a click on another month's day leaves it where it was.
-    setFocusPolicy(Qt::NoFocus);
+    // shown month is clicked, and a click on another month's day leaves it where it was. The Tab
+    // key reaches it, so the days can be read and walked from the keyboard.
+    setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     InstallMonthViewAccessibility();
 }
@@ -76,6 +77,7 @@ void MonthView::showPage(const MonthPage& page) {
                        page.weekdayLabels != m_page.weekdayLabels;
     const int selectedBefore = selectedCell();
     const MonthPage before = std::exchange(m_page, page);
+    ReportPageChange(this, before);
     if (whole) {
         update();
         return;
@@ -93,7 +95,7 @@ void MonthView::showPage(const MonthPage& page) {
         if (!DrawnAlike(m_page.cells[i], before.cells[i]))
             change(cell);
     }
-    if (hasFocus() && selectedBefore != selectedCell()) {
+    if (showsFocusMark() && selectedBefore != selectedCell()) {
         change(selectedBefore);
         change(selectedCell());
     }
@@ -141,7 +143,7 @@ const std::array<QString, 7>& MonthView::shownWeekdayLabels() const {
 void MonthView::paintCell(QPainter& painter, int cell, const QRect& bounds) const {
     const CellLook& look = m_page.cells[static_cast<std::size_t>(cell)];
     PaintOutlinedRect(painter, bounds, look.fill, look.border, kThinBorder);
-    if (hasFocus() && cell == selectedCell())
+    if (showsFocusMark() && cell == selectedCell())
         PaintFocusMark(painter, bounds, look.fill, look.border, kThinBorder,
                        palette().highlight().color().rgba());
     painter.setPen(QColor::fromRgba(look.textColor));
@@ -211,8 +213,53 @@ void MonthView::mouseReleaseEvent(QMouseEvent* event) {
         emit cellClicked(pressed);
 }
 
+bool MonthView::showsFocusMark() const {
+    return m_focusMarkWanted && hasFocus();
+}
+
+void MonthView::takeFocus(Qt::FocusReason reason) {
+    if (!hasFocus()) {
+        setFocus(reason);
+        return;
+    }
+    const bool before = m_focusMarkWanted;
+    noteFocusReason(reason, true);
+    if (before != m_focusMarkWanted && selectedCell() >= 0)
+        update(cellRect(selectedCell()));
+}
+
+// The mark shows where the user brought the focus to the days, with a click or the Tab key; the
+// focus the window gives the view when the tab shows is for screen readers, and the calendar
+// looks as it did before. Coming back to the window keeps what was.
+void MonthView::noteFocusReason(Qt::FocusReason reason, bool hadFocus) {
+    switch (reason) {
+    case Qt::MouseFocusReason:
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+        m_focusMarkWanted = true;
+        break;
+    case Qt::ActiveWindowFocusReason:
+    case Qt::PopupFocusReason:
+        break;
+    default:
+        if (!hadFocus)
+            m_focusMarkWanted = false;
+        break;
+    }
+}
+
 void MonthView::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
+    noteFocusReason(event->reason(), false);
+    // Qt tells of the view's own focus after this handler; the day follows it, so that a screen
+    // reader ends on the day.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (hasFocus())
+                ReportFocusedCell(this);
+        },
+        Qt::QueuedConnection);
     if (selectedCell() >= 0)
         update(cellRect(selectedCell()));
 }

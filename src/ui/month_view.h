@@ -29,6 +29,10 @@ public:
     int cellAt(QPoint point) const;
     // The cell of the selected day, where the focus mark is drawn.
     int selectedCell() const;
+    // Whether the focus mark is drawn: the view has the focus, and the user brought it there.
+    bool showsFocusMark() const;
+    // Gives the view the keyboard focus, or notes why it is asked for where it has it already.
+    void takeFocus(Qt::FocusReason reason);
 
 signals:
     void cellClicked(int cell);
@@ -54,6 +58,7 @@ private:
     // The cell's day is of the shown month and can be changed.
     bool activates(int cell) const;
     QFont fontOfSize(float pixels, bool bold) const;
+    void noteFocusReason(Qt::FocusReason reason, bool hadFocus);
 
     MonthPage m_page;
     int m_bandHeight = 0;
@@ -63,6 +68,7 @@ private:
     float m_cellHeight = 0;
     QRect m_grid;
     int m_pressedCell = -1;
+    bool m_focusMarkWanted = false;
 };
 
 } // namespace dutyloop

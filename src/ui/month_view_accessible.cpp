@@ -1,59 +1,13 @@
 #include "ui/month_view_accessible.h"
 
+#include "ui/month_cell_accessible.h"
 #include "ui/month_view.h"
 
 namespace dutyloop {
 
 namespace {
 
-// One cell of the grid. It has no object of its own; the view holds what it says.
-class MonthCellAccessible : public QAccessibleInterface {
-public:
-    MonthCellAccessible(MonthView* view, int cell) : m_view(view), m_cell(cell) {}
-
-    bool isValid() const override { return m_view != nullptr; }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return m_view ? m_view->window()->windowHandle() : nullptr; }
-    QAccessibleInterface* parent() const override {
-        return QAccessible::queryAccessibleInterface(m_view.data());
-    }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessible::Role role() const override { return QAccessible::Cell; }
-
-    QString text(QAccessible::Text kind) const override {
-        if (!m_view)
-            return {};
-        const CellLook& look = m_view->page().cells[static_cast<std::size_t>(m_cell)];
-        if (kind == QAccessible::Name)
-            return look.accessibleName;
-        if (kind == QAccessible::Description)
-            return look.toolTip;
-        return {};
-    }
-    void setText(QAccessible::Text, const QString&) override {}
-
-    QRect rect() const override {
-        if (!m_view)
-            return {};
-        const QRect cell = m_view->cellRect(m_cell);
-        return QRect(m_view->mapToGlobal(cell.topLeft()), cell.size());
-    }
-
-    QAccessible::State state() const override {
-        QAccessible::State state;
-        state.selectable = m_cell <= kLastClickableCell;
-        state.selected = m_view && m_cell == m_view->selectedCell();
-        state.invisible = !m_view || !m_view->isVisible();
-        return state;
-    }
-
-private:
-    QPointer<MonthView> m_view;
-    int m_cell;
-};
+constexpr int kHeaderCount = 7;
 
 QAccessibleInterface* MonthViewFactory(const QString& className, QObject* object) {
     if (className == QLatin1String("dutyloop::MonthView") && object && object->isWidgetType())
@@ -61,13 +15,19 @@ QAccessibleInterface* MonthViewFactory(const QString& className, QObject* object
     return nullptr;
 }
 
+void SendCellEvent(MonthView* view, int cell, QAccessible::Event type) {
+    QAccessibleEvent event(view, type);
+    event.setChild(cell);
+    QAccessible::updateAccessibility(&event);
+}
+
 } // namespace
 
 MonthViewAccessible::MonthViewAccessible(MonthView* view)
-    : QAccessibleWidget(view, QAccessible::Table, MonthView::tr("Month")) {}
+    : QAccessibleWidget(view, QAccessible::Table) {}
 
 MonthViewAccessible::~MonthViewAccessible() {
-    for (QAccessible::Id id : std::as_const(m_cells))
+    for (QAccessible::Id id : std::as_const(m_children))
         QAccessible::deleteAccessibleInterface(id);
 }
 
@@ -75,27 +35,44 @@ MonthView* MonthViewAccessible::view() const {
     return static_cast<MonthView*>(widget());
 }
 
+void* MonthViewAccessible::interface_cast(QAccessible::InterfaceType type) {
+    if (type == QAccessible::TableInterface)
+        return static_cast<QAccessibleTableInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+}
+
+QString MonthViewAccessible::text(QAccessible::Text kind) const {
+    // The table is named for the month it shows, with its year.
+    if (kind == QAccessible::Name && view()->accessibleName().isEmpty())
+        return view()->page().spokenMonth;
+    return QAccessibleWidget::text(kind);
+}
+
+void MonthViewAccessible::makeChildren() const {
+    if (!m_children.isEmpty())
+        return;
+    for (int cell = 0; cell < kCellCount; ++cell)
+        m_children.append(
+            QAccessible::registerAccessibleInterface(new MonthCellAccessible(view(), cell)));
+    for (int column = 0; column < kHeaderCount; ++column)
+        m_children.append(
+            QAccessible::registerAccessibleInterface(new WeekdayHeaderAccessible(view(), column)));
+}
+
 int MonthViewAccessible::childCount() const {
-    return kCellCount;
+    return kCellCount + kHeaderCount;
 }
 
 QAccessibleInterface* MonthViewAccessible::child(int index) const {
-    if (index < 0 || index >= kCellCount)
+    if (index < 0 || index >= childCount())
         return nullptr;
-    if (m_cells.isEmpty()) {
-        for (int cell = 0; cell < kCellCount; ++cell)
-            m_cells.append(
-                QAccessible::registerAccessibleInterface(new MonthCellAccessible(view(), cell)));
-    }
-    return QAccessible::accessibleInterface(m_cells.at(index));
+    makeChildren();
+    return QAccessible::accessibleInterface(m_children.at(index));
 }
 
 int MonthViewAccessible::indexOfChild(const QAccessibleInterface* child) const {
-    for (int cell = 0; cell < m_cells.size(); ++cell) {
-        if (QAccessible::accessibleInterface(m_cells.at(cell)) == child)
-            return cell;
-    }
-    return -1;
+    const QAccessible::Id id = QAccessible::uniqueId(const_cast<QAccessibleInterface*>(child));
+    return static_cast<int>(m_children.indexOf(id));
 }
 
 QAccessibleInterface* MonthViewAccessible::childAt(int x, int y) const {
@@ -104,7 +81,45 @@ QAccessibleInterface* MonthViewAccessible::childAt(int x, int y) const {
         if (view()->cellRect(cell).contains(point))
             return child(cell);
     }
+    for (int column = 0; column < kHeaderCount; ++column) {
+        if (view()->weekdayRect(column).contains(point))
+            return columnHeader(column);
+    }
     return nullptr;
+}
+
+QAccessibleInterface* MonthViewAccessible::focusChild() const {
+    const int selected = view()->selectedCell();
+    return view()->hasFocus() && selected >= 0 ? child(selected) : nullptr;
+}
+
+QAccessibleInterface* MonthViewAccessible::cellAt(int row, int column) const {
+    if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount())
+        return nullptr;
+    return child(row * columnCount() + column);
+}
+
+int MonthViewAccessible::selectedCellCount() const {
+    return view()->selectedCell() >= 0 ? 1 : 0;
+}
+
+QList<QAccessibleInterface*> MonthViewAccessible::selectedCells() const {
+    const int selected = view()->selectedCell();
+    if (selected < 0)
+        return {};
+    return {child(selected)};
+}
+
+QString MonthViewAccessible::columnDescription(int column) const {
+    if (column < 0 || column >= kHeaderCount)
+        return {};
+    return view()->page().spokenWeekdayNames[static_cast<std::size_t>(column)];
+}
+
+QAccessibleInterface* MonthViewAccessible::columnHeader(int column) const {
+    if (column < 0 || column >= kHeaderCount)
+        return nullptr;
+    return child(kCellCount + column);
 }
 
 void InstallMonthViewAccessibility() {
@@ -113,6 +128,42 @@ void InstallMonthViewAccessibility() {
         return true;
     }();
     Q_UNUSED(installed);
+}
+
+void ReportPageChange(MonthView* view, const MonthPage& before) {
+    const MonthPage& now = view->page();
+    // Only a screen reader that keeps copies of the names needs to hear of each one; the few
+    // events of a move below go out always, so that tools listening to Qt hear them too.
+    if (QAccessible::isActive()) {
+        for (int cell = 0; cell < kCellCount; ++cell) {
+            const auto i = static_cast<std::size_t>(cell);
+            if (now.cells[i].accessibleName != before.cells[i].accessibleName)
+                SendCellEvent(view, cell, QAccessible::NameChanged);
+            if (now.cells[i].toolTip != before.cells[i].toolTip)
+                SendCellEvent(view, cell, QAccessible::DescriptionChanged);
+        }
+        if (now.spokenMonth != before.spokenMonth) {
+            QAccessibleEvent event(view, QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&event);
+        }
+    }
+    if (now.selectedDate == before.selectedDate)
+        return;
+    // As Qt's item views do: the day left, the day chosen, and the focus on it.
+    const int left = before.selectedDate - now.cells[0].date;
+    if (left >= 0 && left <= kLastClickableCell)
+        SendCellEvent(view, left, QAccessible::SelectionRemove);
+    const int chosen = view->selectedCell();
+    if (chosen < 0)
+        return;
+    SendCellEvent(view, chosen, QAccessible::SelectionAdd);
+    if (view->hasFocus())
+        SendCellEvent(view, chosen, QAccessible::Focus);
+}
+
+void ReportFocusedCell(MonthView* view) {
+    if (view->selectedCell() >= 0)
+        SendCellEvent(view, view->selectedCell(), QAccessible::Focus);
 }
 
 } // namespace dutyloop

@@ -148,6 +148,19 @@ void SettingsPage::buildColorButtons() {
     m_print->setGeometry(144, 232, 129, 29);
     m_print->setAccessibleName(tr("Print a crew's duty year or save it as PDF"));
     connect(m_print, &QPushButton::clicked, this, &SettingsPage::printRequested);
+    // Empty, and so unseen, until an export has written its file.
+    m_exportMessage = Named(new QLabel(this), "exportMessage");
+    m_exportMessage->setGeometry(16, 272, 257, 80);
+    m_exportMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_exportMessage->setWordWrap(true);
+    m_exportMessage->setTextFormat(Qt::PlainText);
+}
+
+void SettingsPage::showExportMessage(const QString& message) {
+    m_exportMessage->setText(message);
+    // The focus is back on the Export button when the dialog has closed; a screen reader
+    // speaks the new description of the object it stands on.
+    m_export->setAccessibleDescription(message);
 }
 
 void SettingsPage::showSettings() {
@@ -167,6 +180,8 @@ void SettingsPage::showLook(const TabLook& look) {
     m_toolBarPanel->setColors(look.background, look.border, kThinBorder);
     SetFontPixelSize(m_title, look.titleFontSize);
     SetTextColor(m_title, look.headerTextColor);
+    // The word on the last export is read on any background.
+    SetTextColor(m_exportMessage, look.headerTextColor);
     const Color header = look.headerTextColor;
     SetStateTextColors(m_back, {header, header, colors::Blue, header});
     SetStateTextColors(m_save, {colors::Black, colors::Black, colors::Blue, colors::Black});
@@ -217,8 +232,8 @@ void SettingsPage::showPickedBackground(Color background) {
     m_toolBarPanel->setColors(background, m_toolBarPanel->border(), m_toolBarPanel->borderWidth());
     m_background->setColors(background, m_background->border(), m_background->borderWidth());
     // The other colour captions keep theirs, even one that now has the background's colour.
-    for (QWidget* widget : std::initializer_list<QWidget*>{m_title, m_backgroundColor,
-                                                           m_assignmentLabel, m_weekStartLabel})
+    for (QWidget* widget : std::initializer_list<QWidget*>{
+             m_title, m_backgroundColor, m_assignmentLabel, m_weekStartLabel, m_exportMessage})
         SetTextColor(widget, text);
     emit backgroundPicked(background);
 }

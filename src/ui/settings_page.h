@@ -36,6 +36,9 @@ public:
     // The entry the list shows, -1 for none; the calendar's title follows it.
     int selectedAssignment() const;
     QString selectedAssignmentText() const;
+    // Says under the Export button what the last export wrote, to the eye and to the screen
+    // reader alike.
+    void showExportMessage(const QString& message);
 
 signals:
     void backRequested();
@@ -72,6 +75,7 @@ private:
     QPushButton* m_backgroundColor = nullptr;
     QPushButton* m_export = nullptr;
     QPushButton* m_print = nullptr;
+    QLabel* m_exportMessage = nullptr;
 };
 
 } // namespace dutyloop

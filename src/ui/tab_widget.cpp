@@ -31,8 +31,15 @@ TabWidget::TabWidget(QWidget* parent) : QTabWidget(parent) {
     tabBar()->setDrawBase(false);
     tabBar()->setUsesScrollButtons(false);
     tabBar()->setElideMode(Qt::ElideRight);
-    // Arrow keys belong to the calendar; Ctrl+Tab still switches tabs from the keyboard.
-    tabBar()->setFocusPolicy(Qt::NoFocus);
+    // The Tab key reaches the headers, where the arrow keys choose a tab; a click leaves the
+    // focus where it was, and Ctrl+Tab switches tabs from anywhere.
+    tabBar()->setFocusPolicy(Qt::TabFocus);
+}
+
+void TabWidget::tabInserted(int index) {
+    QTabWidget::tabInserted(index);
+    // A screen reader names the page the focus enters, so each page says which tab it is.
+    widget(index)->setAccessibleName(tr("%1 tab").arg(tabText(index)));
 }
 
 } // namespace dutyloop

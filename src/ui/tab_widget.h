@@ -11,6 +11,9 @@ public:
     static constexpr int kTabHeight = 49;
 
     explicit TabWidget(QWidget* parent);
+
+protected:
+    void tabInserted(int index) override;
 };
 
 } // namespace dutyloop

@@ -301,6 +301,43 @@ private slots:
         QCOMPARE(ReadBack(path), exists ? QByteArray("an older export") : "<unreadable>");
     }
 
+    // Crew 5 TFS from September 2023 for twelve months: 57 runs of work days, counted by hand
+    // from the rotation pattern. The window says so, and the next export starts in that folder.
+    void theWindowSaysWhatItWroteAndKeepsTheFolder() {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QString path = folder.filePath("duty.ics");
+        auto window = ShownWindow(QDate(2023, 9, 15), "[Config]\nWorkAssign=5 TFS\n");
+        const Controls w = ControlsOf(*window);
+        OpenTab(*window, w.settingsPage);
+        const OnNextModal<ExportDialog> fill([&](ExportDialog* dialog) {
+            dialog->fileNameEdit()->selectAll();
+            QTest::keyClicks(dialog->fileNameEdit(), path);
+            QTest::mouseClick(dialog->buttonBox()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        });
+        Click(w.exportButton);
+        QVERIFY(fill.happened());
+        QVERIFY(QFileInfo::exists(path));
+        const QString said = "57 duty periods written to " + QDir::toNativeSeparators(path);
+        auto* message = w.settingsPage->findChild<QLabel*>("exportMessage");
+        QVERIFY(message);
+        QCOMPARE(message->text(), said);
+        QVERIFY(message->isVisible());
+        QCOMPARE(w.exportButton->accessibleDescription(), said);
+
+        QString proposed;
+        const OnNextModal<ExportDialog> look([&](ExportDialog* dialog) {
+            proposed = dialog->fileNameEdit()->text();
+            QTest::mouseClick(dialog->buttonBox()->button(QDialogButtonBox::Cancel),
+                              Qt::LeftButton);
+        });
+        Click(w.exportButton);
+        QVERIFY(look.happened());
+        QCOMPARE(proposed, folder.filePath("Dutyloop 5 TFS.ics"));
+        // A cancelled export leaves the message of the last one.
+        QCOMPARE(message->text(), said);
+    }
+
 private:
     QTemporaryDir m_home;
     QByteArray m_savedHome;

@@ -1,0 +1,21 @@
+#include "calendar/spoken_texts.h"
+
+namespace dutyloop {
+
+QString SpokenMonthText(Date date, const LocaleSettings& locale) {
+    const YearMonthDay ymd = YmdFromDate(date);
+    return locale.longMonthNames[static_cast<std::size_t>(ymd.month - 1)] + QLatin1Char(' ') +
+           QString::number(ymd.year);
+}
+
+std::array<QString, 7> SpokenWeekdayNames(WeekStart weekStart, const LocaleSettings& locale) {
+    // QLocale counts the days from Monday (1) to Sunday (7).
+    const int first = weekStart == WeekStart::Monday ? 1 : 7;
+    std::array<QString, 7> names;
+    for (int column = 0; column < 7; ++column)
+        names[static_cast<std::size_t>(column)] =
+            locale.locale.standaloneDayName((first - 1 + column) % 7 + 1, QLocale::LongFormat);
+    return names;
+}
+
+} // namespace dutyloop

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QAccessible>
+#include <QPointer>
+
+namespace dutyloop {
+
+class MonthView;
+
+// One cell of the month view's table: a day, or one of the two legend cells in the last row.
+// It has no object of its own; the view's month page holds what it says.
+class MonthCellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
+public:
+    MonthCellAccessible(MonthView* view, int cell);
+
+    bool isValid() const override;
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override;
+    QAccessibleInterface* parent() const override;
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessible::Role role() const override { return QAccessible::Cell; }
+    QString text(QAccessible::Text kind) const override;
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override;
+    QAccessible::State state() const override;
+    void* interface_cast(QAccessible::InterfaceType type) override;
+
+    bool isSelected() const override;
+    QList<QAccessibleInterface*> columnHeaderCells() const override;
+    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+    int columnIndex() const override { return m_cell % 7; }
+    int rowIndex() const override { return m_cell / 7; }
+    int columnExtent() const override { return 1; }
+    int rowExtent() const override { return 1; }
+    QAccessibleInterface* table() const override { return parent(); }
+
+private:
+    QPointer<MonthView> m_view;
+    int m_cell;
+};
+
+// The header of one column of the table: the weekday's whole name, over its short label.
+class WeekdayHeaderAccessible : public QAccessibleInterface {
+public:
+    WeekdayHeaderAccessible(MonthView* view, int column);
+
+    bool isValid() const override;
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override;
+    QAccessibleInterface* parent() const override;
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessible::Role role() const override { return QAccessible::ColumnHeader; }
+    QString text(QAccessible::Text kind) const override;
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override;
+    QAccessible::State state() const override;
+
+private:
+    QPointer<MonthView> m_view;
+    int m_column;
+};
+
+} // namespace dutyloop
