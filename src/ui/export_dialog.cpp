@@ -199,8 +199,8 @@ std::optional<ExportReport> RunExport(QWidget* window, const QString& assignment
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     const ExportChoice choice = dialog.choice();
-    const std::optional<int> written = ExportDutyCalendar(choice, QDateTime::currentDateTimeUtc(),
-                                                          platform, window, daysFileText);
+    const std::optional<int> written =
+        ExportDutyCalendar(choice, QDateTime::currentDateTimeUtc(), platform, window, daysFileText);
     if (!written)
         return std::nullopt;
     return ExportReport{choice.path, *written};

@@ -302,12 +302,26 @@ private slots:
     }
 
     // Crew 5 TFS from September 2023 for twelve months: 57 runs of work days, counted by hand
-    // from the rotation pattern. The window says so, and the next export starts in that folder.
+    // from the rotation pattern; in September it works the 1st and 4th to 6th. The window says
+    // so, and the next export starts in that folder.
+    void theWindowSaysWhatItWroteAndKeepsTheFolder_data() {
+        QTest::addColumn<QByteArray>("days");
+        QTest::addColumn<int>("periods");
+        QTest::newRow("the rotation alone") << QByteArray() << 57;
+        QTest::newRow("leave in the middle of a run splits it")
+            << QByteArray("[Days 5 TFS]\n2023-09-05=leave\n") << 58;
+        QTest::newRow("a note on a day off is no duty period")
+            << QByteArray("[Days 5 TFS]\n2023-09-02=rostered;Dentist\n") << 57;
+    }
     void theWindowSaysWhatItWroteAndKeepsTheFolder() {
+        QFETCH(QByteArray, days);
+        QFETCH(int, periods);
         QTemporaryDir folder;
         QVERIFY(folder.isValid());
         const QString path = folder.filePath("duty.ics");
         auto window = ShownWindow(QDate(2023, 9, 15), "[Config]\nWorkAssign=5 TFS\n");
+        if (!days.isEmpty())
+            WritePlainFile(window.settingsFolder() + "/dutyloop-days.ini", days);
         const Controls w = ControlsOf(*window);
         OpenTab(*window, w.settingsPage);
         const OnNextModal<ExportDialog> fill([&](ExportDialog* dialog) {
@@ -318,7 +332,8 @@ private slots:
         Click(w.exportButton);
         QVERIFY(fill.happened());
         QVERIFY(QFileInfo::exists(path));
-        const QString said = "57 duty periods written to " + QDir::toNativeSeparators(path);
+        const QString said =
+            QString::number(periods) + " duty periods written to " + QDir::toNativeSeparators(path);
         auto* message = w.settingsPage->findChild<QLabel*>("exportMessage");
         QVERIFY(message);
         QCOMPARE(message->text(), said);
