@@ -430,8 +430,8 @@ Soll die Datei ersetzt werden?</translation>
         <translation>%1: die Schaltfläche „%2“.</translation>
     </message>
     <message>
-        <source>At the top is the button “%1”, at the bottom the button “%2”.</source>
-        <translation>Oben steht die Schaltfläche „%1“, unten die Schaltfläche „%2“.</translation>
+        <source>At the top is the button “%1”, at the bottom the buttons “%2” and “%3”.</source>
+        <translation>Oben steht die Schaltfläche „%1“, unten stehen die Schaltflächen „%2“ und „%3“.</translation>
     </message>
 </context>
 <context>

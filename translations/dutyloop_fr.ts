@@ -430,8 +430,8 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <translation>%1 : le bouton « %2 ».</translation>
     </message>
     <message>
-        <source>At the top is the button “%1”, at the bottom the button “%2”.</source>
-        <translation>En haut se trouve le bouton « %1 », en bas le bouton « %2 ».</translation>
+        <source>At the top is the button “%1”, at the bottom the buttons “%2” and “%3”.</source>
+        <translation>En haut se trouve le bouton « %1 », en bas les boutons « %2 » et « %3 ».</translation>
     </message>
 </context>
 <context>

@@ -20,8 +20,8 @@ namespace {
 // The picture's captions in the user's language: the Settings tab's own words, as that tab
 // shows them, and the notes that point at its controls.
 QHash<QString, QString> PictureWords() {
-    static const char* const kSettingsWords[] = {"Save", "Assignment", "Start Monday", "Work",
-                                                 "Off",  "Ld/Tr",      "BkGr",         "Export…"};
+    static const char* const kSettingsWords[] = {
+        "Save", "Assignment", "Start Monday", "Work", "Off", "Ld/Tr", "BkGr", "Export…", "Print…"};
     static const char* const kNotes[] = {
         QT_TRANSLATE_NOOP("dutyloop::HelpPage", "First day of week"),
         QT_TRANSLATE_NOOP("dutyloop::HelpPage", "Shift Assignment"),
@@ -50,8 +50,8 @@ QString PictureText(const QHash<QString, QString>& words) {
             .arg(word("Shift Colors"), word("Work"), word("Off")),
         HelpPage::tr("%1: the button “%2”.").arg(word("Leading / Trailing"), word("Ld/Tr")),
         HelpPage::tr("%1: the button “%2”.").arg(word("Background"), word("BkGr")),
-        HelpPage::tr("At the top is the button “%1”, at the bottom the button “%2”.")
-            .arg(word("Save"), word("Export…"))};
+        HelpPage::tr("At the top is the button “%1”, at the bottom the buttons “%2” and “%3”.")
+            .arg(word("Save"), word("Export…"), word("Print…"))};
     return lines.join(QLatin1Char('\n'));
 }
 
