@@ -1,7 +1,6 @@
 #include "ui/main_window.h"
 
 #include "calendar/cell_colors.h"
-#include "calendar/cell_descriptions.h"
 #include "calendar/date_moves.h"
 #include "calendar/qdate_bridge.h"
 #include "platform/file_services.h"
@@ -12,17 +11,12 @@
 #include "ui/about_page.h"
 #include "ui/calendar_page.h"
 #include "ui/day_changes_store.h"
-#include "ui/day_dialog.h"
-#include "ui/error_box.h"
-#include "ui/export_dialog.h"
 #include "ui/help_page.h"
 #include "ui/month_view.h"
 #include "ui/settings_page.h"
 #include "ui/tab_widget.h"
-#include "ui/year_printing.h"
 
 #include <QAbstractButton>
-#include <QFileInfo>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QShortcut>
@@ -291,24 +285,6 @@ void MainWindow::selectCell(int cell) {
     redraw();
 }
 
-void MainWindow::changeDay(int cell) {
-    const Date date = m_view.cellDates[static_cast<std::size_t>(cell)];
-    if (MonthOf(date) != MonthOf(m_view.shownDate))
-        return;
-    m_calendarPage->focusMonthView();
-    m_view.shownDate = date;
-    redraw();
-    DayDialog dialog(LongDateText(date, m_locale), DutyCodeFor(date, m_view.anchorDate),
-                     ChangeOn(date, m_view.anchorDate, m_dayChanges), this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    // On a failed write the file keeps the old changes, and so does the window.
-    if (const std::optional<DayChanges> stored = StoreDayChange(
-            m_platform, this, m_daysFilePath, m_settings.assignmentText, date, dialog.change()))
-        m_dayChanges = *stored;
-    redraw();
-}
-
 void MainWindow::applyTabChange() {
     // A new assignment or week start reaches the calendar here.
     SetAnchorForAssignment(m_view.anchorDate, m_settings.assignmentText);
@@ -321,37 +297,6 @@ void MainWindow::applyTabChange() {
 
 void MainWindow::showCalendar() {
     m_tabs->setCurrentWidget(m_calendarPage);
-}
-
-void MainWindow::save() {
-    // The folder may have gone since start-up made it; it is made again the same way.
-    CreateDirectoryWithParents(QFileInfo(m_settingsFilePath).absolutePath());
-    // The seven keys go into the file as it stands, so every other line of it survives; what
-    // is there but cannot be read (no regular file, or far too large) is not replaced.
-    const std::optional<QByteArray> current = ReadFileBytes(m_settingsFilePath);
-    if (!current && QFileInfo(m_settingsFilePath).exists()) {
-        m_platform.showError(this, UnableToWriteMessage(m_settingsFilePath));
-        return;
-    }
-    if (!WriteFileOrShowError(m_platform, this, m_settingsFilePath,
-                              TextWithSettings(current.value_or(QByteArray()), m_settings)))
-        return;
-    showMonthOf(m_view.shownDate);
-    showCalendar();
-}
-
-void MainWindow::exportDutyDays() {
-    const std::optional<ExportReport> report =
-        RunExport(this, m_settings.assignmentText, m_view.shownDate, m_lastExportFolder, m_platform,
-                  ReadFileBytes(m_daysFilePath).value_or(QByteArray()));
-    if (!report)
-        return;
-    m_lastExportFolder = QFileInfo(report->path).absolutePath();
-    m_settingsPage->showExportMessage(ExportReportText(*report));
-}
-
-void MainWindow::printDutyYear() {
-    RunPrint(this, {m_settings, m_locale, m_view.shownDate, m_today, m_daysFilePath}, m_platform);
 }
 
 void MainWindow::openLink(const QUrl& link) {

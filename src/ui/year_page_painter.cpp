@@ -1,5 +1,7 @@
 #include "ui/year_page_painter.h"
 
+#include "ui/day_marks.h"
+
 #include <QColor>
 #include <QFont>
 #include <QFontMetricsF>
@@ -88,20 +90,6 @@ void DrawTodayRing(QPainter& painter, const QRectF& rect) {
     painter.drawRect(rect.adjusted(0.5, 0.5, -0.5, -0.5));
 }
 
-// A changed day has its corner cut off, as on the screen: a shape, so it shows in grey too.
-void DrawChangeMark(QPainter& painter, const QRectF& cell, Color color, bool rightToLeft) {
-    const QRectF inner = cell.adjusted(1.5, 1.5, -1.5, -1.5);
-    const double size = std::min(inner.width(), inner.height()) * 0.3;
-    const double edge = rightToLeft ? inner.left() : inner.right();
-    const double inward = rightToLeft ? size : -size;
-    const QPointF corner[] = {
-        {edge, inner.top()}, {edge + inward, inner.top()}, {edge, inner.top() + size}};
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor::fromRgba(color));
-    painter.drawPolygon(corner, 3);
-    painter.setBrush(Qt::NoBrush);
-}
-
 void DrawDay(QPainter& painter, const QRectF& cell, const YearDay& day, const YearPage& page) {
     const QString number = QString::number(day.day);
     if (day.duty == DutyCode::Work) {
@@ -111,9 +99,11 @@ void DrawDay(QPainter& painter, const QRectF& cell, const YearDay& day, const Ye
         const Color ink = day.duty == DutyCode::Off ? page.offText : kInk;
         DrawText(painter, cell, Qt::AlignCenter, number, 11, ink);
     }
-    if (day.changed)
-        DrawChangeMark(painter, cell, day.duty == DutyCode::Work ? page.workText : kInk,
-                       page.rightToLeft);
+    // As on the screen, so that a changed day shows in grey too.
+    const QRectF inner = cell.adjusted(1.5, 1.5, -1.5, -1.5);
+    PaintDayMarks(painter, inner, {day.changed, false},
+                  QColor::fromRgba(day.duty == DutyCode::Work ? page.workText : kInk),
+                  std::min(inner.width(), inner.height()) * 0.3, page.rightToLeft);
     if (day.today)
         DrawTodayRing(painter, cell);
 }
