@@ -2,6 +2,7 @@
 
 #include "calendar/day_change_texts.h"
 #include "schedule/rotation.h"
+#include "settings/day_changes_file.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -118,15 +119,6 @@ QByteArray DateValue(Date date) {
         .toLatin1();
 }
 
-QByteArray IsoDate(Date date) {
-    const YearMonthDay ymd = YmdFromDate(date);
-    return QStringLiteral("%1-%2-%3")
-        .arg(ymd.year, 4, 10, QLatin1Char('0'))
-        .arg(ymd.month, 2, 10, QLatin1Char('0'))
-        .arg(ymd.day, 2, 10, QLatin1Char('0'))
-        .toLatin1();
-}
-
 QByteArray UtcStampValue(const QDateTime& stamp) {
     const QDateTime utc = stamp.toUTC();
     const QDate day = utc.date();
@@ -195,7 +187,7 @@ QByteArray RunDescription(const DayReader& reader, Date first, Date end) {
         const QString note = reader.noteOf(day);
         if (note.isEmpty())
             continue;
-        notes << (end - first == 1 ? note : QString::fromLatin1(IsoDate(day) + ": ") + note);
+        notes << (end - first == 1 ? note : QString::fromLatin1(IsoDateText(day) + ": ") + note);
     }
     return EscapedText(notes.join(QLatin1Char('\n')));
 }

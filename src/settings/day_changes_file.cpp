@@ -65,15 +65,6 @@ std::optional<Date> DateFromKey(QByteArrayView key) {
     return DateFromYmd(y, m, d);
 }
 
-QByteArray KeyFromDate(Date date) {
-    const YearMonthDay ymd = YmdFromDate(date);
-    return QStringLiteral("%1-%2-%3")
-        .arg(ymd.year, 4, 10, QLatin1Char('0'))
-        .arg(ymd.month, 2, 10, QLatin1Char('0'))
-        .arg(ymd.day, 2, 10, QLatin1Char('0'))
-        .toLatin1();
-}
-
 std::optional<DayChange> ChangeFromValue(const QByteArray& value) {
     const qsizetype separator = value.indexOf(';');
     const std::optional<DayChangeKind> kind = KindFromWord(
@@ -89,6 +80,15 @@ std::optional<DayChange> ChangeFromValue(const QByteArray& value) {
 }
 
 } // namespace
+
+QByteArray IsoDateText(Date date) {
+    const YearMonthDay ymd = YmdFromDate(date);
+    return QStringLiteral("%1-%2-%3")
+        .arg(ymd.year, 4, 10, QLatin1Char('0'))
+        .arg(ymd.month, 2, 10, QLatin1Char('0'))
+        .arg(ymd.day, 2, 10, QLatin1Char('0'))
+        .toLatin1();
+}
 
 QByteArray DaysSectionFor(const QString& assignment) {
     // The window follows a crew by the first character of the assignment ("3twt" is "3 TWT"),
@@ -117,7 +117,7 @@ DayChanges DayChangesFromText(const QByteArray& fileText, const QString& assignm
 QByteArray TextWithDayChange(const QByteArray& fileText, const QString& assignment, Date date,
                              const DayChange& change) {
     const QByteArray section = DaysSectionFor(assignment);
-    const QByteArray key = KeyFromDate(date);
+    const QByteArray key = IsoDateText(date);
     const QString note = CleanNote(change.note);
     if (change.kind == DayChangeKind::AsRostered && note.isEmpty())
         return WithoutProfileKey(fileText, section, key);

@@ -14,6 +14,9 @@ namespace dutyloop {
 // as is every other section, so a changed assignment hides the changes made under another
 // without deleting them.
 
+// "2027-03-14": a day as the file names it.
+QByteArray IsoDateText(Date date);
+
 // The section that holds the changes made under `assignment`: "Days " and the list's entry
 // for the crew the assignment follows.
 QByteArray DaysSectionFor(const QString& assignment);

@@ -13,25 +13,22 @@ QRect OnScreen(const QWidget* widget, const QRect& rect) {
     return QRect(widget->mapToGlobal(rect.topLeft()), rect.size());
 }
 
-QWindow* WindowOf(const QWidget* widget) {
-    return widget ? widget->window()->windowHandle() : nullptr;
-}
-
 } // namespace
 
-MonthCellAccessible::MonthCellAccessible(MonthView* view, int cell) : m_view(view), m_cell(cell) {}
-
-bool MonthCellAccessible::isValid() const {
+bool MonthViewPartAccessible::isValid() const {
     return m_view != nullptr;
 }
 
-QWindow* MonthCellAccessible::window() const {
-    return WindowOf(m_view);
+QWindow* MonthViewPartAccessible::window() const {
+    return m_view ? m_view->window()->windowHandle() : nullptr;
 }
 
-QAccessibleInterface* MonthCellAccessible::parent() const {
+QAccessibleInterface* MonthViewPartAccessible::parent() const {
     return QAccessible::queryAccessibleInterface(m_view.data());
 }
+
+MonthCellAccessible::MonthCellAccessible(MonthView* view, int cell)
+    : MonthViewPartAccessible(view), m_cell(cell) {}
 
 QString MonthCellAccessible::text(QAccessible::Text kind) const {
     if (!m_view)
@@ -83,19 +80,7 @@ QList<QAccessibleInterface*> MonthCellAccessible::columnHeaderCells() const {
 }
 
 WeekdayHeaderAccessible::WeekdayHeaderAccessible(MonthView* view, int column)
-    : m_view(view), m_column(column) {}
-
-bool WeekdayHeaderAccessible::isValid() const {
-    return m_view != nullptr;
-}
-
-QWindow* WeekdayHeaderAccessible::window() const {
-    return WindowOf(m_view);
-}
-
-QAccessibleInterface* WeekdayHeaderAccessible::parent() const {
-    return QAccessible::queryAccessibleInterface(m_view.data());
-}
+    : MonthViewPartAccessible(view), m_column(column) {}
 
 QString WeekdayHeaderAccessible::text(QAccessible::Text kind) const {
     if (!m_view || kind != QAccessible::Name)

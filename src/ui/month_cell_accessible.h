@@ -7,11 +7,10 @@ namespace dutyloop {
 
 class MonthView;
 
-// One cell of the month view's table: a day, or one of the two legend cells in the last row.
-// It has no object of its own; the view's month page holds what it says.
-class MonthCellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
+// A part of the month view that has no object of its own, and no parts: a cell or a header.
+class MonthViewPartAccessible : public QAccessibleInterface {
 public:
-    MonthCellAccessible(MonthView* view, int cell);
+    explicit MonthViewPartAccessible(MonthView* view) : m_view(view) {}
 
     bool isValid() const override;
     QObject* object() const override { return nullptr; }
@@ -21,9 +20,20 @@ public:
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    void setText(QAccessible::Text, const QString&) override {}
+
+protected:
+    QPointer<MonthView> m_view;
+};
+
+// One cell of the month view's table: a day, or one of the two legend cells in the last row.
+// It has no object of its own; the view's month page holds what it says.
+class MonthCellAccessible : public MonthViewPartAccessible, public QAccessibleTableCellInterface {
+public:
+    MonthCellAccessible(MonthView* view, int cell);
+
     QAccessible::Role role() const override { return QAccessible::Cell; }
     QString text(QAccessible::Text kind) const override;
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override;
     QAccessible::State state() const override;
     void* interface_cast(QAccessible::InterfaceType type) override;
@@ -38,31 +48,20 @@ public:
     QAccessibleInterface* table() const override { return parent(); }
 
 private:
-    QPointer<MonthView> m_view;
     int m_cell;
 };
 
 // The header of one column of the table: the weekday's whole name, over its short label.
-class WeekdayHeaderAccessible : public QAccessibleInterface {
+class WeekdayHeaderAccessible : public MonthViewPartAccessible {
 public:
     WeekdayHeaderAccessible(MonthView* view, int column);
 
-    bool isValid() const override;
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override;
-    QAccessibleInterface* parent() const override;
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QAccessible::Role role() const override { return QAccessible::ColumnHeader; }
     QString text(QAccessible::Text kind) const override;
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override;
     QAccessible::State state() const override;
 
 private:
-    QPointer<MonthView> m_view;
     int m_column;
 };
 

@@ -35,10 +35,13 @@ def find_bus_launcher():
 
 
 def start_display(children):
-    """An X display of our own; its number, or None."""
+    """An X display of our own; its number, or None. It must not reset when its last client
+    goes (the accessibility bus launcher connects and goes), or the program could come in the
+    middle of the reset and find no display."""
     read_end, write_end = os.pipe()
     display = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+         "-noreset"],
         pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     children.append(display)
     os.close(write_end)
