@@ -245,6 +245,10 @@ Siehe »dutyloop --help«.</translation>
         <source>Work days on leave: %1</source>
         <translation>Diensttage im Urlaub: %1</translation>
     </message>
+    <message>
+        <source>Changed day</source>
+        <translation>Geänderter Tag</translation>
+    </message>
 </context>
 <context>
     <name>dutyloop::AboutPage</name>

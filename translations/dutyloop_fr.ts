@@ -245,6 +245,10 @@ Essayez « dutyloop --help ».</translation>
         <source>Work days on leave: %1</source>
         <translation>Jours de service en congé&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>Changed day</source>
+        <translation>Jour modifié</translation>
+    </message>
 </context>
 <context>
     <name>dutyloop::AboutPage</name>

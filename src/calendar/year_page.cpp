@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace dutyloop {
 
 namespace {
@@ -73,6 +75,12 @@ YearPage YearPageFor(const YearPageState& state) {
     page.offLegend = QCoreApplication::translate("YearPage", "Off day");
     if (YmdFromDate(state.today).year == state.year)
         page.todayLegend = QCoreApplication::translate("YearPage", "Today");
+    const auto changed = [](const YearMonth& month) {
+        return std::any_of(month.days.begin(), month.days.end(),
+                           [](const YearDay& day) { return day.changed; });
+    };
+    if (std::any_of(page.months.begin(), page.months.end(), changed))
+        page.changedLegend = QCoreApplication::translate("YearPage", "Changed day");
     page.workFill = state.colors.work;
     page.workText = ContrastTextColor(state.colors.work);
     // Paper is white: an off colour of white would leave the off days' numbers unseen.

@@ -41,7 +41,8 @@ struct YearPage {
     QString countText; // the year's work and off days, and the work days taken as leave
     QString workLegend;
     QString offLegend;
-    QString todayLegend; // empty when today falls outside the year
+    QString todayLegend;   // empty when today falls outside the year
+    QString changedLegend; // empty when no day of the year was changed
     Color workFill = colors::Blue;
     Color workText = colors::White;
     Color offText = colors::DimGray;

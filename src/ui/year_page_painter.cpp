@@ -156,6 +156,14 @@ void DrawLegend(QPainter& painter, const YearPage& page) {
         right -= 18.0;
         return Mirrored(swatch, page.rightToLeft);
     };
+    if (!page.changedLegend.isEmpty()) {
+        const QRectF swatch = entry(page.changedLegend);
+        painter.setPen(QPen(QColor::fromRgba(kInk), 0.5));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(swatch);
+        PaintDayMarks(painter, swatch, {true, false}, QColor::fromRgba(kInk), swatch.width() * 0.45,
+                      page.rightToLeft);
+    }
     if (!page.todayLegend.isEmpty())
         DrawTodayRing(painter, entry(page.todayLegend));
     const QRectF off = entry(page.offLegend);
