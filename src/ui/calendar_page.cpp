@@ -141,8 +141,13 @@ void CalendarPage::showMonth(const MonthPage& page) {
         m_monthLabel->setToolTip(page.monthCounts);
         m_monthLabel->setAccessibleDescription(page.monthCounts);
     }
-    if (m_monthLabel->accessibleName() != page.spokenMonth)
+    if (m_monthLabel->accessibleName() != page.spokenMonth) {
         m_monthLabel->setAccessibleName(page.spokenMonth);
+        // The arrows keep the focus while they page; a screen reader speaks the new description
+        // of the object it stands on, and so the month they went to.
+        m_previousMonth->setAccessibleDescription(page.spokenMonth);
+        m_nextMonth->setAccessibleDescription(page.spokenMonth);
+    }
     for (Panel* panel : {m_titlePanel, m_monthPanel, m_footerPanel})
         panel->setColors(look.background, look.border, 0.0f);
     // The field shows the selected day, except while the user types another into it. It goes

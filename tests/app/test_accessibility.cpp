@@ -64,6 +64,9 @@ private slots:
         QCOMPARE(AccessibleText(w.monthView), QStringLiteral("September 2023"));
         Click(w.nextMonth);
         QCOMPARE(AccessibleText(w.monthLabel), QStringLiteral("October 2023"));
+        // The arrow that keeps the focus tells where it went.
+        QCOMPARE(AccessibleText(w.nextMonth, QAccessible::Description),
+                 QStringLiteral("October 2023"));
         for (QLabel* label : {w.monthLabel, w.status, w.title})
             QVERIFY2(label->findChildren<QWidget*>().isEmpty(), qPrintable(label->objectName()));
         QCOMPARE(w.previousMonth->parentWidget(), w.monthLabel->parentWidget());
