@@ -1,10 +1,11 @@
 // Renders the pictures of the README from the real window, so they always show what the
-// code draws: the Calendar and Settings tabs on a fixed day in a US English locale, and a
-// crew's printed year as the printer and the PDF draw it.
+// code draws: the Calendar and Settings tabs on a fixed day in a US English locale, with a few
+// days changed by hand, and a crew's printed year as the printer and the PDF draw it.
 //
 //   dutyloop-screenshots <output folder> [scale]
 
 #include "calendar/qdate_bridge.h"
+#include "ui/day_changes_store.h"
 #include "ui/main_window.h"
 #include "ui/tab_widget.h"
 #include "ui/year_page_painter.h"
@@ -23,6 +24,26 @@
 
 namespace {
 
+// A week of leave, a swap, an extra duty and a note in the month shown, and two weeks of leave
+// in the printed year.
+constexpr char kDaysFile[] =
+    "[Days 5 TFS]\n"
+    "2026-12-08=swapped;Swapped with Kim\n"
+    "2026-12-12=extra;Covering for 3 TWT\n"
+    "2026-12-14=leave;Family week\n"
+    "2026-12-15=leave\n"
+    "2026-12-16=leave\n"
+    "2026-12-17=leave\n"
+    "2026-12-18=leave\n"
+    "2026-12-22=rostered;Dentist at 10\n"
+    "2027-06-14=leave\n2027-06-15=leave\n2027-06-16=leave\n2027-06-17=leave\n2027-06-18=leave\n"
+    "2027-06-21=leave\n2027-06-22=leave\n2027-06-23=leave\n2027-06-24=leave\n2027-06-25=leave\n";
+
+bool WriteFile(const QString& path, const char* text) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(text) >= 0;
+}
+
 bool Save(QWidget& window, const QString& path) {
     const QPixmap picture = window.grab();
     if (!picture.save(path)) {
@@ -34,11 +55,13 @@ bool Save(QWidget& window, const QString& path) {
 
 // The year of the window's crew on a sheet of A4's shape, 1400 pixels wide: a drawing of its
 // own, the same at any density of the screen.
-bool SaveYear(const dutyloop::MainWindow& window, const QLocale& locale, const QString& path) {
+bool SaveYear(const dutyloop::MainWindow& window, const QLocale& locale, const QString& daysFile,
+              const QString& path) {
+    const QString crew = window.settings().assignmentText;
+    const dutyloop::DayChanges changes = dutyloop::LoadDayChanges(daysFile, crew);
     const dutyloop::YearPage page = dutyloop::YearPageForCrew(
-        window.settings().assignmentText, 2027, window.settings(),
-        dutyloop::CaptureLocaleSettings(locale), dutyloop::DateFromQDate(QDate(2026, 12, 10)),
-        dutyloop::DayChanges());
+        crew, 2027, window.settings(), dutyloop::CaptureLocaleSettings(locale),
+        dutyloop::DateFromQDate(QDate(2026, 12, 10)), changes);
     QImage sheet(1400, 990, QImage::Format_RGB32);
     QPainter painter(&sheet);
     dutyloop::PaintYearPage(painter, QRectF(sheet.rect()), page);
@@ -70,10 +93,12 @@ int main(int argc, char* argv[]) {
     // crew 5, whose calendar opens on today.
     QTemporaryDir settingsFolder;
     QDir().mkpath(settingsFolder.filePath(QStringLiteral("Halvorne/Dutyloop")));
-    QFile settings(settingsFolder.filePath(QStringLiteral("Halvorne/Dutyloop/dlTornvale.ini")));
-    if (!settings.open(QIODevice::WriteOnly) || settings.write("[Config]\nWorkAssign=5 TFS\n") < 0)
+    const QString daysFile =
+        settingsFolder.filePath(QStringLiteral("Halvorne/Dutyloop/dutyloop-days.ini"));
+    if (!WriteFile(settingsFolder.filePath(QStringLiteral("Halvorne/Dutyloop/dlTornvale.ini")),
+                   "[Config]\nWorkAssign=5 TFS\n") ||
+        !WriteFile(daysFile, kDaysFile))
         return 1;
-    settings.close();
     dutyloop::MainWindow window(dutyloop::FixedPlatform(
         QDate(2026, 12, 10), QLocale(QLocale::English, QLocale::UnitedStates),
         settingsFolder.path()));
@@ -87,7 +112,7 @@ int main(int argc, char* argv[]) {
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
     ok = Save(window, folder + QStringLiteral("/calendar%1.png").arg(suffix)) && ok;
     if (suffix.isEmpty())
-        ok = SaveYear(window, QLocale(QLocale::English, QLocale::UnitedStates),
+        ok = SaveYear(window, QLocale(QLocale::English, QLocale::UnitedStates), daysFile,
                       folder + QStringLiteral("/year.png")) &&
              ok;
     return ok ? 0 : 1;
