@@ -227,6 +227,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         auto* keyEvent = static_cast<QKeyEvent*>(event);
         if (IsArrowKey(keyEvent->key())) {
             keyPressEvent(keyEvent);
+            // A button of the calendar hands the focus to the days the keys walk, so that a
+            // screen reader reads the day reached.
+            if (m_calendarPage->isAncestorOf(static_cast<QWidget*>(watched)))
+                m_calendarPage->focusMonthView(Qt::OtherFocusReason);
             return true;
         }
     }

@@ -67,13 +67,14 @@ private slots:
         QCOMPARE(MonthTable(*window)->selectedCells(), QList<QAccessibleInterface*>{focused});
     }
 
-    // A click, Today and the picker move the focus to the new day too.
+    // A click, Today, the picker and a key pressed on a button move the focus to the new day too.
     void everyWayToADaySaysIt_data() {
         QTest::addColumn<QString>("way");
         QTest::addColumn<QDate>("day");
         QTest::newRow("a click") << "click" << QDate(2023, 9, 20);
         QTest::newRow("Today") << "today" << QDate(2023, 9, 15);
         QTest::newRow("the picker") << "picker" << QDate(2024, 2, 29);
+        QTest::newRow("a key on the Today button") << "key on a button" << QDate(2023, 9, 17);
     }
     void everyWayToADaySaysIt() {
         QFETCH(QString, way);
@@ -87,8 +88,12 @@ private slots:
             ClickCell(*window, 5 + 20 - 1); // September 2023 starts on a Friday
         else if (way == QLatin1String("today"))
             Click(w.today);
-        else
+        else if (way == QLatin1String("picker"))
             PickDate(*window, day);
+        else {
+            w.today->setFocus();
+            QTest::keyClick(w.today, Qt::Key_Right);
+        }
         QAccessibleInterface* focused =
             QAccessible::queryAccessibleInterface(w.monthView)->focusChild();
         QVERIFY(focused);

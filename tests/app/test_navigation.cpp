@@ -98,7 +98,8 @@ private slots:
         ControlsOf(*window).nextMonth->setFocus();
         QTest::keyClick(ControlsOf(*window).nextMonth, Qt::Key_Down);
         QCOMPARE(window->view().shownDate, D(2024, 5, 17));
-        QVERIFY(ControlsOf(*window).nextMonth->hasFocus());
+        // The days take the focus from the button, so that a screen reader follows the keys.
+        QVERIFY(ControlsOf(*window).monthView->hasFocus());
     }
 
     void clickOnALeadingOrTrailingCellChangesNothing_data() {
