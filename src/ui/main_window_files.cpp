@@ -20,12 +20,11 @@
 namespace dutyloop {
 
 void MainWindow::changeDay(int cell) {
+    selectCell(cell);
     const Date date = m_view.cellDates[static_cast<std::size_t>(cell)];
-    if (MonthOf(date) != MonthOf(m_view.shownDate))
+    // A day of a neighbouring month is not chosen, and so not changed.
+    if (date != m_view.shownDate)
         return;
-    m_calendarPage->focusMonthView();
-    m_view.shownDate = date;
-    redraw();
     DayDialog dialog(LongDateText(date, m_locale), DutyCodeFor(date, m_view.anchorDate),
                      ChangeOn(date, m_view.anchorDate, m_dayChanges), this);
     if (dialog.exec() != QDialog::Accepted)

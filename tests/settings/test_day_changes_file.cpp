@@ -1,6 +1,7 @@
 // The days file: what is read from it, what one change does to it, and that whatever else it
 // holds, however broken, is never lost.
 
+#include "../byte_helpers.h"
 #include "settings/day_changes_file.h"
 
 #include <QRandomGenerator>
@@ -14,19 +15,6 @@ namespace {
 
 Date D(int year, int month, int day) {
     return DateFromYmd(year, month, day);
-}
-
-// Byte strings that may hold NUL bytes, which a plain string literal would end at.
-QByteArray Bytes(std::string_view bytes) {
-    return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
-
-QByteArray RandomBytes(qsizetype size, quint32 seed) {
-    QRandomGenerator random(seed);
-    QByteArray bytes(size, Qt::Uninitialized);
-    for (char& byte : bytes)
-        byte = static_cast<char>(random.bounded(256));
-    return bytes;
 }
 
 QByteArray TenMegabytes() {

@@ -3,6 +3,7 @@
 // write and never replace what is not a file.
 
 #include "../app/window_fixture.h"
+#include "../byte_helpers.h"
 #include "../expected_colors.h"
 
 #include "platform/file_services.h"
@@ -27,19 +28,6 @@ constexpr Color kTeal = 0xFF008080;
 constexpr Color kOlive = 0xFF808000;
 constexpr Color kOrchid = 0xFFDA70D6;
 constexpr Color kMaroon = 0xFF800000;
-
-// Byte strings that may hold NUL bytes, which a plain string literal would end at.
-QByteArray Bytes(std::string_view bytes) {
-    return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
-
-QByteArray RandomBytes(qsizetype size, quint32 seed) {
-    QRandomGenerator random(seed);
-    QByteArray bytes(size, Qt::Uninitialized);
-    for (char& byte : bytes)
-        byte = static_cast<char>(random.bounded(256));
-    return bytes;
-}
 
 // Ten megabytes of another program's keys, then the settings.
 QByteArray TenMegabytes() {
