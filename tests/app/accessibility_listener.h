@@ -79,6 +79,14 @@ inline void StopHearing() {
     Heard().clear();
 }
 
+// For a test's init(): hearing starts, or the test is skipped, saying why.
+#define DUTYLOOP_HEAR_OR_SKIP()                                                                    \
+    do {                                                                                           \
+        if (!dutyloop::testing::StartHearing())                                                    \
+            QSKIP("no accessibility to switch on: the platform has none, or Qt's private headers " \
+                  "(qt6-base-private-dev) were missing at the build");                             \
+    } while (false)
+
 // A day's cell as it is read: its date, and its duty ('L' work, 'K' off).
 inline QString SpokenDay(QDate day, QChar duty) {
     return QLocale(QLocale::English, QLocale::UnitedStates).toString(day, QLocale::LongFormat) +

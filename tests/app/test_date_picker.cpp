@@ -63,7 +63,7 @@ private slots:
         QCOMPARE(calendar->firstDayOfWeek(), weekStart);
 
         if (calendar->window()->isVisible())
-            QTest::keyClick(calendar->window(), Qt::Key_Escape);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         PickDate(*window, QDate(2024, 5, 10));
         QCOMPARE(window->view().shownDate, D(2024, 5, 10));
         QCOMPARE(window->view().markedDate, D(2024, 5, 10));

@@ -173,7 +173,9 @@ private slots:
             // The save dialog opens on the name proposed so far.
             QCOMPARE(*chooser.offered, QStringList{Documents() + "/Dutyloop 2 MTW.ics"});
         }
-        dialog.assignmentBox()->setCurrentIndex(dialog.assignmentBox()->findText("5 TFS"));
+        dialog.show();
+        OpenList(dialog.assignmentBox());
+        ClickListEntry(dialog.assignmentBox(), dialog.assignmentBox()->findText("5 TFS"));
         QCOMPARE(dialog.filePath(),
                  QDir::isAbsolutePath(expected) ? expected : Documents() + u'/' + expected);
     }

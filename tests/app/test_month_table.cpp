@@ -11,11 +11,7 @@ using namespace dutyloop::testing;
 class TestMonthTable : public QObject {
     Q_OBJECT
 private slots:
-    void init() {
-        if (!StartHearing())
-            QSKIP("no accessibility to switch on: the platform has none, or Qt's private headers "
-                  "(qt6-base-private-dev) were missing at the build");
-    }
+    void init() { DUTYLOOP_HEAR_OR_SKIP(); }
     void cleanup() { StopHearing(); }
 
     // Crew 5 TFS from Thursday 2024-05-16 (work), reached by the picker on 2024-05-10 and a
@@ -91,7 +87,7 @@ private slots:
         else if (way == QLatin1String("picker"))
             PickDate(*window, day);
         else {
-            w.today->setFocus();
+            QVERIFY(TabTo(w.today));
             QTest::keyClick(w.today, Qt::Key_Right);
         }
         QAccessibleInterface* focused =

@@ -95,7 +95,7 @@ private slots:
         auto window = ShownWindow();
         OpenCalendar(*window);
         PickDate(*window, QDate(2024, 5, 10));
-        ControlsOf(*window).nextMonth->setFocus();
+        QVERIFY(TabTo(ControlsOf(*window).nextMonth));
         QTest::keyClick(ControlsOf(*window).nextMonth, Qt::Key_Down);
         QCOMPARE(window->view().shownDate, D(2024, 5, 17));
         // The days take the focus from the button, so that a screen reader follows the keys.
@@ -115,7 +115,7 @@ private slots:
         auto window = ShownWindow();
         OpenCalendar(*window);
         PickDate(*window, QDate(2024, 5, 10));
-        ControlsOf(*window).today->setFocus();
+        QVERIFY(TabTo(ControlsOf(*window).today));
         const CalendarView before = window->view();
         ClickCell(*window, cell);
         QCOMPARE(window->view().shownDate, before.shownDate);
@@ -216,11 +216,10 @@ private slots:
         OpenCalendar(*window);
         PickDate(*window, QDate(2024, 5, 10));
         OpenTab(*window, w.tabs->widget(tab));
-        window->setFocus();
-        QTest::keyClick(window.get(), Qt::Key_PageUp);
+        QTest::keyClick(KeyTarget(*window), Qt::Key_PageUp);
         QCOMPARE(window->view().shownDate, D(2024, 4, 10));
-        QTest::keyClick(window.get(), Qt::Key_A);
-        QTest::keyClick(window.get(), Qt::Key_F5);
+        QTest::keyClick(KeyTarget(*window), Qt::Key_A);
+        QTest::keyClick(KeyTarget(*window), Qt::Key_F5);
         QCOMPARE(window->view().shownDate, D(2024, 4, 10));
     }
 
@@ -232,8 +231,7 @@ private slots:
         QCOMPARE(w.tabs->currentWidget(), w.settingsPage);
         Click(w.weekStart);
         QCOMPARE(window->monthPage().weekdayLabels[0], QStringLiteral("Sun"));
-        window->setFocus();
-        QTest::keyClick(window.get(), Qt::Key_A);
+        QTest::keyClick(KeyTarget(*window), Qt::Key_A);
         QCOMPARE(window->view().shownDate, D(2024, 4, 10));
         QCOMPARE(window->monthPage().weekdayLabels[0], QStringLiteral("Mon"));
         QCOMPARE(window->view().cellDates[0], D(2024, 4, 1));

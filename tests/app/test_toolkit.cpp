@@ -219,7 +219,7 @@ private slots:
             return view->mapTo(window.get(), view->cellRect(cell).center());
         };
         // The view has the focus as the Calendar tab shows; here it is elsewhere.
-        testing::ControlsOf(*window).today->setFocus();
+        QVERIFY(testing::TabTo(testing::ControlsOf(*window).today));
         QTest::mousePress(handle, mouseButton, {}, at(pressCell));
         // A press alone never moves the focus; the window gives it when a day is chosen.
         QVERIFY(!view->hasFocus());

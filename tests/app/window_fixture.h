@@ -282,6 +282,16 @@ inline void PickDate(MainWindow& window, QDate date) {
     QTRY_VERIFY(!calendar->window()->isVisible());
 }
 
+// Brings the keyboard focus to `target` as a keyboard does: Tab, from wherever the focus is,
+// until it arrives. False where the Tab key never reaches it.
+inline bool TabTo(QWidget* target) {
+    for (int press = 0; press < 60 && !target->hasFocus(); ++press) {
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : target->window(), Qt::Key_Tab);
+    }
+    return target->hasFocus();
+}
+
 inline QWidget* KeyTarget(MainWindow& window) {
     QWidget* focus = QApplication::focusWidget();
     return focus && focus->window() == &window ? focus : &window;

@@ -110,7 +110,7 @@ private slots:
         const Controls w = ControlsOf(*window);
         OpenTab(*window, w.settingsPage);
         if (choice == Choice::ArrowsOnTheClosedBox) {
-            w.assignment->setFocus();
+            QVERIFY(TabTo(w.assignment));
             for (int step = 0; step < 4; ++step)
                 QTest::keyClick(w.assignment, Qt::Key_Up);
         } else {
@@ -141,7 +141,7 @@ private slots:
             OpenTab(*window, w.calendarPage);
             QCalendarWidget* calendar = OpenDatePicker(*window);
             const Qt::DayOfWeek first = calendar->firstDayOfWeek();
-            QTest::keyClick(calendar->window(), Qt::Key_Escape);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
             if (!QTest::qWaitFor([calendar] { return !calendar->window()->isVisible(); }))
                 qWarning("the drop-down calendar stayed open after Escape");
             return first;
