@@ -81,34 +81,47 @@ struct Location {
     qsizetype insertAt = 0; // when only the section is found: after its last key line
 };
 
-Location Locate(const QByteArray& text, QByteArrayView section, QByteArrayView key) {
-    Location found;
-    bool inSection = false;
+// Calls `visit` with each line in turn, the first one past any byte-order mark, until it
+// returns false.
+template <class Visit> void ForEachLine(const QByteArray& text, Visit visit) {
     qsizetype start = 0;
     qsizetype contentStart = text.startsWith(kByteOrderMark) ? kByteOrderMark.size() : 0;
     while (start < text.size()) {
         const Line line = ReadLine(text, start, contentStart);
+        if (!visit(line))
+            return;
+        start = line.next;
+        contentStart = start;
+    }
+}
+
+bool NameIs(const QByteArray& text, const Range& name, QByteArrayView wanted) {
+    return Slice(text, name).compare(wanted, Qt::CaseInsensitive) == 0;
+}
+
+Location Locate(const QByteArray& text, QByteArrayView section, QByteArrayView key) {
+    Location found;
+    bool inSection = false;
+    ForEachLine(text, [&](const Line& line) {
         if (line.kind == LineKind::Section) {
-            if (inSection) {
-                // Only the first section of the name counts.
-                return found;
-            }
-            if (Slice(text, line.name).compare(section, Qt::CaseInsensitive) == 0) {
+            // Only the first section of the name counts.
+            if (inSection)
+                return false;
+            if (NameIs(text, line.name, section)) {
                 inSection = true;
                 found.sectionFound = true;
                 found.insertAt = line.next;
             }
         } else if (line.kind == LineKind::Key && inSection) {
             found.insertAt = line.next;
-            if (Slice(text, line.name).compare(key, Qt::CaseInsensitive) == 0) {
+            if (NameIs(text, line.name, key)) {
                 found.keyFound = true;
                 found.value = line.value;
-                return found;
+                return false;
             }
         }
-        start = line.next;
-        contentStart = start;
-    }
+        return true;
+    });
     return found;
 }
 
@@ -215,15 +228,11 @@ std::vector<std::pair<QByteArray, QByteArray>> ProfileSectionValues(const QByteA
     std::vector<std::pair<QByteArray, QByteArray>> entries;
     QSet<QByteArray> seen;
     bool inSection = false;
-    qsizetype start = 0;
-    qsizetype contentStart = text.startsWith(kByteOrderMark) ? kByteOrderMark.size() : 0;
-    while (start < text.size()) {
-        const Line line = ReadLine(text, start, contentStart);
+    ForEachLine(text, [&](const Line& line) {
         if (line.kind == LineKind::Section) {
-            if (inSection) {
-                break;
-            }
-            inSection = Slice(text, line.name).compare(section, Qt::CaseInsensitive) == 0;
+            if (inSection)
+                return false;
+            inSection = NameIs(text, line.name, section);
         } else if (line.kind == LineKind::Key && inSection) {
             const QByteArray key = Slice(text, line.name).toByteArray();
             // Names match ignoring the case of ASCII letters, as QByteArray::toLower folds them.
@@ -234,35 +243,30 @@ std::vector<std::pair<QByteArray, QByteArray>> ProfileSectionValues(const QByteA
                              .toByteArray());
             }
         }
-        start = line.next;
-        contentStart = start;
-    }
+        return true;
+    });
     return entries;
 }
 
 QByteArray WithoutProfileKey(const QByteArray& text, QByteArrayView section, QByteArrayView key) {
     QByteArray result;
     result.reserve(text.size());
+    if (text.startsWith(kByteOrderMark))
+        result.append(kByteOrderMark);
     bool inSection = false;
     bool sectionDone = false;
-    qsizetype start = 0;
-    qsizetype contentStart = text.startsWith(kByteOrderMark) ? kByteOrderMark.size() : 0;
-    result.append(QByteArrayView(text).first(contentStart));
-    while (start < text.size()) {
-        const Line line = ReadLine(text, start, contentStart);
+    ForEachLine(text, [&](const Line& line) {
         if (line.kind == LineKind::Section && !sectionDone) {
             sectionDone = inSection;
-            inSection =
-                !sectionDone && Slice(text, line.name).compare(section, Qt::CaseInsensitive) == 0;
+            inSection = !sectionDone && NameIs(text, line.name, section);
         }
-        const bool dropped = inSection && !sectionDone && line.kind == LineKind::Key &&
-                             Slice(text, line.name).compare(key, Qt::CaseInsensitive) == 0;
-        if (!dropped) {
-            result.append(QByteArrayView(text).sliced(contentStart, line.next - contentStart));
-        }
-        start = line.next;
-        contentStart = start;
-    }
+        const bool dropped =
+            inSection && !sectionDone && line.kind == LineKind::Key && NameIs(text, line.name, key);
+        if (!dropped)
+            result.append(
+                QByteArrayView(text).sliced(line.content.begin, line.next - line.content.begin));
+        return true;
+    });
     return result;
 }
 
