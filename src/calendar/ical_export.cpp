@@ -110,13 +110,9 @@ QByteArray UidSlug(const QString& assignment) {
     return slug.isEmpty() ? QByteArray("assignment") : slug;
 }
 
+// iCalendar's DATE value, "20270314": the ISO date without its dashes.
 QByteArray DateValue(Date date) {
-    const YearMonthDay ymd = YmdFromDate(date);
-    return QStringLiteral("%1%2%3")
-        .arg(ymd.year, 4, 10, QLatin1Char('0'))
-        .arg(ymd.month, 2, 10, QLatin1Char('0'))
-        .arg(ymd.day, 2, 10, QLatin1Char('0'))
-        .toLatin1();
+    return IsoDateText(date).replace('-', QByteArrayView());
 }
 
 QByteArray UtcStampValue(const QDateTime& stamp) {
