@@ -3,7 +3,7 @@
 //
 // It ends the way the real start-up probe does: after the first paint pass of any widget.
 
-#include "ui/quit_after_first_paint.h"
+#include "quit_after_first_paint.h"
 
 #include <QApplication>
 #include <QCalendarWidget>

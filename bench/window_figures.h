@@ -1,7 +1,7 @@
 #pragma once
 
 #include "measure.h"
-#include "ui/main_window.h"
+#include "ui/window/main_window.h"
 
 #include <QCalendarWidget>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "ui/startup.h"
+#include "ui/window/startup.h"
 
 int main(int argc, char* argv[]) {
     return dutyloop::RunApplication(argc, argv);

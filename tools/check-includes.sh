@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# Fails when an #include in src/ points up a layer. The layers, lowest first:
+# Fails when an #include in src/ points up a layer, or across the rooms of ui/. The layers,
+# lowest first:
 #   schedule/  settings/  calendar/  platform/  ui/  main.cpp
-# A file may include its own layer and the ones below it, never one above.
+# A file may include its own layer and the ones below it, never one above. Within ui/, parts/
+# holds what every room shares; calendar/, settings/, printing/ and about/ stand side by side
+# and never include each other; window/ puts them together.
 set -euo pipefail
 src="${1:-$(dirname "$0")/../src}"
 
@@ -16,17 +19,42 @@ rank() {
     esac
 }
 
+room_rank() {
+    case "$1" in
+    parts) echo 0 ;;
+    calendar | settings | printing | about) echo 1 ;;
+    window) echo 2 ;;
+    *) echo 3 ;;
+    esac
+}
+
 status=0
 while IFS= read -r file; do
     relative="${file#"$src"/}"
     layer="${relative%%/*}"
     [[ "$relative" == */* ]] || layer=main
     own=$(rank "$layer")
+    room=""
+    if [[ "$layer" == ui ]]; then
+        room="${relative#ui/}"
+        room="${room%%/*}"
+        if [[ "$(room_rank "$room")" == 3 ]]; then
+            echo "$relative: every file of ui/ belongs in one of its rooms" >&2
+            status=1
+        fi
+    fi
     while IFS= read -r included; do
         target="${included%%/*}"
         if (($(rank "$target") > own)); then
             echo "$relative includes \"$included\": $layer/ may not use $target/" >&2
             status=1
+        elif [[ -n "$room" && "$target" == ui ]]; then
+            other="${included#ui/}"
+            other="${other%%/*}"
+            if [[ "$other" != "$room" ]] && (($(room_rank "$other") >= $(room_rank "$room"))); then
+                echo "$relative includes \"$included\": ui/$room/ may not use ui/$other/" >&2
+                status=1
+            fi
         fi
     done < <(sed -n 's/^#include "\([a-z_]*\/[^"]*\)".*/\1/p' "$file")
 done < <(find "$src" -name '*.cpp' -o -name '*.h')

@@ -5,11 +5,11 @@
 //   dutyloop-screenshots <output folder> [scale]
 
 #include "calendar/qdate_bridge.h"
-#include "ui/day_changes_store.h"
-#include "ui/main_window.h"
-#include "ui/tab_widget.h"
-#include "ui/year_page_painter.h"
-#include "ui/year_printing.h"
+#include "platform/day_changes_store.h"
+#include "ui/printing/year_page_painter.h"
+#include "ui/printing/year_printing.h"
+#include "ui/window/main_window.h"
+#include "ui/window/tab_widget.h"
 
 #include <QApplication>
 #include <QDateEdit>

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
@@ -125,6 +126,11 @@ QString UserConfigFolder() {
     if (QDir::isAbsolutePath(home))
         return JoinPath(home, QStringLiteral(".config"));
     return QDir::currentPath();
+}
+
+QString DocumentsFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return documents.isEmpty() || !QDir(documents).exists() ? QDir::homePath() : documents;
 }
 
 QString JoinPath(const QString& first, const QString& second) {

@@ -12,6 +12,10 @@ namespace dutyloop {
 // the current folder, so that there is always somewhere to look.
 QString UserConfigFolder();
 
+// Where the user's documents go: the system's documents folder, or the home folder where the
+// system names none or it does not exist.
+QString DocumentsFolder();
+
 // `second` within `first`, with one '/' between them. A rooted `second` stands on its own,
 // and an empty `first` gives `second` unchanged.
 QString JoinPath(const QString& first, const QString& second);

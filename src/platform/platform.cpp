@@ -14,6 +14,14 @@ Platform SystemPlatform() {
     return platform;
 }
 
+bool WriteFileOrShowError(const Platform& platform, QWidget* window, const QString& path,
+                          const QByteArray& bytes) {
+    if (WriteFileAtomically(path, bytes, platform.writeFault))
+        return true;
+    platform.showError(window, UnableToWriteMessage(path));
+    return false;
+}
+
 Platform FixedPlatform(QDate today, QLocale locale, QString configFolder) {
     Platform platform;
     platform.today = [today] { return today; };

@@ -36,6 +36,12 @@ struct Platform {
 
 Platform SystemPlatform();
 
+// Every file the window writes is written here: the whole file in one step, and on failure
+// "Unable to write to <path>." through the platform's error box. True when the file now holds
+// `bytes`.
+bool WriteFileOrShowError(const Platform& platform, QWidget* window, const QString& path,
+                          const QByteArray& bytes);
+
 // A platform that stands still: a fixed day and locale, settings under `configFolder`, and
 // links and errors that go nowhere. For tests and the rendering of pictures.
 Platform FixedPlatform(QDate today, QLocale locale, QString configFolder);

@@ -1,8 +1,8 @@
 // The month page with the user's day changes: a changed day in the colour of the duty it
 // really has, with its marks, names and status line; every other day exactly as without them.
 
-#include "../expected_colors.h"
 #include "calendar/month_page.h"
+#include "expected_colors.h"
 
 #include <QTest>
 

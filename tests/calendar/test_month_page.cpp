@@ -1,7 +1,7 @@
 // The Calendar tab as a value: every colour, text and name the tab shows for one state.
 
-#include "../expected_colors.h"
 #include "calendar/month_page.h"
+#include "expected_colors.h"
 #include "schedule/rotation.h"
 
 #include <QTest>

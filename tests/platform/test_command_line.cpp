@@ -1,5 +1,5 @@
 #include "platform/command_line.h"
-#include "ui/translations.h"
+#include "platform/translations.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 // The days file: what is read from it, what one change does to it, and that whatever else it
 // holds, however broken, is never lost.
 
-#include "../byte_helpers.h"
+#include "byte_helpers.h"
 #include "settings/day_changes_file.h"
 
 #include <QRandomGenerator>

@@ -1,0 +1,98 @@
+#include "ui/about/help_page.h"
+
+#include "ui/about/svg_picture.h"
+#include "ui/parts/font_size.h"
+#include "ui/parts/page_parts.h"
+#include "ui/parts/panel.h"
+#include "ui/parts/state_text_colors.h"
+#include "ui/parts/text_color.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QLabel>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace dutyloop {
+
+namespace {
+
+// The picture's captions in the user's language: the Settings tab's own words, as that tab
+// shows them, and the notes that point at its controls.
+QHash<QString, QString> PictureWords() {
+    static const char* const kSettingsWords[] = {
+        "Save", "Assignment", "Start Monday", "Work", "Off", "Ld/Tr", "BkGr", "Export…", "Print…"};
+    static const char* const kNotes[] = {
+        QT_TRANSLATE_NOOP("dutyloop::HelpPage", "First day of week"),
+        QT_TRANSLATE_NOOP("dutyloop::HelpPage", "Shift Assignment"),
+        QT_TRANSLATE_NOOP("dutyloop::HelpPage", "Shift Colors"),
+        QT_TRANSLATE_NOOP("dutyloop::HelpPage", "Leading / Trailing"),
+        QT_TRANSLATE_NOOP("dutyloop::HelpPage", "Background")};
+    QHash<QString, QString> words;
+    for (const char* word : kSettingsWords)
+        words.insert(QString::fromUtf8(word),
+                     QCoreApplication::translate("dutyloop::SettingsPage", word));
+    for (const char* note : kNotes)
+        words.insert(QString::fromUtf8(note),
+                     QCoreApplication::translate("dutyloop::HelpPage", note));
+    return words;
+}
+
+// The picture in words, for a screen reader: the same notes on the same controls, in the words
+// the picture shows.
+QString PictureText(const QHash<QString, QString>& words) {
+    const auto word = [&](const char* source) { return words.value(QString::fromUtf8(source)); };
+    const QStringList lines{
+        HelpPage::tr("A picture of the Settings tab, with notes on its controls."),
+        HelpPage::tr("%1: the list “%2”.").arg(word("Shift Assignment"), word("Assignment")),
+        HelpPage::tr("%1: the switch “%2”.").arg(word("First day of week"), word("Start Monday")),
+        HelpPage::tr("%1: the buttons “%2” and “%3”.")
+            .arg(word("Shift Colors"), word("Work"), word("Off")),
+        HelpPage::tr("%1: the button “%2”.").arg(word("Leading / Trailing"), word("Ld/Tr")),
+        HelpPage::tr("%1: the button “%2”.").arg(word("Background"), word("BkGr")),
+        HelpPage::tr("At the top is the button “%1”, at the bottom the buttons “%2” and “%3”.")
+            .arg(word("Save"), word("Export…"), word("Print…"))};
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+HelpPage::HelpPage(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("helpPage"));
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    const TitleBar bar = MakeTitleBar(this);
+    m_toolBarPanel = bar.panel;
+    m_title = bar.title;
+    m_back = BackButton(m_title, true);
+    PlaceAtEnds(m_title, m_back, 87, nullptr, 0);
+    column->addWidget(bar.bar);
+
+    auto* picture = Named(new SvgPicture(this), "helpPicture");
+    picture->setSource(QStringLiteral(":/pictures/help.svg"));
+    const QHash<QString, QString> words = PictureWords();
+    picture->setWords(words);
+    picture->setAccessibleName(tr("How the Settings tab works"));
+    // The picture's text equivalent; the Tab key stops on the picture so that a screen reader
+    // reads it there, and the picture looks the same.
+    picture->setAccessibleDescription(PictureText(words));
+    picture->setFocusPolicy(Qt::TabFocus);
+    auto* margins = new QVBoxLayout;
+    margins->setContentsMargins(20, 20, 20, 20);
+    margins->addWidget(picture);
+    column->addLayout(margins, 1);
+    connect(m_back, &QToolButton::clicked, this, &HelpPage::backRequested);
+}
+
+void HelpPage::showLook(const TabLook& look) {
+    m_toolBarPanel->setColors(look.background, look.border, kThinBorder);
+    // The page has no panel of its own; it takes the background so that every tab does.
+    SetBackgroundColor(this, look.background);
+    SetFontPixelSize(m_title, look.titleFontSize);
+    SetTextColor(m_title, look.headerTextColor);
+    const Color header = look.headerTextColor;
+    SetStateTextColors(m_back, {header, header, colors::Blue, header});
+}
+
+} // namespace dutyloop

@@ -1,0 +1,139 @@
+#include "ui/calendar/day_dialog.h"
+
+#include <QButtonGroup>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace dutyloop {
+
+namespace {
+
+constexpr std::array<DayChangeKind, 5> kKinds{DayChangeKind::AsRostered, DayChangeKind::Leave,
+                                              DayChangeKind::Sick, DayChangeKind::SwappedOff,
+                                              DayChangeKind::ExtraDuty};
+
+QString KindLabel(DayChangeKind kind) {
+    switch (kind) {
+    case DayChangeKind::AsRostered:
+        return DayDialog::tr("As rostered");
+    case DayChangeKind::Leave:
+        return DayDialog::tr("Leave");
+    case DayChangeKind::Sick:
+        return DayDialog::tr("Sick");
+    case DayChangeKind::SwappedOff:
+        return DayDialog::tr("Swapped off (off duty on a work day)");
+    case DayChangeKind::ExtraDuty:
+        return DayDialog::tr("Extra duty (on duty on a day off)");
+    }
+    return {};
+}
+
+QString TitleFor(const QString& longDate, DutyCode rostered) {
+    switch (rostered) {
+    case DutyCode::Work:
+        return DayDialog::tr("%1: work day").arg(longDate);
+    case DutyCode::Off:
+        return DayDialog::tr("%1: off duty").arg(longDate);
+    case DutyCode::NoRotation:
+        break;
+    }
+    return DayDialog::tr("%1: no rotation").arg(longDate);
+}
+
+QString HintFor(DutyCode rostered) {
+    if (rostered == DutyCode::NoRotation)
+        return DayDialog::tr("No change can be made before the rotation starts.");
+    return DayDialog::tr("Leave and sickness fit any day; a swap only a work day, extra duty "
+                         "only a day off.");
+}
+
+const char* ObjectNameOf(DayChangeKind kind) {
+    switch (kind) {
+    case DayChangeKind::AsRostered:
+        return "asRosteredButton";
+    case DayChangeKind::Leave:
+        return "leaveButton";
+    case DayChangeKind::Sick:
+        return "sickButton";
+    case DayChangeKind::SwappedOff:
+        return "swappedOffButton";
+    case DayChangeKind::ExtraDuty:
+        return "extraDutyButton";
+    }
+    return "";
+}
+
+} // namespace
+
+DayDialog::DayDialog(const QString& longDate, DutyCode rostered, const DayChange& current,
+                     QWidget* parent)
+    : QDialog(parent) {
+    setObjectName(QStringLiteral("dayDialog"));
+    setWindowTitle(TitleFor(longDate, rostered));
+    auto* layout = new QVBoxLayout(this);
+    auto* heading = new QLabel(TitleFor(longDate, rostered), this);
+    heading->setTextFormat(Qt::PlainText);
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    layout->addWidget(heading);
+
+    const bool open = rostered != DutyCode::NoRotation;
+    m_kindGroup = new QButtonGroup(this);
+    for (std::size_t i = 0; i < kKinds.size(); ++i) {
+        auto* button = new QRadioButton(KindLabel(kKinds[i]), this);
+        button->setObjectName(QString::fromLatin1(ObjectNameOf(kKinds[i])));
+        button->setEnabled(ChangeFits(kKinds[i], rostered));
+        button->setChecked(kKinds[i] == current.kind);
+        m_kindGroup->addButton(button, static_cast<int>(i));
+        layout->addWidget(button);
+        m_kinds[i] = button;
+    }
+    auto* hint = new QLabel(HintFor(rostered), this);
+    hint->setObjectName(QStringLiteral("dayHint"));
+    hint->setTextFormat(Qt::PlainText);
+    hint->setWordWrap(true);
+    layout->addWidget(hint);
+
+    m_note = new QLineEdit(current.note, this);
+    m_note->setObjectName(QStringLiteral("noteEdit"));
+    m_note->setMaxLength(static_cast<int>(kMaxNoteCharacters));
+    m_note->setPlaceholderText(tr("Note"));
+    m_note->setAccessibleName(tr("Note"));
+    m_note->setEnabled(open);
+    layout->addWidget(m_note);
+
+    m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    m_remove = m_buttons->addButton(tr("Remove change"), QDialogButtonBox::DestructiveRole);
+    m_remove->setObjectName(QStringLiteral("removeChangeButton"));
+    m_remove->setEnabled(open && current != DayChange());
+    m_buttons->button(QDialogButtonBox::Ok)->setEnabled(open);
+    layout->addWidget(m_buttons);
+    connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_remove, &QPushButton::clicked, this, &DayDialog::removeChange);
+}
+
+QRadioButton* DayDialog::kindButton(DayChangeKind kind) const {
+    return m_kinds[static_cast<std::size_t>(kind)];
+}
+
+DayChange DayDialog::change() const {
+    if (m_removed)
+        return {};
+    const int checked = m_kindGroup->checkedId();
+    const DayChangeKind kind =
+        checked < 0 ? DayChangeKind::AsRostered : kKinds[static_cast<std::size_t>(checked)];
+    return {kind, CleanNote(m_note->text())};
+}
+
+void DayDialog::removeChange() {
+    m_removed = true;
+    accept();
+}
+
+} // namespace dutyloop

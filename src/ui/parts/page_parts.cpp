@@ -1,0 +1,77 @@
+#include "ui/parts/page_parts.h"
+
+#include "ui/parts/panel.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QToolButton>
+
+namespace dutyloop {
+
+void LayOverParent(QWidget* child) {
+    QWidget* parent = child->parentWidget();
+    auto* stack = qobject_cast<QGridLayout*>(parent->layout());
+    if (!stack) {
+        stack = new QGridLayout(parent);
+        stack->setContentsMargins(0, 0, 0, 0);
+        stack->setSpacing(0);
+    }
+    stack->addWidget(child, 0, 0);
+}
+
+QLabel* CentredLabel(QWidget* parent, const char* name, const QString& text) {
+    auto* label = Named(new QLabel(parent), name);
+    label->setText(text);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+void KeepOwnFontSize(QWidget* control) {
+    QFont font = control->font();
+    font.setPointSizeF(QApplication::font(control).pointSizeF());
+    control->setFont(font);
+}
+
+void PlaceAtEnds(QLabel* label, QWidget* left, int leftWidth, QWidget* right, int rightWidth) {
+    auto* row = new QHBoxLayout(label);
+    row->setContentsMargins(2, 2, 2, 2);
+    row->setSpacing(0);
+    if (left) {
+        KeepOwnFontSize(left);
+        left->setFixedWidth(leftWidth);
+        left->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+        row->addWidget(left);
+    }
+    row->addStretch(1);
+    if (right) {
+        KeepOwnFontSize(right);
+        right->setFixedWidth(rightWidth);
+        right->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+        row->addWidget(right);
+    }
+}
+
+QToolButton* BackButton(QWidget* parent, bool withCaption) {
+    auto* button = Named(new QToolButton(parent), "backButton");
+    button->setArrowType(Qt::LeftArrow);
+    button->setAutoRaise(true);
+    // The space keeps the caption off the arrow.
+    button->setText(QLatin1Char(' ') + QCoreApplication::translate("Page", "Back"));
+    button->setToolButtonStyle(withCaption ? Qt::ToolButtonTextBesideIcon : Qt::ToolButtonIconOnly);
+    button->setAccessibleName(QCoreApplication::translate("Page", "Back to the calendar"));
+    button->setToolTip(button->accessibleName());
+    return button;
+}
+
+TitleBar MakeTitleBar(QWidget* page) {
+    TitleBar parts;
+    parts.bar = Named(new QWidget(page), "titleBar");
+    parts.bar->setFixedHeight(44);
+    parts.panel = FillParent(Named(new Panel(parts.bar), "titlePanel"));
+    parts.title = FillParent(CentredLabel(parts.panel, "titleLabel", QStringLiteral("Dutyloop®")));
+    return parts;
+}
+
+} // namespace dutyloop

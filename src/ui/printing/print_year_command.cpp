@@ -1,0 +1,32 @@
+#include "ui/printing/print_year_command.h"
+
+#include "calendar/qdate_bridge.h"
+#include "platform/day_changes_store.h"
+#include "platform/file_services.h"
+#include "platform/settings_location.h"
+#include "settings/settings_file.h"
+#include "ui/printing/year_pdf.h"
+#include "ui/printing/year_printing.h"
+
+#include <cstdio>
+
+namespace dutyloop {
+
+int PrintYearToFile(const CommandLine& line, const QLocale& locale, QDate today,
+                    const QString& configFolder) {
+    const QString settingsFile = FindSettingsFile(configFolder);
+    const Settings settings = SettingsFromText(ReadFileBytes(settingsFile).value_or(QByteArray()));
+    const DayChanges changes = LoadDayChanges(DaysFilePath(settingsFile), line.crew);
+    const YearPage page =
+        YearPageForCrew(line.crew, line.printYear, settings, CaptureLocaleSettings(locale),
+                        DateFromQDate(today), changes);
+    const QByteArray pdf = YearPagePdf(page, PaperFor(locale));
+    if (!pdf.isEmpty() && WriteFileAtomically(line.pdfPath, pdf))
+        return 0;
+    const QString message =
+        QStringLiteral("dutyloop: %1\n").arg(UnableToWriteMessage(line.pdfPath));
+    std::fputs(message.toLocal8Bit().constData(), stderr);
+    return 1;
+}
+
+} // namespace dutyloop

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "calendar/locale_settings.h"
+#include "calendar/year_page.h"
+#include "platform/platform.h"
+#include "schedule/day_changes.h"
+#include "settings/settings_file.h"
+
+#include <QPageSize>
+#include <QString>
+
+class QWidget;
+
+namespace dutyloop {
+
+// The year of `crew` in the colours and week start of `settings`, with the changes the crew
+// member made under it.
+YearPage YearPageForCrew(const QString& crew, int year, const Settings& settings,
+                         const LocaleSettings& locale, Date today, const DayChanges& changes);
+
+// "Dutyloop 5 TFS 2027.pdf" in the documents folder (the home folder when the system names
+// none).
+QString DefaultPdfPath(const QString& crew, int year);
+
+// Writes the page as a PDF through the window's one way of writing a file. On failure the error
+// box says "Unable to write to <path>.", no part of the file is left, and the result is false.
+bool SaveYearPdf(const YearPage& page, const QPageSize& paper, const QString& path,
+                 const Platform& platform, QWidget* window);
+
+// The print preview of the page, from which the user prints it or saves it.
+void ShowPrintPreview(QWidget* window, const YearPage& page, const QPageSize& paper);
+
+// What the window prints from.
+struct PrintRequest {
+    const Settings& settings;
+    const LocaleSettings& locale;
+    Date shownDate = 0;
+    Date today = 0;
+    QString daysFilePath; // where the changes of each crew are kept
+};
+
+// The whole printing as the window runs it: the dialog, then the preview or the PDF file in
+// the place the platform's save dialog chooses.
+void RunPrint(QWidget* window, const PrintRequest& request, const Platform& platform);
+
+} // namespace dutyloop

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "settings/colors.h"
+#include "ui/settings/combo_box.h"
+
+namespace dutyloop {
+
+// The colour picker: the named colours in their fixed order, each with a swatch and its name.
+class ColorPicker : public ComboBox {
+    Q_OBJECT
+public:
+    explicit ColorPicker(QWidget* parent);
+
+    // The selected entry's colour; Null (0) when nothing is selected.
+    Color color() const;
+    // Selects the first entry of that value; a value no entry has keeps the selection.
+    void setColor(Color color);
+};
+
+} // namespace dutyloop

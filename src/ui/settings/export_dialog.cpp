@@ -1,0 +1,207 @@
+#include "ui/settings/export_dialog.h"
+
+#include "calendar/date_moves.h"
+#include "calendar/ical_export.h"
+#include "calendar/qdate_bridge.h"
+#include "platform/file_services.h"
+#include "settings/crew_list.h"
+#include "settings/day_changes_file.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace dutyloop {
+
+namespace {
+
+QDate FirstOfMonth(Date date) {
+    const YearMonthDay ymd = YmdFromDate(date);
+    return QDate(ymd.year, ymd.month, 1);
+}
+
+// As the save dialog asks, and with the path shown as it is, never as markup.
+bool AskToReplace(QWidget* parent, const QString& path) {
+    QMessageBox box(QMessageBox::Warning, ExportDialog::tr("Export Duty Calendar"),
+                    ExportDialog::tr("%1 already exists.\nDo you want to replace it?").arg(path),
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    box.setTextFormat(Qt::PlainText);
+    return box.exec() == QMessageBox::Yes;
+}
+
+} // namespace
+
+ChooseSaveFile SystemSaveFileChooser() {
+    return [](QWidget* parent, const QString& proposed) {
+        return QFileDialog::getSaveFileName(parent, ExportDialog::tr("Export Duty Calendar"),
+                                            proposed, ExportDialog::tr("iCalendar files (*.ics)"));
+    };
+}
+
+QString DefaultExportPath(const QString& assignment) {
+    return ExportPathIn(QString(), assignment);
+}
+
+QString ExportPathIn(const QString& folder, const QString& assignment) {
+    return JoinPath(folder.isEmpty() ? DocumentsFolder() : folder,
+                    QStringLiteral("Dutyloop ") + assignment + QStringLiteral(".ics"));
+}
+
+ExportDialog::ExportDialog(const QString& assignment, Date shownDate, QWidget* parent,
+                           ChooseSaveFile chooseFile)
+    : QDialog(parent), m_chooseFile(std::move(chooseFile)) {
+    setWindowTitle(tr("Export Duty Calendar"));
+
+    m_assignment = new QComboBox(this);
+    const QStringList crews = CrewEntries();
+    m_assignment->addItems(crews);
+    m_assignment->setCurrentIndex(CrewFollowedBy(crews, assignment));
+
+    // The months the window's date field can reach.
+    m_firstMonth = new QDateEdit(this);
+    m_firstMonth->setDisplayFormat(QStringLiteral("MMMM yyyy"));
+    m_firstMonth->setDateRange(FirstOfMonth(kPickerFirstDate), FirstOfMonth(kPickerLastDate));
+    m_firstMonth->setDate(FirstOfMonth(ClampToPicker(shownDate)));
+
+    m_months = new QSpinBox(this);
+    m_months->setRange(kMinExportMonths, kMaxExportMonths);
+    m_months->setValue(12);
+
+    m_fileName = new QLineEdit(DefaultExportPath(m_assignment->currentText()), this);
+    // Room for a whole path in the documents folder.
+    m_fileName->setMinimumWidth(280);
+    m_choose = new QPushButton(tr("Choose…"), this);
+    auto* fileRow = new QHBoxLayout;
+    fileRow->addWidget(m_fileName, 1);
+    fileRow->addWidget(m_choose);
+
+    m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+
+    auto* form = new QFormLayout;
+    form->addRow(tr("Assignment:"), m_assignment);
+    form->addRow(tr("First month:"), m_firstMonth);
+    form->addRow(tr("Months:"), m_months);
+    // A row of a field and a button has no label of its own for the field; this one names it.
+    auto* fileLabel = new QLabel(tr("File:"), this);
+    fileLabel->setBuddy(m_fileName);
+    form->addRow(fileLabel, fileRow);
+    m_choose->setAccessibleName(tr("Choose the file"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(m_buttons);
+
+    connect(m_assignment, &QComboBox::currentIndexChanged, this, &ExportDialog::assignmentChanged);
+    // textEdited comes from the user only, not from the name following the assignment.
+    connect(m_fileName, &QLineEdit::textEdited, this, &ExportDialog::fileNameEdited);
+    connect(m_fileName, &QLineEdit::textChanged, this, &ExportDialog::updateOkButton);
+    connect(m_choose, &QPushButton::clicked, this, &ExportDialog::chooseClicked);
+    connect(m_buttons, &QDialogButtonBox::accepted, this, &ExportDialog::okClicked);
+    connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    updateOkButton();
+}
+
+ExportChoice ExportDialog::choice() const {
+    return {assignment(), firstMonth(), months(), filePath()};
+}
+
+QString ExportDialog::assignment() const {
+    return m_assignment->currentText();
+}
+
+Date ExportDialog::firstMonth() const {
+    const QDate shown = m_firstMonth->date();
+    return DateFromYmd(shown.year(), shown.month(), 1);
+}
+
+int ExportDialog::months() const {
+    return m_months->value();
+}
+
+QString ExportDialog::filePath() const {
+    const QString name = m_fileName->text().trimmed();
+    if (name.isEmpty())
+        return {};
+    return JoinPath(DocumentsFolder(), name);
+}
+
+void ExportDialog::setFolder(const QString& folder) {
+    m_folder = folder;
+    assignmentChanged();
+}
+
+void ExportDialog::assignmentChanged() {
+    if (!m_nameChosen)
+        m_fileName->setText(ExportPathIn(m_folder, assignment()));
+}
+
+void ExportDialog::fileNameEdited() {
+    m_nameChosen = true;
+}
+
+void ExportDialog::chooseClicked() {
+    const QString chosen = m_chooseFile(this, filePath());
+    if (chosen.isEmpty())
+        return;
+    m_fileName->setText(chosen);
+    m_nameChosen = true;
+    m_pickedPath = filePath();
+}
+
+void ExportDialog::okClicked() {
+    const QString path = filePath();
+    if (path != m_pickedPath && QFileInfo::exists(path) && !AskToReplace(this, path))
+        return;
+    accept();
+}
+
+void ExportDialog::updateOkButton() {
+    m_buttons->button(QDialogButtonBox::Ok)->setEnabled(!m_fileName->text().trimmed().isEmpty());
+}
+
+std::optional<int> ExportDutyCalendar(const ExportChoice& choice, const QDateTime& stampUtc,
+                                      const Platform& platform, QWidget* window,
+                                      const QByteArray& daysFileText) {
+    const DayRange range = DutyCalendarRange(choice.firstMonth, choice.months);
+    const QByteArray ics = DutyCalendarIcs(choice.assignment, range.first, range.last, stampUtc,
+                                           DayChangesFromText(daysFileText, choice.assignment));
+    if (!WriteFileOrShowError(platform, window, choice.path, ics))
+        return std::nullopt;
+    // Each duty period is one event, and so is a note on a day off duty, whose UID says so; the
+    // lines end in CRLF, so the markers stand alone.
+    return static_cast<int>(ics.count("\r\nBEGIN:VEVENT\r\n") - ics.count("\r\nUID:note-"));
+}
+
+std::optional<ExportReport> RunExport(QWidget* window, const QString& assignment, Date shownDate,
+                                      const QString& folder, const Platform& platform,
+                                      const QByteArray& daysFileText) {
+    ExportDialog dialog(assignment, shownDate, window);
+    dialog.setFolder(folder);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const ExportChoice choice = dialog.choice();
+    const std::optional<int> written =
+        ExportDutyCalendar(choice, QDateTime::currentDateTimeUtc(), platform, window, daysFileText);
+    if (!written)
+        return std::nullopt;
+    return ExportReport{choice.path, *written};
+}
+
+QString ExportReportText(const ExportReport& report) {
+    // A month holds at least four duty periods, so the English text never needs the singular.
+    return ExportDialog::tr("%n duty periods written to %1", nullptr, report.dutyPeriods)
+        .arg(QDir::toNativeSeparators(report.path));
+}
+
+} // namespace dutyloop

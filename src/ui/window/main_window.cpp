@@ -1,0 +1,310 @@
+#include "ui/window/main_window.h"
+
+#include "calendar/cell_colors.h"
+#include "calendar/date_moves.h"
+#include "calendar/qdate_bridge.h"
+#include "platform/day_changes_store.h"
+#include "platform/file_services.h"
+#include "platform/product.h"
+#include "platform/settings_location.h"
+#include "schedule/rotation.h"
+#include "settings/assignment_list.h"
+#include "ui/about/about_page.h"
+#include "ui/about/help_page.h"
+#include "ui/calendar/calendar_page.h"
+#include "ui/calendar/month_view.h"
+#include "ui/settings/settings_page.h"
+#include "ui/window/tab_widget.h"
+
+#include <QAbstractButton>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace dutyloop {
+
+namespace {
+
+constexpr QSize kOpeningOuterSize(350, 640);
+
+bool IsArrowKey(int key) {
+    return key == Qt::Key_Left || key == Qt::Key_Up || key == Qt::Key_Right || key == Qt::Key_Down;
+}
+
+} // namespace
+
+MainWindow::MainWindow(Platform platform, QWidget* parent)
+    : QWidget(parent), m_platform(std::move(platform)) {
+    setObjectName(QStringLiteral("mainWindow"));
+    setWindowTitle(QStringLiteral("Dutyloop®"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/dutyloop.svg")));
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    m_tabs = new TabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("tabs"));
+    column->addWidget(m_tabs);
+    m_calendarPage = new CalendarPage(m_tabs);
+    m_settingsPage = new SettingsPage(m_settings, m_tabs);
+    m_helpPage = new HelpPage(m_tabs);
+    m_aboutPage = new AboutPage(m_tabs);
+    m_tabs->addTab(m_calendarPage, tr("Calendar"));
+    m_tabs->addTab(m_settingsPage, tr("Settings"));
+    m_tabs->addTab(m_helpPage, tr("Help"));
+    m_tabs->addTab(m_aboutPage, tr("About"));
+    m_tabs->setCurrentWidget(m_aboutPage);
+    connectPages();
+    start();
+}
+
+MainWindow::~MainWindow() {
+    // The pages and their controls still report changes while they are torn down; the window's
+    // state is gone by then.
+    for (QObject* child : findChildren<QObject*>())
+        disconnect(child, nullptr, this, nullptr);
+}
+
+void MainWindow::connectPages() {
+    connect(m_tabs, &TabWidget::currentChanged, this, &MainWindow::applyTabChange);
+    connect(m_calendarPage, &CalendarPage::previousMonthRequested, this,
+            &MainWindow::showPreviousMonth);
+    connect(m_calendarPage, &CalendarPage::nextMonthRequested, this, &MainWindow::showNextMonth);
+    connect(m_calendarPage, &CalendarPage::todayRequested, this, &MainWindow::showToday);
+    connect(m_calendarPage, &CalendarPage::datePicked, this, &MainWindow::showPickedDate);
+    connect(m_calendarPage, &CalendarPage::cellClicked, this, &MainWindow::selectCell);
+    connect(m_calendarPage->monthView(), &MonthView::dayActivated, this, &MainWindow::changeDay);
+    connect(m_settingsPage, &SettingsPage::backRequested, this, &MainWindow::showCalendar);
+    connect(m_settingsPage, &SettingsPage::saveRequested, this, &MainWindow::save);
+    connect(m_settingsPage, &SettingsPage::exportRequested, this, &MainWindow::exportDutyDays);
+    connect(m_settingsPage, &SettingsPage::printRequested, this, &MainWindow::printDutyYear);
+    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this,
+            &MainWindow::printDutyYear);
+    connect(m_settingsPage, &SettingsPage::backgroundPicked, m_aboutPage,
+            &AboutPage::showPickedBackground);
+    connect(m_helpPage, &HelpPage::backRequested, this, &MainWindow::showCalendar);
+    connect(m_aboutPage, &AboutPage::backRequested, this, &MainWindow::showCalendar);
+    connect(m_aboutPage, &AboutPage::linkActivated, this, &MainWindow::openLink);
+    // Qt's buttons move the focus on arrow keys; here the arrows belong to the calendar.
+    for (QAbstractButton* button : findChildren<QAbstractButton*>())
+        button->installEventFilter(this);
+}
+
+void MainWindow::start() {
+    m_locale = CaptureLocaleSettings(m_platform.locale);
+    m_settingsFilePath = FindSettingsFile(m_platform.configFolder);
+    m_settings = SettingsFromText(ReadFileBytes(m_settingsFilePath).value_or(QByteArray()));
+    m_daysFilePath = DaysFilePath(m_settingsFilePath);
+    m_dayChanges = LoadDayChanges(m_daysFilePath, m_settings.assignmentText);
+    m_settingsPage->showSettings();
+
+    const Date now = today();
+    m_today = now;
+    auto* dayWatch = new QTimer(this);
+    dayWatch->setInterval(m_platform.dayCheckInterval);
+    connect(dayWatch, &QTimer::timeout, this, &MainWindow::followToday);
+    dayWatch->start();
+    m_calendarPage->setPickerDate(QDateFromDate(now));
+    // The drop-down calendar keeps the week start the settings had at start-up.
+    m_calendarPage->setPickerWeekStart(m_settings.weekStartsOnMonday ? Qt::Monday : Qt::Sunday);
+    SetAnchorForAssignment(m_view.anchorDate, m_settings.assignmentText);
+    showAboutText();
+    // The frame is not known before the window is shown; until then the inner size stands in.
+    resize(kOpeningOuterSize);
+
+    // End before anything has been marked returns to the day the program started on.
+    m_view.markedDate = now;
+    {
+        // The calendar is set to today just below; the tab's change handling would first set
+        // it to a month not yet chosen.
+        const QSignalBlocker quiet(m_tabs);
+        m_tabs->setCurrentWidget(m_calendarPage);
+    }
+    showMonthOf(now);
+    m_calendarPage->focusMonthView(Qt::OtherFocusReason);
+    if (m_settings.assignmentText == QLatin1String(kAgencyWideEntry))
+        m_tabs->setCurrentWidget(m_settingsPage);
+}
+
+void MainWindow::showAboutText() {
+    m_aboutPage->setText(tr("Dutyloop for Tornvale v%1\n\n"
+                            "Copyright © 2014-2026 Halvorne\n"
+                            "Dutyloop is a trademark of Halvorne\n"
+                            "All rights reserved\n"
+                            "%2\n\n"
+                            "Linux Desktop Version")
+                             .arg(ProductVersion(), SupportHost()),
+                         ContrastTextColor(m_settings.colors.background));
+}
+
+Date MainWindow::today() const {
+    return DateFromQDate(m_platform.today());
+}
+
+const MonthPage& MainWindow::monthPage() const {
+    return m_calendarPage->monthView()->page();
+}
+
+void MainWindow::showMonthOf(Date date) {
+    BuildMonthGrid(m_view, date,
+                   m_settings.weekStartsOnMonday ? WeekStart::Monday : WeekStart::Sunday);
+    redraw();
+}
+
+void MainWindow::redraw() {
+    // The first drawing waits for the window to be shown and sized: one before would set fonts
+    // of sizes the window never has, and Qt would load them all to measure the hidden labels.
+    if (!isVisible())
+        return;
+    // The locale is taken once at start-up, so the page shown was made under this one.
+    const MonthPage page =
+        MonthPageFor({m_view, m_settings.colors,
+                      m_settings.weekStartsOnMonday ? WeekStart::Monday : WeekStart::Sunday,
+                      m_locale, today(), m_settingsPage->selectedAssignment(),
+                      m_settingsPage->selectedAssignmentText(), m_layout, &m_dayChanges},
+                     monthPage());
+    m_calendarPage->showMonth(page);
+    m_settingsPage->showLook(page.look);
+    m_helpPage->showLook(page.look);
+    m_aboutPage->showLook(page.look);
+}
+
+void MainWindow::placeCalendar() {
+    // The pages share one area; the calendar's is sized from it even while another tab shows.
+    m_layout = LayoutForWindow(frameGeometry().height(), m_calendarPage->parentWidget()->size());
+    m_calendarPage->setSizes(m_layout);
+    redraw();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // A hidden window is sized when it is shown: before that its tab pages have no size of
+    // their own yet, and bands made from them would be thrown away at once.
+    if (isVisible())
+        placeCalendar();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    fitOuterSizeOnce();
+    // Only now have the tab pages taken their size for the first time.
+    placeCalendar();
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    // A window manager adds its frame after the window is shown and moves the window into it.
+    fitOuterSizeOnce();
+}
+
+void MainWindow::fitOuterSizeOnce() {
+    if (m_outerSizeFitted || !isVisible())
+        return;
+    const QSize frame = frameGeometry().size() - size();
+    if (frame.isNull())
+        return;
+    m_outerSizeFitted = true;
+    resize(kOpeningOuterSize - frame);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    int key = event->key();
+    // Where the weeks run from the right, the day to the left is the next one.
+    if (layoutDirection() == Qt::RightToLeft && (key == Qt::Key_Left || key == Qt::Key_Right))
+        key = key == Qt::Key_Left ? Qt::Key_Right : Qt::Key_Left;
+    const KeyMove move = KeyMoveFor(key, m_view.shownDate, m_view.markedDate, today());
+    if (move.marksDate)
+        m_view.markedDate = move.shownDate;
+    // Every key rebuilds and redraws the calendar, also one that moves nothing.
+    showMonthOf(move.shownDate);
+    event->accept();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && qobject_cast<QAbstractButton*>(watched)) {
+        auto* keyEvent = static_cast<QKeyEvent*>(event);
+        if (IsArrowKey(keyEvent->key())) {
+            keyPressEvent(keyEvent);
+            // A button of the calendar hands the focus to the days the keys walk, so that a
+            // screen reader reads the day reached.
+            if (m_calendarPage->isAncestorOf(static_cast<QWidget*>(watched)))
+                m_calendarPage->focusMonthView(Qt::OtherFocusReason);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::showPreviousMonth() {
+    showMonthOf(MonthStep(m_view.shownDate, -1));
+}
+
+void MainWindow::showNextMonth() {
+    showMonthOf(MonthStep(m_view.shownDate, 1));
+}
+
+void MainWindow::showToday() {
+    showMonthOf(today());
+    // The day is read where the focus goes, so the focus goes to the day.
+    m_calendarPage->focusMonthView(Qt::OtherFocusReason);
+}
+
+void MainWindow::showDay(QDate day) {
+    m_view.markedDate = std::clamp(DateFromQDate(day), kFirstCalendarDate, kLastCalendarDate);
+    showMonthOf(m_view.markedDate);
+    showCalendar();
+}
+
+void MainWindow::bringToFront() {
+    if (isMinimized())
+        showNormal();
+    show();
+    raise();
+    activateWindow();
+}
+
+void MainWindow::followToday() {
+    const Date now = today();
+    if (now == m_today)
+        return;
+    // The selection stays where the user left it; only what depends on today follows.
+    m_today = now;
+    redraw();
+}
+
+void MainWindow::showPickedDate(QDate date) {
+    m_view.markedDate = ClampToPicker(DateFromQDate(date));
+    showMonthOf(m_view.markedDate);
+}
+
+void MainWindow::selectCell(int cell) {
+    const Date date = m_view.cellDates[static_cast<std::size_t>(cell)];
+    // A day of a neighbouring month is only shown, not chosen.
+    if (MonthOf(date) != MonthOf(m_view.shownDate))
+        return;
+    m_calendarPage->focusMonthView();
+    m_view.shownDate = date;
+    redraw();
+}
+
+void MainWindow::applyTabChange() {
+    // A new assignment or week start reaches the calendar here.
+    SetAnchorForAssignment(m_view.anchorDate, m_settings.assignmentText);
+    m_dayChanges = LoadDayChanges(m_daysFilePath, m_settings.assignmentText);
+    showMonthOf(m_view.shownDate);
+    // On the Calendar tab the keys walk the days, and a screen reader reads the day chosen.
+    if (m_tabs->currentWidget() == m_calendarPage)
+        m_calendarPage->focusMonthView(Qt::OtherFocusReason);
+}
+
+void MainWindow::showCalendar() {
+    m_tabs->setCurrentWidget(m_calendarPage);
+}
+
+void MainWindow::openLink(const QUrl& link) {
+    m_platform.openUrl(link);
+}
+
+} // namespace dutyloop

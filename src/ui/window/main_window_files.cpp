@@ -1,0 +1,69 @@
+// What the window keeps in files and writes out: the settings, the user's own days, the
+// exported calendar and the printed year.
+
+#include "ui/window/main_window.h"
+
+#include "calendar/cell_descriptions.h"
+#include "calendar/month_grid.h"
+#include "platform/day_changes_store.h"
+#include "platform/file_services.h"
+#include "schedule/rotation.h"
+#include "ui/calendar/calendar_page.h"
+#include "ui/calendar/day_dialog.h"
+#include "ui/printing/year_printing.h"
+#include "ui/settings/export_dialog.h"
+#include "ui/settings/settings_page.h"
+
+#include <QFileInfo>
+
+namespace dutyloop {
+
+void MainWindow::changeDay(int cell) {
+    selectCell(cell);
+    const Date date = m_view.cellDates[static_cast<std::size_t>(cell)];
+    // A day of a neighbouring month is not chosen, and so not changed.
+    if (date != m_view.shownDate)
+        return;
+    DayDialog dialog(LongDateText(date, m_locale), DutyCodeFor(date, m_view.anchorDate),
+                     ChangeOn(date, m_view.anchorDate, m_dayChanges), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // On a failed write the file keeps the old changes, and so does the window.
+    if (const std::optional<DayChanges> stored = StoreDayChange(
+            m_platform, this, m_daysFilePath, m_settings.assignmentText, date, dialog.change()))
+        m_dayChanges = *stored;
+    redraw();
+}
+
+void MainWindow::save() {
+    // The folder may have gone since start-up made it; it is made again the same way.
+    CreateDirectoryWithParents(QFileInfo(m_settingsFilePath).absolutePath());
+    // The seven keys go into the file as it stands, so every other line of it survives; what
+    // is there but cannot be read (no regular file, or far too large) is not replaced.
+    const std::optional<QByteArray> current = ReadFileBytes(m_settingsFilePath);
+    if (!current && QFileInfo(m_settingsFilePath).exists()) {
+        m_platform.showError(this, UnableToWriteMessage(m_settingsFilePath));
+        return;
+    }
+    if (!WriteFileOrShowError(m_platform, this, m_settingsFilePath,
+                              TextWithSettings(current.value_or(QByteArray()), m_settings)))
+        return;
+    showMonthOf(m_view.shownDate);
+    showCalendar();
+}
+
+void MainWindow::exportDutyDays() {
+    const std::optional<ExportReport> report =
+        RunExport(this, m_settings.assignmentText, m_view.shownDate, m_lastExportFolder, m_platform,
+                  ReadFileBytes(m_daysFilePath).value_or(QByteArray()));
+    if (!report)
+        return;
+    m_lastExportFolder = QFileInfo(report->path).absolutePath();
+    m_settingsPage->showExportMessage(ExportReportText(*report));
+}
+
+void MainWindow::printDutyYear() {
+    RunPrint(this, {m_settings, m_locale, m_view.shownDate, m_today, m_daysFilePath}, m_platform);
+}
+
+} // namespace dutyloop

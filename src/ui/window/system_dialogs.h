@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace dutyloop {
+
+// The error box: a message with an OK button, its text shown as it is, never as markup, since
+// it holds paths and names that the user chose.
+void ShowErrorBox(QWidget* window, const QString& message);
+
+// The system's save dialog, which asks before it lets a file be replaced.
+QString AskForSaveFile(QWidget* window, const QString& title, const QString& proposed,
+                       const QString& filter);
+
+} // namespace dutyloop

@@ -1,0 +1,191 @@
+// The one way the program writes a file: the whole file in one step or not at all.
+
+#include "file_helpers.h"
+#include "platform/file_services.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace dutyloop;
+using namespace dutyloop::testing;
+
+namespace {
+
+// What stands at the path itself, a link not followed: the file type bits, or -1 for nothing.
+int KindAt(const QString& path) {
+    struct stat info {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0
+               ? static_cast<int>(info.st_mode & S_IFMT)
+               : -1;
+}
+
+struct stat StatOf(const QString& path) {
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        qFatal("cannot stat %s", qPrintable(path));
+    return info;
+}
+
+// A file name that just fits the system's limit of 255 bytes, so that the temporary file's
+// longer name beside it cannot be made: the file exists, and writing it fails.
+const QString kLongName(250, u'n');
+
+} // namespace
+
+class TestAtomicWrite : public QObject {
+    Q_OBJECT
+private slots:
+    void writesFiles_data() {
+        QTest::addColumn<QString>("old"); // what stands at the path before: "", "file", "link"
+        QTest::newRow("a new file") << "";
+        QTest::newRow("over an existing longer file") << "file";
+        QTest::newRow("through a link: the link stays, its file takes the bytes") << "link";
+    }
+    void writesFiles() {
+        QFETCH(QString, old);
+        QTemporaryDir base;
+        QVERIFY(base.isValid());
+        const QString path = base.filePath("dlTornvale.ini");
+        QString written = path;
+        if (old == "file") {
+            WritePlainFile(path, QByteArray(5000, 'o'));
+        } else if (old == "link") {
+            written = base.filePath("kept-elsewhere.ini");
+            WritePlainFile(written, QByteArray(5000, 'o'));
+            QVERIFY(QFile::link(written, path));
+        }
+        const QStringList before =
+            old.isEmpty() ? QStringList{"dlTornvale.ini"} : Entries(base.path());
+        const QByteArray bytes("[Config]\nWorkAssign=\xC3\xA9\0\n", 24);
+        QVERIFY(WriteFileAtomically(path, bytes));
+        QCOMPARE(ReadBack(written), bytes);
+        QCOMPARE(Entries(base.path()), before);
+        QCOMPARE(QFileInfo(path).isSymLink(), old == "link");
+    }
+
+    // The new file takes the old one's place with its mode, set-ID bits included, and its owner.
+    // Only the super-user may give a file away; others keep their own files.
+    void keepsModeAndOwner_data() {
+        QTest::addColumn<uint>("mode");
+        QTest::newRow("read and write for the owner, read for others") << 0604u;
+        QTest::newRow("read and write for the owner, read for the group") << 0640u;
+        QTest::newRow("set-group-ID and executable") << 02750u;
+    }
+    void keepsModeAndOwner() {
+        QFETCH(uint, mode);
+        QTemporaryDir base;
+        QVERIFY(base.isValid());
+        const QString path = base.filePath("dlTornvale.ini");
+        WritePlainFile(path, "old\n");
+        const QByteArray name = QFile::encodeName(path);
+        if (::geteuid() == 0)
+            QCOMPARE(::chown(name.constData(), 4321, 8765), 0);
+        QCOMPARE(::chmod(name.constData(), mode), 0);
+        const struct stat before = StatOf(path);
+
+        QVERIFY(WriteFileAtomically(path, "new\n"));
+        const struct stat after = StatOf(path);
+        QCOMPARE(ReadBack(path), QByteArray("new\n"));
+        QCOMPARE(after.st_mode & 07777, mode);
+        QCOMPARE(after.st_uid, before.st_uid);
+        QCOMPARE(after.st_gid, before.st_gid);
+        QVERIFY(after.st_ino != before.st_ino); // replaced, not written over
+    }
+
+    // Tests run as root, whom permissions do not stop, so the writes fail by what stands at
+    // or around the path instead.
+    void failedWritesChangeNothing_data() {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("untouched"); // the plain file that must keep its bytes
+        QTest::newRow("over an existing file, no room for the temporary name")
+            << kLongName << kLongName;
+        QTest::newRow("inside a plain file") << "file/dlTornvale.ini"
+                                             << "file";
+        QTest::newRow("over a directory") << "folder"
+                                          << "folder/inner";
+        QTest::newRow("over a FIFO") << "fifo"
+                                     << "file";
+        QTest::newRow("over a link to a FIFO") << "link-to-fifo"
+                                               << "file";
+        QTest::newRow("over a link to itself") << "loop"
+                                               << "file";
+    }
+    void failedWritesChangeNothing() {
+        QFETCH(QString, target);
+        QFETCH(QString, untouched);
+        QTemporaryDir base;
+        QVERIFY(base.isValid());
+        QVERIFY(QDir(base.path()).mkdir("folder"));
+        WritePlainFile(base.filePath("folder/inner"), "old\n");
+        WritePlainFile(base.filePath("file"), "old\n");
+        WritePlainFile(base.filePath(kLongName), "old\n");
+        QCOMPARE(::mkfifo(QFile::encodeName(base.filePath("fifo")).constData(), 0600), 0);
+        QVERIFY(QFile::link(base.filePath("fifo"), base.filePath("link-to-fifo")));
+        QVERIFY(QFile::link(base.filePath("loop"), base.filePath("loop")));
+        const QStringList before = Entries(base.path());
+        const int kind = KindAt(base.filePath(target));
+
+        QVERIFY(!WriteFileAtomically(base.filePath(target), "new\n"));
+        QCOMPARE(ReadBack(base.filePath(untouched)), QByteArray("old\n"));
+        // No temporary file is left behind either, and nothing was put in the target's place.
+        QCOMPARE(Entries(base.path()), before);
+        QCOMPARE(KindAt(base.filePath(target)), kind);
+        QCOMPARE(KindAt(base.filePath("fifo")), static_cast<int>(S_IFIFO));
+        QVERIFY(QFileInfo(base.filePath("folder")).isDir());
+    }
+
+    // A real write failure: a file-size limit of 8 KiB in a child process, with the file-size
+    // signal at its default, which would end the process. The write of 12 KiB must fail and
+    // say so, the process must live on, and the old file keep every byte.
+    void aFileSizeLimitLosesNothing_data() {
+        QTest::addColumn<QByteArray>("old"); // null: no file before
+        QTest::newRow("a new file") << QByteArray();
+        QTest::newRow("over an old file") << QByteArray("; kept\n[Config]\nWorkAssign=3 TWT\n");
+    }
+    void aFileSizeLimitLosesNothing() {
+        QFETCH(QByteArray, old);
+        QTemporaryDir base;
+        QVERIFY(base.isValid());
+        const QString path = base.filePath("dlTornvale.ini");
+        if (!old.isNull())
+            WritePlainFile(path, old);
+        const QStringList before = Entries(base.path());
+        const QByteArray bytes(12 * 1024, 'x');
+
+        constexpr int kNoLimit = 77;
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            std::signal(SIGXFSZ, SIG_DFL);
+            rlimit limit{};
+            if (::getrlimit(RLIMIT_FSIZE, &limit) != 0 || limit.rlim_max < 8192)
+                ::_exit(kNoLimit);
+            limit.rlim_cur = 8192;
+            if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
+                ::_exit(kNoLimit);
+            ::_exit(WriteFileAtomically(path, bytes) ? 1 : 0);
+        }
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY2(!WIFSIGNALED(status),
+                 qPrintable(QStringLiteral("ended by signal %1").arg(WTERMSIG(status))));
+        QVERIFY(WIFEXITED(status));
+        if (WEXITSTATUS(status) == kNoLimit)
+            QSKIP("no file-size limit of 8 KiB can be set here (RLIMIT_FSIZE)");
+        QVERIFY2(WEXITSTATUS(status) == 0, "the cut-off write was reported as success");
+        QCOMPARE(Entries(base.path()), before);
+        if (!old.isNull())
+            QCOMPARE(ReadBack(path), old);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAtomicWrite)
+#include "test_atomic_write.moc"

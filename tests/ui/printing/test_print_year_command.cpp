@@ -1,0 +1,133 @@
+// `dutyloop --print-year` run as a script runs it, without a display: a one-page landscape PDF
+// on the locale's paper, or a clear refusal that writes nothing.
+
+#include "file_helpers.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace dutyloop::testing;
+
+namespace {
+
+// No display at all, the X11 platform unasked for: the program must not need one. The settings
+// live in a folder of the test's own.
+QProcessEnvironment Environment(const QString& configFolder, const QString& language) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    environment.remove(QStringLiteral("LC_ALL"));
+    environment.remove(QStringLiteral("LC_MESSAGES"));
+    environment.remove(QStringLiteral("LANGUAGE"));
+    environment.insert(QStringLiteral("LANG"), language);
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configFolder);
+    return environment;
+}
+
+struct Run {
+    int exitCode = -1;
+    QString errors;
+};
+
+Run RunProgram(const QStringList& arguments, const QString& workFolder,
+               const QString& language = QStringLiteral("en_US.UTF-8")) {
+    QTemporaryDir config;
+    QProcess program;
+    program.setProcessEnvironment(Environment(config.path(), language));
+    program.setWorkingDirectory(workFolder);
+    program.start(QStringLiteral(DUTYLOOP_PROGRAM), arguments);
+    if (!program.waitForFinished(30000))
+        return {};
+    return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
+            QString::fromLocal8Bit(program.readAllStandardError())};
+}
+
+// pdfinfo's answer for a file: its "Key: value" lines.
+QMap<QString, QString> PdfInfo(const QString& path) {
+    QProcess pdfinfo;
+    pdfinfo.start(QStringLiteral("pdfinfo"), {path});
+    QMap<QString, QString> info;
+    if (!pdfinfo.waitForFinished(10000) || pdfinfo.exitCode() != 0)
+        return info;
+    for (const QString& line : QString::fromUtf8(pdfinfo.readAllStandardOutput()).split('\n')) {
+        const qsizetype colon = line.indexOf(':');
+        if (colon > 0)
+            info.insert(line.left(colon), line.mid(colon + 1).trimmed());
+    }
+    return info;
+}
+
+} // namespace
+
+class TestPrintYearCommand : public QObject {
+    Q_OBJECT
+private slots:
+    void writesOneLandscapePage_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("paper"); // as pdfinfo names it
+        QTest::newRow("US English: Letter") << "en_US.UTF-8"
+                                            << "letter";
+        QTest::newRow("German: A4") << "de_DE.UTF-8"
+                                    << "A4";
+    }
+    void writesOneLandscapePage() {
+        QFETCH(QString, language);
+        QFETCH(QString, paper);
+        if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
+            QSKIP("pdfinfo (poppler-utils) is not installed; make deps installs it");
+        QTemporaryDir folder;
+        const Run run =
+            RunProgram({"--print-year", "2027", "--crew", "5 TFS", "--output", "year.pdf"},
+                       folder.path(), language);
+        QVERIFY2(run.exitCode == 0, qPrintable(run.errors));
+        const QMap<QString, QString> info = PdfInfo(folder.filePath("year.pdf"));
+        QCOMPARE(info.value("Pages"), QStringLiteral("1"));
+        QCOMPARE(info.value("Title"), QStringLiteral("Dutyloop – 5 TFS – 2027"));
+        const QRegularExpressionMatch size =
+            QRegularExpression(R"(^([\d.]+) x ([\d.]+) pts \((\w+)\))")
+                .match(info.value("Page size"));
+        QVERIFY2(size.hasMatch(), qPrintable(info.value("Page size")));
+        QVERIFY(size.captured(1).toDouble() > size.captured(2).toDouble());
+        QCOMPARE(size.captured(3), paper);
+        QCOMPARE(info.value("Page rot"), QStringLiteral("0"));
+        QCOMPARE(Entries(folder.path()), QStringList{"year.pdf"});
+    }
+
+    void refusesWithoutWriting_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no such crew")
+            << QStringList{"--print-year", "2027", "--crew", "9 XYZ", "--output", "year.pdf"} << 2
+            << "'9 XYZ' is not a crew";
+        QTest::newRow("the agency-wide entry")
+            << QStringList{"--print-year", "2027", "--crew", "Tornvale", "--output", "year.pdf"}
+            << 2 << "'Tornvale' is not a crew";
+        QTest::newRow("a year the calendar does not show")
+            << QStringList{"--print-year", "1999", "--crew", "5 TFS", "--output", "year.pdf"} << 2
+            << "'1999' is not a year from 2014 to 2100";
+        QTest::newRow("no output file") << QStringList{"--print-year", "2027", "--crew", "5 TFS"}
+                                        << 2 << "--print-year needs --crew and --output";
+        QTest::newRow("a folder that does not exist")
+            << QStringList{"--print-year", "2027",     "--crew",
+                           "5 TFS",        "--output", "missing/year.pdf"}
+            << 1 << "Unable to write to missing/year.pdf.";
+    }
+    void refusesWithoutWriting() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, message);
+        QTemporaryDir folder;
+        const Run run = RunProgram(arguments, folder.path());
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY2(run.errors.contains(message), qPrintable(run.errors));
+        QCOMPARE(Entries(folder.path()), QStringList{});
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPrintYearCommand)
+#include "test_print_year_command.moc"

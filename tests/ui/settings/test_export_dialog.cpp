@@ -1,0 +1,365 @@
+#include "file_helpers.h"
+#include "window_fixture.h"
+
+#include "calendar/ical_export.h"
+#include "calendar/qdate_bridge.h"
+#include "ui/settings/export_dialog.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimeZone>
+#include <memory>
+
+using namespace dutyloop;
+using namespace dutyloop::testing;
+
+namespace {
+
+QString Documents() {
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+// Stands in for the system's save dialog: answers `answer` and keeps what it was offered.
+struct FakeChooser {
+    QString answer;
+    std::shared_ptr<QStringList> offered = std::make_shared<QStringList>();
+    ChooseSaveFile function() const {
+        return [answer = answer, offered = offered](QWidget*, const QString& proposed) {
+            offered->append(proposed);
+            return answer;
+        };
+    }
+};
+
+// A platform whose errors are kept for the test.
+Platform KeepingErrors(QStringList& errors) {
+    Platform platform = FixedPlatform(QDate(2024, 5, 6), QLocale::c(), QString());
+    platform.showError = [&errors](QWidget*, const QString& message) { errors.append(message); };
+    return platform;
+}
+
+QDateTime Stamp() {
+    return QDateTime(QDate(2024, 5, 6), QTime(7, 8, 9), QTimeZone::utc());
+}
+
+// Everything under the folder, hidden entries too, so a temporary file left behind shows.
+QStringList Tree(const QString& folder) {
+    QStringList entries;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        entries.append(it.next());
+    entries.sort();
+    return entries;
+}
+
+} // namespace
+
+class TestExportDialog : public QObject {
+    Q_OBJECT
+private slots:
+    // A home of the test's own, with a documents folder in it, so the presets never depend on
+    // the machine's folders.
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        m_savedHome = qgetenv("HOME");
+        m_savedConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("HOME", m_home.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", m_home.filePath(QStringLiteral(".config")).toLocal8Bit());
+        QVERIFY(QDir(m_home.path()).mkpath(QStringLiteral("Documents")));
+        QCOMPARE(Documents(), m_home.filePath(QStringLiteral("Documents")));
+    }
+
+    void cleanupTestCase() {
+        qputenv("HOME", m_savedHome);
+        if (m_savedConfig.isNull())
+            qunsetenv("XDG_CONFIG_HOME");
+        else
+            qputenv("XDG_CONFIG_HOME", m_savedConfig);
+    }
+
+    void missingDocumentsFolderGoesHome() {
+        QVERIFY(QDir(Documents()).removeRecursively());
+        const QString path = DefaultExportPath(QStringLiteral("2 MTW"));
+        QVERIFY(QDir(m_home.path()).mkpath(QStringLiteral("Documents")));
+        QCOMPARE(path, m_home.filePath(QStringLiteral("Dutyloop 2 MTW.ics")));
+    }
+
+    void presets_data() {
+        QTest::addColumn<QString>("assignment");
+        QTest::addColumn<Date>("shown");
+        QTest::addColumn<QString>("crew");
+        QTest::addColumn<Date>("firstMonth");
+        QTest::addColumn<QString>("monthText");
+        QTest::newRow("a crew") << "3 TWT" << D(2023, 9, 15) << "3 TWT" << D(2023, 9, 1)
+                                << "September 2023";
+        QTest::newRow("a crew in lower case")
+            << "3 twt" << D(2023, 9, 15) << "3 TWT" << D(2023, 9, 1) << "September 2023";
+        QTest::newRow("5TFS, which the calendar takes for crew 5")
+            << "5TFS" << D(2023, 9, 15) << "5 TFS" << D(2023, 9, 1) << "September 2023";
+        QTest::newRow("the agency-wide entry gives the first crew")
+            << "Tornvale" << D(2026, 12, 31) << "1 SMT" << D(2026, 12, 1) << "December 2026";
+        QTest::newRow("text that is no crew gives the first crew")
+            << "9 XYZ" << D(2026, 1, 1) << "1 SMT" << D(2026, 1, 1) << "January 2026";
+        QTest::newRow("a day before the date field's span: its first month")
+            << "7 SSM" << D(2010, 6, 1) << "7 SSM" << D(2014, 3, 1) << "March 2014";
+        QTest::newRow("a day after the date field's span: its last month")
+            << "7 SSM" << D(2200, 6, 1) << "7 SSM" << D(2100, 12, 1) << "December 2100";
+    }
+    void presets() {
+        QFETCH(QString, assignment);
+        QFETCH(Date, shown);
+        QFETCH(QString, crew);
+        QFETCH(Date, firstMonth);
+        QFETCH(QString, monthText);
+        QWidget window;
+        const ExportDialog dialog(assignment, shown, &window, FakeChooser{}.function());
+        QStringList entries;
+        for (int i = 0; i < dialog.assignmentBox()->count(); ++i)
+            entries.append(dialog.assignmentBox()->itemText(i));
+        QCOMPARE(entries,
+                 (QStringList{"1 SMT", "2 MTW", "3 TWT", "4 WTF", "5 TFS", "6 FSS", "7 SSM"}));
+        QCOMPARE(dialog.assignment(), crew);
+        QCOMPARE(dialog.firstMonth(), firstMonth);
+        QCOMPARE(dialog.firstMonthEdit()->text(), monthText);
+        QCOMPARE(dialog.months(), 12);
+        QCOMPARE(dialog.filePath(), Documents() + QStringLiteral("/Dutyloop ") + crew + ".ics");
+        QVERIFY(dialog.buttonBox()->button(QDialogButtonBox::Ok)->isEnabled());
+    }
+
+    // The name follows the assignment until the user types one or picks one.
+    void fileNameFollowsTheAssignment_data() {
+        QTest::addColumn<QString>("typed"); // empty: nothing typed
+        QTest::addColumn<bool>("choose");   // Choose… clicked
+        QTest::addColumn<QString>("chooserAnswer");
+        QTest::addColumn<QString>("expected"); // a relative name within the documents folder
+        QTest::newRow("untouched") << "" << false << ""
+                                   << "Dutyloop 5 TFS.ics";
+        QTest::newRow("typed, a bare name lands in the documents folder")
+            << "mine.ics" << false << ""
+            << "mine.ics";
+        QTest::newRow("typed, a full path") << "/srv/duty/mine.ics" << false << ""
+                                            << "/srv/duty/mine.ics";
+        QTest::newRow("picked in the file dialog") << "" << true << "/srv/duty/picked.ics"
+                                                   << "/srv/duty/picked.ics";
+        QTest::newRow("file dialog cancelled") << "" << true << ""
+                                               << "Dutyloop 5 TFS.ics";
+    }
+    void fileNameFollowsTheAssignment() {
+        QFETCH(QString, typed);
+        QFETCH(bool, choose);
+        QFETCH(QString, chooserAnswer);
+        QFETCH(QString, expected);
+        QWidget window;
+        const FakeChooser chooser{chooserAnswer};
+        ExportDialog dialog("2 MTW", D(2014, 3, 31), &window, chooser.function());
+        if (!typed.isEmpty()) {
+            dialog.fileNameEdit()->selectAll();
+            QTest::keyClicks(dialog.fileNameEdit(), typed);
+        }
+        if (choose) {
+            QTest::mouseClick(dialog.chooseButton(), Qt::LeftButton);
+            // The save dialog opens on the name proposed so far.
+            QCOMPARE(*chooser.offered, QStringList{Documents() + "/Dutyloop 2 MTW.ics"});
+        }
+        dialog.show();
+        OpenList(dialog.assignmentBox());
+        ClickListEntry(dialog.assignmentBox(), dialog.assignmentBox()->findText("5 TFS"));
+        QCOMPARE(dialog.filePath(),
+                 QDir::isAbsolutePath(expected) ? expected : Documents() + u'/' + expected);
+    }
+
+    void okNeedsAFileName_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("empty") << "";
+        QTest::newRow("blanks only") << "   ";
+    }
+    void okNeedsAFileName() {
+        QFETCH(QString, name);
+        QWidget window;
+        ExportDialog dialog("2 MTW", D(2014, 3, 31), &window, FakeChooser{}.function());
+        QPushButton* ok = dialog.buttonBox()->button(QDialogButtonBox::Ok);
+        dialog.fileNameEdit()->selectAll();
+        QTest::keyClick(dialog.fileNameEdit(), Qt::Key_Delete);
+        QTest::keyClicks(dialog.fileNameEdit(), name);
+        QVERIFY(!ok->isEnabled());
+        QTest::keyClicks(dialog.fileNameEdit(), "x.ics");
+        QVERIFY(ok->isEnabled());
+    }
+
+    // What the user set in the dialog is what lands in the file, replacing what was there.
+    void writesTheChosenCalendar() {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QString path = folder.filePath("duty.ics");
+        WritePlainFile(path, "an older export");
+        QWidget window;
+        ExportDialog dialog("Tornvale", D(2014, 3, 15), &window, FakeChooser{}.function());
+        dialog.assignmentBox()->setCurrentIndex(dialog.assignmentBox()->findText("3 TWT"));
+        dialog.monthsBox()->setValue(2);
+        dialog.fileNameEdit()->setText(path);
+        QStringList errors;
+        QVERIFY(ExportDutyCalendar(dialog.choice(), Stamp(), KeepingErrors(errors), &window));
+        QCOMPARE(errors, QStringList{});
+        QCOMPARE(ReadBack(path), DutyCalendarIcs("3 TWT", D(2014, 3, 1), D(2014, 4, 30), Stamp()));
+    }
+
+    // The chosen crew's own days count in the file; another crew's do not.
+    void theChosenCrewsDayChangesCount() {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QString path = folder.filePath("duty.ics");
+        const QByteArray days = "[Days 2 MTW]\n2014-03-04=leave\n[Days 3 TWT]\n2014-03-04=extra\n";
+        QStringList errors;
+        QWidget window;
+        QVERIFY(ExportDutyCalendar({"2 MTW", D(2014, 3, 1), 1, path}, Stamp(),
+                                   KeepingErrors(errors), &window, days));
+        const DayChanges leave{{D(2014, 3, 4), {DayChangeKind::Leave, {}}}};
+        QCOMPARE(ReadBack(path),
+                 DutyCalendarIcs("2 MTW", D(2014, 3, 1), D(2014, 3, 31), Stamp(), leave));
+        // Monday 2014-03-04 is a work day of 2 MTW, so the leave shows in the file.
+        QVERIFY(ReadBack(path) != DutyCalendarIcs("2 MTW", D(2014, 3, 1), D(2014, 3, 31), Stamp()));
+    }
+
+    void aFailedWriteLeavesNoFile_data() {
+        QTest::addColumn<QString>("target"); // within the test's folder
+        QTest::newRow("a path inside a plain file") << "plain.txt/duty.ics";
+        QTest::newRow("a directory") << "folder";
+        QTest::newRow("a folder that does not exist") << "missing/duty.ics";
+    }
+    void aFailedWriteLeavesNoFile() {
+        QFETCH(QString, target);
+        QTemporaryDir root;
+        QVERIFY(root.isValid());
+        WritePlainFile(root.filePath("plain.txt"), "kept as it was");
+        QVERIFY(QDir(root.path()).mkdir("folder"));
+        const QStringList before = Tree(root.path());
+        const QString path = root.filePath(target);
+
+        QStringList errors;
+        const ExportChoice choice{"2 MTW", D(2014, 3, 1), 12, path};
+        QWidget window;
+        QVERIFY(!ExportDutyCalendar(choice, Stamp(), KeepingErrors(errors), &window));
+        QCOMPARE(errors, QStringList{"Unable to write to " + path + "."});
+        QCOMPARE(Tree(root.path()), before);
+        QCOMPARE(ReadBack(root.filePath("plain.txt")), QByteArray("kept as it was"));
+    }
+
+    // A file named in the field is replaced only when the user says so, as the save dialog asks
+    // about one picked in it.
+    void asksBeforeReplacingAFile_data() {
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<bool>("picked"); // in the save dialog, which has asked already
+        QTest::addColumn<bool>("replace");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("typed, a new file: nothing to ask")
+            << false << false << false << false << true;
+        QTest::newRow("typed, an existing file, replace") << true << false << true << true << true;
+        QTest::newRow("typed, an existing file, keep: the dialog stays")
+            << true << false << false << true << false;
+        QTest::newRow("picked in the save dialog: not asked twice")
+            << true << true << false << false << true;
+    }
+    void asksBeforeReplacingAFile() {
+        QFETCH(bool, exists);
+        QFETCH(bool, picked);
+        QFETCH(bool, replace);
+        QFETCH(bool, asked);
+        QFETCH(bool, accepted);
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QString path = folder.filePath("duty.ics");
+        if (exists)
+            WritePlainFile(path, "an older export");
+        QWidget window;
+        ExportDialog dialog("2 MTW", D(2014, 3, 31), &window,
+                            FakeChooser{picked ? path : QString()}.function());
+        dialog.show();
+        if (picked) {
+            QTest::mouseClick(dialog.chooseButton(), Qt::LeftButton);
+        } else {
+            dialog.fileNameEdit()->selectAll();
+            QTest::keyClicks(dialog.fileNameEdit(), path);
+        }
+        const AnswerNextMessageBox answer(replace ? QMessageBox::Yes : QMessageBox::No);
+        QTest::mouseClick(dialog.buttonBox()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        QCOMPARE(answer.happened(), asked);
+        if (asked)
+            QCOMPARE(answer.shown().text, path + " already exists.\nDo you want to replace it?");
+        QCOMPARE(dialog.result() == QDialog::Accepted, accepted);
+        QCOMPARE(dialog.isVisible(), !accepted);
+        QCOMPARE(ReadBack(path), exists ? QByteArray("an older export") : "<unreadable>");
+    }
+
+    // Crew 5 TFS from September 2023 for twelve months: 57 runs of work days, counted by hand
+    // from the rotation pattern; in September it works the 1st and 4th to 6th. The window says
+    // so, and the next export starts in that folder.
+    void theWindowSaysWhatItWroteAndKeepsTheFolder_data() {
+        QTest::addColumn<QByteArray>("days");
+        QTest::addColumn<int>("periods");
+        QTest::newRow("the rotation alone") << QByteArray() << 57;
+        QTest::newRow("leave in the middle of a run splits it")
+            << QByteArray("[Days 5 TFS]\n2023-09-05=leave\n") << 58;
+        QTest::newRow("a note on a day off is no duty period")
+            << QByteArray("[Days 5 TFS]\n2023-09-02=rostered;Dentist\n") << 57;
+    }
+    void theWindowSaysWhatItWroteAndKeepsTheFolder() {
+        QFETCH(QByteArray, days);
+        QFETCH(int, periods);
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QString path = folder.filePath("duty.ics");
+        auto window = ShownWindow(QDate(2023, 9, 15), "[Config]\nWorkAssign=5 TFS\n");
+        if (!days.isEmpty())
+            WritePlainFile(window.settingsFolder() + "/dutyloop-days.ini", days);
+        const Controls w = ControlsOf(*window);
+        OpenTab(*window, w.settingsPage);
+        const OnNextModal<ExportDialog> fill([&](ExportDialog* dialog) {
+            dialog->fileNameEdit()->selectAll();
+            QTest::keyClicks(dialog->fileNameEdit(), path);
+            QTest::mouseClick(dialog->buttonBox()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        });
+        Click(w.exportButton);
+        QVERIFY(fill.happened());
+        QVERIFY(QFileInfo::exists(path));
+        const QString said =
+            QString::number(periods) + " duty periods written to " + QDir::toNativeSeparators(path);
+        auto* message = w.settingsPage->findChild<QLabel*>("exportMessage");
+        QVERIFY(message);
+        QCOMPARE(message->text(), said);
+        QVERIFY(message->isVisible());
+        QCOMPARE(w.exportButton->accessibleDescription(), said);
+
+        QString proposed;
+        const OnNextModal<ExportDialog> look([&](ExportDialog* dialog) {
+            proposed = dialog->fileNameEdit()->text();
+            QTest::mouseClick(dialog->buttonBox()->button(QDialogButtonBox::Cancel),
+                              Qt::LeftButton);
+        });
+        Click(w.exportButton);
+        QVERIFY(look.happened());
+        QCOMPARE(proposed, folder.filePath("Dutyloop 5 TFS.ics"));
+        // A cancelled export leaves the message of the last one.
+        QCOMPARE(message->text(), said);
+    }
+
+private:
+    QTemporaryDir m_home;
+    QByteArray m_savedHome;
+    QByteArray m_savedConfig;
+};
+
+QTEST_MAIN(TestExportDialog)
+#include "test_export_dialog.moc"

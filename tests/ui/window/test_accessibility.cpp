@@ -1,0 +1,254 @@
+#include "accessibility_listener.h"
+
+#include "ui/settings/export_dialog.h"
+#include "ui/settings/toggle_switch.h"
+
+#include <QAccessible>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabBar>
+#include <QToolButton>
+#include <QToolTip>
+
+using namespace dutyloop;
+using namespace dutyloop::testing;
+
+namespace {
+QString AccessibleText(QObject* object, QAccessible::Text kind = QAccessible::Name) {
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(object);
+    return iface ? iface->text(kind) : QStringLiteral("<no interface>");
+}
+
+// A cell of the month view, as a screen reader reaches it: a cell of the view's table.
+QString CellText(MainWindow& window, int cell, QAccessible::Text kind = QAccessible::Name) {
+    QAccessibleTableInterface* table = MonthTable(window);
+    if (!table)
+        return QStringLiteral("<no table>");
+    QAccessibleInterface* child = table->cellAt(cell / 7, cell % 7);
+    return child ? child->text(kind) : QStringLiteral("<no cell>");
+}
+
+// The tooltip the view shows where the pointer rests on a cell.
+QString ToolTipOver(MainWindow& window, int cell) {
+    MonthView* view = ControlsOf(window).monthView;
+    QToolTip::hideText();
+    if (!QTest::qWaitFor([] { return !QToolTip::isVisible(); }))
+        return QStringLiteral("<the tooltip before did not go>");
+    const QPoint at = view->cellRect(cell).center();
+    QHelpEvent help(QEvent::ToolTip, at, view->mapToGlobal(at));
+    QApplication::sendEvent(view, &help);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
+}
+} // namespace
+
+class TestAccessibility : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { DUTYLOOP_HEAR_OR_SKIP(); }
+    void cleanup() { StopHearing(); }
+
+    // The month is read with its year, within the current year too, and nothing sits inside
+    // the labels that flat review reads.
+    void theBandsAreReadAlone() {
+        auto window = ShownWindow();
+        const Controls w = ControlsOf(*window);
+        QCOMPARE(w.monthLabel->text(), QStringLiteral("September"));
+        QCOMPARE(AccessibleText(w.monthLabel), QStringLiteral("September 2023"));
+        QCOMPARE(AccessibleText(w.monthView), QStringLiteral("September 2023"));
+        Click(w.nextMonth);
+        QCOMPARE(AccessibleText(w.monthLabel), QStringLiteral("October 2023"));
+        // The arrow that keeps the focus tells where it went.
+        QCOMPARE(AccessibleText(w.nextMonth, QAccessible::Description),
+                 QStringLiteral("October 2023"));
+        for (QLabel* label : {w.monthLabel, w.status, w.title})
+            QVERIFY2(label->findChildren<QWidget*>().isEmpty(), qPrintable(label->objectName()));
+        QCOMPARE(w.previousMonth->parentWidget(), w.monthLabel->parentWidget());
+        QCOMPARE(w.today->parentWidget(), w.status->parentWidget());
+        QCOMPARE(w.dateField->parentWidget(), w.status->parentWidget());
+    }
+
+    // Every control the focus can reach, on every tab, is read with a name; the tab pages say
+    // which tab they are.
+    void everyFocusableControlIsNamed() {
+        auto window = ShownWindow();
+        const Controls w = ControlsOf(*window);
+        const QStringList pages{"Calendar tab", "Settings tab", "Help tab", "About tab"};
+        for (int tab = 0; tab < w.tabs->count(); ++tab) {
+            OpenTab(*window, w.tabs->widget(tab));
+            QCOMPARE(AccessibleText(w.tabs->widget(tab)), pages[tab]);
+            for (QWidget* widget : window->findChildren<QWidget*>()) {
+                if (widget->focusPolicy() == Qt::NoFocus || !widget->isVisible() ||
+                    widget->window() != window.get() || widget->focusProxy())
+                    continue;
+                QVERIFY2(!AccessibleText(widget).trimmed().isEmpty(),
+                         qPrintable(QStringLiteral("%1 (%2) on tab %3")
+                                        .arg(widget->objectName(),
+                                             QString::fromLatin1(widget->metaObject()->className()))
+                                        .arg(tab)));
+            }
+        }
+    }
+
+    // The Tab key reaches the tab headers, where the arrows choose another tab.
+    void theTabBarIsInTheTabOrder() {
+        auto window = ShownWindow(QDate(2023, 9, 15), "[Config]\nWorkAssign=5 TFS\n");
+        const Controls w = ControlsOf(*window);
+        QTabBar* bar = w.tabs->tabBar();
+        for (int step = 0; step < 20 && !bar->hasFocus(); ++step)
+            QTest::keyClick(KeyTarget(*window), Qt::Key_Tab);
+        QVERIFY(bar->hasFocus());
+        QTest::keyClick(bar, Qt::Key_Right);
+        QCOMPARE(w.tabs->currentWidget(), w.settingsPage);
+    }
+
+    // The list is read with its entry, and a change made with the keys is told.
+    void theAssignmentListSaysItsValue() {
+        auto window = ShownWindow();
+        ChooseAssignment(*window, "5 TFS");
+        const Controls w = ControlsOf(*window);
+        OpenTab(*window, w.settingsPage);
+        QVERIFY(TabTo(w.assignment));
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(w.assignment);
+        QCOMPARE(list->text(QAccessible::Value), QStringLiteral("5 TFS"));
+        Heard().clear();
+        QTest::keyClick(w.assignment, Qt::Key_Down);
+        QCOMPARE(list->text(QAccessible::Value), QStringLiteral("6 FSS"));
+        QVERIFY(HeardAbout(QAccessible::ValueChanged).contains(list));
+    }
+
+    // Every field of the Export dialog is read with its label, and its list with its value.
+    void theExportDialogIsLabelled_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("assignment") << "assignment"
+                                    << "Assignment:";
+        QTest::newRow("first month") << "first month"
+                                     << "First month:";
+        QTest::newRow("months") << "months"
+                                << "Months:";
+        QTest::newRow("file") << "file"
+                              << "File:";
+    }
+    void theExportDialogIsLabelled() {
+        QFETCH(QString, field);
+        QFETCH(QString, label);
+        ExportDialog dialog("5 TFS", D(2023, 9, 15), nullptr);
+        dialog.show();
+        const QList<QWidget*> fields{dialog.assignmentBox(), dialog.firstMonthEdit(),
+                                     dialog.monthsBox(), dialog.fileNameEdit()};
+        QWidget* widget =
+            fields.at(QStringList{"assignment", "first month", "months", "file"}.indexOf(field));
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
+        QStringList labels;
+        for (const auto& relation : iface->relations(QAccessible::Label))
+            labels << relation.first->text(QAccessible::Name);
+        QCOMPARE(labels, QStringList{label});
+        QCOMPARE(AccessibleText(dialog.chooseButton()), QStringLiteral("Choose the file"));
+    }
+
+    void theExportDialogsListSaysItsValue() {
+        ExportDialog dialog("5 TFS", D(2023, 9, 15), nullptr);
+        dialog.show();
+        // As the window manager does with a dialog that opens.
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(dialog.assignmentBox());
+        QCOMPARE(list->text(QAccessible::Value), QStringLiteral("5 TFS"));
+        QVERIFY(TabTo(dialog.assignmentBox()));
+        Heard().clear();
+        QTest::keyClick(dialog.assignmentBox(), Qt::Key_Up);
+        QCOMPARE(list->text(QAccessible::Value), QStringLiteral("4 WTF"));
+        QVERIFY(HeardAbout(QAccessible::ValueChanged).contains(list));
+    }
+
+    // The picture's content as text: each of its captions is in the description.
+    void helpHasATextEquivalent() {
+        auto window = ShownWindow();
+        QWidget* picture = window->findChild<QWidget*>(QStringLiteral("helpPicture"));
+        QVERIFY(picture);
+        const QString text = AccessibleText(picture, QAccessible::Description);
+        for (const char* caption : {"Assignment", "Start Monday", "First day of week", "Work",
+                                    "Off", "Leading / Trailing", "Background", "Save", "Export"})
+            QVERIFY2(text.contains(QLatin1String(caption)), caption);
+    }
+
+    // September 2023 under 5 TFS, weeks from Sunday: cell 0 is Sunday 2023-08-27.
+    void everyDayOfTheGridIsNamed_data() {
+        QTest::addColumn<int>("cell");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("leading day of August")
+            << 4 << "Thursday, August 31, 2023, work day"; // 5 TFS works Aug 30 to Sep 1
+        QTest::newRow("selected work day") << 5 << "Friday, September 1, 2023, work day";
+        QTest::newRow("off day") << 6 << "Saturday, September 2, 2023, off duty";
+        QTest::newRow("a trailing day that takes no clicks")
+            << 39 << "Thursday, October 5, 2023, off duty"; // position 32, a Thursday off
+        QTest::newRow("legend") << 40 << "Legend: work days";
+    }
+    void everyDayOfTheGridIsNamed() {
+        QFETCH(int, cell);
+        QFETCH(QString, name);
+        auto window = ShownWindow();
+        ChooseAssignment(*window, "5 TFS");
+        PickDate(*window, QDate(2023, 9, 1));
+        QCOMPARE(CellText(*window, cell), name);
+    }
+
+    void noRotationNamesTheDateAlone() {
+        auto window = ShownWindow(QDate(2023, 9, 15));
+        QCOMPARE(CellText(*window, 19), QStringLiteral("Friday, September 15, 2023"));
+    }
+
+    void tooltipsSayWhoIsOnDuty() {
+        auto window = ShownWindow();
+        PickDate(*window, QDate(2023, 9, 1));
+        const QString tip =
+            QStringLiteral("Friday, September 1, 2023\nOn duty: 5 TFS, 6 FSS, 7 SSM");
+        QCOMPARE(ToolTipOver(*window, 5), tip);
+        QCOMPARE(CellText(*window, 5, QAccessible::Description), tip);
+        // A leading day shows it too; cells that take no pointer have none.
+        QVERIFY(ToolTipOver(*window, 4).startsWith(QStringLiteral("Thursday, August 31, 2023\n")));
+        QCOMPARE(ToolTipOver(*window, 37), QString());
+    }
+
+    void controlsAreNamed_data() {
+        QTest::addColumn<QString>("widget");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("previous") << "previousMonthButton"
+                                  << "Previous month";
+        QTest::newRow("next") << "nextMonthButton"
+                              << "Next month";
+        QTest::newRow("work colour") << "workColorButton"
+                                     << "Work day colour";
+        QTest::newRow("background colour") << "backgroundColorButton"
+                                           << "Background colour";
+        QTest::newRow("switch") << "weekStartSwitch"
+                                << "Start weeks on Monday";
+        QTest::newRow("status line") << "statusLabel"
+                                     << "Selected day: 9/1/2023 Work";
+    }
+    void controlsAreNamed() {
+        QFETCH(QString, widget);
+        QFETCH(QString, name);
+        auto window = ShownWindow();
+        ChooseAssignment(*window, "5 TFS");
+        PickDate(*window, QDate(2023, 9, 1));
+        QCOMPARE(AccessibleText(window->findChild<QWidget*>(widget)), name);
+    }
+
+    // The list reads out its entry; its caption is the label that names it.
+    void assignmentListIsLabelled() {
+        auto window = ShownWindow();
+        QAccessibleInterface* list =
+            QAccessible::queryAccessibleInterface(ControlsOf(*window).assignment);
+        QStringList labels;
+        for (const auto& relation : list->relations(QAccessible::Label))
+            labels << relation.first->text(QAccessible::Name);
+        QCOMPARE(labels, QStringList{QStringLiteral("Assignment")});
+    }
+};
+
+QTEST_MAIN(TestAccessibility)
+#include "test_accessibility.moc"

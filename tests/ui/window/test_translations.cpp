@@ -1,0 +1,188 @@
+#include "window_fixture.h"
+
+#include "platform/product.h"
+#include "platform/translations.h"
+#include "ui/about/svg_picture.h"
+#include "ui/parts/font_size.h"
+#include "ui/settings/export_dialog.h"
+
+#include <QFontMetrics>
+#include <QMap>
+#include <QStyle>
+
+using namespace dutyloop;
+using namespace dutyloop::testing;
+
+namespace {
+
+const QByteArray kCrewSettings = "[Config]\nWorkAssign=5 TFS\n";
+
+// Texts that are names, the same in every language: the agency, the product, the crews, the
+// support addresses, and days written as numbers.
+bool IsName(const QString& text) {
+    static const QStringList names = {QStringLiteral("Tornvale - 5 TFS"),
+                                      QStringLiteral("Dutyloop®"), QStringLiteral("5 TFS"),
+                                      SupportPageUrl().toString()};
+    if (names.contains(text))
+        return true;
+    for (QChar c : text) {
+        if (!c.isDigit() && !QStringLiteral("./ ").contains(c))
+            return false;
+    }
+    return true;
+}
+
+// Every text a user reads or hears on every tab, by where it is shown.
+QMap<QString, QString> ReadableTexts(MainWindow& window) {
+    QMap<QString, QString> texts;
+    const Controls c = ControlsOf(window);
+    for (int tab = 0; tab < c.tabs->count(); ++tab) {
+        texts.insert(QStringLiteral("tab %1").arg(tab), c.tabs->tabText(tab));
+        OpenTab(window, c.tabs->widget(tab));
+        for (QWidget* widget : c.tabs->widget(tab)->findChildren<QWidget*>()) {
+            if (!widget->isVisible())
+                continue;
+            const QString at = QStringLiteral("%1/%2 ").arg(tab).arg(widget->objectName());
+            if (auto* label = qobject_cast<QLabel*>(widget))
+                texts.insert(at + QStringLiteral("text"), label->text());
+            if (auto* button = qobject_cast<QAbstractButton*>(widget))
+                texts.insert(at + QStringLiteral("text"), button->text());
+            texts.insert(at + QStringLiteral("tip"), widget->toolTip());
+            texts.insert(at + QStringLiteral("name"), widget->accessibleName());
+        }
+    }
+    const MonthPage& page = window.monthPage();
+    for (std::size_t cell = 0; cell < page.cells.size(); ++cell) {
+        const QString at = QStringLiteral("cell %1 ").arg(cell);
+        texts.insert(at + QStringLiteral("text"), page.cells[cell].text);
+        texts.insert(at + QStringLiteral("tip"), page.cells[cell].toolTip);
+        texts.insert(at + QStringLiteral("name"), page.cells[cell].accessibleName);
+    }
+    texts.insert(QStringLiteral("status name"), page.statusAccessibleName);
+    return texts;
+}
+
+QMap<QString, QString> TextsOfWindow(const QLocale& locale) {
+    WindowUnderTest window;
+    window.adjustPlatform = [locale](Platform& platform) { platform.locale = locale; };
+    WriteSettingsFile(window, kCrewSettings);
+    StartWindow(window, QDate(2026, 12, 10));
+    return ReadableTexts(*window);
+}
+
+// The width a push or tool button needs for its caption and icon.
+int NeededWidth(const QAbstractButton* button) {
+    const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+    const int icon = button->icon().isNull() ? 0 : button->iconSize().width();
+    return button->fontMetrics().horizontalAdvance(button->text()) + icon + margin;
+}
+
+int WidestLine(const QFontMetrics& metrics, const QString& text) {
+    int widest = 0;
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    return widest;
+}
+
+} // namespace
+
+class TestTranslations : public QObject {
+    Q_OBJECT
+private slots:
+    void germanWindowKeepsNoEnglishText() {
+        const QMap<QString, QString> english = TextsOfWindow(QLocale(QLocale::English));
+        const QLocale german(QLocale::German, QLocale::Germany);
+        const Translations translations(german);
+        QVERIFY(translations.ownLoaded());
+        const QMap<QString, QString> shown = TextsOfWindow(german);
+        QCOMPARE(shown.keys(), english.keys());
+        for (auto it = english.cbegin(); it != english.cend(); ++it) {
+            if (it->isEmpty() || IsName(*it))
+                continue;
+            if (shown.value(it.key()) == *it)
+                QFAIL(qPrintable(QStringLiteral("%1 is still \"%2\"").arg(it.key(), *it)));
+        }
+    }
+
+    // The word on an export counts its duty periods in the language's own plural.
+    void exportReportCountsInTheLanguage_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<int>("periods");
+        QTest::addColumn<QString>("said");
+        const QLocale german(QLocale::German, QLocale::Germany);
+        const QLocale french(QLocale::French, QLocale::France);
+        QTest::newRow("German, one") << german << 1 << "1 Dienstzeitraum in /d/x.ics geschrieben";
+        QTest::newRow("German, many")
+            << german << 57 << "57 Dienstzeiträume in /d/x.ics geschrieben";
+        QTest::newRow("French, one") << french << 1 << "1 période de service écrite dans /d/x.ics";
+        QTest::newRow("French, many")
+            << french << 57 << "57 périodes de service écrites dans /d/x.ics";
+    }
+    void exportReportCountsInTheLanguage() {
+        QFETCH(QLocale, locale);
+        QFETCH(int, periods);
+        QFETCH(QString, said);
+        const Translations translations(locale);
+        QVERIFY(translations.ownLoaded());
+        QCOMPARE(ExportReportText({QStringLiteral("/d/x.ics"), periods}), said);
+    }
+
+    // The Help tab's picture shows the Settings tab: its captions follow the language too.
+    void germanHelpPictureIsInGerman() {
+        const auto pictureOf = [](const QLocale& locale) {
+            WindowUnderTest window;
+            window.adjustPlatform = [locale](Platform& platform) { platform.locale = locale; };
+            StartWindow(window);
+            OpenTab(*window, ControlsOf(*window).helpPage);
+            return ControlsOf(*window).helpPage->findChild<SvgPicture*>()->grab().toImage();
+        };
+        const QImage english = pictureOf(QLocale(QLocale::English, QLocale::UnitedStates));
+        const QLocale german(QLocale::German, QLocale::Germany);
+        const Translations translations(german);
+        const QImage shown = pictureOf(german);
+        QCOMPARE(shown.size(), english.size());
+        QVERIFY(shown != english);
+    }
+
+    void germanCaptionsFitTheOpeningWindow() {
+        const QLocale german(QLocale::German, QLocale::Germany);
+        const Translations translations(german);
+        WindowUnderTest window;
+        window.adjustPlatform = [german](Platform& platform) { platform.locale = german; };
+        WriteSettingsFile(window, kCrewSettings);
+        StartWindow(window, QDate(2026, 12, 10));
+        const Controls c = ControlsOf(*window);
+        QTabBar* bar = c.tabs->tabBar();
+        const int tabSpace = bar->style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, bar);
+        for (int tab = 0; tab < c.tabs->count(); ++tab) {
+            QVERIFY2(bar->fontMetrics().horizontalAdvance(bar->tabText(tab)) + tabSpace <=
+                         bar->tabRect(tab).width(),
+                     qPrintable(bar->tabText(tab)));
+            OpenTab(*window, c.tabs->widget(tab));
+            for (QWidget* widget : c.tabs->widget(tab)->findChildren<QWidget*>()) {
+                if (!widget->isVisible())
+                    continue;
+                if (auto* label = qobject_cast<QLabel*>(widget); label && !label->wordWrap())
+                    QVERIFY2(WidestLine(label->fontMetrics(), label->text()) <=
+                                 label->contentsRect().width(),
+                             qPrintable(label->text()));
+                if (auto* button = qobject_cast<QAbstractButton*>(widget);
+                    button && !button->text().isEmpty())
+                    QVERIFY2(NeededWidth(button) <= button->width(), qPrintable(button->text()));
+            }
+        }
+        const MonthPage& page = window->monthPage();
+        QFont legend = c.monthView->font();
+        SetFontPixelSize(legend, page.legendFontSize, c.monthView);
+        legend.setBold(true);
+        for (int cell : {kFirstLegendCell, kFirstLegendCell + 1}) {
+            const QString& text = page.cells[static_cast<std::size_t>(cell)].text;
+            QVERIFY2(QFontMetrics(legend).horizontalAdvance(text) <
+                         c.monthView->cellRect(cell).width(),
+                     qPrintable(text));
+        }
+    }
+};
+
+QTEST_MAIN(TestTranslations)
+#include "test_translations.moc"
