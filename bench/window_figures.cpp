@@ -2,7 +2,6 @@
 
 #include <QPushButton>
 
-#include "calendar/qdate_bridge.h"
 #include "platform/platform.h"
 #include "settings_folder.h"
 
@@ -142,7 +141,7 @@ SidePair NavigationSides(Windows& windows) {
                   {}};
     pair.verify = [w] {
         // Both have left December 2026 behind.
-        const QDate shown = QDateFromDate(w->form->view().shownDate);
+        const QDate shown = w->form->view().shownDate;
         QString problems;
         if (shown <= kToday)
             problems += QStringLiteral("the window stayed on %1; ").arg(shown.toString());
@@ -172,7 +171,7 @@ SidePair KeySides(Windows& windows, int keysPerSample) {
         // Each sample starts on today and moves one day a key.
         const QString wanted = kToday.addDays(keysPerSample).toString(Qt::ISODate);
         return Expect(QStringLiteral("window's day"),
-                      QDateFromDate(w->form->view().shownDate).toString(Qt::ISODate), wanted) +
+                      w->form->view().shownDate.toString(Qt::ISODate), wanted) +
                Expect(QStringLiteral("QCalendarWidget's day"),
                       w->calendar->selectedDate().toString(Qt::ISODate), wanted);
     };

@@ -4,7 +4,6 @@
 //
 //   dutyloop-screenshots <output folder> [scale]
 
-#include "calendar/qdate_bridge.h"
 #include "platform/day_changes_store.h"
 #include "ui/printing/year_page_painter.h"
 #include "ui/printing/year_printing.h"
@@ -61,7 +60,7 @@ bool SaveYear(const dutyloop::MainWindow& window, const QLocale& locale, const Q
     const dutyloop::DayChanges changes = dutyloop::LoadDayChanges(daysFile, crew);
     const dutyloop::YearPage page = dutyloop::YearPageForCrew(
         crew, 2027, window.settings(), dutyloop::CaptureLocaleSettings(locale),
-        dutyloop::DateFromQDate(QDate(2026, 12, 10)), changes);
+        (QDate(2026, 12, 10)), changes);
     QImage sheet(1400, 990, QImage::Format_RGB32);
     QPainter painter(&sheet);
     dutyloop::PaintYearPage(painter, QRectF(sheet.rect()), page);

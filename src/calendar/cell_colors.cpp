@@ -56,28 +56,28 @@ Color BorderColorFor(Color fill) {
 }
 
 Color CellFillColor(int index, const CalendarView& view, const ColorSettings& colors) {
-    const Date date = view.cellDates[static_cast<std::size_t>(index)];
+    const QDate date = view.cellDates[static_cast<std::size_t>(index)];
     return CellFillColor(index, view, colors, DutyCodeFor(date, view.anchorDate));
 }
 
-Color CellTextColor(int /*index*/, Date date, const CalendarView& view,
+Color CellTextColor(int /*index*/, QDate date, const CalendarView& view,
                     const ColorSettings& colors) {
     return CellTextColor(date, view, colors, DutyCodeFor(date, view.anchorDate));
 }
 
 Color CellFillColor(int index, const CalendarView& view, const ColorSettings& colors,
                     DutyCode duty) {
-    const Date date = view.cellDates[static_cast<std::size_t>(index)];
+    const QDate date = view.cellDates[static_cast<std::size_t>(index)];
     if (date != view.shownDate)
         return colors.background;
     return DutyColor(duty, colors);
 }
 
-Color CellTextColor(Date date, const CalendarView& view, const ColorSettings& colors,
+Color CellTextColor(QDate date, const CalendarView& view, const ColorSettings& colors,
                     DutyCode duty) {
     if (date == view.shownDate)
         return ContrastTextColor(DutyColor(duty, colors));
-    if (MonthOf(date) != MonthOf(view.shownDate))
+    if (date.month() != view.shownDate.month())
         return colors.leadTrail;
     switch (duty) {
     case DutyCode::Work:

@@ -15,12 +15,12 @@ Color BorderColorFor(Color fill);
 Color CellFillColor(int index, const CalendarView& view, const ColorSettings& colors);
 
 // date is always view.cellDates[index].
-Color CellTextColor(int index, Date date, const CalendarView& view, const ColorSettings& colors);
+Color CellTextColor(int index, QDate date, const CalendarView& view, const ColorSettings& colors);
 
 // The same for a day whose duty is `duty` rather than the rostered one.
 Color CellFillColor(int index, const CalendarView& view, const ColorSettings& colors,
                     DutyCode duty);
-Color CellTextColor(Date date, const CalendarView& view, const ColorSettings& colors,
+Color CellTextColor(QDate date, const CalendarView& view, const ColorSettings& colors,
                     DutyCode duty);
 
 } // namespace dutyloop

@@ -1,6 +1,5 @@
 #include "calendar/cell_descriptions.h"
 
-#include "calendar/qdate_bridge.h"
 #include "settings/assignment_list.h"
 
 #include <QCoreApplication>
@@ -8,11 +7,11 @@
 
 namespace dutyloop {
 
-QString LongDateText(Date date, const LocaleSettings& locale) {
-    return locale.locale.toString(QDateFromDate(date), QLocale::LongFormat);
+QString LongDateText(QDate date, const LocaleSettings& locale) {
+    return locale.locale.toString(date, QLocale::LongFormat);
 }
 
-QString CellAccessibleName(Date date, DutyCode code, const LocaleSettings& locale) {
+QString CellAccessibleName(QDate date, DutyCode code, const LocaleSettings& locale) {
     return CellAccessibleName(LongDateText(date, locale), code);
 }
 
@@ -32,7 +31,7 @@ namespace {
 
 struct Crew {
     QString entry;
-    Date anchor;
+    QDate anchor;
 };
 
 // The crews of the assignment list with their anchors; the first entry is the agency-wide one.
@@ -49,7 +48,7 @@ const std::vector<Crew>& Crews() {
 
 } // namespace
 
-QStringList CrewsOnDuty(Date date) {
+QStringList CrewsOnDuty(QDate date) {
     QStringList crews;
     for (const Crew& crew : Crews()) {
         if (DutyCodeFor(date, crew.anchor) == DutyCode::Work)
@@ -58,7 +57,7 @@ QStringList CrewsOnDuty(Date date) {
     return crews;
 }
 
-QString CrewsOnDutyText(Date date) {
+QString CrewsOnDutyText(QDate date) {
     const QStringList crews = CrewsOnDuty(date);
     if (!crews.isEmpty())
         return QCoreApplication::translate("Calendar", "On duty: %1")
@@ -70,11 +69,11 @@ QString CrewsOnDutyText(Date date) {
     return QCoreApplication::translate("Calendar", "No rotation");
 }
 
-QString CellToolTip(Date date, const LocaleSettings& locale) {
+QString CellToolTip(QDate date, const LocaleSettings& locale) {
     return CellToolTip(LongDateText(date, locale), date);
 }
 
-QString CellToolTip(const QString& longDate, Date date) {
+QString CellToolTip(const QString& longDate, QDate date) {
     return longDate + QLatin1Char('\n') + CrewsOnDutyText(date);
 }
 

@@ -9,6 +9,6 @@ namespace dutyloop {
 
 // How many days of the month that holds `shown` the crew works and has off, and below it the
 // same from January to that month's end; empty where no day of the month has a rotation.
-QString MonthCountText(Date shown, const DutyOf& duty, const LocaleSettings& locale);
+QString MonthCountText(QDate shown, const DutyOf& duty, const LocaleSettings& locale);
 
 } // namespace dutyloop

@@ -1,29 +1,30 @@
 #pragma once
 
-#include "schedule/date.h"
+#include <QDate>
 
 namespace dutyloop {
 
+// The span the calendar can show and step through.
+inline const QDate kFirstCalendarDate{1, 1, 1};
+inline const QDate kLastCalendarDate{9999, 12, 31};
+
 // The date picker's limits.
-inline constexpr Date kPickerFirstDate = DateFromYmd(2014, 3, 31);
-inline constexpr Date kPickerLastDate = DateFromYmd(2100, 12, 31);
+inline const QDate kPickerFirstDate{2014, 3, 31};
+inline const QDate kPickerLastDate{2100, 12, 31};
 
-// The same day of the month `months` months away, cut to that month's length. A step that
-// would leave the calendar's span gives date unchanged.
-Date MonthStep(Date date, int months);
+QDate ClampToPicker(QDate date);
 
-// date + days, or date unchanged when that would leave the calendar's span.
-Date DayStep(Date date, int days);
-
-Date ClampToPicker(Date date);
+// `moved` where it lies in the calendar's span, else `from`: a step out of the span stays.
+QDate WithinCalendar(QDate moved, QDate from);
 
 struct KeyMove {
-    Date shownDate;
+    QDate shownDate;
     bool marksDate; // the new ShownDate becomes the date End returns to
 };
 
-// Where a key (a Qt::Key) takes the selection: Page Up and Down a month, the arrows a day or a
-// week, Home today and End the marked date; any other key leaves it where it is.
-KeyMove KeyMoveFor(int key, Date shownDate, Date markedDate, Date today);
+// Where a key (a Qt::Key) takes the selection: Page Up and Down a month (to the same day, or
+// the month's last where it is shorter), the arrows a day or a week, Home today and End the
+// marked date; any other key leaves it where it is, as does a step out of the calendar's span.
+KeyMove KeyMoveFor(int key, QDate shownDate, QDate markedDate, QDate today);
 
 } // namespace dutyloop

@@ -22,7 +22,7 @@ QString DayChangeName(DayChangeKind kind) {
     return {};
 }
 
-QString StatusLineWithChange(Date shownDate, DutyCode duty, const DayChange& change,
+QString StatusLineWithChange(QDate shownDate, DutyCode duty, const DayChange& change,
                              const LocaleSettings& locale) {
     const QString line = StatusLineText(shownDate, duty, locale);
     const QString name = DayChangeName(change.kind);

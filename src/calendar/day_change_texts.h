@@ -11,7 +11,7 @@ namespace dutyloop {
 QString DayChangeName(DayChangeKind kind);
 
 // The date above the change's name on a changed day, else above its duty as always.
-QString StatusLineWithChange(Date shownDate, DutyCode duty, const DayChange& change,
+QString StatusLineWithChange(QDate shownDate, DutyCode duty, const DayChange& change,
                              const LocaleSettings& locale);
 
 // A cell's accessible name with the change and the note added, when there are any.

@@ -2,18 +2,18 @@
 
 namespace dutyloop {
 
-DutyOf RotationDutyOf(Date anchorDate) {
-    return [anchorDate](Date date) { return DutyCodeFor(date, anchorDate); };
+DutyOf RotationDutyOf(QDate anchorDate) {
+    return [anchorDate](QDate date) { return DutyCodeFor(date, anchorDate); };
 }
 
-DutyOf EffectiveDutyOf(Date anchorDate, const DayChanges& changes) {
+DutyOf EffectiveDutyOf(QDate anchorDate, const DayChanges& changes) {
     return
-        [anchorDate, &changes](Date date) { return EffectiveDutyFor(date, anchorDate, changes); };
+        [anchorDate, &changes](QDate date) { return EffectiveDutyFor(date, anchorDate, changes); };
 }
 
-DutyCount CountDuty(Date first, Date last, const DutyOf& duty) {
+DutyCount CountDuty(QDate first, QDate last, const DutyOf& duty) {
     DutyCount count;
-    for (Date date = first; date <= last; ++date) {
+    for (QDate date = first; date <= last; date = date.addDays(1)) {
         const DutyCode code = duty(date);
         if (code == DutyCode::Work)
             ++count.work;
@@ -23,14 +23,13 @@ DutyCount CountDuty(Date first, Date last, const DutyOf& duty) {
     return count;
 }
 
-DutyCount MonthDutyCount(Date day, const DutyOf& duty) {
-    const YearMonthDay ymd = YmdFromDate(day);
-    const Date first = DateFromYmd(ymd.year, ymd.month, 1);
-    return CountDuty(first, first + DaysInMonth(ymd.year, ymd.month) - 1, duty);
+DutyCount MonthDutyCount(QDate day, const DutyOf& duty) {
+    const QDate first(day.year(), day.month(), 1);
+    return CountDuty(first, first.addDays(first.daysInMonth() - 1), duty);
 }
 
-DutyCount YearDutyCountUpTo(Date day, const DutyOf& duty) {
-    return CountDuty(DateFromYmd(YmdFromDate(day).year, 1, 1), day, duty);
+DutyCount YearDutyCountUpTo(QDate day, const DutyOf& duty) {
+    return CountDuty(QDate(day.year(), 1, 1), day, duty);
 }
 
 } // namespace dutyloop

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "schedule/date.h"
 #include "schedule/day_changes.h"
 #include "schedule/rotation.h"
+#include <QDate>
 
 #include <functional>
 
@@ -10,14 +10,14 @@ namespace dutyloop {
 
 // The duty a crew has on a day. Every count and every printed day asks through one of these, so
 // a day's duty is decided in one place.
-using DutyOf = std::function<DutyCode(Date)>;
+using DutyOf = std::function<DutyCode(QDate)>;
 
 // The rotation's duty under the assignment whose anchor is `anchorDate`.
-DutyOf RotationDutyOf(Date anchorDate);
+DutyOf RotationDutyOf(QDate anchorDate);
 
 // The duty the crew member really has, with the changes made under the assignment; `changes`
 // must outlive the function.
-DutyOf EffectiveDutyOf(Date anchorDate, const DayChanges& changes);
+DutyOf EffectiveDutyOf(QDate anchorDate, const DayChanges& changes);
 
 struct DutyCount {
     int work = 0;
@@ -27,12 +27,12 @@ struct DutyCount {
 
 // The work and off days from `first` to `last`, both included; days without rotation count as
 // neither.
-DutyCount CountDuty(Date first, Date last, const DutyOf& duty);
+DutyCount CountDuty(QDate first, QDate last, const DutyOf& duty);
 
 // The month that holds `day`, all of it.
-DutyCount MonthDutyCount(Date day, const DutyOf& duty);
+DutyCount MonthDutyCount(QDate day, const DutyOf& duty);
 
 // From January 1 of the year that holds `day` up to `day`, included.
-DutyCount YearDutyCountUpTo(Date day, const DutyOf& duty);
+DutyCount YearDutyCountUpTo(QDate day, const DutyOf& duty);
 
 } // namespace dutyloop

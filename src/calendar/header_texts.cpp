@@ -9,12 +9,11 @@ QString TitleText(int selectedIndex, const QString& selectedText) {
     return selectedIndex >= 1 ? title + QStringLiteral(" - ") + selectedText : title;
 }
 
-QString MonthLabelText(Date date, int currentYear, const LocaleSettings& locale) {
-    const YearMonthDay ymd = YmdFromDate(date);
-    const auto month = static_cast<std::size_t>(ymd.month - 1);
-    if (ymd.year == currentYear)
+QString MonthLabelText(QDate date, int currentYear, const LocaleSettings& locale) {
+    const auto month = static_cast<std::size_t>(date.month() - 1);
+    if (date.year() == currentYear)
         return locale.longMonthNames[month];
-    return locale.shortMonthNames[month] + QLatin1Char(' ') + QString::number(ymd.year);
+    return locale.shortMonthNames[month] + QLatin1Char(' ') + QString::number(date.year());
 }
 
 namespace {
@@ -37,7 +36,7 @@ std::array<QString, 7> NarrowWeekdayLabelTexts(WeekStart weekStart, const Locale
     return InWeekOrder(weekStart, locale.narrowDayNames);
 }
 
-QString StatusLineText(Date shownDate, DutyCode code, const LocaleSettings& locale) {
+QString StatusLineText(QDate shownDate, DutyCode code, const LocaleSettings& locale) {
     switch (code) {
     case DutyCode::Work:
         return FormatShortDate(shownDate, locale) + QLatin1Char('\n') +

@@ -13,13 +13,13 @@ namespace dutyloop {
 QString TitleText(int selectedIndex, const QString& selectedText);
 
 // The long month name within the current year, else the short name and the year.
-QString MonthLabelText(Date date, int currentYear, const LocaleSettings& locale);
+QString MonthLabelText(QDate date, int currentYear, const LocaleSettings& locale);
 
 std::array<QString, 7> WeekdayLabelTexts(WeekStart weekStart, const LocaleSettings& locale);
 // The same from the locale's narrow names, for a grid too narrow for the short ones.
 std::array<QString, 7> NarrowWeekdayLabelTexts(WeekStart weekStart, const LocaleSettings& locale);
 
 // The date above its duty; empty for a day without rotation.
-QString StatusLineText(Date shownDate, DutyCode code, const LocaleSettings& locale);
+QString StatusLineText(QDate shownDate, DutyCode code, const LocaleSettings& locale);
 
 } // namespace dutyloop

@@ -1,5 +1,6 @@
 #include "calendar/ical_export.h"
 
+#include "calendar/date_moves.h"
 #include "calendar/day_change_texts.h"
 #include "schedule/rotation.h"
 #include "settings/day_changes_file.h"
@@ -8,7 +9,6 @@
 #include <QStringList>
 
 #include <algorithm>
-#include <chrono>
 
 namespace dutyloop {
 
@@ -111,8 +111,8 @@ QByteArray UidSlug(const QString& assignment) {
 }
 
 // iCalendar's DATE value, "20270314": the ISO date without its dashes.
-QByteArray DateValue(Date date) {
-    return IsoDateText(date).replace('-', QByteArrayView());
+QByteArray DateValue(QDate date) {
+    return date.toString(Qt::ISODate).remove(u'-').toLatin1();
 }
 
 QByteArray UtcStampValue(const QDateTime& stamp) {
@@ -145,7 +145,8 @@ struct Event {
 
 // One all-day event from `first` to the day before `end`. Dates without a time cannot be moved
 // to another day by any time zone.
-void AppendEvent(QByteArray& out, const EventText& text, const Event& event, Date first, Date end) {
+void AppendEvent(QByteArray& out, const EventText& text, const Event& event, QDate first,
+                 QDate end) {
     AppendLine(out, "BEGIN:VEVENT");
     // The run's first day names it; as a run is always written whole, whatever range it was
     // exported in, importing another export updates the same event instead of adding another.
@@ -164,32 +165,33 @@ void AppendEvent(QByteArray& out, const EventText& text, const Event& event, Dat
 enum class DayKind { Off, Work, ExtraWork };
 
 struct DayReader {
-    Date anchor;
+    QDate anchor;
     const DayChanges& changes;
 
-    DayKind kindOf(Date day) const {
+    DayKind kindOf(QDate day) const {
         if (EffectiveDutyFor(day, anchor, changes) != DutyCode::Work)
             return DayKind::Off;
         return DutyCodeFor(day, anchor) == DutyCode::Work ? DayKind::Work : DayKind::ExtraWork;
     }
-    QString noteOf(Date day) const { return ChangeOn(day, anchor, changes).note; }
+    QString noteOf(QDate day) const { return ChangeOn(day, anchor, changes).note; }
 };
 
 // The notes of the days from `first` to the day before `end`: a day's note alone, or in a run
 // of several days each after its date.
-QByteArray RunDescription(const DayReader& reader, Date first, Date end) {
+QByteArray RunDescription(const DayReader& reader, QDate first, QDate end) {
     QStringList notes;
-    for (Date day = first; day < end; ++day) {
+    for (QDate day = first; day < end; day = day.addDays(1)) {
         const QString note = reader.noteOf(day);
         if (note.isEmpty())
             continue;
-        notes << (end - first == 1 ? note : QString::fromLatin1(IsoDateText(day) + ": ") + note);
+        notes << (first.daysTo(end) == 1 ? note
+                                         : day.toString(Qt::ISODate) + QStringLiteral(": ") + note);
     }
     return EscapedText(notes.join(QLatin1Char('\n')));
 }
 
 // A note on a day off duty: the change's name before it where the day has one.
-QByteArray NoteSummary(Date day, const DayReader& reader) {
+QByteArray NoteSummary(QDate day, const DayReader& reader) {
     const DayChange change = ChangeOn(day, reader.anchor, reader.changes);
     const QString name = DayChangeName(change.kind);
     if (name.isEmpty())
@@ -199,20 +201,19 @@ QByteArray NoteSummary(Date day, const DayReader& reader) {
 
 } // namespace
 
-DayRange DutyCalendarRange(Date firstOfMonth, int months) {
-    const std::chrono::year_month_day start{SysDaysFromDate(firstOfMonth)};
+DayRange DutyCalendarRange(QDate firstOfMonth, int months) {
     const int count = std::clamp(months, kMinExportMonths, kMaxExportMonths);
-    const std::chrono::year_month first = start.year() / start.month();
-    const std::chrono::year_month last = first + std::chrono::months{count - 1};
-    return {DateFromSysDays(first / 1), DateFromSysDays(last / std::chrono::last)};
+    const QDate first(firstOfMonth.year(), firstOfMonth.month(), 1);
+    const QDate lastMonth = first.addMonths(count - 1);
+    return {first, lastMonth.addDays(lastMonth.daysInMonth() - 1)};
 }
 
-QByteArray DutyCalendarIcs(const QString& assignment, Date firstDay, Date lastDay,
+QByteArray DutyCalendarIcs(const QString& assignment, QDate firstDay, QDate lastDay,
                            const QDateTime& stampUtc, const DayChanges& changes) {
     // Dates in the file have four-digit years, and a run's DTEND is the day after it, so the
     // last day that can be written is the day before 9999-12-31.
     firstDay = std::max(firstDay, kFirstCalendarDate);
-    lastDay = std::min(lastDay, kLastCalendarDate - 1);
+    lastDay = std::min(lastDay, kLastCalendarDate.addDays(-1));
 
     // The summary is what the crew member reads in a phone's calendar, so it is in the user's
     // language; the keywords, the product id and the calendar's name (two names) are not.
@@ -230,21 +231,21 @@ QByteArray DutyCalendarIcs(const QString& assignment, Date firstDay, Date lastDa
     AppendLine(out, "X-WR-CALNAME:" + EscapedText(QStringLiteral("Dutyloop ") + assignment));
 
     const DayReader reader{AnchorForAssignment(assignment), changes};
-    Date day = firstDay;
+    QDate day = firstDay;
     while (day <= lastDay) {
         const DayKind kind = reader.kindOf(day);
         if (kind == DayKind::Off) {
             if (!reader.noteOf(day).isEmpty())
                 AppendEvent(out, text, {"note-", NoteSummary(day, reader), {}, false}, day,
-                            day + 1);
-            ++day;
+                            day.addDays(1));
+            day = day.addDays(1);
             continue;
         }
-        Date runFirst = day;
-        while (runFirst > kFirstCalendarDate && reader.kindOf(runFirst - 1) == kind)
-            --runFirst;
+        QDate runFirst = day;
+        while (runFirst > kFirstCalendarDate && reader.kindOf(runFirst.addDays(-1)) == kind)
+            runFirst = runFirst.addDays(-1);
         while (day < kLastCalendarDate && reader.kindOf(day) == kind)
-            ++day;
+            day = day.addDays(1);
         const QByteArrayView summary = kind == DayKind::Work ? text.summary : text.extraSummary;
         AppendEvent(out, text, {{}, summary, RunDescription(reader, runFirst, day), true}, runFirst,
                     day);

@@ -9,8 +9,8 @@
 namespace dutyloop {
 
 struct DayRange {
-    Date first = 0;
-    Date last = 0;
+    QDate first;
+    QDate last;
     friend constexpr bool operator==(const DayRange&, const DayRange&) = default;
 };
 
@@ -19,7 +19,7 @@ inline constexpr int kMaxExportMonths = 120;
 
 // Whole months: from the 1st of the month that holds `firstOfMonth` to the last day of the
 // month `months - 1` later. `months` is held to 1 to 120.
-DayRange DutyCalendarRange(Date firstOfMonth, int months);
+DayRange DutyCalendarRange(QDate firstOfMonth, int months);
 
 // The assignment's work days from firstDay to lastDay as an iCalendar file (RFC 5545): one
 // all-day event for each run of consecutive work days that has a day in the range, always the
@@ -31,7 +31,7 @@ DayRange DutyCalendarRange(Date firstOfMonth, int months);
 // or a swap splits its run, and extra duty is a run of its own ("Extra duty (...)"), apart from
 // the rostered days beside it. The notes of a run's days are its DESCRIPTION; a note on a day
 // off duty is an all-day event of its own, which takes no time ("note-" before its UID).
-QByteArray DutyCalendarIcs(const QString& assignment, Date firstDay, Date lastDay,
+QByteArray DutyCalendarIcs(const QString& assignment, QDate firstDay, QDate lastDay,
                            const QDateTime& stampUtc, const DayChanges& changes = {});
 
 } // namespace dutyloop

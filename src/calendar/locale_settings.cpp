@@ -47,9 +47,8 @@ LocaleSettings CaptureLocaleSettings(const QLocale& locale) {
     return settings;
 }
 
-QString FormatShortDate(Date date, const LocaleSettings& settings) {
-    const YearMonthDay ymd = YmdFromDate(date);
-    return settings.locale.toString(QDate(ymd.year, ymd.month, ymd.day), settings.shortDateFormat);
+QString FormatShortDate(QDate date, const LocaleSettings& settings) {
+    return settings.locale.toString(date, settings.shortDateFormat);
 }
 
 } // namespace dutyloop

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "schedule/date.h"
+#include <QDate>
 
 #include <QLocale>
 #include <QString>
@@ -21,6 +21,6 @@ struct LocaleSettings {
 
 LocaleSettings CaptureLocaleSettings(const QLocale& locale);
 
-QString FormatShortDate(Date date, const LocaleSettings& settings);
+QString FormatShortDate(QDate date, const LocaleSettings& settings);
 
 } // namespace dutyloop

@@ -1,28 +1,21 @@
 #include "calendar/month_grid.h"
 
-#include <chrono>
-
 namespace dutyloop {
 
-CellDates CellDatesFor(Date date, WeekStart weekStart) {
-    const std::chrono::year_month_day ymd{SysDaysFromDate(date)};
-    const std::chrono::sys_days first = ymd.year() / ymd.month() / 1;
-    const std::chrono::weekday firstColumn =
-        weekStart == WeekStart::Monday ? std::chrono::Monday : std::chrono::Sunday;
-    const Date start = DateFromSysDays(first - (std::chrono::weekday{first} - firstColumn));
+CellDates CellDatesFor(QDate date, WeekStart weekStart) {
+    const QDate first(date.year(), date.month(), 1);
+    // Qt counts the weekdays from Monday 1 to Sunday 7.
+    const int firstColumn = weekStart == WeekStart::Monday ? Qt::Monday : Qt::Sunday;
+    const QDate start = first.addDays(-((first.dayOfWeek() - firstColumn + 7) % 7));
     CellDates cells{};
     for (int i = 0; i < kCellCount; ++i)
-        cells[static_cast<std::size_t>(i)] = start + i;
+        cells[static_cast<std::size_t>(i)] = start.addDays(i);
     return cells;
 }
 
-void BuildMonthGrid(CalendarView& view, Date date, WeekStart weekStart) {
+void BuildMonthGrid(CalendarView& view, QDate date, WeekStart weekStart) {
     view.cellDates = CellDatesFor(date, weekStart);
     view.shownDate = date;
-}
-
-int MonthOf(Date date) {
-    return YmdFromDate(date).month;
 }
 
 } // namespace dutyloop

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "schedule/date.h"
+#include <QDate>
 
 #include <array>
 
@@ -13,22 +13,20 @@ inline constexpr int kCellCount = 42;
 inline constexpr int kFirstLegendCell = 40;
 inline constexpr int kLastClickableCell = 36;
 
-using CellDates = std::array<Date, kCellCount>;
+using CellDates = std::array<QDate, kCellCount>;
 
 // What the calendar shows: the selected day, the 42 days of its grid, the day End returns to,
 // and the anchor of the chosen assignment.
 struct CalendarView {
-    Date shownDate = 0;
+    QDate shownDate;
     CellDates cellDates{};
-    Date markedDate = 0;
-    Date anchorDate = 0;
+    QDate markedDate;
+    QDate anchorDate;
 };
 
 // The 42 consecutive days from the first day of the week that holds the 1st of date's month.
-CellDates CellDatesFor(Date date, WeekStart weekStart);
+CellDates CellDatesFor(QDate date, WeekStart weekStart);
 
-void BuildMonthGrid(CalendarView& view, Date date, WeekStart weekStart);
-
-int MonthOf(Date date);
+void BuildMonthGrid(CalendarView& view, QDate date, WeekStart weekStart);
 
 } // namespace dutyloop

@@ -20,9 +20,9 @@ bool HasToolTip(int index) {
 }
 
 // The day cell of `before` that says what day cell `index` of the new page would, if any.
-const CellLook* SameDescription(const MonthPage& before, int index, Date date, DutyCode duty) {
+const CellLook* SameDescription(const MonthPage& before, int index, QDate date, DutyCode duty) {
     // The cells hold consecutive days.
-    const int at = date - before.cells[0].date;
+    const qint64 at = before.cells[0].date.daysTo(date);
     if (at < 0 || at >= kFirstLegendCell)
         return nullptr;
     const CellLook& cell = before.cells[static_cast<std::size_t>(at)];
@@ -30,29 +30,29 @@ const CellLook* SameDescription(const MonthPage& before, int index, Date date, D
     const bool described =
         !cell.accessibleName.isEmpty() && cell.change == DayChangeKind::AsRostered && !cell.hasNote;
     return described && cell.date == date && cell.duty == duty &&
-                   HasToolTip(at) == HasToolTip(index)
+                   HasToolTip(static_cast<int>(at)) == HasToolTip(index)
                ? &cell
                : nullptr;
 }
 
-DayChange DayChangeOf(const MonthPageState& state, Date date) {
+DayChange DayChangeOf(const MonthPageState& state, QDate date) {
     return state.dayChanges ? ChangeOn(date, state.view.anchorDate, *state.dayChanges)
                             : DayChange();
 }
 
 CellLook DayCell(int index, const MonthPageState& state, const MonthPage& before) {
     const CalendarView& view = state.view;
-    const Date date = view.cellDates[static_cast<std::size_t>(index)];
+    const QDate date = view.cellDates[static_cast<std::size_t>(index)];
     const DayChange change = DayChangeOf(state, date);
     CellLook cell;
     cell.date = date;
     cell.duty = state.dayChanges ? EffectiveDutyFor(date, view.anchorDate, *state.dayChanges)
                                  : DutyCodeFor(date, view.anchorDate);
-    cell.text = QString::number(YmdFromDate(date).day);
+    cell.text = QString::number(date.day());
     cell.fill = CellFillColor(index, view, state.colors, cell.duty);
     cell.textColor = CellTextColor(date, view, state.colors, cell.duty);
     cell.border = BorderColorFor(cell.fill);
-    cell.takesClicks = index <= kLastClickableCell && MonthOf(date) == MonthOf(view.shownDate);
+    cell.takesClicks = index <= kLastClickableCell && date.month() == view.shownDate.month();
     cell.change = change.kind;
     cell.hasNote = !change.note.isEmpty();
     if (change != DayChange()) {
@@ -96,11 +96,11 @@ MonthPage MonthPageFor(const MonthPageState& state) {
 
 MonthPage MonthPageFor(const MonthPageState& state, const MonthPage& before) {
     const ColorSettings& colors = state.colors;
-    const Date shown = state.view.shownDate;
+    const QDate shown = state.view.shownDate;
     MonthPage page;
     page.title = TitleText(state.selectedAssignment, state.selectedAssignmentText);
-    page.monthLabel = MonthLabelText(shown, YmdFromDate(state.today).year, state.locale);
-    const Date anchor = state.view.anchorDate;
+    page.monthLabel = MonthLabelText(shown, state.today.year(), state.locale);
+    const QDate anchor = state.view.anchorDate;
     page.monthCounts = MonthCountText(shown,
                                       state.dayChanges ? EffectiveDutyOf(anchor, *state.dayChanges)
                                                        : RotationDutyOf(anchor),

@@ -17,7 +17,7 @@ enum class CellFont { DayNumber, Legend };
 
 // One of the 42 cells of the grid, as it is drawn and as a screen reader names it.
 struct CellLook {
-    Date date = 0;
+    QDate date;
     DutyCode duty = DutyCode::NoRotation; // the day's under the chosen assignment, as changed
     QString text;
     Color fill = colors::White;
@@ -62,7 +62,7 @@ struct MonthPage {
     std::array<QString, 7> weekdayLabels;
     std::array<QString, 7> narrowWeekdayLabels; // where the short ones do not fit
     std::array<QString, 7> spokenWeekdayNames;
-    Date selectedDate = 0;
+    QDate selectedDate;
     std::array<CellLook, kCellCount> cells;
     FontSizes fonts;
     float legendFontSize = 0.0f;
@@ -79,7 +79,7 @@ struct MonthPageState {
     const ColorSettings& colors;
     WeekStart weekStart = WeekStart::Sunday;
     const LocaleSettings& locale;
-    Date today = 0;
+    QDate today;
     int selectedAssignment = -1; // the entry of the assignment list, -1 for none
     QString selectedAssignmentText;
     const CalendarLayout& layout;

@@ -2,10 +2,9 @@
 
 namespace dutyloop {
 
-QString SpokenMonthText(Date date, const LocaleSettings& locale) {
-    const YearMonthDay ymd = YmdFromDate(date);
-    return locale.longMonthNames[static_cast<std::size_t>(ymd.month - 1)] + QLatin1Char(' ') +
-           QString::number(ymd.year);
+QString SpokenMonthText(QDate date, const LocaleSettings& locale) {
+    return locale.longMonthNames[static_cast<std::size_t>(date.month() - 1)] + QLatin1Char(' ') +
+           QString::number(date.year());
 }
 
 std::array<QString, 7> SpokenWeekdayNames(WeekStart weekStart, const LocaleSettings& locale) {

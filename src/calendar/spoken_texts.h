@@ -12,7 +12,7 @@ namespace dutyloop {
 
 // The month with its year, whatever year it is: the label drops the year within the current
 // year, and a listener has no other way to learn it.
-QString SpokenMonthText(Date date, const LocaleSettings& locale);
+QString SpokenMonthText(QDate date, const LocaleSettings& locale);
 
 // The whole weekday names in the grid's column order, for the columns' headers.
 std::array<QString, 7> SpokenWeekdayNames(WeekStart weekStart, const LocaleSettings& locale);

@@ -12,7 +12,7 @@ namespace dutyloop {
 
 namespace {
 
-bool Changed(const YearPageState& state, Date date) {
+bool Changed(const YearPageState& state, QDate date) {
     return state.changes && ChangeOn(date, AnchorForAssignment(state.crew), *state.changes).kind !=
                                 DayChangeKind::AsRostered;
 }
@@ -21,9 +21,9 @@ bool Changed(const YearPageState& state, Date date) {
 int LeaveTaken(const YearPageState& state) {
     if (!state.changes)
         return 0;
-    const Date anchor = AnchorForAssignment(state.crew);
-    const Date first = DateFromYmd(state.year, 1, 1);
-    const Date last = DateFromYmd(state.year, 12, 31);
+    const QDate anchor = AnchorForAssignment(state.crew);
+    const QDate first(state.year, 1, 1);
+    const QDate last(state.year, 12, 31);
     int taken = 0;
     for (auto it = state.changes->lower_bound(first);
          it != state.changes->end() && it->first <= last; ++it) {
@@ -36,13 +36,13 @@ int LeaveTaken(const YearPageState& state) {
 YearMonth MonthOfYear(const YearPageState& state, int month) {
     YearMonth shown;
     shown.title = state.locale.longMonthNames[static_cast<std::size_t>(month - 1)];
-    const Date first = DateFromYmd(state.year, month, 1);
+    const QDate first(state.year, month, 1);
     const CellDates cells = CellDatesFor(first, state.weekStart);
-    const int length = DaysInMonth(state.year, month);
-    const int lead = first - cells[0];
+    const int length = first.daysInMonth();
+    const auto lead = static_cast<int>(cells[0].daysTo(first));
     for (int day = 1; day <= length; ++day) {
         const int index = lead + day - 1;
-        const Date date = first + day - 1;
+        const QDate date = first.addDays(day - 1);
         shown.days.push_back({day, index / 7, index % 7, state.duty(date), date == state.today,
                               Changed(state, date)});
     }
@@ -62,8 +62,7 @@ YearPage YearPageFor(const YearPageState& state) {
     page.narrowWeekdayLabels = NarrowWeekdayLabelTexts(state.weekStart, state.locale);
     for (int month = 1; month <= 12; ++month)
         page.months[static_cast<std::size_t>(month - 1)] = MonthOfYear(state, month);
-    page.count =
-        CountDuty(DateFromYmd(state.year, 1, 1), DateFromYmd(state.year, 12, 31), state.duty);
+    page.count = CountDuty(QDate(state.year, 1, 1), QDate(state.year, 12, 31), state.duty);
     page.countText = QCoreApplication::translate("YearPage", "The year: %1 work days, %2 off")
                          .arg(page.count.work)
                          .arg(page.count.off);
@@ -73,7 +72,7 @@ YearPage YearPageFor(const YearPageState& state) {
             QCoreApplication::translate("YearPage", "Work days on leave: %1").arg(leave);
     page.workLegend = QCoreApplication::translate("YearPage", "Work day");
     page.offLegend = QCoreApplication::translate("YearPage", "Off day");
-    if (YmdFromDate(state.today).year == state.year)
+    if (state.today.year() == state.year)
         page.todayLegend = QCoreApplication::translate("YearPage", "Today");
     const auto changed = [](const YearMonth& month) {
         return std::any_of(month.days.begin(), month.days.end(),

@@ -57,7 +57,7 @@ struct YearPageState {
     ColorSettings colors;
     WeekStart weekStart = WeekStart::Sunday;
     const LocaleSettings& locale;
-    Date today = 0;
+    QDate today;
     DutyOf duty;
     const DayChanges* changes = nullptr; // those made under the crew, which `duty` follows
 };

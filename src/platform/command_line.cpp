@@ -32,8 +32,8 @@ CommandLine PrintYearLine(const QString& year, const std::optional<QString>& cre
     if (!crew || !output)
         return Mistake(QCoreApplication::translate(
             "CommandLine", "--print-year needs --crew and --output\nTry 'dutyloop --help'."));
-    const int first = YmdFromDate(kPickerFirstDate).year;
-    const int last = YmdFromDate(kPickerLastDate).year;
+    const int first = kPickerFirstDate.year();
+    const int last = kPickerLastDate.year();
     bool isNumber = false;
     const int number = year.toInt(&isNumber);
     // Digits only: no sign, no blanks, no thousands separator.

@@ -12,7 +12,7 @@ DayChanges LoadDayChanges(const QString& path, const QString& assignment) {
 }
 
 std::optional<DayChanges> StoreDayChange(const Platform& platform, QWidget* window,
-                                         const QString& path, const QString& assignment, Date date,
+                                         const QString& path, const QString& assignment, QDate date,
                                          const DayChange& change) {
     // The folder may have gone since start-up made it.
     CreateDirectoryWithParents(QFileInfo(path).absolutePath());

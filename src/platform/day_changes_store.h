@@ -19,7 +19,7 @@ DayChanges LoadDayChanges(const QString& path, const QString& assignment);
 // was and the result is empty; else it is the assignment's changes the file now holds, which
 // the window takes as its own, so that what it shows is always what the file says.
 std::optional<DayChanges> StoreDayChange(const Platform& platform, QWidget* window,
-                                         const QString& path, const QString& assignment, Date date,
+                                         const QString& path, const QString& assignment, QDate date,
                                          const DayChange& change);
 
 } // namespace dutyloop

@@ -18,7 +18,7 @@ bool ChangeFits(DayChangeKind kind, DutyCode rostered) {
     return false;
 }
 
-DayChange ChangeOn(Date date, Date anchorDate, const DayChanges& changes) {
+DayChange ChangeOn(QDate date, QDate anchorDate, const DayChanges& changes) {
     const auto found = changes.find(date);
     if (found == changes.end())
         return {};
@@ -31,7 +31,7 @@ DayChange ChangeOn(Date date, Date anchorDate, const DayChanges& changes) {
     return change;
 }
 
-DutyCode EffectiveDutyFor(Date date, Date anchorDate, const DayChanges& changes) {
+DutyCode EffectiveDutyFor(QDate date, QDate anchorDate, const DayChanges& changes) {
     const DutyCode rostered = DutyCodeFor(date, anchorDate);
     switch (ChangeOn(date, anchorDate, changes).kind) {
     case DayChangeKind::AsRostered:

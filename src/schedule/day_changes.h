@@ -23,7 +23,7 @@ struct DayChange {
 };
 
 // The changes made under one assignment, by day.
-using DayChanges = std::map<Date, DayChange>;
+using DayChanges = std::map<QDate, DayChange>;
 
 // A note is one line of at most this many characters.
 inline constexpr qsizetype kMaxNoteCharacters = 300;
@@ -34,11 +34,11 @@ inline constexpr qsizetype kMaxNoteCharacters = 300;
 bool ChangeFits(DayChangeKind kind, DutyCode rostered);
 
 // The change that holds on `date`: a stored one that does not fit the day counts as none.
-DayChange ChangeOn(Date date, Date anchorDate, const DayChanges& changes);
+DayChange ChangeOn(QDate date, QDate anchorDate, const DayChanges& changes);
 
 // The duty the crew member really has on `date`: leave, sickness and a swap make it an off
 // day, extra duty a work day.
-DutyCode EffectiveDutyFor(Date date, Date anchorDate, const DayChanges& changes);
+DutyCode EffectiveDutyFor(QDate date, QDate anchorDate, const DayChanges& changes);
 
 // The note as it can be kept: control characters as spaces, blanks at either end dropped, cut
 // to kMaxNoteCharacters.

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "schedule/date.h"
-
+#include <QDate>
 #include <QStringView>
 #include <string_view>
 
@@ -22,13 +21,12 @@ inline constexpr std::string_view RotationPattern =
 static_assert(RotationPattern.size() == 196);
 
 // The agency-wide entry's anchor: every date the date picker offers lies on or before it.
-inline constexpr Date kAgencyWideAnchor = DateFromYmd(2100, 12, 31);
+inline const QDate kAgencyWideAnchor{2100, 12, 31};
 
 // The anchor date of an assignment, chosen by the first character of its text.
-Date AnchorForAssignment(QStringView assignmentText);
+QDate AnchorForAssignment(QStringView assignmentText);
 
-void SetAnchorForAssignment(Date& anchorDate, QStringView assignmentText);
-
-DutyCode DutyCodeFor(Date date, Date anchorDate);
+// No rotation on the anchor itself or before it; the pattern starts the day after.
+DutyCode DutyCodeFor(QDate date, QDate anchorDate);
 
 } // namespace dutyloop

@@ -11,7 +11,7 @@ QStringList CrewEntries() {
 }
 
 int CrewFollowedBy(const QStringList& crews, const QString& assignment) {
-    const Date anchor = AnchorForAssignment(assignment);
+    const QDate anchor = AnchorForAssignment(assignment);
     for (qsizetype i = 0; i < crews.size(); ++i) {
         if (AnchorForAssignment(crews[i]) == anchor)
             return static_cast<int>(i);

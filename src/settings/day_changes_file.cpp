@@ -49,7 +49,7 @@ bool AllDigits(QByteArrayView text) {
 }
 
 // "YYYY-MM-DD" with a year from 1 to 9999 and a day that the month has; nothing else.
-std::optional<Date> DateFromKey(QByteArrayView key) {
+std::optional<QDate> DateFromKey(QByteArrayView key) {
     if (key.size() != 10 || key[4] != '-' || key[7] != '-')
         return std::nullopt;
     const QByteArrayView year = key.first(4);
@@ -60,9 +60,9 @@ std::optional<Date> DateFromKey(QByteArrayView key) {
     const int y = year.toInt();
     const int m = month.toInt();
     const int d = day.toInt();
-    if (y < 1 || m < 1 || m > 12 || d < 1 || d > DaysInMonth(y, m))
+    if (y < 1 || !QDate::isValid(y, m, d))
         return std::nullopt;
-    return DateFromYmd(y, m, d);
+    return QDate(y, m, d);
 }
 
 std::optional<DayChange> ChangeFromValue(const QByteArray& value) {
@@ -81,19 +81,10 @@ std::optional<DayChange> ChangeFromValue(const QByteArray& value) {
 
 } // namespace
 
-QByteArray IsoDateText(Date date) {
-    const YearMonthDay ymd = YmdFromDate(date);
-    return QStringLiteral("%1-%2-%3")
-        .arg(ymd.year, 4, 10, QLatin1Char('0'))
-        .arg(ymd.month, 2, 10, QLatin1Char('0'))
-        .arg(ymd.day, 2, 10, QLatin1Char('0'))
-        .toLatin1();
-}
-
 QByteArray DaysSectionFor(const QString& assignment) {
     // The window follows a crew by the first character of the assignment ("3twt" is "3 TWT"),
     // so the changes go with the crew's entry in the list, whatever the spelling.
-    const Date anchor = AnchorForAssignment(assignment);
+    const QDate anchor = AnchorForAssignment(assignment);
     const QStringList entries = AssignmentEntries();
     for (const QString& entry : entries) {
         if (AnchorForAssignment(entry) == anchor)
@@ -105,7 +96,7 @@ QByteArray DaysSectionFor(const QString& assignment) {
 DayChanges DayChangesFromText(const QByteArray& fileText, const QString& assignment) {
     DayChanges changes;
     for (const auto& [key, value] : ProfileSectionValues(fileText, DaysSectionFor(assignment))) {
-        const std::optional<Date> date = DateFromKey(key);
+        const std::optional<QDate> date = DateFromKey(key);
         if (!date)
             continue;
         if (const std::optional<DayChange> change = ChangeFromValue(value))
@@ -114,10 +105,10 @@ DayChanges DayChangesFromText(const QByteArray& fileText, const QString& assignm
     return changes;
 }
 
-QByteArray TextWithDayChange(const QByteArray& fileText, const QString& assignment, Date date,
+QByteArray TextWithDayChange(const QByteArray& fileText, const QString& assignment, QDate date,
                              const DayChange& change) {
     const QByteArray section = DaysSectionFor(assignment);
-    const QByteArray key = IsoDateText(date);
+    const QByteArray key = date.toString(Qt::ISODate).toLatin1();
     const QString note = CleanNote(change.note);
     if (change.kind == DayChangeKind::AsRostered && note.isEmpty())
         return WithoutProfileKey(fileText, section, key);

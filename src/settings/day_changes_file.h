@@ -14,9 +14,6 @@ namespace dutyloop {
 // as is every other section, so a changed assignment hides the changes made under another
 // without deleting them.
 
-// "2027-03-14": a day as the file names it.
-QByteArray IsoDateText(Date date);
-
 // The section that holds the changes made under `assignment`: "Days " and the list's entry
 // for the crew the assignment follows.
 QByteArray DaysSectionFor(const QString& assignment);
@@ -27,7 +24,7 @@ DayChanges DayChangesFromText(const QByteArray& fileText, const QString& assignm
 
 // The file's text with the change on `date` written under `assignment`: a change of no kind
 // and no note takes the day's line away. Every other line stays as it was.
-QByteArray TextWithDayChange(const QByteArray& fileText, const QString& assignment, Date date,
+QByteArray TextWithDayChange(const QByteArray& fileText, const QString& assignment, QDate date,
                              const DayChange& change);
 
 } // namespace dutyloop

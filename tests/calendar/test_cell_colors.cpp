@@ -10,20 +10,16 @@ constexpr Color Yellow = 0xFFFFFF00;
 constexpr Color Red = 0xFFFF0000;
 constexpr Color Navy = 0xFF000080;
 
-Date D(int y, int m, int d) {
-    return DateFromYmd(y, m, d);
-}
-
 // September 2023, weeks from Sunday: cell 0 is Sunday 2023-08-27, the 1st is cell 5.
-CalendarView SeptemberView(Date shown, const QString& assignment) {
+CalendarView SeptemberView(QDate shown, const QString& assignment) {
     CalendarView view;
     view.anchorDate = AnchorForAssignment(assignment);
     BuildMonthGrid(view, shown, WeekStart::Sunday);
     return view;
 }
 
-int CellOf(const CalendarView& view, Date date) {
-    return static_cast<int>(date - view.cellDates[0]);
+int CellOf(const CalendarView& view, QDate date) {
+    return static_cast<int>(view.cellDates[0].daysTo(date));
 }
 } // namespace
 
@@ -61,48 +57,56 @@ private slots:
 
     void cells_data() {
         QTest::addColumn<QString>("assignment");
-        QTest::addColumn<Date>("shown");
-        QTest::addColumn<Date>("cellDate");
+        QTest::addColumn<QDate>("shown");
+        QTest::addColumn<QDate>("cellDate");
         QTest::addColumn<Color>("workColor");
         QTest::addColumn<Color>("fill");
         QTest::addColumn<Color>("text");
         const ColorSettings d;
         // 2023-09-01 is a work day of 5 TFS and an off day of 1 SMT.
         QTest::newRow("selected work day: Blue fill, White number")
-            << "5 TFS" << D(2023, 9, 1) << D(2023, 9, 1) << d.work << d.work << colors::White;
+            << "5 TFS" << QDate(2023, 9, 1) << QDate(2023, 9, 1) << d.work << d.work
+            << colors::White;
         QTest::newRow("selected off day: DimGray fill, Black number")
-            << "1 SMT" << D(2023, 9, 1) << D(2023, 9, 1) << d.work << d.off << colors::Black;
+            << "1 SMT" << QDate(2023, 9, 1) << QDate(2023, 9, 1) << d.work << d.off
+            << colors::Black;
         QTest::newRow("selected work day on Yellow: Black number")
-            << "5 TFS" << D(2023, 9, 1) << D(2023, 9, 1) << Yellow << Yellow << colors::Black;
+            << "5 TFS" << QDate(2023, 9, 1) << QDate(2023, 9, 1) << Yellow << Yellow
+            << colors::Black;
         QTest::newRow("selected work day on Red: White number")
-            << "5 TFS" << D(2023, 9, 1) << D(2023, 9, 1) << Red << Red << colors::White;
+            << "5 TFS" << QDate(2023, 9, 1) << QDate(2023, 9, 1) << Red << Red << colors::White;
         QTest::newRow("other work day of the month: WorkColor number")
-            << "5 TFS" << D(2023, 9, 10) << D(2023, 9, 1) << d.work << d.background << d.work;
+            << "5 TFS" << QDate(2023, 9, 10) << QDate(2023, 9, 1) << d.work << d.background
+            << d.work;
         QTest::newRow("other off day of the month: OffColor number")
-            << "1 SMT" << D(2023, 9, 10) << D(2023, 9, 1) << d.work << d.background << d.off;
+            << "1 SMT" << QDate(2023, 9, 10) << QDate(2023, 9, 1) << d.work << d.background
+            << d.off;
         QTest::newRow("leading day of August: LeadTrail whatever its duty")
-            << "5 TFS" << D(2023, 9, 10) << D(2023, 8, 31) << d.work << d.background << d.leadTrail;
+            << "5 TFS" << QDate(2023, 9, 10) << QDate(2023, 8, 31) << d.work << d.background
+            << d.leadTrail;
         QTest::newRow("trailing day of October")
-            << "5 TFS" << D(2023, 9, 10) << D(2023, 10, 1) << d.work << d.background << d.leadTrail;
+            << "5 TFS" << QDate(2023, 9, 10) << QDate(2023, 10, 1) << d.work << d.background
+            << d.leadTrail;
         QTest::newRow("leading December before a January")
-            << "5 TFS" << D(2024, 1, 10) << D(2023, 12, 31) << d.work << d.background
+            << "5 TFS" << QDate(2024, 1, 10) << QDate(2023, 12, 31) << d.work << d.background
             << d.leadTrail;
         QTest::newRow("trailing January after a December")
-            << "5 TFS" << D(2023, 12, 10) << D(2024, 1, 1) << d.work << d.background << d.leadTrail;
+            << "5 TFS" << QDate(2023, 12, 10) << QDate(2024, 1, 1) << d.work << d.background
+            << d.leadTrail;
         QTest::newRow("day without rotation: number in contrast to the background")
-            << "Tornvale" << D(2023, 9, 10) << D(2023, 9, 1) << d.work << d.background
+            << "Tornvale" << QDate(2023, 9, 10) << QDate(2023, 9, 1) << d.work << d.background
             << colors::Black;
         QTest::newRow("selected day without rotation: LeadTrail fill, contrast number")
-            << "Tornvale" << D(2023, 9, 10) << D(2023, 9, 10) << d.work << d.leadTrail
+            << "Tornvale" << QDate(2023, 9, 10) << QDate(2023, 9, 10) << d.work << d.leadTrail
             << colors::Black;
         QTest::newRow("anchor day itself has no rotation")
-            << "2 MTW" << D(2014, 3, 10) << D(2014, 3, 3) << d.work << d.background
+            << "2 MTW" << QDate(2014, 3, 10) << QDate(2014, 3, 3) << d.work << d.background
             << colors::Black;
     }
     void cells() {
         QFETCH(QString, assignment);
-        QFETCH(Date, shown);
-        QFETCH(Date, cellDate);
+        QFETCH(QDate, shown);
+        QFETCH(QDate, cellDate);
         QFETCH(Color, workColor);
         QFETCH(Color, fill);
         QFETCH(Color, text);
@@ -119,16 +123,16 @@ private slots:
         ColorSettings settings;
         settings.background = Navy;
         settings.leadTrail = Navy;
-        const CalendarView view = SeptemberView(D(2023, 9, 10), "Tornvale");
-        const int other = CellOf(view, D(2023, 9, 1));
-        QCOMPARE(CellTextColor(other, D(2023, 9, 1), view, settings), colors::White);
-        const int selected = CellOf(view, D(2023, 9, 10));
-        QCOMPARE(CellTextColor(selected, D(2023, 9, 10), view, settings), colors::White);
+        const CalendarView view = SeptemberView(QDate(2023, 9, 10), "Tornvale");
+        const int other = CellOf(view, QDate(2023, 9, 1));
+        QCOMPARE(CellTextColor(other, QDate(2023, 9, 1), view, settings), colors::White);
+        const int selected = CellOf(view, QDate(2023, 9, 10));
+        QCOMPARE(CellTextColor(selected, QDate(2023, 9, 10), view, settings), colors::White);
     }
 
     void onlyTheShownDateCellIsFilled() {
         const ColorSettings settings;
-        const CalendarView view = SeptemberView(D(2023, 9, 1), "5 TFS");
+        const CalendarView view = SeptemberView(QDate(2023, 9, 1), "5 TFS");
         int filled = 0;
         for (int i = 0; i < kCellCount; ++i)
             filled += CellFillColor(i, view, settings) != settings.background ? 1 : 0;

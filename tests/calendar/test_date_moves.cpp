@@ -5,15 +5,10 @@
 
 using namespace dutyloop;
 
-namespace {
-Date D(const QDate& date) {
-    return DateFromYmd(date.year(), date.month(), date.day());
-}
-} // namespace
-
 class TestDateMoves : public QObject {
     Q_OBJECT
 private slots:
+    // Page Down goes a month forward, Page Up a month back.
     void monthSteps_data() {
         QTest::addColumn<QDate>("from");
         QTest::addColumn<int>("months");
@@ -41,17 +36,13 @@ private slots:
             << QDate(9999, 12, 31) << 1 << QDate(9999, 12, 31);
         QTest::newRow("last month of the calendar: back goes")
             << QDate(9999, 12, 31) << -1 << QDate(9999, 11, 30);
-        // 16-bit year arithmetic would wrap such a step around to 2025.
-        QTest::newRow("65537 years on is past the calendar's end: stays")
-            << QDate(2024, 5, 10) << 12 * 65537 << QDate(2024, 5, 10);
-        QTest::newRow("65537 years back is before the calendar's start: stays")
-            << QDate(2024, 5, 10) << -12 * 65537 << QDate(2024, 5, 10);
     }
     void monthSteps() {
         QFETCH(QDate, from);
         QFETCH(int, months);
         QFETCH(QDate, to);
-        QCOMPARE(MonthStep(D(from), months), D(to));
+        const int key = months > 0 ? Qt::Key_PageDown : Qt::Key_PageUp;
+        QCOMPARE(KeyMoveFor(key, from, QDate(2024, 5, 10), QDate(2026, 12, 10)).shownDate, to);
     }
 
     void keys_data() {
@@ -90,9 +81,8 @@ private slots:
         QFETCH(QDate, shown);
         QFETCH(QDate, expected);
         QFETCH(bool, marks);
-        const KeyMove move =
-            KeyMoveFor(key, D(shown), D(QDate(2024, 5, 10)), D(QDate(2026, 12, 10)));
-        QCOMPARE(move.shownDate, D(expected));
+        const KeyMove move = KeyMoveFor(key, shown, QDate(2024, 5, 10), QDate(2026, 12, 10));
+        QCOMPARE(move.shownDate, expected);
         QCOMPARE(move.marksDate, marks);
     }
 
@@ -108,7 +98,7 @@ private slots:
     void pickerLimits() {
         QFETCH(QDate, picked);
         QFETCH(QDate, shown);
-        QCOMPARE(ClampToPicker(D(picked)), D(shown));
+        QCOMPARE(ClampToPicker(picked), shown);
     }
 };
 

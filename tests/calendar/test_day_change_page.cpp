@@ -12,16 +12,12 @@ Q_DECLARE_METATYPE(DayChangeKind)
 
 namespace {
 
-Date D(int y, int m, int d) {
-    return DateFromYmd(y, m, d);
-}
-
 // 3 TWT in September 2023, read off the pattern table from its anchor Monday 2013-12-09: the
 // 18th is a work day, the 19th an off day.
-const Date kWorkDay = D(2023, 9, 18);
-const Date kOffDay = D(2023, 9, 19);
+const QDate kWorkDay = QDate(2023, 9, 18);
+const QDate kOffDay = QDate(2023, 9, 19);
 
-MonthPage PageOf(Date shown, const DayChanges* changes) {
+MonthPage PageOf(QDate shown, const DayChanges* changes) {
     CalendarView view;
     view.anchorDate = AnchorForAssignment(QStringLiteral("3 TWT"));
     BuildMonthGrid(view, shown, WeekStart::Sunday);
@@ -29,12 +25,12 @@ MonthPage PageOf(Date shown, const DayChanges* changes) {
         CaptureLocaleSettings(QLocale(QLocale::English, QLocale::UnitedStates));
     const CalendarLayout layout = LayoutForWindow(640, QSize(346, 587));
     const ColorSettings colours;
-    return MonthPageFor({view, colours, WeekStart::Sunday, locale, D(2023, 9, 15), 3,
+    return MonthPageFor({view, colours, WeekStart::Sunday, locale, QDate(2023, 9, 15), 3,
                          QStringLiteral("3 TWT"), layout, changes});
 }
 
-const CellLook& CellOf(const MonthPage& page, Date date) {
-    return page.cells[static_cast<std::size_t>(date - page.cells[0].date)];
+const CellLook& CellOf(const MonthPage& page, QDate date) {
+    return page.cells[static_cast<std::size_t>(page.cells[0].date.daysTo(date))];
 }
 
 } // namespace
@@ -43,7 +39,7 @@ class TestDayChangePage : public QObject {
     Q_OBJECT
 private slots:
     void aChangedDay_data() {
-        QTest::addColumn<Date>("date");
+        QTest::addColumn<QDate>("date");
         QTest::addColumn<DayChangeKind>("kind");
         QTest::addColumn<bool>("selected");
         QTest::addColumn<Color>("fill");
@@ -75,7 +71,7 @@ private slots:
             << "Tuesday, September 19, 2023, off duty, Leave";
     }
     void aChangedDay() {
-        QFETCH(Date, date);
+        QFETCH(QDate, date);
         QFETCH(DayChangeKind, kind);
         QFETCH(bool, selected);
         QFETCH(Color, fill);
@@ -83,7 +79,7 @@ private slots:
         QFETCH(QString, status);
         QFETCH(QString, spoken);
         const DayChanges changes{{date, {kind, QStringLiteral("Dentist at 10")}}};
-        const Date shown = selected ? date : D(2023, 9, 1);
+        const QDate shown = selected ? date : QDate(2023, 9, 1);
         const MonthPage page = PageOf(shown, &changes);
         const MonthPage plain = PageOf(shown, nullptr);
         const CellLook& cell = CellOf(page, date);

@@ -2,7 +2,6 @@
 // the rotation's block table and the crews' anchors.
 
 #include "calendar/duty_counts.h"
-#include "calendar/qdate_bridge.h"
 
 #include <QDate>
 #include <QTest>
@@ -18,7 +17,7 @@ const QDate kAnchors[] = {QDate(2013, 11, 11), QDate(2014, 3, 3), QDate(2013, 12
 const QDate kAgencyWide(2100, 12, 31);
 
 DutyOf DutyAnchoredOn(QDate anchor) {
-    return RotationDutyOf(DateFromQDate(anchor));
+    return RotationDutyOf(anchor);
 }
 
 } // namespace
@@ -51,8 +50,7 @@ private slots:
         QFETCH(QDate, day);
         QFETCH(int, work);
         QFETCH(int, off);
-        QCOMPARE(MonthDutyCount(DateFromQDate(day), DutyAnchoredOn(anchor)),
-                 (DutyCount{work, off}));
+        QCOMPARE(MonthDutyCount(day, DutyAnchoredOn(anchor)), (DutyCount{work, off}));
     }
 
     void yearUpTo_data() {
@@ -74,8 +72,7 @@ private slots:
         QFETCH(QDate, day);
         QFETCH(int, work);
         QFETCH(int, off);
-        QCOMPARE(YearDutyCountUpTo(DateFromQDate(day), DutyAnchoredOn(anchor)),
-                 (DutyCount{work, off}));
+        QCOMPARE(YearDutyCountUpTo(day, DutyAnchoredOn(anchor)), (DutyCount{work, off}));
     }
 
     // The pattern holds 84 work days in 196: so does every window of 196 days after an anchor,
@@ -88,11 +85,11 @@ private slots:
     void everyRotationHoldsItsWorkDays() {
         QFETCH(QDate, anchor);
         const DutyOf duty = DutyAnchoredOn(anchor);
-        const Date first = DateFromQDate(anchor) + 1;
-        for (const Date start : {first, DateFromQDate(QDate(2061, 7, 19))}) {
+        const QDate first = anchor.addDays(1);
+        for (const QDate start : {first, QDate(2061, 7, 19)}) {
             for (int shift = 0; shift < 196; ++shift) {
-                const Date from = start + shift;
-                QCOMPARE(CountDuty(from, from + 195, duty), (DutyCount{84, 112}));
+                const QDate from = start.addDays(shift);
+                QCOMPARE(CountDuty(from, from.addDays(195), duty), (DutyCount{84, 112}));
             }
         }
     }

@@ -1,5 +1,5 @@
 #include "calendar/ical_export.h"
-#include "calendar/qdate_bridge.h"
+
 #include "schedule/day_changes.h"
 #include "schedule/rotation.h"
 
@@ -35,8 +35,8 @@ struct Event {
     QByteArray stamp;
     QByteArray start; // as written, yyyymmdd
     QByteArray end;
-    Date startDate = 0;
-    Date endDate = 0; // the day after the last day
+    QDate startDate;
+    QDate endDate; // the day after the last day
     QString summary;
     QString description; // empty when there is none
     QByteArray transparency;
@@ -74,14 +74,14 @@ std::optional<QString> UnescapedText(const QByteArray& value) {
     return plain;
 }
 
-std::optional<Date> DateOf(const QByteArray& value) {
+std::optional<QDate> DateOf(const QByteArray& value) {
     static const QRegularExpression eightDigits(QStringLiteral("^\\d{8}$"));
     if (!eightDigits.match(QString::fromLatin1(value)).hasMatch())
         return std::nullopt;
     const QDate date = QDate::fromString(QString::fromLatin1(value), QStringLiteral("yyyyMMdd"));
     if (!date.isValid())
         return std::nullopt;
-    return DateFromQDate(date);
+    return date;
 }
 
 QList<const Property*> PropertiesNamed(const Component& component, const char* name) {
@@ -123,8 +123,8 @@ QString ReadEvent(const Component& component, Event& event) {
         if (day->parameters != QByteArrayList{"VALUE=DATE"})
             return QStringLiteral("%1 is no date").arg(QString::fromLatin1(day->name));
     }
-    const std::optional<Date> startDate = DateOf(start->value);
-    const std::optional<Date> endDate = DateOf(end->value);
+    const std::optional<QDate> startDate = DateOf(start->value);
+    const std::optional<QDate> endDate = DateOf(end->value);
     if (!startDate || !endDate || *endDate <= *startDate)
         return QStringLiteral("bad dates ") + QString::fromLatin1(start->value + ' ' + end->value);
     const std::optional<QString> summaryText = UnescapedText(summary->value);
@@ -232,10 +232,6 @@ QDateTime Stamp() {
     return QDateTime(QDate(2024, 5, 6), QTime(7, 8, 9), QTimeZone::utc());
 }
 
-Date D(int year, int month, int day) {
-    return DateFromYmd(year, month, day);
-}
-
 QStringList Runs(const Calendar& calendar) {
     QStringList runs;
     for (const Event& event : calendar.events)
@@ -266,40 +262,41 @@ private slots:
     // Mon, Tue and Sun. 2 MTW is in block 1 from 2014-03-03, 3 TWT in block 4 (from block 3).
     void runsOfWorkDays_data() {
         QTest::addColumn<QString>("assignment");
-        QTest::addColumn<Date>("first");
-        QTest::addColumn<Date>("last");
+        QTest::addColumn<QDate>("first");
+        QTest::addColumn<QDate>("last");
         QTest::addColumn<QStringList>("runs"); // DTSTART-DTEND
         QTest::newRow("2 MTW March 2014: not the anchor Monday, the 31st a run of its own")
-            << "2 MTW" << D(2014, 3, 1) << D(2014, 3, 31)
+            << "2 MTW" << QDate(2014, 3, 1) << QDate(2014, 3, 31)
             << QStringList{"20140304-20140306", "20140310-20140313", "20140317-20140320",
                            "20140324-20140327", "20140331-20140401"};
         QTest::newRow("2 MTW April 2014: Sat-Mon runs across the weeks, Sat-Sun at block end")
-            << "2 MTW" << D(2014, 4, 1) << D(2014, 4, 30)
+            << "2 MTW" << QDate(2014, 4, 1) << QDate(2014, 4, 30)
             << QStringList{"20140405-20140408", "20140412-20140415", "20140419-20140422",
                            "20140426-20140428"};
         QTest::newRow("3 TWT March-April 2014: the run into Sat 1 March whole, from Thu 27 "
                       "February; the run across the month end one event")
-            << "3 TWT" << D(2014, 3, 1) << D(2014, 4, 30)
+            << "3 TWT" << QDate(2014, 3, 1) << QDate(2014, 4, 30)
             << QStringList{"20140227-20140302", "20140304-20140307", "20140311-20140314",
                            "20140318-20140321", "20140325-20140328", "20140331-20140402",
                            "20140406-20140409", "20140413-20140416", "20140420-20140423",
                            "20140427-20140428"};
         QTest::newRow("3 TWT April 2014: the run from 31 March whole")
-            << "3 TWT" << D(2014, 4, 1) << D(2014, 4, 8)
+            << "3 TWT" << QDate(2014, 4, 1) << QDate(2014, 4, 8)
             << QStringList{"20140331-20140402", "20140406-20140409"};
         QTest::newRow("one day inside a run gives the whole run")
-            << "2 MTW" << D(2014, 3, 11) << D(2014, 3, 11) << QStringList{"20140310-20140313"};
+            << "2 MTW" << QDate(2014, 3, 11) << QDate(2014, 3, 11)
+            << QStringList{"20140310-20140313"};
         QTest::newRow("one day off")
-            << "2 MTW" << D(2014, 3, 13) << D(2014, 3, 13) << QStringList{};
+            << "2 MTW" << QDate(2014, 3, 13) << QDate(2014, 3, 13) << QStringList{};
         QTest::newRow("the range the wrong way round")
-            << "2 MTW" << D(2014, 3, 31) << D(2014, 3, 1) << QStringList{};
+            << "2 MTW" << QDate(2014, 3, 31) << QDate(2014, 3, 1) << QStringList{};
         QTest::newRow("Tornvale: no duty days")
-            << "Tornvale" << D(2014, 3, 1) << D(2015, 2, 28) << QStringList{};
+            << "Tornvale" << QDate(2014, 3, 1) << QDate(2015, 2, 28) << QStringList{};
     }
     void runsOfWorkDays() {
         QFETCH(QString, assignment);
-        QFETCH(Date, first);
-        QFETCH(Date, last);
+        QFETCH(QDate, first);
+        QFETCH(QDate, last);
         QFETCH(QStringList, runs);
         Calendar calendar;
         READ_CALENDAR(DutyCalendarIcs(assignment, first, last, Stamp()), calendar);
@@ -313,42 +310,44 @@ private slots:
     // whole.
     void workDaysMatchTheRotation_data() {
         QTest::addColumn<QString>("assignment");
-        QTest::addColumn<Date>("firstOfMonth");
+        QTest::addColumn<QDate>("firstOfMonth");
         QTest::addColumn<int>("months");
         for (const char* crew : {"1 SMT", "2 MTW", "3 TWT", "4 WTF", "5 TFS", "6 FSS", "7 SSM"})
-            QTest::addRow("%s, a year from March 2014", crew) << crew << D(2014, 3, 1) << 12;
-        QTest::newRow("5 TFS, ten years") << "5 TFS" << D(2026, 1, 1) << 120;
-        QTest::newRow("6 FSS over a leap February") << "6 FSS" << D(2024, 2, 1) << 1;
+            QTest::addRow("%s, a year from March 2014", crew) << crew << QDate(2014, 3, 1) << 12;
+        QTest::newRow("5 TFS, ten years") << "5 TFS" << QDate(2026, 1, 1) << 120;
+        QTest::newRow("6 FSS over a leap February") << "6 FSS" << QDate(2024, 2, 1) << 1;
         QTest::newRow("Tornvale, its rotation starting on 2101-01-01")
-            << "Tornvale" << D(2100, 12, 1) << 2;
+            << "Tornvale" << QDate(2100, 12, 1) << 2;
     }
     void workDaysMatchTheRotation() {
         QFETCH(QString, assignment);
-        QFETCH(Date, firstOfMonth);
+        QFETCH(QDate, firstOfMonth);
         QFETCH(int, months);
         const DayRange range = DutyCalendarRange(firstOfMonth, months);
         Calendar calendar;
         READ_CALENDAR(DutyCalendarIcs(assignment, range.first, range.last, Stamp()), calendar);
 
-        const Date anchor = AnchorForAssignment(assignment);
-        const auto works = [anchor](Date day) {
+        const QDate anchor = AnchorForAssignment(assignment);
+        const auto works = [anchor](QDate day) {
             return DutyCodeFor(day, anchor) == DutyCode::Work;
         };
-        std::set<Date> expected;
-        for (Date day = range.first; day <= range.last; ++day)
+        std::set<QDate> expected;
+        for (QDate day = range.first; day <= range.last; day = day.addDays(1))
             if (works(day))
                 expected.insert(day);
-        for (Date day = range.first - 1; works(range.first) && works(day); --day)
+        for (QDate day = range.first.addDays(-1); works(range.first) && works(day);
+             day = day.addDays(-1))
             expected.insert(day);
-        for (Date day = range.last + 1; works(range.last) && works(day); ++day)
+        for (QDate day = range.last.addDays(1); works(range.last) && works(day);
+             day = day.addDays(1))
             expected.insert(day);
-        std::set<Date> exported;
+        std::set<QDate> exported;
         QSet<QByteArray> uids;
         for (qsizetype i = 0; i < calendar.events.size(); ++i) {
             const Event& event = calendar.events[i];
             QCOMPARE(event.stamp, QByteArray("20240506T070809Z"));
             uids.insert(event.uid);
-            for (Date day = event.startDate; day < event.endDate; ++day)
+            for (QDate day = event.startDate; day < event.endDate; day = day.addDays(1))
                 QVERIFY2(exported.insert(day).second, "a day in two events");
             // An event that ends where the next begins is one run written as two.
             if (i > 0)
@@ -359,30 +358,32 @@ private slots:
     }
 
     void monthRange_data() {
-        QTest::addColumn<Date>("firstOfMonth");
+        QTest::addColumn<QDate>("firstOfMonth");
         QTest::addColumn<int>("months");
-        QTest::addColumn<Date>("first");
-        QTest::addColumn<Date>("last");
-        QTest::newRow("one month") << D(2014, 3, 1) << 1 << D(2014, 3, 1) << D(2014, 3, 31);
+        QTest::addColumn<QDate>("first");
+        QTest::addColumn<QDate>("last");
+        QTest::newRow("one month")
+            << QDate(2014, 3, 1) << 1 << QDate(2014, 3, 1) << QDate(2014, 3, 31);
         QTest::newRow("a year into the next one")
-            << D(2014, 3, 1) << 12 << D(2014, 3, 1) << D(2015, 2, 28);
+            << QDate(2014, 3, 1) << 12 << QDate(2014, 3, 1) << QDate(2015, 2, 28);
         QTest::newRow("ending in a leap February")
-            << D(2023, 12, 1) << 3 << D(2023, 12, 1) << D(2024, 2, 29);
+            << QDate(2023, 12, 1) << 3 << QDate(2023, 12, 1) << QDate(2024, 2, 29);
         QTest::newRow("ending in December")
-            << D(2024, 1, 1) << 12 << D(2024, 1, 1) << D(2024, 12, 31);
-        QTest::newRow("120 months") << D(2014, 3, 1) << 120 << D(2014, 3, 1) << D(2024, 2, 29);
+            << QDate(2024, 1, 1) << 12 << QDate(2024, 1, 1) << QDate(2024, 12, 31);
+        QTest::newRow("120 months")
+            << QDate(2014, 3, 1) << 120 << QDate(2014, 3, 1) << QDate(2024, 2, 29);
         QTest::newRow("a day within the month starts at its 1st")
-            << D(2014, 3, 17) << 1 << D(2014, 3, 1) << D(2014, 3, 31);
+            << QDate(2014, 3, 17) << 1 << QDate(2014, 3, 1) << QDate(2014, 3, 31);
         QTest::newRow("no months gives one")
-            << D(2014, 3, 1) << 0 << D(2014, 3, 1) << D(2014, 3, 31);
+            << QDate(2014, 3, 1) << 0 << QDate(2014, 3, 1) << QDate(2014, 3, 31);
         QTest::newRow("more than 120 gives 120")
-            << D(2014, 3, 1) << 500 << D(2014, 3, 1) << D(2024, 2, 29);
+            << QDate(2014, 3, 1) << 500 << QDate(2014, 3, 1) << QDate(2024, 2, 29);
     }
     void monthRange() {
-        QFETCH(Date, firstOfMonth);
+        QFETCH(QDate, firstOfMonth);
         QFETCH(int, months);
-        QFETCH(Date, first);
-        QFETCH(Date, last);
+        QFETCH(QDate, first);
+        QFETCH(QDate, last);
         const DayRange range = DutyCalendarRange(firstOfMonth, months);
         QCOMPARE(range.first, first);
         QCOMPARE(range.last, last);
@@ -392,22 +393,23 @@ private slots:
     // day of the range is the first of a run of two, which is written whole.
     void wholeFile() {
         const QDateTime stamp(QDate(2024, 5, 6), QTime(9, 8, 9), QTimeZone(2 * 3600));
-        QCOMPARE(DutyCalendarIcs(QStringLiteral("2 MTW"), D(2014, 3, 4), D(2014, 3, 4), stamp),
-                 QByteArray("BEGIN:VCALENDAR\r\n"
-                            "VERSION:2.0\r\n"
-                            "PRODID:-//Halvorne//Dutyloop//EN\r\n"
-                            "CALSCALE:GREGORIAN\r\n"
-                            "METHOD:PUBLISH\r\n"
-                            "X-WR-CALNAME:Dutyloop 2 MTW\r\n"
-                            "BEGIN:VEVENT\r\n"
-                            "UID:20140304-2-mtw@dutyloop.halvorne.example\r\n"
-                            "DTSTAMP:20240506T070809Z\r\n"
-                            "DTSTART;VALUE=DATE:20140304\r\n"
-                            "DTEND;VALUE=DATE:20140306\r\n"
-                            "SUMMARY:On duty (2 MTW)\r\n"
-                            "TRANSP:OPAQUE\r\n"
-                            "END:VEVENT\r\n"
-                            "END:VCALENDAR\r\n"));
+        QCOMPARE(
+            DutyCalendarIcs(QStringLiteral("2 MTW"), QDate(2014, 3, 4), QDate(2014, 3, 4), stamp),
+            QByteArray("BEGIN:VCALENDAR\r\n"
+                       "VERSION:2.0\r\n"
+                       "PRODID:-//Halvorne//Dutyloop//EN\r\n"
+                       "CALSCALE:GREGORIAN\r\n"
+                       "METHOD:PUBLISH\r\n"
+                       "X-WR-CALNAME:Dutyloop 2 MTW\r\n"
+                       "BEGIN:VEVENT\r\n"
+                       "UID:20140304-2-mtw@dutyloop.halvorne.example\r\n"
+                       "DTSTAMP:20240506T070809Z\r\n"
+                       "DTSTART;VALUE=DATE:20140304\r\n"
+                       "DTEND;VALUE=DATE:20140306\r\n"
+                       "SUMMARY:On duty (2 MTW)\r\n"
+                       "TRANSP:OPAQUE\r\n"
+                       "END:VEVENT\r\n"
+                       "END:VCALENDAR\r\n"));
     }
 
     // Importing again must update the events, never add a second copy.
@@ -416,9 +418,12 @@ private slots:
         Calendar first;
         Calendar again;
         Calendar otherCrew;
-        READ_CALENDAR(DutyCalendarIcs("2 MTW", D(2014, 3, 1), D(2014, 6, 30), Stamp()), first);
-        READ_CALENDAR(DutyCalendarIcs("2 MTW", D(2014, 3, 1), D(2014, 6, 30), later), again);
-        READ_CALENDAR(DutyCalendarIcs("3 TWT", D(2014, 3, 1), D(2014, 6, 30), Stamp()), otherCrew);
+        READ_CALENDAR(DutyCalendarIcs("2 MTW", QDate(2014, 3, 1), QDate(2014, 6, 30), Stamp()),
+                      first);
+        READ_CALENDAR(DutyCalendarIcs("2 MTW", QDate(2014, 3, 1), QDate(2014, 6, 30), later),
+                      again);
+        READ_CALENDAR(DutyCalendarIcs("3 TWT", QDate(2014, 3, 1), QDate(2014, 6, 30), Stamp()),
+                      otherCrew);
         QVERIFY(!first.events.isEmpty());
         QCOMPARE(Uids(again), Uids(first));
         QCOMPARE_NE(again.events.front().stamp, first.events.front().stamp);
@@ -436,17 +441,17 @@ private slots:
         QTest::addColumn<DayRange>("second");
         QTest::addColumn<QByteArray>("run"); // DTSTART-DTEND of the run across the ends
         QTest::newRow("3 TWT, January 2024, then February")
-            << "3 TWT" << DayRange{D(2024, 1, 1), D(2024, 1, 31)}
-            << DayRange{D(2024, 2, 1), D(2024, 2, 29)} << QByteArray("20240131-20240203");
+            << "3 TWT" << DayRange{QDate(2024, 1, 1), QDate(2024, 1, 31)}
+            << DayRange{QDate(2024, 2, 1), QDate(2024, 2, 29)} << QByteArray("20240131-20240203");
         QTest::newRow("3 TWT, March 2014, then March and April")
-            << "3 TWT" << DayRange{D(2014, 3, 1), D(2014, 3, 31)}
-            << DayRange{D(2014, 3, 1), D(2014, 4, 30)} << QByteArray("20140331-20140402");
+            << "3 TWT" << DayRange{QDate(2014, 3, 1), QDate(2014, 3, 31)}
+            << DayRange{QDate(2014, 3, 1), QDate(2014, 4, 30)} << QByteArray("20140331-20140402");
         QTest::newRow("3 TWT, March and April 2014, then April")
-            << "3 TWT" << DayRange{D(2014, 3, 1), D(2014, 4, 30)}
-            << DayRange{D(2014, 4, 1), D(2014, 4, 30)} << QByteArray("20140331-20140402");
+            << "3 TWT" << DayRange{QDate(2014, 3, 1), QDate(2014, 4, 30)}
+            << DayRange{QDate(2014, 4, 1), QDate(2014, 4, 30)} << QByteArray("20140331-20140402");
         QTest::newRow("5 TFS, 2024, then from 2 January on")
-            << "5 TFS" << DayRange{D(2024, 1, 1), D(2024, 12, 31)}
-            << DayRange{D(2024, 1, 2), D(2024, 3, 31)} << QByteArray("20231231-20240103");
+            << "5 TFS" << DayRange{QDate(2024, 1, 1), QDate(2024, 12, 31)}
+            << DayRange{QDate(2024, 1, 2), QDate(2024, 3, 31)} << QByteArray("20231231-20240103");
     }
     void aRunIsOneEventWhateverTheRange() {
         QFETCH(QString, assignment);
@@ -461,11 +466,11 @@ private slots:
         for (const Calendar* calendar : {&before, &after})
             for (const Event& event : calendar->events)
                 imported.insert(event.uid, event);
-        std::set<Date> days;
+        std::set<QDate> days;
         for (const Event& event : imported)
-            for (Date day = event.startDate; day < event.endDate; ++day)
+            for (QDate day = event.startDate; day < event.endDate; day = day.addDays(1))
                 QVERIFY2(days.insert(day).second,
-                         qPrintable(QDateFromDate(day).toString(Qt::ISODate) + " shows twice"));
+                         qPrintable(day.toString(Qt::ISODate) + " shows twice"));
 
         const auto uidOfRun = [&run](const Calendar& calendar) {
             for (const Event& event : calendar.events)
@@ -504,7 +509,8 @@ private slots:
     void textIsEscapedAndFolded() {
         QFETCH(QString, assignment);
         QFETCH(QString, shown);
-        const QByteArray ics = DutyCalendarIcs(assignment, D(2014, 3, 1), D(2014, 3, 31), Stamp());
+        const QByteArray ics =
+            DutyCalendarIcs(assignment, QDate(2014, 3, 1), QDate(2014, 3, 31), Stamp());
         Calendar calendar;
         READ_CALENDAR(ics, calendar);
         QCOMPARE(calendar.name, QStringLiteral("Dutyloop ") + shown);
@@ -526,18 +532,19 @@ private slots:
     // sickness on its last, a note on an off day, and leave with a note in the third run.
     void dayChangesInTheRuns() {
         const DayChanges changes{
-            {D(2023, 9, 10), {DayChangeKind::Leave, {}}},
-            {D(2023, 9, 12), {DayChangeKind::ExtraDuty, "Cover for Ben"}},
-            {D(2023, 9, 16), {DayChangeKind::AsRostered, "Training, room 4"}},
-            {D(2023, 9, 18), {DayChangeKind::Sick, {}}},
-            {D(2023, 9, 20), {DayChangeKind::AsRostered, "Call Anna"}},
-            {D(2023, 9, 24), {DayChangeKind::Leave, "Dentist at 10"}},
+            {QDate(2023, 9, 10), {DayChangeKind::Leave, {}}},
+            {QDate(2023, 9, 12), {DayChangeKind::ExtraDuty, "Cover for Ben"}},
+            {QDate(2023, 9, 16), {DayChangeKind::AsRostered, "Training, room 4"}},
+            {QDate(2023, 9, 18), {DayChangeKind::Sick, {}}},
+            {QDate(2023, 9, 20), {DayChangeKind::AsRostered, "Call Anna"}},
+            {QDate(2023, 9, 24), {DayChangeKind::Leave, "Dentist at 10"}},
             // Does not fit an off day, so counts for nothing.
-            {D(2023, 9, 13), {DayChangeKind::SwappedOff, {}}},
+            {QDate(2023, 9, 13), {DayChangeKind::SwappedOff, {}}},
         };
         Calendar calendar;
-        READ_CALENDAR(DutyCalendarIcs("3 TWT", D(2023, 9, 8), D(2023, 9, 26), Stamp(), changes),
-                      calendar);
+        READ_CALENDAR(
+            DutyCalendarIcs("3 TWT", QDate(2023, 9, 8), QDate(2023, 9, 26), Stamp(), changes),
+            calendar);
         QStringList events;
         for (const Event& event : calendar.events)
             events << QString::fromLatin1(event.uid + ' ' + event.start + '-' + event.end + ' ' +
@@ -561,7 +568,8 @@ private slots:
 
         // A run no change touches keeps the event it had without changes.
         Calendar plain;
-        READ_CALENDAR(DutyCalendarIcs("3 TWT", D(2023, 9, 8), D(2023, 9, 26), Stamp()), plain);
+        READ_CALENDAR(DutyCalendarIcs("3 TWT", QDate(2023, 9, 8), QDate(2023, 9, 26), Stamp()),
+                      plain);
         QCOMPARE(Runs(plain),
                  QStringList({"20230909-20230912", "20230916-20230919", "20230923-20230926"}));
         QCOMPARE(Uids(plain).first(), calendar.events.first().uid);
@@ -570,18 +578,19 @@ private slots:
     // Extra duty next to the range still gives its whole run, and leave at a run's end
     // shortens the run that crosses into the range.
     void changedRunsCrossTheRangeWhole() {
-        const DayChanges changes{{D(2023, 9, 12), {DayChangeKind::ExtraDuty, {}}},
-                                 {D(2023, 9, 13), {DayChangeKind::ExtraDuty, {}}},
-                                 {D(2023, 9, 9), {DayChangeKind::Leave, {}}}};
+        const DayChanges changes{{QDate(2023, 9, 12), {DayChangeKind::ExtraDuty, {}}},
+                                 {QDate(2023, 9, 13), {DayChangeKind::ExtraDuty, {}}},
+                                 {QDate(2023, 9, 9), {DayChangeKind::Leave, {}}}};
         Calendar calendar;
-        READ_CALENDAR(DutyCalendarIcs("3 TWT", D(2023, 9, 10), D(2023, 9, 13), Stamp(), changes),
-                      calendar);
+        READ_CALENDAR(
+            DutyCalendarIcs("3 TWT", QDate(2023, 9, 10), QDate(2023, 9, 13), Stamp(), changes),
+            calendar);
         QCOMPARE(Runs(calendar), QStringList({"20230910-20230912", "20230912-20230914"}));
     }
 
     void longLinesAreFolded() {
         const QByteArray ics = DutyCalendarIcs(QStringLiteral("2 ") + QString(100, u'x'),
-                                               D(2014, 3, 1), D(2014, 3, 31), Stamp());
+                                               QDate(2014, 3, 1), QDate(2014, 3, 31), Stamp());
         QVERIFY(ics.contains("\r\nSUMMARY:On duty (2 " + QByteArray(56, 'x') + "\r\n " +
                              QByteArray(44, 'x') + ")\r\n"));
     }

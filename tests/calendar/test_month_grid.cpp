@@ -7,13 +7,6 @@ using namespace dutyloop;
 
 Q_DECLARE_METATYPE(dutyloop::WeekStart)
 
-namespace {
-Date D(int y, int m, int d) {
-    return DateFromYmd(y, m, d);
-}
-const qint64 kJulianDayOfDay0 = QDate(1899, 12, 30).toJulianDay();
-} // namespace
-
 class TestMonthGrid : public QObject {
     Q_OBJECT
 private slots:
@@ -38,20 +31,21 @@ private slots:
         QFETCH(QDate, date);
         QFETCH(QDate, cell0);
         QFETCH(int, lastDayCell);
-        const CellDates cells = CellDatesFor(D(date.year(), date.month(), date.day()), weekStart);
-        QCOMPARE(cells[0], D(cell0.year(), cell0.month(), cell0.day()));
-        const Date lastDay = D(date.year(), date.month(), date.daysInMonth());
+        const CellDates cells =
+            CellDatesFor(QDate(date.year(), date.month(), date.day()), weekStart);
+        QCOMPARE(cells[0], QDate(cell0.year(), cell0.month(), cell0.day()));
+        const QDate lastDay = QDate(date.year(), date.month(), date.daysInMonth());
         QCOMPARE(cells[static_cast<std::size_t>(lastDayCell)], lastDay);
         // Every cell after the last day belongs to the following month, from its 1st on.
         for (int i = lastDayCell + 1; i < kCellCount; ++i)
-            QCOMPARE(YmdFromDate(cells[static_cast<std::size_t>(i)]).day, i - lastDayCell);
+            QCOMPARE((cells[static_cast<std::size_t>(i)]).day(), i - lastDayCell);
     }
 
     void buildSetsShownDateToTheDateItself() {
         CalendarView view;
-        BuildMonthGrid(view, D(2024, 5, 17), WeekStart::Sunday);
-        QCOMPARE(view.shownDate, D(2024, 5, 17));
-        QCOMPARE(view.cellDates[0], D(2024, 4, 28));
+        BuildMonthGrid(view, QDate(2024, 5, 17), WeekStart::Sunday);
+        QCOMPARE(view.shownDate, QDate(2024, 5, 17));
+        QCOMPARE(view.cellDates[0], QDate(2024, 4, 28));
     }
 
     // For every month of years 1 to 9999 and both week starts: 42 consecutive days, the 1st in
@@ -62,22 +56,21 @@ private slots:
                 for (int month = 1; month <= 12; ++month) {
                     const QDate first(year, month, 1);
                     const int lastDay = first.daysInMonth();
-                    const Date shown = D(year, month, (year * 7 + month) % lastDay + 1);
+                    const QDate shown = QDate(year, month, (year * 7 + month) % lastDay + 1);
                     const CellDates cells = CellDatesFor(shown, weekStart);
                     for (int i = 1; i < kCellCount; ++i) {
-                        if (cells[static_cast<std::size_t>(i)] != cells[0] + i)
+                        if (cells[static_cast<std::size_t>(i)] != cells[0].addDays(i))
                             QFAIL("cells are not consecutive");
                     }
                     const int qtWeekday = first.dayOfWeek(); // Monday 1 .. Sunday 7
                     const int expectedColumn =
                         weekStart == WeekStart::Monday ? qtWeekday - 1 : qtWeekday % 7;
-                    const qint64 firstJulian = first.toJulianDay() - kJulianDayOfDay0;
-                    if (cells[static_cast<std::size_t>(expectedColumn)] != firstJulian)
+                    if (cells[static_cast<std::size_t>(expectedColumn)] != first)
                         QFAIL(qPrintable(QStringLiteral("%1-%2: the 1st is not in column %3")
                                              .arg(year)
                                              .arg(month)
                                              .arg(expectedColumn)));
-                    if (firstJulian + lastDay - 1 > cells[36])
+                    if (first.addDays(lastDay - 1) > cells[36])
                         QFAIL("the last day lies beyond cell 36");
                     if (shown < cells[0] || shown > cells[36])
                         QFAIL("the shown date is not in cells 0 to 36");

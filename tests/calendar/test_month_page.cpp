@@ -10,15 +10,11 @@ using namespace dutyloop;
 
 namespace {
 
-Date D(int y, int m, int d) {
-    return DateFromYmd(y, m, d);
-}
-
 struct Scene {
     QString assignment = QStringLiteral("5 TFS");
     int selectedEntry = 5;
-    Date shown = D(2023, 9, 1);
-    Date today = D(2023, 9, 15);
+    QDate shown = QDate(2023, 9, 1);
+    QDate today = QDate(2023, 9, 15);
     WeekStart weekStart = WeekStart::Sunday;
     ColorSettings colours;
 };
@@ -167,7 +163,7 @@ private slots:
             << "Sun" << expected::Black << "9/15/2023\nOff-Duty"
             << "Selected day: 9/15/2023 Off-Duty" << false;
         Scene nextYear = crew5;
-        nextYear.shown = D(2024, 1, 5);
+        nextYear.shown = QDate(2024, 1, 5);
         nextYear.weekStart = WeekStart::Monday;
         QTest::newRow("another year, weeks from Monday")
             << nextYear << "Tornvale - 5 TFS"
@@ -211,11 +207,11 @@ private slots:
         QTest::addColumn<Scene>("after");
         const Scene crew5;
         Scene nextDay = crew5;
-        nextDay.shown = D(2023, 9, 2);
+        nextDay.shown = QDate(2023, 9, 2);
         Scene nextMonth = crew5;
-        nextMonth.shown = D(2023, 10, 1);
+        nextMonth.shown = QDate(2023, 10, 1);
         Scene monthBefore = crew5;
-        monthBefore.shown = D(2023, 8, 31);
+        monthBefore.shown = QDate(2023, 8, 31);
         Scene otherCrew = crew5;
         otherCrew.assignment = QStringLiteral("1 SMT");
         otherCrew.selectedEntry = 1;
@@ -250,9 +246,9 @@ private slots:
             const MonthPage page = PageOf(scene);
             const int offset = start == WeekStart::Sunday ? QDate(2023, 9, 1).dayOfWeek() % 7
                                                           : QDate(2023, 9, 1).dayOfWeek() - 1;
-            QCOMPARE(page.cells[static_cast<std::size_t>(offset)].date, D(2023, 9, 1));
+            QCOMPARE(page.cells[static_cast<std::size_t>(offset)].date, QDate(2023, 9, 1));
             for (std::size_t i = 1; i < page.cells.size(); ++i)
-                QCOMPARE(page.cells[i].date, page.cells[i - 1].date + 1);
+                QCOMPARE(page.cells[i].date, page.cells[i - 1].date.addDays(1));
         }
     }
 };

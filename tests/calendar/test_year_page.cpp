@@ -1,7 +1,6 @@
 // The year page as a value: the twelve month grids of a crew's year, their days, duties and
 // counts, in the locale's names and the user's week start.
 
-#include "calendar/qdate_bridge.h"
 #include "calendar/year_page.h"
 
 #include <QTest>
@@ -21,20 +20,20 @@ YearPage PageOf(int year, WeekStart weekStart, const QLocale& locale = QLocale::
                         .colors = ColorSettings(),
                         .weekStart = weekStart,
                         .locale = settings,
-                        .today = DateFromQDate(today),
-                        .duty = RotationDutyOf(DateFromYmd(2014, 1, 6))});
+                        .today = today,
+                        .duty = RotationDutyOf(QDate(2014, 1, 6))});
 }
 
 // The same year with the changes the crew member made, through the duty they really have.
 YearPage PageWithChanges(const DayChanges& changes) {
     const LocaleSettings settings = CaptureLocaleSettings(QLocale::c());
-    const Date anchor = DateFromYmd(2014, 1, 6);
+    const QDate anchor = QDate(2014, 1, 6);
     return YearPageFor({.crew = QStringLiteral("5 TFS"),
                         .year = 2027,
                         .colors = ColorSettings(),
                         .weekStart = WeekStart::Sunday,
                         .locale = settings,
-                        .today = DateFromYmd(2026, 12, 10),
+                        .today = QDate(2026, 12, 10),
                         .duty = EffectiveDutyOf(anchor, changes),
                         .changes = &changes});
 }
@@ -147,8 +146,8 @@ private slots:
                                            .colors = ColorSettings(),
                                            .weekStart = WeekStart::Sunday,
                                            .locale = settings,
-                                           .today = 0,
-                                           .duty = [](Date) { return DutyCode::Work; }});
+                                           .today = QDate(),
+                                           .duty = [](QDate) { return DutyCode::Work; }});
         for (const YearMonth& month : page.months)
             for (const YearDay& day : month.days)
                 QCOMPARE(day.duty, DutyCode::Work);
@@ -159,7 +158,7 @@ private slots:
 // January 2027 of 5 TFS from the pattern: work on the 2nd to 4th, 9th to 11th, 16th, 17th,
 // 21st to 23rd and 28th to 30th (14 days); 158 work days in the year.
 void TestYearPage::changesCountByTheDutyTheyGive() {
-    const auto jan = [](int day) { return DateFromYmd(2027, 1, day); };
+    const auto jan = [](int day) { return QDate(2027, 1, day); };
     const DayChanges changes = {
         {jan(2), {DayChangeKind::SwappedOff, {}}},
         {jan(3), {DayChangeKind::ExtraDuty, QStringLiteral("does not fit a work day")}},
@@ -168,7 +167,7 @@ void TestYearPage::changesCountByTheDutyTheyGive() {
         {jan(10), {DayChangeKind::Leave, {}}},
         {jan(11), {DayChangeKind::Leave, {}}},
         {jan(12), {DayChangeKind::Leave, {}}},
-        {DateFromYmd(2026, 12, 31), {DayChangeKind::Leave, {}}},
+        {QDate(2026, 12, 31), {DayChangeKind::Leave, {}}},
     };
     const YearPage page = PageWithChanges(changes);
     const YearMonth& january = page.months[0];

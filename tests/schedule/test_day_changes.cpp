@@ -11,10 +11,10 @@ namespace {
 
 // 3 TWT, read off the pattern table from its anchor Monday 2013-12-09: Saturday 2023-09-09 is a
 // work day, Tuesday 2023-09-12 an off day, and 2013-12-01 lies before the rotation starts.
-const Date kAnchor = DateFromYmd(2013, 12, 9);
-const Date kWorkDay = DateFromYmd(2023, 9, 9);
-const Date kOffDay = DateFromYmd(2023, 9, 12);
-const Date kNoRotationDay = DateFromYmd(2013, 12, 1);
+const QDate kAnchor = QDate(2013, 12, 9);
+const QDate kWorkDay = QDate(2023, 9, 9);
+const QDate kOffDay = QDate(2023, 9, 12);
+const QDate kNoRotationDay = QDate(2013, 12, 1);
 
 } // namespace
 
@@ -29,7 +29,7 @@ private slots:
 
     void effectiveDuty_data() {
         QTest::addColumn<DayChangeKind>("kind");
-        QTest::addColumn<Date>("date");
+        QTest::addColumn<QDate>("date");
         QTest::addColumn<DutyCode>("duty");
         QTest::addColumn<bool>("holds"); // whether the change counts on that day
 
@@ -59,14 +59,14 @@ private slots:
     }
     void effectiveDuty() {
         QFETCH(DayChangeKind, kind);
-        QFETCH(Date, date);
+        QFETCH(QDate, date);
         QFETCH(DutyCode, duty);
         QFETCH(bool, holds);
         const DayChange change{kind, QStringLiteral("a note")};
         // Changes on the days around it must not leak into it.
-        const DayChanges changes{{date - 1, {DayChangeKind::Leave, {}}},
+        const DayChanges changes{{date.addDays(-1), {DayChangeKind::Leave, {}}},
                                  {date, change},
-                                 {date + 1, {DayChangeKind::ExtraDuty, {}}}};
+                                 {date.addDays(1), {DayChangeKind::ExtraDuty, {}}}};
         QCOMPARE(EffectiveDutyFor(date, kAnchor, changes), duty);
         QCOMPARE(ChangeFits(kind, DutyCodeFor(date, kAnchor)), holds);
         const DayChange held = ChangeOn(date, kAnchor, changes);
@@ -77,7 +77,7 @@ private slots:
 
     void aDayWithoutChangeKeepsItsDuty() {
         const DayChanges none;
-        for (Date day = kWorkDay - 30; day < kWorkDay + 30; ++day)
+        for (QDate day = kWorkDay.addDays(-30); day < kWorkDay.addDays(30); day = day.addDays(1))
             QCOMPARE(EffectiveDutyFor(day, kAnchor, none), DutyCodeFor(day, kAnchor));
     }
 

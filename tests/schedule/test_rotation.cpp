@@ -7,7 +7,7 @@ using namespace dutyloop;
 namespace {
 const QStringList kAssignments = {"1 SMT", "2 MTW", "3 TWT", "4 WTF", "5 TFS", "6 FSS", "7 SSM"};
 
-char CodeFor(const QString& assignment, Date date) {
+char CodeFor(const QString& assignment, QDate date) {
     return static_cast<char>(DutyCodeFor(date, AnchorForAssignment(assignment)));
 }
 } // namespace
@@ -17,30 +17,28 @@ class TestRotation : public QObject {
 private slots:
     void anchors_data() {
         QTest::addColumn<QString>("assignment");
-        QTest::addColumn<int>("anchor");
-        QTest::newRow("1 SMT") << "1 SMT" << 41589;
-        QTest::newRow("2 MTW") << "2 MTW" << 41701;
-        QTest::newRow("3 TWT") << "3 TWT" << 41617;
-        QTest::newRow("4 WTF") << "4 WTF" << 41533;
-        QTest::newRow("5 TFS") << "5 TFS" << 41645;
-        QTest::newRow("6 FSS") << "6 FSS" << 41561;
-        QTest::newRow("7 SSM") << "7 SSM" << 41673;
-        QTest::newRow("only the first character counts") << "1 anything" << 41589;
-        QTest::newRow("a lone digit") << "7" << 41673;
-        QTest::newRow("agency-wide entry") << "Tornvale" << 73415;
-        QTest::newRow("empty text") << "" << 73415;
-        QTest::newRow("leading blank") << " 1 SMT" << 73415;
-        QTest::newRow("digit 0") << "0 XYZ" << 73415;
-        QTest::newRow("digit 8") << "8 XYZ" << 73415;
-        QTest::newRow("letter") << "x" << 73415;
-        QTest::newRow("full-width digit one") << QString::fromUtf8("１ SMT") << 73415;
+        QTest::addColumn<QDate>("anchor");
+        QTest::newRow("1 SMT") << "1 SMT" << QDate(2013, 11, 11);
+        QTest::newRow("2 MTW") << "2 MTW" << QDate(2014, 3, 3);
+        QTest::newRow("3 TWT") << "3 TWT" << QDate(2013, 12, 9);
+        QTest::newRow("4 WTF") << "4 WTF" << QDate(2013, 9, 16);
+        QTest::newRow("5 TFS") << "5 TFS" << QDate(2014, 1, 6);
+        QTest::newRow("6 FSS") << "6 FSS" << QDate(2013, 10, 14);
+        QTest::newRow("7 SSM") << "7 SSM" << QDate(2014, 2, 3);
+        QTest::newRow("only the first character counts") << "1 anything" << QDate(2013, 11, 11);
+        QTest::newRow("a lone digit") << "7" << QDate(2014, 2, 3);
+        QTest::newRow("agency-wide entry") << "Tornvale" << QDate(2100, 12, 31);
+        QTest::newRow("empty text") << "" << QDate(2100, 12, 31);
+        QTest::newRow("leading blank") << " 1 SMT" << QDate(2100, 12, 31);
+        QTest::newRow("digit 0") << "0 XYZ" << QDate(2100, 12, 31);
+        QTest::newRow("digit 8") << "8 XYZ" << QDate(2100, 12, 31);
+        QTest::newRow("letter") << "x" << QDate(2100, 12, 31);
+        QTest::newRow("full-width digit one") << QString::fromUtf8("１ SMT") << QDate(2100, 12, 31);
     }
     void anchors() {
         QFETCH(QString, assignment);
-        QFETCH(int, anchor);
-        Date anchorDate = 0;
-        SetAnchorForAssignment(anchorDate, assignment);
-        QCOMPARE(anchorDate, anchor);
+        QFETCH(QDate, anchor);
+        QCOMPARE(AnchorForAssignment(assignment), anchor);
     }
 
     void dutyCodes_data() {
@@ -66,7 +64,7 @@ private slots:
         QFETCH(QString, assignment);
         QFETCH(QDate, date);
         QFETCH(char, code);
-        QCOMPARE(CodeFor(assignment, DateFromYmd(date.year(), date.month(), date.day())), code);
+        QCOMPARE(CodeFor(assignment, date), code);
     }
 
     void allSevenOnKnownDays_data() {
@@ -82,37 +80,39 @@ private slots:
         QFETCH(QString, codes);
         QString got;
         for (const QString& assignment : kAssignments)
-            got += QChar::fromLatin1(
-                CodeFor(assignment, DateFromYmd(date.year(), date.month(), date.day())));
+            got += QChar::fromLatin1(CodeFor(assignment, date));
         QCOMPARE(got, codes);
     }
 
     void noRotationUpToTheEarliestAnchor() {
         for (const QString& assignment : kAssignments) {
-            for (Date date = DateFromYmd(1, 1, 1); date <= DateFromYmd(2013, 9, 16); date += 97)
+            for (QDate date = QDate(1, 1, 1); date <= QDate(2013, 9, 16); date = date.addDays(97))
                 QCOMPARE(CodeFor(assignment, date), 'Z');
-            QCOMPARE(CodeFor(assignment, DateFromYmd(2013, 9, 16)), 'Z');
+            QCOMPARE(CodeFor(assignment, QDate(2013, 9, 16)), 'Z');
         }
     }
 
     // From the day after the last anchor on, exactly three crews work every day.
     void exactlyThreeOnDutyEveryDay() {
-        for (Date date = DateFromYmd(2014, 3, 4); date <= DateFromYmd(2100, 12, 31); ++date) {
+        for (QDate date = QDate(2014, 3, 4); date <= QDate(2100, 12, 31); date = date.addDays(1)) {
             int working = 0;
             for (const QString& assignment : kAssignments)
                 working += CodeFor(assignment, date) == 'L' ? 1 : 0;
             if (working != 3)
-                QFAIL(qPrintable(QStringLiteral("%1 crews on day %2").arg(working).arg(date)));
+                QFAIL(qPrintable(QStringLiteral("%1 crews on day %2")
+                                     .arg(working)
+                                     .arg(date.toString(Qt::ISODate))));
         }
     }
 
     // Runs measured on the calendar, so the wrap from position 196 to 1 is crossed many times.
     void noRunLongerThanThreeOnOrFourOff() {
         for (const QString& assignment : kAssignments) {
-            const Date anchor = AnchorForAssignment(assignment);
+            const QDate anchor = AnchorForAssignment(assignment);
             int run = 0;
             char previous = 0;
-            for (Date date = anchor + 1; date <= anchor + 5 * 196; ++date) {
+            for (QDate date = anchor.addDays(1); date <= anchor.addDays(5 * 196);
+                 date = date.addDays(1)) {
                 const char code = CodeFor(assignment, date);
                 run = code == previous ? run + 1 : 1;
                 previous = code;

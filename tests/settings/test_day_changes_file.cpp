@@ -13,10 +13,6 @@ using namespace std::string_view_literals;
 
 namespace {
 
-Date D(int year, int month, int day) {
-    return DateFromYmd(year, month, day);
-}
-
 QByteArray TenMegabytes() {
     QByteArray text = "[Other]\r\n";
     const QByteArray filler = "Filler=a line that another program keeps in this file\r\n";
@@ -51,29 +47,29 @@ private slots:
                           "2023-09-20=swapped\n2023-09-21=extra;Cover for Ben\n"
                           "2023-09-22=rostered;Call Anna\n")
             << "3 TWT"
-            << DayChanges{{D(2023, 9, 18), leave},
-                          {D(2023, 9, 19), {DayChangeKind::Sick, {}}},
-                          {D(2023, 9, 20), {DayChangeKind::SwappedOff, {}}},
-                          {D(2023, 9, 21), {DayChangeKind::ExtraDuty, "Cover for Ben"}},
-                          {D(2023, 9, 22), {DayChangeKind::AsRostered, "Call Anna"}}};
+            << DayChanges{{QDate(2023, 9, 18), leave},
+                          {QDate(2023, 9, 19), {DayChangeKind::Sick, {}}},
+                          {QDate(2023, 9, 20), {DayChangeKind::SwappedOff, {}}},
+                          {QDate(2023, 9, 21), {DayChangeKind::ExtraDuty, "Cover for Ben"}},
+                          {QDate(2023, 9, 22), {DayChangeKind::AsRostered, "Call Anna"}}};
         QTest::newRow("the crew however the assignment is spelt, names in any case")
             << QByteArray("[days 3 twt]\n2023-09-18 = LEAVE ; Dentist at 10\n") << "3twt"
-            << DayChanges{{D(2023, 9, 18), leave}};
+            << DayChanges{{QDate(2023, 9, 18), leave}};
         QTest::newRow("another crew's days are not read")
             << QByteArray("[Days 2 MTW]\n2023-09-18=leave\n[Days 3 TWT]\n2023-09-19=sick\n")
-            << "2 MTW" << DayChanges{{D(2023, 9, 18), {DayChangeKind::Leave, {}}}};
+            << "2 MTW" << DayChanges{{QDate(2023, 9, 18), {DayChangeKind::Leave, {}}}};
         QTest::newRow("a note keeps its ';' and '='")
             << QByteArray("[Days 3 TWT]\n2023-09-18=leave;a=b;c\n") << "3 TWT"
-            << DayChanges{{D(2023, 9, 18), {DayChangeKind::Leave, "a=b;c"}}};
+            << DayChanges{{QDate(2023, 9, 18), {DayChangeKind::Leave, "a=b;c"}}};
         QTest::newRow("byte-order mark, CRLF, comments and blank lines")
             << QByteArray("\xEF\xBB\xBF[Days 3 TWT]\r\n; mine\r\n\r\n2023-09-18=leave;"
                           "Dentist at 10\r\n")
-            << "3 TWT" << DayChanges{{D(2023, 9, 18), leave}};
+            << "3 TWT" << DayChanges{{QDate(2023, 9, 18), leave}};
         QTest::newRow("dates that are none, or in another form, are skipped")
             << QByteArray("[Days 3 TWT]\n2023-02-29=leave\n2023-9-18=leave\n0000-01-01=leave\n"
                           "2023-13-01=leave\n2023-09-00=leave\n10000-01-01=leave\n"
                           "20230918=leave\n2023-09-1x=leave\n2024-02-29=sick\n")
-            << "3 TWT" << DayChanges{{D(2024, 2, 29), {DayChangeKind::Sick, {}}}};
+            << "3 TWT" << DayChanges{{QDate(2024, 2, 29), {DayChangeKind::Sick, {}}}};
         QTest::newRow("unknown kinds and empty values are skipped")
             << QByteArray("[Days 3 TWT]\n2023-09-18=holiday;x\n2023-09-19=\n2023-09-20=rostered\n"
                           "2023-09-21=rostered;\n2023-09-22=;note\n")
@@ -81,18 +77,20 @@ private slots:
         QTest::newRow("duplicate keys and sections: the first wins")
             << QByteArray("[Days 3 TWT]\n2023-09-18=leave;Dentist at 10\n2023-09-18=sick\n"
                           "[Days 3 TWT]\n2023-09-19=sick\n")
-            << "3 TWT" << DayChanges{{D(2023, 9, 18), leave}};
+            << "3 TWT" << DayChanges{{QDate(2023, 9, 18), leave}};
         QTest::newRow("NUL bytes and broken UTF-8 in a note")
             << Bytes("[Days 3 TWT]\n2023-09-18=leave;a\0b\xFF"
                      "c\n"sv)
             << "3 TWT"
             << DayChanges{
-                   {D(2023, 9, 18), {DayChangeKind::Leave, QString::fromUtf8("a b\uFFFDc")}}};
+                   {QDate(2023, 9, 18), {DayChangeKind::Leave, QString::fromUtf8("a b\uFFFDc")}}};
         QTest::newRow("a note of 5,000 characters is cut")
             << QByteArray("[Days 3 TWT]\n2023-09-18=leave;" + QByteArray(5000, 'x') + "\n")
-            << "3 TWT" << DayChanges{{D(2023, 9, 18), {DayChangeKind::Leave, QString(300, u'x')}}};
+            << "3 TWT"
+            << DayChanges{{QDate(2023, 9, 18), {DayChangeKind::Leave, QString(300, u'x')}}};
         QTest::newRow("10 MB of another program's keys")
-            << TenMegabytes() << "3 TWT" << DayChanges{{D(2023, 9, 18), {DayChangeKind::Sick, {}}}};
+            << TenMegabytes() << "3 TWT"
+            << DayChanges{{QDate(2023, 9, 18), {DayChangeKind::Sick, {}}}};
     }
     void reading() {
         QFETCH(QByteArray, text);
@@ -103,10 +101,10 @@ private slots:
 
     void writing_data() {
         QTest::addColumn<QByteArray>("text");
-        QTest::addColumn<Date>("date");
+        QTest::addColumn<QDate>("date");
         QTest::addColumn<DayChange>("change");
         QTest::addColumn<QByteArray>("written");
-        const Date day = D(2023, 9, 18);
+        const QDate day = QDate(2023, 9, 18);
         QTest::newRow("into no file")
             << QByteArray() << day << DayChange{DayChangeKind::Leave, "Dentist at 10"}
             << QByteArray("[Days 3 TWT]\n2023-09-18=leave;Dentist at 10\n");
@@ -135,12 +133,12 @@ private slots:
             << QByteArray() << day << DayChange{DayChangeKind::Leave, " two\nlines "}
             << QByteArray("[Days 3 TWT]\n2023-09-18=leave;two lines\n");
         QTest::newRow("a year before 1000 keeps four digits")
-            << QByteArray() << D(999, 1, 2) << DayChange{DayChangeKind::Leave, {}}
+            << QByteArray() << QDate(999, 1, 2) << DayChange{DayChangeKind::Leave, {}}
             << QByteArray("[Days 3 TWT]\n0999-01-02=leave\n");
     }
     void writing() {
         QFETCH(QByteArray, text);
-        QFETCH(Date, date);
+        QFETCH(QDate, date);
         QFETCH(DayChange, change);
         QFETCH(QByteArray, written);
         const QByteArray result = TextWithDayChange(text, QStringLiteral("3 TWT"), date, change);
@@ -174,7 +172,7 @@ private slots:
     }
     void hostileFilesLoseNothing() {
         QFETCH(QByteArray, text);
-        const Date day = D(2023, 9, 25);
+        const QDate day = QDate(2023, 9, 25);
         const DayChange change{DayChangeKind::Leave, "Dentist at 10"};
         const QByteArray written = TextWithDayChange(text, QStringLiteral("3 TWT"), day, change);
         QCOMPARE(DayChangesFromText(written, QStringLiteral("3 TWT")).at(day), change);

@@ -173,8 +173,8 @@ QWidget* KeyTarget(MainWindow& window) {
     return focus && focus->window() == &window ? focus : &window;
 }
 
-Date D(int year, int month, int day) {
-    return DateFromYmd(year, month, day);
+QDate D(int year, int month, int day) {
+    return QDate(year, month, day);
 }
 
 void PickColour(MainWindow& window, QPushButton* button, Color colour) {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "calendar/qdate_bridge.h"
 #include "ui/about/about_page.h"
 #include "ui/about/help_page.h"
 #include "ui/calendar/calendar_page.h"
@@ -161,7 +160,7 @@ bool TabTo(QWidget* target);
 
 QWidget* KeyTarget(MainWindow& window);
 
-Date D(int year, int month, int day);
+QDate D(int year, int month, int day);
 
 // Acts on the next modal window of type Window to open, from within its own event loop, as a
 // user does once it shows; nothing happens when none opens while this is alive.

@@ -1,6 +1,5 @@
 #include "ui/calendar/calendar_page.h"
 
-#include "calendar/qdate_bridge.h"
 #include "ui/calendar/month_view.h"
 #include "ui/parts/font_size.h"
 #include "ui/parts/page_parts.h"
@@ -154,7 +153,7 @@ void CalendarPage::showMonth(const MonthPage& page) {
     // first: its drop-down calendar tells screen readers of its own day, and the view's day is
     // the one to be read last.
     if (!m_dateField->hasFocus())
-        setPickerDate(QDateFromDate(page.selectedDate));
+        setPickerDate(page.selectedDate);
     m_monthView->showPage(page);
 
     SetStateTextColors(m_today, {page.todayButton.textColor, page.todayButton.textColor,

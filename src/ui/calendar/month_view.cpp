@@ -66,7 +66,7 @@ int MonthView::cellAt(QPoint point) const {
 
 int MonthView::selectedCell() const {
     // The cells hold consecutive days.
-    const int cell = m_page.selectedDate - m_page.cells[0].date;
+    const auto cell = static_cast<int>(m_page.cells[0].date.daysTo(m_page.selectedDate));
     return cell >= 0 && cell <= kLastClickableCell ? cell : -1;
 }
 

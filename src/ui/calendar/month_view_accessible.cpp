@@ -150,7 +150,7 @@ void ReportPageChange(MonthView* view, const MonthPage& before) {
     if (now.selectedDate == before.selectedDate)
         return;
     // As Qt's item views do: the day left, the day chosen, and the focus on it.
-    const int left = before.selectedDate - now.cells[0].date;
+    const auto left = static_cast<int>(now.cells[0].date.daysTo(before.selectedDate));
     if (left >= 0 && left <= kLastClickableCell)
         SendCellEvent(view, left, QAccessible::SelectionRemove);
     const int chosen = view->selectedCell();

@@ -13,14 +13,14 @@
 namespace dutyloop {
 
 int FirstPrintableYear() {
-    return YmdFromDate(kPickerFirstDate).year;
+    return kPickerFirstDate.year();
 }
 
 int LastPrintableYear() {
-    return YmdFromDate(kPickerLastDate).year;
+    return kPickerLastDate.year();
 }
 
-PrintDialog::PrintDialog(const QString& assignment, Date shownDate, QWidget* parent)
+PrintDialog::PrintDialog(const QString& assignment, QDate shownDate, QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(tr("Print Duty Year"));
 
@@ -31,7 +31,7 @@ PrintDialog::PrintDialog(const QString& assignment, Date shownDate, QWidget* par
 
     m_year = new QSpinBox(this);
     m_year->setRange(FirstPrintableYear(), LastPrintableYear());
-    m_year->setValue(YmdFromDate(ClampToPicker(shownDate)).year);
+    m_year->setValue(ClampToPicker(shownDate).year());
 
     m_buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
     m_preview = m_buttons->addButton(tr("Preview…"), QDialogButtonBox::AcceptRole);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "schedule/date.h"
+#include <QDate>
 
 #include <QDialog>
 #include <QString>
@@ -22,7 +22,7 @@ public:
 
     // Starts with the crew whose rotation `assignment` follows, else the first crew, and with
     // the year of `shownDate`.
-    PrintDialog(const QString& assignment, Date shownDate, QWidget* parent);
+    PrintDialog(const QString& assignment, QDate shownDate, QWidget* parent);
 
     QString crew() const;
     int year() const;

@@ -1,6 +1,5 @@
 #include "ui/printing/print_year_command.h"
 
-#include "calendar/qdate_bridge.h"
 #include "platform/day_changes_store.h"
 #include "platform/file_services.h"
 #include "platform/settings_location.h"
@@ -17,9 +16,8 @@ int PrintYearToFile(const CommandLine& line, const QLocale& locale, QDate today,
     const QString settingsFile = FindSettingsFile(configFolder);
     const Settings settings = SettingsFromText(ReadFileBytes(settingsFile).value_or(QByteArray()));
     const DayChanges changes = LoadDayChanges(DaysFilePath(settingsFile), line.crew);
-    const YearPage page =
-        YearPageForCrew(line.crew, line.printYear, settings, CaptureLocaleSettings(locale),
-                        DateFromQDate(today), changes);
+    const YearPage page = YearPageForCrew(line.crew, line.printYear, settings,
+                                          CaptureLocaleSettings(locale), today, changes);
     const QByteArray pdf = YearPagePdf(page, PaperFor(locale));
     if (!pdf.isEmpty() && WriteFileAtomically(line.pdfPath, pdf))
         return 0;

@@ -14,7 +14,7 @@
 namespace dutyloop {
 
 YearPage YearPageForCrew(const QString& crew, int year, const Settings& settings,
-                         const LocaleSettings& locale, Date today, const DayChanges& changes) {
+                         const LocaleSettings& locale, QDate today, const DayChanges& changes) {
     return YearPageFor(
         {.crew = crew,
          .year = year,

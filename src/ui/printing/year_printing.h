@@ -16,7 +16,7 @@ namespace dutyloop {
 // The year of `crew` in the colours and week start of `settings`, with the changes the crew
 // member made under it.
 YearPage YearPageForCrew(const QString& crew, int year, const Settings& settings,
-                         const LocaleSettings& locale, Date today, const DayChanges& changes);
+                         const LocaleSettings& locale, QDate today, const DayChanges& changes);
 
 // "Dutyloop 5 TFS 2027.pdf" in the documents folder (the home folder when the system names
 // none).
@@ -34,8 +34,8 @@ void ShowPrintPreview(QWidget* window, const YearPage& page, const QPageSize& pa
 struct PrintRequest {
     const Settings& settings;
     const LocaleSettings& locale;
-    Date shownDate = 0;
-    Date today = 0;
+    QDate shownDate;
+    QDate today;
     QString daysFilePath; // where the changes of each crew are kept
 };
 

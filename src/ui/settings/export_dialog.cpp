@@ -2,7 +2,7 @@
 
 #include "calendar/date_moves.h"
 #include "calendar/ical_export.h"
-#include "calendar/qdate_bridge.h"
+
 #include "platform/file_services.h"
 #include "settings/crew_list.h"
 #include "settings/day_changes_file.h"
@@ -26,9 +26,8 @@ namespace dutyloop {
 
 namespace {
 
-QDate FirstOfMonth(Date date) {
-    const YearMonthDay ymd = YmdFromDate(date);
-    return QDate(ymd.year, ymd.month, 1);
+QDate FirstOfMonth(QDate date) {
+    return QDate(date.year(), date.month(), 1);
 }
 
 // As the save dialog asks, and with the path shown as it is, never as markup.
@@ -59,7 +58,7 @@ QString ExportPathIn(const QString& folder, const QString& assignment) {
                     QStringLiteral("Dutyloop ") + assignment + QStringLiteral(".ics"));
 }
 
-ExportDialog::ExportDialog(const QString& assignment, Date shownDate, QWidget* parent,
+ExportDialog::ExportDialog(const QString& assignment, QDate shownDate, QWidget* parent,
                            ChooseSaveFile chooseFile)
     : QDialog(parent), m_chooseFile(std::move(chooseFile)) {
     setWindowTitle(tr("Export Duty Calendar"));
@@ -120,9 +119,9 @@ QString ExportDialog::assignment() const {
     return m_assignment->currentText();
 }
 
-Date ExportDialog::firstMonth() const {
+QDate ExportDialog::firstMonth() const {
     const QDate shown = m_firstMonth->date();
-    return DateFromYmd(shown.year(), shown.month(), 1);
+    return QDate(shown.year(), shown.month(), 1);
 }
 
 int ExportDialog::months() const {
@@ -183,7 +182,7 @@ std::optional<int> ExportDutyCalendar(const ExportChoice& choice, const QDateTim
     return static_cast<int>(ics.count("\r\nBEGIN:VEVENT\r\n") - ics.count("\r\nUID:note-"));
 }
 
-std::optional<ExportReport> RunExport(QWidget* window, const QString& assignment, Date shownDate,
+std::optional<ExportReport> RunExport(QWidget* window, const QString& assignment, QDate shownDate,
                                       const QString& folder, const Platform& platform,
                                       const QByteArray& daysFileText) {
     ExportDialog dialog(assignment, shownDate, window);

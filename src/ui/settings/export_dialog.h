@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/platform.h"
-#include "schedule/date.h"
+#include <QDate>
 
 #include <QByteArray>
 #include <QDateTime>
@@ -22,7 +22,7 @@ namespace dutyloop {
 // What the user chose: whose duty days, from which month, for how many months, into which file.
 struct ExportChoice {
     QString assignment;
-    Date firstMonth = 0; // the 1st of the month
+    QDate firstMonth; // the 1st of the month
     int months = 12;
     QString path;
 };
@@ -45,7 +45,7 @@ class ExportDialog : public QDialog {
 public:
     // Starts with the crew whose rotation `assignment` follows (the window takes "5TFS" and
     // "5 tfs" for "5 TFS"), else the first crew, and with the month of `shownDate`.
-    ExportDialog(const QString& assignment, Date shownDate, QWidget* parent,
+    ExportDialog(const QString& assignment, QDate shownDate, QWidget* parent,
                  ChooseSaveFile chooseFile = SystemSaveFileChooser());
 
     // Proposes the file in `folder`, the one written last, until the user names another.
@@ -53,7 +53,7 @@ public:
 
     ExportChoice choice() const;
     QString assignment() const;
-    Date firstMonth() const;
+    QDate firstMonth() const;
     int months() const;
     // A name without a folder stands in the documents folder, not wherever the program started.
     QString filePath() const;
@@ -103,7 +103,7 @@ struct ExportReport {
 
 // The whole export as the window's button runs it: the dialog, proposing a file in `folder`,
 // and on OK the file. Nothing when the user cancels or the file could not be written.
-std::optional<ExportReport> RunExport(QWidget* window, const QString& assignment, Date shownDate,
+std::optional<ExportReport> RunExport(QWidget* window, const QString& assignment, QDate shownDate,
                                       const QString& folder, const Platform& platform,
                                       const QByteArray& daysFileText = {});
 

@@ -2,7 +2,7 @@
 
 #include "calendar/cell_colors.h"
 #include "calendar/date_moves.h"
-#include "calendar/qdate_bridge.h"
+
 #include "platform/day_changes_store.h"
 #include "platform/file_services.h"
 #include "platform/product.h"
@@ -100,16 +100,16 @@ void MainWindow::start() {
     m_dayChanges = LoadDayChanges(m_daysFilePath, m_settings.assignmentText);
     m_settingsPage->showSettings();
 
-    const Date now = today();
+    const QDate now = today();
     m_today = now;
     auto* dayWatch = new QTimer(this);
     dayWatch->setInterval(m_platform.dayCheckInterval);
     connect(dayWatch, &QTimer::timeout, this, &MainWindow::followToday);
     dayWatch->start();
-    m_calendarPage->setPickerDate(QDateFromDate(now));
+    m_calendarPage->setPickerDate(now);
     // The drop-down calendar keeps the week start the settings had at start-up.
     m_calendarPage->setPickerWeekStart(m_settings.weekStartsOnMonday ? Qt::Monday : Qt::Sunday);
-    SetAnchorForAssignment(m_view.anchorDate, m_settings.assignmentText);
+    m_view.anchorDate = AnchorForAssignment(m_settings.assignmentText);
     showAboutText();
     // The frame is not known before the window is shown; until then the inner size stands in.
     resize(kOpeningOuterSize);
@@ -139,15 +139,15 @@ void MainWindow::showAboutText() {
                          ContrastTextColor(m_settings.colors.background));
 }
 
-Date MainWindow::today() const {
-    return DateFromQDate(m_platform.today());
+QDate MainWindow::today() const {
+    return m_platform.today();
 }
 
 const MonthPage& MainWindow::monthPage() const {
     return m_calendarPage->monthView()->page();
 }
 
-void MainWindow::showMonthOf(Date date) {
+void MainWindow::showMonthOf(QDate date) {
     BuildMonthGrid(m_view, date,
                    m_settings.weekStartsOnMonday ? WeekStart::Monday : WeekStart::Sunday);
     redraw();
@@ -238,11 +238,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::showPreviousMonth() {
-    showMonthOf(MonthStep(m_view.shownDate, -1));
+    showMonthOf(WithinCalendar(m_view.shownDate.addMonths(-1), m_view.shownDate));
 }
 
 void MainWindow::showNextMonth() {
-    showMonthOf(MonthStep(m_view.shownDate, 1));
+    showMonthOf(WithinCalendar(m_view.shownDate.addMonths(1), m_view.shownDate));
 }
 
 void MainWindow::showToday() {
@@ -252,7 +252,7 @@ void MainWindow::showToday() {
 }
 
 void MainWindow::showDay(QDate day) {
-    m_view.markedDate = std::clamp(DateFromQDate(day), kFirstCalendarDate, kLastCalendarDate);
+    m_view.markedDate = std::clamp(day, kFirstCalendarDate, kLastCalendarDate);
     showMonthOf(m_view.markedDate);
     showCalendar();
 }
@@ -266,7 +266,7 @@ void MainWindow::bringToFront() {
 }
 
 void MainWindow::followToday() {
-    const Date now = today();
+    const QDate now = today();
     if (now == m_today)
         return;
     // The selection stays where the user left it; only what depends on today follows.
@@ -275,14 +275,14 @@ void MainWindow::followToday() {
 }
 
 void MainWindow::showPickedDate(QDate date) {
-    m_view.markedDate = ClampToPicker(DateFromQDate(date));
+    m_view.markedDate = ClampToPicker(date);
     showMonthOf(m_view.markedDate);
 }
 
 void MainWindow::selectCell(int cell) {
-    const Date date = m_view.cellDates[static_cast<std::size_t>(cell)];
+    const QDate date = m_view.cellDates[static_cast<std::size_t>(cell)];
     // A day of a neighbouring month is only shown, not chosen.
-    if (MonthOf(date) != MonthOf(m_view.shownDate))
+    if (date.month() != m_view.shownDate.month())
         return;
     m_calendarPage->focusMonthView();
     m_view.shownDate = date;
@@ -291,7 +291,7 @@ void MainWindow::selectCell(int cell) {
 
 void MainWindow::applyTabChange() {
     // A new assignment or week start reaches the calendar here.
-    SetAnchorForAssignment(m_view.anchorDate, m_settings.assignmentText);
+    m_view.anchorDate = AnchorForAssignment(m_settings.assignmentText);
     m_dayChanges = LoadDayChanges(m_daysFilePath, m_settings.assignmentText);
     showMonthOf(m_view.shownDate);
     // On the Calendar tab the keys walk the days, and a screen reader reads the day chosen.

@@ -67,8 +67,8 @@ private:
     void connectPages();
     void start();
     void showAboutText();
-    Date today() const;
-    void showMonthOf(Date date);
+    QDate today() const;
+    void showMonthOf(QDate date);
     void redraw();
     void placeCalendar();
     void fitOuterSizeOnce();
@@ -86,7 +86,7 @@ private:
     CalendarLayout m_layout;
     LocaleSettings m_locale;
     bool m_outerSizeFitted = false;
-    Date m_today = 0; // the day the calendar was last drawn for as today
+    QDate m_today; // the day the calendar was last drawn for as today
     QString m_daysFilePath;
     DayChanges m_dayChanges; // those the days file holds for the chosen assignment
     // The folder of the last file exported, proposed again; kept for this run only, as the

@@ -20,7 +20,7 @@ namespace dutyloop {
 
 void MainWindow::changeDay(int cell) {
     selectCell(cell);
-    const Date date = m_view.cellDates[static_cast<std::size_t>(cell)];
+    const QDate date = m_view.cellDates[static_cast<std::size_t>(cell)];
     // A day of a neighbouring month is not chosen, and so not changed.
     if (date != m_view.shownDate)
         return;

@@ -47,7 +47,7 @@ void WriteDaysFile(const WindowUnderTest& fixture, const QByteArray& text) {
 }
 
 int CellOf(MainWindow& window, QDate day) {
-    return DateFromQDate(day) - window.monthPage().cells[0].date;
+    return static_cast<int>(window.monthPage().cells[0].date.daysTo(day));
 }
 
 const CellLook& CellLookOf(MainWindow& window, QDate day) {

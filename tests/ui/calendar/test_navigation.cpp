@@ -15,8 +15,8 @@ void OpenCalendar(MainWindow& window) {
     OpenTab(window, ControlsOf(window).calendarPage);
 }
 
-int CellOf(const MainWindow& window, Date date) {
-    return static_cast<int>(date - window.view().cellDates[0]);
+int CellOf(const MainWindow& window, QDate date) {
+    return static_cast<int>(window.view().cellDates[0].daysTo(date));
 }
 } // namespace
 
@@ -41,12 +41,12 @@ private slots:
         auto window = ShownWindow();
         OpenCalendar(*window);
         PickDate(*window, start);
-        const Date marked = window->view().markedDate;
+        const QDate marked = window->view().markedDate;
         Click(window->findChild<QPushButton*>(button));
-        QCOMPARE(QDateFromDate(window->view().shownDate), after);
+        QCOMPARE(window->view().shownDate, after);
         QCOMPARE(window->view().markedDate, marked);
         // The grid was rebuilt around the new month.
-        QCOMPARE(YmdFromDate(window->view().cellDates[7]).month, after.month());
+        QCOMPARE(window->view().cellDates[7].month(), after.month());
     }
 
     void nextTwiceFromJanuary31() {
@@ -55,7 +55,7 @@ private slots:
         PickDate(*window, QDate(2024, 1, 31));
         Click(ControlsOf(*window).nextMonth);
         Click(ControlsOf(*window).nextMonth);
-        QCOMPARE(QDateFromDate(window->view().shownDate), QDate(2024, 3, 29));
+        QCOMPARE(window->view().shownDate, QDate(2024, 3, 29));
     }
 
     void monthButtonsRepeatWhileHeld() {
@@ -150,8 +150,8 @@ private slots:
         QFETCH(QDate, shown);
         auto window = ShownWindow();
         PickDate(*window, picked);
-        QCOMPARE(QDateFromDate(window->view().shownDate), shown);
-        QCOMPARE(QDateFromDate(window->view().markedDate), shown);
+        QCOMPARE(window->view().shownDate, shown);
+        QCOMPARE(window->view().markedDate, shown);
         // The field follows the selection, so it shows the day within the limits.
         QCOMPARE(ControlsOf(*window).dateField->date(), shown);
         QCOMPARE(ControlsOf(*window).dateField->text(), shown.toString(QStringLiteral("MM/dd/yy")));
@@ -260,8 +260,8 @@ private slots:
             QByteArray(QTest::currentDataTag()).startsWith("Shift") ? Qt::ShiftModifier
                                                                     : Qt::NoModifier;
         QTest::keyClick(KeyTarget(*window), static_cast<Qt::Key>(key), modifiers);
-        QCOMPARE(QDateFromDate(window->view().shownDate), shown);
-        QCOMPARE(QDateFromDate(window->view().markedDate), marks ? shown : QDate(2024, 5, 10));
+        QCOMPARE(window->view().shownDate, shown);
+        QCOMPARE(window->view().markedDate, marks ? shown : QDate(2024, 5, 10));
     }
 };
 

@@ -2,7 +2,7 @@
 #include "window_fixture.h"
 
 #include "calendar/ical_export.h"
-#include "calendar/qdate_bridge.h"
+
 #include "ui/settings/export_dialog.h"
 
 #include <QComboBox>
@@ -98,9 +98,9 @@ private slots:
 
     void presets_data() {
         QTest::addColumn<QString>("assignment");
-        QTest::addColumn<Date>("shown");
+        QTest::addColumn<QDate>("shown");
         QTest::addColumn<QString>("crew");
-        QTest::addColumn<Date>("firstMonth");
+        QTest::addColumn<QDate>("firstMonth");
         QTest::addColumn<QString>("monthText");
         QTest::newRow("a crew") << "3 TWT" << D(2023, 9, 15) << "3 TWT" << D(2023, 9, 1)
                                 << "September 2023";
@@ -119,9 +119,9 @@ private slots:
     }
     void presets() {
         QFETCH(QString, assignment);
-        QFETCH(Date, shown);
+        QFETCH(QDate, shown);
         QFETCH(QString, crew);
-        QFETCH(Date, firstMonth);
+        QFETCH(QDate, firstMonth);
         QFETCH(QString, monthText);
         QWidget window;
         const ExportDialog dialog(assignment, shown, &window, FakeChooser{}.function());

@@ -55,27 +55,27 @@ private slots:
         QTest::addColumn<int>("selected");
         QTest::addColumn<QString>("tab");
         QTest::addColumn<QString>("title");
-        QTest::addColumn<int>("anchor");
+        QTest::addColumn<QDate>("anchor");
         QTest::newRow("3 TWT") << "3 TWT" << 3 << "calendarPage"
-                               << "Tornvale - 3 TWT" << 41617;
+                               << "Tornvale - 3 TWT" << QDate(2013, 12, 9);
         QTest::newRow("3 twt in lower case") << "3 twt" << 3 << "calendarPage"
-                                             << "Tornvale - 3 TWT" << 41617;
+                                             << "Tornvale - 3 TWT" << QDate(2013, 12, 9);
         QTest::newRow("tornvale in lower case opens the calendar")
             << "tornvale" << 0 << "calendarPage"
-            << "Tornvale" << 73415;
+            << "Tornvale" << QDate(2100, 12, 31);
         QTest::newRow("Tornvale opens the settings") << "Tornvale" << 0 << "settingsPage"
-                                                     << "Tornvale" << 73415;
+                                                     << "Tornvale" << QDate(2100, 12, 31);
         QTest::newRow("an entry the list does not have") << "9 XYZ" << -1 << "calendarPage"
-                                                         << "Tornvale" << 73415;
+                                                         << "Tornvale" << QDate(2100, 12, 31);
         QTest::newRow("present but empty") << "" << 0 << "settingsPage"
-                                           << "Tornvale" << 73415;
+                                           << "Tornvale" << QDate(2100, 12, 31);
     }
     void startUpFollowsTheSavedAssignment() {
         QFETCH(QString, saved);
         QFETCH(int, selected);
         QFETCH(QString, tab);
         QFETCH(QString, title);
-        QFETCH(int, anchor);
+        QFETCH(QDate, anchor);
         auto window =
             ShownWindow(QDate(2023, 9, 15), "[Config]\nWorkAssign=" + saved.toUtf8() + "\n");
         const Controls w = ControlsOf(*window);
@@ -127,7 +127,7 @@ private slots:
         QCOMPARE(w.title->text(), QStringLiteral("Tornvale - 5 TFS"));
         Click(w.settingsBack);
         QCOMPARE(w.title->text(), QStringLiteral("Tornvale - 1 SMT"));
-        QCOMPARE(window->view().anchorDate, 41589);
+        QCOMPARE(window->view().anchorDate, QDate(2013, 11, 11));
         OpenTab(*window, w.settingsPage);
         Click(w.save);
         QVERIFY(Lines(SettingsFileOf(window)).contains(QStringLiteral("WorkAssign=1 SMT")));

@@ -32,11 +32,6 @@ quint32 Seed() {
     return ok ? seed : kDefaultSeed;
 }
 
-// Day numbers counted from 1899-12-30, worked out by QDate rather than by the program.
-QDate DayOf(Date date) {
-    return QDate(1899, 12, 30).addDays(date);
-}
-
 // What the monkey itself has set, starting from the defaults of a window without a file.
 struct Picked {
     bool mondays = false;
@@ -66,11 +61,11 @@ public:
         const CalendarView& view = window.view();
 
         for (int i = 1; i < kCellCount; ++i) {
-            if (view.cellDates[static_cast<std::size_t>(i)] != view.cellDates[0] + i)
+            if (view.cellDates[static_cast<std::size_t>(i)] != view.cellDates[0].addDays(i))
                 return QStringLiteral("the grid's days are not consecutive at cell %1").arg(i);
         }
-        const QDate shown = DayOf(view.shownDate);
-        const auto cell = static_cast<int>(view.shownDate - view.cellDates[0]);
+        const QDate shown = view.shownDate;
+        const auto cell = static_cast<int>(view.cellDates[0].daysTo(view.shownDate));
         if (cell < 0 || cell > kLastClickableCell)
             return QStringLiteral("ShownDate %1 is in cell %2")
                 .arg(shown.toString(Qt::ISODate))
@@ -118,7 +113,7 @@ public:
                     .arg(m_window->monthPage().weekdayLabels[static_cast<std::size_t>(column)],
                          expected);
         }
-        if (DayOf(view.cellDates[0]).dayOfWeek() != (m_picked.mondays ? 1 : 7))
+        if (view.cellDates[0].dayOfWeek() != (m_picked.mondays ? 1 : 7))
             return QStringLiteral("the grid does not start on the labelled weekday");
 
         // The selected day is filled with its duty colour, every other cell with the background;
