@@ -14,22 +14,21 @@
 
 namespace {
 
-using dutyloop::Color;
 using dutyloop::ColorFromName;
 using dutyloop::ColorToName;
 
-[[noreturn]] void Fail(const char* what, QStringView text, Color read, const QString& written) {
+[[noreturn]] void Fail(const char* what, QStringView text, QRgb read, const QString& written) {
     std::fprintf(stderr, "%s\n  text: \"%s\"\n  read: #%08X\n  written: \"%s\"\n", what,
                  qPrintable(text.toString()), read, qPrintable(written));
     std::abort();
 }
 
 void CheckRoundTrip(QStringView text) {
-    const std::optional<Color> read = ColorFromName(text);
+    const std::optional<QRgb> read = ColorFromName(text);
     if (!read)
         return;
     const QString written = ColorToName(*read);
-    const std::optional<Color> again = ColorFromName(written);
+    const std::optional<QRgb> again = ColorFromName(written);
     if (!again)
         Fail("the written name does not read as a colour", text, *read, written);
     if (*again != *read)

@@ -9,7 +9,7 @@ namespace dutyloop {
 
 namespace {
 
-constexpr std::array<Color, 18> kDarkColors{
+constexpr std::array<QRgb, 18> kDarkColors{
     0xFF000000, // Black
     0xFFFF0000, // Red
     0xFF0000FF, // Blue
@@ -30,7 +30,7 @@ constexpr std::array<Color, 18> kDarkColors{
     0xFF191970, // MidnightBlue
 };
 
-Color DutyColor(DutyCode code, const ColorSettings& colors) {
+QRgb DutyColor(DutyCode code, const ColorSettings& colors) {
     switch (code) {
     case DutyCode::Work:
         return colors.work;
@@ -46,35 +46,35 @@ Color DutyColor(DutyCode code, const ColorSettings& colors) {
 
 } // namespace
 
-Color ContrastTextColor(Color color) {
+QRgb ContrastTextColor(QRgb color) {
     return std::ranges::find(kDarkColors, color) != kDarkColors.end() ? colors::White
                                                                       : colors::Black;
 }
 
-Color BorderColorFor(Color fill) {
+QRgb BorderColorFor(QRgb fill) {
     return ContrastTextColor(fill) == colors::White ? colors::AliceBlue : colors::DimGray;
 }
 
-Color CellFillColor(int index, const CalendarView& view, const ColorSettings& colors) {
+QRgb CellFillColor(int index, const CalendarView& view, const ColorSettings& colors) {
     const QDate date = view.cellDates[static_cast<std::size_t>(index)];
     return CellFillColor(index, view, colors, DutyCodeFor(date, view.anchorDate));
 }
 
-Color CellTextColor(int /*index*/, QDate date, const CalendarView& view,
-                    const ColorSettings& colors) {
+QRgb CellTextColor(int /*index*/, QDate date, const CalendarView& view,
+                   const ColorSettings& colors) {
     return CellTextColor(date, view, colors, DutyCodeFor(date, view.anchorDate));
 }
 
-Color CellFillColor(int index, const CalendarView& view, const ColorSettings& colors,
-                    DutyCode duty) {
+QRgb CellFillColor(int index, const CalendarView& view, const ColorSettings& colors,
+                   DutyCode duty) {
     const QDate date = view.cellDates[static_cast<std::size_t>(index)];
     if (date != view.shownDate)
         return colors.background;
     return DutyColor(duty, colors);
 }
 
-Color CellTextColor(QDate date, const CalendarView& view, const ColorSettings& colors,
-                    DutyCode duty) {
+QRgb CellTextColor(QDate date, const CalendarView& view, const ColorSettings& colors,
+                   DutyCode duty) {
     if (date == view.shownDate)
         return ContrastTextColor(DutyColor(duty, colors));
     if (date.month() != view.shownDate.month())

@@ -7,20 +7,19 @@
 namespace dutyloop {
 
 // White on the eighteen listed dark colours, Black on every other; by value, not by brightness.
-Color ContrastTextColor(Color color);
+QRgb ContrastTextColor(QRgb color);
 
 // AliceBlue around a fill that takes white text, DimGray around every other.
-Color BorderColorFor(Color fill);
+QRgb BorderColorFor(QRgb fill);
 
-Color CellFillColor(int index, const CalendarView& view, const ColorSettings& colors);
+QRgb CellFillColor(int index, const CalendarView& view, const ColorSettings& colors);
 
 // date is always view.cellDates[index].
-Color CellTextColor(int index, QDate date, const CalendarView& view, const ColorSettings& colors);
+QRgb CellTextColor(int index, QDate date, const CalendarView& view, const ColorSettings& colors);
 
 // The same for a day whose duty is `duty` rather than the rostered one.
-Color CellFillColor(int index, const CalendarView& view, const ColorSettings& colors,
-                    DutyCode duty);
-Color CellTextColor(QDate date, const CalendarView& view, const ColorSettings& colors,
-                    DutyCode duty);
+QRgb CellFillColor(int index, const CalendarView& view, const ColorSettings& colors, DutyCode duty);
+QRgb CellTextColor(QDate date, const CalendarView& view, const ColorSettings& colors,
+                   DutyCode duty);
 
 } // namespace dutyloop

@@ -75,7 +75,7 @@ CellLook DayCell(int index, const MonthPageState& state, const MonthPage& before
     return cell;
 }
 
-CellLook LegendCell(int index, const MonthPageState& state, Color textColor, const QString& text,
+CellLook LegendCell(int index, const MonthPageState& state, QRgb textColor, const QString& text,
                     const QString& accessibleName) {
     CellLook cell;
     cell.date = state.view.cellDates[static_cast<std::size_t>(index)];

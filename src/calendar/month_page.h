@@ -20,9 +20,9 @@ struct CellLook {
     QDate date;
     DutyCode duty = DutyCode::NoRotation; // the day's under the chosen assignment, as changed
     QString text;
-    Color fill = colors::White;
-    Color textColor = colors::Black;
-    Color border = colors::DimGray;
+    QRgb fill = colors::White;
+    QRgb textColor = colors::Black;
+    QRgb border = colors::DimGray;
     CellFont font = CellFont::DayNumber;
     bool takesClicks = false; // a click on it selects its day
     QString accessibleName;
@@ -35,17 +35,17 @@ struct CellLook {
 // The Today button: dimmed while today is the selected day.
 struct TodayButtonLook {
     bool bold = false;
-    Color textColor = colors::DimGray;
+    QRgb textColor = colors::DimGray;
     friend bool operator==(const TodayButtonLook&, const TodayButtonLook&) = default;
 };
 
 // What every tab shares: the background of its panels, their border where they have one, and
 // the colour and size of the text that stands on them.
 struct TabLook {
-    Color background = colors::White;
-    Color border = colors::DimGray;
-    Color headerTextColor = colors::Black; // titles, month label, weekday labels, status line
-    float titleFontSize = 0.0f;            // 0 until the window has been sized
+    QRgb background = colors::White;
+    QRgb border = colors::DimGray;
+    QRgb headerTextColor = colors::Black; // titles, month label, weekday labels, status line
+    float titleFontSize = 0.0f;           // 0 until the window has been sized
     friend bool operator==(const TabLook&, const TabLook&) = default;
 };
 

@@ -43,9 +43,9 @@ struct YearPage {
     QString offLegend;
     QString todayLegend;   // empty when today falls outside the year
     QString changedLegend; // empty when no day of the year was changed
-    Color workFill = colors::Blue;
-    Color workText = colors::White;
-    Color offText = colors::DimGray;
+    QRgb workFill = colors::Blue;
+    QRgb workText = colors::White;
+    QRgb offText = colors::DimGray;
     bool rightToLeft = false;
     friend bool operator==(const YearPage&, const YearPage&) = default;
 };

@@ -12,7 +12,7 @@ namespace dutyloop {
 
 struct NamedColor {
     std::string_view name;
-    Color color;
+    QRgb color;
 };
 
 // The 148 named colours in their fixed order: the 147 CSS colour keywords alphabetically,
@@ -21,9 +21,9 @@ std::span<const NamedColor> ColorList();
 
 // A listed name in any letter case, with or without "cl"/"cla" in front, or a whole number
 // (decimal, or hexadecimal after "#", "$", "x", "0x"). Empty when the text is neither.
-std::optional<Color> ColorFromName(QStringView text);
+std::optional<QRgb> ColorFromName(QStringView text);
 
 // The first listed name of the colour, else "#" and eight upper-case hex digits, alpha first.
-QString ColorToName(Color color);
+QString ColorToName(QRgb color);
 
 } // namespace dutyloop

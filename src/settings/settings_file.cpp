@@ -19,8 +19,8 @@ constexpr QByteArrayView kColors("Colors");
 // The colour keys in the order they are written, each with its default and its setting.
 struct ColorKey {
     QByteArrayView key;
-    Color defaultColor;
-    Color ColorSettings::*setting;
+    QRgb defaultColor;
+    QRgb ColorSettings::*setting;
 };
 
 constexpr std::array<ColorKey, 5> kColorKeys{{
@@ -31,7 +31,7 @@ constexpr std::array<ColorKey, 5> kColorKeys{{
     {"GridColor", colors::Black, &ColorSettings::grid},
 }};
 
-Color ReadColor(const QByteArray& fileText, const ColorKey& colorKey) {
+QRgb ReadColor(const QByteArray& fileText, const ColorKey& colorKey) {
     const std::optional<QByteArray> value = ProfileValue(fileText, kColors, colorKey.key);
     if (!value) {
         return colorKey.defaultColor;

@@ -6,9 +6,9 @@
 using namespace dutyloop;
 
 namespace {
-constexpr Color Yellow = 0xFFFFFF00;
-constexpr Color Red = 0xFFFF0000;
-constexpr Color Navy = 0xFF000080;
+constexpr QRgb Yellow = 0xFFFFFF00;
+constexpr QRgb Red = 0xFFFF0000;
+constexpr QRgb Navy = 0xFF000080;
 
 // September 2023, weeks from Sunday: cell 0 is Sunday 2023-08-27, the 1st is cell 5.
 CalendarView SeptemberView(QDate shown, const QString& assignment) {
@@ -27,30 +27,30 @@ class TestCellColors : public QObject {
     Q_OBJECT
 private slots:
     void contrastText_data() {
-        QTest::addColumn<Color>("color");
-        QTest::addColumn<Color>("text");
-        QTest::addColumn<Color>("border");
+        QTest::addColumn<QRgb>("color");
+        QTest::addColumn<QRgb>("text");
+        QTest::addColumn<QRgb>("border");
         QTest::newRow("Gray is on the dark list")
-            << Color{0xFF808080} << colors::White << colors::AliceBlue;
+            << QRgb{0xFF808080} << colors::White << colors::AliceBlue;
         QTest::newRow("DimGray is darker but not listed")
             << colors::DimGray << colors::Black << colors::DimGray;
         QTest::newRow("White") << colors::White << colors::Black << colors::DimGray;
         QTest::newRow("Black") << colors::Black << colors::White << colors::AliceBlue;
         QTest::newRow("Blue") << colors::Blue << colors::White << colors::AliceBlue;
         QTest::newRow("MidnightBlue, last of the list")
-            << Color{0xFF191970} << colors::White << colors::AliceBlue;
-        QTest::newRow("DarkSlateGray") << Color{0xFF2F4F4F} << colors::White << colors::AliceBlue;
+            << QRgb{0xFF191970} << colors::White << colors::AliceBlue;
+        QTest::newRow("DarkSlateGray") << QRgb{0xFF2F4F4F} << colors::White << colors::AliceBlue;
         QTest::newRow("half-transparent Blue is not Blue")
-            << Color{0x800000FF} << colors::Black << colors::DimGray;
+            << QRgb{0x800000FF} << colors::Black << colors::DimGray;
         QTest::newRow("transparent Null") << colors::Null << colors::Black << colors::DimGray;
         QTest::newRow("Yellow") << Yellow << colors::Black << colors::DimGray;
         QTest::newRow("Navy") << Navy << colors::White << colors::AliceBlue;
-        QTest::newRow("one step off Navy") << Color{0xFF000081} << colors::Black << colors::DimGray;
+        QTest::newRow("one step off Navy") << QRgb{0xFF000081} << colors::Black << colors::DimGray;
     }
     void contrastText() {
-        QFETCH(Color, color);
-        QFETCH(Color, text);
-        QFETCH(Color, border);
+        QFETCH(QRgb, color);
+        QFETCH(QRgb, text);
+        QFETCH(QRgb, border);
         QCOMPARE(ContrastTextColor(color), text);
         QCOMPARE(BorderColorFor(color), border);
     }
@@ -59,9 +59,9 @@ private slots:
         QTest::addColumn<QString>("assignment");
         QTest::addColumn<QDate>("shown");
         QTest::addColumn<QDate>("cellDate");
-        QTest::addColumn<Color>("workColor");
-        QTest::addColumn<Color>("fill");
-        QTest::addColumn<Color>("text");
+        QTest::addColumn<QRgb>("workColor");
+        QTest::addColumn<QRgb>("fill");
+        QTest::addColumn<QRgb>("text");
         const ColorSettings d;
         // 2023-09-01 is a work day of 5 TFS and an off day of 1 SMT.
         QTest::newRow("selected work day: Blue fill, White number")
@@ -107,9 +107,9 @@ private slots:
         QFETCH(QString, assignment);
         QFETCH(QDate, shown);
         QFETCH(QDate, cellDate);
-        QFETCH(Color, workColor);
-        QFETCH(Color, fill);
-        QFETCH(Color, text);
+        QFETCH(QRgb, workColor);
+        QFETCH(QRgb, fill);
+        QFETCH(QRgb, text);
         ColorSettings settings;
         settings.work = workColor;
         const CalendarView view = SeptemberView(shown, assignment);

@@ -42,8 +42,8 @@ private slots:
         QTest::addColumn<QDate>("date");
         QTest::addColumn<DayChangeKind>("kind");
         QTest::addColumn<bool>("selected");
-        QTest::addColumn<Color>("fill");
-        QTest::addColumn<Color>("textColor");
+        QTest::addColumn<QRgb>("fill");
+        QTest::addColumn<QRgb>("textColor");
         QTest::addColumn<QString>("status"); // the second line, when selected
         QTest::addColumn<QString>("spoken");
         using namespace expected;
@@ -74,8 +74,8 @@ private slots:
         QFETCH(QDate, date);
         QFETCH(DayChangeKind, kind);
         QFETCH(bool, selected);
-        QFETCH(Color, fill);
-        QFETCH(Color, textColor);
+        QFETCH(QRgb, fill);
+        QFETCH(QRgb, textColor);
         QFETCH(QString, status);
         QFETCH(QString, spoken);
         const DayChanges changes{{date, {kind, QStringLiteral("Dentist at 10")}}};

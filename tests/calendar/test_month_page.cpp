@@ -59,9 +59,9 @@ private slots:
         QTest::addColumn<Scene>("scene");
         QTest::addColumn<int>("cell");
         QTest::addColumn<QString>("text");
-        QTest::addColumn<Color>("fill");
-        QTest::addColumn<Color>("textColour");
-        QTest::addColumn<Color>("border");
+        QTest::addColumn<QRgb>("fill");
+        QTest::addColumn<QRgb>("textColour");
+        QTest::addColumn<QRgb>("border");
         QTest::addColumn<CellFont>("font");
         QTest::addColumn<bool>("takesClicks");
         const Scene crew5;
@@ -104,9 +104,9 @@ private slots:
         QFETCH(Scene, scene);
         QFETCH(int, cell);
         QFETCH(QString, text);
-        QFETCH(Color, fill);
-        QFETCH(Color, textColour);
-        QFETCH(Color, border);
+        QFETCH(QRgb, fill);
+        QFETCH(QRgb, textColour);
+        QFETCH(QRgb, border);
         QFETCH(CellFont, font);
         QFETCH(bool, takesClicks);
         const CellLook look = PageOf(scene).cells[static_cast<std::size_t>(cell)];
@@ -146,7 +146,7 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("monthLabel");
         QTest::addColumn<QString>("firstWeekday");
-        QTest::addColumn<Color>("headerColour");
+        QTest::addColumn<QRgb>("headerColour");
         QTest::addColumn<QString>("status");
         QTest::addColumn<QString>("statusName");
         QTest::addColumn<bool>("todayBold");
@@ -185,7 +185,7 @@ private slots:
         QFETCH(QString, title);
         QFETCH(QString, monthLabel);
         QFETCH(QString, firstWeekday);
-        QFETCH(Color, headerColour);
+        QFETCH(QRgb, headerColour);
         QFETCH(QString, status);
         QFETCH(QString, statusName);
         QFETCH(bool, todayBold);

@@ -177,7 +177,7 @@ QDate D(int year, int month, int day) {
     return QDate(year, month, day);
 }
 
-void PickColour(MainWindow& window, QPushButton* button, Color colour) {
+void PickColour(MainWindow& window, QPushButton* button, QRgb colour) {
     OpenTab(window, ControlsOf(window).settingsPage);
     ColorPicker* picker = ControlsOf(window).colorPicker;
     Click(button);

@@ -220,6 +220,6 @@ namespace dutyloop::testing {
 
 // Presses a colour button and picks the colour's entry in the picker's list with the mouse;
 // Null is the list's last entry.
-void PickColour(MainWindow& window, QPushButton* button, Color colour);
+void PickColour(MainWindow& window, QPushButton* button, QRgb colour);
 
 } // namespace dutyloop::testing

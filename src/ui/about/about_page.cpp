@@ -80,7 +80,7 @@ AboutPage::AboutPage(QWidget* parent) : QWidget(parent) {
             [this] { emit linkActivated(SupportMailUrl()); });
 }
 
-void AboutPage::setText(const QString& text, Color color) {
+void AboutPage::setText(const QString& text, QRgb color) {
     m_text->setText(text);
     SetTextColor(m_text, color);
 }
@@ -91,12 +91,12 @@ void AboutPage::showLook(const TabLook& look) {
     m_linksPanel->setColors(look.background, look.border, 0.0f);
     SetFontPixelSize(m_title, look.titleFontSize);
     SetTextColor(m_title, look.headerTextColor);
-    const Color header = look.headerTextColor;
+    const QRgb header = look.headerTextColor;
     SetStateTextColors(m_back, {header, header, colors::Blue, header});
 }
 
-void AboutPage::showPickedBackground(Color background) {
-    const Color link = background == colors::Blue ? colors::White : colors::Blue;
+void AboutPage::showPickedBackground(QRgb background) {
+    const QRgb link = background == colors::Blue ? colors::White : colors::Blue;
     SetTextColor(m_supportPage, link);
     SetTextColor(m_supportMail, link);
     SetTextColor(m_text, ContrastTextColor(background));

@@ -91,7 +91,7 @@ void HelpPage::showLook(const TabLook& look) {
     SetBackgroundColor(this, look.background);
     SetFontPixelSize(m_title, look.titleFontSize);
     SetTextColor(m_title, look.headerTextColor);
-    const Color header = look.headerTextColor;
+    const QRgb header = look.headerTextColor;
     SetStateTextColors(m_back, {header, header, colors::Blue, header});
 }
 

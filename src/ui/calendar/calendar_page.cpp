@@ -57,7 +57,7 @@ void PlaceAtBandEnds(const QRect& band, QWidget* left, int leftWidth, QWidget* r
     place(right, band.width() - kMargin - rightWidth, rightWidth);
 }
 
-void SetLabel(QLabel* label, const QString& text, Color color, float fontPixels) {
+void SetLabel(QLabel* label, const QString& text, QRgb color, float fontPixels) {
     SetFontPixelSize(label, fontPixels);
     SetTextColor(label, color);
     if (label->text() != text)

@@ -16,7 +16,7 @@ constexpr qreal kFocusGap = 2.0;
 constexpr qreal kFocusWidth = 2.0;
 
 // `top` covering `coverage` (0 to 1) of a pixel of `bottom`, both opaque.
-QColor Mix(Color top, Color bottom, qreal coverage) {
+QColor Mix(QRgb top, QRgb bottom, qreal coverage) {
     const auto channel = [&](int shift) {
         const qreal over = (top >> shift) & 0xFFu;
         const qreal under = (bottom >> shift) & 0xFFu;
@@ -27,8 +27,8 @@ QColor Mix(Color top, Color bottom, qreal coverage) {
 
 // An opaque fill inside an opaque stroke, the stroke's edge pixels shaded by the share of them
 // it covers: filled as whole-pixel rectangles of their mixed colour rather than rasterized.
-void PaintOpaqueOutline(QPainter& painter, const QRect& bounds, qreal thickness, Color fill,
-                        Color stroke) {
+void PaintOpaqueOutline(QPainter& painter, const QRect& bounds, qreal thickness, QRgb fill,
+                        QRgb stroke) {
     const int whole = static_cast<int>(thickness);
     const qreal part = thickness - whole;
     const QRect inner = bounds.adjusted(whole, whole, -whole, -whole);
@@ -74,7 +74,7 @@ qreal ShownThickness(const QRect& bounds, float thickness) {
 
 } // namespace
 
-void PaintOutlinedRect(QPainter& painter, const QRect& bounds, Color fill, Color stroke,
+void PaintOutlinedRect(QPainter& painter, const QRect& bounds, QRgb fill, QRgb stroke,
                        float thickness) {
     const qreal shown = ShownThickness(bounds, thickness);
     if (shown > 0 && qAlpha(stroke) == 0xFF && qAlpha(fill) == 0xFF) {
@@ -97,8 +97,8 @@ void PaintOutlinedRect(QPainter& painter, const QRect& bounds, Color fill, Color
     }
 }
 
-void PaintFocusMark(QPainter& painter, const QRect& bounds, Color fill, Color stroke,
-                    float thickness, Color highlight) {
+void PaintFocusMark(QPainter& painter, const QRect& bounds, QRgb fill, QRgb stroke, float thickness,
+                    QRgb highlight) {
     const bool strokeUsable = qAlpha(stroke) != 0 && stroke != fill;
     QPen pen(QColor::fromRgba(strokeUsable ? stroke : highlight), kFocusWidth, Qt::CustomDashLine);
     pen.setDashPattern({2.0, 1.5});

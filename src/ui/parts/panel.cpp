@@ -10,7 +10,7 @@ Panel::Panel(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent, qAlpha(m_fill) == 0xFF);
 }
 
-void Panel::setColors(Color fill, Color border, float borderWidth) {
+void Panel::setColors(QRgb fill, QRgb border, float borderWidth) {
     if (m_fill == fill && m_border == border && m_borderWidth == borderWidth)
         return;
     m_fill = fill;

@@ -13,17 +13,17 @@ class Panel : public QWidget {
 public:
     explicit Panel(QWidget* parent);
 
-    Color fill() const { return m_fill; }
-    Color border() const { return m_border; }
+    QRgb fill() const { return m_fill; }
+    QRgb border() const { return m_border; }
     float borderWidth() const { return m_borderWidth; }
-    void setColors(Color fill, Color border, float borderWidth);
+    void setColors(QRgb fill, QRgb border, float borderWidth);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    Color m_fill = colors::White;
-    Color m_border = colors::Black;
+    QRgb m_fill = colors::White;
+    QRgb m_border = colors::Black;
     float m_borderWidth = 1.0f;
 };
 

@@ -13,7 +13,7 @@ namespace {
 
 constexpr const char* kColorsProperty = "StateTextColors";
 
-QString CssColor(Color color) {
+QString CssColor(QRgb color) {
     // rgba() with an integer alpha keeps all 32 bits; a #RRGGBB name would drop the alpha.
     return QStringLiteral("rgba(%1,%2,%3,%4)")
         .arg((color >> 16) & 0xFFu)

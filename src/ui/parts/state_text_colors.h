@@ -8,10 +8,10 @@ namespace dutyloop {
 
 // A button's text colour in each of its states.
 struct StateTextColors {
-    Color normal = colors::Black;
-    Color hot = colors::Black;     // pointer over the button
-    Color pressed = colors::Black; // held down
-    Color focused = colors::Black; // has the keyboard focus
+    QRgb normal = colors::Black;
+    QRgb hot = colors::Black;     // pointer over the button
+    QRgb pressed = colors::Black; // held down
+    QRgb focused = colors::Black; // has the keyboard focus
     friend bool operator==(const StateTextColors&, const StateTextColors&) = default;
 };
 

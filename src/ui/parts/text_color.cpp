@@ -6,7 +6,7 @@
 
 namespace dutyloop {
 
-void SetTextColor(QWidget* widget, Color color) {
+void SetTextColor(QWidget* widget, QRgb color) {
     // A colour the widget merely inherits from its parent does not count as its own.
     if (widget->palette().isBrushSet(QPalette::Active, QPalette::WindowText) &&
         TextColorOf(widget) == color)
@@ -19,11 +19,11 @@ void SetTextColor(QWidget* widget, Color color) {
     widget->setPalette(palette);
 }
 
-Color TextColorOf(const QWidget* widget) {
+QRgb TextColorOf(const QWidget* widget) {
     return widget->palette().color(QPalette::WindowText).rgba();
 }
 
-void SetBackgroundColor(QWidget* widget, Color color) {
+void SetBackgroundColor(QWidget* widget, QRgb color) {
     widget->setAutoFillBackground(true);
     if (widget->palette().isBrushSet(QPalette::Active, QPalette::Window) &&
         BackgroundColorOf(widget) == color)
@@ -33,7 +33,7 @@ void SetBackgroundColor(QWidget* widget, Color color) {
     widget->setPalette(palette);
 }
 
-Color BackgroundColorOf(const QWidget* widget) {
+QRgb BackgroundColorOf(const QWidget* widget) {
     return widget->palette().color(QPalette::Window).rgba();
 }
 

@@ -7,11 +7,11 @@ class QWidget;
 namespace dutyloop {
 
 // The colour a label, date field or link draws its text in.
-void SetTextColor(QWidget* widget, Color color);
-Color TextColorOf(const QWidget* widget);
+void SetTextColor(QWidget* widget, QRgb color);
+QRgb TextColorOf(const QWidget* widget);
 
 // A plain widget filled with one colour behind its children.
-void SetBackgroundColor(QWidget* widget, Color color);
-Color BackgroundColorOf(const QWidget* widget);
+void SetBackgroundColor(QWidget* widget, QRgb color);
+QRgb BackgroundColorOf(const QWidget* widget);
 
 } // namespace dutyloop

@@ -24,7 +24,7 @@ constexpr double kGap = 18.0;
 constexpr double kMonthTitle = 22.0;
 constexpr double kWeekdayRow = 15.0;
 constexpr double kCountRow = 17.0;
-constexpr Color kInk = colors::Black;
+constexpr QRgb kInk = colors::Black;
 
 double Scale(const QRectF& area) {
     return area.width() / kSheetWidth;
@@ -70,14 +70,14 @@ QFont SheetFont(int pixelSize, bool bold = false) {
 }
 
 void DrawText(QPainter& painter, const QRectF& rect, int flags, const QString& text, int size,
-              Color color, bool bold = false) {
+              QRgb color, bool bold = false) {
     painter.setFont(SheetFont(size, bold));
     painter.setPen(QColor::fromRgba(color));
     painter.drawText(rect, flags | Qt::TextSingleLine, text);
 }
 
 // A work day's fill with a thin dark edge, so even a pale work colour shows on white paper.
-void DrawWorkSwatch(QPainter& painter, const QRectF& rect, Color fill) {
+void DrawWorkSwatch(QPainter& painter, const QRectF& rect, QRgb fill) {
     painter.setPen(QPen(QColor::fromRgba(kInk), 0.5));
     painter.setBrush(QColor::fromRgba(fill));
     painter.drawRect(rect);
@@ -96,7 +96,7 @@ void DrawDay(QPainter& painter, const QRectF& cell, const YearDay& day, const Ye
         DrawWorkSwatch(painter, cell.adjusted(1.5, 1.5, -1.5, -1.5), page.workFill);
         DrawText(painter, cell, Qt::AlignCenter, number, 11, page.workText, true);
     } else {
-        const Color ink = day.duty == DutyCode::Off ? page.offText : kInk;
+        const QRgb ink = day.duty == DutyCode::Off ? page.offText : kInk;
         DrawText(painter, cell, Qt::AlignCenter, number, 11, ink);
     }
     // As on the screen, so that a changed day shows in grey too.

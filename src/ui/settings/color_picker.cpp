@@ -26,7 +26,7 @@ constexpr int kMaxVisibleItems = 12;
 
 // A small square of the colour with a dark border; a colour that is not opaque sits on a
 // checkerboard, so the transparent "Null" is told apart from White.
-QIcon SwatchIcon(Color color, QSize size, qreal pixelRatio) {
+QIcon SwatchIcon(QRgb color, QSize size, qreal pixelRatio) {
     QPixmap pixmap(size * pixelRatio);
     pixmap.setDevicePixelRatio(pixelRatio);
     pixmap.fill(Qt::transparent);
@@ -64,7 +64,7 @@ public:
         const QVariant color = QStandardItemModel::data(index, Qt::UserRole);
         if (!color.isValid())
             return value;
-        const Color swatchColor = color.toUInt();
+        const QRgb swatchColor = color.toUInt();
         auto cached = m_swatches.constFind(swatchColor);
         if (cached == m_swatches.constEnd())
             cached =
@@ -75,7 +75,7 @@ public:
 private:
     QSize m_swatch;
     qreal m_pixelRatio;
-    mutable QHash<Color, QIcon> m_swatches;
+    mutable QHash<QRgb, QIcon> m_swatches;
 };
 
 // Styles such as Fusion open a combo box's list as a menu as tall as the screen allows; the
@@ -110,12 +110,12 @@ ColorPicker::ColorPicker(QWidget* parent) : ComboBox(parent) {
     setCurrentIndex(kNullIndex);
 }
 
-Color ColorPicker::color() const {
+QRgb ColorPicker::color() const {
     // currentIndex() -1 has no data, which reads as 0: Null.
     return currentData().toUInt();
 }
 
-void ColorPicker::setColor(Color color) {
+void ColorPicker::setColor(QRgb color) {
     for (int i = 0; i < count(); ++i) {
         const QVariant value = itemData(i);
         // All 32 bits count: a colour with another alpha is another colour.

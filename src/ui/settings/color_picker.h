@@ -12,9 +12,9 @@ public:
     explicit ColorPicker(QWidget* parent);
 
     // The selected entry's colour; Null (0) when nothing is selected.
-    Color color() const;
+    QRgb color() const;
     // Selects the first entry of that value; a value no entry has keeps the selection.
-    void setColor(Color color);
+    void setColor(QRgb color);
 };
 
 } // namespace dutyloop

@@ -20,7 +20,7 @@ namespace dutyloop {
 
 namespace {
 
-Color& ColorOf(ColorSettings& colours, ColorRole role) {
+QRgb& ColorOf(ColorSettings& colours, ColorRole role) {
     switch (role) {
     case ColorRole::Work:
         return colours.work;
@@ -182,7 +182,7 @@ void SettingsPage::showLook(const TabLook& look) {
     SetTextColor(m_title, look.headerTextColor);
     // The word on the last export is read on any background.
     SetTextColor(m_exportMessage, look.headerTextColor);
-    const Color header = look.headerTextColor;
+    const QRgb header = look.headerTextColor;
     SetStateTextColors(m_back, {header, header, colors::Blue, header});
     SetStateTextColors(m_save, {colors::Black, colors::Black, colors::Blue, colors::Black});
 }
@@ -209,8 +209,8 @@ void SettingsPage::openColorPicker(ColorRole role) {
 }
 
 void SettingsPage::applyPickedColor() {
-    const Color contrast = ContrastTextColor(m_settings.colors.background);
-    const Color picked = m_colorPicker->color();
+    const QRgb contrast = ContrastTextColor(m_settings.colors.background);
+    const QRgb picked = m_colorPicker->color();
     // Null is no colour: the picker never makes a setting fully transparent.
     if (picked == colors::Null)
         return;
@@ -226,8 +226,8 @@ void SettingsPage::applyPickedColor() {
     SetTextColor(button, picked == m_settings.colors.background ? contrast : picked);
 }
 
-void SettingsPage::showPickedBackground(Color background) {
-    const Color text = ContrastTextColor(background);
+void SettingsPage::showPickedBackground(QRgb background) {
+    const QRgb text = ContrastTextColor(background);
     // The panels take the new fill at once; their borders follow at the next redraw.
     m_toolBarPanel->setColors(background, m_toolBarPanel->border(), m_toolBarPanel->borderWidth());
     m_background->setColors(background, m_background->border(), m_background->borderWidth());

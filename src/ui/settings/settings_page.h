@@ -46,7 +46,7 @@ signals:
     void exportRequested();
     void printRequested();
     // A new background shows on this tab at once, and on the About tab's links and text.
-    void backgroundPicked(Color background);
+    void backgroundPicked(QRgb background);
 
 private:
     void buildToolBar();
@@ -55,7 +55,7 @@ private:
     void applyAssignment();
     void openColorPicker(ColorRole role);
     void applyPickedColor();
-    void showPickedBackground(Color background);
+    void showPickedBackground(QRgb background);
 
     Settings& m_settings;
     Panel* m_background = nullptr;

@@ -151,7 +151,7 @@ private slots:
         }
         const MonthPage& page = window->monthPage();
         for (std::size_t cell = 0; cell < page.cells.size(); ++cell) {
-            const Color fill = page.cells[cell].fill;
+            const QRgb fill = page.cells[cell].fill;
             QVERIFY2(fill == (cell == 5 ? expected::Blue : expected::Navy),
                      qPrintable(QString::number(cell)));
         }

@@ -17,12 +17,12 @@ using namespace dutyloop;
 
 namespace {
 
-constexpr Color kRed = 0xFFFF0000;
-constexpr Color kWhite = 0xFFFFFFFF;
-constexpr Color kHalfBlue = 0x800000FF;
+constexpr QRgb kRed = 0xFFFF0000;
+constexpr QRgb kWhite = 0xFFFFFFFF;
+constexpr QRgb kHalfBlue = 0x800000FF;
 
 // `top` covering `coverage` of a pixel of opaque `bottom`.
-QColor Mixed(Color top, Color bottom, double coverage) {
+QColor Mixed(QRgb top, QRgb bottom, double coverage) {
     const QColor over = QColor::fromRgba(top);
     const QColor under = QColor::fromRgba(bottom);
     const double a = coverage * over.alphaF();
@@ -110,16 +110,16 @@ private slots:
     }
 
     void whatLiesBehindShowsThroughOnlyWhereItShould_data() {
-        QTest::addColumn<Color>("firstFill");
-        QTest::addColumn<Color>("fill");
+        QTest::addColumn<QRgb>("firstFill");
+        QTest::addColumn<QRgb>("fill");
         QTest::newRow("opaque") << kRed << kRed;
         QTest::newRow("half transparent") << kHalfBlue << kHalfBlue;
         QTest::newRow("opaque, then half transparent") << kRed << kHalfBlue;
         QTest::newRow("half transparent, then opaque") << kHalfBlue << kRed;
     }
     void whatLiesBehindShowsThroughOnlyWhereItShould() {
-        QFETCH(Color, firstFill);
-        QFETCH(Color, fill);
+        QFETCH(QRgb, firstFill);
+        QFETCH(QRgb, fill);
         // The window's own repaint, where Qt leaves out what an opaque widget covers.
         WhitePanel panel;
         panel.resize(40, 40);

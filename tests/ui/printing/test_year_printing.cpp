@@ -56,7 +56,7 @@ QImage Drawn(const YearPage& page) {
 }
 
 // A point of a day's cell away from its number, which stands in the middle.
-Color CellColor(const QImage& image, const YearPage& page, int month, int day) {
+QRgb CellColor(const QImage& image, const YearPage& page, int month, int day) {
     const QRectF cell = YearDayCellRect(image.rect(), page, month, day);
     const QPoint at(qRound(cell.left() + cell.width() * 0.2),
                     qRound(cell.top() + cell.height() * 0.2));

@@ -24,10 +24,10 @@ using namespace std::string_view_literals;
 namespace {
 
 // CSS keyword values the tests pick or expect, beyond those in expected_colors.h.
-constexpr Color kTeal = 0xFF008080;
-constexpr Color kOlive = 0xFF808000;
-constexpr Color kOrchid = 0xFFDA70D6;
-constexpr Color kMaroon = 0xFF800000;
+constexpr QRgb kTeal = 0xFF008080;
+constexpr QRgb kOlive = 0xFF808000;
+constexpr QRgb kOrchid = 0xFFDA70D6;
+constexpr QRgb kMaroon = 0xFF800000;
 
 // Ten megabytes of another program's keys, then the settings.
 QByteArray TenMegabytes() {
@@ -120,7 +120,7 @@ void AddHostileFiles() {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QString>("assignment"); // the entry selected in the list
     QTest::addColumn<bool>("mondays");
-    QTest::addColumn<Color>("background");
+    QTest::addColumn<QRgb>("background");
 
     QTest::newRow("10 MB of other keys, then the settings")
         << TenMegabytes() << "3 TWT" << true << expected::Navy;
@@ -198,7 +198,7 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(QString, assignment);
         QFETCH(bool, mondays);
-        QFETCH(Color, background);
+        QFETCH(QRgb, background);
         auto window = ShownWindow(QDate(2023, 9, 15), file);
         const Controls w = ControlsOf(*window);
         QCOMPARE(w.assignment->currentText(), assignment);

@@ -167,18 +167,18 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<Pick>("pick");
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<Color>("colour"); // the setting afterwards
-        QTest::addColumn<Color>("captionColour");
+        QTest::addColumn<QRgb>("colour"); // the setting afterwards
+        QTest::addColumn<QRgb>("captionColour");
         QTest::addColumn<int>("cell");  // a day cell that shows the colour
         QTest::addColumn<bool>("fill"); // in its fill, or else in its number
         QTest::addColumn<QString>("savedLine");
         struct Button {
             const char* caption;
             const char* typed;
-            Color picked;
-            Color before;
-            Color captionPicked;
-            Color captionBefore;
+            QRgb picked;
+            QRgb before;
+            QRgb captionPicked;
+            QRgb captionBefore;
             int cell;
             bool fill;
             const char* key;
@@ -212,8 +212,8 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(Pick, pick);
         QFETCH(QString, typed);
-        QFETCH(Color, colour);
-        QFETCH(Color, captionColour);
+        QFETCH(QRgb, colour);
+        QFETCH(QRgb, captionColour);
         QFETCH(int, cell);
         QFETCH(bool, fill);
         QFETCH(QString, savedLine);

@@ -35,10 +35,10 @@ quint32 Seed() {
 // What the monkey itself has set, starting from the defaults of a window without a file.
 struct Picked {
     bool mondays = false;
-    Color work = 0xFF0000FF;       // Blue
-    Color off = 0xFF696969;        // Dimgray
-    Color leadTrail = 0xFFC0C0C0;  // Silver
-    Color background = 0xFFFFFFFF; // White
+    QRgb work = 0xFF0000FF;       // Blue
+    QRgb off = 0xFF696969;        // Dimgray
+    QRgb leadTrail = 0xFFC0C0C0;  // Silver
+    QRgb background = 0xFFFFFFFF; // White
 };
 
 class Monkey {
@@ -118,12 +118,12 @@ public:
 
         // The selected day is filled with its duty colour, every other cell with the background;
         // when the two colours are the same, no cell stands out at all.
-        const Color dutyColour = duty == DutyCode::Work  ? m_picked.work
-                                 : duty == DutyCode::Off ? m_picked.off
-                                                         : m_picked.leadTrail;
+        const QRgb dutyColour = duty == DutyCode::Work  ? m_picked.work
+                                : duty == DutyCode::Off ? m_picked.off
+                                                        : m_picked.leadTrail;
         for (int i = 0; i < kCellCount; ++i) {
-            const Color fill = m_window->monthPage().cells[static_cast<std::size_t>(i)].fill;
-            const Color expected = i == cell ? dutyColour : m_picked.background;
+            const QRgb fill = m_window->monthPage().cells[static_cast<std::size_t>(i)].fill;
+            const QRgb expected = i == cell ? dutyColour : m_picked.background;
             if (fill != expected)
                 return QStringLiteral("cell %1 is filled with %2, not %3")
                     .arg(i)
@@ -239,7 +239,7 @@ private:
         const Controls w = widgets();
         struct Button {
             QPushButton* button;
-            Color Picked::*colour;
+            QRgb Picked::*colour;
         };
         const Button buttons[] = {{w.workColor, &Picked::work},
                                   {w.offColor, &Picked::off},
@@ -247,7 +247,7 @@ private:
                                   {w.backgroundColor, &Picked::background}};
         const Button& button = buttons[m_random.bounded(4)];
         const auto list = ColorList();
-        const Color colour =
+        const QRgb colour =
             list[static_cast<std::size_t>(m_random.bounded(static_cast<int>(list.size())))].color;
         PickColour(*m_window, button.button, colour);
         // Null is no colour: picking it leaves the setting as it was.

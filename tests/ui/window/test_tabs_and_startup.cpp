@@ -35,7 +35,7 @@ private slots:
         QCOMPARE(w.monthLabel->text(), QStringLiteral("December"));
         QCOMPARE(w.status->text(), QString());
         for (int i = 0; i < 40; ++i) {
-            const Color text = window->monthPage().cells[static_cast<std::size_t>(i)].textColor;
+            const QRgb text = window->monthPage().cells[static_cast<std::size_t>(i)].textColor;
             QVERIFY(text != 0xFF0000FFu && text != 0xFF696969u);
         }
         QCOMPARE(w.dateField->date(), QDate(2026, 12, 10));

@@ -70,7 +70,7 @@ QImage RenderAlone(QWidget& widget) {
     return image;
 }
 
-bool Near(const QColor& actual, Color expected, int tolerance) {
+bool Near(const QColor& actual, QRgb expected, int tolerance) {
     const QColor want = QColor::fromRgba(expected);
     return std::abs(actual.red() - want.red()) <= tolerance &&
            std::abs(actual.green() - want.green()) <= tolerance &&
@@ -243,14 +243,14 @@ private slots:
     }
 
     void panelPaint_data() {
-        QTest::addColumn<Color>("fill");
-        QTest::addColumn<Color>("stroke");
+        QTest::addColumn<QRgb>("fill");
+        QTest::addColumn<QRgb>("stroke");
         QTest::addColumn<float>("thickness");
-        QTest::addColumn<Color>("edge");   // outermost pixel
-        QTest::addColumn<Color>("second"); // one pixel in
-        QTest::addColumn<Color>("centre");
+        QTest::addColumn<QRgb>("edge");   // outermost pixel
+        QTest::addColumn<QRgb>("second"); // one pixel in
+        QTest::addColumn<QRgb>("centre");
         QTest::addColumn<int>("tolerance"); // per channel, at the edge
-        constexpr Color Red = 0xFFFF0000;
+        constexpr QRgb Red = 0xFFFF0000;
         QTest::newRow("thickness 0: no stroke")
             << Red << colors::Black << 0.0f << Red << Red << Red << 8;
         QTest::newRow("2 px stroke lies inside the edges")
@@ -259,20 +259,20 @@ private slots:
         // under a pixel wide approximately, hence the wide tolerance. Neither untouched red nor
         // full black passes.
         QTest::newRow("0.67 px stroke shades the outer pixel only")
-            << Red << colors::Black << 0.67f << Color{0xFF540000} << Red << Red << 48;
+            << Red << colors::Black << 0.67f << QRgb{0xFF540000} << Red << Red << 48;
         QTest::newRow("a transparent stroke draws nothing")
             << Red << colors::Null << 2.0f << Red << Red << Red << 8;
         QTest::newRow("half-transparent fill keeps its alpha")
-            << Color{0x80FF0000} << colors::Black << 0.0f << Color{0x80FF0000} << Color{0x80FF0000}
-            << Color{0x80FF0000} << 8;
+            << QRgb{0x80FF0000} << colors::Black << 0.0f << QRgb{0x80FF0000} << QRgb{0x80FF0000}
+            << QRgb{0x80FF0000} << 8;
     }
     void panelPaint() {
-        QFETCH(Color, fill);
-        QFETCH(Color, stroke);
+        QFETCH(QRgb, fill);
+        QFETCH(QRgb, stroke);
         QFETCH(float, thickness);
-        QFETCH(Color, edge);
-        QFETCH(Color, second);
-        QFETCH(Color, centre);
+        QFETCH(QRgb, edge);
+        QFETCH(QRgb, second);
+        QFETCH(QRgb, centre);
         QFETCH(int, tolerance);
         Panel cell(nullptr);
         cell.resize(40, 30);
@@ -321,30 +321,30 @@ private slots:
 
     void colorComboSetColor_data() {
         QTest::addColumn<QString>("start");
-        QTest::addColumn<Color>("color");
+        QTest::addColumn<QRgb>("color");
         QTest::addColumn<QString>("selected");
-        QTest::addColumn<Color>("result");
+        QTest::addColumn<QRgb>("result");
         const QString null = QStringLiteral("Null");
         const QString black = QStringLiteral("Black");
         QTest::newRow("Aqua and Cyan share a value: the first, Aqua")
-            << null << Color{0xFF00FFFF} << QStringLiteral("Aqua") << Color{0xFF00FFFF};
+            << null << QRgb{0xFF00FFFF} << QStringLiteral("Aqua") << QRgb{0xFF00FFFF};
         QTest::newRow("Fuchsia and Magenta share a value: the first, Fuchsia")
-            << null << Color{0xFFFF00FF} << QStringLiteral("Fuchsia") << Color{0xFFFF00FF};
+            << null << QRgb{0xFFFF00FF} << QStringLiteral("Fuchsia") << QRgb{0xFFFF00FF};
         QTest::newRow("Gray and Grey share a value: the first, Gray")
-            << null << Color{0xFF808080} << QStringLiteral("Gray") << Color{0xFF808080};
+            << null << QRgb{0xFF808080} << QStringLiteral("Gray") << QRgb{0xFF808080};
         QTest::newRow("Null by its value 0") << black << colors::Null << null << colors::Null;
         QTest::newRow("a value no entry has keeps the selection")
-            << black << Color{0xFF123456} << black << colors::Black;
+            << black << QRgb{0xFF123456} << black << colors::Black;
         QTest::newRow("Aqua with another alpha is no entry")
-            << black << Color{0x8000FFFF} << black << colors::Black;
+            << black << QRgb{0x8000FFFF} << black << colors::Black;
         QTest::newRow("transparent black is not Null")
-            << black << Color{0x00000001} << black << colors::Black;
+            << black << QRgb{0x00000001} << black << colors::Black;
     }
     void colorComboSetColor() {
         QFETCH(QString, start);
-        QFETCH(Color, color);
+        QFETCH(QRgb, color);
         QFETCH(QString, selected);
-        QFETCH(Color, result);
+        QFETCH(QRgb, result);
         ColorPicker combo(nullptr);
         combo.setCurrentIndex(combo.findText(start));
         QCOMPARE(combo.currentText(), start);
