@@ -124,23 +124,13 @@ QString UserConfigFolder() {
         return config;
     const QString home = HomeFolder();
     if (QDir::isAbsolutePath(home))
-        return JoinPath(home, QStringLiteral(".config"));
+        return QDir(home).filePath(QStringLiteral(".config"));
     return QDir::currentPath();
 }
 
 QString DocumentsFolder() {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return documents.isEmpty() || !QDir(documents).exists() ? QDir::homePath() : documents;
-}
-
-QString JoinPath(const QString& first, const QString& second) {
-    if (first.isEmpty() || QDir::isAbsolutePath(second)) {
-        return second;
-    }
-    if (first.endsWith(u'/')) {
-        return first + second;
-    }
-    return first + u'/' + second;
 }
 
 bool DirectoryExists(const QString& path) {

@@ -16,10 +16,6 @@ QString UserConfigFolder();
 // system names none or it does not exist.
 QString DocumentsFolder();
 
-// `second` within `first`, with one '/' between them. A rooted `second` stands on its own,
-// and an empty `first` gives `second` unchanged.
-QString JoinPath(const QString& first, const QString& second);
-
 // Whether `path` is a directory, following symbolic links.
 bool DirectoryExists(const QString& path);
 

@@ -2,12 +2,14 @@
 
 #include "platform/file_services.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace dutyloop {
 
 QString FindSettingsFile(const QString& base) {
-    const QString candidates[] = {
-        JoinPath(JoinPath(base, QStringLiteral("Halvorne")), QStringLiteral("Dutyloop")),
-        JoinPath(base, QStringLiteral("Dutyloop"))};
+    const QString candidates[] = {QDir(base).filePath(QStringLiteral("Halvorne/Dutyloop")),
+                                  QDir(base).filePath(QStringLiteral("Dutyloop"))};
     QString folder = base;
     for (const QString& candidate : candidates) {
         if (DirectoryExists(candidate) || CreateDirectoryWithParents(candidate)) {
@@ -15,13 +17,11 @@ QString FindSettingsFile(const QString& base) {
             break;
         }
     }
-    return JoinPath(folder, QStringLiteral("dlTornvale.ini"));
+    return QDir(folder).filePath(QStringLiteral("dlTornvale.ini"));
 }
 
 QString DaysFilePath(const QString& settingsFilePath) {
-    const qsizetype slash = settingsFilePath.lastIndexOf(QLatin1Char('/'));
-    return JoinPath(slash < 0 ? QString() : settingsFilePath.left(slash),
-                    QStringLiteral("dutyloop-days.ini"));
+    return QFileInfo(settingsFilePath).dir().filePath(QStringLiteral("dutyloop-days.ini"));
 }
 
 } // namespace dutyloop

@@ -48,36 +48,6 @@ private:
 class TestFileServices : public QObject {
     Q_OBJECT
 private slots:
-    void joinsPaths_data() {
-        QTest::addColumn<QString>("first");
-        QTest::addColumn<QString>("second");
-        QTest::addColumn<QString>("joined");
-        QTest::newRow("one '/' between") << "/base"
-                                         << "Dutyloop"
-                                         << "/base/Dutyloop";
-        QTest::newRow("first already ends with '/'") << "/base/"
-                                                     << "Dutyloop"
-                                                     << "/base/Dutyloop";
-        QTest::newRow("the root folder") << "/"
-                                         << "etc"
-                                         << "/etc";
-        QTest::newRow("relative paths") << "a/b"
-                                        << "c/d"
-                                        << "a/b/c/d";
-        QTest::newRow("empty first gives second") << ""
-                                                  << "dlTornvale.ini"
-                                                  << "dlTornvale.ini";
-        QTest::newRow("rooted second replaces first") << "/base"
-                                                      << "/other/x"
-                                                      << "/other/x";
-    }
-    void joinsPaths() {
-        QFETCH(QString, first);
-        QFETCH(QString, second);
-        QFETCH(QString, joined);
-        QCOMPARE(JoinPath(first, second), joined);
-    }
-
     // "<tmp>" stands for a temporary folder of the test's own, "<account>" for the home folder
     // that the system's user database gives the account the test runs under.
     void userConfigFolder_data() {

@@ -7,6 +7,7 @@
 #include "ui/printing/year_page_painter.h"
 #include "ui/printing/year_pdf.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -27,7 +28,8 @@ YearPage YearPageForCrew(const QString& crew, int year, const Settings& settings
 }
 
 QString DefaultPdfPath(const QString& crew, int year) {
-    return JoinPath(DocumentsFolder(), QStringLiteral("Dutyloop %1 %2.pdf").arg(crew).arg(year));
+    return QDir(DocumentsFolder())
+        .filePath(QStringLiteral("Dutyloop %1 %2.pdf").arg(crew).arg(year));
 }
 
 bool SaveYearPdf(const YearPage& page, const QPageSize& paper, const QString& path,

@@ -54,8 +54,8 @@ QString DefaultExportPath(const QString& assignment) {
 }
 
 QString ExportPathIn(const QString& folder, const QString& assignment) {
-    return JoinPath(folder.isEmpty() ? DocumentsFolder() : folder,
-                    QStringLiteral("Dutyloop ") + assignment + QStringLiteral(".ics"));
+    return QDir(folder.isEmpty() ? DocumentsFolder() : folder)
+        .filePath(QStringLiteral("Dutyloop ") + assignment + QStringLiteral(".ics"));
 }
 
 ExportDialog::ExportDialog(const QString& assignment, QDate shownDate, QWidget* parent,
@@ -132,7 +132,7 @@ QString ExportDialog::filePath() const {
     const QString name = m_fileName->text().trimmed();
     if (name.isEmpty())
         return {};
-    return JoinPath(DocumentsFolder(), name);
+    return QDir(DocumentsFolder()).filePath(name);
 }
 
 void ExportDialog::setFolder(const QString& folder) {

@@ -147,13 +147,13 @@ private slots:
         const auto failing = std::make_shared<std::optional<WriteStep>>();
         WindowUnderTest window;
         window.adjustPlatform = [&markup, failing](Platform& platform) {
-            platform.configFolder = JoinPath(platform.configFolder, markup);
+            platform.configFolder = QDir(platform.configFolder).filePath(markup);
             platform.showError = ShowErrorBox;
             platform.writeFault = [failing](WriteStep step) { return *failing == step; };
         };
         StartWindow(window);
         QVERIFY(window->settingsFilePath().contains(markup));
-        const QString exported = JoinPath(window.configFolder->path(), markup + ".ics");
+        const QString exported = window.configFolder->filePath(markup + ".ics");
         if (action == "replace")
             QVERIFY(QFile(exported).open(QIODevice::WriteOnly));
         else
