@@ -56,7 +56,7 @@ bool Save(QWidget& window, const QString& path) {
 // own, the same at any density of the screen.
 bool SaveYear(const dutyloop::MainWindow& window, const QLocale& locale, const QString& daysFile,
               const QString& path) {
-    const QString crew = window.settings().assignmentText;
+    const QString crew = window.settings().assignment;
     const dutyloop::DayChanges changes = dutyloop::LoadDayChanges(daysFile, crew);
     const dutyloop::YearPage page = dutyloop::YearPageForCrew(
         crew, 2027, window.settings(), dutyloop::CaptureLocaleSettings(locale),

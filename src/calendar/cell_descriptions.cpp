@@ -1,9 +1,8 @@
 #include "calendar/cell_descriptions.h"
 
-#include "settings/assignment_list.h"
+#include "schedule/crew.h"
 
 #include <QCoreApplication>
-#include <vector>
 
 namespace dutyloop {
 
@@ -26,27 +25,6 @@ QString CellAccessibleName(const QString& day, DutyCode code) {
     }
     return day;
 }
-
-namespace {
-
-struct Crew {
-    QString entry;
-    QDate anchor;
-};
-
-// The crews of the assignment list with their anchors; the first entry is the agency-wide one.
-const std::vector<Crew>& Crews() {
-    static const std::vector<Crew> crews = [] {
-        std::vector<Crew> list;
-        const QStringList entries = AssignmentEntries();
-        for (qsizetype i = 1; i < entries.size(); ++i)
-            list.push_back({entries[i], AnchorForAssignment(entries[i])});
-        return list;
-    }();
-    return crews;
-}
-
-} // namespace
 
 QStringList CrewsOnDuty(QDate date) {
     QStringList crews;

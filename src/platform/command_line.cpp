@@ -2,7 +2,7 @@
 
 #include "calendar/date_moves.h"
 #include "platform/product.h"
-#include "settings/crew_list.h"
+#include "schedule/crew.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -46,7 +46,7 @@ CommandLine PrintYearLine(const QString& year, const std::optional<QString>& cre
                 .arg(year)
                 .arg(first)
                 .arg(last));
-    const std::optional<QString> named = CrewNamed(*crew);
+    const std::optional<Crew> named = CrewNamed(*crew);
     if (!named)
         return Mistake(
             QCoreApplication::translate("CommandLine", "'%1' is not a crew; the crews are %2")
@@ -56,7 +56,7 @@ CommandLine PrintYearLine(const QString& year, const std::optional<QString>& cre
     CommandLine line;
     line.action = CommandLine::Action::PrintYear;
     line.printYear = number;
-    line.crew = *named;
+    line.crew = named->entry;
     line.pdfPath = *output;
     return line;
 }

@@ -23,8 +23,8 @@ static_assert(RotationPattern.size() == 196);
 // The agency-wide entry's anchor: every date the date picker offers lies on or before it.
 inline const QDate kAgencyWideAnchor{2100, 12, 31};
 
-// The anchor date of an assignment, chosen by the first character of its text.
-QDate AnchorForAssignment(QStringView assignmentText);
+// The anchor of the crew the assignment follows, else the agency-wide anchor.
+QDate AnchorForAssignment(QStringView assignment);
 
 // No rotation on the anchor itself or before it; the pattern starts the day after.
 DutyCode DutyCodeFor(QDate date, QDate anchorDate);

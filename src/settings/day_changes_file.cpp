@@ -1,6 +1,6 @@
 #include "settings/day_changes_file.h"
 
-#include "settings/assignment_list.h"
+#include "schedule/crew.h"
 #include "settings/ini_text.h"
 
 #include <array>
@@ -82,15 +82,11 @@ std::optional<DayChange> ChangeFromValue(const QByteArray& value) {
 } // namespace
 
 QByteArray DaysSectionFor(const QString& assignment) {
-    // The window follows a crew by the first character of the assignment ("3twt" is "3 TWT"),
-    // so the changes go with the crew's entry in the list, whatever the spelling.
-    const QDate anchor = AnchorForAssignment(assignment);
-    const QStringList entries = AssignmentEntries();
-    for (const QString& entry : entries) {
-        if (AnchorForAssignment(entry) == anchor)
-            return QByteArrayLiteral("Days ") + entry.toUtf8();
-    }
-    return QByteArrayLiteral("Days ") + entries.front().toUtf8();
+    // The changes go with the crew the window follows, by its entry in the list whatever the
+    // assignment's spelling ("3twt" is "3 TWT"); text that names no crew is the agency's.
+    const std::optional<Crew> crew = CrewFollowing(assignment);
+    return QByteArrayLiteral("Days ") +
+           (crew ? crew->entry.toUtf8() : QByteArray(kAgencyWideEntry));
 }
 
 DayChanges DayChangesFromText(const QByteArray& fileText, const QString& assignment) {

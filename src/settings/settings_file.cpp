@@ -64,9 +64,9 @@ QByteArray AssignmentValue(const QString& text) {
 
 Settings SettingsFromText(const QByteArray& fileText) {
     Settings settings;
-    const std::optional<QByteArray> assignment = ProfileValue(fileText, kConfig, kWorkAssign);
-    if (assignment && !assignment->isEmpty()) {
-        settings.assignmentText = QString::fromUtf8(*assignment);
+    const std::optional<QByteArray> stored = ProfileValue(fileText, kConfig, kWorkAssign);
+    if (stored && !stored->isEmpty()) {
+        settings.assignment = QString::fromUtf8(*stored);
     }
     settings.weekStartsOnMonday = ParseFlag(
         ProfileValue(fileText, kConfig, kWeekStartsOnMonday).value_or(QByteArray()), false);
@@ -78,7 +78,7 @@ Settings SettingsFromText(const QByteArray& fileText) {
 
 QByteArray TextWithSettings(const QByteArray& fileText, const Settings& settings) {
     QByteArray text =
-        WithProfileValue(fileText, kConfig, kWorkAssign, AssignmentValue(settings.assignmentText));
+        WithProfileValue(fileText, kConfig, kWorkAssign, AssignmentValue(settings.assignment));
     text = WithProfileValue(text, kConfig, kWeekStartsOnMonday,
                             settings.weekStartsOnMonday ? "1" : "0");
     for (const ColorKey& colorKey : kColorKeys) {

@@ -8,7 +8,7 @@
 namespace dutyloop {
 
 struct Settings {
-    QString assignmentText = QStringLiteral("Tornvale");
+    QString assignment = QStringLiteral("Tornvale");
     bool weekStartsOnMonday = false;
     ColorSettings colors;
 };

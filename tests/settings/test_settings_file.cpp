@@ -25,7 +25,7 @@ QByteArray Stored(const QByteArray& text, QByteArrayView section, QByteArrayView
 }
 
 void CompareSettings(const Settings& actual, const Settings& expected) {
-    QCOMPARE(actual.assignmentText, expected.assignmentText);
+    QCOMPARE(actual.assignment, expected.assignment);
     QCOMPARE(actual.weekStartsOnMonday, expected.weekStartsOnMonday);
     QCOMPARE(actual.colors.work, expected.colors.work);
     QCOMPARE(actual.colors.off, expected.colors.off);
@@ -36,7 +36,7 @@ void CompareSettings(const Settings& actual, const Settings& expected) {
 
 Settings Changed() {
     Settings settings;
-    settings.assignmentText = QStringLiteral("7 SSM");
+    settings.assignment = QStringLiteral("7 SSM");
     settings.weekStartsOnMonday = true;
     settings.colors = {0xFFFF0000, 0xFF00FF00, 0xFF000080, 0xFF123456, 0x00000000};
     return settings;
@@ -48,7 +48,7 @@ class TestSettingsFile : public QObject {
 private slots:
     void noFileGivesDefaults() {
         const Settings settings = SettingsFromText(QByteArray());
-        QCOMPARE(settings.assignmentText, QStringLiteral("Tornvale"));
+        QCOMPARE(settings.assignment, QStringLiteral("Tornvale"));
         QCOMPARE(settings.weekStartsOnMonday, false);
         QCOMPARE(settings.colors.work, 0xFF0000FFu);
         QCOMPARE(settings.colors.off, 0xFF696969u);
@@ -76,7 +76,7 @@ private slots:
     void readsAssignment() {
         QFETCH(QByteArray, text);
         QFETCH(QString, assignment);
-        QCOMPARE(SettingsFromText(text).assignmentText, assignment);
+        QCOMPARE(SettingsFromText(text).assignment, assignment);
     }
 
     void readsWeekStart_data() {
@@ -240,11 +240,11 @@ private slots:
         QFETCH(QString, assignment);
         QFETCH(QByteArray, stored);
         Settings settings;
-        settings.assignmentText = assignment;
+        settings.assignment = assignment;
         const QByteArray text = TextWithSettings(QByteArray(), settings);
         QCOMPARE(Stored(text, "Config", "WorkAssign"), stored);
         const Settings read = SettingsFromText(text);
-        QCOMPARE(read.assignmentText, QString::fromUtf8(stored));
+        QCOMPARE(read.assignment, QString::fromUtf8(stored));
         QCOMPARE(read.colors.work, colors::Blue);
     }
 
@@ -255,7 +255,7 @@ private slots:
         QTest::newRow("defaults into no file") << QByteArray() << defaults;
         QTest::newRow("all changed into no file") << QByteArray() << Changed();
         Settings named = Changed();
-        named.assignmentText = QString::fromUtf16(u"Crew \u00C6r\u00F8 = night");
+        named.assignment = QString::fromUtf16(u"Crew \u00C6r\u00F8 = night");
         named.weekStartsOnMonday = false;
         named.colors.off = 0xFF00FFFF;
         named.colors.leadTrail = 0x000000FF;

@@ -1,7 +1,7 @@
 #include "ui/printing/print_dialog.h"
 
 #include "calendar/date_moves.h"
-#include "settings/crew_list.h"
+#include "schedule/crew.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -25,9 +25,8 @@ PrintDialog::PrintDialog(const QString& assignment, QDate shownDate, QWidget* pa
     setWindowTitle(tr("Print Duty Year"));
 
     m_crew = new QComboBox(this);
-    const QStringList crews = CrewEntries();
-    m_crew->addItems(crews);
-    m_crew->setCurrentIndex(CrewFollowedBy(crews, assignment));
+    m_crew->addItems(CrewEntries());
+    m_crew->setCurrentText(CrewOfferedFor(assignment).entry);
 
     m_year = new QSpinBox(this);
     m_year->setRange(FirstPrintableYear(), LastPrintableYear());

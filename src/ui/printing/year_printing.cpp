@@ -54,7 +54,7 @@ void ShowPrintPreview(QWidget* window, const YearPage& page, const QPageSize& pa
 }
 
 void RunPrint(QWidget* window, const PrintRequest& request, const Platform& platform) {
-    PrintDialog dialog(request.settings.assignmentText, request.shownDate, window);
+    PrintDialog dialog(request.settings.assignment, request.shownDate, window);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const DayChanges changes = LoadDayChanges(request.daysFilePath, dialog.crew());

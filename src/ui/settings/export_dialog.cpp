@@ -4,7 +4,7 @@
 #include "calendar/ical_export.h"
 
 #include "platform/file_services.h"
-#include "settings/crew_list.h"
+#include "schedule/crew.h"
 #include "settings/day_changes_file.h"
 
 #include <QComboBox>
@@ -64,9 +64,8 @@ ExportDialog::ExportDialog(const QString& assignment, QDate shownDate, QWidget* 
     setWindowTitle(tr("Export Duty Calendar"));
 
     m_assignment = new QComboBox(this);
-    const QStringList crews = CrewEntries();
-    m_assignment->addItems(crews);
-    m_assignment->setCurrentIndex(CrewFollowedBy(crews, assignment));
+    m_assignment->addItems(CrewEntries());
+    m_assignment->setCurrentText(CrewOfferedFor(assignment).entry);
 
     // The months the window's date field can reach.
     m_firstMonth = new QDateEdit(this);

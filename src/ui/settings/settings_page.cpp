@@ -1,7 +1,7 @@
 #include "ui/settings/settings_page.h"
 
 #include "calendar/cell_colors.h"
-#include "settings/assignment_list.h"
+#include "schedule/crew.h"
 #include "ui/parts/font_size.h"
 #include "ui/parts/page_parts.h"
 #include "ui/parts/panel.h"
@@ -165,7 +165,7 @@ void SettingsPage::showExportMessage(const QString& message) {
 
 void SettingsPage::showSettings() {
     m_assignment->setCurrentIndex(
-        m_assignment->findText(m_settings.assignmentText, Qt::MatchFixedString));
+        m_assignment->findText(m_settings.assignment, Qt::MatchFixedString));
     m_weekStart->setChecked(m_settings.weekStartsOnMonday);
     const ColorSettings& colours = m_settings.colors;
     // Each of the first three shows its colour in its own caption, even the background's.
@@ -198,7 +198,7 @@ QString SettingsPage::selectedAssignmentText() const {
 void SettingsPage::applyAssignment() {
     if (m_assignment->currentIndex() < 0)
         m_assignment->setCurrentIndex(0);
-    m_settings.assignmentText = m_assignment->currentText();
+    m_settings.assignment = m_assignment->currentText();
 }
 
 void SettingsPage::openColorPicker(ColorRole role) {

@@ -7,8 +7,8 @@
 #include "platform/file_services.h"
 #include "platform/product.h"
 #include "platform/settings_location.h"
+#include "schedule/crew.h"
 #include "schedule/rotation.h"
-#include "settings/assignment_list.h"
 #include "ui/about/about_page.h"
 #include "ui/about/help_page.h"
 #include "ui/calendar/calendar_page.h"
@@ -97,7 +97,7 @@ void MainWindow::start() {
     m_settingsFilePath = FindSettingsFile(m_platform.configFolder);
     m_settings = SettingsFromText(ReadFileBytes(m_settingsFilePath).value_or(QByteArray()));
     m_daysFilePath = DaysFilePath(m_settingsFilePath);
-    m_dayChanges = LoadDayChanges(m_daysFilePath, m_settings.assignmentText);
+    m_dayChanges = LoadDayChanges(m_daysFilePath, m_settings.assignment);
     m_settingsPage->showSettings();
 
     const QDate now = today();
@@ -109,7 +109,7 @@ void MainWindow::start() {
     m_calendarPage->setPickerDate(now);
     // The drop-down calendar keeps the week start the settings had at start-up.
     m_calendarPage->setPickerWeekStart(m_settings.weekStartsOnMonday ? Qt::Monday : Qt::Sunday);
-    m_view.anchorDate = AnchorForAssignment(m_settings.assignmentText);
+    m_view.anchorDate = AnchorForAssignment(m_settings.assignment);
     showAboutText();
     // The frame is not known before the window is shown; until then the inner size stands in.
     resize(kOpeningOuterSize);
@@ -124,7 +124,7 @@ void MainWindow::start() {
     }
     showMonthOf(now);
     m_calendarPage->focusMonthView(Qt::OtherFocusReason);
-    if (m_settings.assignmentText == QLatin1String(kAgencyWideEntry))
+    if (m_settings.assignment == QLatin1String(kAgencyWideEntry))
         m_tabs->setCurrentWidget(m_settingsPage);
 }
 
@@ -291,8 +291,8 @@ void MainWindow::selectCell(int cell) {
 
 void MainWindow::applyTabChange() {
     // A new assignment or week start reaches the calendar here.
-    m_view.anchorDate = AnchorForAssignment(m_settings.assignmentText);
-    m_dayChanges = LoadDayChanges(m_daysFilePath, m_settings.assignmentText);
+    m_view.anchorDate = AnchorForAssignment(m_settings.assignment);
+    m_dayChanges = LoadDayChanges(m_daysFilePath, m_settings.assignment);
     showMonthOf(m_view.shownDate);
     // On the Calendar tab the keys walk the days, and a screen reader reads the day chosen.
     if (m_tabs->currentWidget() == m_calendarPage)

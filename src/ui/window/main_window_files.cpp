@@ -30,7 +30,7 @@ void MainWindow::changeDay(int cell) {
         return;
     // On a failed write the file keeps the old changes, and so does the window.
     if (const std::optional<DayChanges> stored = StoreDayChange(
-            m_platform, this, m_daysFilePath, m_settings.assignmentText, date, dialog.change()))
+            m_platform, this, m_daysFilePath, m_settings.assignment, date, dialog.change()))
         m_dayChanges = *stored;
     redraw();
 }
@@ -54,7 +54,7 @@ void MainWindow::save() {
 
 void MainWindow::exportDutyDays() {
     const std::optional<ExportReport> report =
-        RunExport(this, m_settings.assignmentText, m_view.shownDate, m_lastExportFolder, m_platform,
+        RunExport(this, m_settings.assignment, m_view.shownDate, m_lastExportFolder, m_platform,
                   ReadFileBytes(m_daysFilePath).value_or(QByteArray()));
     if (!report)
         return;

@@ -234,7 +234,7 @@ private slots:
 
         window.window.reset();
         StartWindow(window);
-        QCOMPARE(window->settings().assignmentText, QStringLiteral("4 WTF"));
+        QCOMPARE(window->settings().assignment, QStringLiteral("4 WTF"));
         QCOMPARE(ControlsOf(*window).weekStart->isChecked(), !mondays);
         QCOMPARE(window->settings().colors.work, expected::Yellow);
         QCOMPARE(window->settings().colors.off, kOlive);
@@ -263,7 +263,7 @@ private slots:
         StartWindow(window);
         QVERIFY2(startUp.elapsed() < 5000, "start-up hung on the settings file");
         const Controls w = ControlsOf(*window);
-        QCOMPARE(window->settings().assignmentText, QStringLiteral("Tornvale"));
+        QCOMPARE(window->settings().assignment, QStringLiteral("Tornvale"));
         QVERIFY(!w.weekStart->isChecked());
         QCOMPARE(window->settings().colors.background, expected::White);
         QCOMPARE(w.tabs->currentWidget(), w.settingsPage);

@@ -93,7 +93,7 @@ private slots:
         OpenList(w.assignment);
         QTest::keyClick(w.assignment->view(), Qt::Key_Escape);
         QTRY_VERIFY(!w.assignment->view()->isVisible());
-        QCOMPARE(window->settings().assignmentText, QStringLiteral("Tornvale"));
+        QCOMPARE(window->settings().assignment, QStringLiteral("Tornvale"));
         QCOMPARE(w.assignment->currentIndex(), 0);
     }
 
@@ -123,7 +123,7 @@ private slots:
                 QTRY_VERIFY(!w.assignment->view()->isVisible());
             }
         }
-        QCOMPARE(window->settings().assignmentText, QStringLiteral("1 SMT"));
+        QCOMPARE(window->settings().assignment, QStringLiteral("1 SMT"));
         QCOMPARE(w.title->text(), QStringLiteral("Tornvale - 5 TFS"));
         Click(w.settingsBack);
         QCOMPARE(w.title->text(), QStringLiteral("Tornvale - 1 SMT"));
@@ -306,7 +306,7 @@ private slots:
         window.window.reset();
 
         StartWindow(window);
-        QCOMPARE(window->settings().assignmentText, QStringLiteral("6 FSS"));
+        QCOMPARE(window->settings().assignment, QStringLiteral("6 FSS"));
         QCOMPARE(ControlsOf(*window).assignment->currentText(), QStringLiteral("6 FSS"));
         QVERIFY(ControlsOf(*window).weekStart->isChecked());
         QCOMPARE(window->settings().colors.work, expected::Yellow);

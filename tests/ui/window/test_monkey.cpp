@@ -335,13 +335,13 @@ private slots:
         }
 
         // Whatever the monkey did, a saved window comes back with the same settings.
-        const QString assignment = window->settings().assignmentText;
+        const QString assignment = window->settings().assignment;
         OpenTab(*window, ControlsOf(*window).settingsPage);
         Click(ControlsOf(*window).save);
         QVERIFY(window.errors->isEmpty());
         window.window.reset();
         StartWindow(window);
-        QCOMPARE(window->settings().assignmentText, assignment);
+        QCOMPARE(window->settings().assignment, assignment);
         QCOMPARE(ControlsOf(*window).weekStart->isChecked(), monkey.picked().mondays);
         QCOMPARE(window->settings().colors.work, monkey.picked().work);
         QCOMPARE(window->settings().colors.off, monkey.picked().off);

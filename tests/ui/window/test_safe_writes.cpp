@@ -81,7 +81,7 @@ private slots:
         QCOMPARE(Entries(window.settingsFolder()), before);
         QCOMPARE(w.tabs->currentWidget(), w.settingsPage);
         QVERIFY(w.weekStart->isChecked());
-        QCOMPARE(window->settings().assignmentText, QStringLiteral("3 TWT"));
+        QCOMPARE(window->settings().assignment, QStringLiteral("3 TWT"));
         QCOMPARE(window->settings().colors.work, colours.work);
         QCOMPARE(window->settings().colors.off, colours.off);
         QCOMPARE(window->settings().colors.leadTrail, colours.leadTrail);
