@@ -20,9 +20,9 @@
 
 namespace {
 
-using dutyloop::kMaxProfileValueCharacters;
-using dutyloop::ProfileValue;
-using dutyloop::WithProfileValue;
+using dutyloop::IniValue;
+using dutyloop::kMaxIniValueCharacters;
+using dutyloop::WithIniValue;
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
@@ -61,7 +61,7 @@ QByteArray KeyName(const std::string& raw) {
 
 // A value on one line, without blanks at its ends, no longer than a read returns.
 QByteArray Value(const std::string& raw) {
-    return TrimBlanks(Without(raw, "\r\n").left(kMaxProfileValueCharacters));
+    return TrimBlanks(Without(raw, "\r\n").left(kMaxIniValueCharacters));
 }
 
 char FoldAscii(char c) {
@@ -126,21 +126,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     };
     std::vector<std::optional<QByteArray>> before;
     for (const Pair& pair : others)
-        before.push_back(ProfileValue(text, pair.section, pair.key));
+        before.push_back(IniValue(text, pair.section, pair.key));
 
-    const QByteArray written = WithProfileValue(text, section, key, value);
+    const QByteArray written = WithIniValue(text, section, key, value);
 
-    const std::optional<QByteArray> readBack = ProfileValue(written, section, key);
+    const std::optional<QByteArray> readBack = IniValue(written, section, key);
     if (readBack != value)
         Fail(("the value reads back as " + Shown(readBack)).constData(), text, written, section,
              key);
-    if (WithProfileValue(written, section, key, value) != written)
+    if (WithIniValue(written, section, key, value) != written)
         Fail("writing the same value again changes the text", text, written, section, key);
     for (std::size_t i = 0; i < others.size(); ++i) {
         const Pair& pair = others[i];
         if (SameName(pair.section, section) && SameName(pair.key, key))
             continue;
-        const std::optional<QByteArray> after = ProfileValue(written, pair.section, pair.key);
+        const std::optional<QByteArray> after = IniValue(written, pair.section, pair.key);
         if (after != before[i])
             Fail(("another key changed: [" + pair.section + "] " + pair.key + " was " +
                   Shown(before[i]) + ", is " + Shown(after))

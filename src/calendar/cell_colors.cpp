@@ -60,8 +60,7 @@ QRgb CellFillColor(int index, const CalendarView& view, const ColorSettings& col
     return CellFillColor(index, view, colors, DutyCodeFor(date, view.anchorDate));
 }
 
-QRgb CellTextColor(int /*index*/, QDate date, const CalendarView& view,
-                   const ColorSettings& colors) {
+QRgb CellTextColor(QDate date, const CalendarView& view, const ColorSettings& colors) {
     return CellTextColor(date, view, colors, DutyCodeFor(date, view.anchorDate));
 }
 

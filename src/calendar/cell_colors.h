@@ -14,8 +14,7 @@ QRgb BorderColorFor(QRgb fill);
 
 QRgb CellFillColor(int index, const CalendarView& view, const ColorSettings& colors);
 
-// date is always view.cellDates[index].
-QRgb CellTextColor(int index, QDate date, const CalendarView& view, const ColorSettings& colors);
+QRgb CellTextColor(QDate date, const CalendarView& view, const ColorSettings& colors);
 
 // The same for a day whose duty is `duty` rather than the rostered one.
 QRgb CellFillColor(int index, const CalendarView& view, const ColorSettings& colors, DutyCode duty);

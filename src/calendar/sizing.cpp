@@ -17,28 +17,28 @@ CalendarLayout LayoutForWindow(double windowHeight, QSize page) {
     CalendarLayout layout;
     const auto h = static_cast<float>(std::trunc(windowHeight));
     layout.toolbarHeight = h / 16.0f;
-    layout.monthNameHeight = h / 10.0f;
-    layout.daysOfWeekHeight = h / 16.0f;
+    layout.monthBandHeight = h / 10.0f;
+    layout.weekdayBandHeight = h / 16.0f;
 
     const int width = page.width();
     const int monthTop = Edge(layout.toolbarHeight);
-    const int daysTop = Edge(layout.toolbarHeight + layout.monthNameHeight);
+    const int daysTop = Edge(layout.toolbarHeight + layout.monthBandHeight);
     const int calendarTop =
-        Edge(layout.toolbarHeight + layout.monthNameHeight + layout.daysOfWeekHeight);
+        Edge(layout.toolbarHeight + layout.monthBandHeight + layout.weekdayBandHeight);
     layout.toolbar = QRect(0, 0, width, monthTop);
-    layout.monthName = QRect(0, monthTop, width, daysTop - monthTop);
-    layout.daysOfWeek = QRect(0, daysTop, width, calendarTop - daysTop);
+    layout.monthBand = QRect(0, monthTop, width, daysTop - monthTop);
+    layout.weekdayBand = QRect(0, daysTop, width, calendarTop - daysTop);
     layout.calendar = QRect(0, calendarTop, width, std::max(0, page.height() - calendarTop));
 
     // A window too small for its bands leaves nothing to share out, never a negative size.
     const auto share = [](int length, float parts) {
         return std::max(0.0f, (static_cast<float>(length) - 0.1f) / parts);
     };
-    layout.dowItemHeight = share(layout.daysOfWeek.height(), 1.0f);
-    layout.dowItemWidth = share(layout.daysOfWeek.width(), 7.0f);
-    layout.calItemHeight = share(layout.calendar.height(), 7.0f);
-    layout.footerHeight = layout.calItemHeight;
-    layout.calItemWidth = share(layout.calendar.width(), 7.0f);
+    layout.weekdayCellHeight = share(layout.weekdayBand.height(), 1.0f);
+    layout.weekdayCellWidth = share(layout.weekdayBand.width(), 7.0f);
+    layout.dayCellHeight = share(layout.calendar.height(), 7.0f);
+    layout.footerHeight = layout.dayCellHeight;
+    layout.dayCellWidth = share(layout.calendar.width(), 7.0f);
 
     const int footerHeight = std::clamp(Edge(layout.footerHeight), 0, layout.calendar.height());
     layout.grid = QRect(0, 0, width, layout.calendar.height() - footerHeight);
@@ -74,13 +74,13 @@ float DayFontFactor(float gridHeightOverWidth) {
 FontSizes ComputeFontSizes(const CalendarLayout& layout) {
     FontSizes sizes;
     sizes.title = layout.toolbarHeight * 0.4f;
-    sizes.month = layout.monthNameHeight * 0.48f;
-    sizes.weekday = layout.dowItemHeight * 0.35f;
+    sizes.month = layout.monthBandHeight * 0.48f;
+    sizes.weekday = layout.weekdayCellHeight * 0.35f;
     // An empty grid has no shape; it takes the factor of a square one.
     const float ratio = layout.grid.width() > 0 ? static_cast<float>(layout.grid.height()) /
                                                       static_cast<float>(layout.grid.width())
                                                 : 1.0f;
-    sizes.day = layout.calItemHeight * DayFontFactor(ratio);
+    sizes.day = layout.dayCellHeight * DayFontFactor(ratio);
     return sizes;
 }
 

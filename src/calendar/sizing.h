@@ -9,22 +9,22 @@ namespace dutyloop {
 // height; the grid's six rows and the footer share the rest in seven equal rows. Starts at the
 // sizes of the window's design.
 struct CalendarLayout {
-    float toolbarHeight = 44.0f;    // tbCalendar
-    float monthNameHeight = 48.0f;  // loMonthName
-    float daysOfWeekHeight = 50.0f; // loDaysOfWeek
-    float dowItemWidth = 54.0f;     // gloDOW
-    float dowItemHeight = 48.0f;
-    float calItemWidth = 54.0f; // gloCal
-    float calItemHeight = 54.0f;
-    float footerHeight = 45.0f; // loFooter
+    float toolbarHeight = 44.0f;     // the buttons and the date field at the top
+    float monthBandHeight = 48.0f;   // the month's name between its arrows
+    float weekdayBandHeight = 50.0f; // the weekdays' names over the grid
+    float weekdayCellWidth = 54.0f;  // one weekday's name
+    float weekdayCellHeight = 48.0f;
+    float dayCellWidth = 54.0f; // one day of the grid
+    float dayCellHeight = 54.0f;
+    float footerHeight = 45.0f; // the status line under the grid
 
     // Whole-pixel geometry within the tab page.
     QRect toolbar;
-    QRect monthName;
-    QRect daysOfWeek;
-    QRect calendar; // loCalendar
-    QRect grid;     // rectCalendar and gloCal, within loCalendar
-    QRect footer;   // loFooter, within loCalendar
+    QRect monthBand;
+    QRect weekdayBand;
+    QRect calendar; // everything under the weekday band: the grid and the footer
+    QRect grid;     // the six rows of days, within calendar
+    QRect footer;   // within calendar, under the grid
 };
 
 // windowHeight is the window's outer height; only its whole part counts.

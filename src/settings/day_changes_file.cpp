@@ -91,7 +91,7 @@ QByteArray DaysSectionFor(const QString& assignment) {
 
 DayChanges DayChangesFromText(const QByteArray& fileText, const QString& assignment) {
     DayChanges changes;
-    for (const auto& [key, value] : ProfileSectionValues(fileText, DaysSectionFor(assignment))) {
+    for (const auto& [key, value] : IniSectionValues(fileText, DaysSectionFor(assignment))) {
         const std::optional<QDate> date = DateFromKey(key);
         if (!date)
             continue;
@@ -107,11 +107,11 @@ QByteArray TextWithDayChange(const QByteArray& fileText, const QString& assignme
     const QByteArray key = date.toString(Qt::ISODate).toLatin1();
     const QString note = CleanNote(change.note);
     if (change.kind == DayChangeKind::AsRostered && note.isEmpty())
-        return WithoutProfileKey(fileText, section, key);
+        return WithoutIniKey(fileText, section, key);
     QByteArray value = WordOf(change.kind).toByteArray();
     if (!note.isEmpty())
         value += ';' + note.toUtf8();
-    return WithProfileValue(fileText, section, key, value);
+    return WithIniValue(fileText, section, key, value);
 }
 
 } // namespace dutyloop

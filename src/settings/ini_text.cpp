@@ -183,17 +183,17 @@ bool IsDecimalDigit(char c) {
 
 } // namespace
 
-std::optional<QByteArray> ProfileValue(const QByteArray& text, QByteArrayView section,
-                                       QByteArrayView key) {
+std::optional<QByteArray> IniValue(const QByteArray& text, QByteArrayView section,
+                                   QByteArrayView key) {
     const Location found = Locate(text, section, key);
     if (!found.keyFound) {
         return std::nullopt;
     }
-    return FirstCharacters(Slice(text, found.value), kMaxProfileValueCharacters).toByteArray();
+    return FirstCharacters(Slice(text, found.value), kMaxIniValueCharacters).toByteArray();
 }
 
-QByteArray WithProfileValue(const QByteArray& text, QByteArrayView section, QByteArrayView key,
-                            QByteArrayView value) {
+QByteArray WithIniValue(const QByteArray& text, QByteArrayView section, QByteArrayView key,
+                        QByteArrayView value) {
     const Location found = Locate(text, section, key);
     QByteArray result;
     if (found.keyFound) {
@@ -223,8 +223,8 @@ QByteArray WithProfileValue(const QByteArray& text, QByteArrayView section, QByt
     return result;
 }
 
-std::vector<std::pair<QByteArray, QByteArray>> ProfileSectionValues(const QByteArray& text,
-                                                                    QByteArrayView section) {
+std::vector<std::pair<QByteArray, QByteArray>> IniSectionValues(const QByteArray& text,
+                                                                QByteArrayView section) {
     std::vector<std::pair<QByteArray, QByteArray>> entries;
     QSet<QByteArray> seen;
     bool inSection = false;
@@ -239,8 +239,8 @@ std::vector<std::pair<QByteArray, QByteArray>> ProfileSectionValues(const QByteA
             if (!seen.contains(key.toLower())) {
                 seen.insert(key.toLower());
                 entries.emplace_back(
-                    key, FirstCharacters(Slice(text, line.value), kMaxProfileValueCharacters)
-                             .toByteArray());
+                    key,
+                    FirstCharacters(Slice(text, line.value), kMaxIniValueCharacters).toByteArray());
             }
         }
         return true;
@@ -248,7 +248,7 @@ std::vector<std::pair<QByteArray, QByteArray>> ProfileSectionValues(const QByteA
     return entries;
 }
 
-QByteArray WithoutProfileKey(const QByteArray& text, QByteArrayView section, QByteArrayView key) {
+QByteArray WithoutIniKey(const QByteArray& text, QByteArrayView section, QByteArrayView key) {
     QByteArray result;
     result.reserve(text.size());
     if (text.startsWith(kByteOrderMark))

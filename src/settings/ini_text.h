@@ -26,15 +26,16 @@ namespace dutyloop {
 //   a name counts, and within it only the first line of a key; later duplicates are ignored,
 //   both when reading and when writing.
 
-// The longest value, in characters, that is ever read: a longer one is cut, as the system's
-// 2048-character read buffer (one kept for the terminating zero) would cut it.
-inline constexpr qsizetype kMaxProfileValueCharacters = 2047;
+// The longest value, in characters, that is ever read: a longer one is cut. Settings files
+// written over the years hold values read only up to this length, so where one holds more, the
+// rest was never part of the setting and stays ignored.
+inline constexpr qsizetype kMaxIniValueCharacters = 2047;
 
-// The value of `key` in `section`, cut to kMaxProfileValueCharacters UTF-8 characters.
+// The value of `key` in `section`, cut to kMaxIniValueCharacters UTF-8 characters.
 // Empty when the key is present with nothing after '='; nullopt when the section or the key
 // is missing.
-std::optional<QByteArray> ProfileValue(const QByteArray& text, QByteArrayView section,
-                                       QByteArrayView key);
+std::optional<QByteArray> IniValue(const QByteArray& text, QByteArrayView section,
+                                   QByteArrayView key);
 
 // The text with `key` in `section` set to `value`:
 // - an existing key line keeps everything but its value, blanks and line ending included;
@@ -44,19 +45,19 @@ std::optional<QByteArray> ProfileValue(const QByteArray& text, QByteArrayView se
 // New lines end as the file's first line does (CRLF or LF; LF for a file without one).
 // `value` must hold no CR or LF and neither start nor end with blanks, or it would not read
 // back the same; the caller, who knows what the value means, decides what to do about that.
-QByteArray WithProfileValue(const QByteArray& text, QByteArrayView section, QByteArrayView key,
-                            QByteArrayView value);
+QByteArray WithIniValue(const QByteArray& text, QByteArrayView section, QByteArrayView key,
+                        QByteArrayView value);
 
 // Every key line of the first `section` of its name, in file order, as (key, value), each
-// value cut as ProfileValue cuts it. A key repeated later in the section is left out, as it is
+// value cut as IniValue cuts it. A key repeated later in the section is left out, as it is
 // never read.
-std::vector<std::pair<QByteArray, QByteArray>> ProfileSectionValues(const QByteArray& text,
-                                                                    QByteArrayView section);
+std::vector<std::pair<QByteArray, QByteArray>> IniSectionValues(const QByteArray& text,
+                                                                QByteArrayView section);
 
 // The text without the lines of `key` in the first `section` of its name, its later
 // duplicates included, so that no other line of the key comes to be read in its place. Every
 // other byte stays.
-QByteArray WithoutProfileKey(const QByteArray& text, QByteArrayView section, QByteArrayView key);
+QByteArray WithoutIniKey(const QByteArray& text, QByteArrayView section, QByteArrayView key);
 
 // A flag stored as a whole number: blanks around it, an optional sign, then decimal digits or
 // hexadecimal digits after "0x"/"0X", with nothing else. Any number other than zero is on;

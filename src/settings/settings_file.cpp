@@ -32,7 +32,7 @@ constexpr std::array<ColorKey, 5> kColorKeys{{
 }};
 
 QRgb ReadColor(const QByteArray& fileText, const ColorKey& colorKey) {
-    const std::optional<QByteArray> value = ProfileValue(fileText, kColors, colorKey.key);
+    const std::optional<QByteArray> value = IniValue(fileText, kColors, colorKey.key);
     if (!value) {
         return colorKey.defaultColor;
     }
@@ -64,12 +64,12 @@ QByteArray AssignmentValue(const QString& text) {
 
 Settings SettingsFromText(const QByteArray& fileText) {
     Settings settings;
-    const std::optional<QByteArray> stored = ProfileValue(fileText, kConfig, kWorkAssign);
+    const std::optional<QByteArray> stored = IniValue(fileText, kConfig, kWorkAssign);
     if (stored && !stored->isEmpty()) {
         settings.assignment = QString::fromUtf8(*stored);
     }
-    settings.weekStartsOnMonday = ParseFlag(
-        ProfileValue(fileText, kConfig, kWeekStartsOnMonday).value_or(QByteArray()), false);
+    settings.weekStartsOnMonday =
+        ParseFlag(IniValue(fileText, kConfig, kWeekStartsOnMonday).value_or(QByteArray()), false);
     for (const ColorKey& colorKey : kColorKeys) {
         settings.colors.*colorKey.setting = ReadColor(fileText, colorKey);
     }
@@ -78,12 +78,12 @@ Settings SettingsFromText(const QByteArray& fileText) {
 
 QByteArray TextWithSettings(const QByteArray& fileText, const Settings& settings) {
     QByteArray text =
-        WithProfileValue(fileText, kConfig, kWorkAssign, AssignmentValue(settings.assignment));
-    text = WithProfileValue(text, kConfig, kWeekStartsOnMonday,
-                            settings.weekStartsOnMonday ? "1" : "0");
+        WithIniValue(fileText, kConfig, kWorkAssign, AssignmentValue(settings.assignment));
+    text =
+        WithIniValue(text, kConfig, kWeekStartsOnMonday, settings.weekStartsOnMonday ? "1" : "0");
     for (const ColorKey& colorKey : kColorKeys) {
-        text = WithProfileValue(text, kColors, colorKey.key,
-                                ColorToName(settings.colors.*colorKey.setting).toUtf8());
+        text = WithIniValue(text, kColors, colorKey.key,
+                            ColorToName(settings.colors.*colorKey.setting).toUtf8());
     }
     return text;
 }

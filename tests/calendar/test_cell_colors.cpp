@@ -116,7 +116,7 @@ private slots:
         const int index = CellOf(view, cellDate);
         QVERIFY(index >= 0 && index < kCellCount);
         QCOMPARE(CellFillColor(index, view, settings), fill);
-        QCOMPARE(CellTextColor(index, cellDate, view, settings), text);
+        QCOMPARE(CellTextColor(cellDate, view, settings), text);
     }
 
     void zDaysOnANavyBackgroundStayReadable() {
@@ -124,10 +124,8 @@ private slots:
         settings.background = Navy;
         settings.leadTrail = Navy;
         const CalendarView view = SeptemberView(QDate(2023, 9, 10), "Tornvale");
-        const int other = CellOf(view, QDate(2023, 9, 1));
-        QCOMPARE(CellTextColor(other, QDate(2023, 9, 1), view, settings), colors::White);
-        const int selected = CellOf(view, QDate(2023, 9, 10));
-        QCOMPARE(CellTextColor(selected, QDate(2023, 9, 10), view, settings), colors::White);
+        QCOMPARE(CellTextColor(QDate(2023, 9, 1), view, settings), colors::White);
+        QCOMPARE(CellTextColor(QDate(2023, 9, 10), view, settings), colors::White);
     }
 
     void onlyTheShownDateCellIsFilled() {

@@ -17,8 +17,8 @@ private slots:
         QTest::addColumn<int>("perRow");
         QTest::addColumn<int>("rowRight");   // right edge of a full row
         QTest::addColumn<int>("gridBottom"); // bottom edge of the last row
-        QTest::newRow("calendar: (334-0.1)/7 wide, 7 a row, 42 cells in 6 rows")
-            << 334 << (334.0f - 0.1f) / 7.0f << 40.5f << 42 << 7 << 334 << 243;
+        QTest::newRow("calendar: 47.7 wide, 7 a row, 42 cells in 6 rows")
+            << 334 << 47.7f << 40.5f << 42 << 7 << 334 << 243;
         QTest::newRow("an exact fit counts: 7 of 48 in 336")
             << 336 << 48.0f << 30.0f << 10 << 7 << 336 << 60;
         QTest::newRow("a pixel short: 6 of 48 in 335")
@@ -66,47 +66,54 @@ private slots:
     void bandsAt640() {
         const CalendarLayout layout = LayoutForWindow(640, QSize(334, 552));
         QCOMPARE(layout.toolbarHeight, 40.0f);
-        QCOMPARE(layout.monthNameHeight, 64.0f);
-        QCOMPARE(layout.daysOfWeekHeight, 40.0f);
-        QCOMPARE(layout.dowItemHeight, 39.9f);
-        QCOMPARE(layout.dowItemWidth, (334.0f - 0.1f) / 7.0f);
+        QCOMPARE(layout.monthBandHeight, 64.0f);
+        QCOMPARE(layout.weekdayBandHeight, 40.0f);
+        QCOMPARE(layout.weekdayCellHeight, 39.9f);
+        QCOMPARE(layout.weekdayCellWidth, 47.7f);
         QCOMPARE(layout.calendar.top(), 144);
         QCOMPARE(layout.calendar.height(), 408);
 
         const FontSizes fonts = ComputeFontSizes(layout);
         QCOMPARE(fonts.title, 16.0f);
-        QCOMPARE(fonts.month, 64.0f * 0.48f);
-        QCOMPARE(fonts.weekday, 39.9f * 0.35f);
+        QCOMPARE(fonts.month, 30.72f);
+        QCOMPARE(fonts.weekday, 13.965f);
     }
 
     void heightIsTruncated() {
         const CalendarLayout layout = LayoutForWindow(640.9, QSize(334, 552));
         QCOMPARE(layout.toolbarHeight, 40.0f);
-        QCOMPARE(layout.monthNameHeight, 64.0f);
+        QCOMPARE(layout.monthBandHeight, 64.0f);
     }
 
     void grid_data() {
         QTest::addColumn<int>("width");
         QTest::addColumn<int>("height");
-        QTest::addColumn<float>("factor");
-        // loCalendar sizes: the grid is six items high and as wide as loCalendar.
-        QTest::newRow("334 x 408: ratio a little above 1.04") << 334 << 408 << 0.48f;
-        QTest::newRow("300 x 600: ratio a little above 1.71") << 300 << 600 << 0.35f;
+        QTest::addColumn<float>("cellWidth");
+        QTest::addColumn<float>("cellHeight");
+        QTest::addColumn<float>("dayFont");
+        // The area under the bands holds seven rows, the grid's six and the footer, and is as
+        // wide as seven cells; 0.1 pixel is kept free so that rounding never overflows.
+        QTest::newRow("334 x 408: ratio a little above 1.04, font 0.48 of the cell")
+            << 334 << 408 << 47.7f << 58.2714286f << 27.9702857f;
+        QTest::newRow("300 x 600: ratio a little above 1.71, font 0.35 of the cell")
+            << 300 << 600 << 42.8428571f << 85.7f << 29.995f;
     }
     void grid() {
         QFETCH(int, width);
         QFETCH(int, height);
-        QFETCH(float, factor);
-        // A window 144 / (1/16 + 1/10 + 1/16) = 640 high puts loCalendar below 144.
+        QFETCH(float, cellWidth);
+        QFETCH(float, cellHeight);
+        QFETCH(float, dayFont);
+        // A window 640 high has its bands end at 40 + 64 + 40 = 144.
         const CalendarLayout layout = LayoutForWindow(640, QSize(width, 144 + height));
-        QCOMPARE(layout.calItemHeight, (static_cast<float>(height) - 0.1f) / 7.0f);
-        QCOMPARE(layout.calItemWidth, (static_cast<float>(width) - 0.1f) / 7.0f);
-        QCOMPARE(layout.footerHeight, layout.calItemHeight);
+        QCOMPARE(layout.dayCellHeight, cellHeight);
+        QCOMPARE(layout.dayCellWidth, cellWidth);
+        QCOMPARE(layout.footerHeight, cellHeight);
         QCOMPARE(layout.grid.width(), width);
         QCOMPARE(layout.grid.height() + layout.footer.height(), height);
         QCOMPARE(layout.footer.top(), layout.grid.bottom() + 1);
         const FontSizes fonts = ComputeFontSizes(layout);
-        QCOMPARE(fonts.day, layout.calItemHeight * factor);
+        QCOMPARE(fonts.day, dayFont);
     }
 
     void factorThresholdsAreStrict_data() {
@@ -143,9 +150,9 @@ private slots:
         const CalendarLayout narrow = LayoutForWindow(640, QSize(334, 552));
         const CalendarLayout wide = LayoutForWindow(640, QSize(900, 552));
         QCOMPARE(wide.toolbar.height(), narrow.toolbar.height());
-        QCOMPARE(wide.monthName.height(), narrow.monthName.height());
-        QCOMPARE(wide.calItemHeight, narrow.calItemHeight);
-        QVERIFY(wide.calItemWidth > narrow.calItemWidth);
+        QCOMPARE(wide.monthBand.height(), narrow.monthBand.height());
+        QCOMPARE(wide.dayCellHeight, narrow.dayCellHeight);
+        QVERIFY(wide.dayCellWidth > narrow.dayCellWidth);
     }
 
     // A window too small for its bands still gives sizes that are neither negative nor NaN.
@@ -153,7 +160,7 @@ private slots:
         const CalendarLayout layout = LayoutForWindow(100, QSize(10, 20));
         QVERIFY(layout.calendar.height() >= 0);
         QVERIFY(layout.grid.height() >= 0);
-        QCOMPARE(layout.calItemHeight, 0.0f);
+        QCOMPARE(layout.dayCellHeight, 0.0f);
         QCOMPARE(layout.footerHeight, 0.0f);
         const FontSizes fonts = ComputeFontSizes(layout);
         QCOMPARE(fonts.day, 0.0f);

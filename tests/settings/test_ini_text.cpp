@@ -20,11 +20,11 @@ const QByteArray kBom = Bytes("\xEF\xBB\xBF"sv);
 
 // The value as read, or a marker no test value uses, so that QCOMPARE can show either.
 QByteArray ReadOrMissing(const QByteArray& text, QByteArrayView section, QByteArrayView key) {
-    return ProfileValue(text, section, key).value_or("<missing>");
+    return IniValue(text, section, key).value_or("<missing>");
 }
 } // namespace
 
-class TestProfileText : public QObject {
+class TestIniText : public QObject {
     Q_OBJECT
 private slots:
     void readsValues_data() {
@@ -119,14 +119,14 @@ private slots:
         QFETCH(QByteArray, key);
         QFETCH(bool, present);
         QFETCH(QByteArray, value);
-        const std::optional<QByteArray> read = ProfileValue(text, section, key);
+        const std::optional<QByteArray> read = IniValue(text, section, key);
         QCOMPARE(read.has_value(), present);
         if (present) {
             QCOMPARE(*read, value);
         }
     }
 
-    // The system reads a value into 2048 characters, one of them the terminating zero.
+    // Values are read up to 2047 characters, as stored files have always been read.
     void cutsLongValues_data() {
         QTest::addColumn<QByteArray>("value");
         QTest::addColumn<QByteArray>("read");
@@ -242,7 +242,7 @@ private slots:
         QFETCH(QByteArray, key);
         QFETCH(QByteArray, value);
         QFETCH(QByteArray, written);
-        const QByteArray result = WithProfileValue(text, section, key, value);
+        const QByteArray result = WithIniValue(text, section, key, value);
         QCOMPARE(result, written);
         QCOMPARE(ReadOrMissing(result, section, key), value);
     }
@@ -261,7 +261,7 @@ private slots:
                 text += Bytes(kPieces[random.bounded(int(std::size(kPieces)))]);
             }
             const QByteArray otherBefore = ReadOrMissing(text, "b", "b");
-            const QByteArray written = WithProfileValue(text, "a", "a", "value");
+            const QByteArray written = WithIniValue(text, "a", "a", "value");
             QCOMPARE(ReadOrMissing(written, "a", "a"), QByteArray("value"));
             QCOMPARE(ReadOrMissing(written, "b", "b"), otherBefore);
         }
@@ -277,8 +277,8 @@ private slots:
         QElapsedTimer timer;
         timer.start();
         QCOMPARE(ReadOrMissing(text, "C", "A"), QByteArray("end"));
-        QVERIFY(WithProfileValue(text, "C", "A", "new").endsWith("[C]\nA=new\n"));
-        QVERIFY(WithProfileValue(text, "D", "A", "new").endsWith("[C]\nA=end\n[D]\nA=new\n"));
+        QVERIFY(WithIniValue(text, "C", "A", "new").endsWith("[C]\nA=new\n"));
+        QVERIFY(WithIniValue(text, "D", "A", "new").endsWith("[C]\nA=end\n[D]\nA=new\n"));
         QVERIFY2(timer.elapsed() < 20000, "ten megabytes took longer than 20 seconds");
     }
 
@@ -322,5 +322,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestProfileText)
+QTEST_APPLESS_MAIN(TestIniText)
 #include "test_ini_text.moc"

@@ -21,7 +21,7 @@ QByteArray Bytes(std::string_view bytes) {
 }
 
 QByteArray Stored(const QByteArray& text, QByteArrayView section, QByteArrayView key) {
-    return ProfileValue(text, section, key).value_or("<missing>");
+    return IniValue(text, section, key).value_or("<missing>");
 }
 
 void CompareSettings(const Settings& actual, const Settings& expected) {

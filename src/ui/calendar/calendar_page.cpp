@@ -122,11 +122,11 @@ void CalendarPage::buildFooter() {
 
 void CalendarPage::setSizes(const CalendarLayout& layout) {
     PlaceBand(m_titlePanel, m_title, layout.toolbar);
-    PlaceBand(m_monthPanel, m_monthLabel, layout.monthName);
-    PlaceAtBandEnds(layout.monthName, m_previousMonth, 44, m_nextMonth, 44);
+    PlaceBand(m_monthPanel, m_monthLabel, layout.monthBand);
+    PlaceAtBandEnds(layout.monthBand, m_previousMonth, 44, m_nextMonth, 44);
     const QRect grid = layout.grid.translated(layout.calendar.topLeft());
-    m_monthView->setGeometry(0, layout.daysOfWeek.top(), layout.daysOfWeek.width(),
-                             grid.bottom() + 1 - layout.daysOfWeek.top());
+    m_monthView->setGeometry(0, layout.weekdayBand.top(), layout.weekdayBand.width(),
+                             grid.bottom() + 1 - layout.weekdayBand.top());
     m_monthView->setSizes(layout);
     PlaceBand(m_footerPanel, m_status, layout.footer.translated(layout.calendar.topLeft()));
     PlaceAtBandEnds(layout.footer, m_today, 85, m_dateField, m_dateFieldWidth);

@@ -35,11 +35,11 @@ MonthView::MonthView(QWidget* parent) : QWidget(parent) {
 }
 
 void MonthView::setSizes(const CalendarLayout& layout) {
-    m_bandHeight = layout.daysOfWeek.height();
-    m_weekdayWidth = layout.dowItemWidth;
-    m_weekdayHeight = layout.dowItemHeight;
-    m_cellWidth = layout.calItemWidth;
-    m_cellHeight = layout.calItemHeight;
+    m_bandHeight = layout.weekdayBand.height();
+    m_weekdayWidth = layout.weekdayCellWidth;
+    m_weekdayHeight = layout.weekdayCellHeight;
+    m_cellWidth = layout.dayCellWidth;
+    m_cellHeight = layout.dayCellHeight;
     m_grid = QRect(0, m_bandHeight, layout.grid.width(), layout.grid.height());
     update();
 }

@@ -177,7 +177,7 @@ private slots:
         QVERIFY(fonts.title > 0);
         QCOMPARE(FontPixelSize(w.helpTitle), fonts.title);
         QCOMPARE(FontPixelSize(w.monthLabel), fonts.month);
-        QCOMPARE(fonts.weekday, window->calendarLayout().dowItemHeight * 0.35f);
+        QCOMPARE(fonts.weekday, window->calendarLayout().weekdayCellHeight * 0.35f);
         QCOMPARE(FontPixelSize(w.status), window->calendarLayout().footerHeight * 0.24f);
     }
 };

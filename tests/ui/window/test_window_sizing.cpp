@@ -37,16 +37,16 @@ private slots:
         QCOMPARE(w.monthView->y(), 104);
         QCOMPARE(w.monthView->weekdayRect(0).height(), 40);
         QCOMPARE(window->monthPage().fonts.title, 16.0f);
-        QCOMPARE(window->calendarLayout().dowItemHeight, 39.9f);
+        QCOMPARE(window->calendarLayout().weekdayCellHeight, 39.9f);
 
         // The grid and the footer share what the tab leaves below the bands in seven rows.
         const int rest = w.calendarPage->height() - 144;
         const float row = (static_cast<float>(rest) - 0.1f) / 7.0f;
-        QCOMPARE(window->calendarLayout().calItemHeight, row);
+        QCOMPARE(window->calendarLayout().dayCellHeight, row);
         QCOMPARE(w.footerPanel->height(), qRound(row));
         QCOMPARE(GridHeight(w) + w.footerPanel->height(), rest);
         QCOMPARE(w.footerPanel->geometry().bottom(), w.calendarPage->height() - 1);
-        QCOMPARE(window->calendarLayout().calItemWidth,
+        QCOMPARE(window->calendarLayout().dayCellWidth,
                  (static_cast<float>(w.calendarPage->width()) - 0.1f) / 7.0f);
         // Seven cells to a row: cell 7 starts the second row.
         QCOMPARE(w.monthView->cellRect(7).x(), 0);
@@ -65,7 +65,7 @@ private slots:
         QCOMPARE(window->view().shownDate, before.shownDate);
         QCOMPARE(window->view().cellDates, before.cellDates);
         QCOMPARE(w.titlePanel->height(), toolbar);
-        QCOMPARE(window->calendarLayout().calItemWidth,
+        QCOMPARE(window->calendarLayout().dayCellWidth,
                  (static_cast<float>(w.monthView->width()) - 0.1f) / 7.0f);
         ResizeOuter(*window, 350, 960);
         QCOMPARE(w.titlePanel->height(), 60);
@@ -80,7 +80,7 @@ private slots:
         OpenTab(*window, w.calendarPage);
         QCOMPARE(w.monthView->width(), w.calendarPage->width());
         QCOMPARE(w.footerPanel->geometry().bottom(), w.calendarPage->height() - 1);
-        QCOMPARE(window->calendarLayout().calItemWidth,
+        QCOMPARE(window->calendarLayout().dayCellWidth,
                  (static_cast<float>(w.calendarPage->width()) - 0.1f) / 7.0f);
     }
 };
