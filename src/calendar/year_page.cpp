@@ -13,15 +13,15 @@ namespace dutyloop {
 namespace {
 
 bool Changed(const YearPageState& state, QDate date) {
-    return state.changes && ChangeOn(date, AnchorForAssignment(state.crew), *state.changes).kind !=
-                                DayChangeKind::AsRostered;
+    return state.changes &&
+           ChangeOn(date, state.crew.anchor, *state.changes).kind != DayChangeKind::AsRostered;
 }
 
 // The rostered work days of the year the crew member took as leave.
 int LeaveTaken(const YearPageState& state) {
     if (!state.changes)
         return 0;
-    const QDate anchor = AnchorForAssignment(state.crew);
+    const QDate anchor = state.crew.anchor;
     const QDate first(state.year, 1, 1);
     const QDate last(state.year, 12, 31);
     int taken = 0;
@@ -57,7 +57,7 @@ YearPage YearPageFor(const YearPageState& state) {
     YearPage page;
     page.year = state.year;
     page.title = QCoreApplication::translate("YearPage", "Dutyloop – %1 – %2")
-                     .arg(state.crew, QString::number(state.year));
+                     .arg(state.crew.entry, QString::number(state.year));
     page.weekdayLabels = WeekdayLabelTexts(state.weekStart, state.locale);
     page.narrowWeekdayLabels = NarrowWeekdayLabelTexts(state.weekStart, state.locale);
     for (int month = 1; month <= 12; ++month)

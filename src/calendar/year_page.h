@@ -3,6 +3,7 @@
 #include "calendar/duty_counts.h"
 #include "calendar/locale_settings.h"
 #include "calendar/month_grid.h"
+#include "schedule/crew.h"
 #include "settings/colors.h"
 
 #include <QString>
@@ -52,7 +53,7 @@ struct YearPage {
 
 // Everything the year page is made from.
 struct YearPageState {
-    QString crew;
+    Crew crew;
     int year = 0;
     ColorSettings colors;
     WeekStart weekStart = WeekStart::Sunday;

@@ -15,7 +15,7 @@ namespace {
 YearPage PageOf(int year, WeekStart weekStart, const QLocale& locale = QLocale::c(),
                 QDate today = QDate(2026, 12, 10)) {
     const LocaleSettings settings = CaptureLocaleSettings(locale);
-    return YearPageFor({.crew = QStringLiteral("5 TFS"),
+    return YearPageFor({.crew = {QStringLiteral("5 TFS"), QDate(2014, 1, 6)},
                         .year = year,
                         .colors = ColorSettings(),
                         .weekStart = weekStart,
@@ -28,7 +28,7 @@ YearPage PageOf(int year, WeekStart weekStart, const QLocale& locale = QLocale::
 YearPage PageWithChanges(const DayChanges& changes) {
     const LocaleSettings settings = CaptureLocaleSettings(QLocale::c());
     const QDate anchor = QDate(2014, 1, 6);
-    return YearPageFor({.crew = QStringLiteral("5 TFS"),
+    return YearPageFor({.crew = {QStringLiteral("5 TFS"), QDate(2014, 1, 6)},
                         .year = 2027,
                         .colors = ColorSettings(),
                         .weekStart = WeekStart::Sunday,
@@ -141,7 +141,7 @@ private slots:
     void changesCountByTheDutyTheyGive();
     void everyDayAsksTheDutyGiven() {
         const LocaleSettings settings = CaptureLocaleSettings(QLocale::c());
-        const YearPage page = YearPageFor({.crew = QStringLiteral("5 TFS"),
+        const YearPage page = YearPageFor({.crew = {QStringLiteral("5 TFS"), QDate(2014, 1, 6)},
                                            .year = 2027,
                                            .colors = ColorSettings(),
                                            .weekStart = WeekStart::Sunday,

@@ -16,14 +16,15 @@ namespace dutyloop {
 
 YearPage YearPageForCrew(const QString& crew, int year, const Settings& settings,
                          const LocaleSettings& locale, QDate today, const DayChanges& changes) {
+    const Crew shown{crew, AnchorForAssignment(crew)};
     return YearPageFor(
-        {.crew = crew,
+        {.crew = shown,
          .year = year,
          .colors = settings.colors,
          .weekStart = settings.weekStartsOnMonday ? WeekStart::Monday : WeekStart::Sunday,
          .locale = locale,
          .today = today,
-         .duty = EffectiveDutyOf(AnchorForAssignment(crew), changes),
+         .duty = EffectiveDutyOf(shown.anchor, changes),
          .changes = &changes});
 }
 
