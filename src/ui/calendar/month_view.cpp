@@ -138,10 +138,10 @@ const std::array<QString, 7>& MonthView::shownWeekdayLabels() const {
     return m_page.weekdayLabels;
 }
 
-void MonthView::paintCell(QPainter& painter, int cell, const QRect& bounds) const {
-    const CellLook& look = m_page.cells[static_cast<std::size_t>(cell)];
+void MonthView::paintCell(QPainter& painter, const CellLook& look, bool focusMark,
+                          const QRect& bounds) const {
     PaintOutlinedRect(painter, bounds, look.fill, look.border, kThinBorder);
-    if (showsFocusMark() && cell == selectedCell())
+    if (focusMark)
         PaintFocusMark(painter, bounds, look.fill, look.border, kThinBorder,
                        palette().highlight().color().rgba());
     painter.setPen(QColor::fromRgba(look.textColor));
@@ -158,21 +158,33 @@ void MonthView::paintEvent(QPaintEvent* event) {
         paintWeekdays(painter);
     if (region.intersects(m_grid))
         painter.fillRect(m_grid, QColor::fromRgba(m_page.look.background));
-    // The cells share two fonts; setting a font costs about as much as filling a cell.
     const QFont dayFont = fontOfSize(m_page.fonts.day, true);
     const QFont legendFont = fontOfSize(m_page.legendFontSize, true);
-    const QFont* fontSet = nullptr;
+    m_cellPictures.setContext(devicePixelRatio(),
+                              dayFont.key() + legendFont.key() +
+                                  QString::number(palette().highlight().color().rgba()) +
+                                  QString::number(layoutDirection()));
     for (int cell = 0; cell < kCellCount; ++cell) {
         const QRect bounds = cellRect(cell);
         if (!region.intersects(bounds))
             continue;
-        const bool legend = m_page.cells[static_cast<std::size_t>(cell)].font == CellFont::Legend;
-        const QFont* font = legend ? &legendFont : &dayFont;
-        if (font != fontSet) {
-            painter.setFont(*font);
-            fontSet = font;
+        const CellLook& look = m_page.cells[static_cast<std::size_t>(cell)];
+        const bool focusMark = showsFocusMark() && cell == selectedCell();
+        const QFont& font = look.font == CellFont::Legend ? legendFont : dayFont;
+        // A cell that lets what is under it show through is drawn in place.
+        if (qAlpha(look.fill) != 0xFF || qAlpha(look.border) != 0xFF) {
+            painter.setFont(font);
+            paintCell(painter, look, focusMark, bounds);
+            continue;
         }
-        paintCell(painter, cell, bounds);
+        const CellPictureKey key{bounds.size(),  look.text,    look.fill,
+                                 look.textColor, look.border,  look.font,
+                                 look.change,    look.hasNote, focusMark};
+        painter.drawPixmap(bounds.topLeft(),
+                           m_cellPictures.picture(key, [&](QPainter& on, const QRect& at) {
+                               on.setFont(font);
+                               paintCell(on, look, focusMark, at);
+                           }));
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "calendar/month_page.h"
 #include "calendar/sizing.h"
+#include "ui/calendar/cell_pictures.h"
 
 #include <QWidget>
 
@@ -53,7 +54,8 @@ protected:
 
 private:
     void paintWeekdays(QPainter& painter) const;
-    void paintCell(QPainter& painter, int cell, const QRect& bounds) const;
+    void paintCell(QPainter& painter, const CellLook& look, bool focusMark,
+                   const QRect& bounds) const;
     void paintChangeMarks(QPainter& painter, const CellLook& look, const QRect& bounds) const;
     // The cell's day is of the shown month and can be changed.
     bool activates(int cell) const;
@@ -69,6 +71,7 @@ private:
     QRect m_grid;
     int m_pressedCell = -1;
     bool m_focusMarkWanted = false;
+    CellPictures m_cellPictures;
 };
 
 } // namespace dutyloop
