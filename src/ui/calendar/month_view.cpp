@@ -110,8 +110,38 @@ QFont MonthView::fontOfSize(float pixels, bool bold) const {
     return shown;
 }
 
-void MonthView::paintWeekdays(QPainter& painter) const {
+void MonthView::paintWeekdays(QPainter& painter) {
     const QRect band(0, 0, width(), m_bandHeight);
+    const TabLook& look = m_page.look;
+    // Under a band that lets the grid's background show through it is drawn in place.
+    if (qAlpha(look.background) != 0xFF || qAlpha(look.border) != 0xFF) {
+        drawWeekdays(painter, band);
+        return;
+    }
+    // The band changes only with the week start, the colours and the size, not with a key.
+    // Which of the two sets of names shows follows from both, the font and the width.
+    QStringList names(m_page.weekdayLabels.begin(), m_page.weekdayLabels.end());
+    names.append(QStringList(m_page.narrowWeekdayLabels.begin(), m_page.narrowWeekdayLabels.end()));
+    const QString key = names.join(QLatin1Char('\n')) + weekdayFont().key() +
+                        QStringLiteral("/%1/%2/%3/%4/%5/%6")
+                            .arg(look.background)
+                            .arg(look.border)
+                            .arg(look.headerTextColor)
+                            .arg(width())
+                            .arg(m_bandHeight)
+                            .arg(devicePixelRatio()) +
+                        QString::number(layoutDirection());
+    if (key != m_weekdayBandKey) {
+        m_weekdayBand = QPixmap(band.size() * devicePixelRatio());
+        m_weekdayBand.setDevicePixelRatio(devicePixelRatio());
+        QPainter on(&m_weekdayBand);
+        drawWeekdays(on, band);
+        m_weekdayBandKey = key;
+    }
+    painter.drawPixmap(band.topLeft(), m_weekdayBand);
+}
+
+void MonthView::drawWeekdays(QPainter& painter, const QRect& band) const {
     PaintOutlinedRect(painter, band, m_page.look.background, m_page.look.border, kThinBorder);
     painter.setFont(weekdayFont());
     painter.setPen(QColor::fromRgba(m_page.look.headerTextColor));

@@ -53,7 +53,8 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    void paintWeekdays(QPainter& painter) const;
+    void paintWeekdays(QPainter& painter);
+    void drawWeekdays(QPainter& painter, const QRect& band) const;
     void paintCell(QPainter& painter, const CellLook& look, bool focusMark,
                    const QRect& bounds) const;
     void paintChangeMarks(QPainter& painter, const CellLook& look, const QRect& bounds) const;
@@ -72,6 +73,8 @@ private:
     int m_pressedCell = -1;
     bool m_focusMarkWanted = false;
     CellPictures m_cellPictures;
+    QPixmap m_weekdayBand;
+    QString m_weekdayBandKey; // what the band was drawn from
 };
 
 } // namespace dutyloop
