@@ -15,6 +15,7 @@ namespace dutyloop {
 // What a day cell's pixels depend on: the drawn parts of its look and how it is shown.
 struct CellPictureKey {
     QSize size; // cells of one grid differ by a pixel where their edges round apart
+    float fontPixels = 0.0f;
     QString text;
     Color fill = 0;
     Color textColor = 0;
@@ -35,9 +36,9 @@ class CellPictures {
 public:
     using Draw = std::function<void(QPainter& painter, const QRect& bounds)>;
 
-    // Everything that is alike for all cells of a paint: the pixel density, and the fonts, the
-    // direction and the highlight colour as `context` names them. A change of any of it starts
-    // afresh.
+    // Everything that is alike for all cells of every paint but a change of the look: the pixel
+    // density, and the font's family, the direction and the highlight colour as `context` names
+    // them. A change of any of it starts afresh.
     void setContext(qreal pixelRatio, QString context);
 
     // The cell's pixels, drawn by `draw` the first time they are asked for.

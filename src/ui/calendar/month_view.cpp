@@ -190,9 +190,9 @@ void MonthView::paintEvent(QPaintEvent* event) {
         painter.fillRect(m_grid, QColor::fromRgba(m_page.look.background));
     const QFont dayFont = fontOfSize(m_page.fonts.day, true);
     const QFont legendFont = fontOfSize(m_page.legendFontSize, true);
+    // The two fonts differ from the view's own in their size alone, which each picture notes.
     m_cellPictures.setContext(devicePixelRatio(),
-                              dayFont.key() + legendFont.key() +
-                                  QString::number(palette().highlight().color().rgba()) +
+                              font().key() + QString::number(palette().highlight().color().rgba()) +
                                   QString::number(layoutDirection()));
     for (int cell = 0; cell < kCellCount; ++cell) {
         const QRect bounds = cellRect(cell);
@@ -207,9 +207,11 @@ void MonthView::paintEvent(QPaintEvent* event) {
             paintCell(painter, look, focusMark, bounds);
             continue;
         }
-        const CellPictureKey key{bounds.size(),  look.text,    look.fill,
-                                 look.textColor, look.border,  look.font,
-                                 look.change,    look.hasNote, focusMark};
+        const float fontPixels =
+            look.font == CellFont::Legend ? m_page.legendFontSize : m_page.fonts.day;
+        const CellPictureKey key{bounds.size(),  fontPixels,  look.text, look.fill,
+                                 look.textColor, look.border, look.font, look.change,
+                                 look.hasNote,   focusMark};
         painter.drawPixmap(bounds.topLeft(),
                            m_cellPictures.picture(key, [&](QPainter& on, const QRect& at) {
                                on.setFont(font);
