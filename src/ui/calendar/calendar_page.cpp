@@ -33,6 +33,10 @@ QPushButton* MonthArrow(QWidget* parent, const char* name, const char* picture,
     return button;
 }
 
+constexpr int kBandEndMargin = 2;
+constexpr int kMonthArrowWidth = 44;
+constexpr int kTodayButtonWidth = 85;
+
 // A band's label covers its panel. It is placed here rather than by a layout: a layout would
 // measure the label's text again after every change of it, on every step through the days, and
 // nothing here takes its size from that text.
@@ -46,7 +50,7 @@ void PlaceBand(Panel* panel, QLabel* label, const QRect& band) {
 // a margin of 2, mirrored in a right-to-left language.
 void PlaceAtBandEnds(const QRect& band, QWidget* left, int leftWidth, QWidget* right,
                      int rightWidth) {
-    constexpr int kMargin = 2;
+    constexpr int kMargin = kBandEndMargin;
     const QRect area(QPoint(0, 0), band.size());
     const int height = std::max(band.height() - 2 * kMargin, 0);
     const auto place = [&](QWidget* control, int x, int width) {
@@ -57,11 +61,21 @@ void PlaceAtBandEnds(const QRect& band, QWidget* left, int leftWidth, QWidget* r
     place(right, band.width() - kMargin - rightWidth, rightWidth);
 }
 
-void SetLabel(QLabel* label, const QString& text, QRgb color, float fontPixels) {
+// `clearOfEnds` is the width the controls take at each end of the label's band. A new text
+// repaints only the label's contents, so while the text fits between the controls, the label's
+// contents leave them out and they are not painted again with it; the text stays centred.
+void SetLabel(QLabel* label, const QString& text, QRgb color, float fontPixels,
+              int clearOfEnds = 0) {
     SetFontPixelSize(label, fontPixels);
     SetTextColor(label, color);
-    if (label->text() != text)
-        label->setText(text);
+    if (label->text() == text)
+        return;
+    const bool fits =
+        label->fontMetrics().horizontalAdvance(text) <= label->width() - 2 * clearOfEnds;
+    const int side = fits ? clearOfEnds : 0;
+    if (label->contentsMargins() != QMargins(side, 0, side, 0))
+        label->setContentsMargins(side, 0, side, 0);
+    label->setText(text);
 }
 
 } // namespace
@@ -123,19 +137,21 @@ void CalendarPage::buildFooter() {
 void CalendarPage::setSizes(const CalendarLayout& layout) {
     PlaceBand(m_titlePanel, m_title, layout.toolbar);
     PlaceBand(m_monthPanel, m_monthLabel, layout.monthBand);
-    PlaceAtBandEnds(layout.monthBand, m_previousMonth, 44, m_nextMonth, 44);
+    PlaceAtBandEnds(layout.monthBand, m_previousMonth, kMonthArrowWidth, m_nextMonth,
+                    kMonthArrowWidth);
     const QRect grid = layout.grid.translated(layout.calendar.topLeft());
     m_monthView->setGeometry(0, layout.weekdayBand.top(), layout.weekdayBand.width(),
                              grid.bottom() + 1 - layout.weekdayBand.top());
     m_monthView->setSizes(layout);
     PlaceBand(m_footerPanel, m_status, layout.footer.translated(layout.calendar.topLeft()));
-    PlaceAtBandEnds(layout.footer, m_today, 85, m_dateField, m_dateFieldWidth);
+    PlaceAtBandEnds(layout.footer, m_today, kTodayButtonWidth, m_dateField, m_dateFieldWidth);
 }
 
 void CalendarPage::showMonth(const MonthPage& page) {
     const TabLook& look = page.look;
     SetLabel(m_title, page.title, look.headerTextColor, look.titleFontSize);
-    SetLabel(m_monthLabel, page.monthLabel, look.headerTextColor, page.fonts.month);
+    SetLabel(m_monthLabel, page.monthLabel, look.headerTextColor, page.fonts.month,
+             kBandEndMargin + kMonthArrowWidth);
     if (m_monthLabel->toolTip() != page.monthCounts) {
         m_monthLabel->setToolTip(page.monthCounts);
         m_monthLabel->setAccessibleDescription(page.monthCounts);
@@ -160,7 +176,8 @@ void CalendarPage::showMonth(const MonthPage& page) {
                                  colors::Blue, page.todayButton.textColor});
     SetFontBold(m_today, page.todayButton.bold);
     SetTextColor(m_dateField, colors::Black);
-    SetLabel(m_status, page.statusLine, look.headerTextColor, page.statusFontSize);
+    SetLabel(m_status, page.statusLine, look.headerTextColor, page.statusFontSize,
+             kBandEndMargin + std::max(kTodayButtonWidth, m_dateFieldWidth));
     if (m_status->accessibleName() != page.statusAccessibleName)
         m_status->setAccessibleName(page.statusAccessibleName);
 }

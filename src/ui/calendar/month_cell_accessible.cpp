@@ -34,11 +34,10 @@ QString MonthCellAccessible::text(QAccessible::Text kind) const {
     if (!m_view)
         return {};
     const CellLook& look = m_view->page().cells[static_cast<std::size_t>(m_cell)];
-    if (kind == QAccessible::Name)
-        return look.accessibleName;
-    if (kind == QAccessible::Description)
-        return look.toolTip;
-    return {};
+    if (kind != QAccessible::Name && kind != QAccessible::Description)
+        return {};
+    m_view->noteCellTextsRead(m_cell);
+    return kind == QAccessible::Name ? look.accessibleName : look.toolTip;
 }
 
 QRect MonthCellAccessible::rect() const {

@@ -110,8 +110,38 @@ QFont MonthView::fontOfSize(float pixels, bool bold) const {
     return shown;
 }
 
-void MonthView::paintWeekdays(QPainter& painter) const {
+void MonthView::paintWeekdays(QPainter& painter) {
     const QRect band(0, 0, width(), m_bandHeight);
+    const TabLook& look = m_page.look;
+    // Under a band that lets the grid's background show through it is drawn in place.
+    if (qAlpha(look.background) != 0xFF || qAlpha(look.border) != 0xFF) {
+        drawWeekdays(painter, band);
+        return;
+    }
+    // The band changes only with the week start, the colours and the size, not with a key.
+    // Which of the two sets of names shows follows from both, the font and the width.
+    QStringList names(m_page.weekdayLabels.begin(), m_page.weekdayLabels.end());
+    names.append(QStringList(m_page.narrowWeekdayLabels.begin(), m_page.narrowWeekdayLabels.end()));
+    const QString key = names.join(QLatin1Char('\n')) + weekdayFont().key() +
+                        QStringLiteral("/%1/%2/%3/%4/%5/%6")
+                            .arg(look.background)
+                            .arg(look.border)
+                            .arg(look.headerTextColor)
+                            .arg(width())
+                            .arg(m_bandHeight)
+                            .arg(devicePixelRatio()) +
+                        QString::number(layoutDirection());
+    if (key != m_weekdayBandKey) {
+        m_weekdayBand = QPixmap(band.size() * devicePixelRatio());
+        m_weekdayBand.setDevicePixelRatio(devicePixelRatio());
+        QPainter on(&m_weekdayBand);
+        drawWeekdays(on, band);
+        m_weekdayBandKey = key;
+    }
+    painter.drawPixmap(band.topLeft(), m_weekdayBand);
+}
+
+void MonthView::drawWeekdays(QPainter& painter, const QRect& band) const {
     PaintOutlinedRect(painter, band, m_page.look.background, m_page.look.border, kThinBorder);
     painter.setFont(weekdayFont());
     painter.setPen(QColor::fromRgba(m_page.look.headerTextColor));
@@ -138,10 +168,10 @@ const std::array<QString, 7>& MonthView::shownWeekdayLabels() const {
     return m_page.weekdayLabels;
 }
 
-void MonthView::paintCell(QPainter& painter, int cell, const QRect& bounds) const {
-    const CellLook& look = m_page.cells[static_cast<std::size_t>(cell)];
+void MonthView::paintCell(QPainter& painter, const CellLook& look, bool focusMark,
+                          const QRect& bounds) const {
     PaintOutlinedRect(painter, bounds, look.fill, look.border, kThinBorder);
-    if (showsFocusMark() && cell == selectedCell())
+    if (focusMark)
         PaintFocusMark(painter, bounds, look.fill, look.border, kThinBorder,
                        palette().highlight().color().rgba());
     painter.setPen(QColor::fromRgba(look.textColor));
@@ -158,21 +188,35 @@ void MonthView::paintEvent(QPaintEvent* event) {
         paintWeekdays(painter);
     if (region.intersects(m_grid))
         painter.fillRect(m_grid, QColor::fromRgba(m_page.look.background));
-    // The cells share two fonts; setting a font costs about as much as filling a cell.
     const QFont dayFont = fontOfSize(m_page.fonts.day, true);
     const QFont legendFont = fontOfSize(m_page.legendFontSize, true);
-    const QFont* fontSet = nullptr;
+    // The two fonts differ from the view's own in their size alone, which each picture notes.
+    m_cellPictures.setContext(devicePixelRatio(),
+                              font().key() + QString::number(palette().highlight().color().rgba()) +
+                                  QString::number(layoutDirection()));
     for (int cell = 0; cell < kCellCount; ++cell) {
         const QRect bounds = cellRect(cell);
         if (!region.intersects(bounds))
             continue;
-        const bool legend = m_page.cells[static_cast<std::size_t>(cell)].font == CellFont::Legend;
-        const QFont* font = legend ? &legendFont : &dayFont;
-        if (font != fontSet) {
-            painter.setFont(*font);
-            fontSet = font;
+        const CellLook& look = m_page.cells[static_cast<std::size_t>(cell)];
+        const bool focusMark = showsFocusMark() && cell == selectedCell();
+        const QFont& font = look.font == CellFont::Legend ? legendFont : dayFont;
+        // A cell that lets what is under it show through is drawn in place.
+        if (qAlpha(look.fill) != 0xFF || qAlpha(look.border) != 0xFF) {
+            painter.setFont(font);
+            paintCell(painter, look, focusMark, bounds);
+            continue;
         }
-        paintCell(painter, cell, bounds);
+        const float fontPixels =
+            look.font == CellFont::Legend ? m_page.legendFontSize : m_page.fonts.day;
+        const CellPictureKey key{bounds.size(),  fontPixels,  look.text, look.fill,
+                                 look.textColor, look.border, look.font, look.change,
+                                 look.hasNote,   focusMark};
+        painter.drawPixmap(bounds.topLeft(),
+                           m_cellPictures.picture(key, [&](QPainter& on, const QRect& at) {
+                               on.setFont(font);
+                               paintCell(on, look, focusMark, at);
+                           }));
     }
 }
 

@@ -2,8 +2,10 @@
 
 #include "calendar/month_page.h"
 #include "calendar/sizing.h"
+#include "ui/calendar/cell_pictures.h"
 
 #include <QWidget>
+#include <bitset>
 
 namespace dutyloop {
 
@@ -31,6 +33,13 @@ public:
     int selectedCell() const;
     // Whether the focus mark is drawn: the view has the focus, and the user brought it there.
     bool showsFocusMark() const;
+    // Whether a screen reader has read the cell's name or description since the view last told
+    // of a change to them: only then does it hold a copy that a change makes stale.
+    bool cellTextsRead(int cell) const {
+        return m_cellTextsRead.test(static_cast<std::size_t>(cell));
+    }
+    void noteCellTextsRead(int cell) const { m_cellTextsRead.set(static_cast<std::size_t>(cell)); }
+    void forgetCellTextsRead(int cell) { m_cellTextsRead.reset(static_cast<std::size_t>(cell)); }
     // Gives the view the keyboard focus, or notes why it is asked for where it has it already.
     void takeFocus(Qt::FocusReason reason);
 
@@ -52,8 +61,10 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    void paintWeekdays(QPainter& painter) const;
-    void paintCell(QPainter& painter, int cell, const QRect& bounds) const;
+    void paintWeekdays(QPainter& painter);
+    void drawWeekdays(QPainter& painter, const QRect& band) const;
+    void paintCell(QPainter& painter, const CellLook& look, bool focusMark,
+                   const QRect& bounds) const;
     void paintChangeMarks(QPainter& painter, const CellLook& look, const QRect& bounds) const;
     // The cell's day is of the shown month and can be changed.
     bool activates(int cell) const;
@@ -69,6 +80,10 @@ private:
     QRect m_grid;
     int m_pressedCell = -1;
     bool m_focusMarkWanted = false;
+    CellPictures m_cellPictures;
+    mutable std::bitset<kCellCount> m_cellTextsRead;
+    QPixmap m_weekdayBand;
+    QString m_weekdayBandKey; // what the band was drawn from
 };
 
 } // namespace dutyloop

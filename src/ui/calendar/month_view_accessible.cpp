@@ -132,15 +132,21 @@ void InstallMonthViewAccessibility() {
 
 void ReportPageChange(MonthView* view, const MonthPage& before) {
     const MonthPage& now = view->page();
-    // Only a screen reader that keeps copies of the names needs to hear of each one; the few
-    // events of a move below go out always, so that tools listening to Qt hear them too.
+    // Only a screen reader that keeps copies of the names needs to hear of each one, and only of
+    // a cell whose texts it has read: it holds no copy of another. A month change would else
+    // send some eighty events that nobody asked for. The few events of a move below go out
+    // always, so that tools listening to Qt hear them too.
     if (QAccessible::isActive()) {
         for (int cell = 0; cell < kCellCount; ++cell) {
             const auto i = static_cast<std::size_t>(cell);
+            if (!view->cellTextsRead(cell))
+                continue;
             if (now.cells[i].accessibleName != before.cells[i].accessibleName)
                 SendCellEvent(view, cell, QAccessible::NameChanged);
             if (now.cells[i].toolTip != before.cells[i].toolTip)
                 SendCellEvent(view, cell, QAccessible::DescriptionChanged);
+            // Sending the event reads the new texts for it; a reader that wants them reads again.
+            view->forgetCellTextsRead(cell);
         }
         if (now.spokenMonth != before.spokenMonth) {
             QAccessibleEvent event(view, QAccessible::NameChanged);

@@ -138,6 +138,34 @@ private slots:
         QVERIFY(!table->cellAt(5, 6)->state().selectable);
     }
 
+    // A reader that has read a day's name and crews on duty is told when the next month puts
+    // another day in that cell; of a cell it never read there is nothing to tell.
+    void aChangedCellIsToldOnlyToWhoReadIt() {
+        auto window = ShownWindow(QDate(2023, 9, 15), "[Config]\nWorkAssign=5 TFS\n");
+        QAccessibleTableInterface* table = MonthTable(*window);
+        QVERIFY(table);
+        QAccessibleInterface* read = table->cellAt(2, 3);
+        QAccessibleInterface* unread = table->cellAt(2, 4);
+        read->text(QAccessible::Name);
+        read->text(QAccessible::Description);
+        Heard().clear();
+
+        QTest::keyClick(KeyTarget(*window), Qt::Key_PageDown);
+        QCOMPARE(HeardAbout(QAccessible::NameChanged).count(read), 1);
+        QCOMPARE(HeardAbout(QAccessible::DescriptionChanged).count(read), 1);
+        QCOMPARE(HeardAbout(QAccessible::NameChanged).count(unread), 0);
+        QCOMPARE(HeardAbout(QAccessible::DescriptionChanged).count(unread), 0);
+
+        // Told once, it is told again only after reading the cell again.
+        Heard().clear();
+        QTest::keyClick(KeyTarget(*window), Qt::Key_PageDown);
+        QCOMPARE(HeardAbout(QAccessible::NameChanged).count(read), 0);
+        read->text(QAccessible::Name);
+        Heard().clear();
+        QTest::keyClick(KeyTarget(*window), Qt::Key_PageDown);
+        QCOMPARE(HeardAbout(QAccessible::NameChanged).count(read), 1);
+    }
+
     // The view has the focus as the Calendar tab shows, so the keys are read from the start;
     // leaving the tab and coming back gives it the focus again.
     void theCalendarTabFocusesTheSelectedDay() {
