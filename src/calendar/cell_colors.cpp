@@ -55,6 +55,14 @@ Color BorderColorFor(Color fill) {
     return ContrastTextColor(fill) == colors::White ? colors::AliceBlue : colors::DimGray;
 }
 
+Color CaptionColorFor(Color color, Color background) {
+    return color == background ? ContrastTextColor(background) : color;
+}
+
+Color LinkColorFor(Color background) {
+    return background == colors::Blue ? colors::White : colors::Blue;
+}
+
 Color CellFillColor(int index, const CalendarView& view, const ColorSettings& colors) {
     const Date date = view.cellDates[static_cast<std::size_t>(index)];
     return CellFillColor(index, view, colors, DutyCodeFor(date, view.anchorDate));

@@ -12,6 +12,13 @@ Color ContrastTextColor(Color color);
 // AliceBlue around a fill that takes white text, DimGray around every other.
 Color BorderColorFor(Color fill);
 
+// A colour button's caption in its own colour, except where that is the background's and could
+// not be read: then in contrast to the background.
+Color CaptionColorFor(Color color, Color background);
+
+// Links white on Blue, blue on every other background.
+Color LinkColorFor(Color background);
+
 Color CellFillColor(int index, const CalendarView& view, const ColorSettings& colors);
 
 // date is always view.cellDates[index].

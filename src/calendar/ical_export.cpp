@@ -207,8 +207,8 @@ DayRange DutyCalendarRange(Date firstOfMonth, int months) {
     return {DateFromSysDays(first / 1), DateFromSysDays(last / std::chrono::last)};
 }
 
-QByteArray DutyCalendarIcs(const QString& assignment, Date firstDay, Date lastDay,
-                           const QDateTime& stampUtc, const DayChanges& changes) {
+DutyCalendar DutyCalendarIcs(const QString& assignment, Date firstDay, Date lastDay,
+                             const QDateTime& stampUtc, const DayChanges& changes) {
     // Dates in the file have four-digit years, and a run's DTEND is the day after it, so the
     // last day that can be written is the day before 9999-12-31.
     firstDay = std::max(firstDay, kFirstCalendarDate);
@@ -230,6 +230,7 @@ QByteArray DutyCalendarIcs(const QString& assignment, Date firstDay, Date lastDa
     AppendLine(out, "X-WR-CALNAME:" + EscapedText(QStringLiteral("Dutyloop ") + assignment));
 
     const DayReader reader{AnchorForAssignment(assignment), changes};
+    int dutyPeriods = 0;
     Date day = firstDay;
     while (day <= lastDay) {
         const DayKind kind = reader.kindOf(day);
@@ -248,10 +249,11 @@ QByteArray DutyCalendarIcs(const QString& assignment, Date firstDay, Date lastDa
         const QByteArrayView summary = kind == DayKind::Work ? text.summary : text.extraSummary;
         AppendEvent(out, text, {{}, summary, RunDescription(reader, runFirst, day), true}, runFirst,
                     day);
+        ++dutyPeriods;
     }
 
     AppendLine(out, "END:VCALENDAR");
-    return out;
+    return {out, dutyPeriods};
 }
 
 } // namespace dutyloop

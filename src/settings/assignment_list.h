@@ -14,4 +14,14 @@ inline QStringList AssignmentEntries() {
             QStringLiteral("6 FSS"),    QStringLiteral("7 SSM")};
 }
 
+// The list's entry for a stored assignment, its letters in any case ("5 tfs" is "5 TFS"); -1
+// where none is.
+inline int AssignmentEntryOf(const QString& assignment) {
+    const QStringList entries = AssignmentEntries();
+    for (int entry = 0; entry < entries.size(); ++entry)
+        if (entries[entry].compare(assignment, Qt::CaseInsensitive) == 0)
+            return entry;
+    return -1;
+}
+
 } // namespace dutyloop

@@ -302,7 +302,7 @@ private slots:
         QFETCH(Date, last);
         QFETCH(QStringList, runs);
         Calendar calendar;
-        READ_CALENDAR(DutyCalendarIcs(assignment, first, last, Stamp()), calendar);
+        READ_CALENDAR(DutyCalendarIcs(assignment, first, last, Stamp()).ics, calendar);
         QCOMPARE(Runs(calendar), runs);
         for (const Event& event : calendar.events)
             QCOMPARE(event.summary, QStringLiteral("On duty (") + assignment + u')');
@@ -328,7 +328,7 @@ private slots:
         QFETCH(int, months);
         const DayRange range = DutyCalendarRange(firstOfMonth, months);
         Calendar calendar;
-        READ_CALENDAR(DutyCalendarIcs(assignment, range.first, range.last, Stamp()), calendar);
+        READ_CALENDAR(DutyCalendarIcs(assignment, range.first, range.last, Stamp()).ics, calendar);
 
         const Date anchor = AnchorForAssignment(assignment);
         const auto works = [anchor](Date day) {
@@ -392,7 +392,7 @@ private slots:
     // day of the range is the first of a run of two, which is written whole.
     void wholeFile() {
         const QDateTime stamp(QDate(2024, 5, 6), QTime(9, 8, 9), QTimeZone(2 * 3600));
-        QCOMPARE(DutyCalendarIcs(QStringLiteral("2 MTW"), D(2014, 3, 4), D(2014, 3, 4), stamp),
+        QCOMPARE(DutyCalendarIcs(QStringLiteral("2 MTW"), D(2014, 3, 4), D(2014, 3, 4), stamp).ics,
                  QByteArray("BEGIN:VCALENDAR\r\n"
                             "VERSION:2.0\r\n"
                             "PRODID:-//Halvorne//Dutyloop//EN\r\n"
@@ -416,9 +416,9 @@ private slots:
         Calendar first;
         Calendar again;
         Calendar otherCrew;
-        READ_CALENDAR(DutyCalendarIcs("2 MTW", D(2014, 3, 1), D(2014, 6, 30), Stamp()), first);
-        READ_CALENDAR(DutyCalendarIcs("2 MTW", D(2014, 3, 1), D(2014, 6, 30), later), again);
-        READ_CALENDAR(DutyCalendarIcs("3 TWT", D(2014, 3, 1), D(2014, 6, 30), Stamp()), otherCrew);
+        READ_CALENDAR(DutyCalendarIcs("2 MTW", D(2014, 3, 1), D(2014, 6, 30), Stamp()).ics, first);
+        READ_CALENDAR(DutyCalendarIcs("2 MTW", D(2014, 3, 1), D(2014, 6, 30), later).ics, again);
+        READ_CALENDAR(DutyCalendarIcs("3 TWT", D(2014, 3, 1), D(2014, 6, 30), Stamp()).ics, otherCrew);
         QVERIFY(!first.events.isEmpty());
         QCOMPARE(Uids(again), Uids(first));
         QCOMPARE_NE(again.events.front().stamp, first.events.front().stamp);
@@ -455,8 +455,8 @@ private slots:
         QFETCH(QByteArray, run);
         Calendar before;
         Calendar after;
-        READ_CALENDAR(DutyCalendarIcs(assignment, first.first, first.last, Stamp()), before);
-        READ_CALENDAR(DutyCalendarIcs(assignment, second.first, second.last, Stamp()), after);
+        READ_CALENDAR(DutyCalendarIcs(assignment, first.first, first.last, Stamp()).ics, before);
+        READ_CALENDAR(DutyCalendarIcs(assignment, second.first, second.last, Stamp()).ics, after);
         QMap<QByteArray, Event> imported;
         for (const Calendar* calendar : {&before, &after})
             for (const Event& event : calendar->events)
@@ -504,7 +504,7 @@ private slots:
     void textIsEscapedAndFolded() {
         QFETCH(QString, assignment);
         QFETCH(QString, shown);
-        const QByteArray ics = DutyCalendarIcs(assignment, D(2014, 3, 1), D(2014, 3, 31), Stamp());
+        const QByteArray ics = DutyCalendarIcs(assignment, D(2014, 3, 1), D(2014, 3, 31), Stamp()).ics;
         Calendar calendar;
         READ_CALENDAR(ics, calendar);
         QCOMPARE(calendar.name, QStringLiteral("Dutyloop ") + shown);
@@ -536,7 +536,7 @@ private slots:
             {D(2023, 9, 13), {DayChangeKind::SwappedOff, {}}},
         };
         Calendar calendar;
-        READ_CALENDAR(DutyCalendarIcs("3 TWT", D(2023, 9, 8), D(2023, 9, 26), Stamp(), changes),
+        READ_CALENDAR(DutyCalendarIcs("3 TWT", D(2023, 9, 8), D(2023, 9, 26), Stamp(), changes).ics,
                       calendar);
         QStringList events;
         for (const Event& event : calendar.events)
@@ -561,7 +561,7 @@ private slots:
 
         // A run no change touches keeps the event it had without changes.
         Calendar plain;
-        READ_CALENDAR(DutyCalendarIcs("3 TWT", D(2023, 9, 8), D(2023, 9, 26), Stamp()), plain);
+        READ_CALENDAR(DutyCalendarIcs("3 TWT", D(2023, 9, 8), D(2023, 9, 26), Stamp()).ics, plain);
         QCOMPARE(Runs(plain),
                  QStringList({"20230909-20230912", "20230916-20230919", "20230923-20230926"}));
         QCOMPARE(Uids(plain).first(), calendar.events.first().uid);
@@ -574,14 +574,14 @@ private slots:
                                  {D(2023, 9, 13), {DayChangeKind::ExtraDuty, {}}},
                                  {D(2023, 9, 9), {DayChangeKind::Leave, {}}}};
         Calendar calendar;
-        READ_CALENDAR(DutyCalendarIcs("3 TWT", D(2023, 9, 10), D(2023, 9, 13), Stamp(), changes),
+        READ_CALENDAR(DutyCalendarIcs("3 TWT", D(2023, 9, 10), D(2023, 9, 13), Stamp(), changes).ics,
                       calendar);
         QCOMPARE(Runs(calendar), QStringList({"20230910-20230912", "20230912-20230914"}));
     }
 
     void longLinesAreFolded() {
         const QByteArray ics = DutyCalendarIcs(QStringLiteral("2 ") + QString(100, u'x'),
-                                               D(2014, 3, 1), D(2014, 3, 31), Stamp());
+                                               D(2014, 3, 1), D(2014, 3, 31), Stamp()).ics;
         QVERIFY(ics.contains("\r\nSUMMARY:On duty (2 " + QByteArray(56, 'x') + "\r\n " +
                              QByteArray(44, 'x') + ")\r\n"));
     }

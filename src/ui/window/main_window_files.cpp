@@ -5,31 +5,33 @@
 
 #include "calendar/cell_descriptions.h"
 #include "calendar/month_grid.h"
+#include "calendar/qdate_bridge.h"
 #include "platform/day_changes_store.h"
 #include "platform/file_services.h"
 #include "schedule/rotation.h"
 #include "ui/calendar/calendar_page.h"
 #include "ui/calendar/day_dialog.h"
 #include "ui/printing/year_printing.h"
-#include "ui/settings/export_dialog.h"
+#include "ui/settings/duty_export.h"
 #include "ui/settings/settings_page.h"
 
 #include <QFileInfo>
 
 namespace dutyloop {
 
-void MainWindow::changeDay(int cell) {
-    selectCell(cell);
-    const Date date = m_view.cellDates[static_cast<std::size_t>(cell)];
+void MainWindow::changeDay(QDate day) {
+    selectDay(day);
+    const Date date = DateFromQDate(day);
     // A day of a neighbouring month is not chosen, and so not changed.
     if (date != m_view.shownDate)
         return;
+    const DayChanges& changes = DayChangesUnder(m_dayChanges, m_settings.assignmentText);
     DayDialog dialog(LongDateText(date, m_locale), DutyCodeFor(date, m_view.anchorDate),
-                     ChangeOn(date, m_view.anchorDate, m_dayChanges), this);
+                     ChangeOn(date, m_view.anchorDate, changes), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     // On a failed write the file keeps the old changes, and so does the window.
-    if (const std::optional<DayChanges> stored = StoreDayChange(
+    if (const std::optional<DayChangesBySection> stored = StoreDayChange(
             m_platform, this, m_daysFilePath, m_settings.assignmentText, date, dialog.change()))
         m_dayChanges = *stored;
     redraw();
@@ -54,8 +56,8 @@ void MainWindow::save() {
 
 void MainWindow::exportDutyDays() {
     const std::optional<ExportReport> report =
-        RunExport(this, m_settings.assignmentText, m_view.shownDate, m_lastExportFolder, m_platform,
-                  ReadFileBytes(m_daysFilePath).value_or(QByteArray()));
+        RunExport(this, {m_settings.assignmentText, m_view.shownDate, m_lastExportFolder},
+                  m_platform, m_dayChanges);
     if (!report)
         return;
     m_lastExportFolder = QFileInfo(report->path).absolutePath();
@@ -63,7 +65,7 @@ void MainWindow::exportDutyDays() {
 }
 
 void MainWindow::printDutyYear() {
-    RunPrint(this, {m_settings, m_locale, m_view.shownDate, m_today, m_daysFilePath}, m_platform);
+    RunPrint(this, {m_settings, m_locale, m_view.shownDate, m_today, m_dayChanges}, m_platform);
 }
 
 } // namespace dutyloop
