@@ -4,6 +4,7 @@
 
 #include "platform/platform.h"
 #include "settings_folder.h"
+#include "ui/calendar/month_view.h"
 
 #include <QApplication>
 #include <QStyle>
@@ -186,9 +187,10 @@ SidePair ResizeSides(Windows& windows) {
                   {}};
     pair.verify = [w] {
         // The window's own sizing followed: its grid fills the calendar band's width.
-        const int gridWidth = w->form->calendarLayout().grid.width();
+        const auto* view = w->form->findChild<dutyloop::MonthView*>();
+        const int gridWidth = view->cellRect(6).right() + 1;
         const int pageWidth = w->form->findChild<QWidget*>(QStringLiteral("calendarPage"))->width();
-        return gridWidth == pageWidth ? QString()
+        return qAbs(gridWidth - pageWidth) <= 1 ? QString()
                                       : QStringLiteral("grid %1 wide on a page %2 wide; ")
                                             .arg(gridWidth)
                                             .arg(pageWidth);

@@ -8,7 +8,7 @@
 #include "ui/printing/year_page_painter.h"
 #include "ui/printing/year_printing.h"
 #include "ui/window/main_window.h"
-#include "ui/window/tab_widget.h"
+#include "ui/window/equal_tab_widget.h"
 
 #include <QApplication>
 #include <QDateEdit>
@@ -104,7 +104,7 @@ int main(int argc, char* argv[]) {
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
-    QTabBar* tabs = window.findChild<dutyloop::TabWidget*>()->tabBar();
+    QTabBar* tabs = window.findChild<dutyloop::EqualTabWidget*>()->tabBar();
 
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
     bool ok = Save(window, folder + QStringLiteral("/settings%1.png").arg(suffix));

@@ -55,6 +55,14 @@ QRgb BorderColorFor(QRgb fill) {
     return ContrastTextColor(fill) == colors::White ? colors::AliceBlue : colors::DimGray;
 }
 
+QRgb CaptionColorFor(QRgb color, QRgb background) {
+    return color == background ? ContrastTextColor(background) : color;
+}
+
+QRgb LinkColorFor(QRgb background) {
+    return background == colors::Blue ? colors::White : colors::Blue;
+}
+
 QRgb CellFillColor(int index, const CalendarView& view, const ColorSettings& colors) {
     const QDate date = view.cellDates[static_cast<std::size_t>(index)];
     return CellFillColor(index, view, colors, DutyCodeFor(date, view.anchorDate));

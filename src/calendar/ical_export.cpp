@@ -208,8 +208,8 @@ DayRange DutyCalendarRange(QDate firstOfMonth, int months) {
     return {first, lastMonth.addDays(lastMonth.daysInMonth() - 1)};
 }
 
-QByteArray DutyCalendarIcs(const QString& assignment, QDate firstDay, QDate lastDay,
-                           const QDateTime& stampUtc, const DayChanges& changes) {
+DutyCalendar DutyCalendarIcs(const QString& assignment, QDate firstDay, QDate lastDay,
+                             const QDateTime& stampUtc, const DayChanges& changes) {
     // Dates in the file have four-digit years, and a run's DTEND is the day after it, so the
     // last day that can be written is the day before 9999-12-31.
     firstDay = std::max(firstDay, kFirstCalendarDate);
@@ -231,6 +231,7 @@ QByteArray DutyCalendarIcs(const QString& assignment, QDate firstDay, QDate last
     AppendLine(out, "X-WR-CALNAME:" + EscapedText(QStringLiteral("Dutyloop ") + assignment));
 
     const DayReader reader{AnchorForAssignment(assignment), changes};
+    int dutyPeriods = 0;
     QDate day = firstDay;
     while (day <= lastDay) {
         const DayKind kind = reader.kindOf(day);
@@ -249,10 +250,11 @@ QByteArray DutyCalendarIcs(const QString& assignment, QDate firstDay, QDate last
         const QByteArrayView summary = kind == DayKind::Work ? text.summary : text.extraSummary;
         AppendEvent(out, text, {{}, summary, RunDescription(reader, runFirst, day), true}, runFirst,
                     day);
+        ++dutyPeriods;
     }
 
     AppendLine(out, "END:VCALENDAR");
-    return out;
+    return {out, dutyPeriods};
 }
 
 } // namespace dutyloop

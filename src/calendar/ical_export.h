@@ -31,7 +31,13 @@ DayRange DutyCalendarRange(QDate firstOfMonth, int months);
 // or a swap splits its run, and extra duty is a run of its own ("Extra duty (...)"), apart from
 // the rostered days beside it. The notes of a run's days are its DESCRIPTION; a note on a day
 // off duty is an all-day event of its own, which takes no time ("note-" before its UID).
-QByteArray DutyCalendarIcs(const QString& assignment, QDate firstDay, QDate lastDay,
-                           const QDateTime& stampUtc, const DayChanges& changes = {});
+//
+// The number of duty periods written comes with the file: the runs, not the notes of days off.
+struct DutyCalendar {
+    QByteArray ics;
+    int dutyPeriods = 0;
+};
+DutyCalendar DutyCalendarIcs(const QString& assignment, QDate firstDay, QDate lastDay,
+                             const QDateTime& stampUtc, const DayChanges& changes = {});
 
 } // namespace dutyloop

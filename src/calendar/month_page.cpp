@@ -140,7 +140,7 @@ MonthPage MonthPageFor(const MonthPageState& state, const MonthPage& before) {
 
 TabLook TabLookFor(const ColorSettings& colors, const FontSizes& fonts) {
     return {colors.background, BorderColorFor(colors.background),
-            ContrastTextColor(colors.background), fonts.title};
+            ContrastTextColor(colors.background), LinkColorFor(colors.background), fonts.title};
 }
 
 } // namespace dutyloop

@@ -45,7 +45,8 @@ struct TabLook {
     QRgb background = colors::White;
     QRgb border = colors::DimGray;
     QRgb headerTextColor = colors::Black; // titles, month label, weekday labels, status line
-    float titleFontSize = 0.0f;           // 0 until the window has been sized
+    QRgb linkTextColor = colors::Blue;
+    float titleFontSize = 0.0f;            // 0 until the window has been sized
     friend bool operator==(const TabLook&, const TabLook&) = default;
 };
 

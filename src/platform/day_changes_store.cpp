@@ -11,7 +11,11 @@ DayChanges LoadDayChanges(const QString& path, const QString& assignment) {
     return DayChangesFromText(ReadFileBytes(path).value_or(QByteArray()), assignment);
 }
 
-std::optional<DayChanges> StoreDayChange(const Platform& platform, QWidget* window,
+DayChangesBySection LoadAllDayChanges(const QString& path) {
+    return AllDayChangesFromText(ReadFileBytes(path).value_or(QByteArray()));
+}
+
+std::optional<DayChangesBySection> StoreDayChange(const Platform& platform, QWidget* window,
                                          const QString& path, const QString& assignment, QDate date,
                                          const DayChange& change) {
     // The folder may have gone since start-up made it.
@@ -26,7 +30,7 @@ std::optional<DayChanges> StoreDayChange(const Platform& platform, QWidget* wind
         TextWithDayChange(current.value_or(QByteArray()), assignment, date, change);
     if (!WriteFileOrShowError(platform, window, path, text))
         return std::nullopt;
-    return DayChangesFromText(text, assignment);
+    return AllDayChangesFromText(text);
 }
 
 } // namespace dutyloop

@@ -9,6 +9,7 @@ Platform SystemPlatform() {
     platform.today = [] { return QDate::currentDate(); };
     platform.locale = QLocale::system();
     platform.configFolder = UserConfigFolder();
+    platform.documentsFolder = DocumentsFolder();
     // Whether a handler opened the link or not, the program goes on as it was.
     platform.openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
     return platform;
@@ -26,6 +27,7 @@ Platform FixedPlatform(QDate today, QLocale locale, QString configFolder) {
     Platform platform;
     platform.today = [today] { return today; };
     platform.locale = std::move(locale);
+    platform.documentsFolder = configFolder;
     platform.configFolder = std::move(configFolder);
     platform.openUrl = [](const QUrl&) {};
     platform.showError = [](QWidget*, const QString&) {};

@@ -23,6 +23,8 @@ struct Platform {
     std::chrono::milliseconds dayCheckInterval{30000};
     QLocale locale;
     QString configFolder;
+    // Where exported and saved files are proposed.
+    QString documentsFolder;
     std::function<void(const QUrl&)> openUrl;
     std::function<void(QWidget* window, const QString& message)> showError;
     // Asks where to save a file, offering `proposed`; empty when the user cancels. The window
@@ -42,8 +44,8 @@ Platform SystemPlatform();
 bool WriteFileOrShowError(const Platform& platform, QWidget* window, const QString& path,
                           const QByteArray& bytes);
 
-// A platform that stands still: a fixed day and locale, settings under `configFolder`, and
-// links and errors that go nowhere. For tests and the rendering of pictures.
+// A platform that stands still: a fixed day and locale, settings and documents under
+// `configFolder`, and links, errors and save dialogs that go nowhere. For tests and the rendering of pictures.
 Platform FixedPlatform(QDate today, QLocale locale, QString configFolder);
 
 } // namespace dutyloop

@@ -15,9 +15,6 @@ public:
     Translations(const Translations&) = delete;
     Translations& operator=(const Translations&) = delete;
 
-    // Whether Dutyloop's own texts were found for the language.
-    bool ownLoaded() const { return m_ownLoaded; }
-
 private:
     QTranslator m_qt;
     QTranslator m_own;

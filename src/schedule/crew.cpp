@@ -42,6 +42,15 @@ const Crew* FollowedCrew(QStringView assignment) {
 
 } // namespace
 
+int AssignmentEntryOf(QStringView assignment) {
+    const QStringList entries = AssignmentEntries();
+    for (qsizetype entry = 0; entry < entries.size(); ++entry) {
+        if (entries[entry].compare(assignment, Qt::CaseInsensitive) == 0)
+            return static_cast<int>(entry);
+    }
+    return -1;
+}
+
 std::optional<Crew> CrewFollowing(QStringView assignment) {
     const Crew* crew = FollowedCrew(assignment);
     return crew ? std::optional<Crew>(*crew) : std::nullopt;

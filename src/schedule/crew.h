@@ -31,6 +31,9 @@ QStringList CrewEntries();
 // The assignment list: the agency-wide entry, then the seven crews.
 QStringList AssignmentEntries();
 
+// The entry of the assignment list that a stored assignment spells, in any case; -1 for none.
+int AssignmentEntryOf(QStringView assignment);
+
 // The crew whose rotation the calendar follows for a stored assignment: the window goes by the
 // assignment's first character, so "5tfs" is crew 5 as much as "5 TFS" is. None for the
 // agency-wide entry and for any text whose first character names no crew.

@@ -101,6 +101,22 @@ DayChanges DayChangesFromText(const QByteArray& fileText, const QString& assignm
     return changes;
 }
 
+DayChangesBySection AllDayChangesFromText(const QByteArray& fileText) {
+    DayChangesBySection all;
+    for (const QString& entry : AssignmentEntries()) {
+        DayChanges changes = DayChangesFromText(fileText, entry);
+        if (!changes.empty())
+            all.emplace(DaysSectionFor(entry), std::move(changes));
+    }
+    return all;
+}
+
+const DayChanges& DayChangesUnder(const DayChangesBySection& all, const QString& assignment) {
+    static const DayChanges none;
+    const auto found = all.find(DaysSectionFor(assignment));
+    return found != all.end() ? found->second : none;
+}
+
 QByteArray TextWithDayChange(const QByteArray& fileText, const QString& assignment, QDate date,
                              const DayChange& change) {
     const QByteArray section = DaysSectionFor(assignment);

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <map>
 
 namespace dutyloop {
 
@@ -21,6 +22,13 @@ QByteArray DaysSectionFor(const QString& assignment);
 // The changes made under `assignment` that the file's text holds; a line that cannot be read
 // is skipped.
 DayChanges DayChangesFromText(const QByteArray& fileText, const QString& assignment);
+
+// Every assignment's changes the file's text holds, by the section they stand in.
+using DayChangesBySection = std::map<QByteArray, DayChanges>;
+DayChangesBySection AllDayChangesFromText(const QByteArray& fileText);
+
+// Those of `all` made under `assignment`; none where the file has no section for it.
+const DayChanges& DayChangesUnder(const DayChangesBySection& all, const QString& assignment);
 
 // The file's text with the change on `date` written under `assignment`: a change of no kind
 // and no note takes the day's line away. Every other line stays as it was.

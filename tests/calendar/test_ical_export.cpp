@@ -299,7 +299,7 @@ private slots:
         QFETCH(QDate, last);
         QFETCH(QStringList, runs);
         Calendar calendar;
-        READ_CALENDAR(DutyCalendarIcs(assignment, first, last, Stamp()), calendar);
+        READ_CALENDAR(DutyCalendarIcs(assignment, first, last, Stamp()).ics, calendar);
         QCOMPARE(Runs(calendar), runs);
         for (const Event& event : calendar.events)
             QCOMPARE(event.summary, QStringLiteral("On duty (") + assignment + u')');
@@ -325,7 +325,7 @@ private slots:
         QFETCH(int, months);
         const DayRange range = DutyCalendarRange(firstOfMonth, months);
         Calendar calendar;
-        READ_CALENDAR(DutyCalendarIcs(assignment, range.first, range.last, Stamp()), calendar);
+        READ_CALENDAR(DutyCalendarIcs(assignment, range.first, range.last, Stamp()).ics, calendar);
 
         const QDate anchor = AnchorForAssignment(assignment);
         const auto works = [anchor](QDate day) {
@@ -393,23 +393,22 @@ private slots:
     // day of the range is the first of a run of two, which is written whole.
     void wholeFile() {
         const QDateTime stamp(QDate(2024, 5, 6), QTime(9, 8, 9), QTimeZone(2 * 3600));
-        QCOMPARE(
-            DutyCalendarIcs(QStringLiteral("2 MTW"), QDate(2014, 3, 4), QDate(2014, 3, 4), stamp),
-            QByteArray("BEGIN:VCALENDAR\r\n"
-                       "VERSION:2.0\r\n"
-                       "PRODID:-//Halvorne//Dutyloop//EN\r\n"
-                       "CALSCALE:GREGORIAN\r\n"
-                       "METHOD:PUBLISH\r\n"
-                       "X-WR-CALNAME:Dutyloop 2 MTW\r\n"
-                       "BEGIN:VEVENT\r\n"
-                       "UID:20140304-2-mtw@dutyloop.halvorne.example\r\n"
-                       "DTSTAMP:20240506T070809Z\r\n"
-                       "DTSTART;VALUE=DATE:20140304\r\n"
-                       "DTEND;VALUE=DATE:20140306\r\n"
-                       "SUMMARY:On duty (2 MTW)\r\n"
-                       "TRANSP:OPAQUE\r\n"
-                       "END:VEVENT\r\n"
-                       "END:VCALENDAR\r\n"));
+        QCOMPARE(DutyCalendarIcs(QStringLiteral("2 MTW"), QDate(2014, 3, 4), QDate(2014, 3, 4), stamp).ics,
+                 QByteArray("BEGIN:VCALENDAR\r\n"
+                            "VERSION:2.0\r\n"
+                            "PRODID:-//Halvorne//Dutyloop//EN\r\n"
+                            "CALSCALE:GREGORIAN\r\n"
+                            "METHOD:PUBLISH\r\n"
+                            "X-WR-CALNAME:Dutyloop 2 MTW\r\n"
+                            "BEGIN:VEVENT\r\n"
+                            "UID:20140304-2-mtw@dutyloop.halvorne.example\r\n"
+                            "DTSTAMP:20240506T070809Z\r\n"
+                            "DTSTART;VALUE=DATE:20140304\r\n"
+                            "DTEND;VALUE=DATE:20140306\r\n"
+                            "SUMMARY:On duty (2 MTW)\r\n"
+                            "TRANSP:OPAQUE\r\n"
+                            "END:VEVENT\r\n"
+                            "END:VCALENDAR\r\n"));
     }
 
     // Importing again must update the events, never add a second copy.
@@ -418,12 +417,9 @@ private slots:
         Calendar first;
         Calendar again;
         Calendar otherCrew;
-        READ_CALENDAR(DutyCalendarIcs("2 MTW", QDate(2014, 3, 1), QDate(2014, 6, 30), Stamp()),
-                      first);
-        READ_CALENDAR(DutyCalendarIcs("2 MTW", QDate(2014, 3, 1), QDate(2014, 6, 30), later),
-                      again);
-        READ_CALENDAR(DutyCalendarIcs("3 TWT", QDate(2014, 3, 1), QDate(2014, 6, 30), Stamp()),
-                      otherCrew);
+        READ_CALENDAR(DutyCalendarIcs("2 MTW", QDate(2014, 3, 1), QDate(2014, 6, 30), Stamp()).ics, first);
+        READ_CALENDAR(DutyCalendarIcs("2 MTW", QDate(2014, 3, 1), QDate(2014, 6, 30), later).ics, again);
+        READ_CALENDAR(DutyCalendarIcs("3 TWT", QDate(2014, 3, 1), QDate(2014, 6, 30), Stamp()).ics, otherCrew);
         QVERIFY(!first.events.isEmpty());
         QCOMPARE(Uids(again), Uids(first));
         QCOMPARE_NE(again.events.front().stamp, first.events.front().stamp);
@@ -460,8 +456,8 @@ private slots:
         QFETCH(QByteArray, run);
         Calendar before;
         Calendar after;
-        READ_CALENDAR(DutyCalendarIcs(assignment, first.first, first.last, Stamp()), before);
-        READ_CALENDAR(DutyCalendarIcs(assignment, second.first, second.last, Stamp()), after);
+        READ_CALENDAR(DutyCalendarIcs(assignment, first.first, first.last, Stamp()).ics, before);
+        READ_CALENDAR(DutyCalendarIcs(assignment, second.first, second.last, Stamp()).ics, after);
         QMap<QByteArray, Event> imported;
         for (const Calendar* calendar : {&before, &after})
             for (const Event& event : calendar->events)
@@ -509,8 +505,7 @@ private slots:
     void textIsEscapedAndFolded() {
         QFETCH(QString, assignment);
         QFETCH(QString, shown);
-        const QByteArray ics =
-            DutyCalendarIcs(assignment, QDate(2014, 3, 1), QDate(2014, 3, 31), Stamp());
+        const QByteArray ics = DutyCalendarIcs(assignment, QDate(2014, 3, 1), QDate(2014, 3, 31), Stamp()).ics;
         Calendar calendar;
         READ_CALENDAR(ics, calendar);
         QCOMPARE(calendar.name, QStringLiteral("Dutyloop ") + shown);
@@ -542,9 +537,8 @@ private slots:
             {QDate(2023, 9, 13), {DayChangeKind::SwappedOff, {}}},
         };
         Calendar calendar;
-        READ_CALENDAR(
-            DutyCalendarIcs("3 TWT", QDate(2023, 9, 8), QDate(2023, 9, 26), Stamp(), changes),
-            calendar);
+        READ_CALENDAR(DutyCalendarIcs("3 TWT", QDate(2023, 9, 8), QDate(2023, 9, 26), Stamp(), changes).ics,
+                      calendar);
         QStringList events;
         for (const Event& event : calendar.events)
             events << QString::fromLatin1(event.uid + ' ' + event.start + '-' + event.end + ' ' +
@@ -568,8 +562,7 @@ private slots:
 
         // A run no change touches keeps the event it had without changes.
         Calendar plain;
-        READ_CALENDAR(DutyCalendarIcs("3 TWT", QDate(2023, 9, 8), QDate(2023, 9, 26), Stamp()),
-                      plain);
+        READ_CALENDAR(DutyCalendarIcs("3 TWT", QDate(2023, 9, 8), QDate(2023, 9, 26), Stamp()).ics, plain);
         QCOMPARE(Runs(plain),
                  QStringList({"20230909-20230912", "20230916-20230919", "20230923-20230926"}));
         QCOMPARE(Uids(plain).first(), calendar.events.first().uid);
@@ -582,15 +575,14 @@ private slots:
                                  {QDate(2023, 9, 13), {DayChangeKind::ExtraDuty, {}}},
                                  {QDate(2023, 9, 9), {DayChangeKind::Leave, {}}}};
         Calendar calendar;
-        READ_CALENDAR(
-            DutyCalendarIcs("3 TWT", QDate(2023, 9, 10), QDate(2023, 9, 13), Stamp(), changes),
-            calendar);
+        READ_CALENDAR(DutyCalendarIcs("3 TWT", QDate(2023, 9, 10), QDate(2023, 9, 13), Stamp(), changes).ics,
+                      calendar);
         QCOMPARE(Runs(calendar), QStringList({"20230910-20230912", "20230912-20230914"}));
     }
 
     void longLinesAreFolded() {
         const QByteArray ics = DutyCalendarIcs(QStringLiteral("2 ") + QString(100, u'x'),
-                                               QDate(2014, 3, 1), QDate(2014, 3, 31), Stamp());
+                                               QDate(2014, 3, 1), QDate(2014, 3, 31), Stamp()).ics;
         QVERIFY(ics.contains("\r\nSUMMARY:On duty (2 " + QByteArray(56, 'x') + "\r\n " +
                              QByteArray(44, 'x') + ")\r\n"));
     }

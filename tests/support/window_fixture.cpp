@@ -34,7 +34,7 @@ WindowUnderTest ShownWindow(QDate today, const QByteArray& settings) {
 
 Controls ControlsOf(const MainWindow& window) {
     Controls c;
-    c.tabs = window.findChild<TabWidget*>();
+    c.tabs = window.findChild<EqualTabWidget*>();
     c.calendarPage = Find<CalendarPage>(&window, "calendarPage");
     c.settingsPage = Find<SettingsPage>(&window, "settingsPage");
     c.helpPage = Find<HelpPage>(&window, "helpPage");
@@ -59,7 +59,7 @@ Controls ControlsOf(const MainWindow& window) {
     c.settingsBackground = Find<Panel>(c.settingsPage, "backgroundPanel");
     c.colorPicker = Find<ColorPicker>(c.settingsPage, "colorPicker");
     c.assignmentLabel = Find<QLabel>(c.settingsPage, "assignmentLabel");
-    c.assignment = Find<ComboBox>(c.settingsPage, "assignmentBox");
+    c.assignment = Find<ClosingComboBox>(c.settingsPage, "assignmentBox");
     c.weekStartLabel = Find<QLabel>(c.settingsPage, "weekStartLabel");
     c.weekStart = Find<ToggleSwitch>(c.settingsPage, "weekStartSwitch");
     c.workColor = Find<QPushButton>(c.settingsPage, "workColorButton");
@@ -183,5 +183,17 @@ void PickColour(MainWindow& window, QPushButton* button, QRgb colour) {
     Click(button);
     WaitForList(picker);
     ClickListEntry(picker, picker->findData(QVariant::fromValue<uint>(colour)));
+}
+
+float PixelSizeOf(const QWidget* widget) {
+    const QFont font = widget->font();
+    if (font.pointSizeF() > 0)
+        return static_cast<float>(font.pointSizeF() * widget->logicalDpiY() / 72.0);
+    return static_cast<float>(font.pixelSize());
+}
+
+QRgb ButtonTextColorOf(QAbstractButton* button) {
+    button->ensurePolished();
+    return button->palette().color(QPalette::ButtonText).rgba();
 }
 } // namespace dutyloop::testing

@@ -6,11 +6,11 @@
 #include "ui/calendar/month_view.h"
 #include "ui/parts/panel.h"
 #include "ui/settings/color_picker.h"
-#include "ui/settings/combo_box.h"
+#include "ui/settings/closing_combo_box.h"
 #include "ui/settings/settings_page.h"
 #include "ui/settings/toggle_switch.h"
 #include "ui/window/main_window.h"
-#include "ui/window/tab_widget.h"
+#include "ui/window/equal_tab_widget.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -63,7 +63,7 @@ WindowUnderTest ShownWindow(QDate today = QDate(2023, 9, 15), const QByteArray& 
 
 // The window's controls, found by their names as a user's tools would find them.
 struct Controls {
-    TabWidget* tabs = nullptr;
+    EqualTabWidget* tabs = nullptr;
     CalendarPage* calendarPage = nullptr;
     SettingsPage* settingsPage = nullptr;
     HelpPage* helpPage = nullptr;
@@ -88,7 +88,7 @@ struct Controls {
     Panel* settingsBackground = nullptr;
     ColorPicker* colorPicker = nullptr;
     QLabel* assignmentLabel = nullptr;
-    ComboBox* assignment = nullptr;
+    ClosingComboBox* assignment = nullptr;
     QLabel* weekStartLabel = nullptr;
     ToggleSwitch* weekStart = nullptr;
     QPushButton* workColor = nullptr;
@@ -221,5 +221,11 @@ namespace dutyloop::testing {
 // Presses a colour button and picks the colour's entry in the picker's list with the mouse;
 // Null is the list's last entry.
 void PickColour(MainWindow& window, QPushButton* button, QRgb colour);
+
+// The size of the widget's font in pixels, fractions kept, as the widget shows it.
+float PixelSizeOf(const QWidget* widget);
+
+// The colour a button draws its text in while the pointer is away and it is not pressed.
+QRgb ButtonTextColorOf(QAbstractButton* button);
 
 } // namespace dutyloop::testing

@@ -1,6 +1,5 @@
 #include "ui/about/about_page.h"
 
-#include "calendar/cell_colors.h"
 #include "platform/product.h"
 #include "ui/about/svg_picture.h"
 #include "ui/parts/font_size.h"
@@ -28,7 +27,6 @@ QToolButton* MakeLink(QWidget* parent, const char* name, const QString& text) {
     QFont font = link->font();
     font.setUnderline(true);
     link->setFont(font);
-    SetTextColor(link, colors::Blue);
     return link;
 }
 
@@ -80,9 +78,8 @@ AboutPage::AboutPage(QWidget* parent) : QWidget(parent) {
             [this] { emit linkActivated(SupportMailUrl()); });
 }
 
-void AboutPage::setText(const QString& text, QRgb color) {
+void AboutPage::setText(const QString& text) {
     m_text->setText(text);
-    SetTextColor(m_text, color);
 }
 
 void AboutPage::showLook(const TabLook& look) {
@@ -91,15 +88,11 @@ void AboutPage::showLook(const TabLook& look) {
     m_linksPanel->setColors(look.background, look.border, 0.0f);
     SetFontPixelSize(m_title, look.titleFontSize);
     SetTextColor(m_title, look.headerTextColor);
+    SetTextColor(m_text, look.headerTextColor);
+    SetTextColor(m_supportPage, look.linkTextColor);
+    SetTextColor(m_supportMail, look.linkTextColor);
     const QRgb header = look.headerTextColor;
     SetStateTextColors(m_back, {header, header, colors::Blue, header});
-}
-
-void AboutPage::showPickedBackground(QRgb background) {
-    const QRgb link = background == colors::Blue ? colors::White : colors::Blue;
-    SetTextColor(m_supportPage, link);
-    SetTextColor(m_supportMail, link);
-    SetTextColor(m_text, ContrastTextColor(background));
 }
 
 } // namespace dutyloop

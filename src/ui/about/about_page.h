@@ -18,11 +18,8 @@ class AboutPage : public QWidget {
 public:
     explicit AboutPage(QWidget* parent);
 
-    void setText(const QString& text, QRgb color);
+    void setText(const QString& text);
     void showLook(const TabLook& look);
-    // A background picked on the Settings tab: the text in contrast to it, and the links white
-    // on Blue, blue on any other.
-    void showPickedBackground(QRgb background);
 
 signals:
     void backRequested();

@@ -22,7 +22,6 @@ public:
     void setWords(const QHash<QString, QString>& words);
     QString source() const { return m_source; }
     void setOpacity(qreal opacity);
-    qreal opacity() const { return m_opacity; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -85,7 +85,8 @@ CalendarPage::CalendarPage(QWidget* parent) : QWidget(parent) {
     buildTitleAndMonthBands();
     m_monthView = Named(new MonthView(this), "monthView");
     buildFooter();
-    connect(m_monthView, &MonthView::cellClicked, this, &CalendarPage::cellClicked);
+    connect(m_monthView, &MonthView::dayClicked, this, &CalendarPage::dayClicked);
+    connect(m_monthView, &MonthView::dayActivated, this, &CalendarPage::dayActivated);
 }
 
 CalendarPage::~CalendarPage() {

@@ -41,7 +41,8 @@ signals:
     void nextMonthRequested();
     void todayRequested();
     void datePicked(QDate date);
-    void cellClicked(int cell);
+    void dayClicked(QDate day);
+    void dayActivated(QDate day);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

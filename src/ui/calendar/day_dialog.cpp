@@ -108,6 +108,7 @@ DayDialog::DayDialog(const QString& longDate, DutyCode rostered, const DayChange
     layout->addWidget(m_note);
 
     m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    m_buttons->setObjectName(QStringLiteral("buttonBox"));
     m_remove = m_buttons->addButton(tr("Remove change"), QDialogButtonBox::DestructiveRole);
     m_remove->setObjectName(QStringLiteral("removeChangeButton"));
     m_remove->setEnabled(open && current != DayChange());

@@ -29,7 +29,6 @@ public:
     QRadioButton* kindButton(DayChangeKind kind) const;
     QLineEdit* noteEdit() const { return m_note; }
     QPushButton* removeButton() const { return m_remove; }
-    QDialogButtonBox* buttonBox() const { return m_buttons; }
 
 private:
     void removeChange();

@@ -4,6 +4,7 @@
 #include "calendar/sizing.h"
 #include "ui/calendar/cell_pictures.h"
 
+#include <QDate>
 #include <QWidget>
 #include <bitset>
 
@@ -44,10 +45,10 @@ public:
     void takeFocus(Qt::FocusReason reason);
 
 signals:
-    void cellClicked(int cell);
-    // A day of the shown month asked to be changed: double-clicked, Enter on the selected day,
-    // or chosen from its context menu.
-    void dayActivated(int cell);
+    void dayClicked(QDate day);
+    // A day of the shown month asked to be changed: double-clicked or chosen from its context
+    // menu. Enter on the selected day is the window's, with the calendar's other keys.
+    void dayActivated(QDate day);
 
 protected:
     bool event(QEvent* event) override;
@@ -55,7 +56,6 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
@@ -68,6 +68,7 @@ private:
     void paintChangeMarks(QPainter& painter, const CellLook& look, const QRect& bounds) const;
     // The cell's day is of the shown month and can be changed.
     bool activates(int cell) const;
+    QDate dayOf(int cell) const;
     QFont fontOfSize(float pixels, bool bold) const;
     void noteFocusReason(Qt::FocusReason reason, bool hadFocus);
 

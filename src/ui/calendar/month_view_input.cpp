@@ -6,7 +6,6 @@
 
 #include <QContextMenuEvent>
 #include <QHelpEvent>
-#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QToolTip>
@@ -47,7 +46,7 @@ void MonthView::mouseReleaseEvent(QMouseEvent* event) {
     const int pressed = std::exchange(m_pressedCell, -1);
     // Releasing over another cell, or outside, cancels the click, as on a button.
     if (pressed >= 0 && cellAt(event->position().toPoint()) == pressed)
-        emit cellClicked(pressed);
+        emit dayClicked(dayOf(pressed));
 }
 
 bool MonthView::showsFocusMark() const {
@@ -107,6 +106,10 @@ void MonthView::focusOutEvent(QFocusEvent* event) {
         update(cellRect(selectedCell()));
 }
 
+QDate MonthView::dayOf(int cell) const {
+    return m_page.cells[static_cast<std::size_t>(cell)].date;
+}
+
 bool MonthView::activates(int cell) const {
     return cell >= 0 && m_page.cells[static_cast<std::size_t>(cell)].takesClicks;
 }
@@ -118,16 +121,7 @@ void MonthView::mouseDoubleClickEvent(QMouseEvent* event) {
         return;
     }
     // The double-click's first click has chosen the day already.
-    emit dayActivated(cell);
-}
-
-void MonthView::keyPressEvent(QKeyEvent* event) {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (!enter || !activates(selectedCell())) {
-        QWidget::keyPressEvent(event);
-        return;
-    }
-    emit dayActivated(selectedCell());
+    emit dayActivated(dayOf(cell));
 }
 
 void MonthView::contextMenuEvent(QContextMenuEvent* event) {
@@ -144,7 +138,7 @@ void MonthView::contextMenuEvent(QContextMenuEvent* event) {
     QAction* change = menu.addAction(tr("Change day…"));
     const QPoint at = fromMouse ? event->globalPos() : mapToGlobal(cellRect(cell).center());
     if (menu.exec(at) == change)
-        emit dayActivated(cell);
+        emit dayActivated(dayOf(cell));
 }
 
 } // namespace dutyloop

@@ -20,14 +20,6 @@ qreal PointsFor(float pixels, const QWidget* widget) {
     return static_cast<qreal>(pixels) * kPointsPerInch / DpiOf(widget);
 }
 
-float PixelsOf(const QFont& font, const QWidget* widget) {
-    const qreal points = font.pointSizeF();
-    if (points > 0) {
-        return static_cast<float>(points * DpiOf(widget) / kPointsPerInch);
-    }
-    return static_cast<float>(font.pixelSize());
-}
-
 } // namespace
 
 void SetFontPixelSize(QFont& font, float pixels, const QWidget* forWidget) {
@@ -59,10 +51,6 @@ void SetFontBold(QWidget* widget, bool bold) {
         return;
     font.setBold(bold);
     widget->setFont(font);
-}
-
-float FontPixelSize(const QWidget* widget) {
-    return PixelsOf(widget->font(), widget);
 }
 
 } // namespace dutyloop

@@ -8,7 +8,6 @@ namespace dutyloop {
 // Font sizes are device-independent pixels and keep their fractions.
 void SetFontPixelSize(QWidget* widget, float pixels);
 void SetFontPixelSize(QFont& font, float pixels, const QWidget* forWidget);
-float FontPixelSize(const QWidget* widget);
 
 // Bold on or off, the font's other attributes kept; an unchanged font is not set again.
 void SetFontBold(QWidget* widget, bool bold);

@@ -3,22 +3,24 @@
 #include "ui/parts/panel.h"
 
 #include <QApplication>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QStackedLayout>
 #include <QToolButton>
 
 namespace dutyloop {
 
 void LayOverParent(QWidget* child) {
     QWidget* parent = child->parentWidget();
-    auto* stack = qobject_cast<QGridLayout*>(parent->layout());
+    auto* stack = qobject_cast<QStackedLayout*>(parent->layout());
     if (!stack) {
-        stack = new QGridLayout(parent);
+        stack = new QStackedLayout(parent);
+        stack->setStackingMode(QStackedLayout::StackAll);
         stack->setContentsMargins(0, 0, 0, 0);
-        stack->setSpacing(0);
     }
-    stack->addWidget(child, 0, 0);
+    stack->addWidget(child);
+    // The stack raises its current widget; the one laid last is made current to lie in front.
+    stack->setCurrentWidget(child);
 }
 
 QLabel* CentredLabel(QWidget* parent, const char* name, const QString& text) {

@@ -16,7 +16,8 @@ template <class Widget> Widget* Named(Widget* widget, const char* name) {
     return widget;
 }
 
-// Lays `child` over the whole of its parent; children laid later lie in front.
+// Lays `child` over the whole of its parent, in a stack of all the widgets laid so; children
+// laid later lie in front.
 void LayOverParent(QWidget* child);
 
 template <class Widget> Widget* FillParent(Widget* widget) {

@@ -39,7 +39,7 @@ QString StyleSheetFor(const QAbstractButton* button, const StateTextColors& colo
     // while the button is held, even when it is also hovered and focused.
     return QStringLiteral("%1{color:%2} %1:hover{color:%3} %1:focus{color:%4} "
                           "%1:pressed{color:%5}")
-        .arg(selector, CssColor(colors.normal), CssColor(colors.hot), CssColor(colors.focused),
+        .arg(selector, CssColor(colors.normal), CssColor(colors.hover), CssColor(colors.focused),
              CssColor(colors.pressed));
 }
 
@@ -48,7 +48,7 @@ StateTextColors ColorsFrom(const QVariant& property) {
     const QVariantList stored = property.toList();
     if (stored.size() == 4) {
         colors.normal = stored.at(0).toUInt();
-        colors.hot = stored.at(1).toUInt();
+        colors.hover = stored.at(1).toUInt();
         colors.pressed = stored.at(2).toUInt();
         colors.focused = stored.at(3).toUInt();
     }
@@ -67,7 +67,7 @@ void SetStateTextColors(QAbstractButton* button, const StateTextColors& colors) 
     }
     if (ColorsFrom(current) != colors || !current.isValid()) {
         const QVariantList stored{
-            QVariant::fromValue<uint>(colors.normal), QVariant::fromValue<uint>(colors.hot),
+            QVariant::fromValue<uint>(colors.normal), QVariant::fromValue<uint>(colors.hover),
             QVariant::fromValue<uint>(colors.pressed), QVariant::fromValue<uint>(colors.focused)};
         button->setProperty(kColorsProperty, stored);
     }
@@ -75,10 +75,6 @@ void SetStateTextColors(QAbstractButton* button, const StateTextColors& colors) 
     if (button->styleSheet() != sheet) {
         button->setStyleSheet(sheet);
     }
-}
-
-StateTextColors StateTextColorsOf(const QAbstractButton* button) {
-    return ColorsFrom(button->property(kColorsProperty));
 }
 
 } // namespace dutyloop

@@ -9,13 +9,12 @@ namespace dutyloop {
 // A button's text colour in each of its states.
 struct StateTextColors {
     QRgb normal = colors::Black;
-    QRgb hot = colors::Black;     // pointer over the button
+    QRgb hover = colors::Black;   // pointer over the button
     QRgb pressed = colors::Black; // held down
     QRgb focused = colors::Black; // has the keyboard focus
     friend bool operator==(const StateTextColors&, const StateTextColors&) = default;
 };
 
 void SetStateTextColors(QAbstractButton* button, const StateTextColors& colors);
-StateTextColors StateTextColorsOf(const QAbstractButton* button);
 
 } // namespace dutyloop

@@ -33,6 +33,7 @@ PrintDialog::PrintDialog(const QString& assignment, QDate shownDate, QWidget* pa
     m_year->setValue(ClampToPicker(shownDate).year());
 
     m_buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
+    m_buttons->setObjectName(QStringLiteral("buttonBox"));
     m_preview = m_buttons->addButton(tr("Preview…"), QDialogButtonBox::AcceptRole);
     m_pdf = m_buttons->addButton(tr("Save as PDF…"), QDialogButtonBox::AcceptRole);
     m_preview->setDefault(true);

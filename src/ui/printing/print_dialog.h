@@ -32,7 +32,6 @@ public:
     QSpinBox* yearBox() const { return m_year; }
     QPushButton* previewButton() const { return m_preview; }
     QPushButton* pdfButton() const { return m_pdf; }
-    QDialogButtonBox* buttonBox() const { return m_buttons; }
 
 private:
     void choose(Output output);

@@ -28,9 +28,8 @@ YearPage YearPageForCrew(const QString& crew, int year, const Settings& settings
          .changes = &changes});
 }
 
-QString DefaultPdfPath(const QString& crew, int year) {
-    return QDir(DocumentsFolder())
-        .filePath(QStringLiteral("Dutyloop %1 %2.pdf").arg(crew).arg(year));
+QString DefaultPdfPath(const QString& folder, const QString& crew, int year) {
+    return QDir(folder).filePath(QStringLiteral("Dutyloop %1 %2.pdf").arg(crew).arg(year));
 }
 
 bool SaveYearPdf(const YearPage& page, const QPageSize& paper, const QString& path,
@@ -58,9 +57,9 @@ void RunPrint(QWidget* window, const PrintRequest& request, const Platform& plat
     PrintDialog dialog(request.settings.assignment, request.shownDate, window);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const DayChanges changes = LoadDayChanges(request.daysFilePath, dialog.crew());
-    const YearPage page = YearPageForCrew(dialog.crew(), dialog.year(), request.settings,
-                                          request.locale, request.today, changes);
+    const YearPage page =
+        YearPageForCrew(dialog.crew(), dialog.year(), request.settings, request.locale,
+                        request.today, DayChangesUnder(request.dayChanges, dialog.crew()));
     const QPageSize paper = PaperFor(request.locale.locale);
     if (dialog.output() == PrintDialog::Output::Preview) {
         ShowPrintPreview(window, page, paper);
@@ -69,7 +68,7 @@ void RunPrint(QWidget* window, const PrintRequest& request, const Platform& plat
     if (!platform.chooseSaveFile)
         return;
     const QString path = platform.chooseSaveFile(window, PrintDialog::tr("Save as PDF"),
-                                                 DefaultPdfPath(dialog.crew(), dialog.year()),
+                                                 DefaultPdfPath(platform.documentsFolder, dialog.crew(), dialog.year()),
                                                  PrintDialog::tr("PDF files (*.pdf)"));
     if (!path.isEmpty())
         SaveYearPdf(page, paper, path, platform, window);

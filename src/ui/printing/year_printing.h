@@ -4,6 +4,7 @@
 #include "calendar/year_page.h"
 #include "platform/platform.h"
 #include "schedule/day_changes.h"
+#include "settings/day_changes_file.h"
 #include "settings/settings_file.h"
 
 #include <QPageSize>
@@ -18,9 +19,8 @@ namespace dutyloop {
 YearPage YearPageForCrew(const QString& crew, int year, const Settings& settings,
                          const LocaleSettings& locale, QDate today, const DayChanges& changes);
 
-// "Dutyloop 5 TFS 2027.pdf" in the documents folder (the home folder when the system names
-// none).
-QString DefaultPdfPath(const QString& crew, int year);
+// "Dutyloop 5 TFS 2027.pdf" in `folder`.
+QString DefaultPdfPath(const QString& folder, const QString& crew, int year);
 
 // Writes the page as a PDF through the window's one way of writing a file. On failure the error
 // box says "Unable to write to <path>.", no part of the file is left, and the result is false.
@@ -36,7 +36,7 @@ struct PrintRequest {
     const LocaleSettings& locale;
     QDate shownDate;
     QDate today;
-    QString daysFilePath; // where the changes of each crew are kept
+    const DayChangesBySection& dayChanges; // those of every crew
 };
 
 // The whole printing as the window runs it: the dialog, then the preview or the PDF file in

@@ -92,7 +92,7 @@ public:
 
 } // namespace
 
-ColorPicker::ColorPicker(QWidget* parent) : ComboBox(parent) {
+ColorPicker::ColorPicker(QWidget* parent) : ClosingComboBox(parent) {
     auto* style = new ScrollingDropDownStyle;
     style->setParent(this);
     setStyle(style);

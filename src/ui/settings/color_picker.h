@@ -1,12 +1,12 @@
 #pragma once
 
 #include "settings/colors.h"
-#include "ui/settings/combo_box.h"
+#include "ui/settings/closing_combo_box.h"
 
 namespace dutyloop {
 
 // The colour picker: the named colours in their fixed order, each with a swatch and its name.
-class ColorPicker : public ComboBox {
+class ColorPicker : public ClosingComboBox {
     Q_OBJECT
 public:
     explicit ColorPicker(QWidget* parent);

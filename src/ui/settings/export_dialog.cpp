@@ -5,13 +5,11 @@
 
 #include "platform/file_services.h"
 #include "schedule/crew.h"
-#include "settings/day_changes_file.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QDateEdit>
 #include <QDialogButtonBox>
-#include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -42,50 +40,46 @@ bool AskToReplace(QWidget* parent, const QString& path) {
 
 } // namespace
 
-ChooseSaveFile SystemSaveFileChooser() {
-    return [](QWidget* parent, const QString& proposed) {
-        return QFileDialog::getSaveFileName(parent, ExportDialog::tr("Export Duty Calendar"),
-                                            proposed, ExportDialog::tr("iCalendar files (*.ics)"));
-    };
-}
-
-QString DefaultExportPath(const QString& assignment) {
-    return ExportPathIn(QString(), assignment);
-}
-
 QString ExportPathIn(const QString& folder, const QString& assignment) {
-    return QDir(folder.isEmpty() ? DocumentsFolder() : folder)
-        .filePath(QStringLiteral("Dutyloop ") + assignment + QStringLiteral(".ics"));
+    return QDir(folder).filePath(QStringLiteral("Dutyloop ") + assignment + QStringLiteral(".ics"));
 }
 
-ExportDialog::ExportDialog(const QString& assignment, QDate shownDate, QWidget* parent,
-                           ChooseSaveFile chooseFile)
-    : QDialog(parent), m_chooseFile(std::move(chooseFile)) {
+ExportDialog::ExportDialog(const QString& assignment, QDate shownDate, const Platform& platform,
+                           QWidget* parent)
+    : QDialog(parent), m_platform(platform), m_folder(platform.documentsFolder) {
     setWindowTitle(tr("Export Duty Calendar"));
 
     m_assignment = new QComboBox(this);
-    m_assignment->addItems(CrewEntries());
-    m_assignment->setCurrentText(CrewOfferedFor(assignment).entry);
+    m_assignment->setObjectName(QStringLiteral("assignmentBox"));
+    const QStringList crews = CrewEntries();
+    m_assignment->addItems(crews);
+    m_assignment->setCurrentIndex(
+        static_cast<int>(crews.indexOf(CrewOfferedFor(assignment).entry)));
 
     // The months the window's date field can reach.
     m_firstMonth = new QDateEdit(this);
+    m_firstMonth->setObjectName(QStringLiteral("firstMonthEdit"));
     m_firstMonth->setDisplayFormat(QStringLiteral("MMMM yyyy"));
     m_firstMonth->setDateRange(FirstOfMonth(kPickerFirstDate), FirstOfMonth(kPickerLastDate));
     m_firstMonth->setDate(FirstOfMonth(ClampToPicker(shownDate)));
 
     m_months = new QSpinBox(this);
+    m_months->setObjectName(QStringLiteral("monthsBox"));
     m_months->setRange(kMinExportMonths, kMaxExportMonths);
     m_months->setValue(12);
 
-    m_fileName = new QLineEdit(DefaultExportPath(m_assignment->currentText()), this);
+    m_fileName = new QLineEdit(ExportPathIn(m_folder, m_assignment->currentText()), this);
+    m_fileName->setObjectName(QStringLiteral("fileNameEdit"));
     // Room for a whole path in the documents folder.
     m_fileName->setMinimumWidth(280);
     m_choose = new QPushButton(tr("Choose…"), this);
+    m_choose->setObjectName(QStringLiteral("chooseButton"));
     auto* fileRow = new QHBoxLayout;
     fileRow->addWidget(m_fileName, 1);
     fileRow->addWidget(m_choose);
 
     m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    m_buttons->setObjectName(QStringLiteral("buttonBox"));
 
     auto* form = new QFormLayout;
     form->addRow(tr("Assignment:"), m_assignment);
@@ -131,11 +125,11 @@ QString ExportDialog::filePath() const {
     const QString name = m_fileName->text().trimmed();
     if (name.isEmpty())
         return {};
-    return QDir(DocumentsFolder()).filePath(name);
+    return QDir(m_platform.documentsFolder).filePath(name);
 }
 
 void ExportDialog::setFolder(const QString& folder) {
-    m_folder = folder;
+    m_folder = folder.isEmpty() ? m_platform.documentsFolder : folder;
     assignmentChanged();
 }
 
@@ -149,7 +143,11 @@ void ExportDialog::fileNameEdited() {
 }
 
 void ExportDialog::chooseClicked() {
-    const QString chosen = m_chooseFile(this, filePath());
+    // Without a save dialog, nothing is chosen.
+    const QString chosen = m_platform.chooseSaveFile
+                               ? m_platform.chooseSaveFile(this, tr("Export Duty Calendar"),
+                                                           filePath(), tr("iCalendar files (*.ics)"))
+                               : QString();
     if (chosen.isEmpty())
         return;
     m_fileName->setText(chosen);
@@ -168,38 +166,5 @@ void ExportDialog::updateOkButton() {
     m_buttons->button(QDialogButtonBox::Ok)->setEnabled(!m_fileName->text().trimmed().isEmpty());
 }
 
-std::optional<int> ExportDutyCalendar(const ExportChoice& choice, const QDateTime& stampUtc,
-                                      const Platform& platform, QWidget* window,
-                                      const QByteArray& daysFileText) {
-    const DayRange range = DutyCalendarRange(choice.firstMonth, choice.months);
-    const QByteArray ics = DutyCalendarIcs(choice.assignment, range.first, range.last, stampUtc,
-                                           DayChangesFromText(daysFileText, choice.assignment));
-    if (!WriteFileOrShowError(platform, window, choice.path, ics))
-        return std::nullopt;
-    // Each duty period is one event, and so is a note on a day off duty, whose UID says so; the
-    // lines end in CRLF, so the markers stand alone.
-    return static_cast<int>(ics.count("\r\nBEGIN:VEVENT\r\n") - ics.count("\r\nUID:note-"));
-}
-
-std::optional<ExportReport> RunExport(QWidget* window, const QString& assignment, QDate shownDate,
-                                      const QString& folder, const Platform& platform,
-                                      const QByteArray& daysFileText) {
-    ExportDialog dialog(assignment, shownDate, window);
-    dialog.setFolder(folder);
-    if (dialog.exec() != QDialog::Accepted)
-        return std::nullopt;
-    const ExportChoice choice = dialog.choice();
-    const std::optional<int> written =
-        ExportDutyCalendar(choice, QDateTime::currentDateTimeUtc(), platform, window, daysFileText);
-    if (!written)
-        return std::nullopt;
-    return ExportReport{choice.path, *written};
-}
-
-QString ExportReportText(const ExportReport& report) {
-    // A month holds at least four duty periods, so the English text never needs the singular.
-    return ExportDialog::tr("%n duty periods written to %1", nullptr, report.dutyPeriods)
-        .arg(QDir::toNativeSeparators(report.path));
-}
 
 } // namespace dutyloop

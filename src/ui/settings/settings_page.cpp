@@ -8,11 +8,12 @@
 #include "ui/parts/state_text_colors.h"
 #include "ui/parts/text_color.h"
 #include "ui/settings/color_picker.h"
-#include "ui/settings/combo_box.h"
+#include "ui/settings/closing_combo_box.h"
 #include "ui/settings/toggle_switch.h"
 
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -20,15 +21,15 @@ namespace dutyloop {
 
 namespace {
 
-QRgb& ColorOf(ColorSettings& colours, ColorRole role) {
-    switch (role) {
-    case ColorRole::Work:
+QRgb& ColorOf(ColorSettings& colours, ColorSetting setting) {
+    switch (setting) {
+    case ColorSetting::Work:
         return colours.work;
-    case ColorRole::Off:
+    case ColorSetting::Off:
         return colours.off;
-    case ColorRole::LeadTrail:
+    case ColorSetting::LeadTrail:
         return colours.leadTrail;
-    case ColorRole::Background:
+    case ColorSetting::Background:
         break;
     }
     return colours.background;
@@ -43,18 +44,10 @@ QPushButton* BoldButton(QWidget* parent, const char* name, const QString& captio
 
 } // namespace
 
-SettingsPage::SettingsPage(Settings& settings, QWidget* parent)
-    : QWidget(parent), m_settings(settings) {
+SettingsPage::SettingsPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("settingsPage"));
     buildToolBar();
     buildControls();
-}
-
-SettingsPage::~SettingsPage() {
-    // The controls still report changes while they are torn down; the settings they would
-    // change belong to the window and are gone by then.
-    for (QObject* child : findChildren<QObject*>())
-        disconnect(child, nullptr, this, nullptr);
 }
 
 void SettingsPage::buildToolBar() {
@@ -81,31 +74,33 @@ void SettingsPage::buildToolBar() {
     connect(m_save, &QPushButton::clicked, this, &SettingsPage::saveRequested);
     // Qt closes the list before it selects the entry chosen: the choice is applied when Qt
     // reports it, by mouse or by keys, and a list closed without one changes nothing.
-    connect(m_colorPicker, &ComboBox::activated, this, &SettingsPage::applyPickedColor);
-    connect(m_colorPicker, &ComboBox::listClosed, m_colorPicker, &QWidget::hide);
+    connect(m_colorPicker, &ClosingComboBox::activated, this, &SettingsPage::applyPickedColor);
+    connect(m_colorPicker, &ClosingComboBox::listClosed, m_colorPicker, &QWidget::hide);
 }
 
 void SettingsPage::buildControls() {
     m_assignmentLabel = Named(new QLabel(tr("Assignment"), this), "assignmentLabel");
     m_assignmentLabel->setGeometry(16, 64, 169, 25);
-    m_assignment = Named(new ComboBox(this), "assignmentBox");
+    m_assignment = Named(new ClosingComboBox(this), "assignmentBox");
     m_assignment->addItems(AssignmentEntries());
     m_assignment->setCurrentIndex(-1);
     m_assignment->setMaxVisibleItems(12);
     m_assignment->setGeometry(192, 64, 81, 30);
     m_assignment->setAccessibleName(tr("Assignment"));
     m_assignmentLabel->setBuddy(m_assignment);
-    connect(m_assignment, &ComboBox::listClosed, this, &SettingsPage::applyAssignment);
+    connect(m_assignment, &ClosingComboBox::listClosed, this, &SettingsPage::applyAssignment);
     // A choice made with the keys on the closed list counts as much as one from its drop-down.
-    connect(m_assignment, &ComboBox::activated, this, &SettingsPage::applyAssignment);
+    connect(m_assignment, &ClosingComboBox::activated, this, &SettingsPage::applyAssignment);
 
     m_weekStartLabel = Named(new QLabel(tr("Start Monday"), this), "weekStartLabel");
     m_weekStartLabel->setGeometry(16, 120, 169, 25);
     m_weekStart = Named(new ToggleSwitch(this), "weekStartSwitch");
     m_weekStart->setGeometry(208, 120, 55, 25);
     m_weekStart->setAccessibleName(tr("Start weeks on Monday"));
-    connect(m_weekStart, &ToggleSwitch::toggled, this,
-            [this](bool on) { m_settings.weekStartsOnMonday = on; });
+    connect(m_weekStart, &ToggleSwitch::toggled, this, [this](bool on) {
+        m_edited.weekStartsOnMonday = on;
+        emit settingsEdited(m_edited);
+    });
     buildColorButtons();
 }
 
@@ -114,18 +109,18 @@ void SettingsPage::buildColorButtons() {
         QPushButton** button;
         const char* name;
         const char* caption;
-        ColorRole role;
+        ColorSetting setting;
         int x;
         const char* accessibleName;
     };
     const ColorButton buttons[] = {
-        {&m_workColor, "workColorButton", QT_TR_NOOP("Work"), ColorRole::Work, 16,
+        {&m_workColor, "workColorButton", QT_TR_NOOP("Work"), ColorSetting::Work, 16,
          QT_TR_NOOP("Work day colour")},
-        {&m_offColor, "offColorButton", QT_TR_NOOP("Off"), ColorRole::Off, 80,
+        {&m_offColor, "offColorButton", QT_TR_NOOP("Off"), ColorSetting::Off, 80,
          QT_TR_NOOP("Off-duty colour")},
-        {&m_leadTrailColor, "leadTrailColorButton", QT_TR_NOOP("Ld/Tr"), ColorRole::LeadTrail, 144,
+        {&m_leadTrailColor, "leadTrailColorButton", QT_TR_NOOP("Ld/Tr"), ColorSetting::LeadTrail, 144,
          QT_TR_NOOP("Leading and trailing days colour")},
-        {&m_backgroundColor, "backgroundColorButton", QT_TR_NOOP("BkGr"), ColorRole::Background,
+        {&m_backgroundColor, "backgroundColorButton", QT_TR_NOOP("BkGr"), ColorSetting::Background,
          208, QT_TR_NOOP("Background colour")},
     };
     for (const ColorButton& made : buttons) {
@@ -134,7 +129,7 @@ void SettingsPage::buildColorButtons() {
         button->setGeometry(made.x, 184, 65, 29);
         button->setAccessibleName(tr(made.accessibleName));
         connect(button, &QPushButton::clicked, this,
-                [this, role = made.role] { openColorPicker(role); });
+                [this, setting = made.setting] { openColorPicker(setting); });
         *made.button = button;
     }
 
@@ -163,79 +158,62 @@ void SettingsPage::showExportMessage(const QString& message) {
     m_export->setAccessibleDescription(message);
 }
 
-void SettingsPage::showSettings() {
-    m_assignment->setCurrentIndex(
-        m_assignment->findText(m_settings.assignment, Qt::MatchFixedString));
-    m_weekStart->setChecked(m_settings.weekStartsOnMonday);
-    const ColorSettings& colours = m_settings.colors;
+void SettingsPage::showSettings(const Settings& settings) {
+    m_edited = settings;
+    const QSignalBlocker quiet(m_weekStart);
+    m_assignment->setCurrentIndex(AssignmentEntryOf(settings.assignment));
+    m_weekStart->setChecked(settings.weekStartsOnMonday);
+    const ColorSettings& colours = settings.colors;
     // Each of the first three shows its colour in its own caption, even the background's.
     SetTextColor(m_workColor, colours.work);
     SetTextColor(m_offColor, colours.off);
     SetTextColor(m_leadTrailColor, colours.leadTrail);
-    SetTextColor(m_backgroundColor, ContrastTextColor(colours.background));
 }
 
 void SettingsPage::showLook(const TabLook& look) {
     m_background->setColors(look.background, look.border, 0.0f);
     m_toolBarPanel->setColors(look.background, look.border, kThinBorder);
     SetFontPixelSize(m_title, look.titleFontSize);
-    SetTextColor(m_title, look.headerTextColor);
-    // The word on the last export is read on any background.
-    SetTextColor(m_exportMessage, look.headerTextColor);
+    // The labels, the background's caption and the word on the last export stand on the
+    // background and are read on any.
+    for (QWidget* widget : std::initializer_list<QWidget*>{
+             m_title, m_backgroundColor, m_assignmentLabel, m_weekStartLabel, m_exportMessage})
+        SetTextColor(widget, look.headerTextColor);
     const QRgb header = look.headerTextColor;
     SetStateTextColors(m_back, {header, header, colors::Blue, header});
     SetStateTextColors(m_save, {colors::Black, colors::Black, colors::Blue, colors::Black});
 }
 
-int SettingsPage::selectedAssignment() const {
-    return m_assignment->currentIndex();
-}
-
-QString SettingsPage::selectedAssignmentText() const {
-    return m_assignment->currentText();
-}
-
 void SettingsPage::applyAssignment() {
     if (m_assignment->currentIndex() < 0)
         m_assignment->setCurrentIndex(0);
-    m_settings.assignment = m_assignment->currentText();
+    m_edited.assignment = m_assignment->currentText();
+    emit settingsEdited(m_edited);
 }
 
-void SettingsPage::openColorPicker(ColorRole role) {
-    m_pickingFor = role;
-    m_colorPicker->setColor(ColorOf(m_settings.colors, role));
+void SettingsPage::openColorPicker(ColorSetting setting) {
+    m_pickingFor = setting;
+    m_colorPicker->setColor(ColorOf(m_edited.colors, setting));
     m_colorPicker->show();
     m_colorPicker->showPopup();
 }
 
 void SettingsPage::applyPickedColor() {
-    const QRgb contrast = ContrastTextColor(m_settings.colors.background);
     const QRgb picked = m_colorPicker->color();
     // Null is no colour: the picker never makes a setting fully transparent.
     if (picked == colors::Null)
         return;
-    ColorOf(m_settings.colors, m_pickingFor) = picked;
-    if (m_pickingFor == ColorRole::Background) {
-        showPickedBackground(picked);
-        return;
+    ColorOf(m_edited.colors, m_pickingFor) = picked;
+    // The background's caption, with the rest of the tab, follows the look the window hands back.
+    if (m_pickingFor != ColorSetting::Background) {
+        QPushButton* button = m_pickingFor == ColorSetting::Work  ? m_workColor
+                              : m_pickingFor == ColorSetting::Off ? m_offColor
+                                                                  : m_leadTrailColor;
+        // A caption in the background's own colour could not be read; the other captions keep
+        // theirs, even one that a new background now matches.
+        SetTextColor(button, CaptionColorFor(picked, m_edited.colors.background));
     }
-    QPushButton* button = m_pickingFor == ColorRole::Work  ? m_workColor
-                          : m_pickingFor == ColorRole::Off ? m_offColor
-                                                           : m_leadTrailColor;
-    // A caption in the background's own colour could not be read.
-    SetTextColor(button, picked == m_settings.colors.background ? contrast : picked);
-}
-
-void SettingsPage::showPickedBackground(QRgb background) {
-    const QRgb text = ContrastTextColor(background);
-    // The panels take the new fill at once; their borders follow at the next redraw.
-    m_toolBarPanel->setColors(background, m_toolBarPanel->border(), m_toolBarPanel->borderWidth());
-    m_background->setColors(background, m_background->border(), m_background->borderWidth());
-    // The other colour captions keep theirs, even one that now has the background's colour.
-    for (QWidget* widget : std::initializer_list<QWidget*>{
-             m_title, m_backgroundColor, m_assignmentLabel, m_weekStartLabel, m_exportMessage})
-        SetTextColor(widget, text);
-    emit backgroundPicked(background);
+    emit settingsEdited(m_edited);
 }
 
 } // namespace dutyloop

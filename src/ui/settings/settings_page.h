@@ -12,30 +12,27 @@ class QToolButton;
 namespace dutyloop {
 
 class ColorPicker;
-class ComboBox;
+class ClosingComboBox;
 class Panel;
 class ToggleSwitch;
 
 // The colours the user can pick, one button each; the grid colour has none.
-enum class ColorRole { Work, Off, LeadTrail, Background };
+enum class ColorSetting { Work, Off, LeadTrail, Background };
 
 // The Settings tab: the assignment, the week start, the four colour buttons with their picker,
-// Save and Export. Its controls change the window's settings in memory at once; the calendar
-// takes them at its next redraw.
+// Save and Export. Each change the user makes is reported as the whole settings edited; the
+// window keeps them and hands back the look to show.
 class SettingsPage : public QWidget {
     Q_OBJECT
 public:
-    SettingsPage(Settings& settings, QWidget* parent);
-    ~SettingsPage() override;
+    explicit SettingsPage(QWidget* parent);
 
     // At start-up, from the settings read: the list's entry, the switch and the colour captions.
-    void showSettings();
-    // At every redraw of the calendar: the panels, the title and the tool bar's buttons.
+    // The page's edits start from these.
+    void showSettings(const Settings& settings);
+    // At every redraw: the panels, the title, the labels and the tool bar's buttons.
     void showLook(const TabLook& look);
 
-    // The entry the list shows, -1 for none; the calendar's title follows it.
-    int selectedAssignment() const;
-    QString selectedAssignmentText() const;
     // Says under the Export button what the last export wrote, to the eye and to the screen
     // reader alike.
     void showExportMessage(const QString& message);
@@ -45,28 +42,29 @@ signals:
     void saveRequested();
     void exportRequested();
     void printRequested();
-    // A new background shows on this tab at once, and on the About tab's links and text.
-    void backgroundPicked(QRgb background);
+    // The settings as the user has just changed them: the assignment, the week start or a
+    // colour.
+    void settingsEdited(const Settings& settings);
 
 private:
     void buildToolBar();
     void buildControls();
     void buildColorButtons();
     void applyAssignment();
-    void openColorPicker(ColorRole role);
+    void openColorPicker(ColorSetting setting);
     void applyPickedColor();
-    void showPickedBackground(QRgb background);
 
-    Settings& m_settings;
+
+    Settings m_edited; // the settings last shown, with the user's changes since
     Panel* m_background = nullptr;
     Panel* m_toolBarPanel = nullptr;
     QLabel* m_title = nullptr;
     QToolButton* m_back = nullptr;
     QPushButton* m_save = nullptr;
     ColorPicker* m_colorPicker = nullptr;
-    ColorRole m_pickingFor = ColorRole::Work;
+    ColorSetting m_pickingFor = ColorSetting::Work;
     QLabel* m_assignmentLabel = nullptr;
-    ComboBox* m_assignment = nullptr;
+    ClosingComboBox* m_assignment = nullptr;
     QLabel* m_weekStartLabel = nullptr;
     ToggleSwitch* m_weekStart = nullptr;
     QPushButton* m_workColor = nullptr;

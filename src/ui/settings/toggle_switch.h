@@ -10,8 +10,6 @@ class ToggleSwitch : public QAbstractButton {
 public:
     explicit ToggleSwitch(QWidget* parent);
 
-    bool isChecked() const { return QAbstractButton::isChecked(); }
-
     QSize sizeHint() const override;
 
 protected:

@@ -14,7 +14,7 @@
 #include "ui/calendar/calendar_page.h"
 #include "ui/calendar/month_view.h"
 #include "ui/settings/settings_page.h"
-#include "ui/window/tab_widget.h"
+#include "ui/window/equal_tab_widget.h"
 
 #include <QAbstractButton>
 #include <QIcon>
@@ -44,11 +44,11 @@ MainWindow::MainWindow(Platform platform, QWidget* parent)
     setWindowIcon(QIcon(QStringLiteral(":/pictures/dutyloop.svg")));
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
-    m_tabs = new TabWidget(this);
+    m_tabs = new EqualTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("tabs"));
     column->addWidget(m_tabs);
     m_calendarPage = new CalendarPage(m_tabs);
-    m_settingsPage = new SettingsPage(m_settings, m_tabs);
+    m_settingsPage = new SettingsPage(m_tabs);
     m_helpPage = new HelpPage(m_tabs);
     m_aboutPage = new AboutPage(m_tabs);
     m_tabs->addTab(m_calendarPage, tr("Calendar"));
@@ -60,30 +60,22 @@ MainWindow::MainWindow(Platform platform, QWidget* parent)
     start();
 }
 
-MainWindow::~MainWindow() {
-    // The pages and their controls still report changes while they are torn down; the window's
-    // state is gone by then.
-    for (QObject* child : findChildren<QObject*>())
-        disconnect(child, nullptr, this, nullptr);
-}
-
 void MainWindow::connectPages() {
-    connect(m_tabs, &TabWidget::currentChanged, this, &MainWindow::applyTabChange);
+    connect(m_tabs, &EqualTabWidget::currentChanged, this, &MainWindow::applyTabChange);
     connect(m_calendarPage, &CalendarPage::previousMonthRequested, this,
             &MainWindow::showPreviousMonth);
     connect(m_calendarPage, &CalendarPage::nextMonthRequested, this, &MainWindow::showNextMonth);
     connect(m_calendarPage, &CalendarPage::todayRequested, this, &MainWindow::showToday);
     connect(m_calendarPage, &CalendarPage::datePicked, this, &MainWindow::showPickedDate);
-    connect(m_calendarPage, &CalendarPage::cellClicked, this, &MainWindow::selectCell);
-    connect(m_calendarPage->monthView(), &MonthView::dayActivated, this, &MainWindow::changeDay);
+    connect(m_calendarPage, &CalendarPage::dayClicked, this, &MainWindow::selectDay);
+    connect(m_calendarPage, &CalendarPage::dayActivated, this, &MainWindow::changeDay);
+    connect(m_settingsPage, &SettingsPage::settingsEdited, this, &MainWindow::applySettings);
     connect(m_settingsPage, &SettingsPage::backRequested, this, &MainWindow::showCalendar);
     connect(m_settingsPage, &SettingsPage::saveRequested, this, &MainWindow::save);
     connect(m_settingsPage, &SettingsPage::exportRequested, this, &MainWindow::exportDutyDays);
     connect(m_settingsPage, &SettingsPage::printRequested, this, &MainWindow::printDutyYear);
     connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this,
             &MainWindow::printDutyYear);
-    connect(m_settingsPage, &SettingsPage::backgroundPicked, m_aboutPage,
-            &AboutPage::showPickedBackground);
     connect(m_helpPage, &HelpPage::backRequested, this, &MainWindow::showCalendar);
     connect(m_aboutPage, &AboutPage::backRequested, this, &MainWindow::showCalendar);
     connect(m_aboutPage, &AboutPage::linkActivated, this, &MainWindow::openLink);
@@ -97,8 +89,8 @@ void MainWindow::start() {
     m_settingsFilePath = FindSettingsFile(m_platform.configFolder);
     m_settings = SettingsFromText(ReadFileBytes(m_settingsFilePath).value_or(QByteArray()));
     m_daysFilePath = DaysFilePath(m_settingsFilePath);
-    m_dayChanges = LoadDayChanges(m_daysFilePath, m_settings.assignment);
-    m_settingsPage->showSettings();
+    m_dayChanges = LoadAllDayChanges(m_daysFilePath);
+    m_settingsPage->showSettings(m_settings);
 
     const QDate now = today();
     m_today = now;
@@ -135,8 +127,7 @@ void MainWindow::showAboutText() {
                             "All rights reserved\n"
                             "%2\n\n"
                             "Linux Desktop Version")
-                             .arg(ProductVersion(), SupportHost()),
-                         ContrastTextColor(m_settings.colors.background));
+                             .arg(ProductVersion(), SupportHost()));
 }
 
 QDate MainWindow::today() const {
@@ -158,13 +149,15 @@ void MainWindow::redraw() {
     // of sizes the window never has, and Qt would load them all to measure the hidden labels.
     if (!isVisible())
         return;
+    // The title names the assignment as the list spells it, from the moment it is chosen.
+    const int entry = AssignmentEntryOf(m_settings.assignment);
+    const QString entryText = entry >= 0 ? AssignmentEntries().at(entry) : QString();
     // The locale is taken once at start-up, so the page shown was made under this one.
-    const MonthPage page =
-        MonthPageFor({m_view, m_settings.colors,
-                      m_settings.weekStartsOnMonday ? WeekStart::Monday : WeekStart::Sunday,
-                      m_locale, today(), m_settingsPage->selectedAssignment(),
-                      m_settingsPage->selectedAssignmentText(), m_layout, &m_dayChanges},
-                     monthPage());
+    const MonthPage page = MonthPageFor(
+        {m_view, m_settings.colors,
+         m_settings.weekStartsOnMonday ? WeekStart::Monday : WeekStart::Sunday, m_locale, today(),
+         entry, entryText, m_layout, &DayChangesUnder(m_dayChanges, m_settings.assignment)},
+        monthPage());
     m_calendarPage->showMonth(page);
     m_settingsPage->showLook(page.look);
     m_helpPage->showLook(page.look);
@@ -210,23 +203,18 @@ void MainWindow::fitOuterSizeOnce() {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-    int key = event->key();
-    // Where the weeks run from the right, the day to the left is the next one.
-    if (layoutDirection() == Qt::RightToLeft && (key == Qt::Key_Left || key == Qt::Key_Right))
-        key = key == Qt::Key_Left ? Qt::Key_Right : Qt::Key_Left;
-    const KeyMove move = KeyMoveFor(key, m_view.shownDate, m_view.markedDate, today());
-    if (move.marksDate)
-        m_view.markedDate = move.shownDate;
-    // Every key rebuilds and redraws the calendar, also one that moves nothing.
-    showMonthOf(move.shownDate);
-    event->accept();
+    if (handleCalendarKey(event->key()))
+        event->accept();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Qt's buttons move the focus on arrow keys; here the arrows belong to the calendar.
     if (event->type() == QEvent::KeyPress && qobject_cast<QAbstractButton*>(watched)) {
-        auto* keyEvent = static_cast<QKeyEvent*>(event);
-        if (IsArrowKey(keyEvent->key())) {
-            keyPressEvent(keyEvent);
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (IsArrowKey(key)) {
+            handleCalendarKey(key);
             // A button of the calendar hands the focus to the days the keys walk, so that a
             // screen reader reads the day reached.
             if (m_calendarPage->isAncestorOf(static_cast<QWidget*>(watched)))
@@ -235,6 +223,26 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+bool MainWindow::handleCalendarKey(int key) {
+    // Enter on the selected day opens it, where the days have the focus.
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) &&
+        m_calendarPage->monthView()->hasFocus()) {
+        const int cell = m_calendarPage->monthView()->selectedCell();
+        if (cell >= 0 && monthPage().cells[static_cast<std::size_t>(cell)].takesClicks)
+            changeDay(m_view.shownDate);
+        return true;
+    }
+    // Where the weeks run from the right, the day to the left is the next one.
+    if (layoutDirection() == Qt::RightToLeft && (key == Qt::Key_Left || key == Qt::Key_Right))
+        key = key == Qt::Key_Left ? Qt::Key_Right : Qt::Key_Left;
+    const KeyMove move = KeyMoveFor(key, m_view.shownDate, m_view.markedDate, today());
+    if (move.marksDate)
+        m_view.markedDate = move.shownDate;
+    // Every key rebuilds and redraws the calendar, also one that moves nothing.
+    showMonthOf(move.shownDate);
+    return true;
 }
 
 void MainWindow::showPreviousMonth() {
@@ -279,20 +287,25 @@ void MainWindow::showPickedDate(QDate date) {
     showMonthOf(m_view.markedDate);
 }
 
-void MainWindow::selectCell(int cell) {
-    const QDate date = m_view.cellDates[static_cast<std::size_t>(cell)];
+void MainWindow::selectDay(QDate date) {
     // A day of a neighbouring month is only shown, not chosen.
-    if (date.month() != m_view.shownDate.month())
+    if (date.year() != m_view.shownDate.year() || date.month() != m_view.shownDate.month())
         return;
     m_calendarPage->focusMonthView();
     m_view.shownDate = date;
     redraw();
 }
 
+void MainWindow::applySettings(const Settings& settings) {
+    m_settings = settings;
+    // The pages take the new colours at once; the calendar's rotation and grid wait for the tab
+    // to change.
+    redraw();
+}
+
 void MainWindow::applyTabChange() {
     // A new assignment or week start reaches the calendar here.
     m_view.anchorDate = AnchorForAssignment(m_settings.assignment);
-    m_dayChanges = LoadDayChanges(m_daysFilePath, m_settings.assignment);
     showMonthOf(m_view.shownDate);
     // On the Calendar tab the keys walk the days, and a screen reader reads the day chosen.
     if (m_tabs->currentWidget() == m_calendarPage)

@@ -5,7 +5,7 @@
 #include "calendar/month_page.h"
 #include "calendar/sizing.h"
 #include "platform/platform.h"
-#include "schedule/day_changes.h"
+#include "settings/day_changes_file.h"
 #include "settings/settings_file.h"
 
 #include <QDate>
@@ -19,7 +19,7 @@ class AboutPage;
 class CalendarPage;
 class HelpPage;
 class SettingsPage;
-class TabWidget;
+class EqualTabWidget;
 
 // The one window: its four tabs, the state the calendar is drawn from, and the answers to what
 // the user asks for. The rules themselves live in plain functions below the widgets.
@@ -27,11 +27,9 @@ class MainWindow : public QWidget {
     Q_OBJECT
 public:
     explicit MainWindow(Platform platform, QWidget* parent = nullptr);
-    ~MainWindow() override;
 
     const CalendarView& view() const { return m_view; }
     const Settings& settings() const { return m_settings; }
-    const CalendarLayout& calendarLayout() const { return m_layout; }
     const QString& settingsFilePath() const { return m_settingsFilePath; }
     // What the Calendar tab shows now.
     const MonthPage& monthPage() const;
@@ -47,13 +45,16 @@ protected:
     void moveEvent(QMoveEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Every key of the calendar, from any tab: true where the key was the calendar's.
+    bool handleCalendarKey(int key);
 
 private slots:
     void showPreviousMonth();
     void showNextMonth();
     void showToday();
     void showPickedDate(QDate date);
-    void selectCell(int cell);
+    void selectDay(QDate day);
+    void applySettings(const Settings& settings);
     void applyTabChange();
     void showCalendar();
     void save();
@@ -61,7 +62,7 @@ private slots:
     void printDutyYear();
     void openLink(const QUrl& link);
     void followToday();
-    void changeDay(int cell);
+    void changeDay(QDate day);
 
 private:
     void connectPages();
@@ -74,7 +75,7 @@ private:
     void fitOuterSizeOnce();
 
     Platform m_platform;
-    TabWidget* m_tabs = nullptr;
+    EqualTabWidget* m_tabs = nullptr;
     CalendarPage* m_calendarPage = nullptr;
     SettingsPage* m_settingsPage = nullptr;
     HelpPage* m_helpPage = nullptr;
@@ -88,7 +89,9 @@ private:
     bool m_outerSizeFitted = false;
     QDate m_today; // the day the calendar was last drawn for as today
     QString m_daysFilePath;
-    DayChanges m_dayChanges; // those the days file holds for the chosen assignment
+    // Every assignment's changes: read from the days file at start, then what each write of
+    // the file has left in it.
+    DayChangesBySection m_dayChanges;
     // The folder of the last file exported, proposed again; kept for this run only, as the
     // settings file holds the settings and nothing else.
     QString m_lastExportFolder;

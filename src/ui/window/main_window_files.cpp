@@ -11,25 +11,25 @@
 #include "ui/calendar/calendar_page.h"
 #include "ui/calendar/day_dialog.h"
 #include "ui/printing/year_printing.h"
-#include "ui/settings/export_dialog.h"
+#include "ui/settings/duty_export.h"
 #include "ui/settings/settings_page.h"
 
 #include <QFileInfo>
 
 namespace dutyloop {
 
-void MainWindow::changeDay(int cell) {
-    selectCell(cell);
-    const QDate date = m_view.cellDates[static_cast<std::size_t>(cell)];
+void MainWindow::changeDay(QDate date) {
+    selectDay(date);
     // A day of a neighbouring month is not chosen, and so not changed.
     if (date != m_view.shownDate)
         return;
+    const DayChanges& changes = DayChangesUnder(m_dayChanges, m_settings.assignment);
     DayDialog dialog(LongDateText(date, m_locale), DutyCodeFor(date, m_view.anchorDate),
-                     ChangeOn(date, m_view.anchorDate, m_dayChanges), this);
+                     ChangeOn(date, m_view.anchorDate, changes), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     // On a failed write the file keeps the old changes, and so does the window.
-    if (const std::optional<DayChanges> stored = StoreDayChange(
+    if (const std::optional<DayChangesBySection> stored = StoreDayChange(
             m_platform, this, m_daysFilePath, m_settings.assignment, date, dialog.change()))
         m_dayChanges = *stored;
     redraw();
@@ -54,8 +54,8 @@ void MainWindow::save() {
 
 void MainWindow::exportDutyDays() {
     const std::optional<ExportReport> report =
-        RunExport(this, m_settings.assignment, m_view.shownDate, m_lastExportFolder, m_platform,
-                  ReadFileBytes(m_daysFilePath).value_or(QByteArray()));
+        RunExport(this, {m_settings.assignment, m_view.shownDate, m_lastExportFolder},
+                  m_platform, m_dayChanges);
     if (!report)
         return;
     m_lastExportFolder = QFileInfo(report->path).absolutePath();
@@ -63,7 +63,7 @@ void MainWindow::exportDutyDays() {
 }
 
 void MainWindow::printDutyYear() {
-    RunPrint(this, {m_settings, m_locale, m_view.shownDate, m_today, m_daysFilePath}, m_platform);
+    RunPrint(this, {m_settings, m_locale, m_view.shownDate, m_today, m_dayChanges}, m_platform);
 }
 
 } // namespace dutyloop

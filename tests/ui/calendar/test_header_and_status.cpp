@@ -98,12 +98,10 @@ private slots:
         const Controls w = ControlsOf(*window);
         OpenTab(*window, w.calendarPage);
         Click(w.today);
-        QCOMPARE(StateTextColorsOf(w.today), (StateTextColors{expected::DimGray, expected::DimGray,
-                                                              expected::Blue, expected::DimGray}));
+        QCOMPARE(ButtonTextColorOf(w.today), expected::DimGray);
         QVERIFY(!w.today->font().bold());
         QTest::keyClick(KeyTarget(*window), Qt::Key_Right);
-        QCOMPARE(StateTextColorsOf(w.today), (StateTextColors{expected::Black, expected::Black,
-                                                              expected::Blue, expected::Black}));
+        QCOMPARE(ButtonTextColorOf(w.today), expected::Black);
         QVERIFY(w.today->font().bold());
         QTest::keyClick(KeyTarget(*window), Qt::Key_Left);
         QVERIFY(!w.today->font().bold());
@@ -125,7 +123,7 @@ private slots:
         *clock = QDate(2023, 9, 16);
         QTRY_VERIFY(w.today->font().bold());
         QCOMPARE(window->view().shownDate, D(2023, 9, 15));
-        QCOMPARE(StateTextColorsOf(w.today).normal, expected::Black);
+        QCOMPARE(ButtonTextColorOf(w.today), expected::Black);
         // Home goes to the new today.
         QTest::keyClick(KeyTarget(*window), Qt::Key_Home);
         QCOMPARE(window->view().shownDate, D(2023, 9, 16));
@@ -162,11 +160,9 @@ private slots:
         for (QLabel* label :
              {w.title, w.settingsTitle, w.helpTitle, w.aboutTitle, w.monthLabel, w.status})
             QVERIFY2(TextColorOf(label) == expected::White, qPrintable(label->objectName()));
-        QCOMPARE(StateTextColorsOf(w.helpBack), (StateTextColors{expected::White, expected::White,
-                                                                 expected::Blue, expected::White}));
-        QCOMPARE(StateTextColorsOf(w.save), (StateTextColors{expected::Black, expected::Black,
-                                                             expected::Blue, expected::Black}));
-        QCOMPARE(StateTextColorsOf(w.today).normal, expected::Black);
+        QCOMPARE(ButtonTextColorOf(w.helpBack), expected::White);
+        QCOMPARE(ButtonTextColorOf(w.save), expected::Black);
+        QCOMPARE(ButtonTextColorOf(w.today), expected::Black);
         QCOMPARE(TextColorOf(w.dateField), expected::Black);
     }
 
@@ -175,10 +171,11 @@ private slots:
         const Controls w = ControlsOf(*window);
         const FontSizes& fonts = window->monthPage().fonts;
         QVERIFY(fonts.title > 0);
-        QCOMPARE(FontPixelSize(w.helpTitle), fonts.title);
-        QCOMPARE(FontPixelSize(w.monthLabel), fonts.month);
-        QCOMPARE(fonts.weekday, window->calendarLayout().weekdayCellHeight * 0.35f);
-        QCOMPARE(FontPixelSize(w.status), window->calendarLayout().footerHeight * 0.24f);
+        QCOMPARE(PixelSizeOf(w.helpTitle), fonts.title);
+        QCOMPARE(PixelSizeOf(w.monthLabel), fonts.month);
+        // At the opening size the grid's rows and the footer share 443 pixels less 0.1 in
+        // sevenths; the status line is 0.24 of the footer's height.
+        QCOMPARE(PixelSizeOf(w.status), 442.9f / 7.0f * 0.24f);
     }
 };
 

@@ -2,8 +2,8 @@
 #include "window_fixture.h"
 
 #include "calendar/ical_export.h"
-
-#include "ui/settings/export_dialog.h"
+#include "settings/day_changes_file.h"
+#include "ui/settings/duty_export.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -14,7 +14,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
@@ -25,19 +24,26 @@ using namespace dutyloop::testing;
 
 namespace {
 
-QString Documents() {
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+// The documents folder the platform names; the dialog never looks at the machine's own.
+const QString& Documents() {
+    static const QString folder = QStringLiteral("/home/crew/Documents");
+    return folder;
 }
 
-// Stands in for the system's save dialog: answers `answer` and keeps what it was offered.
+// A platform whose save dialog answers `answer` and keeps what it was offered.
 struct FakeChooser {
     QString answer;
     std::shared_ptr<QStringList> offered = std::make_shared<QStringList>();
-    ChooseSaveFile function() const {
-        return [answer = answer, offered = offered](QWidget*, const QString& proposed) {
+    Platform platform() const {
+        Platform platform = FixedPlatform(QDate(2024, 5, 6), QLocale::c(), QString());
+        platform.documentsFolder = Documents();
+        platform.chooseSaveFile = [answer = answer, offered = offered](
+                                      QWidget*, const QString&, const QString& proposed,
+                                      const QString&) {
             offered->append(proposed);
             return answer;
         };
+        return platform;
     }
 };
 
@@ -68,32 +74,8 @@ QStringList Tree(const QString& folder) {
 class TestExportDialog : public QObject {
     Q_OBJECT
 private slots:
-    // A home of the test's own, with a documents folder in it, so the presets never depend on
-    // the machine's folders.
     void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        m_savedHome = qgetenv("HOME");
-        m_savedConfig = qgetenv("XDG_CONFIG_HOME");
-        qputenv("HOME", m_home.path().toLocal8Bit());
-        qputenv("XDG_CONFIG_HOME", m_home.filePath(QStringLiteral(".config")).toLocal8Bit());
-        QVERIFY(QDir(m_home.path()).mkpath(QStringLiteral("Documents")));
-        QCOMPARE(Documents(), m_home.filePath(QStringLiteral("Documents")));
-    }
-
-    void cleanupTestCase() {
-        qputenv("HOME", m_savedHome);
-        if (m_savedConfig.isNull())
-            qunsetenv("XDG_CONFIG_HOME");
-        else
-            qputenv("XDG_CONFIG_HOME", m_savedConfig);
-    }
-
-    void missingDocumentsFolderGoesHome() {
-        QVERIFY(QDir(Documents()).removeRecursively());
-        const QString path = DefaultExportPath(QStringLiteral("2 MTW"));
-        QVERIFY(QDir(m_home.path()).mkpath(QStringLiteral("Documents")));
-        QCOMPARE(path, m_home.filePath(QStringLiteral("Dutyloop 2 MTW.ics")));
     }
 
     void presets_data() {
@@ -124,18 +106,18 @@ private slots:
         QFETCH(QDate, firstMonth);
         QFETCH(QString, monthText);
         QWidget window;
-        const ExportDialog dialog(assignment, shown, &window, FakeChooser{}.function());
+        const ExportDialog dialog(assignment, shown, FakeChooser{}.platform(), &window);
         QStringList entries;
-        for (int i = 0; i < dialog.assignmentBox()->count(); ++i)
-            entries.append(dialog.assignmentBox()->itemText(i));
+        for (int i = 0; i < dialog.findChild<QComboBox*>("assignmentBox")->count(); ++i)
+            entries.append(dialog.findChild<QComboBox*>("assignmentBox")->itemText(i));
         QCOMPARE(entries,
                  (QStringList{"1 SMT", "2 MTW", "3 TWT", "4 WTF", "5 TFS", "6 FSS", "7 SSM"}));
         QCOMPARE(dialog.assignment(), crew);
         QCOMPARE(dialog.firstMonth(), firstMonth);
-        QCOMPARE(dialog.firstMonthEdit()->text(), monthText);
+        QCOMPARE(dialog.findChild<QDateEdit*>("firstMonthEdit")->text(), monthText);
         QCOMPARE(dialog.months(), 12);
         QCOMPARE(dialog.filePath(), Documents() + QStringLiteral("/Dutyloop ") + crew + ".ics");
-        QVERIFY(dialog.buttonBox()->button(QDialogButtonBox::Ok)->isEnabled());
+        QVERIFY(dialog.findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok)->isEnabled());
     }
 
     // The name follows the assignment until the user types one or picks one.
@@ -163,19 +145,19 @@ private slots:
         QFETCH(QString, expected);
         QWidget window;
         const FakeChooser chooser{chooserAnswer};
-        ExportDialog dialog("2 MTW", D(2014, 3, 31), &window, chooser.function());
+        ExportDialog dialog("2 MTW", D(2014, 3, 31), chooser.platform(), &window);
         if (!typed.isEmpty()) {
-            dialog.fileNameEdit()->selectAll();
-            QTest::keyClicks(dialog.fileNameEdit(), typed);
+            dialog.findChild<QLineEdit*>("fileNameEdit")->selectAll();
+            QTest::keyClicks(dialog.findChild<QLineEdit*>("fileNameEdit"), typed);
         }
         if (choose) {
-            QTest::mouseClick(dialog.chooseButton(), Qt::LeftButton);
+            QTest::mouseClick(dialog.findChild<QPushButton*>("chooseButton"), Qt::LeftButton);
             // The save dialog opens on the name proposed so far.
             QCOMPARE(*chooser.offered, QStringList{Documents() + "/Dutyloop 2 MTW.ics"});
         }
         dialog.show();
-        OpenList(dialog.assignmentBox());
-        ClickListEntry(dialog.assignmentBox(), dialog.assignmentBox()->findText("5 TFS"));
+        OpenList(dialog.findChild<QComboBox*>("assignmentBox"));
+        ClickListEntry(dialog.findChild<QComboBox*>("assignmentBox"), dialog.findChild<QComboBox*>("assignmentBox")->findText("5 TFS"));
         QCOMPARE(dialog.filePath(),
                  QDir::isAbsolutePath(expected) ? expected : Documents() + u'/' + expected);
     }
@@ -188,13 +170,13 @@ private slots:
     void okNeedsAFileName() {
         QFETCH(QString, name);
         QWidget window;
-        ExportDialog dialog("2 MTW", D(2014, 3, 31), &window, FakeChooser{}.function());
-        QPushButton* ok = dialog.buttonBox()->button(QDialogButtonBox::Ok);
-        dialog.fileNameEdit()->selectAll();
-        QTest::keyClick(dialog.fileNameEdit(), Qt::Key_Delete);
-        QTest::keyClicks(dialog.fileNameEdit(), name);
+        ExportDialog dialog("2 MTW", D(2014, 3, 31), FakeChooser{}.platform(), &window);
+        QPushButton* ok = dialog.findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok);
+        dialog.findChild<QLineEdit*>("fileNameEdit")->selectAll();
+        QTest::keyClick(dialog.findChild<QLineEdit*>("fileNameEdit"), Qt::Key_Delete);
+        QTest::keyClicks(dialog.findChild<QLineEdit*>("fileNameEdit"), name);
         QVERIFY(!ok->isEnabled());
-        QTest::keyClicks(dialog.fileNameEdit(), "x.ics");
+        QTest::keyClicks(dialog.findChild<QLineEdit*>("fileNameEdit"), "x.ics");
         QVERIFY(ok->isEnabled());
     }
 
@@ -205,14 +187,14 @@ private slots:
         const QString path = folder.filePath("duty.ics");
         WritePlainFile(path, "an older export");
         QWidget window;
-        ExportDialog dialog("Tornvale", D(2014, 3, 15), &window, FakeChooser{}.function());
-        dialog.assignmentBox()->setCurrentIndex(dialog.assignmentBox()->findText("3 TWT"));
-        dialog.monthsBox()->setValue(2);
-        dialog.fileNameEdit()->setText(path);
+        ExportDialog dialog("Tornvale", D(2014, 3, 15), FakeChooser{}.platform(), &window);
+        dialog.findChild<QComboBox*>("assignmentBox")->setCurrentIndex(dialog.findChild<QComboBox*>("assignmentBox")->findText("3 TWT"));
+        dialog.findChild<QSpinBox*>("monthsBox")->setValue(2);
+        dialog.findChild<QLineEdit*>("fileNameEdit")->setText(path);
         QStringList errors;
         QVERIFY(ExportDutyCalendar(dialog.choice(), Stamp(), KeepingErrors(errors), &window));
         QCOMPARE(errors, QStringList{});
-        QCOMPARE(ReadBack(path), DutyCalendarIcs("3 TWT", D(2014, 3, 1), D(2014, 4, 30), Stamp()));
+        QCOMPARE(ReadBack(path), DutyCalendarIcs("3 TWT", D(2014, 3, 1), D(2014, 4, 30), Stamp()).ics);
     }
 
     // The chosen crew's own days count in the file; another crew's do not.
@@ -224,12 +206,12 @@ private slots:
         QStringList errors;
         QWidget window;
         QVERIFY(ExportDutyCalendar({"2 MTW", D(2014, 3, 1), 1, path}, Stamp(),
-                                   KeepingErrors(errors), &window, days));
+                                   KeepingErrors(errors), &window, AllDayChangesFromText(days)));
         const DayChanges leave{{D(2014, 3, 4), {DayChangeKind::Leave, {}}}};
         QCOMPARE(ReadBack(path),
-                 DutyCalendarIcs("2 MTW", D(2014, 3, 1), D(2014, 3, 31), Stamp(), leave));
+                 DutyCalendarIcs("2 MTW", D(2014, 3, 1), D(2014, 3, 31), Stamp(), leave).ics);
         // Monday 2014-03-04 is a work day of 2 MTW, so the leave shows in the file.
-        QVERIFY(ReadBack(path) != DutyCalendarIcs("2 MTW", D(2014, 3, 1), D(2014, 3, 31), Stamp()));
+        QVERIFY(ReadBack(path) != DutyCalendarIcs("2 MTW", D(2014, 3, 1), D(2014, 3, 31), Stamp()).ics);
     }
 
     void aFailedWriteLeavesNoFile_data() {
@@ -284,17 +266,16 @@ private slots:
         if (exists)
             WritePlainFile(path, "an older export");
         QWidget window;
-        ExportDialog dialog("2 MTW", D(2014, 3, 31), &window,
-                            FakeChooser{picked ? path : QString()}.function());
+        ExportDialog dialog("2 MTW", D(2014, 3, 31), FakeChooser{picked ? path : QString()}.platform(), &window);
         dialog.show();
         if (picked) {
-            QTest::mouseClick(dialog.chooseButton(), Qt::LeftButton);
+            QTest::mouseClick(dialog.findChild<QPushButton*>("chooseButton"), Qt::LeftButton);
         } else {
-            dialog.fileNameEdit()->selectAll();
-            QTest::keyClicks(dialog.fileNameEdit(), path);
+            dialog.findChild<QLineEdit*>("fileNameEdit")->selectAll();
+            QTest::keyClicks(dialog.findChild<QLineEdit*>("fileNameEdit"), path);
         }
         const AnswerNextMessageBox answer(replace ? QMessageBox::Yes : QMessageBox::No);
-        QTest::mouseClick(dialog.buttonBox()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        QTest::mouseClick(dialog.findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok), Qt::LeftButton);
         QCOMPARE(answer.happened(), asked);
         if (asked)
             QCOMPARE(answer.shown().text, path + " already exists.\nDo you want to replace it?");
@@ -321,15 +302,17 @@ private slots:
         QTemporaryDir folder;
         QVERIFY(folder.isValid());
         const QString path = folder.filePath("duty.ics");
-        auto window = ShownWindow(QDate(2023, 9, 15), "[Config]\nWorkAssign=5 TFS\n");
+        WindowUnderTest window;
+        WriteSettingsFile(window, "[Config]\nWorkAssign=5 TFS\n");
         if (!days.isEmpty())
             WritePlainFile(window.settingsFolder() + "/dutyloop-days.ini", days);
+        StartWindow(window);
         const Controls w = ControlsOf(*window);
         OpenTab(*window, w.settingsPage);
         const OnNextModal<ExportDialog> fill([&](ExportDialog* dialog) {
-            dialog->fileNameEdit()->selectAll();
-            QTest::keyClicks(dialog->fileNameEdit(), path);
-            QTest::mouseClick(dialog->buttonBox()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+            dialog->findChild<QLineEdit*>("fileNameEdit")->selectAll();
+            QTest::keyClicks(dialog->findChild<QLineEdit*>("fileNameEdit"), path);
+            QTest::mouseClick(dialog->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok), Qt::LeftButton);
         });
         Click(w.exportButton);
         QVERIFY(fill.happened());
@@ -344,8 +327,8 @@ private slots:
 
         QString proposed;
         const OnNextModal<ExportDialog> look([&](ExportDialog* dialog) {
-            proposed = dialog->fileNameEdit()->text();
-            QTest::mouseClick(dialog->buttonBox()->button(QDialogButtonBox::Cancel),
+            proposed = dialog->findChild<QLineEdit*>("fileNameEdit")->text();
+            QTest::mouseClick(dialog->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Cancel),
                               Qt::LeftButton);
         });
         Click(w.exportButton);
@@ -355,10 +338,6 @@ private slots:
         QCOMPARE(message->text(), said);
     }
 
-private:
-    QTemporaryDir m_home;
-    QByteArray m_savedHome;
-    QByteArray m_savedConfig;
 };
 
 QTEST_MAIN(TestExportDialog)

@@ -135,10 +135,10 @@ private slots:
     void theExportDialogIsLabelled() {
         QFETCH(QString, field);
         QFETCH(QString, label);
-        ExportDialog dialog("5 TFS", D(2023, 9, 15), nullptr);
+        ExportDialog dialog("5 TFS", D(2023, 9, 15), FixedPlatform(QDate(2023, 9, 15), QLocale::c(), QString()), nullptr);
         dialog.show();
-        const QList<QWidget*> fields{dialog.assignmentBox(), dialog.firstMonthEdit(),
-                                     dialog.monthsBox(), dialog.fileNameEdit()};
+        const QList<QWidget*> fields{dialog.findChild<QComboBox*>("assignmentBox"), dialog.findChild<QDateEdit*>("firstMonthEdit"),
+                                     dialog.findChild<QSpinBox*>("monthsBox"), dialog.findChild<QLineEdit*>("fileNameEdit")};
         QWidget* widget =
             fields.at(QStringList{"assignment", "first month", "months", "file"}.indexOf(field));
         QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
@@ -146,20 +146,20 @@ private slots:
         for (const auto& relation : iface->relations(QAccessible::Label))
             labels << relation.first->text(QAccessible::Name);
         QCOMPARE(labels, QStringList{label});
-        QCOMPARE(AccessibleText(dialog.chooseButton()), QStringLiteral("Choose the file"));
+        QCOMPARE(AccessibleText(dialog.findChild<QPushButton*>("chooseButton")), QStringLiteral("Choose the file"));
     }
 
     void theExportDialogsListSaysItsValue() {
-        ExportDialog dialog("5 TFS", D(2023, 9, 15), nullptr);
+        ExportDialog dialog("5 TFS", D(2023, 9, 15), FixedPlatform(QDate(2023, 9, 15), QLocale::c(), QString()), nullptr);
         dialog.show();
         // As the window manager does with a dialog that opens.
         dialog.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(dialog.assignmentBox());
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(dialog.findChild<QComboBox*>("assignmentBox"));
         QCOMPARE(list->text(QAccessible::Value), QStringLiteral("5 TFS"));
-        QVERIFY(TabTo(dialog.assignmentBox()));
+        QVERIFY(TabTo(dialog.findChild<QComboBox*>("assignmentBox")));
         Heard().clear();
-        QTest::keyClick(dialog.assignmentBox(), Qt::Key_Up);
+        QTest::keyClick(dialog.findChild<QComboBox*>("assignmentBox"), Qt::Key_Up);
         QCOMPARE(list->text(QAccessible::Value), QStringLiteral("4 WTF"));
         QVERIFY(HeardAbout(QAccessible::ValueChanged).contains(list));
     }

@@ -40,10 +40,10 @@ void OpenSettingsTab(const WindowUnderTest& window) {
 // be replaced, as a user does.
 void ExportTo(const WindowUnderTest& window, const QString& path) {
     const OnNextModal<ExportDialog> fillIn([&path](ExportDialog* dialog) {
-        dialog->fileNameEdit()->selectAll();
-        QTest::keyClicks(dialog->fileNameEdit(), path);
+        dialog->findChild<QLineEdit*>("fileNameEdit")->selectAll();
+        QTest::keyClicks(dialog->findChild<QLineEdit*>("fileNameEdit"), path);
         const AnswerNextMessageBox replace(QMessageBox::Yes);
-        QTest::mouseClick(dialog->buttonBox()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        QTest::mouseClick(dialog->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok), Qt::LeftButton);
     });
     QTest::mouseClick(ControlsOf(*window).exportButton, Qt::LeftButton);
     QVERIFY(fillIn.happened());
@@ -167,13 +167,13 @@ private slots:
             expected = "Unable to write to " + window->settingsFilePath() + ".";
         } else {
             const OnNextModal<ExportDialog> fillIn([&exported](ExportDialog* dialog) {
-                dialog->fileNameEdit()->selectAll();
-                QTest::keyClicks(dialog->fileNameEdit(), exported);
-                QTest::mouseClick(dialog->buttonBox()->button(QDialogButtonBox::Ok),
+                dialog->findChild<QLineEdit*>("fileNameEdit")->selectAll();
+                QTest::keyClicks(dialog->findChild<QLineEdit*>("fileNameEdit"), exported);
+                QTest::mouseClick(dialog->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok),
                                   Qt::LeftButton);
                 // Kept from replacing the file, the user gives up.
                 if (dialog->isVisible())
-                    QTest::mouseClick(dialog->buttonBox()->button(QDialogButtonBox::Cancel),
+                    QTest::mouseClick(dialog->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Cancel),
                                       Qt::LeftButton);
             });
             QTest::mouseClick(ControlsOf(*window).exportButton, Qt::LeftButton);

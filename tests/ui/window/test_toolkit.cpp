@@ -7,7 +7,7 @@
 #include "ui/parts/panel.h"
 #include "ui/parts/state_text_colors.h"
 #include "ui/settings/color_picker.h"
-#include "ui/settings/combo_box.h"
+#include "ui/settings/closing_combo_box.h"
 #include "ui/settings/toggle_switch.h"
 
 #include <QAbstractItemView>
@@ -125,8 +125,8 @@ private slots:
         widget.setFont(start);
 
         SetFontPixelSize(&widget, pixels);
-        QVERIFY2(qFuzzyCompare(FontPixelSize(&widget), pixels),
-                 QByteArray::number(FontPixelSize(&widget)));
+        QVERIFY2(qFuzzyCompare(testing::PixelSizeOf(&widget), pixels),
+                 QByteArray::number(testing::PixelSizeOf(&widget)));
         QVERIFY(widget.font().bold());
         QVERIFY(widget.font().underline());
 
@@ -142,8 +142,8 @@ private slots:
         QFont font = other.font();
         SetFontPixelSize(font, pixels, &other);
         other.setFont(font);
-        QVERIFY2(qFuzzyCompare(FontPixelSize(&other), pixels),
-                 QByteArray::number(FontPixelSize(&other)));
+        QVERIFY2(qFuzzyCompare(testing::PixelSizeOf(&other), pixels),
+                 QByteArray::number(testing::PixelSizeOf(&other)));
     }
 
     void stateTextColors_data() {
@@ -168,7 +168,6 @@ private slots:
         button->setFont(bold);
 
         SetStateTextColors(button, first);
-        QCOMPARE(StateTextColorsOf(button), first);
         button->ensurePolished();
         // The button draws its normal text in the colour given, alpha included.
         QCOMPARE(button->palette().color(QPalette::ButtonText), QColor::fromRgba(first.normal));
@@ -181,7 +180,6 @@ private slots:
         QCOMPARE(restyles.count(), 0);
 
         SetStateTextColors(button, second);
-        QCOMPARE(StateTextColorsOf(button), second);
         QVERIFY(restyles.count() > 0);
         button->ensurePolished();
         QCOMPARE(button->palette().color(QPalette::ButtonText), QColor::fromRgba(second.normal));
@@ -192,26 +190,30 @@ private slots:
         QTest::addColumn<int>("pressCell");
         QTest::addColumn<int>("releaseCell");
         QTest::addColumn<int>("button");
-        QTest::addColumn<QList<int>>("clicked");
-        QTest::newRow("left click on a cell: that cell")
-            << 12 << 12 << int(Qt::LeftButton) << QList<int>{12};
+        // September 2023 in weeks from Sunday: the grid starts on Sunday 27 August.
+        QTest::addColumn<QList<QDate>>("clicked");
+        QTest::newRow("left click on a cell: its day")
+            << 12 << 12 << int(Qt::LeftButton) << QList<QDate>{QDate(2023, 9, 8)};
         QTest::newRow("released over another cell: no click")
-            << 12 << 13 << int(Qt::LeftButton) << QList<int>{};
-        QTest::newRow("right button: no click") << 12 << 12 << int(Qt::RightButton) << QList<int>{};
+            << 12 << 13 << int(Qt::LeftButton) << QList<QDate>{};
+        QTest::newRow("right button: no click")
+            << 12 << 12 << int(Qt::RightButton) << QList<QDate>{};
         QTest::newRow("the last cell that takes clicks")
-            << 36 << 36 << int(Qt::LeftButton) << QList<int>{36};
-        QTest::newRow("cells past it take none") << 37 << 37 << int(Qt::LeftButton) << QList<int>{};
-        QTest::newRow("the legend takes none") << 41 << 41 << int(Qt::LeftButton) << QList<int>{};
+            << 36 << 36 << int(Qt::LeftButton) << QList<QDate>{QDate(2023, 10, 2)};
+        QTest::newRow("cells past it take none")
+            << 37 << 37 << int(Qt::LeftButton) << QList<QDate>{};
+        QTest::newRow("the legend takes none")
+            << 41 << 41 << int(Qt::LeftButton) << QList<QDate>{};
     }
     void monthViewClick() {
         QFETCH(int, pressCell);
         QFETCH(int, releaseCell);
         QFETCH(int, button);
-        QFETCH(QList<int>, clicked);
+        QFETCH(QList<QDate>, clicked);
         auto window = testing::ShownWindow();
         MonthView* view = CalendarMonthView(*window);
-        QList<int> reported;
-        connect(view, &MonthView::cellClicked, view, [&](int cell) { reported.append(cell); });
+        QList<QDate> reported;
+        connect(view, &MonthView::dayClicked, view, [&](QDate day) { reported.append(day); });
         const auto mouseButton = static_cast<Qt::MouseButton>(button);
         // Through the window, so Qt picks the receiver from what lies under the pointer.
         QWindow* handle = window->windowHandle();
@@ -437,9 +439,9 @@ private slots:
     // itself is hidden, as when its tab is left.
     void comboBoxReportsOnlyARealClose() {
         QWidget window;
-        auto* box = new ComboBox(&window);
+        auto* box = new ClosingComboBox(&window);
         box->addItems({QStringLiteral("one"), QStringLiteral("two")});
-        const QSignalSpy closed(box, &ComboBox::listClosed);
+        const QSignalSpy closed(box, &ClosingComboBox::listClosed);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         box->hide();

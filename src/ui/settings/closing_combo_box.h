@@ -4,11 +4,11 @@
 
 namespace dutyloop {
 
-// A combo box that reports when its drop-down list closes, chosen or not.
-class ComboBox : public QComboBox {
+// A combo box that also reports when its drop-down list closes, chosen or not.
+class ClosingComboBox : public QComboBox {
     Q_OBJECT
 public:
-    explicit ComboBox(QWidget* parent);
+    explicit ClosingComboBox(QWidget* parent);
 
     void showPopup() override;
     void hidePopup() override;

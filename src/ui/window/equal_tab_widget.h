@@ -5,12 +5,12 @@
 namespace dutyloop {
 
 // Tab headers 49 high that share the window's width equally.
-class TabWidget : public QTabWidget {
+class EqualTabWidget : public QTabWidget {
     Q_OBJECT
 public:
     static constexpr int kTabHeight = 49;
 
-    explicit TabWidget(QWidget* parent);
+    explicit EqualTabWidget(QWidget* parent);
 
 protected:
     void tabInserted(int index) override;

@@ -1,15 +1,15 @@
-#include "ui/settings/combo_box.h"
+#include "ui/settings/closing_combo_box.h"
 
 namespace dutyloop {
 
-ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {}
+ClosingComboBox::ClosingComboBox(QWidget* parent) : QComboBox(parent) {}
 
-void ComboBox::showPopup() {
+void ClosingComboBox::showPopup() {
     m_popupOpen = true;
     QComboBox::showPopup();
 }
 
-void ComboBox::hidePopup() {
+void ClosingComboBox::hidePopup() {
     // Qt also hides the list whenever the box itself is hidden, as when its tab is left; only
     // the closing of a list that was open counts.
     const bool wasOpen = m_popupOpen;

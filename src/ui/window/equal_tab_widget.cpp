@@ -1,4 +1,4 @@
-#include "ui/window/tab_widget.h"
+#include "ui/window/equal_tab_widget.h"
 
 #include <QTabBar>
 
@@ -18,13 +18,13 @@ protected:
         // The last header takes what the division leaves over.
         const int share = available / tabs;
         const int widthOfTab = index == tabs - 1 ? available - share * (tabs - 1) : share;
-        return {std::max(widthOfTab, 1), TabWidget::kTabHeight};
+        return {std::max(widthOfTab, 1), EqualTabWidget::kTabHeight};
     }
-    QSize minimumTabSizeHint(int) const override { return {1, TabWidget::kTabHeight}; }
+    QSize minimumTabSizeHint(int) const override { return {1, EqualTabWidget::kTabHeight}; }
 };
 } // namespace
 
-TabWidget::TabWidget(QWidget* parent) : QTabWidget(parent) {
+EqualTabWidget::EqualTabWidget(QWidget* parent) : QTabWidget(parent) {
     setTabBar(new EqualTabBar(this));
     setDocumentMode(true);
     tabBar()->setExpanding(false);
@@ -36,7 +36,7 @@ TabWidget::TabWidget(QWidget* parent) : QTabWidget(parent) {
     tabBar()->setFocusPolicy(Qt::TabFocus);
 }
 
-void TabWidget::tabInserted(int index) {
+void EqualTabWidget::tabInserted(int index) {
     QTabWidget::tabInserted(index);
     // A screen reader names the page the focus enters, so each page says which tab it is.
     widget(index)->setAccessibleName(tr("%1 tab").arg(tabText(index)));

@@ -1,0 +1,42 @@
+#include "ui/settings/duty_export.h"
+
+#include "calendar/ical_export.h"
+
+#include <QDir>
+
+namespace dutyloop {
+
+std::optional<int> ExportDutyCalendar(const ExportChoice& choice, const QDateTime& stampUtc,
+                                      const Platform& platform, QWidget* window,
+                                      const DayChangesBySection& dayChanges) {
+    const DayRange range = DutyCalendarRange(choice.firstMonth, choice.months);
+    const DutyCalendar calendar =
+        DutyCalendarIcs(choice.assignment, range.first, range.last, stampUtc,
+                        DayChangesUnder(dayChanges, choice.assignment));
+    if (!WriteFileOrShowError(platform, window, choice.path, calendar.ics))
+        return std::nullopt;
+    return calendar.dutyPeriods;
+}
+
+std::optional<ExportReport> RunExport(QWidget* window, const ExportStart& start,
+                                      const Platform& platform,
+                                      const DayChangesBySection& dayChanges) {
+    ExportDialog dialog(start.assignment, start.shownDate, platform, window);
+    dialog.setFolder(start.folder);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const ExportChoice choice = dialog.choice();
+    const std::optional<int> written =
+        ExportDutyCalendar(choice, QDateTime::currentDateTimeUtc(), platform, window, dayChanges);
+    if (!written)
+        return std::nullopt;
+    return ExportReport{choice.path, *written};
+}
+
+QString ExportReportText(const ExportReport& report) {
+    // A month holds at least four duty periods, so the English text never needs the singular.
+    return ExportDialog::tr("%n duty periods written to %1", nullptr, report.dutyPeriods)
+        .arg(QDir::toNativeSeparators(report.path));
+}
+
+} // namespace dutyloop

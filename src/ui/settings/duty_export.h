@@ -1,0 +1,46 @@
+#pragma once
+
+#include "platform/platform.h"
+#include "settings/day_changes_file.h"
+#include "ui/settings/export_dialog.h"
+
+#include <QDateTime>
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+namespace dutyloop {
+
+// Writes the chosen calendar, stamped `stampUtc`, through the window's one way of writing a
+// file, and gives the number of duty periods written. On failure the error box says "Unable to
+// write to <path>." and there is no result. The user's changes on the chosen crew's days count as
+// they were made.
+std::optional<int> ExportDutyCalendar(const ExportChoice& choice, const QDateTime& stampUtc,
+                                      const Platform& platform, QWidget* window,
+                                      const DayChangesBySection& dayChanges = {});
+
+// What the export dialog opens on: the window's assignment and month, and the folder of the
+// last file exported (empty for the documents folder).
+struct ExportStart {
+    QString assignment;
+    QDate shownDate;
+    QString folder;
+};
+
+// What an export wrote: the file and the number of duty periods in it.
+struct ExportReport {
+    QString path;
+    int dutyPeriods = 0;
+};
+
+// The whole export as the window's button runs it: the dialog, and on OK the file. Nothing when
+// the user cancels or the file could not be written.
+std::optional<ExportReport> RunExport(QWidget* window, const ExportStart& start,
+                                      const Platform& platform,
+                                      const DayChangesBySection& dayChanges);
+
+// "57 duty periods written to <path>", in the user's language.
+QString ExportReportText(const ExportReport& report);
+
+} // namespace dutyloop
