@@ -393,22 +393,24 @@ private slots:
     // day of the range is the first of a run of two, which is written whole.
     void wholeFile() {
         const QDateTime stamp(QDate(2024, 5, 6), QTime(9, 8, 9), QTimeZone(2 * 3600));
-        QCOMPARE(DutyCalendarIcs(QStringLiteral("2 MTW"), QDate(2014, 3, 4), QDate(2014, 3, 4), stamp).ics,
-                 QByteArray("BEGIN:VCALENDAR\r\n"
-                            "VERSION:2.0\r\n"
-                            "PRODID:-//Halvorne//Dutyloop//EN\r\n"
-                            "CALSCALE:GREGORIAN\r\n"
-                            "METHOD:PUBLISH\r\n"
-                            "X-WR-CALNAME:Dutyloop 2 MTW\r\n"
-                            "BEGIN:VEVENT\r\n"
-                            "UID:20140304-2-mtw@dutyloop.halvorne.example\r\n"
-                            "DTSTAMP:20240506T070809Z\r\n"
-                            "DTSTART;VALUE=DATE:20140304\r\n"
-                            "DTEND;VALUE=DATE:20140306\r\n"
-                            "SUMMARY:On duty (2 MTW)\r\n"
-                            "TRANSP:OPAQUE\r\n"
-                            "END:VEVENT\r\n"
-                            "END:VCALENDAR\r\n"));
+        QCOMPARE(
+            DutyCalendarIcs(QStringLiteral("2 MTW"), QDate(2014, 3, 4), QDate(2014, 3, 4), stamp)
+                .ics,
+            QByteArray("BEGIN:VCALENDAR\r\n"
+                       "VERSION:2.0\r\n"
+                       "PRODID:-//Halvorne//Dutyloop//EN\r\n"
+                       "CALSCALE:GREGORIAN\r\n"
+                       "METHOD:PUBLISH\r\n"
+                       "X-WR-CALNAME:Dutyloop 2 MTW\r\n"
+                       "BEGIN:VEVENT\r\n"
+                       "UID:20140304-2-mtw@dutyloop.halvorne.example\r\n"
+                       "DTSTAMP:20240506T070809Z\r\n"
+                       "DTSTART;VALUE=DATE:20140304\r\n"
+                       "DTEND;VALUE=DATE:20140306\r\n"
+                       "SUMMARY:On duty (2 MTW)\r\n"
+                       "TRANSP:OPAQUE\r\n"
+                       "END:VEVENT\r\n"
+                       "END:VCALENDAR\r\n"));
     }
 
     // Importing again must update the events, never add a second copy.
@@ -417,9 +419,12 @@ private slots:
         Calendar first;
         Calendar again;
         Calendar otherCrew;
-        READ_CALENDAR(DutyCalendarIcs("2 MTW", QDate(2014, 3, 1), QDate(2014, 6, 30), Stamp()).ics, first);
-        READ_CALENDAR(DutyCalendarIcs("2 MTW", QDate(2014, 3, 1), QDate(2014, 6, 30), later).ics, again);
-        READ_CALENDAR(DutyCalendarIcs("3 TWT", QDate(2014, 3, 1), QDate(2014, 6, 30), Stamp()).ics, otherCrew);
+        READ_CALENDAR(DutyCalendarIcs("2 MTW", QDate(2014, 3, 1), QDate(2014, 6, 30), Stamp()).ics,
+                      first);
+        READ_CALENDAR(DutyCalendarIcs("2 MTW", QDate(2014, 3, 1), QDate(2014, 6, 30), later).ics,
+                      again);
+        READ_CALENDAR(DutyCalendarIcs("3 TWT", QDate(2014, 3, 1), QDate(2014, 6, 30), Stamp()).ics,
+                      otherCrew);
         QVERIFY(!first.events.isEmpty());
         QCOMPARE(Uids(again), Uids(first));
         QCOMPARE_NE(again.events.front().stamp, first.events.front().stamp);
@@ -505,7 +510,8 @@ private slots:
     void textIsEscapedAndFolded() {
         QFETCH(QString, assignment);
         QFETCH(QString, shown);
-        const QByteArray ics = DutyCalendarIcs(assignment, QDate(2014, 3, 1), QDate(2014, 3, 31), Stamp()).ics;
+        const QByteArray ics =
+            DutyCalendarIcs(assignment, QDate(2014, 3, 1), QDate(2014, 3, 31), Stamp()).ics;
         Calendar calendar;
         READ_CALENDAR(ics, calendar);
         QCOMPARE(calendar.name, QStringLiteral("Dutyloop ") + shown);
@@ -537,8 +543,9 @@ private slots:
             {QDate(2023, 9, 13), {DayChangeKind::SwappedOff, {}}},
         };
         Calendar calendar;
-        READ_CALENDAR(DutyCalendarIcs("3 TWT", QDate(2023, 9, 8), QDate(2023, 9, 26), Stamp(), changes).ics,
-                      calendar);
+        READ_CALENDAR(
+            DutyCalendarIcs("3 TWT", QDate(2023, 9, 8), QDate(2023, 9, 26), Stamp(), changes).ics,
+            calendar);
         QStringList events;
         for (const Event& event : calendar.events)
             events << QString::fromLatin1(event.uid + ' ' + event.start + '-' + event.end + ' ' +
@@ -562,7 +569,8 @@ private slots:
 
         // A run no change touches keeps the event it had without changes.
         Calendar plain;
-        READ_CALENDAR(DutyCalendarIcs("3 TWT", QDate(2023, 9, 8), QDate(2023, 9, 26), Stamp()).ics, plain);
+        READ_CALENDAR(DutyCalendarIcs("3 TWT", QDate(2023, 9, 8), QDate(2023, 9, 26), Stamp()).ics,
+                      plain);
         QCOMPARE(Runs(plain),
                  QStringList({"20230909-20230912", "20230916-20230919", "20230923-20230926"}));
         QCOMPARE(Uids(plain).first(), calendar.events.first().uid);
@@ -575,14 +583,16 @@ private slots:
                                  {QDate(2023, 9, 13), {DayChangeKind::ExtraDuty, {}}},
                                  {QDate(2023, 9, 9), {DayChangeKind::Leave, {}}}};
         Calendar calendar;
-        READ_CALENDAR(DutyCalendarIcs("3 TWT", QDate(2023, 9, 10), QDate(2023, 9, 13), Stamp(), changes).ics,
-                      calendar);
+        READ_CALENDAR(
+            DutyCalendarIcs("3 TWT", QDate(2023, 9, 10), QDate(2023, 9, 13), Stamp(), changes).ics,
+            calendar);
         QCOMPARE(Runs(calendar), QStringList({"20230910-20230912", "20230912-20230914"}));
     }
 
     void longLinesAreFolded() {
         const QByteArray ics = DutyCalendarIcs(QStringLiteral("2 ") + QString(100, u'x'),
-                                               QDate(2014, 3, 1), QDate(2014, 3, 31), Stamp()).ics;
+                                               QDate(2014, 3, 1), QDate(2014, 3, 31), Stamp())
+                                   .ics;
         QVERIFY(ics.contains("\r\nSUMMARY:On duty (2 " + QByteArray(56, 'x') + "\r\n " +
                              QByteArray(44, 'x') + ")\r\n"));
     }

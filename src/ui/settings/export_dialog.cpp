@@ -7,9 +7,9 @@
 #include "schedule/crew.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QDateEdit>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -144,10 +144,11 @@ void ExportDialog::fileNameEdited() {
 
 void ExportDialog::chooseClicked() {
     // Without a save dialog, nothing is chosen.
-    const QString chosen = m_platform.chooseSaveFile
-                               ? m_platform.chooseSaveFile(this, tr("Export Duty Calendar"),
-                                                           filePath(), tr("iCalendar files (*.ics)"))
-                               : QString();
+    const QString chosen =
+        m_platform.chooseSaveFile
+            ? m_platform.chooseSaveFile(this, tr("Export Duty Calendar"), filePath(),
+                                        tr("iCalendar files (*.ics)"))
+            : QString();
     if (chosen.isEmpty())
         return;
     m_fileName->setText(chosen);
@@ -165,6 +166,5 @@ void ExportDialog::okClicked() {
 void ExportDialog::updateOkButton() {
     m_buttons->button(QDialogButtonBox::Ok)->setEnabled(!m_fileName->text().trimmed().isEmpty());
 }
-
 
 } // namespace dutyloop

@@ -47,7 +47,6 @@ public:
     // A name without a folder stands in the documents folder, not wherever the program started.
     QString filePath() const;
 
-
 private:
     void assignmentChanged();
     void fileNameEdited();
@@ -69,6 +68,5 @@ private:
     QPushButton* m_choose = nullptr;
     QDialogButtonBox* m_buttons = nullptr;
 };
-
 
 } // namespace dutyloop

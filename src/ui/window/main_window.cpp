@@ -82,6 +82,8 @@ void MainWindow::connectPages() {
     // Qt's buttons move the focus on arrow keys; here the arrows belong to the calendar.
     for (QAbstractButton* button : findChildren<QAbstractButton*>())
         button->installEventFilter(this);
+    // The days' keys are the window's too, answered in the same place as the rest.
+    m_calendarPage->monthView()->installEventFilter(this);
 }
 
 void MainWindow::start() {
@@ -203,18 +205,27 @@ void MainWindow::fitOuterSizeOnce() {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-    if (handleCalendarKey(event->key()))
+    // A key the focused control left unanswered: the days do not have it.
+    if (handleCalendarKey(event->key(), false))
         event->accept();
     else
         QWidget::keyPressEvent(event);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && watched == m_calendarPage->monthView()) {
+        // Tab moves the focus on, and the menu key opens the day's menu, as Qt does it.
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Tab && key != Qt::Key_Backtab && key != Qt::Key_Menu) {
+            handleCalendarKey(key, true);
+            return true;
+        }
+    }
     // Qt's buttons move the focus on arrow keys; here the arrows belong to the calendar.
     if (event->type() == QEvent::KeyPress && qobject_cast<QAbstractButton*>(watched)) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (IsArrowKey(key)) {
-            handleCalendarKey(key);
+            handleCalendarKey(key, false);
             // A button of the calendar hands the focus to the days the keys walk, so that a
             // screen reader reads the day reached.
             if (m_calendarPage->isAncestorOf(static_cast<QWidget*>(watched)))
@@ -225,10 +236,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-bool MainWindow::handleCalendarKey(int key) {
+bool MainWindow::handleCalendarKey(int key, bool onTheDays) {
     // Enter on the selected day opens it, where the days have the focus.
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter) &&
-        m_calendarPage->monthView()->hasFocus()) {
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && onTheDays) {
         const int cell = m_calendarPage->monthView()->selectedCell();
         if (cell >= 0 && monthPage().cells[static_cast<std::size_t>(cell)].takesClicks)
             changeDay(m_view.shownDate);
@@ -297,10 +307,17 @@ void MainWindow::selectDay(QDate date) {
 }
 
 void MainWindow::applySettings(const Settings& settings) {
+    const bool newBackground = settings.colors.background != m_settings.colors.background;
     m_settings = settings;
-    // The pages take the new colours at once; the calendar's rotation and grid wait for the tab
-    // to change.
-    redraw();
+    // The other tabs take the new colours at once; the calendar takes the new settings when its
+    // tab shows again.
+    const TabLook look = TabLookFor(m_settings.colors, monthPage().fonts);
+    if (newBackground)
+        m_settingsPage->showPickedBackground(look);
+    else
+        m_settingsPage->showLook(look);
+    m_helpPage->showLook(look);
+    m_aboutPage->showLook(look);
 }
 
 void MainWindow::applyTabChange() {

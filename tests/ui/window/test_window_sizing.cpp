@@ -15,9 +15,9 @@ int GridHeight(const Controls& w) {
     return w.monthView->height() - w.monthView->weekdayRect(0).height();
 }
 
-// The seven columns share the calendar's width: the last cell ends within a pixel of its edge.
+// The seven columns share the month view's width: the last cell ends within a pixel of its edge.
 bool CellsSpanTheWidth(const Controls& w) {
-    return qAbs(w.monthView->cellRect(6).right() + 1 - w.calendarPage->width()) <= 1;
+    return qAbs(w.monthView->cellRect(6).right() + 1 - w.monthView->width()) <= 1;
 }
 } // namespace
 
@@ -42,7 +42,6 @@ private slots:
         QCOMPARE(w.monthView->y(), 104);
         QCOMPARE(w.monthView->weekdayRect(0).height(), 40);
         QCOMPARE(window->monthPage().fonts.title, 16.0f);
-
 
         // The grid and the footer share what the tab leaves below the bands in seven rows.
         const int rest = w.calendarPage->height() - 144;
