@@ -192,9 +192,9 @@ SidePair ResizeSides(Windows& windows) {
         const int gridWidth = view->cellRect(6).right() + 1;
         const int pageWidth = w->form->findChild<QWidget*>(QStringLiteral("calendarPage"))->width();
         return qAbs(gridWidth - pageWidth) <= 1 ? QString()
-                                      : QStringLiteral("grid %1 wide on a page %2 wide; ")
-                                            .arg(gridWidth)
-                                            .arg(pageWidth);
+                                                : QStringLiteral("grid %1 wide on a page %2 wide; ")
+                                                      .arg(gridWidth)
+                                                      .arg(pageWidth);
     };
     return pair;
 }

@@ -8,8 +8,8 @@
 #include "platform/day_changes_store.h"
 #include "ui/printing/year_page_painter.h"
 #include "ui/printing/year_printing.h"
-#include "ui/window/main_window.h"
 #include "ui/window/equal_tab_widget.h"
+#include "ui/window/main_window.h"
 
 #include <QApplication>
 #include <QDateEdit>

@@ -46,7 +46,7 @@ struct TabLook {
     Color border = colors::DimGray;
     Color headerTextColor = colors::Black; // titles, month label, weekday labels, status line
     Color linkTextColor = colors::Blue;
-    float titleFontSize = 0.0f;            // 0 until the window has been sized
+    float titleFontSize = 0.0f; // 0 until the window has been sized
     friend bool operator==(const TabLook&, const TabLook&) = default;
 };
 

@@ -16,8 +16,8 @@ DayChangesBySection LoadAllDayChanges(const QString& path) {
 }
 
 std::optional<DayChangesBySection> StoreDayChange(const Platform& platform, QWidget* window,
-                                         const QString& path, const QString& assignment, Date date,
-                                         const DayChange& change) {
+                                                  const QString& path, const QString& assignment,
+                                                  Date date, const DayChange& change) {
     // The folder may have gone since start-up made it.
     CreateDirectoryWithParents(QFileInfo(path).absolutePath());
     // What is there but cannot be read (no regular file, or far too large) is not replaced.

@@ -24,7 +24,7 @@ DayChangesBySection LoadAllDayChanges(const QString& path);
 // was and the result is empty; else it is every change the file now holds, which the window
 // takes as its own, so that what it shows is always what the file says.
 std::optional<DayChangesBySection> StoreDayChange(const Platform& platform, QWidget* window,
-                                         const QString& path, const QString& assignment, Date date,
-                                         const DayChange& change);
+                                                  const QString& path, const QString& assignment,
+                                                  Date date, const DayChange& change);
 
 } // namespace dutyloop

@@ -45,7 +45,8 @@ bool WriteFileOrShowError(const Platform& platform, QWidget* window, const QStri
                           const QByteArray& bytes);
 
 // A platform that stands still: a fixed day and locale, settings and documents under
-// `configFolder`, and links, errors and save dialogs that go nowhere. For tests and the rendering of pictures.
+// `configFolder`, and links, errors and save dialogs that go nowhere. For tests and the rendering
+// of pictures.
 Platform FixedPlatform(QDate today, QLocale locale, QString configFolder);
 
 } // namespace dutyloop

@@ -418,7 +418,8 @@ private slots:
         Calendar otherCrew;
         READ_CALENDAR(DutyCalendarIcs("2 MTW", D(2014, 3, 1), D(2014, 6, 30), Stamp()).ics, first);
         READ_CALENDAR(DutyCalendarIcs("2 MTW", D(2014, 3, 1), D(2014, 6, 30), later).ics, again);
-        READ_CALENDAR(DutyCalendarIcs("3 TWT", D(2014, 3, 1), D(2014, 6, 30), Stamp()).ics, otherCrew);
+        READ_CALENDAR(DutyCalendarIcs("3 TWT", D(2014, 3, 1), D(2014, 6, 30), Stamp()).ics,
+                      otherCrew);
         QVERIFY(!first.events.isEmpty());
         QCOMPARE(Uids(again), Uids(first));
         QCOMPARE_NE(again.events.front().stamp, first.events.front().stamp);
@@ -504,7 +505,8 @@ private slots:
     void textIsEscapedAndFolded() {
         QFETCH(QString, assignment);
         QFETCH(QString, shown);
-        const QByteArray ics = DutyCalendarIcs(assignment, D(2014, 3, 1), D(2014, 3, 31), Stamp()).ics;
+        const QByteArray ics =
+            DutyCalendarIcs(assignment, D(2014, 3, 1), D(2014, 3, 31), Stamp()).ics;
         Calendar calendar;
         READ_CALENDAR(ics, calendar);
         QCOMPARE(calendar.name, QStringLiteral("Dutyloop ") + shown);
@@ -574,14 +576,16 @@ private slots:
                                  {D(2023, 9, 13), {DayChangeKind::ExtraDuty, {}}},
                                  {D(2023, 9, 9), {DayChangeKind::Leave, {}}}};
         Calendar calendar;
-        READ_CALENDAR(DutyCalendarIcs("3 TWT", D(2023, 9, 10), D(2023, 9, 13), Stamp(), changes).ics,
-                      calendar);
+        READ_CALENDAR(
+            DutyCalendarIcs("3 TWT", D(2023, 9, 10), D(2023, 9, 13), Stamp(), changes).ics,
+            calendar);
         QCOMPARE(Runs(calendar), QStringList({"20230910-20230912", "20230912-20230914"}));
     }
 
     void longLinesAreFolded() {
         const QByteArray ics = DutyCalendarIcs(QStringLiteral("2 ") + QString(100, u'x'),
-                                               D(2014, 3, 1), D(2014, 3, 31), Stamp()).ics;
+                                               D(2014, 3, 1), D(2014, 3, 31), Stamp())
+                                   .ics;
         QVERIFY(ics.contains("\r\nSUMMARY:On duty (2 " + QByteArray(56, 'x') + "\r\n " +
                              QByteArray(44, 'x') + ")\r\n"));
     }

@@ -6,12 +6,12 @@
 #include "ui/calendar/calendar_page.h"
 #include "ui/calendar/month_view.h"
 #include "ui/parts/panel.h"
-#include "ui/settings/color_picker.h"
 #include "ui/settings/closing_combo_box.h"
+#include "ui/settings/color_picker.h"
 #include "ui/settings/settings_page.h"
 #include "ui/settings/toggle_switch.h"
-#include "ui/window/main_window.h"
 #include "ui/window/equal_tab_widget.h"
+#include "ui/window/main_window.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

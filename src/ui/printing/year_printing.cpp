@@ -65,9 +65,10 @@ void RunPrint(QWidget* window, const PrintRequest& request, const Platform& plat
     }
     if (!platform.chooseSaveFile)
         return;
-    const QString path = platform.chooseSaveFile(window, PrintDialog::tr("Save as PDF"),
-                                                 DefaultPdfPath(platform.documentsFolder, dialog.crew(), dialog.year()),
-                                                 PrintDialog::tr("PDF files (*.pdf)"));
+    const QString path = platform.chooseSaveFile(
+        window, PrintDialog::tr("Save as PDF"),
+        DefaultPdfPath(platform.documentsFolder, dialog.crew(), dialog.year()),
+        PrintDialog::tr("PDF files (*.pdf)"));
     if (!path.isEmpty())
         SaveYearPdf(page, paper, path, platform, window);
 }

@@ -143,10 +143,11 @@ void ExportDialog::fileNameEdited() {
 
 void ExportDialog::chooseClicked() {
     // Without a save dialog, nothing is chosen.
-    const QString chosen = m_platform.chooseSaveFile
-                               ? m_platform.chooseSaveFile(this, tr("Export Duty Calendar"),
-                                                           filePath(), tr("iCalendar files (*.ics)"))
-                               : QString();
+    const QString chosen =
+        m_platform.chooseSaveFile
+            ? m_platform.chooseSaveFile(this, tr("Export Duty Calendar"), filePath(),
+                                        tr("iCalendar files (*.ics)"))
+            : QString();
     if (chosen.isEmpty())
         return;
     m_fileName->setText(chosen);

@@ -47,7 +47,6 @@ public:
     // A name without a folder stands in the documents folder, not wherever the program started.
     QString filePath() const;
 
-
 private:
     void assignmentChanged();
     void fileNameEdited();

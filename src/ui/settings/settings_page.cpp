@@ -7,8 +7,8 @@
 #include "ui/parts/panel.h"
 #include "ui/parts/state_text_colors.h"
 #include "ui/parts/text_color.h"
-#include "ui/settings/color_picker.h"
 #include "ui/settings/closing_combo_box.h"
+#include "ui/settings/color_picker.h"
 #include "ui/settings/toggle_switch.h"
 
 #include <QLabel>
@@ -118,8 +118,8 @@ void SettingsPage::buildColorButtons() {
          QT_TR_NOOP("Work day colour")},
         {&m_offColor, "offColorButton", QT_TR_NOOP("Off"), ColorSetting::Off, 80,
          QT_TR_NOOP("Off-duty colour")},
-        {&m_leadTrailColor, "leadTrailColorButton", QT_TR_NOOP("Ld/Tr"), ColorSetting::LeadTrail, 144,
-         QT_TR_NOOP("Leading and trailing days colour")},
+        {&m_leadTrailColor, "leadTrailColorButton", QT_TR_NOOP("Ld/Tr"), ColorSetting::LeadTrail,
+         144, QT_TR_NOOP("Leading and trailing days colour")},
         {&m_backgroundColor, "backgroundColorButton", QT_TR_NOOP("BkGr"), ColorSetting::Background,
          208, QT_TR_NOOP("Background colour")},
     };
@@ -174,14 +174,21 @@ void SettingsPage::showLook(const TabLook& look) {
     m_background->setColors(look.background, look.border, 0.0f);
     m_toolBarPanel->setColors(look.background, look.border, kThinBorder);
     SetFontPixelSize(m_title, look.titleFontSize);
-    // The labels, the background's caption and the word on the last export stand on the
-    // background and are read on any.
-    for (QWidget* widget : std::initializer_list<QWidget*>{
-             m_title, m_backgroundColor, m_assignmentLabel, m_weekStartLabel, m_exportMessage})
+    // The background's caption and the word on the last export stand on the background and are
+    // read on any.
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{m_title, m_backgroundColor, m_exportMessage})
         SetTextColor(widget, look.headerTextColor);
     const Color header = look.headerTextColor;
     SetStateTextColors(m_back, {header, header, colors::Blue, header});
     SetStateTextColors(m_save, {colors::Black, colors::Black, colors::Blue, colors::Black});
+}
+
+void SettingsPage::showPickedBackground(const TabLook& look) {
+    showLook(look);
+    // The labels keep the platform's text colour until the user picks a background.
+    SetTextColor(m_assignmentLabel, look.headerTextColor);
+    SetTextColor(m_weekStartLabel, look.headerTextColor);
 }
 
 void SettingsPage::applyAssignment() {

@@ -32,6 +32,8 @@ public:
     void showSettings(const Settings& settings);
     // At every redraw: the panels, the title, the labels and the tool bar's buttons.
     void showLook(const TabLook& look);
+    // The look of a background the user has just picked, which the labels take too.
+    void showPickedBackground(const TabLook& look);
 
     // Says under the Export button what the last export wrote, to the eye and to the screen
     // reader alike.

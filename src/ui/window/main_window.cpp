@@ -1,6 +1,5 @@
 #include "ui/window/main_window.h"
 
-#include "calendar/cell_colors.h"
 #include "calendar/date_moves.h"
 #include "calendar/qdate_bridge.h"
 #include "platform/day_changes_store.h"
@@ -18,7 +17,6 @@
 
 #include <QAbstractButton>
 #include <QIcon>
-#include <QKeyEvent>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -30,10 +28,6 @@ namespace dutyloop {
 namespace {
 
 constexpr QSize kOpeningOuterSize(350, 640);
-
-bool IsArrowKey(int key) {
-    return key == Qt::Key_Left || key == Qt::Key_Up || key == Qt::Key_Right || key == Qt::Key_Down;
-}
 
 } // namespace
 
@@ -82,6 +76,8 @@ void MainWindow::connectPages() {
     // Qt's buttons move the focus on arrow keys; here the arrows belong to the calendar.
     for (QAbstractButton* button : findChildren<QAbstractButton*>())
         button->installEventFilter(this);
+    // The days' keys are the window's too, answered in the same place as the rest.
+    m_calendarPage->monthView()->installEventFilter(this);
 }
 
 void MainWindow::start() {
@@ -202,49 +198,6 @@ void MainWindow::fitOuterSizeOnce() {
     resize(kOpeningOuterSize - frame);
 }
 
-void MainWindow::keyPressEvent(QKeyEvent* event) {
-    if (handleCalendarKey(event->key()))
-        event->accept();
-    else
-        QWidget::keyPressEvent(event);
-}
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    // Qt's buttons move the focus on arrow keys; here the arrows belong to the calendar.
-    if (event->type() == QEvent::KeyPress && qobject_cast<QAbstractButton*>(watched)) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (IsArrowKey(key)) {
-            handleCalendarKey(key);
-            // A button of the calendar hands the focus to the days the keys walk, so that a
-            // screen reader reads the day reached.
-            if (m_calendarPage->isAncestorOf(static_cast<QWidget*>(watched)))
-                m_calendarPage->focusMonthView(Qt::OtherFocusReason);
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-bool MainWindow::handleCalendarKey(int key) {
-    // Enter on the selected day opens it, where the days have the focus.
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter) &&
-        m_calendarPage->monthView()->hasFocus()) {
-        const int cell = m_calendarPage->monthView()->selectedCell();
-        if (cell >= 0 && monthPage().cells[static_cast<std::size_t>(cell)].takesClicks)
-            changeDay(QDateFromDate(m_view.shownDate));
-        return true;
-    }
-    // Where the weeks run from the right, the day to the left is the next one.
-    if (layoutDirection() == Qt::RightToLeft && (key == Qt::Key_Left || key == Qt::Key_Right))
-        key = key == Qt::Key_Left ? Qt::Key_Right : Qt::Key_Left;
-    const KeyMove move = KeyMoveFor(key, m_view.shownDate, m_view.markedDate, today());
-    if (move.marksDate)
-        m_view.markedDate = move.shownDate;
-    // Every key rebuilds and redraws the calendar, also one that moves nothing.
-    showMonthOf(move.shownDate);
-    return true;
-}
-
 void MainWindow::showPreviousMonth() {
     showMonthOf(MonthStep(m_view.shownDate, -1));
 }
@@ -298,10 +251,17 @@ void MainWindow::selectDay(QDate day) {
 }
 
 void MainWindow::applySettings(const Settings& settings) {
+    const bool newBackground = settings.colors.background != m_settings.colors.background;
     m_settings = settings;
-    // The pages take the new colours at once; the calendar's rotation and grid wait for the tab
-    // to change.
-    redraw();
+    // The other tabs take the new colours at once; the calendar takes the new settings when its
+    // tab shows again.
+    const TabLook look = TabLookFor(m_settings.colors, monthPage().fonts);
+    if (newBackground)
+        m_settingsPage->showPickedBackground(look);
+    else
+        m_settingsPage->showLook(look);
+    m_helpPage->showLook(look);
+    m_aboutPage->showLook(look);
 }
 
 void MainWindow::applyTabChange() {

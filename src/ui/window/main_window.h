@@ -45,8 +45,9 @@ protected:
     void moveEvent(QMoveEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    // Every key of the calendar, from any tab: true where the key was the calendar's.
-    bool handleCalendarKey(int key);
+    // Every key of the calendar, from any tab; `onTheDays` where the month view has it. True
+    // where the key was the calendar's.
+    bool handleCalendarKey(int key, bool onTheDays);
 
 private slots:
     void showPreviousMonth();

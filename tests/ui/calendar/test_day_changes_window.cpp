@@ -151,7 +151,8 @@ private slots:
         QString title;
         OnNextModal<DayDialog> answer([&](DayDialog* dialog) {
             title = dialog->windowTitle();
-            Click(dialog->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Cancel));
+            Click(dialog->findChild<QDialogButtonBox*>("buttonBox")
+                      ->button(QDialogButtonBox::Cancel));
         });
         QTest::keyClick(KeyTarget(*fixture), Qt::Key_Return);
         QVERIFY(answer.happened());
@@ -188,7 +189,8 @@ private slots:
         QString title;
         OnNextModal<DayDialog> answer([&](DayDialog* dialog) {
             title = dialog->windowTitle();
-            Click(dialog->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Cancel));
+            Click(dialog->findChild<QDialogButtonBox*>("buttonBox")
+                      ->button(QDialogButtonBox::Cancel));
         });
         if (byKeyboard) {
             ClickCell(*fixture, CellOf(*fixture, kWorkDay));
@@ -285,11 +287,14 @@ private slots:
         bool anyKind = false;
         QString hint;
         OnNextModal<DayDialog> answer([&](DayDialog* dialog) {
-            okEnabled = dialog->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok)->isEnabled();
+            okEnabled = dialog->findChild<QDialogButtonBox*>("buttonBox")
+                            ->button(QDialogButtonBox::Ok)
+                            ->isEnabled();
             for (QRadioButton* kind : dialog->findChildren<QRadioButton*>())
                 anyKind = anyKind || kind->isEnabled();
             hint = dialog->findChild<QLabel*>(QStringLiteral("dayHint"))->text();
-            Click(dialog->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Cancel));
+            Click(dialog->findChild<QDialogButtonBox*>("buttonBox")
+                      ->button(QDialogButtonBox::Cancel));
         });
         DoubleClickDay(*fixture, QDate(2013, 12, 4));
         QVERIFY(answer.happened());

@@ -125,7 +125,8 @@ private slots:
                 crews.append(dialog->crewBox()->itemText(i));
             shownCrew = dialog->crewBox()->currentText();
             shownYear = dialog->yearBox()->value();
-            Click(dialog->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Cancel));
+            Click(dialog->findChild<QDialogButtonBox*>("buttonBox")
+                      ->button(QDialogButtonBox::Cancel));
         });
         OpenPrinting(*window, opening);
         QTRY_VERIFY(read.happened());

@@ -38,9 +38,9 @@ struct FakeChooser {
     Platform platform() const {
         Platform platform = FixedPlatform(QDate(2024, 5, 6), QLocale::c(), QString());
         platform.documentsFolder = Documents();
-        platform.chooseSaveFile = [answer = answer, offered = offered](
-                                      QWidget*, const QString&, const QString& proposed,
-                                      const QString&) {
+        platform.chooseSaveFile = [answer = answer, offered = offered](QWidget*, const QString&,
+                                                                       const QString& proposed,
+                                                                       const QString&) {
             offered->append(proposed);
             return answer;
         };
@@ -75,9 +75,7 @@ QStringList Tree(const QString& folder) {
 class TestExportDialog : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    }
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
     void presets_data() {
         QTest::addColumn<QString>("assignment");
@@ -118,7 +116,9 @@ private slots:
         QCOMPARE(dialog.findChild<QDateEdit*>("firstMonthEdit")->text(), monthText);
         QCOMPARE(dialog.months(), 12);
         QCOMPARE(dialog.filePath(), Documents() + QStringLiteral("/Dutyloop ") + crew + ".ics");
-        QVERIFY(dialog.findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok)->isEnabled());
+        QVERIFY(dialog.findChild<QDialogButtonBox*>("buttonBox")
+                    ->button(QDialogButtonBox::Ok)
+                    ->isEnabled());
     }
 
     // The name follows the assignment until the user types one or picks one.
@@ -158,7 +158,8 @@ private slots:
         }
         dialog.show();
         OpenList(dialog.findChild<QComboBox*>("assignmentBox"));
-        ClickListEntry(dialog.findChild<QComboBox*>("assignmentBox"), dialog.findChild<QComboBox*>("assignmentBox")->findText("5 TFS"));
+        ClickListEntry(dialog.findChild<QComboBox*>("assignmentBox"),
+                       dialog.findChild<QComboBox*>("assignmentBox")->findText("5 TFS"));
         QCOMPARE(dialog.filePath(),
                  QDir::isAbsolutePath(expected) ? expected : Documents() + u'/' + expected);
     }
@@ -172,7 +173,8 @@ private slots:
         QFETCH(QString, name);
         QWidget window;
         ExportDialog dialog("2 MTW", D(2014, 3, 31), FakeChooser{}.platform(), &window);
-        QPushButton* ok = dialog.findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok);
+        QPushButton* ok =
+            dialog.findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok);
         dialog.findChild<QLineEdit*>("fileNameEdit")->selectAll();
         QTest::keyClick(dialog.findChild<QLineEdit*>("fileNameEdit"), Qt::Key_Delete);
         QTest::keyClicks(dialog.findChild<QLineEdit*>("fileNameEdit"), name);
@@ -189,13 +191,15 @@ private slots:
         WritePlainFile(path, "an older export");
         QWidget window;
         ExportDialog dialog("Tornvale", D(2014, 3, 15), FakeChooser{}.platform(), &window);
-        dialog.findChild<QComboBox*>("assignmentBox")->setCurrentIndex(dialog.findChild<QComboBox*>("assignmentBox")->findText("3 TWT"));
+        dialog.findChild<QComboBox*>("assignmentBox")
+            ->setCurrentIndex(dialog.findChild<QComboBox*>("assignmentBox")->findText("3 TWT"));
         dialog.findChild<QSpinBox*>("monthsBox")->setValue(2);
         dialog.findChild<QLineEdit*>("fileNameEdit")->setText(path);
         QStringList errors;
         QVERIFY(ExportDutyCalendar(dialog.choice(), Stamp(), KeepingErrors(errors), &window));
         QCOMPARE(errors, QStringList{});
-        QCOMPARE(ReadBack(path), DutyCalendarIcs("3 TWT", D(2014, 3, 1), D(2014, 4, 30), Stamp()).ics);
+        QCOMPARE(ReadBack(path),
+                 DutyCalendarIcs("3 TWT", D(2014, 3, 1), D(2014, 4, 30), Stamp()).ics);
     }
 
     // The chosen crew's own days count in the file; another crew's do not.
@@ -212,7 +216,8 @@ private slots:
         QCOMPARE(ReadBack(path),
                  DutyCalendarIcs("2 MTW", D(2014, 3, 1), D(2014, 3, 31), Stamp(), leave).ics);
         // Monday 2014-03-04 is a work day of 2 MTW, so the leave shows in the file.
-        QVERIFY(ReadBack(path) != DutyCalendarIcs("2 MTW", D(2014, 3, 1), D(2014, 3, 31), Stamp()).ics);
+        QVERIFY(ReadBack(path) !=
+                DutyCalendarIcs("2 MTW", D(2014, 3, 1), D(2014, 3, 31), Stamp()).ics);
     }
 
     void aFailedWriteLeavesNoFile_data() {
@@ -267,7 +272,8 @@ private slots:
         if (exists)
             WritePlainFile(path, "an older export");
         QWidget window;
-        ExportDialog dialog("2 MTW", D(2014, 3, 31), FakeChooser{picked ? path : QString()}.platform(), &window);
+        ExportDialog dialog("2 MTW", D(2014, 3, 31),
+                            FakeChooser{picked ? path : QString()}.platform(), &window);
         dialog.show();
         if (picked) {
             QTest::mouseClick(dialog.findChild<QPushButton*>("chooseButton"), Qt::LeftButton);
@@ -276,7 +282,9 @@ private slots:
             QTest::keyClicks(dialog.findChild<QLineEdit*>("fileNameEdit"), path);
         }
         const AnswerNextMessageBox answer(replace ? QMessageBox::Yes : QMessageBox::No);
-        QTest::mouseClick(dialog.findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        QTest::mouseClick(
+            dialog.findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok),
+            Qt::LeftButton);
         QCOMPARE(answer.happened(), asked);
         if (asked)
             QCOMPARE(answer.shown().text, path + " already exists.\nDo you want to replace it?");
@@ -313,7 +321,9 @@ private slots:
         const OnNextModal<ExportDialog> fill([&](ExportDialog* dialog) {
             dialog->findChild<QLineEdit*>("fileNameEdit")->selectAll();
             QTest::keyClicks(dialog->findChild<QLineEdit*>("fileNameEdit"), path);
-            QTest::mouseClick(dialog->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok), Qt::LeftButton);
+            QTest::mouseClick(
+                dialog->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok),
+                Qt::LeftButton);
         });
         Click(w.exportButton);
         QVERIFY(fill.happened());
@@ -329,8 +339,9 @@ private slots:
         QString proposed;
         const OnNextModal<ExportDialog> look([&](ExportDialog* dialog) {
             proposed = dialog->findChild<QLineEdit*>("fileNameEdit")->text();
-            QTest::mouseClick(dialog->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Cancel),
-                              Qt::LeftButton);
+            QTest::mouseClick(
+                dialog->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Cancel),
+                Qt::LeftButton);
         });
         Click(w.exportButton);
         QVERIFY(look.happened());
@@ -338,7 +349,6 @@ private slots:
         // A cancelled export leaves the message of the last one.
         QCOMPARE(message->text(), said);
     }
-
 };
 
 QTEST_MAIN(TestExportDialog)

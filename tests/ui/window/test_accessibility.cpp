@@ -135,10 +135,13 @@ private slots:
     void theExportDialogIsLabelled() {
         QFETCH(QString, field);
         QFETCH(QString, label);
-        ExportDialog dialog("5 TFS", D(2023, 9, 15), FixedPlatform(QDate(2023, 9, 15), QLocale::c(), QString()), nullptr);
+        ExportDialog dialog("5 TFS", D(2023, 9, 15),
+                            FixedPlatform(QDate(2023, 9, 15), QLocale::c(), QString()), nullptr);
         dialog.show();
-        const QList<QWidget*> fields{dialog.findChild<QComboBox*>("assignmentBox"), dialog.findChild<QDateEdit*>("firstMonthEdit"),
-                                     dialog.findChild<QSpinBox*>("monthsBox"), dialog.findChild<QLineEdit*>("fileNameEdit")};
+        const QList<QWidget*> fields{dialog.findChild<QComboBox*>("assignmentBox"),
+                                     dialog.findChild<QDateEdit*>("firstMonthEdit"),
+                                     dialog.findChild<QSpinBox*>("monthsBox"),
+                                     dialog.findChild<QLineEdit*>("fileNameEdit")};
         QWidget* widget =
             fields.at(QStringList{"assignment", "first month", "months", "file"}.indexOf(field));
         QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
@@ -146,16 +149,19 @@ private slots:
         for (const auto& relation : iface->relations(QAccessible::Label))
             labels << relation.first->text(QAccessible::Name);
         QCOMPARE(labels, QStringList{label});
-        QCOMPARE(AccessibleText(dialog.findChild<QPushButton*>("chooseButton")), QStringLiteral("Choose the file"));
+        QCOMPARE(AccessibleText(dialog.findChild<QPushButton*>("chooseButton")),
+                 QStringLiteral("Choose the file"));
     }
 
     void theExportDialogsListSaysItsValue() {
-        ExportDialog dialog("5 TFS", D(2023, 9, 15), FixedPlatform(QDate(2023, 9, 15), QLocale::c(), QString()), nullptr);
+        ExportDialog dialog("5 TFS", D(2023, 9, 15),
+                            FixedPlatform(QDate(2023, 9, 15), QLocale::c(), QString()), nullptr);
         dialog.show();
         // As the window manager does with a dialog that opens.
         dialog.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(dialog.findChild<QComboBox*>("assignmentBox"));
+        QAccessibleInterface* list =
+            QAccessible::queryAccessibleInterface(dialog.findChild<QComboBox*>("assignmentBox"));
         QCOMPARE(list->text(QAccessible::Value), QStringLiteral("5 TFS"));
         QVERIFY(TabTo(dialog.findChild<QComboBox*>("assignmentBox")));
         Heard().clear();

@@ -43,7 +43,9 @@ void ExportTo(const WindowUnderTest& window, const QString& path) {
         dialog->findChild<QLineEdit*>("fileNameEdit")->selectAll();
         QTest::keyClicks(dialog->findChild<QLineEdit*>("fileNameEdit"), path);
         const AnswerNextMessageBox replace(QMessageBox::Yes);
-        QTest::mouseClick(dialog->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        QTest::mouseClick(
+            dialog->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok),
+            Qt::LeftButton);
     });
     QTest::mouseClick(ControlsOf(*window).exportButton, Qt::LeftButton);
     QVERIFY(fillIn.happened());
@@ -169,11 +171,13 @@ private slots:
             const OnNextModal<ExportDialog> fillIn([&exported](ExportDialog* dialog) {
                 dialog->findChild<QLineEdit*>("fileNameEdit")->selectAll();
                 QTest::keyClicks(dialog->findChild<QLineEdit*>("fileNameEdit"), exported);
-                QTest::mouseClick(dialog->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok),
-                                  Qt::LeftButton);
+                QTest::mouseClick(
+                    dialog->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok),
+                    Qt::LeftButton);
                 // Kept from replacing the file, the user gives up.
                 if (dialog->isVisible())
-                    QTest::mouseClick(dialog->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Cancel),
+                    QTest::mouseClick(dialog->findChild<QDialogButtonBox*>("buttonBox")
+                                          ->button(QDialogButtonBox::Cancel),
                                       Qt::LeftButton);
             });
             QTest::mouseClick(ControlsOf(*window).exportButton, Qt::LeftButton);

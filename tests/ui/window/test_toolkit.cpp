@@ -6,8 +6,8 @@
 #include "ui/parts/font_size.h"
 #include "ui/parts/panel.h"
 #include "ui/parts/state_text_colors.h"
-#include "ui/settings/color_picker.h"
 #include "ui/settings/closing_combo_box.h"
+#include "ui/settings/color_picker.h"
 #include "ui/settings/toggle_switch.h"
 
 #include <QAbstractItemView>
@@ -202,8 +202,7 @@ private slots:
             << 36 << 36 << int(Qt::LeftButton) << QList<QDate>{QDate(2023, 10, 2)};
         QTest::newRow("cells past it take none")
             << 37 << 37 << int(Qt::LeftButton) << QList<QDate>{};
-        QTest::newRow("the legend takes none")
-            << 41 << 41 << int(Qt::LeftButton) << QList<QDate>{};
+        QTest::newRow("the legend takes none") << 41 << 41 << int(Qt::LeftButton) << QList<QDate>{};
     }
     void monthViewClick() {
         QFETCH(int, pressCell);

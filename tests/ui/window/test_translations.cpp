@@ -4,7 +4,7 @@
 #include "platform/translations.h"
 #include "ui/about/svg_picture.h"
 #include "ui/parts/font_size.h"
-#include "ui/settings/export_dialog.h"
+#include "ui/settings/duty_export.h"
 
 #include <QFontMetrics>
 #include <QMap>

@@ -15,9 +15,9 @@ int GridHeight(const Controls& w) {
     return w.monthView->height() - w.monthView->weekdayRect(0).height();
 }
 
-// The seven columns share the calendar's width: the last cell ends within a pixel of its edge.
+// The seven columns share the month view's width: the last cell ends within a pixel of its edge.
 bool CellsSpanTheWidth(const Controls& w) {
-    return qAbs(w.monthView->cellRect(6).right() + 1 - w.calendarPage->width()) <= 1;
+    return qAbs(w.monthView->cellRect(6).right() + 1 - w.monthView->width()) <= 1;
 }
 } // namespace
 
