@@ -1,0 +1,74 @@
+// The calendar's keys: from the days, from the calendar's buttons, and from whatever else has
+// the focus on any tab, all answered in one function.
+
+#include "ui/window/main_window.h"
+
+#include "calendar/date_moves.h"
+#include "ui/calendar/calendar_page.h"
+#include "ui/calendar/month_view.h"
+
+#include <QAbstractButton>
+#include <QKeyEvent>
+
+namespace dutyloop {
+
+namespace {
+
+bool IsArrowKey(int key) {
+    return key == Qt::Key_Left || key == Qt::Key_Up || key == Qt::Key_Right || key == Qt::Key_Down;
+}
+
+} // namespace
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    // A key the focused control left unanswered: the days do not have it.
+    if (handleCalendarKey(event->key(), false))
+        event->accept();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && watched == m_calendarPage->monthView()) {
+        // Tab moves the focus on, and the menu key opens the day's menu, as Qt does it.
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Tab && key != Qt::Key_Backtab && key != Qt::Key_Menu) {
+            handleCalendarKey(key, true);
+            return true;
+        }
+    }
+    // Qt's buttons move the focus on arrow keys; here the arrows belong to the calendar.
+    if (event->type() == QEvent::KeyPress && qobject_cast<QAbstractButton*>(watched)) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (IsArrowKey(key)) {
+            handleCalendarKey(key, false);
+            // A button of the calendar hands the focus to the days the keys walk, so that a
+            // screen reader reads the day reached.
+            if (m_calendarPage->isAncestorOf(static_cast<QWidget*>(watched)))
+                m_calendarPage->focusMonthView(Qt::OtherFocusReason);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool MainWindow::handleCalendarKey(int key, bool onTheDays) {
+    // Enter on the selected day opens it, where the days have the focus.
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && onTheDays) {
+        const int cell = m_calendarPage->monthView()->selectedCell();
+        if (cell >= 0 && monthPage().cells[static_cast<std::size_t>(cell)].takesClicks)
+            changeDay(m_view.shownDate);
+        return true;
+    }
+    // Where the weeks run from the right, the day to the left is the next one.
+    if (layoutDirection() == Qt::RightToLeft && (key == Qt::Key_Left || key == Qt::Key_Right))
+        key = key == Qt::Key_Left ? Qt::Key_Right : Qt::Key_Left;
+    const KeyMove move = KeyMoveFor(key, m_view.shownDate, m_view.markedDate, today());
+    if (move.marksDate)
+        m_view.markedDate = move.shownDate;
+    // Every key rebuilds and redraws the calendar, also one that moves nothing.
+    showMonthOf(move.shownDate);
+    return true;
+}
+
+} // namespace dutyloop
