@@ -198,7 +198,6 @@ void MainWindow::fitOuterSizeOnce() {
     resize(kOpeningOuterSize - frame);
 }
 
-
 void MainWindow::showPreviousMonth() {
     showMonthOf(WithinCalendar(m_view.shownDate.addMonths(-1), m_view.shownDate));
 }
