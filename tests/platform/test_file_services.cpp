@@ -92,6 +92,26 @@ private slots:
         QCOMPARE(UserConfigFolder(), folder);
     }
 
+    // Files the user saves go to the documents folder where it exists, else home; a home of the
+    // test's own, so the machine's folders play no part.
+    void documentsFolder_data() {
+        QTest::addColumn<bool>("documentsExists");
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("the documents folder") << true << QStringLiteral("<home>/Documents");
+        QTest::newRow("no documents folder: home") << false << QStringLiteral("<home>");
+    }
+    void documentsFolder() {
+        QFETCH(bool, documentsExists);
+        QFETCH(QString, folder);
+        QTemporaryDir home;
+        QVERIFY(home.isValid());
+        const ScopedEnvironment homeVariable("HOME", home.path().toUtf8());
+        const ScopedEnvironment xdg("XDG_CONFIG_HOME", home.filePath(".config").toUtf8());
+        if (documentsExists)
+            QVERIFY(QDir(home.path()).mkpath(QStringLiteral("Documents")));
+        QCOMPARE(DocumentsFolder(), folder.replace(QStringLiteral("<home>"), home.path()));
+    }
+
     void directoryExists_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("exists");
