@@ -119,10 +119,6 @@ DayDialog::DayDialog(const QString& longDate, DutyCode rostered, const DayChange
     connect(m_remove, &QPushButton::clicked, this, &DayDialog::removeChange);
 }
 
-QRadioButton* DayDialog::kindButton(DayChangeKind kind) const {
-    return m_kinds[static_cast<std::size_t>(kind)];
-}
-
 DayChange DayDialog::change() const {
     if (m_removed)
         return {};

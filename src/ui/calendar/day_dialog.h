@@ -26,10 +26,6 @@ public:
 
     DayChange change() const;
 
-    QRadioButton* kindButton(DayChangeKind kind) const;
-    QLineEdit* noteEdit() const { return m_note; }
-    QPushButton* removeButton() const { return m_remove; }
-
 private:
     void removeChange();
 

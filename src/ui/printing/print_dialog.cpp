@@ -25,10 +25,12 @@ PrintDialog::PrintDialog(const QString& assignment, QDate shownDate, QWidget* pa
     setWindowTitle(tr("Print Duty Year"));
 
     m_crew = new QComboBox(this);
+    m_crew->setObjectName(QStringLiteral("crewBox"));
     m_crew->addItems(CrewEntries());
     m_crew->setCurrentText(CrewOfferedFor(assignment).entry);
 
     m_year = new QSpinBox(this);
+    m_year->setObjectName(QStringLiteral("yearBox"));
     m_year->setRange(FirstPrintableYear(), LastPrintableYear());
     m_year->setValue(ClampToPicker(shownDate).year());
 
@@ -36,6 +38,8 @@ PrintDialog::PrintDialog(const QString& assignment, QDate shownDate, QWidget* pa
     m_buttons->setObjectName(QStringLiteral("buttonBox"));
     m_preview = m_buttons->addButton(tr("Preview…"), QDialogButtonBox::AcceptRole);
     m_pdf = m_buttons->addButton(tr("Save as PDF…"), QDialogButtonBox::AcceptRole);
+    m_preview->setObjectName(QStringLiteral("previewButton"));
+    m_pdf->setObjectName(QStringLiteral("pdfButton"));
     m_preview->setDefault(true);
 
     auto* form = new QFormLayout;

@@ -28,11 +28,6 @@ public:
     int year() const;
     Output output() const { return m_output; }
 
-    QComboBox* crewBox() const { return m_crew; }
-    QSpinBox* yearBox() const { return m_year; }
-    QPushButton* previewButton() const { return m_preview; }
-    QPushButton* pdfButton() const { return m_pdf; }
-
 private:
     void choose(Output output);
 

@@ -77,8 +77,8 @@ void ClickRadio(QRadioButton* button) {
 
 // Chooses leave, types the note and presses OK, as a hand does in the dialog.
 void ChooseLeaveWithNote(DayDialog* dialog, const QString& note) {
-    ClickRadio(dialog->kindButton(DayChangeKind::Leave));
-    QTest::keyClicks(dialog->noteEdit(), note);
+    ClickRadio(Find<QRadioButton>(dialog, "leaveButton"));
+    QTest::keyClicks(Find<QLineEdit>(dialog, "noteEdit"), note);
     Click(dialog->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok));
 }
 
@@ -133,9 +133,10 @@ private slots:
 
         {
             OnNextModal<DayDialog> answer([&](DayDialog* dialog) {
-                QVERIFY(dialog->kindButton(DayChangeKind::Leave)->isChecked());
-                QCOMPARE(dialog->noteEdit()->text(), QStringLiteral("Dentist at 10"));
-                Click(dialog->removeButton());
+                QVERIFY(Find<QRadioButton>(dialog, "leaveButton")->isChecked());
+                QCOMPARE(Find<QLineEdit>(dialog, "noteEdit")->text(),
+                         QStringLiteral("Dentist at 10"));
+                Click(Find<QPushButton>(dialog, "removeChangeButton"));
             });
             DoubleClickDay(*fixture, kWorkDay);
             QVERIFY(answer.happened());

@@ -73,7 +73,8 @@ Platform KeepingErrors(QStringList& errors, std::optional<WriteStep> failing = s
 
 // Presses Print, then Save as PDF…, in the window whose save dialog answers for the user.
 void SaveAsPdfFromTheWindow(MainWindow& window) {
-    const OnNextModal<PrintDialog> choose([](PrintDialog* dialog) { Click(dialog->pdfButton()); });
+    const OnNextModal<PrintDialog> choose(
+        [](PrintDialog* dialog) { Click(Find<QPushButton>(dialog, "pdfButton")); });
     OpenPrinting(window, Opening::PrintButton);
     QTRY_VERIFY(choose.happened());
 }
@@ -121,10 +122,10 @@ private slots:
         QString shownCrew;
         int shownYear = 0;
         const OnNextModal<PrintDialog> read([&](PrintDialog* dialog) {
-            for (int i = 0; i < dialog->crewBox()->count(); ++i)
-                crews.append(dialog->crewBox()->itemText(i));
-            shownCrew = dialog->crewBox()->currentText();
-            shownYear = dialog->yearBox()->value();
+            for (int i = 0; i < Find<QComboBox>(dialog, "crewBox")->count(); ++i)
+                crews.append(Find<QComboBox>(dialog, "crewBox")->itemText(i));
+            shownCrew = Find<QComboBox>(dialog, "crewBox")->currentText();
+            shownYear = Find<QSpinBox>(dialog, "yearBox")->value();
             Click(dialog->findChild<QDialogButtonBox*>("buttonBox")
                       ->button(QDialogButtonBox::Cancel));
         });
@@ -147,7 +148,7 @@ private slots:
             dialog->reject();
         });
         const OnNextModal<PrintDialog> choose(
-            [](PrintDialog* dialog) { Click(dialog->previewButton()); });
+            [](PrintDialog* dialog) { Click(Find<QPushButton>(dialog, "previewButton")); });
         OpenPrinting(*window, Opening::PrintButton);
         QTRY_VERIFY(choose.happened());
         QTRY_VERIFY(preview.happened());
