@@ -130,6 +130,13 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                     "CommandLine", "%1: '%2' is not a valid date; write it as YYYY-MM-DD\n")
                     .arg(program, value),
                 2);
+        // The calendar goes no further than its date field does.
+        if (line.date < kPickerFirstDate || line.date > kPickerLastDate)
+            return PrintAndExit(
+                QCoreApplication::translate("CommandLine", "%1: '%2' is not a date from %3 to %4\n")
+                    .arg(program, value, kPickerFirstDate.toString(Qt::ISODate),
+                         kPickerLastDate.toString(Qt::ISODate)),
+                2);
     }
     return line;
 }

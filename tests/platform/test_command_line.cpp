@@ -29,6 +29,18 @@ private slots:
             << QStringList{"--date", "2024-02-29"} << open << 0 << QDate(2024, 2, 29) << "";
         QTest::newRow("--date=value")
             << QStringList{"--date=2026-12-10"} << open << 0 << QDate(2026, 12, 10) << "";
+        QTest::newRow("--date on the date field's first day")
+            << QStringList{"--date", "2014-03-31"} << open << 0 << QDate(2014, 3, 31) << "";
+        QTest::newRow("--date on the date field's last day")
+            << QStringList{"--date", "2100-12-31"} << open << 0 << QDate(2100, 12, 31) << "";
+        QTest::newRow("the day before the date field's first")
+            << QStringList{"--date", "2014-03-30"} << print << 2 << QDate()
+            << "'2014-03-30' is not a date from 2014-03-31 to 2100-12-31";
+        QTest::newRow("the day after the date field's last")
+            << QStringList{"--date", "2101-01-01"} << print << 2 << QDate()
+            << "'2101-01-01' is not a date from 2014-03-31 to 2100-12-31";
+        QTest::newRow("year one") << QStringList{"--date", "0001-01-01"} << print << 2 << QDate()
+                                  << "is not a date from 2014-03-31 to 2100-12-31";
         QTest::newRow("a day February 2023 does not have")
             << QStringList{"--date", "2023-02-29"} << print << 2 << QDate() << "'2023-02-29'";
         QTest::newRow("not the ISO form")

@@ -2,6 +2,7 @@
 
 #include "platform/day_changes_store.h"
 #include "platform/file_services.h"
+#include "platform/output_file.h"
 #include "platform/settings_location.h"
 #include "settings/settings_file.h"
 #include "ui/printing/year_pdf.h"
@@ -13,13 +14,13 @@ namespace dutyloop {
 
 int PrintYearToFile(const CommandLine& line, const QLocale& locale, QDate today,
                     const QString& configFolder) {
-    const QString settingsFile = FindSettingsFile(configFolder);
+    const QString settingsFile = SettingsFileToRead(configFolder);
     const Settings settings = SettingsFromText(ReadFileBytes(settingsFile).value_or(QByteArray()));
     const DayChanges changes = LoadDayChanges(DaysFilePath(settingsFile), line.crew);
     const YearPage page = YearPageForCrew(line.crew, line.printYear, settings,
                                           CaptureLocaleSettings(locale), today, changes);
     const QByteArray pdf = YearPagePdf(page, PaperFor(locale));
-    if (!pdf.isEmpty() && WriteFileAtomically(line.pdfPath, pdf))
+    if (!pdf.isEmpty() && WriteOutputFile(line.pdfPath, pdf))
         return 0;
     const QString message =
         QStringLiteral("dutyloop: %1\n").arg(UnableToWriteMessage(line.pdfPath));

@@ -31,6 +31,8 @@ QProcessEnvironment Environment(const QString& configFolder, const QString& lang
 struct Run {
     int exitCode = -1;
     QString errors;
+    QByteArray output;
+    QStringList configEntries; // what the run left in the user's configuration folder
 };
 
 Run RunProgram(const QStringList& arguments, const QString& workFolder,
@@ -43,7 +45,8 @@ Run RunProgram(const QStringList& arguments, const QString& workFolder,
     if (!program.waitForFinished(30000))
         return {};
     return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
-            QString::fromLocal8Bit(program.readAllStandardError())};
+            QString::fromLocal8Bit(program.readAllStandardError()), program.readAllStandardOutput(),
+            Entries(config.path())};
 }
 
 // pdfinfo's answer for a file: its "Key: value" lines.
@@ -125,6 +128,28 @@ private slots:
         const Run run = RunProgram(arguments, folder.path());
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY2(run.errors.contains(message), qPrintable(run.errors));
+        QCOMPARE(Entries(folder.path()), QStringList{});
+        QCOMPARE(run.configEntries, QStringList{});
+    }
+
+    // A script pipes the page on, or throws it away, without a file of its own.
+    void writesToAStream_data() {
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<bool>("toStandardOutput");
+        QTest::newRow("a dash") << "-" << true;
+        QTest::newRow("/dev/stdout") << "/dev/stdout" << true;
+        QTest::newRow("/dev/null") << "/dev/null" << false;
+    }
+    void writesToAStream() {
+        QFETCH(QString, output);
+        QFETCH(bool, toStandardOutput);
+        QTemporaryDir folder;
+        const Run run = RunProgram({"--print-year", "2027", "--crew", "5 TFS", "--output", output},
+                                   folder.path());
+        QVERIFY2(run.exitCode == 0, qPrintable(run.errors));
+        QCOMPARE(run.output.startsWith("%PDF-"), toStandardOutput);
+        if (toStandardOutput)
+            QVERIFY(run.output.trimmed().endsWith("%%EOF"));
         QCOMPARE(Entries(folder.path()), QStringList{});
     }
 };
