@@ -9,8 +9,10 @@
 #include "ui/parts/text_color.h"
 #include "ui/settings/closing_combo_box.h"
 #include "ui/settings/color_picker.h"
+#include "ui/settings/segmented_row.h"
 #include "ui/settings/toggle_switch.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -33,6 +35,22 @@ QRgb& ColorOf(ColorSettings& colours, ColorSetting setting) {
         break;
     }
     return colours.background;
+}
+
+// The form's width where its texts need no more; a longer label in another language widens it.
+constexpr int kFormWidth = 257;
+
+// A label at the leading edge and its control at the trailing one, `trailingGap` before the
+// form's edge; both at their own heights, from the row's top.
+QHBoxLayout* LabelledRow(QLabel* label, QWidget* control, int trailingGap) {
+    label->setFixedHeight(25);
+    auto* row = new QHBoxLayout;
+    row->setSpacing(7);
+    row->addWidget(label, 1, Qt::AlignTop);
+    row->addWidget(control, 0, Qt::AlignTop);
+    if (trailingGap > 0)
+        row->addSpacing(trailingGap);
+    return row;
 }
 
 QPushButton* BoldButton(QWidget* parent, const char* name, const QString& caption) {
@@ -79,76 +97,104 @@ void SettingsPage::buildToolBar() {
 }
 
 void SettingsPage::buildControls() {
-    m_assignmentLabel = Named(new QLabel(tr("Assignment"), this), "assignmentLabel");
-    m_assignmentLabel->setGeometry(16, 64, 169, 25);
-    m_assignment = Named(new ClosingComboBox(this), "assignmentBox");
+    // The form keeps its width in a wider window; it stands at the leading edge, so a
+    // right-to-left layout mirrors it whole.
+    auto* form = Named(new QWidget(m_background), "settingsForm");
+    // Nor does it hold the window wider or taller than the other tabs need: in a small window
+    // its far end is cut, as a page is.
+    m_background->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    auto* across = new QHBoxLayout(m_background);
+    across->setContentsMargins(16, 20, 16, 0);
+    across->addWidget(form);
+    across->addStretch(1);
+    auto* rows = new QVBoxLayout(form);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(0);
+    // The form's width where there is room; a narrow window may still squeeze it.
+    rows->addSpacerItem(new QSpacerItem(kFormWidth, 0, QSizePolicy::Preferred, QSizePolicy::Fixed));
+
+    m_assignmentLabel = Named(new QLabel(tr("Assignment"), form), "assignmentLabel");
+    m_assignment = Named(new ClosingComboBox(form), "assignmentBox");
     m_assignment->addItems(AssignmentEntries());
     m_assignment->setCurrentIndex(-1);
     m_assignment->setMaxVisibleItems(12);
-    m_assignment->setGeometry(192, 64, 81, 30);
+    m_assignment->setFixedSize(81, 30);
     m_assignment->setAccessibleName(tr("Assignment"));
     m_assignmentLabel->setBuddy(m_assignment);
+    rows->addLayout(LabelledRow(m_assignmentLabel, m_assignment, 0));
+    rows->addSpacing(26);
     connect(m_assignment, &ClosingComboBox::listClosed, this, &SettingsPage::applyAssignment);
     // A choice made with the keys on the closed list counts as much as one from its drop-down.
     connect(m_assignment, &ClosingComboBox::activated, this, &SettingsPage::applyAssignment);
 
-    m_weekStartLabel = Named(new QLabel(tr("Start Monday"), this), "weekStartLabel");
-    m_weekStartLabel->setGeometry(16, 120, 169, 25);
-    m_weekStart = Named(new ToggleSwitch(this), "weekStartSwitch");
-    m_weekStart->setGeometry(208, 120, 55, 25);
+    m_weekStartLabel = Named(new QLabel(tr("Start Monday"), form), "weekStartLabel");
+    m_weekStart = Named(new ToggleSwitch(form), "weekStartSwitch");
+    m_weekStart->setFixedSize(55, 25);
     m_weekStart->setAccessibleName(tr("Start weeks on Monday"));
+    // The switch's knob travel ends where the list's arrow does.
+    rows->addLayout(LabelledRow(m_weekStartLabel, m_weekStart, 10));
+    rows->addSpacing(39);
     connect(m_weekStart, &ToggleSwitch::toggled, this, [this](bool on) {
         m_edited.weekStartsOnMonday = on;
         emit settingsEdited(m_edited);
     });
-    buildColorButtons();
+    buildColorButtons(form, rows);
 }
 
-void SettingsPage::buildColorButtons() {
+void SettingsPage::buildColorButtons(QWidget* form, QVBoxLayout* rows) {
     struct ColorButton {
         QPushButton** button;
         const char* name;
         const char* caption;
         ColorSetting setting;
-        int x;
         const char* accessibleName;
     };
     const ColorButton buttons[] = {
-        {&m_workColor, "workColorButton", QT_TR_NOOP("Work"), ColorSetting::Work, 16,
+        {&m_workColor, "workColorButton", QT_TR_NOOP("Work"), ColorSetting::Work,
          QT_TR_NOOP("Work day colour")},
-        {&m_offColor, "offColorButton", QT_TR_NOOP("Off"), ColorSetting::Off, 80,
+        {&m_offColor, "offColorButton", QT_TR_NOOP("Off"), ColorSetting::Off,
          QT_TR_NOOP("Off-duty colour")},
         {&m_leadTrailColor, "leadTrailColorButton", QT_TR_NOOP("Ld/Tr"), ColorSetting::LeadTrail,
-         144, QT_TR_NOOP("Leading and trailing days colour")},
+         QT_TR_NOOP("Leading and trailing days colour")},
         {&m_backgroundColor, "backgroundColorButton", QT_TR_NOOP("BkGr"), ColorSetting::Background,
-         208, QT_TR_NOOP("Background colour")},
+         QT_TR_NOOP("Background colour")},
     };
+    auto* colorRow = new SegmentedRow;
     for (const ColorButton& made : buttons) {
-        QPushButton* button = BoldButton(this, made.name, tr(made.caption));
-        // Each piece overlaps the next by one, so the four read as one segmented row.
-        button->setGeometry(made.x, 184, 65, 29);
+        QPushButton* button = BoldButton(form, made.name, tr(made.caption));
+        button->setFixedSize(65, 29);
         button->setAccessibleName(tr(made.accessibleName));
         connect(button, &QPushButton::clicked, this,
                 [this, setting = made.setting] { openColorPicker(setting); });
+        colorRow->addWidget(button);
         *made.button = button;
     }
+    rows->addLayout(colorRow);
+    rows->addSpacing(19);
 
-    // Below the colour buttons and in their style; Export and Print share a row as wide as
-    // theirs, overlapping by one as the colour buttons do.
-    m_export = BoldButton(this, "exportButton", tr("Export…"));
-    m_export->setGeometry(16, 232, 129, 29);
+    // Below the colour buttons and in their style: Export and Print share a row as wide as
+    // theirs.
+    m_export = BoldButton(form, "exportButton", tr("Export…"));
+    m_export->setFixedSize(129, 29);
     m_export->setAccessibleName(tr("Export duty days to a calendar file"));
     connect(m_export, &QPushButton::clicked, this, &SettingsPage::exportRequested);
-    m_print = BoldButton(this, "printButton", tr("Print…"));
-    m_print->setGeometry(144, 232, 129, 29);
+    m_print = BoldButton(form, "printButton", tr("Print…"));
+    m_print->setFixedSize(129, 29);
     m_print->setAccessibleName(tr("Print a crew's duty year or save it as PDF"));
     connect(m_print, &QPushButton::clicked, this, &SettingsPage::printRequested);
+    auto* fileRow = new SegmentedRow;
+    fileRow->addWidget(m_export);
+    fileRow->addWidget(m_print);
+    rows->addLayout(fileRow);
+    rows->addSpacing(11);
+
     // Empty, and so unseen, until an export has written its file.
-    m_exportMessage = Named(new QLabel(this), "exportMessage");
-    m_exportMessage->setGeometry(16, 272, 257, 80);
+    m_exportMessage = Named(new QLabel(form), "exportMessage");
     m_exportMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_exportMessage->setWordWrap(true);
     m_exportMessage->setTextFormat(Qt::PlainText);
+    m_exportMessage->setMinimumHeight(80);
+    rows->addWidget(m_exportMessage, 1);
 }
 
 void SettingsPage::showExportMessage(const QString& message) {

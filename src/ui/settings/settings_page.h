@@ -8,6 +8,7 @@
 class QLabel;
 class QPushButton;
 class QToolButton;
+class QVBoxLayout;
 
 namespace dutyloop {
 
@@ -51,7 +52,7 @@ signals:
 private:
     void buildToolBar();
     void buildControls();
-    void buildColorButtons();
+    void buildColorButtons(QWidget* form, QVBoxLayout* rows);
     void applyAssignment();
     void openColorPicker(ColorSetting setting);
     void applyPickedColor();

@@ -75,6 +75,26 @@ private slots:
                      qPrintable(label));
         }
     }
+
+    // The Settings tab reads from the right as a whole: each label at the right edge with its
+    // control to its left, the colour row starting with Work at the right.
+    void settingsTabIsMirrored() {
+        auto window = RightToLeftWindow(QLocale(QLocale::Hebrew, QLocale::Israel));
+        const Controls controls = ControlsOf(*window);
+        OpenTab(*window, controls.settingsPage);
+        const auto inPage = [&controls](const QWidget* widget) {
+            return QRect(widget->mapTo(controls.settingsPage, QPoint(0, 0)), widget->size());
+        };
+        const int pageRight = controls.settingsPage->width();
+        QCOMPARE(pageRight - inPage(controls.assignmentLabel).right() - 1, 16);
+        QVERIFY(inPage(controls.assignment).right() < inPage(controls.assignmentLabel).left());
+        QVERIFY(inPage(controls.weekStart).right() < inPage(controls.weekStartLabel).left());
+        QCOMPARE(pageRight - inPage(controls.workColor).right() - 1, 16);
+        const QWidget* fromTheRight[] = {controls.workColor, controls.offColor,
+                                         controls.leadTrailColor, controls.backgroundColor};
+        for (int i = 1; i < 4; ++i)
+            QCOMPARE(inPage(fromTheRight[i]).right(), inPage(fromTheRight[i - 1]).left());
+    }
 };
 
 QTEST_MAIN(TestRightToLeft)
