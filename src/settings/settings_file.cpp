@@ -62,14 +62,14 @@ QByteArray AssignmentValue(const QString& text) {
 
 } // namespace
 
-Settings SettingsFromText(const QByteArray& fileText) {
+Settings SettingsFromText(const QByteArray& fileText, bool mondayFirst) {
     Settings settings;
     const std::optional<QByteArray> stored = IniValue(fileText, kConfig, kWorkAssign);
     if (stored && !stored->isEmpty()) {
         settings.assignment = QString::fromUtf8(*stored);
     }
-    settings.weekStartsOnMonday =
-        ParseFlag(IniValue(fileText, kConfig, kWeekStartsOnMonday).value_or(QByteArray()), false);
+    settings.weekStartsOnMonday = ParseFlag(
+        IniValue(fileText, kConfig, kWeekStartsOnMonday).value_or(QByteArray()), mondayFirst);
     for (const ColorKey& colorKey : kColorKeys) {
         settings.colors.*colorKey.setting = ReadColor(fileText, colorKey);
     }

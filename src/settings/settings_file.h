@@ -13,8 +13,10 @@ struct Settings {
     ColorSettings colors;
 };
 
-// The settings that the file's text holds, each missing or unusable one at its default.
-Settings SettingsFromText(const QByteArray& fileText);
+// The settings that the file's text holds, each missing or unusable one at its default. Weeks
+// start on Monday where the file does not say otherwise and `mondayFirst` is true, which the
+// caller takes from the user's locale.
+Settings SettingsFromText(const QByteArray& fileText, bool mondayFirst = false);
 
 // The file's text with the settings written into it; every other line stays as it was.
 QByteArray TextWithSettings(const QByteArray& fileText, const Settings& settings);

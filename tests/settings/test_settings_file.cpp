@@ -99,6 +99,29 @@ private slots:
             monday);
     }
 
+    // A file that does not say takes the week start of the user's locale; one that does keeps it.
+    void weekStartWhereTheFileIsSilent_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<bool>("localeMondayFirst");
+        QTest::addColumn<bool>("monday");
+        QTest::newRow("no file, a Monday locale") << QByteArray() << true << true;
+        QTest::newRow("no file, a Sunday locale") << QByteArray() << false << false;
+        QTest::newRow("no key, a Monday locale")
+            << QByteArray("[Config]\nWorkAssign=5 TFS\n") << true << true;
+        QTest::newRow("an empty value, a Monday locale")
+            << QByteArray("[Config]\nWeekStartsOnMonday=\n") << true << true;
+        QTest::newRow("Sunday stored, a Monday locale")
+            << QByteArray("[Config]\nWeekStartsOnMonday=0\n") << true << false;
+        QTest::newRow("Monday stored, a Sunday locale")
+            << QByteArray("[Config]\nWeekStartsOnMonday=1\n") << false << true;
+    }
+    void weekStartWhereTheFileIsSilent() {
+        QFETCH(QByteArray, text);
+        QFETCH(bool, localeMondayFirst);
+        QFETCH(bool, monday);
+        QCOMPARE(SettingsFromText(text, localeMondayFirst).weekStartsOnMonday, monday);
+    }
+
     void readsColors_data() {
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<uint>("work");

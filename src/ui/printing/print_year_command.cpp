@@ -15,10 +15,12 @@ namespace dutyloop {
 int PrintYearToFile(const CommandLine& line, const QLocale& locale, QDate today,
                     const QString& configFolder) {
     const QString settingsFile = SettingsFileToRead(configFolder);
-    const Settings settings = SettingsFromText(ReadFileBytes(settingsFile).value_or(QByteArray()));
+    const LocaleSettings localeSettings = CaptureLocaleSettings(locale);
+    const Settings settings = SettingsFromText(ReadFileBytes(settingsFile).value_or(QByteArray()),
+                                               localeSettings.weeksStartOnMonday);
     const DayChanges changes = LoadDayChanges(DaysFilePath(settingsFile), line.crew);
-    const YearPage page = YearPageForCrew(line.crew, line.printYear, settings,
-                                          CaptureLocaleSettings(locale), today, changes);
+    const YearPage page =
+        YearPageForCrew(line.crew, line.printYear, settings, localeSettings, today, changes);
     const QByteArray pdf = YearPagePdf(page, PaperFor(locale));
     if (!pdf.isEmpty() && WriteOutputFile(line.pdfPath, pdf))
         return 0;

@@ -83,7 +83,8 @@ void MainWindow::connectPages() {
 void MainWindow::start() {
     m_locale = CaptureLocaleSettings(m_platform.locale);
     m_settingsFilePath = FindSettingsFile(m_platform.configFolder);
-    m_settings = SettingsFromText(ReadFileBytes(m_settingsFilePath).value_or(QByteArray()));
+    m_settings = SettingsFromText(ReadFileBytes(m_settingsFilePath).value_or(QByteArray()),
+                                  m_locale.weeksStartOnMonday);
     m_daysFilePath = DaysFilePath(m_settingsFilePath);
     m_dayChanges = LoadAllDayChanges(m_daysFilePath);
     m_settingsPage->showSettings(m_settings);
