@@ -1,5 +1,6 @@
 #include "ui/calendar/calendar_page.h"
 
+#include "ui/calendar/date_field.h"
 #include "ui/calendar/month_view.h"
 #include "ui/parts/font_size.h"
 #include "ui/parts/page_parts.h"
@@ -9,7 +10,6 @@
 
 #include <QCalendarWidget>
 #include <QChildEvent>
-#include <QDateEdit>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
@@ -119,13 +119,10 @@ void CalendarPage::buildFooter() {
     m_today = Named(new QPushButton(m_footerPanel), "todayButton");
     m_today->setText(tr("Today"));
     m_today->setToolTip(tr("Go to today (Home)"));
-    m_dateField = Named(new QDateEdit(m_footerPanel), "dateField");
+    m_dateField = Named(new DateField(m_footerPanel), "dateField");
     m_dateField->setCalendarPopup(true);
-    m_dateField->setDisplayFormat(QStringLiteral("MM/dd/yy"));
     m_dateField->setAlignment(Qt::AlignCenter);
     m_dateField->setAccessibleName(tr("Pick a date"));
-    // The field's drop-down button takes room of its own; the whole date must stay readable.
-    m_dateFieldWidth = std::max(85, m_dateField->sizeHint().width());
     KeepOwnFontSize(m_today);
     KeepOwnFontSize(m_dateField);
     connect(m_today, &QPushButton::clicked, this, &CalendarPage::todayRequested);
@@ -133,6 +130,12 @@ void CalendarPage::buildFooter() {
     // The date field makes its drop-down calendar, a whole QCalendarWidget, only when it is
     // first opened or asked for; it is wired then, so start-up does not pay for it.
     m_dateField->installEventFilter(this);
+}
+
+void CalendarPage::setDateFormat(const QLocale& locale, const QString& format) {
+    m_dateField->setDateFormat(locale, format);
+    // The field's drop-down button takes room of its own; the whole date must stay readable.
+    m_dateFieldWidth = std::max(85, m_dateField->sizeHint().width());
 }
 
 void CalendarPage::setSizes(const CalendarLayout& layout) {

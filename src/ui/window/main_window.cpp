@@ -97,6 +97,7 @@ void MainWindow::start() {
     dayWatch->start();
     m_calendarPage->setPickerDate(now);
     // The drop-down calendar keeps the week start the settings had at start-up.
+    m_calendarPage->setDateFormat(m_platform.locale, m_locale.shortDateFormat);
     m_calendarPage->setPickerWeekStart(m_settings.weekStartsOnMonday ? Qt::Monday : Qt::Sunday);
     m_view.anchorDate = AnchorForAssignment(m_settings.assignment);
     showAboutText();

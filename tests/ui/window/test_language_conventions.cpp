@@ -56,6 +56,40 @@ private slots:
         QCOMPARE(OpenDatePicker(*window)->firstDayOfWeek(),
                  firstCell.dayOfWeek() == 1 ? Qt::Monday : Qt::Sunday);
     }
+
+    // The date field writes the day as the status line does, with the whole year, and takes a
+    // date typed so, or as ISO.
+    void dateField_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QDate>("taken");
+        QTest::newRow("American") << kAmerican << "12/10/2026"
+                                  << "12/24/2026" << QDate(2026, 12, 24);
+        QTest::newRow("German") << kGerman << "10.12.2026"
+                                << "24.12.2026" << QDate(2026, 12, 24);
+        QTest::newRow("German, one digit") << kGerman << "10.12.2026"
+                                           << "1.2.2027" << QDate(2027, 2, 1);
+        QTest::newRow("French") << kFrench << "10/12/2026"
+                                << "24/12/2026" << QDate(2026, 12, 24);
+        QTest::newRow("French, ISO") << kFrench << "10/12/2026"
+                                     << "2027-01-05" << QDate(2027, 1, 5);
+    }
+    void dateField() {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, shown);
+        QFETCH(QString, typed);
+        QFETCH(QDate, taken);
+        auto window = WindowIn(locale, "[Config]\nWorkAssign=5 TFS\n");
+        const Controls w = ControlsOf(*window);
+        QCOMPARE(w.dateField->text(), shown);
+        QCOMPARE(w.status->text().section(u'\n', 0, 0), shown);
+        QVERIFY(TabTo(w.dateField));
+        QTest::keyClicks(w.dateField, typed);
+        QTest::keyClick(w.dateField, Qt::Key_Return);
+        QCOMPARE(window->view().shownDate, taken);
+        QCOMPARE(w.dateField->date(), taken);
+    }
 };
 
 QTEST_MAIN(TestLanguageConventions)
