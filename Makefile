@@ -21,6 +21,8 @@ DEB_PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev \
 DEB_PACKAGES += time
 # pdfinfo reads the PDF that `dutyloop --print-year` writes in the tests.
 DEB_PACKAGES += poppler-utils
+# lintian checks the Debian package in `make test-package`.
+DEB_PACKAGES += lintian
 # The accessibility test turns on Qt's accessibility through Qt's private platform interface.
 DEB_PACKAGES += qt6-base-private-dev
 
