@@ -48,7 +48,8 @@ CellLook DayCell(int index, const MonthPageState& state, const MonthPage& before
     cell.date = date;
     cell.duty = state.dayChanges ? EffectiveDutyFor(date, view.anchorDate, *state.dayChanges)
                                  : DutyCodeFor(date, view.anchorDate);
-    cell.text = QString::number(date.day());
+    // In the locale's digits, as the status line and the date field write the day.
+    cell.text = state.locale.locale.toString(date.day());
     cell.fill = CellFillColor(index, view, state.colors, cell.duty);
     cell.textColor = CellTextColor(date, view, state.colors, cell.duty);
     cell.border = BorderColorFor(cell.fill);

@@ -43,8 +43,8 @@ YearMonth MonthOfYear(const YearPageState& state, int month) {
     for (int day = 1; day <= length; ++day) {
         const int index = lead + day - 1;
         const QDate date = first.addDays(day - 1);
-        shown.days.push_back({day, index / 7, index % 7, state.duty(date), date == state.today,
-                              Changed(state, date)});
+        shown.days.push_back({day, state.locale.locale.toString(day), index / 7, index % 7,
+                              state.duty(date), date == state.today, Changed(state, date)});
     }
     shown.count = MonthDutyCount(first, state.duty);
     shown.countText = QCoreApplication::translate("YearPage", "%1 work days").arg(shown.count.work);

@@ -15,6 +15,7 @@ namespace dutyloop {
 // One day of a month on the year page, placed in its month's small grid.
 struct YearDay {
     int day = 0;    // 1 to 31
+    QString number; // the day in the locale's digits, as the window's grid writes it
     int row = 0;    // 0 to 5
     int column = 0; // 0 to 6 from the first day of the week, before any mirroring
     DutyCode duty = DutyCode::NoRotation;

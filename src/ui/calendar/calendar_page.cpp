@@ -21,11 +21,9 @@ namespace dutyloop {
 
 namespace {
 
-QPushButton* MonthArrow(QWidget* parent, const char* name, const char* picture,
-                        const QString& spoken, const QString& tip) {
+QPushButton* MonthArrow(QWidget* parent, const char* name, const QString& spoken,
+                        const QString& tip) {
     auto* button = Named(new QPushButton(parent), name);
-    // Arrows of our own, drawn from vectors at the size they are shown: sharp at any density.
-    button->setIcon(QIcon(QString::fromLatin1(picture)));
     button->setIconSize(QSize(24, 24));
     button->setFlat(true);
     button->setAccessibleName(spoken);
@@ -54,8 +52,8 @@ void PlaceAtBandEnds(const QRect& band, QWidget* left, int leftWidth, QWidget* r
     const QRect area(QPoint(0, 0), band.size());
     const int height = std::max(band.height() - 2 * kMargin, 0);
     const auto place = [&](QWidget* control, int x, int width) {
-        control->setGeometry(
-            QStyle::visualRect(control->layoutDirection(), area, QRect(x, kMargin, width, height)));
+        control->setGeometry(QStyle::visualRect(control->parentWidget()->layoutDirection(), area,
+                                                QRect(x, kMargin, width, height)));
     };
     place(left, kMargin, leftWidth);
     place(right, band.width() - kMargin - rightWidth, rightWidth);
@@ -89,6 +87,22 @@ CalendarPage::CalendarPage(QWidget* parent) : QWidget(parent) {
     connect(m_monthView, &MonthView::dayActivated, this, &CalendarPage::dayActivated);
 }
 
+// Each arrow points away from the month, the way its button stands: in a right-to-left window
+// the earlier months lie to the right. Arrows of our own, drawn from vectors at the size they
+// are shown: sharp at any density.
+void CalendarPage::pointMonthArrows() {
+    const QIcon left(QStringLiteral(":/pictures/arrow-left.svg"));
+    const QIcon right(QStringLiteral(":/pictures/arrow-right.svg"));
+    m_previousMonth->setIcon(isRightToLeft() ? right : left);
+    m_nextMonth->setIcon(isRightToLeft() ? left : right);
+}
+
+void CalendarPage::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LayoutDirectionChange)
+        pointMonthArrows();
+    QWidget::changeEvent(event);
+}
+
 CalendarPage::~CalendarPage() {
     if (m_pickerPopup)
         m_pickerPopup->removeEventFilter(this);
@@ -100,10 +114,11 @@ void CalendarPage::buildTitleAndMonthBands() {
 
     m_monthPanel = Named(new Panel(this), "monthPanel");
     m_monthLabel = CentredLabel(m_monthPanel, "monthLabel", QStringLiteral("Month"));
-    m_previousMonth = MonthArrow(m_monthPanel, "previousMonthButton", ":/pictures/arrow-left.svg",
-                                 tr("Previous month"), tr("Previous month (Page Up)"));
-    m_nextMonth = MonthArrow(m_monthPanel, "nextMonthButton", ":/pictures/arrow-right.svg",
-                             tr("Next month"), tr("Next month (Page Down)"));
+    m_previousMonth = MonthArrow(m_monthPanel, "previousMonthButton", tr("Previous month"),
+                                 tr("Previous month (Page Up)"));
+    m_nextMonth =
+        MonthArrow(m_monthPanel, "nextMonthButton", tr("Next month"), tr("Next month (Page Down)"));
+    pointMonthArrows();
     KeepOwnFontSize(m_previousMonth);
     KeepOwnFontSize(m_nextMonth);
     // While held down, the arrows keep stepping.

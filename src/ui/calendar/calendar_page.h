@@ -47,10 +47,12 @@ signals:
     void dayActivated(QDate day);
 
 protected:
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildTitleAndMonthBands();
+    void pointMonthArrows();
     void buildFooter();
     void watchDatePicker(QObject* parent, QObject* child);
     void applyPickerWeekStart();

@@ -4,6 +4,7 @@
 #include "calendar/typed_date.h"
 
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -13,11 +14,17 @@ DateField::DateField(QWidget* parent) : QDateEdit(parent) {
     setDateRange(kPickerFirstDate, kPickerLastDate);
     // A typed date beyond the range goes to its nearest end, by fixup() below.
     setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+    // In a right-to-left layout the field turns the date's parts around, so that 10.12.2026
+    // reads 2026.12.10; it keeps them in the locale's order, and its text alone follows the
+    // window's direction, as the status line's date does.
+    setLayoutDirection(Qt::LeftToRight);
 }
 
 void DateField::setDateFormat(const QLocale& locale, const QString& format) {
     setLocale(locale);
     setDisplayFormat(format);
+    lineEdit()->setLayoutDirection(parentWidget() ? parentWidget()->layoutDirection()
+                                                  : QGuiApplication::layoutDirection());
 }
 
 // Coming in with the keyboard, the whole date is selected, so a date typed over it replaces it.

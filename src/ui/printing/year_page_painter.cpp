@@ -91,7 +91,7 @@ void DrawTodayRing(QPainter& painter, const QRectF& rect) {
 }
 
 void DrawDay(QPainter& painter, const QRectF& cell, const YearDay& day, const YearPage& page) {
-    const QString number = QString::number(day.day);
+    const QString& number = day.number;
     if (day.duty == DutyCode::Work) {
         DrawWorkSwatch(painter, cell.adjusted(1.5, 1.5, -1.5, -1.5), page.workFill);
         DrawText(painter, cell, Qt::AlignCenter, number, 11, page.workText, true);
