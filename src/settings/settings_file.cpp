@@ -15,6 +15,11 @@ constexpr QByteArrayView kConfig("Config");
 constexpr QByteArrayView kWorkAssign("WorkAssign");
 constexpr QByteArrayView kWeekStartsOnMonday("WeekStartsOnMonday");
 constexpr QByteArrayView kColors("Colors");
+// A section of its own, which a file written before holidays were marked does not have.
+constexpr QByteArrayView kHolidays("Holidays");
+constexpr QByteArrayView kRegion("Region");
+constexpr QByteArrayView kHolidayFile("File");
+constexpr QByteArrayView kFromFile("file");
 
 // The colour keys in the order they are written, each with its default and its setting.
 struct ColorKey {
@@ -43,7 +48,7 @@ QRgb ReadColor(const QByteArray& fileText, const ColorKey& colorKey) {
 // where it could read as another key or section; blanks at either end are dropped on reading.
 // So each line break (CRLF counting as one) becomes a blank, and blanks at the ends go, which
 // is what the text reads back as.
-QByteArray AssignmentValue(const QString& text) {
+QByteArray OneLineValue(const QString& text) {
     QString value = text;
     value.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
     value.replace(u'\r', u' ');
@@ -73,17 +78,35 @@ Settings SettingsFromText(const QByteArray& fileText, bool mondayFirst) {
     for (const ColorKey& colorKey : kColorKeys) {
         settings.colors.*colorKey.setting = ReadColor(fileText, colorKey);
     }
+    const QByteArray region = IniValue(fileText, kHolidays, kRegion).value_or(QByteArray());
+    if (region == kFromFile) {
+        settings.holidayFile =
+            QString::fromUtf8(IniValue(fileText, kHolidays, kHolidayFile).value_or(QByteArray()));
+    } else {
+        settings.holidayRegion =
+            RegionOfCode(QString::fromUtf8(region)).value_or(HolidayRegion::None);
+    }
     return settings;
 }
 
 QByteArray TextWithSettings(const QByteArray& fileText, const Settings& settings) {
     QByteArray text =
-        WithIniValue(fileText, kConfig, kWorkAssign, AssignmentValue(settings.assignment));
+        WithIniValue(fileText, kConfig, kWorkAssign, OneLineValue(settings.assignment));
     text =
         WithIniValue(text, kConfig, kWeekStartsOnMonday, settings.weekStartsOnMonday ? "1" : "0");
     for (const ColorKey& colorKey : kColorKeys) {
         text = WithIniValue(text, kColors, colorKey.key,
                             ColorToName(settings.colors.*colorKey.setting).toUtf8());
+    }
+    // No section is added for a user who marks no holidays.
+    if (!settings.holidayFile.isEmpty()) {
+        text = WithIniValue(text, kHolidays, kRegion, kFromFile.toByteArray());
+        text = WithIniValue(text, kHolidays, kHolidayFile, OneLineValue(settings.holidayFile));
+    } else if (settings.holidayRegion != HolidayRegion::None) {
+        text = WithIniValue(text, kHolidays, kRegion,
+                            RegionCode(settings.holidayRegion).toString().toUtf8());
+    } else {
+        text = WithoutIniKey(text, kHolidays, kRegion);
     }
     return text;
 }

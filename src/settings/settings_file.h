@@ -1,5 +1,6 @@
 #pragma once
 
+#include "schedule/holidays.h"
 #include "settings/colors.h"
 
 #include <QByteArray>
@@ -11,6 +12,11 @@ struct Settings {
     QString assignment = QStringLiteral("Tornvale");
     bool weekStartsOnMonday = false;
     ColorSettings colors;
+    // Whose public holidays are marked: a region's, or, where `holidayFile` names one, those of
+    // an iCalendar file; none by default.
+    HolidayRegion holidayRegion = HolidayRegion::None;
+    QString holidayFile;
+    friend bool operator==(const Settings&, const Settings&) = default;
 };
 
 // The settings that the file's text holds, each missing or unusable one at its default. Weeks

@@ -204,6 +204,48 @@ private slots:
 
     // A hand-edited file: the settings' lines change in place, one missing key joins its
     // section, and every other byte stays.
+    // The holidays' section: read, written back, and never added for a user who marks none.
+    void holidaySection_data() {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<int>("region"); // a HolidayRegion
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("after"); // the text saved with those settings
+        // A file as Save writes it before holidays were marked.
+        const QByteArray config = "[Config]\r\nWorkAssign=5 TFS\r\nWeekStartsOnMonday=0\r\n"
+                                  "[Colors]\r\nKPlt=Dimgray\r\nLPlt=Blue\r\nLdTr=Silver\r\n"
+                                  "BkGr=White\r\nGridColor=Black\r\n";
+        const auto none = int(HolidayRegion::None);
+        QTest::newRow("an older file: none, and nothing added")
+            << config << none << QString() << config;
+        QTest::newRow("a state of Germany") << config << int(HolidayRegion::Bavaria) << QString()
+                                            << config + "[Holidays]\r\nRegion=DE-BY\r\n";
+        QTest::newRow("a region in any case, kept as written")
+            << config + "[Holidays]\r\nRegion=fr-am\r\n"
+            << int(HolidayRegion::AlsaceMoselle) << QString()
+            << config + "[Holidays]\r\nRegion=FR-AM\r\n";
+        QTest::newRow("from a file")
+            << config << none << "/home/crew/holidays.ics"
+            << config + "[Holidays]\r\nRegion=file\r\nFile=/home/crew/holidays.ics\r\n";
+        QTest::newRow("an unknown region reads as none, a foreign key stays")
+            << config + "[Holidays]\r\nRegion=XX\r\nShade=1\r\n"
+            << none << QString() << config + "[Holidays]\r\nShade=1\r\n";
+    }
+    void holidaySection() {
+        QFETCH(QByteArray, before);
+        QFETCH(int, region);
+        QFETCH(QString, file);
+        QFETCH(QByteArray, after);
+        const Settings read = SettingsFromText(before);
+        Settings edited = read;
+        edited.holidayRegion = static_cast<HolidayRegion>(region);
+        edited.holidayFile = file;
+        const QByteArray saved = TextWithSettings(before, edited);
+        QCOMPARE(saved, after);
+        const Settings back = SettingsFromText(saved);
+        QCOMPARE(int(back.holidayRegion), region);
+        QCOMPARE(back.holidayFile, file);
+    }
+
     void savingKeepsTheRestOfTheFile() {
         const QByteArray before = Bytes("\xEF\xBB\xBF; Dutyloop settings\r\n"
                                         "[config]\r\n"
