@@ -1,6 +1,7 @@
 #include "calendar/holiday_texts.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 
 namespace dutyloop {
 
@@ -128,6 +129,13 @@ const char* RegionSource(HolidayRegion region) {
     return "";
 }
 
+// A year as the locale writes its digits, without a thousands separator.
+QString YearText(int year, const LocaleSettings& locale) {
+    QLocale plain = locale.locale;
+    plain.setNumberOptions(QLocale::OmitGroupSeparator);
+    return plain.toString(year);
+}
+
 } // namespace
 
 QString HolidayNameText(const Holiday& holiday) {
@@ -138,6 +146,45 @@ QString HolidayNameText(const Holiday& holiday) {
 
 QString HolidayRegionText(HolidayRegion region) {
     return QCoreApplication::translate("Holidays", RegionSource(region));
+}
+
+QString HolidayNamesOn(QDate date, const std::vector<Holiday>& holidays) {
+    QStringList names;
+    for (const Holiday& holiday : holidays) {
+        if (holiday.date == date)
+            names.append(HolidayNameText(holiday));
+    }
+    return names.join(QCoreApplication::translate("Holidays", ", "));
+}
+
+std::vector<Holiday> HolidaysBetween(HolidayRegion region, QDate first, QDate last) {
+    std::vector<Holiday> holidays;
+    for (int year = first.year(); year <= last.year(); ++year) {
+        const std::vector<Holiday> ofYear = HolidaysIn(region, year);
+        holidays.insert(holidays.end(), ofYear.begin(), ofYear.end());
+    }
+    return holidays;
+}
+
+QString AccessibleNameWithHoliday(const QString& name, const QString& holiday) {
+    return holiday.isEmpty() ? name
+                             : QCoreApplication::translate("Holidays", "%1, public holiday: %2")
+                                   .arg(name, holiday);
+}
+
+QString ToolTipWithHoliday(const QString& toolTip, const QString& holiday) {
+    return holiday.isEmpty()
+               ? toolTip
+               : toolTip + QLatin1Char('\n') +
+                     QCoreApplication::translate("Holidays", "Public holiday: %1").arg(holiday);
+}
+
+QString HolidayCountText(int inMonth, int inYear, QDate shown, const LocaleSettings& locale) {
+    const QString month = locale.longMonthNames[static_cast<std::size_t>(shown.month() - 1)];
+    return QCoreApplication::translate("Holidays", "%n holiday(s) on duty in %1", nullptr, inMonth)
+               .arg(month) +
+           QCoreApplication::translate("Holidays", "; %n in %1", nullptr, inYear)
+               .arg(YearText(shown.year(), locale));
 }
 
 std::vector<Holiday> HolidaysOnDuty(HolidayRegion region, int year, const DutyOf& duty) {

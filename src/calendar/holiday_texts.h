@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendar/duty_counts.h"
+#include "calendar/locale_settings.h"
 #include "schedule/holidays.h"
 
 #include <QString>
@@ -14,6 +15,21 @@ QString HolidayNameText(const Holiday& holiday);
 
 // The region as the Settings tab's list names it: "Germany – Bavaria", "None".
 QString HolidayRegionText(HolidayRegion region);
+
+// The names of the holidays on `date`, joined; empty on any other day.
+QString HolidayNamesOn(QDate date, const std::vector<Holiday>& holidays);
+
+// The region's holidays in the years of `first` to `last`.
+std::vector<Holiday> HolidaysBetween(HolidayRegion region, QDate first, QDate last);
+
+// A day's spoken name and its tooltip with the holiday it is: "..., public holiday: Ascension
+// Day".
+QString AccessibleNameWithHoliday(const QString& name, const QString& holiday);
+QString ToolTipWithHoliday(const QString& toolTip, const QString& holiday);
+
+// "2 holidays on duty in May; 5 in 2027": what the month label's counts add where a region is
+// chosen.
+QString HolidayCountText(int inMonth, int inYear, QDate shown, const LocaleSettings& locale);
 
 // The region's holidays in `year` on which the crew is on duty.
 std::vector<Holiday> HolidaysOnDuty(HolidayRegion region, int year, const DutyOf& duty);

@@ -1,6 +1,7 @@
 #include "ui/settings/settings_page.h"
 
 #include "calendar/cell_colors.h"
+#include "calendar/holiday_texts.h"
 #include "schedule/crew.h"
 #include "ui/parts/font_size.h"
 #include "ui/parts/page_parts.h"
@@ -12,6 +13,7 @@
 #include "ui/settings/segmented_row.h"
 #include "ui/settings/toggle_switch.h"
 
+#include <QAbstractItemView>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -133,7 +135,24 @@ void SettingsPage::buildControls() {
     m_weekStart->setAccessibleName(tr("Start weeks on Monday"));
     // The switch's knob travel ends where the list's arrow does.
     rows->addLayout(LabelledRow(m_weekStartLabel, m_weekStart, 10));
+    rows->addSpacing(26);
+
+    m_holidaysLabel = Named(new QLabel(tr("Holidays"), form), "holidaysLabel");
+    m_holidays = Named(new ClosingComboBox(form), "holidaysBox");
+    for (const HolidayRegion region : HolidayRegions())
+        m_holidays->addItem(HolidayRegionText(region), static_cast<int>(region));
+    m_holidays->setFixedSize(150, 30);
+    // The regions' names are longer than the box; its list shows them whole.
+    m_holidays->view()->setMinimumWidth(260);
+    m_holidays->setAccessibleName(tr("Public holidays"));
+    m_holidaysLabel->setBuddy(m_holidays);
+    rows->addLayout(LabelledRow(m_holidaysLabel, m_holidays, 0));
     rows->addSpacing(39);
+    connect(m_holidays, &ClosingComboBox::activated, this, [this] {
+        m_edited.holidayRegion = static_cast<HolidayRegion>(m_holidays->currentData().toInt());
+        m_edited.holidayFile.clear();
+        emit settingsEdited(m_edited);
+    });
     connect(m_weekStart, &ToggleSwitch::toggled, this, [this](bool on) {
         m_edited.weekStartsOnMonday = on;
         emit settingsEdited(m_edited);
@@ -209,6 +228,8 @@ void SettingsPage::showSettings(const Settings& settings) {
     const QSignalBlocker quiet(m_weekStart);
     m_assignment->setCurrentIndex(AssignmentEntryOf(settings.assignment));
     m_weekStart->setChecked(settings.weekStartsOnMonday);
+    const QSignalBlocker quietList(m_holidays);
+    m_holidays->setCurrentIndex(m_holidays->findData(static_cast<int>(settings.holidayRegion)));
     const ColorSettings& colours = settings.colors;
     // Each of the first three shows its colour in its own caption, even the background's.
     SetTextColor(m_workColor, colours.work);
@@ -235,6 +256,7 @@ void SettingsPage::showPickedBackground(const TabLook& look) {
     // The labels keep the platform's text colour until the user picks a background.
     SetTextColor(m_assignmentLabel, look.headerTextColor);
     SetTextColor(m_weekStartLabel, look.headerTextColor);
+    SetTextColor(m_holidaysLabel, look.headerTextColor);
 }
 
 void SettingsPage::applyAssignment() {

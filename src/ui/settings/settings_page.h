@@ -69,6 +69,8 @@ private:
     ClosingComboBox* m_assignment = nullptr;
     QLabel* m_weekStartLabel = nullptr;
     ToggleSwitch* m_weekStart = nullptr;
+    QLabel* m_holidaysLabel = nullptr;
+    ClosingComboBox* m_holidays = nullptr;
     QPushButton* m_workColor = nullptr;
     QPushButton* m_offColor = nullptr;
     QPushButton* m_leadTrailColor = nullptr;

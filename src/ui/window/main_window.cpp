@@ -154,7 +154,8 @@ void MainWindow::redraw() {
     const MonthPage page = MonthPageFor(
         {m_view, m_settings.colors,
          m_settings.weekStartsOnMonday ? WeekStart::Monday : WeekStart::Sunday, m_locale, today(),
-         entry, entryText, m_layout, &DayChangesUnder(m_dayChanges, m_settings.assignment)},
+         entry, entryText, m_layout, &DayChangesUnder(m_dayChanges, m_settings.assignment),
+         m_settings.holidayRegion},
         monthPage());
     m_calendarPage->showMonth(page);
     m_settingsPage->showLook(page.look);
