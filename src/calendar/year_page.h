@@ -4,6 +4,7 @@
 #include "calendar/locale_settings.h"
 #include "calendar/month_grid.h"
 #include "schedule/crew.h"
+#include "schedule/holidays.h"
 #include "settings/colors.h"
 
 #include <QString>
@@ -21,6 +22,7 @@ struct YearDay {
     DutyCode duty = DutyCode::NoRotation;
     bool today = false;
     bool changed = false; // the crew member made a change on it: leave, a swap, ...
+    bool holiday = false; // a public holiday of the chosen region
     friend bool operator==(const YearDay&, const YearDay&) = default;
 };
 
@@ -45,6 +47,10 @@ struct YearPage {
     QString offLegend;
     QString todayLegend;   // empty when today falls outside the year
     QString changedLegend; // empty when no day of the year was changed
+    QString holidayLegend; // empty when no region is chosen
+    // The holidays the crew is on duty, by date, below the year's count; empty when no region
+    // is chosen.
+    QString holidaysOnDutyText;
     QRgb workFill = colors::Blue;
     QRgb workText = colors::White;
     QRgb offText = colors::DimGray;
@@ -62,6 +68,7 @@ struct YearPageState {
     QDate today;
     DutyOf duty;
     const DayChanges* changes = nullptr; // those made under the crew, which `duty` follows
+    HolidayRegion holidayRegion = HolidayRegion::None;
 };
 
 YearPage YearPageFor(const YearPageState& state);

@@ -25,7 +25,8 @@ YearPage YearPageForCrew(const QString& crew, int year, const Settings& settings
          .locale = locale,
          .today = today,
          .duty = EffectiveDutyOf(shown.anchor, changes),
-         .changes = &changes});
+         .changes = &changes,
+         .holidayRegion = settings.holidayRegion});
 }
 
 QString DefaultPdfPath(const QString& folder, const QString& crew, int year) {
