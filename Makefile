@@ -23,6 +23,8 @@ DEB_PACKAGES += time
 DEB_PACKAGES += poppler-utils
 # lintian checks the Debian package in `make test-package`.
 DEB_PACKAGES += lintian
+# libical reads the iCalendar files of holidays a user gives.
+DEB_PACKAGES += libical-dev
 # The holiday rules are checked against Debian's python3-holidays and python3-dateutil.
 DEB_PACKAGES += python3-holidays python3-dateutil
 # The accessibility test turns on Qt's accessibility through Qt's private platform interface.

@@ -77,6 +77,8 @@ const char* HolidayNameSource(HolidayName name) {
         return QT_TRANSLATE_NOOP("Holidays", "Veterans Day");
     case HolidayName::Thanksgiving:
         return QT_TRANSLATE_NOOP("Holidays", "Thanksgiving Day");
+    case HolidayName::Titled:
+        break;
     }
     return "";
 }
@@ -139,6 +141,8 @@ QString YearText(int year, const LocaleSettings& locale) {
 } // namespace
 
 QString HolidayNameText(const Holiday& holiday) {
+    if (holiday.name == HolidayName::Titled)
+        return holiday.title;
     const QString name = QCoreApplication::translate("Holidays", HolidayNameSource(holiday.name));
     return holiday.observed ? QCoreApplication::translate("Holidays", "%1 (observed)").arg(name)
                             : name;
@@ -148,22 +152,12 @@ QString HolidayRegionText(HolidayRegion region) {
     return QCoreApplication::translate("Holidays", RegionSource(region));
 }
 
-QString HolidayNamesOn(QDate date, const std::vector<Holiday>& holidays) {
+QString HolidayNamesOn(QDate date, const HolidayList& holidays) {
     QStringList names;
-    for (const Holiday& holiday : holidays) {
-        if (holiday.date == date)
-            names.append(HolidayNameText(holiday));
-    }
+    const auto [first, last] = HolidaysOn(date, holidays);
+    for (auto holiday = first; holiday != last; ++holiday)
+        names.append(HolidayNameText(*holiday));
     return names.join(QCoreApplication::translate("Holidays", ", "));
-}
-
-std::vector<Holiday> HolidaysBetween(HolidayRegion region, QDate first, QDate last) {
-    std::vector<Holiday> holidays;
-    for (int year = first.year(); year <= last.year(); ++year) {
-        const std::vector<Holiday> ofYear = HolidaysIn(region, year);
-        holidays.insert(holidays.end(), ofYear.begin(), ofYear.end());
-    }
-    return holidays;
 }
 
 QString AccessibleNameWithHoliday(const QString& name, const QString& holiday) {
@@ -187,11 +181,13 @@ QString HolidayCountText(int inMonth, int inYear, QDate shown, const LocaleSetti
                .arg(YearText(shown.year(), locale));
 }
 
-std::vector<Holiday> HolidaysOnDuty(HolidayRegion region, int year, const DutyOf& duty) {
-    std::vector<Holiday> onDuty;
-    for (const Holiday& holiday : HolidaysIn(region, year)) {
-        if (duty(holiday.date) == DutyCode::Work)
-            onDuty.push_back(holiday);
+HolidayList HolidaysOnDuty(const HolidayList& holidays, int year, const DutyOf& duty) {
+    HolidayList onDuty;
+    const auto first = HolidaysOn(QDate(year, 1, 1), holidays).first;
+    for (auto holiday = first; holiday != holidays.end() && holiday->date.year() == year;
+         ++holiday) {
+        if (duty(holiday->date) == DutyCode::Work)
+            onDuty.push_back(*holiday);
     }
     return onDuty;
 }

@@ -17,10 +17,7 @@ QString HolidayNameText(const Holiday& holiday);
 QString HolidayRegionText(HolidayRegion region);
 
 // The names of the holidays on `date`, joined; empty on any other day.
-QString HolidayNamesOn(QDate date, const std::vector<Holiday>& holidays);
-
-// The region's holidays in the years of `first` to `last`.
-std::vector<Holiday> HolidaysBetween(HolidayRegion region, QDate first, QDate last);
+QString HolidayNamesOn(QDate date, const HolidayList& holidays);
 
 // A day's spoken name and its tooltip with the holiday it is: "..., public holiday: Ascension
 // Day".
@@ -31,7 +28,7 @@ QString ToolTipWithHoliday(const QString& toolTip, const QString& holiday);
 // chosen.
 QString HolidayCountText(int inMonth, int inYear, QDate shown, const LocaleSettings& locale);
 
-// The region's holidays in `year` on which the crew is on duty.
-std::vector<Holiday> HolidaysOnDuty(HolidayRegion region, int year, const DutyOf& duty);
+// The holidays in `year` on which the crew is on duty.
+HolidayList HolidaysOnDuty(const HolidayList& holidays, int year, const DutyOf& duty);
 
 } // namespace dutyloop

@@ -43,7 +43,7 @@ DayChange DayChangeOf(const MonthPageState& state, QDate date) {
 }
 
 CellLook DayCell(int index, const MonthPageState& state, const MonthPage& before,
-                 const std::vector<Holiday>& holidays) {
+                 const HolidayList& holidays) {
     const CalendarView& view = state.view;
     const QDate date = view.cellDates[static_cast<std::size_t>(index)];
     const DayChange change = DayChangeOf(state, date);
@@ -87,7 +87,7 @@ QString HolidaysOnDutyCountText(const MonthPageState& state, const DutyOf& duty)
     const QDate shown = state.view.shownDate;
     int inMonth = 0;
     int inYear = 0;
-    for (const Holiday& holiday : HolidaysOnDuty(state.holidayRegion, shown.year(), duty)) {
+    for (const Holiday& holiday : HolidaysOnDuty(*state.holidays, shown.year(), duty)) {
         if (holiday.date.month() > shown.month())
             break;
         ++inYear;
@@ -125,15 +125,15 @@ MonthPage MonthPageFor(const MonthPageState& state, const MonthPage& before) {
     const DutyOf duty =
         state.dayChanges ? EffectiveDutyOf(anchor, *state.dayChanges) : RotationDutyOf(anchor);
     page.monthCounts = MonthCountText(shown, duty, state.locale);
-    if (!page.monthCounts.isEmpty() && state.holidayRegion != HolidayRegion::None)
+    if (!page.monthCounts.isEmpty() && state.holidays)
         page.monthCounts += QLatin1Char('\n') + HolidaysOnDutyCountText(state, duty);
     page.weekdayLabels = WeekdayLabelTexts(state.weekStart, state.locale);
     page.narrowWeekdayLabels = NarrowWeekdayLabelTexts(state.weekStart, state.locale);
     page.spokenMonth = SpokenMonthText(shown, state.locale);
     page.spokenWeekdayNames = SpokenWeekdayNames(state.weekStart, state.locale);
     page.selectedDate = shown;
-    const std::vector<Holiday> holidays = HolidaysBetween(
-        state.holidayRegion, state.view.cellDates.front(), state.view.cellDates.back());
+    static const HolidayList kNone;
+    const HolidayList& holidays = state.holidays ? *state.holidays : kNone;
     for (int i = 0; i < kFirstLegendCell; ++i)
         page.cells[static_cast<std::size_t>(i)] = DayCell(i, state, before, holidays);
     // The legend's two cells are as narrow as a day's: a word of two or three letters each.

@@ -87,7 +87,7 @@ struct MonthPageState {
     QString selectedAssignmentText;
     const CalendarLayout& layout;
     const DayChanges* dayChanges = nullptr; // those made under the chosen assignment
-    HolidayRegion holidayRegion = HolidayRegion::None;
+    const HolidayList* holidays = nullptr;  // those marked; none where no calendar is chosen
 };
 
 MonthPage MonthPageFor(const MonthPageState& state);

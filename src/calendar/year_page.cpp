@@ -35,7 +35,7 @@ int LeaveTaken(const YearPageState& state) {
     return taken;
 }
 
-YearMonth MonthOfYear(const YearPageState& state, int month, const std::vector<Holiday>& holidays) {
+YearMonth MonthOfYear(const YearPageState& state, int month, const HolidayList& holidays) {
     YearMonth shown;
     shown.title = state.locale.longMonthNames[static_cast<std::size_t>(month - 1)];
     const QDate first(state.year, month, 1);
@@ -45,8 +45,8 @@ YearMonth MonthOfYear(const YearPageState& state, int month, const std::vector<H
     for (int day = 1; day <= length; ++day) {
         const int index = lead + day - 1;
         const QDate date = first.addDays(day - 1);
-        const bool holiday = std::any_of(holidays.begin(), holidays.end(),
-                                         [date](const Holiday& h) { return h.date == date; });
+        const auto [firstHoliday, pastHolidays] = HolidaysOn(date, holidays);
+        const bool holiday = firstHoliday != pastHolidays;
         shown.days.push_back({day, state.locale.locale.toString(day), index / 7, index % 7,
                               state.duty(date), date == state.today, Changed(state, date),
                               holiday});
@@ -59,7 +59,7 @@ YearMonth MonthOfYear(const YearPageState& state, int month, const std::vector<H
 // "Public holidays on duty: 29 Mar Easter Monday, 1 May Labour Day", or that there are none.
 QString HolidaysOnDutyListText(const YearPageState& state) {
     QStringList entries;
-    for (const Holiday& holiday : HolidaysOnDuty(state.holidayRegion, state.year, state.duty))
+    for (const Holiday& holiday : HolidaysOnDuty(*state.holidays, state.year, state.duty))
         entries.append(QCoreApplication::translate("YearPage", "%1 %2")
                            .arg(state.locale.locale.toString(holiday.date, QStringLiteral("d MMM")),
                                 HolidayNameText(holiday)));
@@ -78,7 +78,8 @@ YearPage YearPageFor(const YearPageState& state) {
                      .arg(state.crew.entry, QString::number(state.year));
     page.weekdayLabels = WeekdayLabelTexts(state.weekStart, state.locale);
     page.narrowWeekdayLabels = NarrowWeekdayLabelTexts(state.weekStart, state.locale);
-    const std::vector<Holiday> holidays = HolidaysIn(state.holidayRegion, state.year);
+    static const HolidayList kNone;
+    const HolidayList& holidays = state.holidays ? *state.holidays : kNone;
     for (int month = 1; month <= 12; ++month)
         page.months[static_cast<std::size_t>(month - 1)] = MonthOfYear(state, month, holidays);
     page.count = CountDuty(QDate(state.year, 1, 1), QDate(state.year, 12, 31), state.duty);
@@ -99,7 +100,7 @@ YearPage YearPageFor(const YearPageState& state) {
     };
     if (std::any_of(page.months.begin(), page.months.end(), changed))
         page.changedLegend = QCoreApplication::translate("YearPage", "Changed day");
-    if (state.holidayRegion != HolidayRegion::None) {
+    if (state.holidays) {
         page.holidayLegend = QCoreApplication::translate("YearPage", "Public holiday");
         page.holidaysOnDutyText = HolidaysOnDutyListText(state);
     }

@@ -67,8 +67,8 @@ struct YearPageState {
     const LocaleSettings& locale;
     QDate today;
     DutyOf duty;
-    const DayChanges* changes = nullptr; // those made under the crew, which `duty` follows
-    HolidayRegion holidayRegion = HolidayRegion::None;
+    const DayChanges* changes = nullptr;   // those made under the crew, which `duty` follows
+    const HolidayList* holidays = nullptr; // those marked; none where no calendar is chosen
 };
 
 YearPage YearPageFor(const YearPageState& state);

@@ -177,11 +177,11 @@ void AddRuleDays(const HolidayRule& rule, int year, std::vector<Holiday>& into) 
     if (year < rule.firstYear || year > rule.lastYear)
         return;
     const QDate day = DayOfRule(rule, year);
-    into.push_back({day, rule.name, false});
+    into.push_back({day, rule.name, false, {}});
     if (!rule.usObserved)
         return;
     if (const QDate observed = ObservedDay(day); observed != day)
-        into.push_back({observed, rule.name, true});
+        into.push_back({observed, rule.name, true, {}});
 }
 
 } // namespace
@@ -247,6 +247,25 @@ std::vector<Holiday> HolidaysIn(HolidayRegion region, int year) {
         return a.date < b.date || (a.date == b.date && a.observed < b.observed);
     });
     return days;
+}
+
+HolidayList HolidaysInYears(HolidayRegion region, int firstYear, int lastYear) {
+    HolidayList holidays;
+    for (int year = firstYear; year <= lastYear; ++year) {
+        const std::vector<Holiday> ofYear = HolidaysIn(region, year);
+        holidays.insert(holidays.end(), ofYear.begin(), ofYear.end());
+    }
+    return holidays;
+}
+
+std::pair<HolidayList::const_iterator, HolidayList::const_iterator>
+HolidaysOn(QDate date, const HolidayList& holidays) {
+    const auto byDate = [](const Holiday& holiday, QDate day) { return holiday.date < day; };
+    const auto first = std::lower_bound(holidays.begin(), holidays.end(), date, byDate);
+    auto last = first;
+    while (last != holidays.end() && last->date == date)
+        ++last;
+    return {first, last};
 }
 
 } // namespace dutyloop

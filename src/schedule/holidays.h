@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QDate>
+#include <QString>
 #include <QStringView>
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace dutyloop {
@@ -78,6 +80,7 @@ enum class HolidayName {
     ColumbusDay,
     VeteransDay,
     Thanksgiving,
+    Titled, // one of the user's own calendar of holidays, named by its title
 };
 
 struct Holiday {
@@ -86,8 +89,12 @@ struct Holiday {
     // A US federal holiday that falls on a weekend is kept on the Friday before or the Monday
     // after; that day is a holiday of its own, "(observed)".
     bool observed = false;
+    QString title; // a holiday of the user's own calendar: its name as that calendar gives it
     friend bool operator==(const Holiday&, const Holiday&) = default;
 };
+
+// Holidays by date, as the calendar and the printed year look them up.
+using HolidayList = std::vector<Holiday>;
 
 // Easter Sunday of the Gregorian calendar (the anonymous Gregorian computus).
 QDate EasterSunday(int year);
@@ -95,5 +102,12 @@ QDate EasterSunday(int year);
 // The region's public holidays whose date falls in `year`, by date. A US holiday observed on
 // 31 December belongs to the year it is observed in.
 std::vector<Holiday> HolidaysIn(HolidayRegion region, int year);
+
+// The region's holidays from `firstYear` to `lastYear`, by date.
+HolidayList HolidaysInYears(HolidayRegion region, int firstYear, int lastYear);
+
+// Those of `holidays` that fall on `date`.
+std::pair<HolidayList::const_iterator, HolidayList::const_iterator>
+HolidaysOn(QDate date, const HolidayList& holidays);
 
 } // namespace dutyloop

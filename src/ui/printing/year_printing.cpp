@@ -15,7 +15,8 @@
 namespace dutyloop {
 
 YearPage YearPageForCrew(const QString& crew, int year, const Settings& settings,
-                         const LocaleSettings& locale, QDate today, const DayChanges& changes) {
+                         const LocaleSettings& locale, QDate today, const DayChanges& changes,
+                         const HolidayList* holidays) {
     const Crew shown{crew, AnchorForAssignment(crew)};
     return YearPageFor(
         {.crew = shown,
@@ -26,7 +27,7 @@ YearPage YearPageForCrew(const QString& crew, int year, const Settings& settings
          .today = today,
          .duty = EffectiveDutyOf(shown.anchor, changes),
          .changes = &changes,
-         .holidayRegion = settings.holidayRegion});
+         .holidays = holidays});
 }
 
 QString DefaultPdfPath(const QString& folder, const QString& crew, int year) {
@@ -58,9 +59,9 @@ void RunPrint(QWidget* window, const PrintRequest& request, const Platform& plat
     PrintDialog dialog(request.settings.assignment, request.shownDate, window);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const YearPage page =
-        YearPageForCrew(dialog.crew(), dialog.year(), request.settings, request.locale,
-                        request.today, DayChangesUnder(request.dayChanges, dialog.crew()));
+    const YearPage page = YearPageForCrew(
+        dialog.crew(), dialog.year(), request.settings, request.locale, request.today,
+        DayChangesUnder(request.dayChanges, dialog.crew()), request.holidays);
     const QPageSize paper = PaperFor(request.locale.locale);
     if (dialog.output() == PrintDialog::Output::Preview) {
         ShowPrintPreview(window, page, paper);

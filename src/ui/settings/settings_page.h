@@ -48,10 +48,14 @@ signals:
     // The settings as the user has just changed them: the assignment, the week start or a
     // colour.
     void settingsEdited(const Settings& settings);
+    // "From a file…" in the holidays list: the window asks which.
+    void holidayFileRequested();
 
 private:
     void buildToolBar();
     void buildControls();
+    void showHolidayChoice();
+    void applyHolidayChoice();
     void buildColorButtons(QWidget* form, QVBoxLayout* rows);
     void applyAssignment();
     void openColorPicker(ColorSetting setting);

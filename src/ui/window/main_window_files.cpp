@@ -63,7 +63,8 @@ void MainWindow::exportDutyDays() {
 }
 
 void MainWindow::printDutyYear() {
-    RunPrint(this, {m_settings, m_locale, m_view.shownDate, m_today, m_dayChanges}, m_platform);
+    RunPrint(this, {m_settings, m_locale, m_view.shownDate, m_today, m_dayChanges, shownHolidays()},
+             m_platform);
 }
 
 } // namespace dutyloop

@@ -86,6 +86,7 @@ int RunApplication(int& argc, char** argv) {
     Platform platform = SystemPlatform();
     platform.showError = ShowErrorBox;
     platform.chooseSaveFile = AskForSaveFile;
+    platform.chooseOpenFile = AskForFileToOpen;
     // In the language of the locale the window is given; a right-to-left one mirrors it.
     const Translations translations(platform.locale);
     SingleInstance instance(instanceName);

@@ -2,6 +2,7 @@
 // then marked in the grid, named in the tooltip, the status line and the spoken name, and
 // counted with the duty; nothing of them where no region is chosen.
 
+#include "file_helpers.h"
 #include "window_fixture.h"
 
 #include "ui/settings/closing_combo_box.h"
@@ -75,6 +76,49 @@ private slots:
         const QImage shown = w.monthView->grab().toImage();
         QVERIFY(shown.pixel(mark) != before);
         QCOMPARE(shown.pixel(mark), window->monthPage().cells[std::size_t(cell)].textColor);
+    }
+
+    // "From a file…": the system's open dialog gives a file; its holidays are marked, and the
+    // list names the file. A file that is no calendar is said so and changes nothing.
+    void holidaysFromAFile_data() {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<QString>("listShows");
+        QTest::addColumn<QString>("holiday"); // on 5 May 2027
+        QTest::addColumn<int>("errors");
+        QTest::newRow("a calendar of holidays")
+            << QByteArray("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//t//t//EN\r\n"
+                          "BEGIN:VEVENT\r\nUID:a@t\r\nDTSTAMP:20261210T000000Z\r\n"
+                          "DTSTART;VALUE=DATE:20270505\r\nSUMMARY:Town fair\r\n"
+                          "END:VEVENT\r\nEND:VCALENDAR\r\n")
+            << "town.ics"
+            << "Town fair" << 0;
+        QTest::newRow("no calendar") << QByteArray("hello\n") << "None"
+                                     << "" << 1;
+    }
+    void holidaysFromAFile() {
+        QFETCH(QByteArray, contents);
+        QFETCH(QString, listShows);
+        QFETCH(QString, holiday);
+        QFETCH(int, errors);
+        WindowUnderTest window;
+        const QString file = window.configFolder->filePath(QStringLiteral("town.ics"));
+        window.adjustPlatform = [file](Platform& platform) {
+            platform.chooseOpenFile = [file](QWidget*, const QString&, const QString&,
+                                             const QString&) { return file; };
+        };
+        WriteSettingsFile(window, kCrew5);
+        StartWindow(window, QDate(2027, 5, 3));
+        WritePlainFile(file, contents);
+        const Controls w = ControlsOf(*window);
+        OpenTab(*window, w.settingsPage);
+        ClosingComboBox* box = HolidaysBox(*window);
+        OpenList(box);
+        ClickListEntry(box, box->findText(QStringLiteral("From a file…")));
+        QCOMPARE(box->currentText(), listShows);
+        QCOMPARE(window.errors->size(), errors);
+        Click(w.settingsBack);
+        QCOMPARE(window->monthPage().cells[std::size_t(CellOf(*window, QDate(2027, 5, 5)))].holiday,
+                 holiday);
     }
 
     void noRegionNoHoliday() {
