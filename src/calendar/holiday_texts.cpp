@@ -175,10 +175,9 @@ QString ToolTipWithHoliday(const QString& toolTip, const QString& holiday) {
 
 QString HolidayCountText(int inMonth, int inYear, QDate shown, const LocaleSettings& locale) {
     const QString month = locale.longMonthNames[static_cast<std::size_t>(shown.month() - 1)];
-    return QCoreApplication::translate("Holidays", "%n holiday(s) on duty in %1", nullptr, inMonth)
-               .arg(month) +
-           QCoreApplication::translate("Holidays", "; %n in %1", nullptr, inYear)
-               .arg(YearText(shown.year(), locale));
+    return QCoreApplication::translate("Holidays", "Holidays on duty: %1 in %2, %3 in %4")
+        .arg(locale.locale.toString(inMonth), month, locale.locale.toString(inYear),
+             YearText(shown.year(), locale));
 }
 
 HolidayList HolidaysOnDuty(const HolidayList& holidays, int year, const DutyOf& duty) {

@@ -24,8 +24,8 @@ QString HolidayNamesOn(QDate date, const HolidayList& holidays);
 QString AccessibleNameWithHoliday(const QString& name, const QString& holiday);
 QString ToolTipWithHoliday(const QString& toolTip, const QString& holiday);
 
-// "2 holidays on duty in May; 5 in 2027": what the month label's counts add where a region is
-// chosen.
+// "Holidays on duty: 2 in May, 5 in 2027": what the month label's counts add where holidays
+// are marked.
 QString HolidayCountText(int inMonth, int inYear, QDate shown, const LocaleSettings& locale);
 
 // The holidays in `year` on which the crew is on duty.
