@@ -4,6 +4,7 @@
 #include "settings/named_colors.h"
 
 #include <QByteArrayView>
+#include <QTime>
 #include <array>
 #include <optional>
 
@@ -20,6 +21,18 @@ constexpr QByteArrayView kHolidays("Holidays");
 constexpr QByteArrayView kRegion("Region");
 constexpr QByteArrayView kHolidayFile("File");
 constexpr QByteArrayView kFromFile("file");
+// Keyed by the crew's entry: "5 TFS=07:00-07:00".
+constexpr QByteArrayView kDutyHours("Duty Hours");
+
+// "07:00": two digits, a colon and two digits, within a day.
+std::optional<QTime> ClockTime(QByteArrayView text) {
+    const auto digit = [&text](qsizetype at) { return text[at] >= '0' && text[at] <= '9'; };
+    if (text.size() != 5 || text[2] != ':' || !digit(0) || !digit(1) || !digit(3) || !digit(4))
+        return std::nullopt;
+    const QTime time((text[0] - '0') * 10 + (text[1] - '0'),
+                     (text[3] - '0') * 10 + (text[4] - '0'));
+    return time.isValid() ? std::optional<QTime>(time) : std::nullopt;
+}
 
 // The colour keys in the order they are written, each with its default and its setting.
 struct ColorKey {
@@ -67,6 +80,23 @@ QByteArray OneLineValue(const QString& text) {
 
 } // namespace
 
+std::optional<DutyHours> DutyHoursFromText(QByteArrayView text) {
+    const QByteArrayView trimmed = text.trimmed();
+    const qsizetype dash = trimmed.indexOf('-');
+    if (dash < 0)
+        return std::nullopt;
+    const std::optional<QTime> start = ClockTime(trimmed.first(dash).trimmed());
+    const std::optional<QTime> end = ClockTime(trimmed.sliced(dash + 1).trimmed());
+    if (!start || !end)
+        return std::nullopt;
+    return DutyHours{*start, *end};
+}
+
+QByteArray DutyHoursText(const DutyHours& hours) {
+    return hours.start.toString(QStringLiteral("HH:mm")).toLatin1() + '-' +
+           hours.end.toString(QStringLiteral("HH:mm")).toLatin1();
+}
+
 Settings SettingsFromText(const QByteArray& fileText, bool mondayFirst) {
     Settings settings;
     const std::optional<QByteArray> stored = IniValue(fileText, kConfig, kWorkAssign);
@@ -77,6 +107,10 @@ Settings SettingsFromText(const QByteArray& fileText, bool mondayFirst) {
         IniValue(fileText, kConfig, kWeekStartsOnMonday).value_or(QByteArray()), mondayFirst);
     for (const ColorKey& colorKey : kColorKeys) {
         settings.colors.*colorKey.setting = ReadColor(fileText, colorKey);
+    }
+    for (const auto& [crew, value] : IniSectionValues(fileText, kDutyHours)) {
+        if (const std::optional<DutyHours> hours = DutyHoursFromText(value))
+            settings.dutyHours[QString::fromUtf8(crew)] = *hours;
     }
     const QByteArray region = IniValue(fileText, kHolidays, kRegion).value_or(QByteArray());
     if (region == kFromFile) {
@@ -98,6 +132,14 @@ QByteArray TextWithSettings(const QByteArray& fileText, const Settings& settings
         text = WithIniValue(text, kColors, colorKey.key,
                             ColorToName(settings.colors.*colorKey.setting).toUtf8());
     }
+    // A crew whose hours are unset again loses its line; no section is added for a user who
+    // sets none.
+    for (const auto& [crew, value] : IniSectionValues(fileText, kDutyHours)) {
+        if (DutyHoursFromText(value) && !settings.dutyHours.contains(QString::fromUtf8(crew)))
+            text = WithoutIniKey(text, kDutyHours, crew);
+    }
+    for (const auto& [crew, hours] : settings.dutyHours)
+        text = WithIniValue(text, kDutyHours, crew.toUtf8(), DutyHoursText(hours));
     // No section is added for a user who marks no holidays.
     if (!settings.holidayFile.isEmpty()) {
         text = WithIniValue(text, kHolidays, kRegion, kFromFile.toByteArray());

@@ -204,6 +204,51 @@ private slots:
 
     // A hand-edited file: the settings' lines change in place, one missing key joins its
     // section, and every other byte stays.
+    void readsDutyHours_data() {
+        QTest::addColumn<QByteArray>("value");
+        QTest::addColumn<QTime>("start"); // null: all day
+        QTest::addColumn<QTime>("end");
+        QTest::newRow("24 hours from 07:00")
+            << QByteArray("07:00-07:00") << QTime(7, 0) << QTime(7, 0);
+        QTest::newRow("a night") << QByteArray("19:00-07:00") << QTime(19, 0) << QTime(7, 0);
+        QTest::newRow("blanks around")
+            << QByteArray(" 06:30 - 18:45 ") << QTime(6, 30) << QTime(18, 45);
+        QTest::newRow("an hour past the day") << QByteArray("25:99-07:00") << QTime() << QTime();
+        QTest::newRow("a negative number") << QByteArray("-1") << QTime() << QTime();
+        QTest::newRow("999 hours") << QByteArray("999") << QTime() << QTime();
+        QTest::newRow("a start alone") << QByteArray("07:00") << QTime() << QTime();
+        QTest::newRow("one digit for the hour") << QByteArray("7:00-19:00") << QTime() << QTime();
+        QTest::newRow("empty") << QByteArray() << QTime() << QTime();
+    }
+    void readsDutyHours() {
+        QFETCH(QByteArray, value);
+        QFETCH(QTime, start);
+        QFETCH(QTime, end);
+        const Settings settings = SettingsFromText("[Duty Hours]\n5 TFS=" + value + "\n");
+        if (!start.isValid()) {
+            QVERIFY(settings.dutyHours.empty());
+            return;
+        }
+        QCOMPARE(settings.dutyHours.size(), std::size_t(1));
+        const DutyHours hours = settings.dutyHours.at(QStringLiteral("5 TFS"));
+        QCOMPARE(hours.start, start);
+        QCOMPARE(hours.end, end);
+    }
+
+    // Save writes each crew's hours; a crew set back to all day loses its line, a line Save
+    // cannot read stays as it was, and a file without hours gets no section.
+    void savesDutyHours() {
+        const QByteArray before = "[Duty Hours]\n1 SMT=07:00-07:00\n2 MTW=soon\n";
+        Settings settings = SettingsFromText(before);
+        QCOMPARE(settings.dutyHours.size(), std::size_t(1));
+        settings.dutyHours.erase(QStringLiteral("1 SMT"));
+        settings.dutyHours[QStringLiteral("5 TFS")] = {QTime(19, 0), QTime(7, 0)};
+        const QByteArray saved = TextWithSettings(before, settings);
+        QVERIFY2(saved.startsWith("[Duty Hours]\n2 MTW=soon\n5 TFS=19:00-07:00\n"),
+                 saved.constData());
+        QVERIFY(!TextWithSettings("[Config]\n", Settings()).contains("Duty Hours"));
+    }
+
     // The holidays' section: read, written back, and never added for a user who marks none.
     void holidaySection_data() {
         QTest::addColumn<QByteArray>("before");
