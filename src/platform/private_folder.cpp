@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 #include <sys/socket.h>
@@ -15,8 +16,10 @@ namespace {
 // The room a socket's address has for its path, less its closing NUL.
 constexpr qsizetype kLongestSocketPath = sizeof(sockaddr_un::sun_path) - 1;
 
-// Made with no rights for anyone else; a name that stands already is left as it is.
+// Made with no rights for anyone else, its parents as the user's folders are usually made; a
+// name that stands already is left as it is.
 void MakePrivateFolder(const QString& path) {
+    QDir().mkpath(QFileInfo(path).path());
     ::mkdir(QFile::encodeName(path).constData(), 0700);
 }
 
@@ -55,7 +58,7 @@ QStringList RuntimeFolderCandidates(uid_t owner) {
         candidates.append(runtime);
     candidates.append(QDir(QDir::tempPath()).filePath(QStringLiteral("dutyloop-%1").arg(owner)));
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
-    if (QDir::isAbsolutePath(cache) && QDir().mkpath(cache))
+    if (QDir::isAbsolutePath(cache))
         candidates.append(QDir(cache).filePath(QStringLiteral("dutyloop")));
     return candidates;
 }
