@@ -23,6 +23,8 @@ DEB_PACKAGES += time
 DEB_PACKAGES += poppler-utils
 # The accessibility test turns on Qt's accessibility through Qt's private platform interface.
 DEB_PACKAGES += qt6-base-private-dev
+# The export's re-import is tested with the calendar programs the README names.
+DEB_PACKAGES += khal calcurse
 
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
