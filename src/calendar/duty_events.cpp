@@ -122,7 +122,6 @@ DutyEvents DutyEventsFor(const QString& assignment, QDate firstDay, QDate lastDa
                                       day.addDays(1),
                                       NoteSummary(reader, day),
                                       {},
-                                      false,
                                       false});
             day = day.addDays(1);
             continue;
@@ -135,7 +134,7 @@ DutyEvents DutyEventsFor(const QString& assignment, QDate firstDay, QDate lastDa
         result.events.append(
             {PieceKey(kind, PieceIndex(reader, stretchFirst, pieceFirst, kind), stretchFirst),
              pieceFirst, day, kind == DayKind::Work ? onDuty : extraDuty,
-             PieceDescription(reader, pieceFirst, day), true, true});
+             PieceDescription(reader, pieceFirst, day), true});
     }
     return result;
 }

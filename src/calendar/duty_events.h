@@ -26,8 +26,7 @@ struct DutyEvent {
     QDate end; // the day after the last
     QString summary;
     QString description; // the notes of the days, none when empty
-    bool busy = true;
-    bool dutyPeriod = true; // a run of duty; a note is none
+    bool busy = true;    // a piece of duty; a note is not
     friend bool operator==(const DutyEvent&, const DutyEvent&) = default;
 };
 

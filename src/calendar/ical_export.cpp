@@ -206,7 +206,7 @@ DutyCalendar DutyCalendarIcs(const QString& assignment, QDate firstDay, QDate la
         events.append(LiveEvent(event, uidSuffix));
         DateVersion(events.last(), beforeOf(events.last().uid), stampUtc);
         live.insert(events.last().uid);
-        dutyPeriods += event.dutyPeriod ? 1 : 0;
+        dutyPeriods += event.busy ? 1 : 0;
     }
     // An earlier event on days this file answers for is either among them still or is gone. One
     // wholly outside them, exported with another range, is left to the file of that range.
