@@ -29,6 +29,8 @@ DEB_PACKAGES += libical-dev
 DEB_PACKAGES += python3-holidays python3-dateutil
 # The accessibility test turns on Qt's accessibility through Qt's private platform interface.
 DEB_PACKAGES += qt6-base-private-dev
+# The export's re-import is tested with the calendar programs the README names.
+DEB_PACKAGES += khal calcurse
 
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 

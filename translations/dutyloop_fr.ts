@@ -103,6 +103,10 @@
         <source>Extra duty (%1)</source>
         <translation>Service supplémentaire (%1)</translation>
     </message>
+    <message>
+        <source>Cancelled: %1</source>
+        <translation>Annulé&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -1,82 +1,26 @@
 #include "calendar/ical_export.h"
 
-#include "calendar/date_moves.h"
-#include "calendar/day_change_texts.h"
-#include "schedule/rotation.h"
-#include "settings/day_changes_file.h"
+#include "calendar/duty_events.h"
+#include "calendar/ical_text.h"
 
 #include <QCoreApplication>
-#include <QStringList>
+#include <QTimeZone>
 
 #include <algorithm>
+#include <limits>
+#include <map>
+#include <set>
 
 namespace dutyloop {
 
 namespace {
 
-// An iCalendar line holds at most 75 octets before its CRLF.
-constexpr qsizetype kMaxLineOctets = 75;
-
 // The right-hand side of every UID. Fixed rather than taken from the support host, which is a
 // build setting: a UID that changed with the build would duplicate every imported event.
 constexpr char kUidDomain[] = "dutyloop.halvorne.example";
 
-bool IsUtf8ContinuationByte(char byte) {
-    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
-}
-
-// Appends one content line, folded: after 75 octets the line goes on in a line that starts with
-// a space, which also counts. A fold never falls inside a character, so that each physical line
-// is valid UTF-8 by itself, as some importers read them one by one.
-void AppendLine(QByteArray& out, const QByteArray& line) {
-    qsizetype start = 0;
-    qsizetype room = kMaxLineOctets;
-    while (line.size() - start > room) {
-        qsizetype cut = start + room;
-        // At most three steps back: the line is valid UTF-8, from QString::toUtf8.
-        while (IsUtf8ContinuationByte(line[cut]))
-            --cut;
-        out.append(line.constData() + start, cut - start);
-        out.append("\r\n ");
-        start = cut;
-        room = kMaxLineOctets - 1;
-    }
-    out.append(line.constData() + start, line.size() - start);
-    out.append("\r\n");
-}
-
-// A TEXT value: backslash, semicolon and comma escaped, each line break (LF, CR or CRLF) as
-// "\n". Other control characters have no place in a text value and are left out.
-QByteArray EscapedText(const QString& text) {
-    QString escaped;
-    escaped.reserve(text.size() + 8);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        switch (c) {
-        case u'\\':
-            escaped += u"\\\\";
-            break;
-        case u';':
-            escaped += u"\\;";
-            break;
-        case u',':
-            escaped += u"\\,";
-            break;
-        case u'\r':
-            if (i + 1 < text.size() && text[i + 1] == u'\n')
-                break; // the LF that follows writes the line break
-            [[fallthrough]];
-        case u'\n':
-            escaped += u"\\n";
-            break;
-        default:
-            if (c == u'\t' || (c >= 0x20 && c != 0x7F))
-                escaped += QChar(c);
-            break;
-        }
-    }
-    return escaped.toUtf8();
-}
+// SEQUENCE is a 32-bit integer.
+constexpr qint64 kLargestSequence = std::numeric_limits<qint32>::max();
 
 // The assignment as it stands in a UID: ASCII letters in lower case and digits kept, each run
 // of other ASCII characters one '-', other characters as their UTF-8 bytes in %XX. Lower case
@@ -110,93 +54,121 @@ QByteArray UidSlug(const QString& assignment) {
     return slug.isEmpty() ? QByteArray("assignment") : slug;
 }
 
-// iCalendar's DATE value, "20270314": the ISO date without its dashes.
-QByteArray DateValue(QDate date) {
-    return date.toString(Qt::ISODate).remove(u'-').toLatin1();
+// Whether `uid` is one this export gives its assignment's events: a key that ends in a date,
+// then the assignment's suffix. "…-a-5-tfs@…" of an assignment "A 5 TFS" is no UID of "5 TFS".
+bool IsOwnUid(const QByteArray& uid, const QByteArray& suffix) {
+    if (!uid.endsWith(suffix))
+        return false;
+    const QByteArray key = uid.chopped(suffix.size());
+    if (key.size() < 8 || !DateFromValue(key.right(8)).isValid())
+        return false;
+    return key.size() == 8 || key[key.size() - 9] == '-';
 }
 
-QByteArray UtcStampValue(const QDateTime& stamp) {
-    const QDateTime utc = stamp.toUTC();
-    const QDate day = utc.date();
-    const QTime time = utc.time();
-    return QStringLiteral("%1%2%3T%4%5%6Z")
-        .arg(day.year(), 4, 10, QLatin1Char('0'))
-        .arg(day.month(), 2, 10, QLatin1Char('0'))
-        .arg(day.day(), 2, 10, QLatin1Char('0'))
-        .arg(time.hour(), 2, 10, QLatin1Char('0'))
-        .arg(time.minute(), 2, 10, QLatin1Char('0'))
-        .arg(time.second(), 2, 10, QLatin1Char('0'))
-        .toLatin1();
+// The minutes, rather than seconds, from 2000 on: they stay within SEQUENCE's 32 bits for
+// thousands of years.
+qint64 SequenceAt(const QDateTime& stampUtc) {
+    static const QDateTime epoch(QDate(2000, 1, 1), QTime(0, 0), QTimeZone::utc());
+    return std::clamp<qint64>(epoch.secsTo(stampUtc) / 60, 0, kLargestSequence);
 }
 
-struct EventText {
-    QByteArray uidSuffix; // "-<slug>@<domain>"
-    QByteArray stamp;
-    QByteArray summary;
-    QByteArray extraSummary;
-};
-
-struct Event {
-    QByteArray uidPrefix; // before the first day's date
-    QByteArrayView summary;
+// One VEVENT as it is written.
+struct WrittenEvent {
+    QByteArray uid;
+    QDate first;
+    QDate end;
+    QByteArray summary;     // escaped, as are the others
     QByteArray description; // none when empty
-    bool busy = true;
+    QByteArray transparency;
+    QByteArray status;
+    qint64 sequence = 0;
+    QByteArray lastModified;
 };
 
-// One all-day event from `first` to the day before `end`. Dates without a time cannot be moved
-// to another day by any time zone.
-void AppendEvent(QByteArray& out, const EventText& text, const Event& event, QDate first,
-                 QDate end) {
-    AppendLine(out, "BEGIN:VEVENT");
-    // The run's first day names it; as a run is always written whole, whatever range it was
-    // exported in, importing another export updates the same event instead of adding another.
-    AppendLine(out, "UID:" + event.uidPrefix + DateValue(first) + text.uidSuffix);
-    AppendLine(out, "DTSTAMP:" + text.stamp);
-    AppendLine(out, "DTSTART;VALUE=DATE:" + DateValue(first));
-    AppendLine(out, "DTEND;VALUE=DATE:" + DateValue(end));
-    AppendLine(out, "SUMMARY:" + event.summary.toByteArray());
+QByteArray ValueOf(const EventProperties& event, const char* name) {
+    const auto found = event.find(name);
+    return found == event.end() ? QByteArray() : found->second;
+}
+
+// The event as the earlier file had it, its text as this export would write it.
+bool SameAsBefore(const WrittenEvent& now, const EventProperties& before) {
+    return ValueOf(before, "DTSTART") == DateValue(now.first) &&
+           ValueOf(before, "DTEND") == DateValue(now.end) &&
+           EscapedText(UnescapedText(ValueOf(before, "SUMMARY"))) == now.summary &&
+           EscapedText(UnescapedText(ValueOf(before, "DESCRIPTION"))) == now.description &&
+           ValueOf(before, "TRANSP") == now.transparency && ValueOf(before, "STATUS") == now.status;
+}
+
+// SEQUENCE and LAST-MODIFIED: kept where the event is as it was before, else raised to the
+// moment of this export.
+void DateVersion(WrittenEvent& event, const EventProperties* before, const QDateTime& stampUtc) {
+    const qint64 sequenceBefore =
+        before ? std::clamp<qint64>(ValueOf(*before, "SEQUENCE").toLongLong(), 0, kLargestSequence)
+               : -1;
+    if (before && SameAsBefore(event, *before)) {
+        event.sequence = sequenceBefore;
+        // A file of an older Dutyloop has no LAST-MODIFIED: the event is as old as that file.
+        for (const char* name : {"LAST-MODIFIED", "DTSTAMP"}) {
+            const QDateTime modified = UtcStampFromValue(ValueOf(*before, name));
+            if (modified.isValid()) {
+                event.lastModified = UtcStampValue(modified);
+                return;
+            }
+        }
+    } else {
+        event.sequence =
+            std::min(std::max(sequenceBefore + 1, SequenceAt(stampUtc)), kLargestSequence);
+    }
+    event.lastModified = UtcStampValue(stampUtc);
+}
+
+WrittenEvent LiveEvent(const DutyEvent& event, const QByteArray& uidSuffix) {
+    return {event.key + uidSuffix,
+            event.first,
+            event.end,
+            EscapedText(event.summary),
+            EscapedText(event.description),
+            event.busy ? "OPAQUE" : "TRANSPARENT",
+            "CONFIRMED",
+            0,
+            {}};
+}
+
+// An event of the earlier file that is no longer there, with the days it had. Of one cancelled
+// there already, the summary stays as it was.
+WrittenEvent CancelledEvent(const QByteArray& uid, const EventProperties& before, QDate first,
+                            QDate end) {
+    const QString summary = UnescapedText(ValueOf(before, "SUMMARY"));
+    const bool wasCancelled = ValueOf(before, "STATUS") == "CANCELLED";
+    return {
+        uid,
+        first,
+        end,
+        EscapedText(wasCancelled
+                        ? summary
+                        : QCoreApplication::translate("Calendar", "Cancelled: %1").arg(summary)),
+        EscapedText(UnescapedText(ValueOf(before, "DESCRIPTION"))),
+        "TRANSPARENT",
+        "CANCELLED",
+        0,
+        {}};
+}
+
+void AppendEvent(QByteArray& out, const WrittenEvent& event, const QByteArray& stamp) {
+    AppendContentLine(out, "BEGIN:VEVENT");
+    AppendContentLine(out, "UID:" + event.uid);
+    AppendContentLine(out, "DTSTAMP:" + stamp);
+    AppendContentLine(out, "SEQUENCE:" + QByteArray::number(event.sequence));
+    AppendContentLine(out, "LAST-MODIFIED:" + event.lastModified);
+    // Dates without a time cannot be moved to another day by any time zone.
+    AppendContentLine(out, "DTSTART;VALUE=DATE:" + DateValue(event.first));
+    AppendContentLine(out, "DTEND;VALUE=DATE:" + DateValue(event.end));
+    AppendContentLine(out, "SUMMARY:" + event.summary);
     if (!event.description.isEmpty())
-        AppendLine(out, "DESCRIPTION:" + event.description);
-    AppendLine(out, event.busy ? "TRANSP:OPAQUE" : "TRANSP:TRANSPARENT");
-    AppendLine(out, "END:VEVENT");
-}
-
-// How a day stands in the file: rostered work and extra duty make runs of their own kind.
-enum class DayKind { Off, Work, ExtraWork };
-
-struct DayReader {
-    QDate anchor;
-    const DayChanges& changes;
-
-    DayKind kindOf(QDate day) const {
-        if (EffectiveDutyFor(day, anchor, changes) != DutyCode::Work)
-            return DayKind::Off;
-        return DutyCodeFor(day, anchor) == DutyCode::Work ? DayKind::Work : DayKind::ExtraWork;
-    }
-    QString noteOf(QDate day) const { return ChangeOn(day, anchor, changes).note; }
-};
-
-// The notes of the days from `first` to the day before `end`: a day's note alone, or in a run
-// of several days each after its date.
-QByteArray RunDescription(const DayReader& reader, QDate first, QDate end) {
-    QStringList notes;
-    for (QDate day = first; day < end; day = day.addDays(1)) {
-        const QString note = reader.noteOf(day);
-        if (note.isEmpty())
-            continue;
-        notes << (first.daysTo(end) == 1 ? note
-                                         : day.toString(Qt::ISODate) + QStringLiteral(": ") + note);
-    }
-    return EscapedText(notes.join(QLatin1Char('\n')));
-}
-
-// A note on a day off duty: the change's name before it where the day has one.
-QByteArray NoteSummary(QDate day, const DayReader& reader) {
-    const DayChange change = ChangeOn(day, reader.anchor, reader.changes);
-    const QString name = DayChangeName(change.kind);
-    if (name.isEmpty())
-        return EscapedText(change.note);
-    return EscapedText(QCoreApplication::translate("Calendar", "%1: %2").arg(name, change.note));
+        AppendContentLine(out, "DESCRIPTION:" + event.description);
+    AppendContentLine(out, "TRANSP:" + event.transparency);
+    AppendContentLine(out, "STATUS:" + event.status);
+    AppendContentLine(out, "END:VEVENT");
 }
 
 } // namespace
@@ -209,51 +181,64 @@ DayRange DutyCalendarRange(QDate firstOfMonth, int months) {
 }
 
 DutyCalendar DutyCalendarIcs(const QString& assignment, QDate firstDay, QDate lastDay,
-                             const QDateTime& stampUtc, const DayChanges& changes) {
-    // Dates in the file have four-digit years, and a run's DTEND is the day after it, so the
-    // last day that can be written is the day before 9999-12-31.
-    firstDay = std::max(firstDay, kFirstCalendarDate);
-    lastDay = std::min(lastDay, kLastCalendarDate.addDays(-1));
+                             const QDateTime& stampUtc, const DayChanges& changes,
+                             const QByteArray& earlier) {
+    const QByteArray uidSuffix = '-' + UidSlug(assignment) + '@' + kUidDomain;
+    const DutyEvents duty = DutyEventsFor(assignment, firstDay, lastDay, changes);
 
-    // The summary is what the crew member reads in a phone's calendar, so it is in the user's
-    // language; the keywords, the product id and the calendar's name (two names) are not.
-    const EventText text{
-        '-' + UidSlug(assignment) + '@' + kUidDomain, UtcStampValue(stampUtc),
-        EscapedText(QCoreApplication::translate("Calendar", "On duty (%1)").arg(assignment)),
-        EscapedText(QCoreApplication::translate("Calendar", "Extra duty (%1)").arg(assignment))};
-
-    QByteArray out;
-    AppendLine(out, "BEGIN:VCALENDAR");
-    AppendLine(out, "VERSION:2.0");
-    AppendLine(out, "PRODID:-//Halvorne//Dutyloop//EN");
-    AppendLine(out, "CALSCALE:GREGORIAN");
-    AppendLine(out, "METHOD:PUBLISH");
-    AppendLine(out, "X-WR-CALNAME:" + EscapedText(QStringLiteral("Dutyloop ") + assignment));
-
-    const DayReader reader{AnchorForAssignment(assignment), changes};
-    int dutyPeriods = 0;
-    QDate day = firstDay;
-    while (day <= lastDay) {
-        const DayKind kind = reader.kindOf(day);
-        if (kind == DayKind::Off) {
-            if (!reader.noteOf(day).isEmpty())
-                AppendEvent(out, text, {"note-", NoteSummary(day, reader), {}, false}, day,
-                            day.addDays(1));
-            day = day.addDays(1);
-            continue;
-        }
-        QDate runFirst = day;
-        while (runFirst > kFirstCalendarDate && reader.kindOf(runFirst.addDays(-1)) == kind)
-            runFirst = runFirst.addDays(-1);
-        while (day < kLastCalendarDate && reader.kindOf(day) == kind)
-            day = day.addDays(1);
-        const QByteArrayView summary = kind == DayKind::Work ? text.summary : text.extraSummary;
-        AppendEvent(out, text, {{}, summary, RunDescription(reader, runFirst, day), true}, runFirst,
-                    day);
-        ++dutyPeriods;
+    // What the earlier file said of each of this assignment's UIDs: the first it has of each.
+    std::map<QByteArray, EventProperties> before;
+    QList<QByteArray> beforeInOrder;
+    for (EventProperties& event : EventsInCalendar(earlier)) {
+        const QByteArray uid = ValueOf(event, "UID").trimmed();
+        if (IsOwnUid(uid, uidSuffix) && before.try_emplace(uid, std::move(event)).second)
+            beforeInOrder.append(uid);
     }
+    const auto beforeOf = [&before](const QByteArray& uid) -> const EventProperties* {
+        const auto found = before.find(uid);
+        return found == before.end() ? nullptr : &found->second;
+    };
 
-    AppendLine(out, "END:VCALENDAR");
+    QList<WrittenEvent> events;
+    std::set<QByteArray> live;
+    int dutyPeriods = 0;
+    for (const DutyEvent& event : duty.events) {
+        events.append(LiveEvent(event, uidSuffix));
+        DateVersion(events.last(), beforeOf(events.last().uid), stampUtc);
+        live.insert(events.last().uid);
+        dutyPeriods += event.busy ? 1 : 0;
+    }
+    // An earlier event on days this file answers for is either among them still or is gone. One
+    // wholly outside them, exported with another range, is left to the file of that range.
+    for (const QByteArray& uid : beforeInOrder) {
+        const EventProperties& event = before.at(uid);
+        const QDate first = DateFromValue(ValueOf(event, "DTSTART"));
+        QDate end = DateFromValue(ValueOf(event, "DTEND"));
+        if (live.contains(uid) || !first.isValid() || first > duty.last)
+            continue;
+        if (!end.isValid() || end <= first)
+            end = first.addDays(1);
+        if (end <= duty.first)
+            continue;
+        events.append(CancelledEvent(uid, event, first, end));
+        DateVersion(events.last(), &event, stampUtc);
+    }
+    std::stable_sort(
+        events.begin(), events.end(),
+        [](const WrittenEvent& a, const WrittenEvent& b) { return a.first < b.first; });
+
+    // The keywords, the product id and the calendar's name (two names) are not translated.
+    QByteArray out;
+    AppendContentLine(out, "BEGIN:VCALENDAR");
+    AppendContentLine(out, "VERSION:2.0");
+    AppendContentLine(out, "PRODID:-//Halvorne//Dutyloop//EN");
+    AppendContentLine(out, "CALSCALE:GREGORIAN");
+    AppendContentLine(out, "METHOD:PUBLISH");
+    AppendContentLine(out, "X-WR-CALNAME:" + EscapedText(QStringLiteral("Dutyloop ") + assignment));
+    const QByteArray stamp = UtcStampValue(stampUtc);
+    for (const WrittenEvent& event : events)
+        AppendEvent(out, event, stamp);
+    AppendContentLine(out, "END:VCALENDAR");
     return {out, dutyPeriods};
 }
 

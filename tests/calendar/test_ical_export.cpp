@@ -40,6 +40,9 @@ struct Event {
     QString summary;
     QString description; // empty when there is none
     QByteArray transparency;
+    QByteArray status;
+    qint64 sequence = -1;
+    QByteArray lastModified;
 };
 
 struct Calendar {
@@ -114,11 +117,23 @@ QString ReadEvent(const Component& component, Event& event) {
     const Property* start = OneProperty(component, "DTSTART", error);
     const Property* end = OneProperty(component, "DTEND", error);
     const Property* summary = OneProperty(component, "SUMMARY", error);
+    const Property* sequence = OneProperty(component, "SEQUENCE", error);
+    const Property* lastModified = OneProperty(component, "LAST-MODIFIED", error);
+    const Property* status = OneProperty(component, "STATUS", error);
     if (!error.isEmpty())
         return error;
     static const QRegularExpression utcStamp(QStringLiteral("^\\d{8}T\\d{6}Z$"));
-    if (!utcStamp.match(QString::fromLatin1(stamp->value)).hasMatch())
-        return QStringLiteral("DTSTAMP not in UTC: ") + QString::fromLatin1(stamp->value);
+    for (const Property* moment : {stamp, lastModified}) {
+        if (!utcStamp.match(QString::fromLatin1(moment->value)).hasMatch())
+            return QString::fromLatin1(moment->name + " not in UTC: " + moment->value);
+    }
+    // A non-negative 32-bit integer.
+    static const QRegularExpression integer(QStringLiteral("^(0|[1-9]\\d{0,9})$"));
+    if (!integer.match(QString::fromLatin1(sequence->value)).hasMatch() ||
+        sequence->value.toLongLong() > 2147483647)
+        return QStringLiteral("bad SEQUENCE ") + QString::fromLatin1(sequence->value);
+    if (status->value != "CONFIRMED" && status->value != "CANCELLED")
+        return QStringLiteral("bad STATUS ") + QString::fromLatin1(status->value);
     for (const Property* day : {start, end}) {
         if (day->parameters != QByteArrayList{"VALUE=DATE"})
             return QStringLiteral("%1 is no date").arg(QString::fromLatin1(day->name));
@@ -130,8 +145,18 @@ QString ReadEvent(const Component& component, Event& event) {
     const std::optional<QString> summaryText = UnescapedText(summary->value);
     if (!summaryText || uid->value.isEmpty())
         return QStringLiteral("bad SUMMARY or UID");
-    event = {uid->value, stamp->value, start->value, end->value, *startDate,
-             *endDate,   *summaryText, {},           {}};
+    event = {uid->value,
+             stamp->value,
+             start->value,
+             end->value,
+             *startDate,
+             *endDate,
+             *summaryText,
+             {},
+             {},
+             status->value,
+             sequence->value.toLongLong(),
+             lastModified->value};
     const QList<const Property*> descriptions = PropertiesNamed(component, "DESCRIPTION");
     if (descriptions.size() > 1)
         return QStringLiteral("more than one DESCRIPTION");
@@ -244,6 +269,69 @@ QByteArrayList Uids(const Calendar& calendar) {
     for (const Event& event : calendar.events)
         uids.append(event.uid);
     return uids;
+}
+
+// "<UID before the crew> <DTSTART>-<DTEND> <SUMMARY>", and " CANCELLED" after a cancelled one.
+QStringList Described(const Calendar& calendar, const QByteArray& uidSuffix) {
+    QStringList events;
+    for (const Event& event : calendar.events) {
+        QString line = QString::fromLatin1(event.uid.chopped(uidSuffix.size()) + ' ' + event.start +
+                                           '-' + event.end + ' ') +
+                       event.summary;
+        if (!event.uid.endsWith(uidSuffix))
+            line = QStringLiteral("<foreign UID> ") + QString::fromLatin1(event.uid);
+        if (event.status == "CANCELLED")
+            line += QStringLiteral(" CANCELLED");
+        events << line;
+    }
+    return events;
+}
+
+const QByteArray k5Tfs = "-5-tfs@dutyloop.halvorne.example";
+
+DayChanges Changes(std::initializer_list<std::pair<int, DayChange>> marchDays) {
+    DayChanges changes;
+    for (const auto& [day, change] : marchDays)
+        changes[QDate(2027, 3, day)] = change;
+    return changes;
+}
+const DayChange kLeave{DayChangeKind::Leave, {}};
+const DayChange kSick{DayChangeKind::Sick, {}};
+const DayChange kExtra{DayChangeKind::ExtraDuty, {}};
+
+// The export a day after Stamp(), over the one at Stamp(): an event kept from it has that
+// export's SEQUENCE, 12804908 (see wholeFile), and LAST-MODIFIED; one raised has the stamp of
+// the day after and its SEQUENCE, 1440 minutes more.
+QDateTime NextDay() {
+    return Stamp().addDays(1);
+}
+QString Version(const Event& event) {
+    if (event.sequence == 12806348 && event.lastModified == "20240507T070809Z")
+        return QStringLiteral("raised");
+    if (event.sequence == 12804908 && event.lastModified == "20240506T070809Z")
+        return QStringLiteral("kept");
+    return QStringLiteral("SEQUENCE %1 at %2")
+        .arg(event.sequence)
+        .arg(QString::fromLatin1(event.lastModified));
+}
+QStringList Versioned(const Calendar& calendar, const QByteArray& uidSuffix) {
+    QStringList events = Described(calendar, uidSuffix);
+    for (qsizetype i = 0; i < events.size(); ++i)
+        events[i] += u' ' + Version(calendar.events[i]);
+    return events;
+}
+
+// An event as an earlier export, or another program, may have written it.
+QByteArray Vevent(const QByteArray& uid, const QByteArray& start, const QByteArray& end,
+                  const QByteArray& summary, const QByteArray& more = {}) {
+    return "BEGIN:VEVENT\r\nUID:" + uid +
+           "\r\nDTSTAMP:20240101T000000Z\r\nDTSTART;VALUE=DATE:" + start +
+           "\r\nDTEND;VALUE=DATE:" + end + "\r\nSUMMARY:" + summary + "\r\n" + more +
+           "END:VEVENT\r\n";
+}
+QByteArray CalendarOf(const QByteArray& events) {
+    return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Someone//EN\r\n" + events +
+           "END:VCALENDAR\r\n";
 }
 
 #define READ_CALENDAR(bytes, calendar)                                                             \
@@ -390,7 +478,9 @@ private slots:
     }
 
     // The whole of a small file, with a stamp given in another zone: DTSTAMP is in UTC. The one
-    // day of the range is the first of a run of two, which is written whole.
+    // day of the range is the first of a run of two, which is written whole. Without an earlier
+    // file the event is new: SEQUENCE is the minutes from 2000-01-01 00:00 UTC to the stamp,
+    // 8892 days (24 years with 6 leap days, then 126 days of 2024) and 428 minutes.
     void wholeFile() {
         const QDateTime stamp(QDate(2024, 5, 6), QTime(9, 8, 9), QTimeZone(2 * 3600));
         QCOMPARE(
@@ -405,10 +495,13 @@ private slots:
                        "BEGIN:VEVENT\r\n"
                        "UID:20140304-2-mtw@dutyloop.halvorne.example\r\n"
                        "DTSTAMP:20240506T070809Z\r\n"
+                       "SEQUENCE:12804908\r\n"
+                       "LAST-MODIFIED:20240506T070809Z\r\n"
                        "DTSTART;VALUE=DATE:20140304\r\n"
                        "DTEND;VALUE=DATE:20140306\r\n"
                        "SUMMARY:On duty (2 MTW)\r\n"
                        "TRANSP:OPAQUE\r\n"
+                       "STATUS:CONFIRMED\r\n"
                        "END:VEVENT\r\n"
                        "END:VCALENDAR\r\n"));
     }
@@ -530,7 +623,9 @@ private slots:
     // 3 TWT in September 2023, read off the pattern table from its anchor Monday 2013-12-09:
     // work on the 9th to 11th, 16th to 18th and 23rd to 25th. The changes: leave in the middle
     // of the first run, extra duty the day after it, a note on the second run's first day and
-    // sickness on its last, a note on an off day, and leave with a note in the third run.
+    // sickness on its last, a note on an off day, and leave with a note in the third run. A
+    // run's pieces are named by the run's first day, extra duty by the first of the days off
+    // from the 12th to the 15th.
     void dayChangesInTheRuns() {
         const DayChanges changes{
             {QDate(2023, 9, 10), {DayChangeKind::Leave, {}}},
@@ -553,8 +648,9 @@ private slots:
                           event.summary + u'|' + event.description;
         const QStringList expected{
             "20230909-3-twt@dutyloop.halvorne.example 20230909-20230910 OPAQUE On duty (3 TWT)|",
-            "20230911-3-twt@dutyloop.halvorne.example 20230911-20230912 OPAQUE On duty (3 TWT)|",
-            "20230912-3-twt@dutyloop.halvorne.example 20230912-20230913 OPAQUE "
+            "part2-20230909-3-twt@dutyloop.halvorne.example 20230911-20230912 OPAQUE "
+            "On duty (3 TWT)|",
+            "extra-20230912-3-twt@dutyloop.halvorne.example 20230912-20230913 OPAQUE "
             "Extra duty (3 TWT)|Cover for Ben",
             "20230916-3-twt@dutyloop.halvorne.example 20230916-20230918 OPAQUE On duty (3 TWT)|"
             "2023-09-16: Training, room 4",
@@ -563,7 +659,8 @@ private slots:
             "20230923-3-twt@dutyloop.halvorne.example 20230923-20230924 OPAQUE On duty (3 TWT)|",
             "note-20230924-3-twt@dutyloop.halvorne.example 20230924-20230925 TRANSPARENT "
             "Leave: Dentist at 10|",
-            "20230925-3-twt@dutyloop.halvorne.example 20230925-20230926 OPAQUE On duty (3 TWT)|",
+            "part2-20230923-3-twt@dutyloop.halvorne.example 20230925-20230926 OPAQUE "
+            "On duty (3 TWT)|",
         };
         QCOMPARE(events, expected);
 
@@ -587,6 +684,211 @@ private slots:
             DutyCalendarIcs("3 TWT", QDate(2023, 9, 10), QDate(2023, 9, 13), Stamp(), changes).ics,
             calendar);
         QCOMPARE(Runs(calendar), QStringList({"20230910-20230912", "20230912-20230914"}));
+    }
+
+    // 5 TFS in March 2027, read off the pattern table from its anchor Monday 2014-01-06: work
+    // on the 2nd to 4th and the 9th to 11th; days off from 26 February to 1 March and from the
+    // 5th to the 8th. Exported from the 1st to the 11th, so with the days off before it.
+    void uidsSurviveDayChanges_data() {
+        QTest::addColumn<DayChanges>("changes");
+        QTest::addColumn<QStringList>("events");
+        const QString run2 = "20270302 20270302-20270305 On duty (5 TFS)";
+        const QString run9 = "20270309 20270309-20270312 On duty (5 TFS)";
+        QTest::newRow("no change") << DayChanges{} << QStringList{run2, run9};
+        QTest::newRow("leave on a run's first day: the run keeps its UID")
+            << Changes({{2, kLeave}})
+            << QStringList{"20270302 20270303-20270305 On duty (5 TFS)", run9};
+        QTest::newRow("sickness on its last day")
+            << Changes({{4, kSick}})
+            << QStringList{"20270302 20270302-20270304 On duty (5 TFS)", run9};
+        QTest::newRow("leave in the middle: the second piece is part 2")
+            << Changes({{3, kLeave}})
+            << QStringList{"20270302 20270302-20270303 On duty (5 TFS)",
+                           "part2-20270302 20270304-20270305 On duty (5 TFS)", run9};
+        QTest::newRow("leave on the first two days: the rest is the first piece")
+            << Changes({{2, kLeave}, {3, kLeave}})
+            << QStringList{"20270302 20270304-20270305 On duty (5 TFS)", run9};
+        QTest::newRow("the whole run on leave: no event")
+            << Changes({{2, kLeave}, {3, kLeave}, {4, kLeave}}) << QStringList{run9};
+        QTest::newRow("extra duty by the first of its days off")
+            << Changes({{6, kExtra}})
+            << QStringList{run2, "extra-20270305 20270306-20270307 Extra duty (5 TFS)", run9};
+        QTest::newRow("extra duty beside a run is an event of its own")
+            << Changes({{5, kExtra}})
+            << QStringList{run2, "extra-20270305 20270305-20270306 Extra duty (5 TFS)", run9};
+        QTest::newRow("two pieces of extra duty among the same days off")
+            << Changes({{5, kExtra}, {7, kExtra}})
+            << QStringList{run2, "extra-20270305 20270305-20270306 Extra duty (5 TFS)",
+                           "extra-part2-20270305 20270307-20270308 Extra duty (5 TFS)", run9};
+        QTest::newRow("extra duty in the days off the range starts in")
+            << DayChanges{{QDate(2027, 2, 27), kExtra}}
+            << QStringList{"extra-20270226 20270227-20270228 Extra duty (5 TFS)", run2, run9};
+        QTest::newRow("a note on a day off by its date")
+            << Changes({{6, {DayChangeKind::AsRostered, "Call Anna"}}})
+            << QStringList{run2, "note-20270306 20270306-20270307 Call Anna", run9};
+    }
+    void uidsSurviveDayChanges() {
+        QFETCH(DayChanges, changes);
+        QFETCH(QStringList, events);
+        Calendar calendar;
+        READ_CALENDAR(
+            DutyCalendarIcs("5 TFS", QDate(2027, 3, 1), QDate(2027, 3, 11), Stamp(), changes).ics,
+            calendar);
+        QCOMPARE(Described(calendar, k5Tfs), events);
+    }
+
+    // The same days exported at Stamp() with the changes before, then a day later over that
+    // file with the changes after: what is gone is cancelled with the days it had, and only
+    // what changed has its SEQUENCE and LAST-MODIFIED raised.
+    void reexportCancelsWhatIsGone_data() {
+        QTest::addColumn<DayChanges>("before");
+        QTest::addColumn<DayChanges>("after");
+        QTest::addColumn<QStringList>("events");
+        const QString run2 = "20270302 20270302-20270305 On duty (5 TFS) kept";
+        const QString run9 = "20270309 20270309-20270312 On duty (5 TFS) kept";
+        const DayChange anna{DayChangeKind::AsRostered, "Call Anna"};
+        QTest::newRow("nothing changed, nothing raised")
+            << DayChanges{} << DayChanges{} << QStringList{run2, run9};
+        QTest::newRow("leave on a run's first day: the event moves")
+            << DayChanges{} << Changes({{2, kLeave}})
+            << QStringList{"20270302 20270303-20270305 On duty (5 TFS) raised", run9};
+        QTest::newRow("leave taken back: the second piece cancelled")
+            << Changes({{3, kLeave}}) << DayChanges{}
+            << QStringList{"20270302 20270302-20270305 On duty (5 TFS) raised",
+                           "part2-20270302 20270304-20270305 Cancelled: On duty (5 TFS) "
+                           "CANCELLED raised",
+                           run9};
+        QTest::newRow("the whole run on leave: cancelled")
+            << DayChanges{} << Changes({{2, kLeave}, {3, kLeave}, {4, kLeave}})
+            << QStringList{"20270302 20270302-20270305 Cancelled: On duty (5 TFS) CANCELLED raised",
+                           run9};
+        QTest::newRow("extra duty on a noted day: the note cancelled")
+            << Changes({{6, anna}}) << Changes({{6, {DayChangeKind::ExtraDuty, "Call Anna"}}})
+            << QStringList{run2, "extra-20270305 20270306-20270307 Extra duty (5 TFS) raised",
+                           "note-20270306 20270306-20270307 Cancelled: Call Anna CANCELLED raised",
+                           run9};
+        QTest::newRow("extra duty taken back: the note again, the extra duty cancelled")
+            << Changes({{6, {DayChangeKind::ExtraDuty, "Call Anna"}}}) << Changes({{6, anna}})
+            << QStringList{run2, "note-20270306 20270306-20270307 Call Anna raised",
+                           "extra-20270305 20270306-20270307 Cancelled: Extra duty (5 TFS) "
+                           "CANCELLED raised",
+                           run9};
+        QTest::newRow("a note taken away") << Changes({{6, anna}}) << DayChanges{}
+                                           << QStringList{run2,
+                                                          "note-20270306 20270306-20270307 "
+                                                          "Cancelled: Call Anna CANCELLED raised",
+                                                          run9};
+        QTest::newRow("a note changed in the description of a run")
+            << Changes({{3, anna}}) << Changes({{3, {DayChangeKind::AsRostered, "Call Ben"}}})
+            << QStringList{"20270302 20270302-20270305 On duty (5 TFS) raised", run9};
+    }
+    void reexportCancelsWhatIsGone() {
+        QFETCH(DayChanges, before);
+        QFETCH(DayChanges, after);
+        QFETCH(QStringList, events);
+        const QDate first(2027, 3, 1);
+        const QDate last(2027, 3, 11);
+        const QByteArray earlier = DutyCalendarIcs("5 TFS", first, last, Stamp(), before).ics;
+        const DutyCalendar again = DutyCalendarIcs("5 TFS", first, last, NextDay(), after, earlier);
+        Calendar calendar;
+        READ_CALENDAR(again.ics, calendar);
+        QCOMPARE(Versioned(calendar, k5Tfs), events);
+        // What is cancelled is no duty period.
+        QCOMPARE(again.dutyPeriods,
+                 DutyCalendarIcs("5 TFS", first, last, NextDay(), after).dutyPeriods);
+    }
+
+    // SEQUENCE only grows: also where the clock was set back, and where the earlier file is
+    // gone; and a cancellation stays in the next export as it was, for a calendar that missed
+    // the one before.
+    void sequenceOnlyGrows() {
+        const QDate first(2027, 3, 1);
+        const QDate last(2027, 3, 11);
+        const QByteArray split =
+            DutyCalendarIcs("5 TFS", first, last, Stamp(), Changes({{3, kLeave}})).ics;
+        const QByteArray whole = DutyCalendarIcs("5 TFS", first, last, NextDay(), {}, split).ics;
+        // An hour before the first export: 12804908 - 60 minutes.
+        const QDateTime setBack = Stamp().addSecs(-3600);
+        Calendar late;
+        READ_CALENDAR(
+            DutyCalendarIcs("5 TFS", first, last, setBack, Changes({{2, kLeave}}), whole).ics,
+            late);
+        QCOMPARE(Described(late, k5Tfs),
+                 QStringList({"20270302 20270303-20270305 On duty (5 TFS)",
+                              "part2-20270302 20270304-20270305 Cancelled: On duty (5 TFS) "
+                              "CANCELLED",
+                              "20270309 20270309-20270312 On duty (5 TFS)"}));
+        QCOMPARE(Version(late.events[0]), QStringLiteral("SEQUENCE 12806349 at 20240506T060809Z"));
+        QCOMPARE(Version(late.events[1]), QStringLiteral("raised"));
+        QCOMPARE(Version(late.events[2]), QStringLiteral("kept"));
+
+        // Six weeks on, without the earlier file: 40 days and 1440 minutes each more, 12862508.
+        Calendar fresh;
+        READ_CALENDAR(DutyCalendarIcs("5 TFS", first, last, Stamp().addDays(40)).ics, fresh);
+        for (const Event& event : fresh.events)
+            QCOMPARE(Version(event), QStringLiteral("SEQUENCE 12862508 at 20240615T070809Z"));
+    }
+
+    // The earlier file is read for this crew's events on the days the new one answers for, and
+    // for nothing else.
+    void earlierFileReadWithCare_data() {
+        QTest::addColumn<QByteArray>("earlier");
+        QTest::addColumn<QStringList>("events");
+        const QString run2 = "20270302 20270302-20270305 On duty (5 TFS) raised";
+        const QString run9 = "20270309 20270309-20270312 On duty (5 TFS) raised";
+        QTest::newRow("no calendar") << QByteArray("an older export") << QStringList{run2, run9};
+        QTest::newRow("another crew's event")
+            << CalendarOf(Vevent("20270302-3-twt@dutyloop.halvorne.example", "20270302", "20270305",
+                                 "On duty (3 TWT)"))
+            << QStringList{run2, run9};
+        QTest::newRow("a crew whose name ends as this one's")
+            << CalendarOf(Vevent("20270303-a-5-tfs@dutyloop.halvorne.example", "20270303",
+                                 "20270305", "On duty (A 5 TFS)"))
+            << QStringList{run2, run9};
+        QTest::newRow("another program's event")
+            << CalendarOf(
+                   Vevent("20270303-5-tfs@elsewhere.example", "20270303", "20270305", "Dentist"))
+            << QStringList{run2, run9};
+        QTest::newRow("after the days answered for: left to the file of its range")
+            << CalendarOf(Vevent("20270315-5-tfs@dutyloop.halvorne.example", "20270315", "20270317",
+                                 "On duty (5 TFS)"))
+            << QStringList{run2, run9};
+        QTest::newRow("before the range, in the days off it starts in: cancelled")
+            << CalendarOf(Vevent("extra-20270226-5-tfs@dutyloop.halvorne.example", "20270227",
+                                 "20270228", "Extra duty (5 TFS)"))
+            << QStringList{"extra-20270226 20270227-20270228 Cancelled: Extra duty (5 TFS) "
+                           "CANCELLED raised",
+                           run2, run9};
+        QTest::newRow("an older Dutyloop's UID of a run cut short: cancelled")
+            << CalendarOf(Vevent("20270303-5-tfs@dutyloop.halvorne.example", "20270303", "20270305",
+                                 "On duty (5 TFS)"))
+            << QStringList{run2,
+                           "20270303 20270303-20270305 Cancelled: On duty (5 TFS) CANCELLED "
+                           "raised",
+                           run9};
+        QTest::newRow("an event as it was, with lines ending in LF and folded: kept")
+            << CalendarOf(Vevent("20270302-5-tfs@dutyloop.halv\r\n orne.example", "20270302",
+                                 "20270305", "On duty (5 TFS)",
+                                 "TRANSP:OPAQUE\r\nSTATUS:CONFIRMED\r\nSEQUENCE:5\r\n"
+                                 "LAST-MODIFIED:20231224T180000Z\r\n"))
+                   .replace("\r\n", "\n")
+            << QStringList{"20270302 20270302-20270305 On duty (5 TFS) SEQUENCE 5 at "
+                           "20231224T180000Z",
+                           run9};
+        QTest::newRow("an older Dutyloop's event as it was, with no STATUS: raised")
+            << CalendarOf(Vevent("20270302-5-tfs@dutyloop.halvorne.example", "20270302", "20270305",
+                                 "On duty (5 TFS)", "TRANSP:OPAQUE\r\n"))
+            << QStringList{run2, run9};
+    }
+    void earlierFileReadWithCare() {
+        QFETCH(QByteArray, earlier);
+        QFETCH(QStringList, events);
+        Calendar calendar;
+        READ_CALENDAR(
+            DutyCalendarIcs("5 TFS", QDate(2027, 3, 1), QDate(2027, 3, 11), NextDay(), {}, earlier)
+                .ics,
+            calendar);
+        QCOMPARE(Versioned(calendar, k5Tfs), events);
     }
 
     void longLinesAreFolded() {

@@ -1,6 +1,7 @@
 #include "ui/settings/duty_export.h"
 
 #include "calendar/ical_export.h"
+#include "platform/file_services.h"
 
 #include <QDir>
 
@@ -10,9 +11,11 @@ std::optional<int> ExportDutyCalendar(const ExportChoice& choice, const QDateTim
                                       const Platform& platform, QWidget* window,
                                       const DayChangesBySection& dayChanges) {
     const DayRange range = DutyCalendarRange(choice.firstMonth, choice.months);
-    const DutyCalendar calendar =
-        DutyCalendarIcs(choice.assignment, range.first, range.last, stampUtc,
-                        DayChangesUnder(dayChanges, choice.assignment));
+    // The file this one replaces is most likely the one the user imported last: what it had and
+    // this one has not is cancelled, so that importing this one takes it out of the calendar.
+    const DutyCalendar calendar = DutyCalendarIcs(
+        choice.assignment, range.first, range.last, stampUtc,
+        DayChangesUnder(dayChanges, choice.assignment), ReadFileBytes(choice.path).value_or(""));
     if (!WriteFileOrShowError(platform, window, choice.path, calendar.ics))
         return std::nullopt;
     return calendar.dutyPeriods;

@@ -15,7 +15,8 @@ namespace dutyloop {
 // Writes the chosen calendar, stamped `stampUtc`, through the window's one way of writing a
 // file, and gives the number of duty periods written. On failure the error box says "Unable to
 // write to <path>." and there is no result. The user's changes on the chosen crew's days count as
-// they were made.
+// they were made. An earlier export at the path is read first: the new file cancels its events
+// that are gone (see DutyCalendarIcs).
 std::optional<int> ExportDutyCalendar(const ExportChoice& choice, const QDateTime& stampUtc,
                                       const Platform& platform, QWidget* window,
                                       const DayChangesBySection& dayChanges = {});

@@ -219,6 +219,27 @@ private slots:
                 DutyCalendarIcs("2 MTW", D(2014, 3, 1), D(2014, 3, 31), Stamp()).ics);
     }
 
+    // The file an export replaces is read: what it had and is gone comes again, cancelled. 2 MTW
+    // works from 10 to 12 March 2014; leave on the 11th cut the run in two.
+    void theReplacedFileIsRead() {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QString path = folder.filePath("duty.ics");
+        QStringList errors;
+        QWidget window;
+        const ExportChoice choice{"2 MTW", D(2014, 3, 1), 1, path};
+        QVERIFY(ExportDutyCalendar(choice, Stamp(), KeepingErrors(errors), &window,
+                                   AllDayChangesFromText("[Days 2 MTW]\n2014-03-11=leave\n")));
+        QVERIFY(ExportDutyCalendar(choice, Stamp().addDays(1), KeepingErrors(errors), &window));
+        QCOMPARE(errors, QStringList{});
+        const QByteArrayList events = ReadBack(path).split('\n');
+        const qsizetype uid =
+            events.indexOf("UID:part2-20140310-2-mtw@dutyloop.halvorne.example\r");
+        QVERIFY(uid >= 0);
+        QCOMPARE(events.mid(uid).indexOf("STATUS:CANCELLED\r"),
+                 events.mid(uid).indexOf("END:VEVENT\r") - 1);
+    }
+
     void aFailedWriteLeavesNoFile_data() {
         QTest::addColumn<QString>("target"); // within the test's folder
         QTest::newRow("a path inside a plain file") << "plain.txt/duty.ics";
