@@ -15,9 +15,16 @@ int PrintYearToFile(const CommandLine& line, const QLocale& locale, QDate today,
                     const QString& configFolder) {
     const QString settingsFile = FindSettingsFile(configFolder);
     const Settings settings = SettingsFromText(ReadFileBytes(settingsFile).value_or(QByteArray()));
-    const DayChanges changes = LoadDayChanges(DaysFilePath(settingsFile), line.crew);
-    const YearPage page = YearPageForCrew(line.crew, line.printYear, settings,
-                                          CaptureLocaleSettings(locale), today, changes);
+    // A year counted without the user's own days would be wrong without a word.
+    const DaysFile days = ReadDaysFile(DaysFilePath(settingsFile));
+    if (!days.changes) {
+        std::fputs(QStringLiteral("dutyloop: %1\n").arg(days.unreadable).toLocal8Bit().constData(),
+                   stderr);
+        return 1;
+    }
+    const YearPage page =
+        YearPageForCrew(line.crew, line.printYear, settings, CaptureLocaleSettings(locale), today,
+                        DayChangesUnder(*days.changes, line.crew));
     const QByteArray pdf = YearPagePdf(page, PaperFor(locale));
     if (!pdf.isEmpty() && WriteFileAtomically(line.pdfPath, pdf))
         return 0;
