@@ -63,8 +63,8 @@ private slots:
         QTest::newRow("a line of exactly 80 stays plain") << QString(80, u'x') << QString(80, u'x');
         QTest::newRow("a long word is broken every 20 characters")
             << date + "\n" + QString(81, u'x')
-            << "<p style='white-space:pre-wrap'>" + date + "<br>" + x20 + zw + x20 + zw + x20 +
-                   zw + x20 + zw + "x</p>";
+            << "<p style='white-space:pre-wrap'>" + date + "<br>" + x20 + zw + x20 + zw + x20 + zw +
+                   x20 + zw + "x</p>";
         QTest::newRow("blanks are places to break already, markup shows as text")
             << QString(78, u'x') + " <b>"
             << "<p style='white-space:pre-wrap'>" + x20 + zw + x20 + zw + x20 + zw +

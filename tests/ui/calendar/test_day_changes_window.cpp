@@ -282,8 +282,8 @@ private slots:
     void aLongNoteWrapsInItsTooltip() {
         WindowUnderTest fixture;
         WriteSettingsFile(fixture, kThreeTwt);
-        WriteDaysFile(fixture, "[Days 3 TWT]\n2023-09-18=leave;\xE2\x80\xAE" +
-                                   QByteArray(300, 'x') + "\n");
+        WriteDaysFile(fixture,
+                      "[Days 3 TWT]\n2023-09-18=leave;\xE2\x80\xAE" + QByteArray(300, 'x') + "\n");
         StartWindow(fixture);
         const QString tip = ShownToolTip(*fixture, kWorkDay);
         QVERIFY(!tip.contains(QChar(0x202E)));
