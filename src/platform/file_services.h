@@ -24,7 +24,8 @@ bool DirectoryExists(const QString& path);
 // message, since the caller has a fallback.
 bool CreateDirectoryWithParents(const QString& path);
 
-// Larger than any file the program reads could be: a settings file holds a few lines.
+// Larger than any file the program reads could be: a settings file holds a few lines, a days
+// file a line a day. No file the program reads back is written larger.
 inline constexpr qsizetype kLargestReadableFile = 16 * 1024 * 1024;
 
 // Why a file was not read.
