@@ -57,10 +57,11 @@ bool Save(QWidget& window, const QString& path) {
 bool SaveYear(const dutyloop::MainWindow& window, const QLocale& locale, const QString& daysFile,
               const QString& path) {
     const QString crew = window.settings().assignment;
-    const dutyloop::DayChanges changes = dutyloop::LoadDayChanges(daysFile, crew);
+    const dutyloop::DaysFile days = dutyloop::ReadDaysFile(daysFile);
     const dutyloop::YearPage page = dutyloop::YearPageForCrew(
         crew, 2027, window.settings(), dutyloop::CaptureLocaleSettings(locale),
-        (QDate(2026, 12, 10)), changes);
+        (QDate(2026, 12, 10)),
+        dutyloop::DayChangesUnder(days.changes.value_or(dutyloop::DayChangesBySection()), crew));
     QImage sheet(1400, 990, QImage::Format_RGB32);
     QPainter painter(&sheet);
     dutyloop::PaintYearPage(painter, QRectF(sheet.rect()), page);

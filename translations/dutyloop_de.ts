@@ -107,6 +107,20 @@
         <source>Cancelled: %1</source>
         <translation>Abgesagt: %1</translation>
     </message>
+    <message>
+        <source>As rostered</source>
+        <translation>Laut Einteilung</translation>
+    </message>
+    <message>
+        <source>%1, note “%2”</source>
+        <translation>%1, Notiz „%2“</translation>
+    </message>
+    <message>
+        <source>%1 was changed in the days file while its dialog was open; the file now says: %2.
+Your change was not saved. Open the day again to change it.</source>
+        <translation>%1 wurde in der Tagedatei geändert, während der Dialog offen war; dort steht jetzt: %2.
+Ihre Änderung wurde nicht gespeichert. Öffnen Sie den Tag erneut, um ihn zu ändern.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -212,6 +226,32 @@ Siehe »dutyloop --help«.</translation>
     <message>
         <source>Unable to write to %1.</source>
         <translation>%1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Unable to read %1: it is not a file.</source>
+        <translation>%1 kann nicht gelesen werden: Es ist keine Datei.</translation>
+    </message>
+    <message>
+        <source>Unable to read %1: it is larger than %2.</source>
+        <translation>%1 kann nicht gelesen werden: Es ist größer als %2.</translation>
+    </message>
+    <message>
+        <source>Unable to read %1: %2.</source>
+        <translation>%1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>Unable to read %1.</source>
+        <translation>%1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1
+The change was not saved.</source>
+        <translation>%1
+Die Änderung wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The days file %1 would grow past %2, the most that can be read back.</source>
+        <translation>Die Tagedatei %1 würde größer als %2, mehr kann nicht wieder gelesen werden.</translation>
     </message>
 </context>
 <context>
@@ -619,6 +659,10 @@ Siehe »dutyloop --help«.</translation>
         <source>Remove change</source>
         <translation>Änderung entfernen</translation>
     </message>
+    <message>
+        <source>No change can be made under %1, which follows no crew's rotation.</source>
+        <translation>Unter %1, das keinem Schichtplan einer Gruppe folgt, lässt sich nichts ändern.</translation>
+    </message>
 </context>
 <context>
     <name>dutyloop::EqualTabWidget</name>
@@ -769,6 +813,12 @@ Version für den Linux-Desktop</translation>
     <message>
         <source>iCalendar files (*.ics)</source>
         <translation>iCalendar-Dateien (*.ics)</translation>
+    </message>
+    <message>
+        <source>%1
+Your own days cannot be shown or changed until it can be read.</source>
+        <translation>%1
+Ihre eigenen Tage können erst angezeigt oder geändert werden, wenn die Datei lesbar ist.</translation>
     </message>
 </context>
 <context>

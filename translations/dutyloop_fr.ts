@@ -107,6 +107,20 @@
         <source>Cancelled: %1</source>
         <translation>Annulé&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>As rostered</source>
+        <translation>Selon l’affectation</translation>
+    </message>
+    <message>
+        <source>%1, note “%2”</source>
+        <translation>%1, note «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
+        <source>%1 was changed in the days file while its dialog was open; the file now says: %2.
+Your change was not saved. Open the day again to change it.</source>
+        <translation>%1 a été modifié dans le fichier des jours pendant que sa fenêtre était ouverte ; le fichier indique maintenant&#xa0;: %2.
+Votre modification n’a pas été enregistrée. Rouvrez le jour pour le modifier.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -212,6 +226,32 @@ Essayez « dutyloop --help ».</translation>
     <message>
         <source>Unable to write to %1.</source>
         <translation>Impossible d’écrire dans %1.</translation>
+    </message>
+    <message>
+        <source>Unable to read %1: it is not a file.</source>
+        <translation>Impossible de lire %1&#xa0;: ce n’est pas un fichier.</translation>
+    </message>
+    <message>
+        <source>Unable to read %1: it is larger than %2.</source>
+        <translation>Impossible de lire %1&#xa0;: il dépasse %2.</translation>
+    </message>
+    <message>
+        <source>Unable to read %1: %2.</source>
+        <translation>Impossible de lire %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Unable to read %1.</source>
+        <translation>Impossible de lire %1.</translation>
+    </message>
+    <message>
+        <source>%1
+The change was not saved.</source>
+        <translation>%1
+La modification n’a pas été enregistrée.</translation>
+    </message>
+    <message>
+        <source>The days file %1 would grow past %2, the most that can be read back.</source>
+        <translation>Le fichier des jours %1 dépasserait %2, la taille maximale qui peut être relue.</translation>
     </message>
 </context>
 <context>
@@ -619,6 +659,10 @@ Essayez « dutyloop --help ».</translation>
         <source>Remove change</source>
         <translation>Supprimer la modification</translation>
     </message>
+    <message>
+        <source>No change can be made under %1, which follows no crew's rotation.</source>
+        <translation>Aucune modification n’est possible sous %1, qui ne suit le roulement d’aucune équipe.</translation>
+    </message>
 </context>
 <context>
     <name>dutyloop::EqualTabWidget</name>
@@ -769,6 +813,12 @@ Version pour le bureau Linux</translation>
     <message>
         <source>iCalendar files (*.ics)</source>
         <translation>Fichiers iCalendar (*.ics)</translation>
+    </message>
+    <message>
+        <source>%1
+Your own days cannot be shown or changed until it can be read.</source>
+        <translation>%1
+Vos jours ne peuvent être affichés ni modifiés tant qu’il ne peut pas être lu.</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,8 @@
 #include "schedule/crew.h"
 
 #include <QCoreApplication>
+#include <QTextBoundaryFinder>
+#include <algorithm>
 
 namespace dutyloop {
 
@@ -45,6 +47,49 @@ QString CrewsOnDutyText(QDate date) {
             return QCoreApplication::translate("Calendar", "No crew on duty");
     }
     return QCoreApplication::translate("Calendar", "No rotation");
+}
+
+namespace {
+
+// The longest run of characters a tooltip line holds without a place to break it.
+constexpr int kLongestUnbrokenRun = 20;
+
+// The line with a zero-width space, a place to break, after every kLongestUnbrokenRun whole
+// characters (grapheme clusters) that follow each other without a blank.
+QString WithBreakOpportunities(const QString& line) {
+    QString broken;
+    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, line);
+    qsizetype start = 0;
+    int run = 0;
+    while (graphemes.toNextBoundary() >= 0) {
+        const qsizetype end = graphemes.position();
+        const QStringView grapheme = QStringView(line).sliced(start, end - start);
+        if (grapheme.front().isSpace()) {
+            run = 0;
+        } else if (run == kLongestUnbrokenRun) {
+            broken += QChar(0x200B);
+            run = 1;
+        } else {
+            ++run;
+        }
+        broken += grapheme;
+        start = end;
+    }
+    return broken;
+}
+
+} // namespace
+
+QString WrappedToolTip(const QString& toolTip) {
+    const QStringList lines = toolTip.split(QLatin1Char('\n'));
+    if (std::all_of(lines.begin(), lines.end(),
+                    [](const QString& line) { return line.size() <= kToolTipLineCharacters; }))
+        return toolTip;
+    QStringList shown;
+    for (const QString& line : lines)
+        shown << WithBreakOpportunities(line).toHtmlEscaped();
+    return QStringLiteral("<p style='white-space:pre-wrap'>%1</p>")
+        .arg(shown.join(QStringLiteral("<br>")));
 }
 
 QString CellToolTip(QDate date, const LocaleSettings& locale) {

@@ -22,6 +22,13 @@ QStringList CrewsOnDuty(QDate date);
 // "On duty: 5 TFS, 6 FSS, 7 SSM", or "No rotation" before the rotation starts for any crew.
 QString CrewsOnDutyText(QDate date);
 
+// The tooltip as the toolkit's tooltip is to show it. Plain text where no line is longer than
+// kToolTipLineCharacters; else rich text that wraps, at blanks and within a long word as well,
+// every character shown as written (a note's '<' included). Qt shows plain text on one line per
+// line however wide, and wraps rich text only where a line may break.
+inline constexpr qsizetype kToolTipLineCharacters = 80;
+QString WrappedToolTip(const QString& toolTip);
+
 // The long date above the crews on duty.
 QString CellToolTip(QDate date, const LocaleSettings& locale);
 QString CellToolTip(const QString& longDate, QDate date);

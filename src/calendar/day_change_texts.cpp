@@ -1,5 +1,6 @@
 #include "calendar/day_change_texts.h"
 
+#include "calendar/cell_descriptions.h"
 #include "calendar/header_texts.h"
 
 #include <QCoreApplication>
@@ -39,6 +40,23 @@ QString AccessibleNameWithChange(const QString& name, const DayChange& change) {
     if (!change.note.isEmpty())
         spoken = QCoreApplication::translate("Calendar", "%1, note: %2").arg(spoken, change.note);
     return spoken;
+}
+
+QString DayChangeDescription(const DayChange& change) {
+    const QString kind = change.kind == DayChangeKind::AsRostered
+                             ? QCoreApplication::translate("Calendar", "As rostered")
+                             : DayChangeName(change.kind);
+    if (change.note.isEmpty())
+        return kind;
+    return QCoreApplication::translate("Calendar", "%1, note “%2”").arg(kind, change.note);
+}
+
+QString DayChangedMeanwhileText(QDate date, const DayChange& onDisk, const LocaleSettings& locale) {
+    return QCoreApplication::translate("Calendar",
+                                       "%1 was changed in the days file while its dialog was "
+                                       "open; the file now says: %2.\nYour change was not "
+                                       "saved. Open the day again to change it.")
+        .arg(LongDateText(date, locale), DayChangeDescription(onDisk));
 }
 
 QString ToolTipWithChange(const QString& toolTip, const DayChange& change) {

@@ -17,6 +17,13 @@ QString StatusLineWithChange(QDate shownDate, DutyCode duty, const DayChange& ch
 // A cell's accessible name with the change and the note added, when there are any.
 QString AccessibleNameWithChange(const QString& name, const DayChange& change);
 
+// What the days file says of a day: "Sick, note “changed by hand”", "As rostered", …
+QString DayChangeDescription(const DayChange& change);
+
+// Why a change made in the day's dialog was not saved: the days file was changed for that day
+// while the dialog was open, and now says what `onDisk` is.
+QString DayChangedMeanwhileText(QDate date, const DayChange& onDisk, const LocaleSettings& locale);
+
 // A cell's tooltip with a line for the change and one for the note, when there are any.
 QString ToolTipWithChange(const QString& toolTip, const DayChange& change);
 

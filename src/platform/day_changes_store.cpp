@@ -1,36 +1,60 @@
 #include "platform/day_changes_store.h"
 
-#include "platform/file_services.h"
-#include "settings/day_changes_file.h"
+#include "calendar/day_change_texts.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace dutyloop {
 
-DayChanges LoadDayChanges(const QString& path, const QString& assignment) {
-    return DayChangesFromText(ReadFileBytes(path).value_or(QByteArray()), assignment);
+namespace {
+
+struct DaysFileText {
+    DaysFile file;
+    QByteArray text;
+};
+
+DaysFileText ReadDaysFileText(const QString& path) {
+    FileContent content = ReadFile(path);
+    if (!content.read() && content.failure != ReadFailure::Missing)
+        return {{std::nullopt, UnableToReadMessage(path, content)}, {}};
+    return {{AllDayChangesFromText(content.bytes), {}}, std::move(content.bytes)};
 }
 
-DayChangesBySection LoadAllDayChanges(const QString& path) {
-    return AllDayChangesFromText(ReadFileBytes(path).value_or(QByteArray()));
+QString NotSaved(const QString& why) {
+    return QCoreApplication::translate("Files", "%1\nThe change was not saved.").arg(why);
 }
 
-std::optional<DayChangesBySection> StoreDayChange(const Platform& platform, QWidget* window,
-                                                  const QString& path, const QString& assignment,
-                                                  QDate date, const DayChange& change) {
+} // namespace
+
+DaysFile ReadDaysFile(const QString& path) {
+    return ReadDaysFileText(path).file;
+}
+
+DayChangeWritten WriteDayChange(const DayChangeWrite& request, const WriteFault& fault) {
     // The folder may have gone since start-up made it.
-    CreateDirectoryWithParents(QFileInfo(path).absolutePath());
-    // What is there but cannot be read (no regular file, or far too large) is not replaced.
-    const std::optional<QByteArray> current = ReadFileBytes(path);
-    if (!current && QFileInfo(path).exists()) {
-        platform.showError(window, UnableToWriteMessage(path));
-        return std::nullopt;
-    }
+    CreateDirectoryWithParents(QFileInfo(request.path).absolutePath());
+    // What is there but cannot be read is not replaced: it would be lost.
+    DaysFileText now = ReadDaysFileText(request.path);
+    if (!now.file.changes)
+        return {now.file, NotSaved(now.file.unreadable)};
+    // Another hand changed the day since the dialog showed it; writing over it would lose that
+    // without a word.
+    const DayChange onDisk =
+        StoredChangeOn(request.date, DayChangesUnder(*now.file.changes, request.assignment));
+    if (onDisk != request.seen)
+        return {now.file, DayChangedMeanwhileText(request.date, onDisk, request.locale)};
     const QByteArray text =
-        TextWithDayChange(current.value_or(QByteArray()), assignment, date, change);
-    if (!WriteFileOrShowError(platform, window, path, text))
-        return std::nullopt;
-    return AllDayChangesFromText(text);
+        TextWithDayChange(now.text, request.assignment, request.date, request.change);
+    // Written, it could not be read back, and every change would seem gone.
+    if (text.size() > kLargestReadableFile)
+        return {now.file, NotSaved(QCoreApplication::translate(
+                                       "Files", "The days file %1 would grow past %2, the "
+                                                "most that can be read back.")
+                                       .arg(request.path, LargestReadableFileText()))};
+    if (!WriteFileAtomically(request.path, text, fault))
+        return {now.file, UnableToWriteMessage(request.path)};
+    return {{AllDayChangesFromText(text), {}}, {}};
 }
 
 } // namespace dutyloop

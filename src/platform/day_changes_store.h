@@ -1,30 +1,45 @@
 #pragma once
 
-#include "platform/platform.h"
+#include "calendar/locale_settings.h"
+#include "platform/file_services.h"
 #include "schedule/day_changes.h"
 #include "settings/day_changes_file.h"
 
 #include <QString>
 #include <optional>
 
-class QWidget;
-
 namespace dutyloop {
 
-// The changes made under `assignment` that the days file at `path` holds; none when it is
-// missing or cannot be read.
-DayChanges LoadDayChanges(const QString& path, const QString& assignment);
+// The days file as it stands on disk: every crew's changes, or, when something is there that
+// cannot be read, what the user is told about it. A missing file holds no changes.
+struct DaysFile {
+    std::optional<DayChangesBySection> changes; // none when the file could not be read
+    QString unreadable; // "Unable to read <path>: …"; empty when the file was read
+};
 
-// Every assignment's changes the days file at `path` holds; none when it is missing or cannot
-// be read.
-DayChangesBySection LoadAllDayChanges(const QString& path);
+DaysFile ReadDaysFile(const QString& path);
 
-// Writes the change on `date` into the days file as it now stands on disk, so that lines
-// written there by hand since are kept. On failure the error box says so, the file stays as it
-// was and the result is empty; else it is every change the file now holds, which the window
-// takes as its own, so that what it shows is always what the file says.
-std::optional<DayChangesBySection> StoreDayChange(const Platform& platform, QWidget* window,
-                                                  const QString& path, const QString& assignment,
-                                                  QDate date, const DayChange& change);
+// One change asked for in the day's dialog.
+struct DayChangeWrite {
+    QString path;
+    QString assignment;
+    QDate date;
+    DayChange seen;   // what the file held for the day when the dialog opened
+    DayChange change; // what the dialog asks for
+    LocaleSettings locale;
+};
+
+// What a write left behind: the file as it now stands and, when the change was not written, the
+// message that says why.
+struct DayChangeWritten {
+    DaysFile file;
+    QString refusal; // empty when the change is in the file
+};
+
+// Writes the change into the days file as it now stands on disk, so that lines written there by
+// hand since are kept. Refused, with the file left as it was, where the file cannot be read,
+// where the day itself was changed on disk since the dialog opened (the refusal says to what),
+// where the file would grow past what can be read back, and where the write fails.
+DayChangeWritten WriteDayChange(const DayChangeWrite& request, const WriteFault& fault = {});
 
 } // namespace dutyloop

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <algorithm>
@@ -52,27 +53,30 @@ private:
     int m_fd;
 };
 
-bool IsReadableRegularFile(const struct stat& info) {
-    return S_ISREG(info.st_mode) && info.st_size <= kLargestReadableFile;
+ReadFailure FailureOf(const struct stat& info) {
+    if (!S_ISREG(info.st_mode))
+        return ReadFailure::NotRegularFile;
+    return info.st_size > kLargestReadableFile ? ReadFailure::TooLarge : ReadFailure::None;
 }
 
-// Reads to the end, or nullopt once more than kLargestReadableFile bytes have come: a file may
+// Reads to the end, and stops once more than kLargestReadableFile bytes have come: a file may
 // grow while it is read.
-std::optional<QByteArray> ReadToEnd(int fd, qsizetype expected) {
+FileContent ReadToEnd(int fd, qsizetype expected) {
     QByteArray bytes;
     bytes.reserve(std::min(expected, kLargestReadableFile) + 1);
     for (;;) {
         const qsizetype had = bytes.size();
         const qsizetype room = std::min<qsizetype>(64 * 1024, kLargestReadableFile + 1 - had);
         if (room == 0)
-            return std::nullopt;
+            return {{}, ReadFailure::TooLarge};
         bytes.resize(had + room);
         const ssize_t got = ::read(fd, bytes.data() + had, static_cast<std::size_t>(room));
+        const int error = errno;
         bytes.resize(had + std::max<qsizetype>(got, 0));
         if (got == 0)
-            return bytes;
-        if (got < 0 && errno != EINTR)
-            return std::nullopt;
+            return {std::move(bytes)};
+        if (got < 0 && error != EINTR)
+            return {{}, ReadFailure::SystemError, error};
     }
 }
 
@@ -147,22 +151,40 @@ bool CreateDirectoryWithParents(const QString& path) {
     return QDir().mkpath(path) && DirectoryExists(path);
 }
 
-std::optional<QByteArray> ReadFileBytes(const QString& path) {
+FileContent ReadFile(const QString& path) {
+    const auto failed = [](ReadFailure failure, int error = 0) {
+        return FileContent{{}, failure, error};
+    };
     if (path.isEmpty())
-        return std::nullopt;
+        return failed(ReadFailure::Missing);
     const QByteArray name = QFile::encodeName(path);
     // Looked at before it is opened: opening a FIFO waits for a writer, and a device may act on
     // being opened.
     struct stat seen {};
-    if (::stat(name.constData(), &seen) != 0 || !IsReadableRegularFile(seen))
-        return std::nullopt;
+    if (::stat(name.constData(), &seen) != 0)
+        return errno == ENOENT || errno == ENOTDIR ? failed(ReadFailure::Missing)
+                                                   : failed(ReadFailure::SystemError, errno);
+    if (const ReadFailure unfit = FailureOf(seen); unfit != ReadFailure::None)
+        return failed(unfit);
     const Descriptor file(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (file.fd() < 0)
+        return failed(ReadFailure::SystemError, errno);
     struct stat opened {};
+    if (::fstat(file.fd(), &opened) != 0)
+        return failed(ReadFailure::SystemError, errno);
     // What was opened must be what was looked at, not something put in its place meanwhile.
-    if (file.fd() < 0 || ::fstat(file.fd(), &opened) != 0 || !IsReadableRegularFile(opened) ||
-        opened.st_dev != seen.st_dev || opened.st_ino != seen.st_ino)
-        return std::nullopt;
+    if (const ReadFailure unfit = FailureOf(opened); unfit != ReadFailure::None)
+        return failed(unfit);
+    if (opened.st_dev != seen.st_dev || opened.st_ino != seen.st_ino)
+        return failed(ReadFailure::NotRegularFile);
     return ReadToEnd(file.fd(), static_cast<qsizetype>(opened.st_size));
+}
+
+std::optional<QByteArray> ReadFileBytes(const QString& path) {
+    FileContent content = ReadFile(path);
+    if (!content.read())
+        return std::nullopt;
+    return std::move(content.bytes);
 }
 
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes, const WriteFault& fault) {
@@ -197,6 +219,28 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes, const Wri
 
 QString UnableToWriteMessage(const QString& path) {
     return QCoreApplication::translate("Files", "Unable to write to %1.").arg(path);
+}
+
+QString UnableToReadMessage(const QString& path, const FileContent& content) {
+    switch (content.failure) {
+    case ReadFailure::None:
+    case ReadFailure::Missing:
+        break;
+    case ReadFailure::NotRegularFile:
+        return QCoreApplication::translate("Files", "Unable to read %1: it is not a file.")
+            .arg(path);
+    case ReadFailure::TooLarge:
+        return QCoreApplication::translate("Files", "Unable to read %1: it is larger than %2.")
+            .arg(path, LargestReadableFileText());
+    case ReadFailure::SystemError:
+        return QCoreApplication::translate("Files", "Unable to read %1: %2.")
+            .arg(path, qt_error_string(content.systemError));
+    }
+    return QCoreApplication::translate("Files", "Unable to read %1.").arg(path);
+}
+
+QString LargestReadableFileText() {
+    return QLocale().formattedDataSize(kLargestReadableFile, 0, QLocale::DataSizeIecFormat);
 }
 
 } // namespace dutyloop

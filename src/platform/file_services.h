@@ -24,12 +24,32 @@ bool DirectoryExists(const QString& path);
 // message, since the caller has a fallback.
 bool CreateDirectoryWithParents(const QString& path);
 
-// Larger than any file the program reads could be: a settings file holds a few lines.
+// Larger than any file the program reads could be: a settings file holds a few lines, a days
+// file a line a day. No file the program reads back is written larger.
 inline constexpr qsizetype kLargestReadableFile = 16 * 1024 * 1024;
 
-// The whole file; nullopt when it is missing, cannot be read, is no regular file (a folder, a
-// FIFO, a device, also behind a link) or is larger than kLargestReadableFile. Never waits for a
-// writer and never reads without end.
+// Why a file was not read.
+enum class ReadFailure {
+    None,
+    Missing,        // nothing of that name, or a link that leads nowhere
+    NotRegularFile, // a folder, a FIFO, a device, also behind a link
+    TooLarge,       // larger than kLargestReadableFile
+    SystemError,    // the system refused (no permission, an input/output error)
+};
+
+// A file's whole content, or why there is none.
+struct FileContent {
+    QByteArray bytes;
+    ReadFailure failure = ReadFailure::None;
+    int systemError = 0; // errno, for a SystemError
+    bool read() const { return failure == ReadFailure::None; }
+};
+
+// Reads the whole file when it is a regular file of at most kLargestReadableFile bytes. Never
+// waits for a writer and never reads without end.
+FileContent ReadFile(const QString& path);
+
+// The whole file; nullopt when ReadFile does not read it, for whatever reason.
 std::optional<QByteArray> ReadFileBytes(const QString& path);
 
 // The steps of an atomic write, each of which a full disk or a file-size limit can make fail.
@@ -48,5 +68,12 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes,
 
 // What the user is told when a file cannot be written: "Unable to write to <path>."
 QString UnableToWriteMessage(const QString& path);
+
+// What the user is told when a file that is there cannot be read: "Unable to read <path>: "
+// and the reason.
+QString UnableToReadMessage(const QString& path, const FileContent& content);
+
+// The size no file the program reads may pass, as the user reads it: "16 MiB".
+QString LargestReadableFileText();
 
 } // namespace dutyloop

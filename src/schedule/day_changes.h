@@ -40,8 +40,17 @@ DayChange ChangeOn(QDate date, QDate anchorDate, const DayChanges& changes);
 // day, extra duty a work day.
 DutyCode EffectiveDutyFor(QDate date, QDate anchorDate, const DayChanges& changes);
 
-// The note as it can be kept: control characters as spaces, blanks at either end dropped, cut
-// to kMaxNoteCharacters.
+// The note as the note field holds it while it is typed: without characters that change the
+// direction of text (embeddings, overrides, isolates, marks) and without halves of characters,
+// cut to at most kMaxNoteCharacters between two whole characters as a reader sees them, so
+// that an accent stays with its letter and an emoji or a flag is kept whole or not at all.
+QString NoteWithinLimit(const QString& note);
+
+// The note as it can be kept: control characters as spaces, blanks at either end dropped, and
+// within the limit as NoteWithinLimit has it.
 QString CleanNote(const QString& note);
+
+// The change stored for `date`, whether or not it fits the day; none where nothing is stored.
+DayChange StoredChangeOn(QDate date, const DayChanges& changes);
 
 } // namespace dutyloop

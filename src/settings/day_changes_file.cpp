@@ -91,6 +91,9 @@ QByteArray DaysSectionFor(const QString& assignment) {
 
 DayChanges DayChangesFromText(const QByteArray& fileText, const QString& assignment) {
     DayChanges changes;
+    // Nothing can be changed where no crew is followed, so nothing written there by hand counts.
+    if (!CrewFollowing(assignment))
+        return changes;
     for (const auto& [key, value] : IniSectionValues(fileText, DaysSectionFor(assignment))) {
         const std::optional<QDate> date = DateFromKey(key);
         if (!date)
@@ -103,7 +106,7 @@ DayChanges DayChangesFromText(const QByteArray& fileText, const QString& assignm
 
 DayChangesBySection AllDayChangesFromText(const QByteArray& fileText) {
     DayChangesBySection all;
-    for (const QString& entry : AssignmentEntries()) {
+    for (const QString& entry : CrewEntries()) {
         DayChanges changes = DayChangesFromText(fileText, entry);
         if (!changes.empty())
             all.emplace(DaysSectionFor(entry), std::move(changes));
@@ -119,6 +122,8 @@ const DayChanges& DayChangesUnder(const DayChangesBySection& all, const QString&
 
 QByteArray TextWithDayChange(const QByteArray& fileText, const QString& assignment, QDate date,
                              const DayChange& change) {
+    if (!CrewFollowing(assignment))
+        return fileText;
     const QByteArray section = DaysSectionFor(assignment);
     const QByteArray key = date.toString(Qt::ISODate).toLatin1();
     const QString note = CleanNote(change.note);

@@ -20,10 +20,11 @@ namespace dutyloop {
 QByteArray DaysSectionFor(const QString& assignment);
 
 // The changes made under `assignment` that the file's text holds; a line that cannot be read
-// is skipped.
+// is skipped. None where the assignment follows no crew (the agency-wide entry), since no change
+// can be made there.
 DayChanges DayChangesFromText(const QByteArray& fileText, const QString& assignment);
 
-// Every assignment's changes the file's text holds, by the section they stand in.
+// Every crew's changes the file's text holds, by the section they stand in.
 using DayChangesBySection = std::map<QByteArray, DayChanges>;
 DayChangesBySection AllDayChangesFromText(const QByteArray& fileText);
 
@@ -31,7 +32,8 @@ DayChangesBySection AllDayChangesFromText(const QByteArray& fileText);
 const DayChanges& DayChangesUnder(const DayChangesBySection& all, const QString& assignment);
 
 // The file's text with the change on `date` written under `assignment`: a change of no kind
-// and no note takes the day's line away. Every other line stays as it was.
+// and no note takes the day's line away. Every other line stays as it was. Where the assignment
+// follows no crew, the text stays as it is.
 QByteArray TextWithDayChange(const QByteArray& fileText, const QString& assignment, QDate date,
                              const DayChange& change);
 

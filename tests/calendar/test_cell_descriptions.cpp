@@ -50,6 +50,39 @@ private slots:
     }
 
     // The calendar reaches from year 1 to 9999: a short date always shows the whole year.
+    // A tooltip that would be wider than a line of text gets places to break and is shown as
+    // rich text that wraps; what it says stays as written.
+    void wrappedToolTips_data() {
+        QTest::addColumn<QString>("tip");
+        QTest::addColumn<QString>("shown");
+        const QString zw(QChar(0x200B));
+        const QString date = QStringLiteral("Monday, September 18, 2023");
+        const QString x20(20, u'x');
+        QTest::newRow("short lines stay plain text")
+            << date + "\nNote: a <b>b</b>" << date + "\nNote: a <b>b</b>";
+        QTest::newRow("a line of exactly 80 stays plain") << QString(80, u'x') << QString(80, u'x');
+        QTest::newRow("a long word is broken every 20 characters")
+            << date + "\n" + QString(81, u'x')
+            << "<p style='white-space:pre-wrap'>" + date + "<br>" + x20 + zw + x20 + zw + x20 + zw +
+                   x20 + zw + "x</p>";
+        QTest::newRow("blanks are places to break already, markup shows as text")
+            << QString(78, u'x') + " <b>"
+            << "<p style='white-space:pre-wrap'>" + x20 + zw + x20 + zw + x20 + zw +
+                   QString(18, u'x') + " &lt;b&gt;</p>";
+        // 19 x, then 31 flags of two regional indicators each: 50 characters as a reader sees
+        // them, 81 UTF-16 code units; a break never falls between the two halves of a flag.
+        const QString flag = QString::fromUtf8("\U0001F1E9\U0001F1EA");
+        QTest::newRow("a flag is never broken")
+            << QString(19, u'x') + flag.repeated(31)
+            << "<p style='white-space:pre-wrap'>" + QString(19, u'x') + flag + zw +
+                   flag.repeated(20) + zw + flag.repeated(10) + "</p>";
+    }
+    void wrappedToolTips() {
+        QFETCH(QString, tip);
+        QFETCH(QString, shown);
+        QCOMPARE(WrappedToolTip(tip), shown);
+    }
+
     void shortDatesShowTheWholeYear_data() {
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QString>("date");

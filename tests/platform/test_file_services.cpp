@@ -162,24 +162,33 @@ private slots:
     // a FIFO would keep start-up waiting for a writer, and a device could be read without end.
     void readsOnlyRegularFiles_data() {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("read");
+        QTest::addColumn<ReadFailure>("failure");
         QTest::addColumn<QByteArray>("bytes");
         const QByteArray mixed("[C]\r\n\xFF\0A=1", 10);
-        QTest::newRow("CR, NUL and invalid UTF-8 kept") << "file" << true << mixed;
-        QTest::newRow("an empty file is there, empty") << "empty" << true << QByteArray("");
-        QTest::newRow("a link to a file") << "link-to-file" << true << mixed;
+        QTest::newRow("CR, NUL and invalid UTF-8 kept") << "file" << ReadFailure::None << mixed;
+        QTest::newRow("an empty file is there, empty")
+            << "empty" << ReadFailure::None << QByteArray("");
+        QTest::newRow("a link to a file") << "link-to-file" << ReadFailure::None << mixed;
         QTest::newRow("exactly the largest size")
-            << "largest" << true << QByteArray(kLargestReadableFile, '\0');
-        QTest::newRow("one byte over the largest size") << "too-large" << false << QByteArray();
-        QTest::newRow("missing") << "missing" << false << QByteArray();
-        QTest::newRow("a directory") << "folder" << false << QByteArray();
-        QTest::newRow("a FIFO") << "fifo" << false << QByteArray();
-        QTest::newRow("a link to a FIFO") << "link-to-fifo" << false << QByteArray();
-        QTest::newRow("a link to /dev/zero") << "link-to-zero" << false << QByteArray();
+            << "largest" << ReadFailure::None << QByteArray(kLargestReadableFile, '\0');
+        QTest::newRow("one byte over the largest size")
+            << "too-large" << ReadFailure::TooLarge << QByteArray();
+        QTest::newRow("missing") << "missing" << ReadFailure::Missing << QByteArray();
+        QTest::newRow("in a folder that is missing")
+            << "missing/file" << ReadFailure::Missing << QByteArray();
+        QTest::newRow("a dangling link") << "dangling" << ReadFailure::Missing << QByteArray();
+        QTest::newRow("a directory") << "folder" << ReadFailure::NotRegularFile << QByteArray();
+        QTest::newRow("a FIFO") << "fifo" << ReadFailure::NotRegularFile << QByteArray();
+        QTest::newRow("a link to a FIFO")
+            << "link-to-fifo" << ReadFailure::NotRegularFile << QByteArray();
+        QTest::newRow("a link to /dev/zero")
+            << "link-to-zero" << ReadFailure::NotRegularFile << QByteArray();
+        QTest::newRow("a link that leads round to itself")
+            << "loop" << ReadFailure::SystemError << QByteArray();
     }
     void readsOnlyRegularFiles() {
         QFETCH(QString, name);
-        QFETCH(bool, read);
+        QFETCH(ReadFailure, failure);
         QFETCH(QByteArray, bytes);
         QTemporaryDir base;
         QVERIFY(base.isValid());
@@ -195,13 +204,13 @@ private slots:
         QCOMPARE(::mkfifo(QFile::encodeName(base.filePath("fifo")).constData(), 0600), 0);
         QVERIFY(QFile::link(base.filePath("fifo"), base.filePath("link-to-fifo")));
         QVERIFY(QFile::link("/dev/zero", base.filePath("link-to-zero")));
+        QVERIFY(QFile::link(base.filePath("nothing"), base.filePath("dangling")));
+        QVERIFY(QFile::link(base.filePath("loop"), base.filePath("loop")));
 
-        const std::optional<QByteArray> got = ReadFileBytes(base.filePath(name));
-        QCOMPARE(got.has_value(), read);
-        if (read) {
-            QCOMPARE(got->size(), bytes.size());
-            QVERIFY(*got == bytes);
-        }
+        const FileContent content = ReadFile(base.filePath(name));
+        QCOMPARE(content.failure, failure);
+        QVERIFY(content.bytes == bytes);
+        QCOMPARE(ReadFileBytes(base.filePath(name)).has_value(), failure == ReadFailure::None);
     }
 };
 

@@ -95,8 +95,27 @@ private slots:
                                                                    5)
                                              << "a b c";
         QTest::newRow("cut to 300") << QString(310, u'x') << QString(300, u'x');
-        QTest::newRow("a pair across the cut stays whole")
+        // A character the reader sees as one is kept whole at the cut, or not at all.
+        QTest::newRow("an emoji across the cut")
             << QString(299, u'x') + QString::fromUtf8("\U0001F600") << QString(299, u'x');
+        QTest::newRow("an emoji that ends at the limit")
+            << QString(298, u'x') + QString::fromUtf8("\U0001F600")
+            << QString(298, u'x') + QString::fromUtf8("\U0001F600");
+        QTest::newRow("e and its combining accent across the cut")
+            << QString(299, u'x') + QString::fromUtf8("e\u0301") << QString(299, u'x');
+        QTest::newRow("a flag across the cut")
+            << QString(298, u'x') + QString::fromUtf8("\U0001F1E9\U0001F1EA") << QString(298, u'x');
+        QTest::newRow("a family of three joined emoji across the cut")
+            << QString(295, u'x') + QString::fromUtf8("\U0001F468\u200D\U0001F469\u200D\U0001F467")
+            << QString(295, u'x');
+        QTest::newRow("half an emoji, as a field cut it, is no character")
+            << QString(299, u'x') + QChar(0xD83D) << QString(299, u'x');
+        QTest::newRow("a cut that ends at a blank")
+            << QString(299, u'x') + QStringLiteral(" yz") << QString(299, u'x');
+        QTest::newRow("direction controls go, right-to-left text stays")
+            << QString::fromUtf8("\u202EDentist\u202C at \u2067\u05D0\u05D1\u2069 10"
+                                 "\u200E\u200F\u061C\u202A\u202B\u202D\u2066\u2068")
+            << QString::fromUtf8("Dentist at \u05D0\u05D1 10");
         QTest::newRow("only blanks") << "   "
                                      << "";
     }

@@ -91,6 +91,14 @@ private slots:
         QTest::newRow("10 MB of another program's keys")
             << TenMegabytes() << "3 TWT"
             << DayChanges{{QDate(2023, 9, 18), {DayChangeKind::Sick, {}}}};
+        // Written by hand, they would turn round whatever shows the note after them.
+        QTest::newRow("a note's direction controls are not read")
+            << QByteArray("[Days 3 TWT]\n2023-09-18=leave;\xE2\x80\xAE"
+                          "01 ta\xE2\x81\xA6"
+                          "Dentist\xE2\x81\xA9\n")
+            << "3 TWT" << DayChanges{{QDate(2023, 9, 18), {DayChangeKind::Leave, "01 taDentist"}}};
+        QTest::newRow("nothing counts under the agency-wide entry, which no change fits")
+            << QByteArray("[Days Tornvale]\n2101-01-05=leave\n") << "Tornvale" << DayChanges{};
     }
     void reading() {
         QFETCH(QByteArray, text);
@@ -136,6 +144,15 @@ private slots:
             << QByteArray() << QDate(999, 1, 2) << DayChange{DayChangeKind::Leave, {}}
             << QByteArray("[Days 3 TWT]\n0999-01-02=leave\n");
     }
+    void nothingIsWrittenUnderTheAgencyWideEntry() {
+        const QByteArray text = "[Days 3 TWT]\n2101-01-05=sick\n";
+        QCOMPARE(TextWithDayChange(text, QStringLiteral("Tornvale"), QDate(2101, 1, 5),
+                                   {DayChangeKind::Leave, {}}),
+                 text);
+        QCOMPARE(AllDayChangesFromText("[Days Tornvale]\n2101-01-05=leave\n"),
+                 DayChangesBySection());
+    }
+
     void writing() {
         QFETCH(QByteArray, text);
         QFETCH(QDate, date);

@@ -1,5 +1,7 @@
 #include "ui/calendar/day_dialog.h"
 
+#include "schedule/crew.h"
+
 #include <QButtonGroup>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -7,6 +9,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <QValidator>
+#include <algorithm>
 
 namespace dutyloop {
 
@@ -44,8 +48,11 @@ QString TitleFor(const QString& longDate, DutyCode rostered) {
     return DayDialog::tr("%1: no rotation").arg(longDate);
 }
 
-QString HintFor(DutyCode rostered) {
-    if (rostered == DutyCode::NoRotation)
+QString HintFor(const DayDialogDay& day) {
+    if (!day.followsCrew)
+        return DayDialog::tr("No change can be made under %1, which follows no crew's rotation.")
+            .arg(QLatin1String(kAgencyWideEntry));
+    if (day.rostered == DutyCode::NoRotation)
         return DayDialog::tr("No change can be made before the rotation starts.");
     return DayDialog::tr("Leave and sickness fit any day; a swap only a work day, extra duty "
                          "only a day off.");
@@ -67,11 +74,28 @@ const char* ObjectNameOf(DayChangeKind kind) {
     return "";
 }
 
+// Keeps the note within what can be stored while it is typed or pasted, so the field never
+// shows what would not be kept: a character typed past the limit, or a direction control.
+class NoteValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& position) const override {
+        const QString kept = NoteWithinLimit(input);
+        if (kept != input) {
+            position = static_cast<int>(
+                std::min(NoteWithinLimit(input.left(position)).size(), kept.size()));
+            input = kept;
+        }
+        return Acceptable;
+    }
+};
+
 } // namespace
 
-DayDialog::DayDialog(const QString& longDate, DutyCode rostered, const DayChange& current,
-                     QWidget* parent)
-    : QDialog(parent) {
+DayDialog::DayDialog(const DayDialogDay& day, QWidget* parent) : QDialog(parent) {
+    const QString& longDate = day.longDate;
+    const DutyCode rostered = day.followsCrew ? day.rostered : DutyCode::NoRotation;
+    const DayChange& current = day.current;
     setObjectName(QStringLiteral("dayDialog"));
     setWindowTitle(TitleFor(longDate, rostered));
     auto* layout = new QVBoxLayout(this);
@@ -93,7 +117,7 @@ DayDialog::DayDialog(const QString& longDate, DutyCode rostered, const DayChange
         layout->addWidget(button);
         m_kinds[i] = button;
     }
-    auto* hint = new QLabel(HintFor(rostered), this);
+    auto* hint = new QLabel(HintFor(day), this);
     hint->setObjectName(QStringLiteral("dayHint"));
     hint->setTextFormat(Qt::PlainText);
     hint->setWordWrap(true);
@@ -101,7 +125,7 @@ DayDialog::DayDialog(const QString& longDate, DutyCode rostered, const DayChange
 
     m_note = new QLineEdit(current.note, this);
     m_note->setObjectName(QStringLiteral("noteEdit"));
-    m_note->setMaxLength(static_cast<int>(kMaxNoteCharacters));
+    m_note->setValidator(new NoteValidator(m_note));
     m_note->setPlaceholderText(tr("Note"));
     m_note->setAccessibleName(tr("Note"));
     m_note->setEnabled(open);

@@ -14,15 +14,22 @@ class QRadioButton;
 
 namespace dutyloop {
 
+// The day the dialog asks about, as the window knows it.
+struct DayDialogDay {
+    QString longDate; // names the day in the title, beside its rostered duty
+    DutyCode rostered = DutyCode::NoRotation;
+    bool followsCrew = true; // false under the agency-wide entry, where nothing can be changed
+    DayChange current;       // what the days file holds for the day now
+};
+
 // Asks what became of one day: as rostered, leave, sick, swapped off or extra duty, and a note.
-// Only the kinds that fit the day's rostered duty can be chosen, and before the rotation starts
-// nothing can. "Remove change" clears both the kind and the note and closes the dialog.
+// Only the kinds that fit the day's rostered duty can be chosen; before the rotation starts, and
+// where no crew is followed, nothing can. "Remove change" clears both the kind and the note and
+// closes the dialog.
 class DayDialog : public QDialog {
     Q_OBJECT
 public:
-    // `longDate` names the day in the title, beside its rostered duty.
-    DayDialog(const QString& longDate, DutyCode rostered, const DayChange& current,
-              QWidget* parent);
+    DayDialog(const DayDialogDay& day, QWidget* parent);
 
     DayChange change() const;
 

@@ -4,6 +4,8 @@
 
 #include "ui/calendar/month_view_accessible.h"
 
+#include "calendar/cell_descriptions.h"
+
 #include <QContextMenuEvent>
 #include <QHelpEvent>
 #include <QMenu>
@@ -25,7 +27,7 @@ bool MonthView::event(QEvent* event) {
         QToolTip::hideText();
         event->ignore();
     } else {
-        QToolTip::showText(help->globalPos(), tip, this, cellRect(cell));
+        QToolTip::showText(help->globalPos(), WrappedToolTip(tip), this, cellRect(cell));
     }
     return true;
 }

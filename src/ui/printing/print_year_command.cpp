@@ -19,14 +19,21 @@ int PrintYearToFile(const CommandLine& line, const QLocale& locale, QDate today,
     const LocaleSettings localeSettings = CaptureLocaleSettings(locale);
     const Settings settings = SettingsFromText(ReadFileBytes(settingsFile).value_or(QByteArray()),
                                                localeSettings.weeksStartOnMonday);
-    const DayChanges changes = LoadDayChanges(DaysFilePath(settingsFile), line.crew);
+    // A year counted without the user's own days would be wrong without a word.
+    const DaysFile days = ReadDaysFile(DaysFilePath(settingsFile));
+    if (!days.changes) {
+        std::fputs(QStringLiteral("dutyloop: %1\n").arg(days.unreadable).toLocal8Bit().constData(),
+                   stderr);
+        return 1;
+    }
     // Holidays that cannot be had are said so; the page is printed without them.
     const HolidayCalendar holidays = LoadHolidayCalendar(settings);
     if (!holidays.error.isEmpty())
         std::fputs(QStringLiteral("dutyloop: %1\n").arg(holidays.error).toLocal8Bit().constData(),
                    stderr);
     const YearPage page =
-        YearPageForCrew(line.crew, line.printYear, settings, localeSettings, today, changes,
+        YearPageForCrew(line.crew, line.printYear, settings, localeSettings, today,
+                        DayChangesUnder(*days.changes, line.crew),
                         holidays.holidays ? &*holidays.holidays : nullptr);
     const QByteArray pdf = YearPagePdf(page, PaperFor(locale));
     if (!pdf.isEmpty() && WriteOutputFile(line.pdfPath, pdf))

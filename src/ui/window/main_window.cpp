@@ -23,6 +23,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 namespace dutyloop {
 
@@ -90,7 +91,10 @@ void MainWindow::start() {
                                   m_locale.weeksStartOnMonday);
     m_daysFilePath = DaysFilePath(m_settingsFilePath);
     loadHolidays();
-    m_dayChanges = LoadAllDayChanges(m_daysFilePath);
+    const DaysFile days = ReadDaysFile(m_daysFilePath);
+    m_dayChanges = days.changes.value_or(DayChangesBySection());
+    if (!days.changes)
+        m_startupProblem = daysFileUnreadableText(days.unreadable);
     m_settingsPage->showSettings(m_settings);
 
     const QDate now = today();
@@ -187,6 +191,11 @@ void MainWindow::showEvent(QShowEvent* event) {
     fitOuterSizeOnce();
     // Only now have the tab pages taken their size for the first time.
     placeCalendar();
+    // Said once, when the window is there for the message box to stand over.
+    if (!m_startupProblem.isEmpty())
+        QTimer::singleShot(0, this, [this, problem = std::exchange(m_startupProblem, {})] {
+            m_platform.showError(this, problem);
+        });
 }
 
 void MainWindow::moveEvent(QMoveEvent* event) {

@@ -78,6 +78,8 @@ private:
     void redraw();
     void placeCalendar();
     void fitOuterSizeOnce();
+    // What the user is told when the days file is there but cannot be read.
+    static QString daysFileUnreadableText(const QString& unreadable);
 
     Platform m_platform;
     EqualTabWidget* m_tabs = nullptr;
@@ -94,10 +96,12 @@ private:
     bool m_outerSizeFitted = false;
     QDate m_today; // the day the calendar was last drawn for as today
     QString m_daysFilePath;
-    // Every assignment's changes: read from the days file at start, then what each write of
-    // the file has left in it.
+    // Every crew's changes: read from the days file at start, then as the file stood each time
+    // a day was opened or written.
     DayChangesBySection m_dayChanges;
     std::optional<HolidayList> m_holidays; // those marked; none where no calendar is chosen
+    // Why the days file could not be read at start, until the window has said so.
+    QString m_startupProblem;
     // The folder of the last file exported, proposed again; kept for this run only, as the
     // settings file holds the settings and nothing else.
     QString m_lastExportFolder;

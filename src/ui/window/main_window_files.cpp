@@ -7,6 +7,7 @@
 #include "calendar/month_grid.h"
 #include "platform/day_changes_store.h"
 #include "platform/file_services.h"
+#include "schedule/crew.h"
 #include "schedule/rotation.h"
 #include "ui/calendar/calendar_page.h"
 #include "ui/calendar/day_dialog.h"
@@ -23,16 +24,36 @@ void MainWindow::changeDay(QDate date) {
     // A day of a neighbouring month is not chosen, and so not changed.
     if (date != m_view.shownDate)
         return;
-    const DayChanges& changes = DayChangesUnder(m_dayChanges, m_settings.assignment);
-    DayDialog dialog(LongDateText(date, m_locale), DutyCodeFor(date, m_view.anchorDate),
-                     ChangeOn(date, m_view.anchorDate, changes), this);
-    if (dialog.exec() != QDialog::Accepted)
+    // The dialog shows the day as the file has it now, whatever was written there since.
+    const DaysFile days = ReadDaysFile(m_daysFilePath);
+    if (!days.changes) {
+        m_platform.showError(this, daysFileUnreadableText(days.unreadable));
         return;
-    // On a failed write the file keeps the old changes, and so does the window.
-    if (const std::optional<DayChangesBySection> stored = StoreDayChange(
-            m_platform, this, m_daysFilePath, m_settings.assignment, date, dialog.change()))
-        m_dayChanges = *stored;
+    }
+    m_dayChanges = *days.changes;
     redraw();
+    const DayChanges& changes = DayChangesUnder(m_dayChanges, m_settings.assignment);
+    const DayChange seen = StoredChangeOn(date, changes);
+    const DayChange shown = ChangeOn(date, m_view.anchorDate, changes);
+    DayDialog dialog({LongDateText(date, m_locale), DutyCodeFor(date, m_view.anchorDate),
+                      CrewFollowing(m_settings.assignment).has_value(), shown},
+                     this);
+    // OK on what the file already says writes nothing, so the line stays as it was written.
+    if (dialog.exec() != QDialog::Accepted || dialog.change() == shown)
+        return;
+    const DayChangeWritten written = WriteDayChange(
+        {m_daysFilePath, m_settings.assignment, date, seen, dialog.change(), m_locale},
+        m_platform.writeFault);
+    // What the file holds, written or not, is what the calendar shows.
+    if (written.file.changes)
+        m_dayChanges = *written.file.changes;
+    redraw();
+    if (!written.refusal.isEmpty())
+        m_platform.showError(this, written.refusal);
+}
+
+QString MainWindow::daysFileUnreadableText(const QString& unreadable) {
+    return tr("%1\nYour own days cannot be shown or changed until it can be read.").arg(unreadable);
 }
 
 void MainWindow::save() {

@@ -2,10 +2,9 @@
 // day's dialog; what is chosen there shows in the cell, the status line and the tooltip, is in
 // the days file at once and again after a restart, and a failed write changes nothing.
 
-#include "window_fixture.h"
+#include "days_helpers.h"
 
 #include "platform/file_services.h"
-#include "ui/calendar/day_dialog.h"
 
 #include <QContextMenuEvent>
 #include <QCursor>
@@ -23,41 +22,10 @@ Q_DECLARE_METATYPE(WriteStep)
 
 namespace {
 
-const QByteArray kThreeTwt = "[Config]\nWorkAssign=3 TWT\n";
-
 // Monday 2023-09-18 is a work day of 3 TWT, read off the pattern table from its anchor Monday
 // 2013-12-09; in the window's US English it reads as below.
 const QDate kWorkDay(2023, 9, 18);
 const QString kWorkDayTitle = QStringLiteral("Monday, September 18, 2023: work day");
-
-QString DaysFilePathOf(const WindowUnderTest& fixture) {
-    return fixture.settingsFolder() + QStringLiteral("/dutyloop-days.ini");
-}
-
-QByteArray DaysFileOf(const WindowUnderTest& fixture) {
-    QFile file(DaysFilePathOf(fixture));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteDaysFile(const WindowUnderTest& fixture, const QByteArray& text) {
-    QDir().mkpath(fixture.settingsFolder());
-    QFile file(DaysFilePathOf(fixture));
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
-        qFatal("cannot write the days file");
-}
-
-int CellOf(MainWindow& window, QDate day) {
-    return static_cast<int>(window.monthPage().cells[0].date.daysTo(day));
-}
-
-const CellLook& CellLookOf(MainWindow& window, QDate day) {
-    return window.monthPage().cells[static_cast<std::size_t>(CellOf(window, day))];
-}
-
-void DoubleClickDay(MainWindow& window, QDate day) {
-    MonthView* view = ControlsOf(window).monthView;
-    QTest::mouseDClick(view, Qt::LeftButton, {}, view->cellRect(CellOf(window, day)).center());
-}
 
 // The tooltip the view shows when the pointer rests on the day.
 QString ShownToolTip(MainWindow& window, QDate day) {
@@ -66,20 +34,6 @@ QString ShownToolTip(MainWindow& window, QDate day) {
     QHelpEvent help(QEvent::ToolTip, at, view->mapToGlobal(at));
     QApplication::sendEvent(view, &help);
     return QToolTip::isVisible() ? QToolTip::text() : QString();
-}
-
-// A click on the round mark at the start of a radio button's row, which stretches across the
-// dialog beyond its label.
-void ClickRadio(QRadioButton* button) {
-    const QPoint start(button->isRightToLeft() ? button->width() - 6 : 6, button->height() / 2);
-    QTest::mouseClick(button, Qt::LeftButton, {}, start);
-}
-
-// Chooses leave, types the note and presses OK, as a hand does in the dialog.
-void ChooseLeaveWithNote(DayDialog* dialog, const QString& note) {
-    ClickRadio(Find<QRadioButton>(dialog, "leaveButton"));
-    QTest::keyClicks(Find<QLineEdit>(dialog, "noteEdit"), note);
-    Click(dialog->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok));
 }
 
 } // namespace
@@ -281,27 +235,118 @@ private slots:
         QCOMPARE(DaysFileOf(fixture), QByteArray("[Days 3 TWT]\n2023-09-18=leave\n"));
     }
 
-    // Before the rotation starts the dialog says why nothing can be chosen.
-    void nothingBeforeTheRotation() {
-        WindowUnderTest fixture = ShownWindow(QDate(2013, 12, 4), kThreeTwt);
+    // The note field keeps what can be stored as it is typed: a character that would pass the
+    // limit is not taken in whole or in part, and a direction control not at all.
+    void theNoteKeepsWholeCharacters_data() {
+        QTest::addColumn<QString>("typed"); // key by key
+        QTest::addColumn<QString>("sent");  // then one key's text, as a keyboard or picker sends it
+        QTest::addColumn<QString>("shown"); // in the field
+        QTest::addColumn<QString>("kept");  // in the file
+        const QString x299(299, u'x');
+        const QString x298(298, u'x');
+        const QString emoji = QString::fromUtf8("\U0001F600");
+        QTest::newRow("an emoji past the limit") << x299 << emoji << x299 << x299;
+        QTest::newRow("an emoji that ends at the limit")
+            << x298 << emoji << x298 + emoji << x298 + emoji;
+        QTest::newRow("an accent that would carry its e past the limit")
+            << x299 + QLatin1Char('e') << QString::fromUtf8("\u0301") << x299 << x299;
+        QTest::newRow("a flag past the limit")
+            << x298 << QString::fromUtf8("\U0001F1E9\U0001F1EA") << x298 << x298;
+        QTest::newRow("a right-to-left override")
+            << QStringLiteral("Dentist ") << QString::fromUtf8("\u202E")
+            << QStringLiteral("Dentist ") << QStringLiteral("Dentist");
+    }
+    void theNoteKeepsWholeCharacters() {
+        QFETCH(QString, typed);
+        QFETCH(QString, sent);
+        QFETCH(QString, shown);
+        QFETCH(QString, kept);
+        WindowUnderTest fixture = ShownWindow(QDate(2023, 9, 15), kThreeTwt);
+        QString field;
+        OnNextModal<DayDialog> answer([&](DayDialog* dialog) {
+            ClickRadio(Find<QRadioButton>(dialog, "leaveButton"));
+            auto* note = Find<QLineEdit>(dialog, "noteEdit");
+            QTest::keyClicks(note, typed);
+            QTest::sendKeyEvent(QTest::Click, note, Qt::Key_unknown, sent, Qt::NoModifier);
+            field = note->text();
+            Click(DialogButton(dialog, QDialogButtonBox::Ok));
+        });
+        DoubleClickDay(*fixture, kWorkDay);
+        QVERIFY(answer.happened());
+        QCOMPARE(field, shown);
+        QCOMPARE(DaysFileOf(fixture), "[Days 3 TWT]\n2023-09-18=leave;" + kept.toUtf8() + '\n');
+    }
+
+    // A note of 300 characters without a blank, as a file may hold it, and a direction override
+    // before it: the tooltip stays a readable width and reads left to right.
+    void aLongNoteWrapsInItsTooltip() {
+        WindowUnderTest fixture;
+        WriteSettingsFile(fixture, kThreeTwt);
+        WriteDaysFile(fixture,
+                      "[Days 3 TWT]\n2023-09-18=leave;\xE2\x80\xAE" + QByteArray(300, 'x') + "\n");
+        StartWindow(fixture);
+        const QString tip = ShownToolTip(*fixture, kWorkDay);
+        QVERIFY(!tip.contains(QChar(0x202E)));
+        QVERIFY(QString(tip).remove(QChar(0x200B)).contains("Note: " + QString(300, u'x')));
+        QLabel* label = nullptr;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget->objectName() == QLatin1String("qtooltip_label") && widget->isVisible())
+                label = qobject_cast<QLabel*>(widget);
+        }
+        QVERIFY(label);
+        // About as wide as 80 average characters, the width Qt gives wrapped text, and so on a
+        // few lines; plain, the note alone would be 300 characters wide.
+        const QFontMetrics metrics(label->font());
+        QVERIFY2(label->width() <= 90 * metrics.averageCharWidth(),
+                 qPrintable(QString::number(label->width())));
+        QVERIFY(label->height() >= 5 * metrics.lineSpacing());
+    }
+
+    // Where nothing can be changed the dialog says why, and a line written there by hand counts
+    // for nothing.
+    void nothingWhereNoRotationRuns_data() {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<QDate>("day");
+        QTest::addColumn<QString>("hint");
+        QTest::newRow("before the crew's rotation starts")
+            << kThreeTwt << QDate(2013, 12, 4)
+            << "No change can be made before the rotation starts.";
+        // Past its far anchor the agency-wide entry has days of the pattern, but still no crew.
+        QTest::newRow("under the agency-wide entry, past its anchor")
+            << QByteArray("[Config]\nWorkAssign=Tornvale\n") << QDate(2101, 1, 5)
+            << "No change can be made under Tornvale, which follows no crew's rotation.";
+    }
+    void nothingWhereNoRotationRuns() {
+        QFETCH(QByteArray, settings);
+        QFETCH(QDate, day);
+        QFETCH(QString, hint);
+        WindowUnderTest fixture;
+        WriteSettingsFile(fixture, settings);
+        const QByteArray byHand = "[Days 3 TWT]\n2013-12-04=leave\n[Days Tornvale]\n"
+                                  "2101-01-05=leave\n";
+        WriteDaysFile(fixture, byHand);
+        StartWindow(fixture, day);
+        OpenTab(*fixture, ControlsOf(*fixture).calendarPage);
+        QCOMPARE(CellLookOf(*fixture, day).change, DayChangeKind::AsRostered);
         bool okEnabled = true;
         bool anyKind = false;
-        QString hint;
+        bool noteEnabled = true;
+        QString shownHint;
         OnNextModal<DayDialog> answer([&](DayDialog* dialog) {
-            okEnabled = dialog->findChild<QDialogButtonBox*>("buttonBox")
-                            ->button(QDialogButtonBox::Ok)
-                            ->isEnabled();
+            okEnabled = DialogButton(dialog, QDialogButtonBox::Ok)->isEnabled();
             for (QRadioButton* kind : dialog->findChildren<QRadioButton*>())
                 anyKind = anyKind || kind->isEnabled();
-            hint = dialog->findChild<QLabel*>(QStringLiteral("dayHint"))->text();
-            Click(dialog->findChild<QDialogButtonBox*>("buttonBox")
-                      ->button(QDialogButtonBox::Cancel));
+            noteEnabled = Find<QLineEdit>(dialog, "noteEdit")->isEnabled();
+            shownHint = Find<QLabel>(dialog, "dayHint")->text();
+            Click(DialogButton(dialog, QDialogButtonBox::Cancel));
         });
-        DoubleClickDay(*fixture, QDate(2013, 12, 4));
+        DoubleClickDay(*fixture, day);
         QVERIFY(answer.happened());
         QVERIFY(!okEnabled);
         QVERIFY(!anyKind);
-        QCOMPARE(hint, QStringLiteral("No change can be made before the rotation starts."));
+        QVERIFY(!noteEnabled);
+        QCOMPARE(shownHint, hint);
+        QCOMPARE(DaysFileOf(fixture), byHand);
     }
 };
 

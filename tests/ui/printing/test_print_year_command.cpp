@@ -3,11 +3,15 @@
 
 #include "file_helpers.h"
 
+#include "platform/file_services.h"
+
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
+#include <sys/stat.h>
 
 using namespace dutyloop::testing;
 
@@ -35,9 +39,18 @@ struct Run {
     QStringList configEntries; // what the run left in the user's configuration folder
 };
 
+// Puts files into the settings folder before the program starts.
+using Preparation = std::function<void(const QString& settingsFolder)>;
+
 Run RunProgram(const QStringList& arguments, const QString& workFolder,
-               const QString& language = QStringLiteral("en_US.UTF-8")) {
+               const QString& language = QStringLiteral("en_US.UTF-8"),
+               const Preparation& prepare = {}) {
     QTemporaryDir config;
+    if (prepare) {
+        const QString settingsFolder = config.filePath(QStringLiteral("Halvorne/Dutyloop"));
+        QDir().mkpath(settingsFolder);
+        prepare(settingsFolder);
+    }
     QProcess program;
     program.setProcessEnvironment(Environment(config.path(), language));
     program.setWorkingDirectory(workFolder);
@@ -150,6 +163,47 @@ private slots:
         QCOMPARE(run.output.startsWith("%PDF-"), toStandardOutput);
         if (toStandardOutput)
             QVERIFY(run.output.trimmed().endsWith("%%EOF"));
+        QCOMPARE(Entries(folder.path()), QStringList{});
+    }
+
+    // A year counted without the user's own days would be wrong without a word, so a days file
+    // that is there but cannot be read stops the command.
+    void refusesAnUnreadableDaysFile_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("a folder") << "folder"
+                                  << "it is not a file";
+        QTest::newRow("a FIFO") << "fifo"
+                                << "it is not a file";
+        QTest::newRow("a link to /dev/zero") << "zero"
+                                             << "it is not a file";
+        QTest::newRow("over 16 MiB") << "large"
+                                     << "it is larger than 16 MiB";
+    }
+    void refusesAnUnreadableDaysFile() {
+        QFETCH(QString, kind);
+        QFETCH(QString, why);
+        QTemporaryDir folder;
+        QString daysFile;
+        const Run run = RunProgram(
+            {"--print-year", "2027", "--crew", "5 TFS", "--output", "year.pdf"}, folder.path(),
+            QStringLiteral("en_US.UTF-8"), [&](const QString& settingsFolder) {
+                daysFile = settingsFolder + QStringLiteral("/dutyloop-days.ini");
+                if (kind == QLatin1String("folder")) {
+                    QDir().mkdir(daysFile);
+                } else if (kind == QLatin1String("fifo")) {
+                    ::mkfifo(QFile::encodeName(daysFile).constData(), 0600);
+                } else if (kind == QLatin1String("zero")) {
+                    QFile::link(QStringLiteral("/dev/zero"), daysFile);
+                } else {
+                    WritePlainFile(daysFile, "[Days 5 TFS]\n2027-03-03=leave\n");
+                    QFile::resize(daysFile, dutyloop::kLargestReadableFile + 1);
+                }
+            });
+        QCOMPARE(run.exitCode, 1);
+        const QString message =
+            QStringLiteral("dutyloop: Unable to read %1: %2.\n").arg(daysFile, why);
+        QVERIFY2(run.errors.contains(message), qPrintable(run.errors));
         QCOMPARE(Entries(folder.path()), QStringList{});
     }
 };
