@@ -5,7 +5,7 @@
     <name>Calendar</name>
     <message>
         <source>%1, work day</source>
-        <translation>%1, Dienst</translation>
+        <translation>%1, Diensttag</translation>
     </message>
     <message>
         <source>%1, off duty</source>
@@ -17,11 +17,11 @@
     </message>
     <message>
         <source>No crew on duty</source>
-        <translation>Keine Schicht im Dienst</translation>
+        <translation>Keine Dienstgruppe im Dienst</translation>
     </message>
     <message>
         <source>No rotation</source>
-        <translation>Kein Schichtplan</translation>
+        <translation>Kein Dienstplan</translation>
     </message>
     <message>
         <source>Work</source>
@@ -37,11 +37,11 @@
     </message>
     <message>
         <source>Wk</source>
-        <translation>Dst</translation>
+        <translation>Dienst</translation>
     </message>
     <message>
         <source>Legend: work days</source>
-        <translation>Legende: Tage im Dienst</translation>
+        <translation>Legende: Diensttage</translation>
     </message>
     <message>
         <source>OD</source>
@@ -60,20 +60,12 @@
         <translation>Gewählter Tag: %1</translation>
     </message>
     <message>
-        <source>%1 %2: %3 work days, %4 off</source>
-        <translation>%1 %2: %3 Diensttage, %4 dienstfrei</translation>
-    </message>
-    <message>
-        <source>%1 to %2 %3: %4 work days, %5 off</source>
-        <translation>%1 bis %2 %3: %4 Diensttage, %5 dienstfrei</translation>
-    </message>
-    <message>
         <source>Leave</source>
         <translation>Urlaub</translation>
     </message>
     <message>
         <source>Sick</source>
-        <translation>Krank</translation>
+        <translation>Krankheit</translation>
     </message>
     <message>
         <source>Swapped off</source>
@@ -103,45 +95,665 @@
         <source>Extra duty (%1)</source>
         <translation>Zusatzdienst (%1)</translation>
     </message>
+    <message numerus="yes">
+        <source>%n work days</source>
+        <translation>
+            <numerusform>%n Diensttag</numerusform>
+            <numerusform>%n Diensttage</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n off</source>
+        <extracomment>The days off beside the work days, as in &quot;12 work days, 19 off&quot;.</extracomment>
+        <translation>
+            <numerusform>%n dienstfreier Tag</numerusform>
+            <numerusform>%n dienstfreie Tage</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2: %3, %4</source>
+        <extracomment>A month&apos;s days: the month, the year, then &quot;12 work days&quot; and &quot;19 off&quot;.</extracomment>
+        <translation>%1 %2: %3, %4</translation>
+    </message>
+    <message>
+        <source>%1 to %2 %3: %4, %5</source>
+        <extracomment>The days from January to the month: January, the month, the year, then &quot;157 work days&quot; and &quot;208 off&quot;.</extracomment>
+        <translation>%1 bis %2 %3: %4, %5</translation>
+    </message>
+</context>
+<context>
+    <name>ColorName</name>
+    <message>
+        <source>Aliceblue</source>
+        <translation>Eisblau</translation>
+    </message>
+    <message>
+        <source>Antiquewhite</source>
+        <translation>Antikweiß</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>Wasserblau</translation>
+    </message>
+    <message>
+        <source>Aquamarine</source>
+        <translation>Aquamarin</translation>
+    </message>
+    <message>
+        <source>Azure</source>
+        <translation>Azurweiß</translation>
+    </message>
+    <message>
+        <source>Beige</source>
+        <translation>Beige</translation>
+    </message>
+    <message>
+        <source>Bisque</source>
+        <translation>Biskuit</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>Blanchedalmond</source>
+        <translation>Mandelweiß</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Blueviolet</source>
+        <translation>Blauviolett</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>Braun</translation>
+    </message>
+    <message>
+        <source>Burlywood</source>
+        <translation>Holzfarben</translation>
+    </message>
+    <message>
+        <source>Cadetblue</source>
+        <translation>Kadettenblau</translation>
+    </message>
+    <message>
+        <source>Chartreuse</source>
+        <translation>Chartreuse</translation>
+    </message>
+    <message>
+        <source>Chocolate</source>
+        <translation>Schokolade</translation>
+    </message>
+    <message>
+        <source>Coral</source>
+        <translation>Koralle</translation>
+    </message>
+    <message>
+        <source>Cornflowerblue</source>
+        <translation>Kornblumenblau</translation>
+    </message>
+    <message>
+        <source>Cornsilk</source>
+        <translation>Maisseide</translation>
+    </message>
+    <message>
+        <source>Crimson</source>
+        <translation>Karmesinrot</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <source>Darkblue</source>
+        <translation>Dunkelblau</translation>
+    </message>
+    <message>
+        <source>Darkcyan</source>
+        <translation>Dunkelcyan</translation>
+    </message>
+    <message>
+        <source>Darkgoldenrod</source>
+        <translation>Dunkelgoldgelb</translation>
+    </message>
+    <message>
+        <source>Darkgray</source>
+        <translation>Dunkelgrau</translation>
+    </message>
+    <message>
+        <source>Darkgreen</source>
+        <translation>Dunkelgrün</translation>
+    </message>
+    <message>
+        <source>Darkgrey</source>
+        <translation>Dunkelgrau</translation>
+    </message>
+    <message>
+        <source>Darkkhaki</source>
+        <translation>Dunkelkhaki</translation>
+    </message>
+    <message>
+        <source>Darkmagenta</source>
+        <translation>Dunkelmagenta</translation>
+    </message>
+    <message>
+        <source>Darkolivegreen</source>
+        <translation>Dunkelolivgrün</translation>
+    </message>
+    <message>
+        <source>Darkorange</source>
+        <translation>Dunkelorange</translation>
+    </message>
+    <message>
+        <source>Darkorchid</source>
+        <translation>Dunkelorchidee</translation>
+    </message>
+    <message>
+        <source>Darkred</source>
+        <translation>Dunkelrot</translation>
+    </message>
+    <message>
+        <source>Darksalmon</source>
+        <translation>Dunkellachs</translation>
+    </message>
+    <message>
+        <source>Darkseagreen</source>
+        <translation>Dunkelmeergrün</translation>
+    </message>
+    <message>
+        <source>Darkslateblue</source>
+        <translation>Dunkelschieferblau</translation>
+    </message>
+    <message>
+        <source>Darkslategray</source>
+        <translation>Dunkelschiefergrau</translation>
+    </message>
+    <message>
+        <source>Darkslategrey</source>
+        <translation>Dunkelschiefergrau</translation>
+    </message>
+    <message>
+        <source>Darkturquoise</source>
+        <translation>Dunkeltürkis</translation>
+    </message>
+    <message>
+        <source>Darkviolet</source>
+        <translation>Dunkelviolett</translation>
+    </message>
+    <message>
+        <source>Deeppink</source>
+        <translation>Tiefrosa</translation>
+    </message>
+    <message>
+        <source>Deepskyblue</source>
+        <translation>Tiefhimmelblau</translation>
+    </message>
+    <message>
+        <source>Dimgray</source>
+        <translation>Mattgrau</translation>
+    </message>
+    <message>
+        <source>Dimgrey</source>
+        <translation>Mattgrau</translation>
+    </message>
+    <message>
+        <source>Dodgerblue</source>
+        <translation>Dodgerblau</translation>
+    </message>
+    <message>
+        <source>Firebrick</source>
+        <translation>Ziegelrot</translation>
+    </message>
+    <message>
+        <source>Floralwhite</source>
+        <translation>Blütenweiß</translation>
+    </message>
+    <message>
+        <source>Forestgreen</source>
+        <translation>Waldgrün</translation>
+    </message>
+    <message>
+        <source>Fuchsia</source>
+        <translation>Fuchsia</translation>
+    </message>
+    <message>
+        <source>Gainsboro</source>
+        <translation>Gainsborograu</translation>
+    </message>
+    <message>
+        <source>Ghostwhite</source>
+        <translation>Geisterweiß</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Gold</translation>
+    </message>
+    <message>
+        <source>Goldenrod</source>
+        <translation>Goldgelb</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Grau</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Greenyellow</source>
+        <translation>Grüngelb</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Grau</translation>
+    </message>
+    <message>
+        <source>Honeydew</source>
+        <translation>Honigmelone</translation>
+    </message>
+    <message>
+        <source>Hotpink</source>
+        <translation>Knallrosa</translation>
+    </message>
+    <message>
+        <source>Indianred</source>
+        <translation>Indischrot</translation>
+    </message>
+    <message>
+        <source>Indigo</source>
+        <translation>Indigo</translation>
+    </message>
+    <message>
+        <source>Ivory</source>
+        <translation>Elfenbein</translation>
+    </message>
+    <message>
+        <source>Khaki</source>
+        <translation>Khaki</translation>
+    </message>
+    <message>
+        <source>Lavender</source>
+        <translation>Lavendel</translation>
+    </message>
+    <message>
+        <source>Lavenderblush</source>
+        <translation>Lavendelrosa</translation>
+    </message>
+    <message>
+        <source>Lawngreen</source>
+        <translation>Rasengrün</translation>
+    </message>
+    <message>
+        <source>Lemonchiffon</source>
+        <translation>Zitronenchiffon</translation>
+    </message>
+    <message>
+        <source>Lightblue</source>
+        <translation>Hellblau</translation>
+    </message>
+    <message>
+        <source>Lightcoral</source>
+        <translation>Hellkoralle</translation>
+    </message>
+    <message>
+        <source>Lightcyan</source>
+        <translation>Hellcyan</translation>
+    </message>
+    <message>
+        <source>Lightgoldenrodyellow</source>
+        <translation>Hellgoldgelb</translation>
+    </message>
+    <message>
+        <source>Lightgray</source>
+        <translation>Hellgrau</translation>
+    </message>
+    <message>
+        <source>Lightgreen</source>
+        <translation>Hellgrün</translation>
+    </message>
+    <message>
+        <source>Lightgrey</source>
+        <translation>Hellgrau</translation>
+    </message>
+    <message>
+        <source>Lightpink</source>
+        <translation>Hellrosa</translation>
+    </message>
+    <message>
+        <source>Lightsalmon</source>
+        <translation>Hell-Lachs</translation>
+    </message>
+    <message>
+        <source>Lightseagreen</source>
+        <translation>Hellmeergrün</translation>
+    </message>
+    <message>
+        <source>Lightskyblue</source>
+        <translation>Hellhimmelblau</translation>
+    </message>
+    <message>
+        <source>Lightslategray</source>
+        <translation>Hellschiefergrau</translation>
+    </message>
+    <message>
+        <source>Lightslategrey</source>
+        <translation>Hellschiefergrau</translation>
+    </message>
+    <message>
+        <source>Lightsteelblue</source>
+        <translation>Hellstahlblau</translation>
+    </message>
+    <message>
+        <source>Lightyellow</source>
+        <translation>Hellgelb</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>Limette</translation>
+    </message>
+    <message>
+        <source>Limegreen</source>
+        <translation>Limettengrün</translation>
+    </message>
+    <message>
+        <source>Linen</source>
+        <translation>Leinen</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <translation>Kastanienbraun</translation>
+    </message>
+    <message>
+        <source>Mediumaquamarine</source>
+        <translation>Mittelaquamarin</translation>
+    </message>
+    <message>
+        <source>Mediumblue</source>
+        <translation>Mittelblau</translation>
+    </message>
+    <message>
+        <source>Mediumorchid</source>
+        <translation>Mittelorchidee</translation>
+    </message>
+    <message>
+        <source>Mediumpurple</source>
+        <translation>Mittelpurpur</translation>
+    </message>
+    <message>
+        <source>Mediumseagreen</source>
+        <translation>Mittleres Meergrün</translation>
+    </message>
+    <message>
+        <source>Mediumslateblue</source>
+        <translation>Mittelschieferblau</translation>
+    </message>
+    <message>
+        <source>Mediumspringgreen</source>
+        <translation>Mittelfrühlingsgrün</translation>
+    </message>
+    <message>
+        <source>Mediumturquoise</source>
+        <translation>Mitteltürkis</translation>
+    </message>
+    <message>
+        <source>Mediumvioletred</source>
+        <translation>Mittelviolettrot</translation>
+    </message>
+    <message>
+        <source>Midnightblue</source>
+        <translation>Mitternachtsblau</translation>
+    </message>
+    <message>
+        <source>Mintcream</source>
+        <translation>Minzcreme</translation>
+    </message>
+    <message>
+        <source>Mistyrose</source>
+        <translation>Nebelrosa</translation>
+    </message>
+    <message>
+        <source>Moccasin</source>
+        <translation>Mokassin</translation>
+    </message>
+    <message>
+        <source>Navajowhite</source>
+        <translation>Navajoweiß</translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation>Marineblau</translation>
+    </message>
+    <message>
+        <source>Oldlace</source>
+        <translation>Alte Spitze</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Oliv</translation>
+    </message>
+    <message>
+        <source>Olivedrab</source>
+        <translation>Olivgrün</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Orange</translation>
+    </message>
+    <message>
+        <source>Orangered</source>
+        <translation>Orangerot</translation>
+    </message>
+    <message>
+        <source>Orchid</source>
+        <translation>Orchidee</translation>
+    </message>
+    <message>
+        <source>Palegoldenrod</source>
+        <translation>Blassgoldgelb</translation>
+    </message>
+    <message>
+        <source>Palegreen</source>
+        <translation>Blassgrün</translation>
+    </message>
+    <message>
+        <source>Paleturquoise</source>
+        <translation>Blasstürkis</translation>
+    </message>
+    <message>
+        <source>Palevioletred</source>
+        <translation>Blassviolettrot</translation>
+    </message>
+    <message>
+        <source>Papayawhip</source>
+        <translation>Papayacreme</translation>
+    </message>
+    <message>
+        <source>Peachpuff</source>
+        <translation>Pfirsich</translation>
+    </message>
+    <message>
+        <source>Peru</source>
+        <translation>Peru</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Rosa</translation>
+    </message>
+    <message>
+        <source>Plum</source>
+        <translation>Pflaume</translation>
+    </message>
+    <message>
+        <source>Powderblue</source>
+        <translation>Puderblau</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Purpur</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Rosybrown</source>
+        <translation>Rosenbraun</translation>
+    </message>
+    <message>
+        <source>Royalblue</source>
+        <translation>Königsblau</translation>
+    </message>
+    <message>
+        <source>Saddlebrown</source>
+        <translation>Sattelbraun</translation>
+    </message>
+    <message>
+        <source>Salmon</source>
+        <translation>Lachs</translation>
+    </message>
+    <message>
+        <source>Sandybrown</source>
+        <translation>Sandbraun</translation>
+    </message>
+    <message>
+        <source>Seagreen</source>
+        <translation>Meergrün</translation>
+    </message>
+    <message>
+        <source>Seashell</source>
+        <translation>Muschelweiß</translation>
+    </message>
+    <message>
+        <source>Sienna</source>
+        <translation>Siena</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Silber</translation>
+    </message>
+    <message>
+        <source>Skyblue</source>
+        <translation>Himmelblau</translation>
+    </message>
+    <message>
+        <source>Slateblue</source>
+        <translation>Schieferblau</translation>
+    </message>
+    <message>
+        <source>Slategray</source>
+        <translation>Schiefergrau</translation>
+    </message>
+    <message>
+        <source>Slategrey</source>
+        <translation>Schiefergrau</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation>Schneeweiß</translation>
+    </message>
+    <message>
+        <source>Springgreen</source>
+        <translation>Frühlingsgrün</translation>
+    </message>
+    <message>
+        <source>Steelblue</source>
+        <translation>Stahlblau</translation>
+    </message>
+    <message>
+        <source>Tan</source>
+        <translation>Lederbraun</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Petrol</translation>
+    </message>
+    <message>
+        <source>Thistle</source>
+        <translation>Distel</translation>
+    </message>
+    <message>
+        <source>Tomato</source>
+        <translation>Tomatenrot</translation>
+    </message>
+    <message>
+        <source>Turquoise</source>
+        <translation>Türkis</translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <translation>Violett</translation>
+    </message>
+    <message>
+        <source>Wheat</source>
+        <translation>Weizen</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>Whitesmoke</source>
+        <translation>Rauchweiß</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <source>Yellowgreen</source>
+        <translation>Gelbgrün</translation>
+    </message>
+    <message>
+        <source>Null</source>
+        <translation>Keine Farbe</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Dutyloop shows whether your crew is on duty on any day of its rotation.</source>
-        <translation>Dutyloop zeigt für jeden Tag des Schichtplans, ob Ihre Schicht Dienst hat.</translation>
+        <translation>Dutyloop zeigt für jeden Tag des Dienstplans, ob Ihre Dienstgruppe Dienst hat.</translation>
     </message>
     <message>
         <source>Shows this help and exits.</source>
-        <translation>Zeigt diese Hilfe und beendet sich.</translation>
+        <translation>Zeigt diese Hilfe an und beendet das Programm.</translation>
     </message>
     <message>
         <source>Shows the version and exits.</source>
-        <translation>Zeigt die Version und beendet sich.</translation>
+        <translation>Zeigt die Version an und beendet das Programm.</translation>
     </message>
     <message>
         <source>Opens the calendar on &lt;date&gt;, as YYYY-MM-DD.</source>
-        <translation>Öffnet den Kalender am &lt;Datum&gt;, als JJJJ-MM-TT.</translation>
+        <translation>Öffnet den Kalender am &lt;Datum&gt;, im Format JJJJ-MM-TT.</translation>
     </message>
     <message>
         <source>%1: %2
 Try &apos;%1 --help&apos;.
 </source>
         <translation>%1: %2
-Siehe »%1 --help«.
+„%1 --help“ zeigt weitere Informationen.
 </translation>
     </message>
     <message>
         <source>%1: unexpected argument &apos;%2&apos;
 Try &apos;%1 --help&apos;.
 </source>
-        <translation>%1: unerwartetes Argument »%2«
-Siehe »%1 --help«.
+        <translation>%1: unerwartetes Argument „%2“
+„%1 --help“ zeigt weitere Informationen.
 </translation>
     </message>
     <message>
         <source>%1: &apos;%2&apos; is not a valid date; write it as YYYY-MM-DD
 </source>
-        <translation>%1: »%2« ist kein gültiges Datum; bitte als JJJJ-MM-TT angeben
+        <translation>%1: „%2“ ist kein gültiges Datum; bitte im Format JJJJ-MM-TT angeben
 </translation>
     </message>
     <message>
@@ -152,15 +764,15 @@ Siehe »%1 --help«.
         <source>--print-year needs --crew and --output
 Try &apos;dutyloop --help&apos;.</source>
         <translation>--print-year braucht --crew und --output
-Siehe »dutyloop --help«.</translation>
+„dutyloop --help“ zeigt weitere Informationen.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a year from %2 to %3</source>
-        <translation>»%1« ist kein Jahr von %2 bis %3</translation>
+        <translation>„%1“ ist kein Jahr von %2 bis %3</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a crew; the crews are %2</source>
-        <translation>»%1« ist keine Schicht; die Schichten sind %2</translation>
+        <translation>„%1“ ist keine Dienstgruppe; die Dienstgruppen sind %2</translation>
     </message>
     <message>
         <source>--output needs a file name</source>
@@ -168,7 +780,7 @@ Siehe »dutyloop --help«.</translation>
     </message>
     <message>
         <source>Writes the duty year &lt;year&gt; of a crew as a one-page PDF and exits.</source>
-        <translation>Schreibt das Dienstjahr &lt;Jahr&gt; einer Schicht als einseitiges PDF und beendet sich.</translation>
+        <translation>Schreibt das Dienstjahr &lt;Jahr&gt; einer Dienstgruppe als einseitiges PDF und beendet das Programm.</translation>
     </message>
     <message>
         <source>year</source>
@@ -176,11 +788,11 @@ Siehe »dutyloop --help«.</translation>
     </message>
     <message>
         <source>The crew to print, as &quot;5 TFS&quot; or its digit alone.</source>
-        <translation>Die zu druckende Schicht, als „5 TFS“ oder nur ihre Ziffer.</translation>
+        <translation>Die zu druckende Dienstgruppe, als „5 TFS“ oder nur ihre Ziffer.</translation>
     </message>
     <message>
         <source>crew</source>
-        <translation>Schicht</translation>
+        <translation>Dienstgruppe</translation>
     </message>
     <message>
         <source>The PDF file that --print-year writes.</source>
@@ -194,7 +806,20 @@ Siehe »dutyloop --help«.</translation>
         <source>--crew and --output go with --print-year
 Try &apos;dutyloop --help&apos;.</source>
         <translation>--crew und --output gehören zu --print-year
-Siehe »dutyloop --help«.</translation>
+„dutyloop --help“ zeigt weitere Informationen.</translation>
+    </message>
+    <message>
+        <source>%1: %2
+</source>
+        <extracomment>The program&apos;s name, then a message; every error the command line prints starts so.</extracomment>
+        <translation>%1: %2
+</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not a date from %3 to %4
+</source>
+        <translation>%1: „%2“ ist kein Datum von %3 bis %4
+</translation>
     </message>
 </context>
 <context>
@@ -218,24 +843,16 @@ Siehe »dutyloop --help«.</translation>
 <context>
     <name>YearPage</name>
     <message>
-        <source>%1 work days</source>
-        <translation>%1 Diensttage</translation>
-    </message>
-    <message>
         <source>Dutyloop – %1 – %2</source>
         <translation>Dutyloop – %1 – %2</translation>
     </message>
     <message>
-        <source>The year: %1 work days, %2 off</source>
-        <translation>Das Jahr: %1 Diensttage, %2 dienstfrei</translation>
-    </message>
-    <message>
         <source>Work day</source>
-        <translation>Dienst</translation>
+        <translation>Diensttag</translation>
     </message>
     <message>
         <source>Off day</source>
-        <translation>Dienstfrei</translation>
+        <translation>Dienstfreier Tag</translation>
     </message>
     <message>
         <source>Today</source>
@@ -248,6 +865,11 @@ Siehe »dutyloop --help«.</translation>
     <message>
         <source>Changed day</source>
         <translation>Geänderter Tag</translation>
+    </message>
+    <message>
+        <source>The year: %1, %2</source>
+        <extracomment>The year&apos;s days: &quot;157 work days&quot; and &quot;208 off&quot;.</extracomment>
+        <translation>Im ganzen Jahr: %1, %2</translation>
     </message>
 </context>
 <context>
@@ -292,7 +914,7 @@ Siehe »dutyloop --help«.</translation>
     <name>dutyloop::DayDialog</name>
     <message>
         <source>As rostered</source>
-        <translation>Laut Einteilung</translation>
+        <translation>Wie im Dienstplan</translation>
     </message>
     <message>
         <source>Leave</source>
@@ -300,11 +922,11 @@ Siehe »dutyloop --help«.</translation>
     </message>
     <message>
         <source>Sick</source>
-        <translation>Krank</translation>
+        <translation>Krankheit</translation>
     </message>
     <message>
         <source>Swapped off (off duty on a work day)</source>
-        <translation>Dienst getauscht (dienstfrei an einem Diensttag)</translation>
+        <translation>Dienst getauscht (frei an einem Diensttag)</translation>
     </message>
     <message>
         <source>Extra duty (on duty on a day off)</source>
@@ -312,7 +934,7 @@ Siehe »dutyloop --help«.</translation>
     </message>
     <message>
         <source>%1: work day</source>
-        <translation>%1: Dienst</translation>
+        <translation>%1: Diensttag</translation>
     </message>
     <message>
         <source>%1: off duty</source>
@@ -320,15 +942,15 @@ Siehe »dutyloop --help«.</translation>
     </message>
     <message>
         <source>%1: no rotation</source>
-        <translation>%1: kein Schichtplan</translation>
+        <translation>%1: kein Dienstplan</translation>
     </message>
     <message>
         <source>No change can be made before the rotation starts.</source>
-        <translation>Vor Beginn des Schichtplans lässt sich nichts ändern.</translation>
+        <translation>Vor Beginn des Dienstplans lässt sich nichts ändern.</translation>
     </message>
     <message>
         <source>Leave and sickness fit any day; a swap only a work day, extra duty only a day off.</source>
-        <translation>Urlaub und Krankheit passen auf jeden Tag, ein Tausch nur auf einen Diensttag, ein Zusatzdienst nur auf einen dienstfreien Tag.</translation>
+        <translation>Urlaub und Krankheit passen auf jeden Tag, ein Diensttausch nur auf einen Diensttag, ein Zusatzdienst nur auf einen dienstfreien Tag.</translation>
     </message>
     <message>
         <source>Note</source>
@@ -337,6 +959,13 @@ Siehe »dutyloop --help«.</translation>
     <message>
         <source>Remove change</source>
         <translation>Änderung entfernen</translation>
+    </message>
+</context>
+<context>
+    <name>dutyloop::EqualTabWidget</name>
+    <message>
+        <source>%1 tab</source>
+        <translation>Registerkarte %1</translation>
     </message>
 </context>
 <context>
@@ -357,11 +986,11 @@ Soll die Datei ersetzt werden?</translation>
     </message>
     <message>
         <source>Choose…</source>
-        <translation>Auswählen…</translation>
+        <translation>Durchsuchen…</translation>
     </message>
     <message>
         <source>Assignment:</source>
-        <translation>Einteilung:</translation>
+        <translation>Dienstgruppe:</translation>
     </message>
     <message>
         <source>First month:</source>
@@ -369,7 +998,7 @@ Soll die Datei ersetzt werden?</translation>
     </message>
     <message>
         <source>Months:</source>
-        <translation>Monate:</translation>
+        <translation>Anzahl Monate:</translation>
     </message>
     <message>
         <source>File:</source>
@@ -377,7 +1006,7 @@ Soll die Datei ersetzt werden?</translation>
     </message>
     <message>
         <source>Choose the file</source>
-        <translation>Datei wählen</translation>
+        <translation>Datei auswählen</translation>
     </message>
     <message numerus="yes">
         <source>%n duty periods written to %1</source>
@@ -386,12 +1015,20 @@ Soll die Datei ersetzt werden?</translation>
             <numerusform>%n Dienstzeiträume in %1 geschrieben</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
 </context>
 <context>
     <name>dutyloop::HelpPage</name>
     <message>
         <source>How the Settings tab works</source>
-        <translation>So funktioniert die Seite „Optionen“</translation>
+        <translation>So funktioniert die Registerkarte „Einstellungen“</translation>
     </message>
     <message>
         <source>First day of week</source>
@@ -399,7 +1036,7 @@ Soll die Datei ersetzt werden?</translation>
     </message>
     <message>
         <source>Shift Assignment</source>
-        <translation>Einteilung wählen</translation>
+        <translation>Dienstgruppe</translation>
     </message>
     <message>
         <source>Shift Colors</source>
@@ -415,7 +1052,7 @@ Soll die Datei ersetzt werden?</translation>
     </message>
     <message>
         <source>A picture of the Settings tab, with notes on its controls.</source>
-        <translation>Ein Bild der Registerkarte Optionen, mit Hinweisen zu ihren Bedienelementen.</translation>
+        <translation>Ein Bild der Registerkarte „Einstellungen“ mit Hinweisen zu ihren Bedienelementen.</translation>
     </message>
     <message>
         <source>%1: the list “%2”.</source>
@@ -446,7 +1083,7 @@ Soll die Datei ersetzt werden?</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation>Optionen</translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Help</source>
@@ -498,7 +1135,7 @@ Version für den Linux-Desktop</translation>
     </message>
     <message>
         <source>Crew:</source>
-        <translation>Schicht:</translation>
+        <translation>Dienstgruppe:</translation>
     </message>
     <message>
         <source>Year:</source>
@@ -525,15 +1162,15 @@ Version für den Linux-Desktop</translation>
     </message>
     <message>
         <source>Assignment</source>
-        <translation>Einteilung</translation>
+        <translation>Dienstgruppe</translation>
     </message>
     <message>
         <source>Start Monday</source>
-        <translation>Montag zuerst</translation>
+        <translation>Woche beginnt am Montag</translation>
     </message>
     <message>
         <source>Start weeks on Monday</source>
-        <translation>Wochen mit Montag beginnen</translation>
+        <translation>Woche beginnt am Montag</translation>
     </message>
     <message>
         <source>Work</source>
@@ -541,7 +1178,7 @@ Version für den Linux-Desktop</translation>
     </message>
     <message>
         <source>Work day colour</source>
-        <translation>Farbe der Tage im Dienst</translation>
+        <translation>Farbe der Diensttage</translation>
     </message>
     <message>
         <source>Off</source>
@@ -553,7 +1190,7 @@ Version für den Linux-Desktop</translation>
     </message>
     <message>
         <source>Ld/Tr</source>
-        <translation>Rand</translation>
+        <translation>Nachbarn</translation>
     </message>
     <message>
         <source>Leading and trailing days colour</source>
@@ -561,7 +1198,7 @@ Version für den Linux-Desktop</translation>
     </message>
     <message>
         <source>BkGr</source>
-        <translation>Grund</translation>
+        <translation>Hintergrund</translation>
     </message>
     <message>
         <source>Background colour</source>
@@ -581,14 +1218,7 @@ Version für den Linux-Desktop</translation>
     </message>
     <message>
         <source>Print a crew&apos;s duty year or save it as PDF</source>
-        <translation>Das Dienstjahr einer Schicht drucken oder als PDF speichern</translation>
-    </message>
-</context>
-<context>
-    <name>dutyloop::TabWidget</name>
-    <message>
-        <source>%1 tab</source>
-        <translation>Registerkarte %1</translation>
+        <translation>Das Dienstjahr einer Dienstgruppe drucken oder als PDF speichern</translation>
     </message>
 </context>
 </TS>

@@ -3,7 +3,6 @@
 #include "platform/product.h"
 #include "platform/translations.h"
 #include "ui/about/svg_picture.h"
-#include "ui/parts/font_size.h"
 #include "ui/settings/duty_export.h"
 
 #include <QFontMetrics>
@@ -142,11 +141,18 @@ private slots:
         QVERIFY(shown != english);
     }
 
-    void germanCaptionsFitTheOpeningWindow() {
-        const QLocale german(QLocale::German, QLocale::Germany);
-        const Translations translations(german);
+    // Every caption of every tab fits its control in the opening window, and the legend's words
+    // keep off their cells' borders: a longer word in another language takes the room it needs.
+    void captionsFitTheOpeningWindow_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany);
+        QTest::newRow("French") << QLocale(QLocale::French, QLocale::France);
+    }
+    void captionsFitTheOpeningWindow() {
+        QFETCH(QLocale, locale);
+        const Translations translations(locale);
         WindowUnderTest window;
-        window.adjustPlatform = [german](Platform& platform) { platform.locale = german; };
+        window.adjustPlatform = [locale](Platform& platform) { platform.locale = locale; };
         WriteSettingsFile(window, kCrewSettings);
         StartWindow(window, QDate(2026, 12, 10));
         const Controls c = ControlsOf(*window);
@@ -156,8 +162,9 @@ private slots:
             QVERIFY2(bar->fontMetrics().horizontalAdvance(bar->tabText(tab)) + tabSpace <=
                          bar->tabRect(tab).width(),
                      qPrintable(bar->tabText(tab)));
-            OpenTab(*window, c.tabs->widget(tab));
-            for (QWidget* widget : c.tabs->widget(tab)->findChildren<QWidget*>()) {
+            QWidget* page = c.tabs->widget(tab);
+            OpenTab(*window, page);
+            for (QWidget* widget : page->findChildren<QWidget*>()) {
                 if (!widget->isVisible())
                     continue;
                 if (auto* label = qobject_cast<QLabel*>(widget); label && !label->wordWrap())
@@ -165,19 +172,44 @@ private slots:
                                  label->contentsRect().width(),
                              qPrintable(label->text()));
                 if (auto* button = qobject_cast<QAbstractButton*>(widget);
-                    button && !button->text().isEmpty())
+                    button && !button->text().isEmpty()) {
                     QVERIFY2(NeededWidth(button) <= button->width(), qPrintable(button->text()));
+                    // Nor is the button itself cut off by the page's edge.
+                    const QRect onPage(button->mapTo(page, QPoint(0, 0)), button->size());
+                    QVERIFY2(page->rect().contains(onPage), qPrintable(button->text()));
+                }
             }
         }
-        const MonthPage& page = window->monthPage();
-        QFont legend = c.monthView->font();
-        SetFontPixelSize(legend, page.legendFontSize, c.monthView);
-        legend.setBold(true);
+        OpenTab(*window, c.calendarPage);
+        const QImage drawn = c.monthView->grab().toImage();
+        const qreal ratio = drawn.devicePixelRatio();
         for (int cell : {kFirstLegendCell, kFirstLegendCell + 1}) {
-            const QString& text = page.cells[static_cast<std::size_t>(cell)].text;
-            QVERIFY2(QFontMetrics(legend).horizontalAdvance(text) <
-                         c.monthView->cellRect(cell).width(),
-                     qPrintable(text));
+            const QRect bounds = c.monthView->cellRect(cell);
+            const QRect inDrawn(bounds.topLeft() * ratio, bounds.size() * ratio);
+            // The cell's fill, just inside its border, where no text reaches.
+            const QColor fill = drawn.pixelColor(inDrawn.topLeft() + QPoint(2, 2));
+            int firstText = inDrawn.right();
+            int lastText = inDrawn.left();
+            for (int y = inDrawn.top() + 2; y < inDrawn.bottom() - 1; ++y) {
+                for (int x = inDrawn.left() + 1; x < inDrawn.right(); ++x) {
+                    const QColor at = drawn.pixelColor(x, y);
+                    if (std::abs(at.red() - fill.red()) + std::abs(at.green() - fill.green()) +
+                            std::abs(at.blue() - fill.blue()) >
+                        60) {
+                        firstText = std::min(firstText, x);
+                        lastText = std::max(lastText, x);
+                    }
+                }
+            }
+            const QString& text = window->monthPage().cells[static_cast<std::size_t>(cell)].text;
+            QVERIFY2(lastText > firstText, qPrintable(text));
+            QVERIFY2(firstText - inDrawn.left() >= 3 && inDrawn.right() - lastText >= 3,
+                     qPrintable(QStringLiteral("%1 from %2 to %3 in %4 to %5")
+                                    .arg(text)
+                                    .arg(firstText)
+                                    .arg(lastText)
+                                    .arg(inDrawn.left())
+                                    .arg(inDrawn.right())));
         }
     }
 };
