@@ -830,6 +830,46 @@ Try &apos;dutyloop --help&apos;.</source>
     </message>
 </context>
 <context>
+    <name>Metadata</name>
+    <message>
+        <source>Dutyloop</source>
+        <extracomment>The program&apos;s name, a trademark: usually kept as it is.</extracomment>
+        <translation>Dutyloop</translation>
+    </message>
+    <message>
+        <source>Duty Calendar</source>
+        <translation>Dienstkalender</translation>
+    </message>
+    <message>
+        <source>See at a glance whether your crew is on duty</source>
+        <translation>Auf einen Blick sehen, ob Ihre Dienstgruppe Dienst hat</translation>
+    </message>
+    <message>
+        <source>duty;rotation;roster;shift;crew;calendar;schedule;</source>
+        <translation>Dienst;Dienstplan;Turnus;Schicht;Schichtplan;Dienstgruppe;Wache;Kalender;</translation>
+    </message>
+    <message>
+        <source>Dutyloop is a duty-rotation calendar for the crews of an agency that work a fixed 196-day rotation. Pick your crew&apos;s assignment and every day of the month shows at a glance whether your crew is on duty or off.</source>
+        <translation>Dutyloop ist ein Dienstkalender für die Dienstgruppen einer Behörde, die nach einem festen Dienstplan von 196 Tagen arbeiten. Wählen Sie Ihre Dienstgruppe, und jeder Tag des Monats zeigt auf einen Blick, ob sie Dienst hat oder dienstfrei ist.</translation>
+    </message>
+    <message>
+        <source>Move through the months with the keyboard or the buttons, jump back to today, and choose whether weeks start on Monday and which colours mark work days, off-duty days and the neighbouring months&apos; days. The settings are kept for the next start.</source>
+        <translation>Blättern Sie mit der Tastatur oder den Schaltflächen durch die Monate, springen Sie zurück zu heute und legen Sie fest, ob die Woche am Montag beginnt und welche Farben Diensttage, dienstfreie Tage und die Tage der Nachbarmonate kennzeichnen. Die Einstellungen bleiben für den nächsten Start erhalten.</translation>
+    </message>
+    <message>
+        <source>A month of a crew&apos;s rotation: work days in blue, days off in grey</source>
+        <translation>Ein Monat im Dienstplan einer Dienstgruppe: Diensttage in Blau, dienstfreie Tage in Grau</translation>
+    </message>
+    <message>
+        <source>Choosing the crew, the first day of the week and the colours</source>
+        <translation>Dienstgruppe, Wochenbeginn und Farben wählen</translation>
+    </message>
+    <message>
+        <source>First release: the rotation calendar with its Settings tab and settings file.</source>
+        <translation>Erste Veröffentlichung: der Dienstkalender mit der Registerkarte „Einstellungen“ und seiner Einstellungsdatei.</translation>
+    </message>
+</context>
+<context>
     <name>Page</name>
     <message>
         <source>Back</source>

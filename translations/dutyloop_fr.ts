@@ -830,6 +830,46 @@ Saisissez «&#xa0;dutyloop --help&#xa0;» pour plus d’informations.</translati
     </message>
 </context>
 <context>
+    <name>Metadata</name>
+    <message>
+        <source>Dutyloop</source>
+        <extracomment>The program&apos;s name, a trademark: usually kept as it is.</extracomment>
+        <translation>Dutyloop</translation>
+    </message>
+    <message>
+        <source>Duty Calendar</source>
+        <translation>Calendrier de service</translation>
+    </message>
+    <message>
+        <source>See at a glance whether your crew is on duty</source>
+        <translation>Voir d’un coup d’œil si votre équipe est de service</translation>
+    </message>
+    <message>
+        <source>duty;rotation;roster;shift;crew;calendar;schedule;</source>
+        <translation>service;roulement;planning;équipe;garde;astreinte;calendrier;horaires;</translation>
+    </message>
+    <message>
+        <source>Dutyloop is a duty-rotation calendar for the crews of an agency that work a fixed 196-day rotation. Pick your crew&apos;s assignment and every day of the month shows at a glance whether your crew is on duty or off.</source>
+        <translation>Dutyloop est un calendrier de service pour les équipes d’un organisme qui suivent un roulement fixe de 196 jours. Choisissez votre équipe&#xa0;: chaque jour du mois indique d’un coup d’œil si elle est de service ou au repos.</translation>
+    </message>
+    <message>
+        <source>Move through the months with the keyboard or the buttons, jump back to today, and choose whether weeks start on Monday and which colours mark work days, off-duty days and the neighbouring months&apos; days. The settings are kept for the next start.</source>
+        <translation>Parcourez les mois au clavier ou avec les boutons, revenez à aujourd’hui, et choisissez si les semaines commencent le lundi et quelles couleurs marquent les jours de service, les jours de repos et les jours des mois voisins. Les paramètres sont conservés pour le prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>A month of a crew&apos;s rotation: work days in blue, days off in grey</source>
+        <translation>Un mois du roulement d’une équipe&#xa0;: jours de service en bleu, jours de repos en gris</translation>
+    </message>
+    <message>
+        <source>Choosing the crew, the first day of the week and the colours</source>
+        <translation>Choix de l’équipe, du premier jour de la semaine et des couleurs</translation>
+    </message>
+    <message>
+        <source>First release: the rotation calendar with its Settings tab and settings file.</source>
+        <translation>Première version&#xa0;: le calendrier du roulement, avec son onglet «&#xa0;Paramètres&#xa0;» et son fichier de paramètres.</translation>
+    </message>
+</context>
+<context>
     <name>Page</name>
     <message>
         <source>Back</source>
