@@ -3,7 +3,6 @@
 #include "platform/product.h"
 #include "platform/translations.h"
 #include "ui/about/svg_picture.h"
-#include "ui/settings/duty_export.h"
 
 #include <QFontMetrics>
 #include <QMap>
@@ -100,28 +99,6 @@ private slots:
             if (shown.value(it.key()) == *it)
                 QFAIL(qPrintable(QStringLiteral("%1 is still \"%2\"").arg(it.key(), *it)));
         }
-    }
-
-    // The word on an export counts its duty periods in the language's own plural.
-    void exportReportCountsInTheLanguage_data() {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<int>("periods");
-        QTest::addColumn<QString>("said");
-        const QLocale german(QLocale::German, QLocale::Germany);
-        const QLocale french(QLocale::French, QLocale::France);
-        QTest::newRow("German, one") << german << 1 << "1 Dienstzeitraum in /d/x.ics geschrieben";
-        QTest::newRow("German, many")
-            << german << 57 << "57 Dienstzeiträume in /d/x.ics geschrieben";
-        QTest::newRow("French, one") << french << 1 << "1 période de service écrite dans /d/x.ics";
-        QTest::newRow("French, many")
-            << french << 57 << "57 périodes de service écrites dans /d/x.ics";
-    }
-    void exportReportCountsInTheLanguage() {
-        QFETCH(QLocale, locale);
-        QFETCH(int, periods);
-        QFETCH(QString, said);
-        const Translations translations(locale);
-        QCOMPARE(ExportReportText({QStringLiteral("/d/x.ics"), periods}), said);
     }
 
     // The Help tab's picture shows the Settings tab: its captions follow the language too.
