@@ -1,10 +1,12 @@
 // Renders the pictures of the README from the real window, so they always show what the
 // code draws: the Calendar and Settings tabs on a fixed day in a US English locale, with a few
-// days changed by hand, and a crew's printed year as the printer and the PDF draw it.
+// days changed by hand, and a crew's printed year as the printer and the PDF draw it. A locale
+// such as de_DE draws the same in that language, for a translator to see the words in place.
 //
-//   dutyloop-screenshots <output folder> [scale]
+//   dutyloop-screenshots <output folder> [scale [locale]]
 
 #include "platform/day_changes_store.h"
+#include "platform/translations.h"
 #include "ui/printing/year_page_painter.h"
 #include "ui/printing/year_printing.h"
 #include "ui/window/equal_tab_widget.h"
@@ -77,13 +79,16 @@ bool SaveYear(const dutyloop::MainWindow& window, const QLocale& locale, const Q
 
 int main(int argc, char* argv[]) {
     if (argc < 2) {
-        qCritical("usage: dutyloop-screenshots <output folder> [scale]");
+        qCritical("usage: dutyloop-screenshots <output folder> [scale [locale]]");
         return 2;
     }
     const QString scale = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("1");
     qputenv("QT_SCALE_FACTOR", scale.toLatin1());
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    const QLocale locale = argc > 3 ? QLocale(QString::fromLocal8Bit(argv[3]))
+                                    : QLocale(QLocale::English, QLocale::UnitedStates);
+    const dutyloop::Translations translations(locale);
     const QString folder = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(folder);
     const QString suffix =
@@ -99,9 +104,8 @@ int main(int argc, char* argv[]) {
                    "[Config]\nWorkAssign=5 TFS\n") ||
         !WriteFile(daysFile, kDaysFile))
         return 1;
-    dutyloop::MainWindow window(dutyloop::FixedPlatform(
-        QDate(2026, 12, 10), QLocale(QLocale::English, QLocale::UnitedStates),
-        settingsFolder.path()));
+    dutyloop::MainWindow window(
+        dutyloop::FixedPlatform(QDate(2026, 12, 10), locale, settingsFolder.path()));
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
@@ -109,11 +113,13 @@ int main(int argc, char* argv[]) {
 
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
     bool ok = Save(window, folder + QStringLiteral("/settings%1.png").arg(suffix));
+    if (argc > 3) {
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
+        ok = Save(window, folder + QStringLiteral("/help%1.png").arg(suffix)) && ok;
+    }
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
     ok = Save(window, folder + QStringLiteral("/calendar%1.png").arg(suffix)) && ok;
     if (suffix.isEmpty())
-        ok = SaveYear(window, QLocale(QLocale::English, QLocale::UnitedStates), daysFile,
-                      folder + QStringLiteral("/year.png")) &&
-             ok;
+        ok = SaveYear(window, locale, daysFile, folder + QStringLiteral("/year.png")) && ok;
     return ok ? 0 : 1;
 }

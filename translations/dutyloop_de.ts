@@ -5,7 +5,7 @@
     <name>Calendar</name>
     <message>
         <source>%1, work day</source>
-        <translation>%1, Dienst</translation>
+        <translation>%1, Diensttag</translation>
     </message>
     <message>
         <source>%1, off duty</source>
@@ -17,11 +17,11 @@
     </message>
     <message>
         <source>No crew on duty</source>
-        <translation>Keine Schicht im Dienst</translation>
+        <translation>Keine Dienstgruppe im Dienst</translation>
     </message>
     <message>
         <source>No rotation</source>
-        <translation>Kein Schichtplan</translation>
+        <translation>Kein Dienstplan</translation>
     </message>
     <message>
         <source>Work</source>
@@ -37,11 +37,11 @@
     </message>
     <message>
         <source>Wk</source>
-        <translation>Dst</translation>
+        <translation>Dienst</translation>
     </message>
     <message>
         <source>Legend: work days</source>
-        <translation>Legende: Tage im Dienst</translation>
+        <translation>Legende: Diensttage</translation>
     </message>
     <message>
         <source>OD</source>
@@ -60,20 +60,12 @@
         <translation>Gewählter Tag: %1</translation>
     </message>
     <message>
-        <source>%1 %2: %3 work days, %4 off</source>
-        <translation>%1 %2: %3 Diensttage, %4 dienstfrei</translation>
-    </message>
-    <message>
-        <source>%1 to %2 %3: %4 work days, %5 off</source>
-        <translation>%1 bis %2 %3: %4 Diensttage, %5 dienstfrei</translation>
-    </message>
-    <message>
         <source>Leave</source>
         <translation>Urlaub</translation>
     </message>
     <message>
         <source>Sick</source>
-        <translation>Krank</translation>
+        <translation>Krankheit</translation>
     </message>
     <message>
         <source>Swapped off</source>
@@ -103,63 +95,665 @@
         <source>Extra duty (%1)</source>
         <translation>Zusatzdienst (%1)</translation>
     </message>
-    <message>
-        <source>Cancelled: %1</source>
-        <translation>Abgesagt: %1</translation>
+    <message numerus="yes">
+        <source>%n work days</source>
+        <translation>
+            <numerusform>%n Diensttag</numerusform>
+            <numerusform>%n Diensttage</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n off</source>
+        <extracomment>The days off beside the work days, as in &quot;12 work days, 19 off&quot;.</extracomment>
+        <translation>
+            <numerusform>%n dienstfreier Tag</numerusform>
+            <numerusform>%n dienstfreie Tage</numerusform>
+        </translation>
     </message>
     <message>
-        <source>As rostered</source>
-        <translation>Laut Einteilung</translation>
+        <source>%1 %2: %3, %4</source>
+        <extracomment>A month&apos;s days: the month, the year, then &quot;12 work days&quot; and &quot;19 off&quot;.</extracomment>
+        <translation>%1 %2: %3, %4</translation>
     </message>
     <message>
-        <source>%1, note “%2”</source>
-        <translation>%1, Notiz „%2“</translation>
+        <source>%1 to %2 %3: %4, %5</source>
+        <extracomment>The days from January to the month: January, the month, the year, then &quot;157 work days&quot; and &quot;208 off&quot;.</extracomment>
+        <translation>%1 bis %2 %3: %4, %5</translation>
+    </message>
+</context>
+<context>
+    <name>ColorName</name>
+    <message>
+        <source>Aliceblue</source>
+        <translation>Eisblau</translation>
     </message>
     <message>
-        <source>%1 was changed in the days file while its dialog was open; the file now says: %2.
-Your change was not saved. Open the day again to change it.</source>
-        <translation>%1 wurde in der Tagedatei geändert, während der Dialog offen war; dort steht jetzt: %2.
-Ihre Änderung wurde nicht gespeichert. Öffnen Sie den Tag erneut, um ihn zu ändern.</translation>
+        <source>Antiquewhite</source>
+        <translation>Antikweiß</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>Wasserblau</translation>
+    </message>
+    <message>
+        <source>Aquamarine</source>
+        <translation>Aquamarin</translation>
+    </message>
+    <message>
+        <source>Azure</source>
+        <translation>Azurweiß</translation>
+    </message>
+    <message>
+        <source>Beige</source>
+        <translation>Beige</translation>
+    </message>
+    <message>
+        <source>Bisque</source>
+        <translation>Biskuit</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>Blanchedalmond</source>
+        <translation>Mandelweiß</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Blueviolet</source>
+        <translation>Blauviolett</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>Braun</translation>
+    </message>
+    <message>
+        <source>Burlywood</source>
+        <translation>Holzfarben</translation>
+    </message>
+    <message>
+        <source>Cadetblue</source>
+        <translation>Kadettenblau</translation>
+    </message>
+    <message>
+        <source>Chartreuse</source>
+        <translation>Chartreuse</translation>
+    </message>
+    <message>
+        <source>Chocolate</source>
+        <translation>Schokolade</translation>
+    </message>
+    <message>
+        <source>Coral</source>
+        <translation>Koralle</translation>
+    </message>
+    <message>
+        <source>Cornflowerblue</source>
+        <translation>Kornblumenblau</translation>
+    </message>
+    <message>
+        <source>Cornsilk</source>
+        <translation>Maisseide</translation>
+    </message>
+    <message>
+        <source>Crimson</source>
+        <translation>Karmesinrot</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <source>Darkblue</source>
+        <translation>Dunkelblau</translation>
+    </message>
+    <message>
+        <source>Darkcyan</source>
+        <translation>Dunkelcyan</translation>
+    </message>
+    <message>
+        <source>Darkgoldenrod</source>
+        <translation>Dunkelgoldgelb</translation>
+    </message>
+    <message>
+        <source>Darkgray</source>
+        <translation>Dunkelgrau</translation>
+    </message>
+    <message>
+        <source>Darkgreen</source>
+        <translation>Dunkelgrün</translation>
+    </message>
+    <message>
+        <source>Darkgrey</source>
+        <translation>Dunkelgrau</translation>
+    </message>
+    <message>
+        <source>Darkkhaki</source>
+        <translation>Dunkelkhaki</translation>
+    </message>
+    <message>
+        <source>Darkmagenta</source>
+        <translation>Dunkelmagenta</translation>
+    </message>
+    <message>
+        <source>Darkolivegreen</source>
+        <translation>Dunkelolivgrün</translation>
+    </message>
+    <message>
+        <source>Darkorange</source>
+        <translation>Dunkelorange</translation>
+    </message>
+    <message>
+        <source>Darkorchid</source>
+        <translation>Dunkelorchidee</translation>
+    </message>
+    <message>
+        <source>Darkred</source>
+        <translation>Dunkelrot</translation>
+    </message>
+    <message>
+        <source>Darksalmon</source>
+        <translation>Dunkellachs</translation>
+    </message>
+    <message>
+        <source>Darkseagreen</source>
+        <translation>Dunkelmeergrün</translation>
+    </message>
+    <message>
+        <source>Darkslateblue</source>
+        <translation>Dunkelschieferblau</translation>
+    </message>
+    <message>
+        <source>Darkslategray</source>
+        <translation>Dunkelschiefergrau</translation>
+    </message>
+    <message>
+        <source>Darkslategrey</source>
+        <translation>Dunkelschiefergrau</translation>
+    </message>
+    <message>
+        <source>Darkturquoise</source>
+        <translation>Dunkeltürkis</translation>
+    </message>
+    <message>
+        <source>Darkviolet</source>
+        <translation>Dunkelviolett</translation>
+    </message>
+    <message>
+        <source>Deeppink</source>
+        <translation>Tiefrosa</translation>
+    </message>
+    <message>
+        <source>Deepskyblue</source>
+        <translation>Tiefhimmelblau</translation>
+    </message>
+    <message>
+        <source>Dimgray</source>
+        <translation>Mattgrau</translation>
+    </message>
+    <message>
+        <source>Dimgrey</source>
+        <translation>Mattgrau</translation>
+    </message>
+    <message>
+        <source>Dodgerblue</source>
+        <translation>Dodgerblau</translation>
+    </message>
+    <message>
+        <source>Firebrick</source>
+        <translation>Ziegelrot</translation>
+    </message>
+    <message>
+        <source>Floralwhite</source>
+        <translation>Blütenweiß</translation>
+    </message>
+    <message>
+        <source>Forestgreen</source>
+        <translation>Waldgrün</translation>
+    </message>
+    <message>
+        <source>Fuchsia</source>
+        <translation>Fuchsia</translation>
+    </message>
+    <message>
+        <source>Gainsboro</source>
+        <translation>Gainsborograu</translation>
+    </message>
+    <message>
+        <source>Ghostwhite</source>
+        <translation>Geisterweiß</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Gold</translation>
+    </message>
+    <message>
+        <source>Goldenrod</source>
+        <translation>Goldgelb</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Grau</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Greenyellow</source>
+        <translation>Grüngelb</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Grau</translation>
+    </message>
+    <message>
+        <source>Honeydew</source>
+        <translation>Honigmelone</translation>
+    </message>
+    <message>
+        <source>Hotpink</source>
+        <translation>Knallrosa</translation>
+    </message>
+    <message>
+        <source>Indianred</source>
+        <translation>Indischrot</translation>
+    </message>
+    <message>
+        <source>Indigo</source>
+        <translation>Indigo</translation>
+    </message>
+    <message>
+        <source>Ivory</source>
+        <translation>Elfenbein</translation>
+    </message>
+    <message>
+        <source>Khaki</source>
+        <translation>Khaki</translation>
+    </message>
+    <message>
+        <source>Lavender</source>
+        <translation>Lavendel</translation>
+    </message>
+    <message>
+        <source>Lavenderblush</source>
+        <translation>Lavendelrosa</translation>
+    </message>
+    <message>
+        <source>Lawngreen</source>
+        <translation>Rasengrün</translation>
+    </message>
+    <message>
+        <source>Lemonchiffon</source>
+        <translation>Zitronenchiffon</translation>
+    </message>
+    <message>
+        <source>Lightblue</source>
+        <translation>Hellblau</translation>
+    </message>
+    <message>
+        <source>Lightcoral</source>
+        <translation>Hellkoralle</translation>
+    </message>
+    <message>
+        <source>Lightcyan</source>
+        <translation>Hellcyan</translation>
+    </message>
+    <message>
+        <source>Lightgoldenrodyellow</source>
+        <translation>Hellgoldgelb</translation>
+    </message>
+    <message>
+        <source>Lightgray</source>
+        <translation>Hellgrau</translation>
+    </message>
+    <message>
+        <source>Lightgreen</source>
+        <translation>Hellgrün</translation>
+    </message>
+    <message>
+        <source>Lightgrey</source>
+        <translation>Hellgrau</translation>
+    </message>
+    <message>
+        <source>Lightpink</source>
+        <translation>Hellrosa</translation>
+    </message>
+    <message>
+        <source>Lightsalmon</source>
+        <translation>Hell-Lachs</translation>
+    </message>
+    <message>
+        <source>Lightseagreen</source>
+        <translation>Hellmeergrün</translation>
+    </message>
+    <message>
+        <source>Lightskyblue</source>
+        <translation>Hellhimmelblau</translation>
+    </message>
+    <message>
+        <source>Lightslategray</source>
+        <translation>Hellschiefergrau</translation>
+    </message>
+    <message>
+        <source>Lightslategrey</source>
+        <translation>Hellschiefergrau</translation>
+    </message>
+    <message>
+        <source>Lightsteelblue</source>
+        <translation>Hellstahlblau</translation>
+    </message>
+    <message>
+        <source>Lightyellow</source>
+        <translation>Hellgelb</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>Limette</translation>
+    </message>
+    <message>
+        <source>Limegreen</source>
+        <translation>Limettengrün</translation>
+    </message>
+    <message>
+        <source>Linen</source>
+        <translation>Leinen</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <translation>Kastanienbraun</translation>
+    </message>
+    <message>
+        <source>Mediumaquamarine</source>
+        <translation>Mittelaquamarin</translation>
+    </message>
+    <message>
+        <source>Mediumblue</source>
+        <translation>Mittelblau</translation>
+    </message>
+    <message>
+        <source>Mediumorchid</source>
+        <translation>Mittelorchidee</translation>
+    </message>
+    <message>
+        <source>Mediumpurple</source>
+        <translation>Mittelpurpur</translation>
+    </message>
+    <message>
+        <source>Mediumseagreen</source>
+        <translation>Mittleres Meergrün</translation>
+    </message>
+    <message>
+        <source>Mediumslateblue</source>
+        <translation>Mittelschieferblau</translation>
+    </message>
+    <message>
+        <source>Mediumspringgreen</source>
+        <translation>Mittelfrühlingsgrün</translation>
+    </message>
+    <message>
+        <source>Mediumturquoise</source>
+        <translation>Mitteltürkis</translation>
+    </message>
+    <message>
+        <source>Mediumvioletred</source>
+        <translation>Mittelviolettrot</translation>
+    </message>
+    <message>
+        <source>Midnightblue</source>
+        <translation>Mitternachtsblau</translation>
+    </message>
+    <message>
+        <source>Mintcream</source>
+        <translation>Minzcreme</translation>
+    </message>
+    <message>
+        <source>Mistyrose</source>
+        <translation>Nebelrosa</translation>
+    </message>
+    <message>
+        <source>Moccasin</source>
+        <translation>Mokassin</translation>
+    </message>
+    <message>
+        <source>Navajowhite</source>
+        <translation>Navajoweiß</translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation>Marineblau</translation>
+    </message>
+    <message>
+        <source>Oldlace</source>
+        <translation>Alte Spitze</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Oliv</translation>
+    </message>
+    <message>
+        <source>Olivedrab</source>
+        <translation>Olivgrün</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Orange</translation>
+    </message>
+    <message>
+        <source>Orangered</source>
+        <translation>Orangerot</translation>
+    </message>
+    <message>
+        <source>Orchid</source>
+        <translation>Orchidee</translation>
+    </message>
+    <message>
+        <source>Palegoldenrod</source>
+        <translation>Blassgoldgelb</translation>
+    </message>
+    <message>
+        <source>Palegreen</source>
+        <translation>Blassgrün</translation>
+    </message>
+    <message>
+        <source>Paleturquoise</source>
+        <translation>Blasstürkis</translation>
+    </message>
+    <message>
+        <source>Palevioletred</source>
+        <translation>Blassviolettrot</translation>
+    </message>
+    <message>
+        <source>Papayawhip</source>
+        <translation>Papayacreme</translation>
+    </message>
+    <message>
+        <source>Peachpuff</source>
+        <translation>Pfirsich</translation>
+    </message>
+    <message>
+        <source>Peru</source>
+        <translation>Peru</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Rosa</translation>
+    </message>
+    <message>
+        <source>Plum</source>
+        <translation>Pflaume</translation>
+    </message>
+    <message>
+        <source>Powderblue</source>
+        <translation>Puderblau</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Purpur</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Rosybrown</source>
+        <translation>Rosenbraun</translation>
+    </message>
+    <message>
+        <source>Royalblue</source>
+        <translation>Königsblau</translation>
+    </message>
+    <message>
+        <source>Saddlebrown</source>
+        <translation>Sattelbraun</translation>
+    </message>
+    <message>
+        <source>Salmon</source>
+        <translation>Lachs</translation>
+    </message>
+    <message>
+        <source>Sandybrown</source>
+        <translation>Sandbraun</translation>
+    </message>
+    <message>
+        <source>Seagreen</source>
+        <translation>Meergrün</translation>
+    </message>
+    <message>
+        <source>Seashell</source>
+        <translation>Muschelweiß</translation>
+    </message>
+    <message>
+        <source>Sienna</source>
+        <translation>Siena</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Silber</translation>
+    </message>
+    <message>
+        <source>Skyblue</source>
+        <translation>Himmelblau</translation>
+    </message>
+    <message>
+        <source>Slateblue</source>
+        <translation>Schieferblau</translation>
+    </message>
+    <message>
+        <source>Slategray</source>
+        <translation>Schiefergrau</translation>
+    </message>
+    <message>
+        <source>Slategrey</source>
+        <translation>Schiefergrau</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation>Schneeweiß</translation>
+    </message>
+    <message>
+        <source>Springgreen</source>
+        <translation>Frühlingsgrün</translation>
+    </message>
+    <message>
+        <source>Steelblue</source>
+        <translation>Stahlblau</translation>
+    </message>
+    <message>
+        <source>Tan</source>
+        <translation>Lederbraun</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Petrol</translation>
+    </message>
+    <message>
+        <source>Thistle</source>
+        <translation>Distel</translation>
+    </message>
+    <message>
+        <source>Tomato</source>
+        <translation>Tomatenrot</translation>
+    </message>
+    <message>
+        <source>Turquoise</source>
+        <translation>Türkis</translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <translation>Violett</translation>
+    </message>
+    <message>
+        <source>Wheat</source>
+        <translation>Weizen</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>Whitesmoke</source>
+        <translation>Rauchweiß</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <source>Yellowgreen</source>
+        <translation>Gelbgrün</translation>
+    </message>
+    <message>
+        <source>Null</source>
+        <translation>Keine Farbe</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Dutyloop shows whether your crew is on duty on any day of its rotation.</source>
-        <translation>Dutyloop zeigt für jeden Tag des Schichtplans, ob Ihre Schicht Dienst hat.</translation>
+        <translation>Dutyloop zeigt für jeden Tag des Dienstplans, ob Ihre Dienstgruppe Dienst hat.</translation>
     </message>
     <message>
         <source>Shows this help and exits.</source>
-        <translation>Zeigt diese Hilfe und beendet sich.</translation>
+        <translation>Zeigt diese Hilfe an und beendet das Programm.</translation>
     </message>
     <message>
         <source>Shows the version and exits.</source>
-        <translation>Zeigt die Version und beendet sich.</translation>
+        <translation>Zeigt die Version an und beendet das Programm.</translation>
     </message>
     <message>
         <source>Opens the calendar on &lt;date&gt;, as YYYY-MM-DD.</source>
-        <translation>Öffnet den Kalender am &lt;Datum&gt;, als JJJJ-MM-TT.</translation>
+        <translation>Öffnet den Kalender am &lt;Datum&gt;, im Format JJJJ-MM-TT.</translation>
     </message>
     <message>
         <source>%1: %2
 Try &apos;%1 --help&apos;.
 </source>
         <translation>%1: %2
-Siehe »%1 --help«.
+„%1 --help“ zeigt weitere Informationen.
 </translation>
     </message>
     <message>
         <source>%1: unexpected argument &apos;%2&apos;
 Try &apos;%1 --help&apos;.
 </source>
-        <translation>%1: unerwartetes Argument »%2«
-Siehe »%1 --help«.
+        <translation>%1: unerwartetes Argument „%2“
+„%1 --help“ zeigt weitere Informationen.
 </translation>
     </message>
     <message>
         <source>%1: &apos;%2&apos; is not a valid date; write it as YYYY-MM-DD
 </source>
-        <translation>%1: »%2« ist kein gültiges Datum; bitte als JJJJ-MM-TT angeben
+        <translation>%1: „%2“ ist kein gültiges Datum; bitte im Format JJJJ-MM-TT angeben
 </translation>
     </message>
     <message>
@@ -170,15 +764,15 @@ Siehe »%1 --help«.
         <source>--print-year needs --crew and --output
 Try &apos;dutyloop --help&apos;.</source>
         <translation>--print-year braucht --crew und --output
-Siehe »dutyloop --help«.</translation>
+„dutyloop --help“ zeigt weitere Informationen.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a year from %2 to %3</source>
-        <translation>»%1« ist kein Jahr von %2 bis %3</translation>
+        <translation>„%1“ ist kein Jahr von %2 bis %3</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a crew; the crews are %2</source>
-        <translation>»%1« ist keine Schicht; die Schichten sind %2</translation>
+        <translation>„%1“ ist keine Dienstgruppe; die Dienstgruppen sind %2</translation>
     </message>
     <message>
         <source>--output needs a file name</source>
@@ -186,7 +780,7 @@ Siehe »dutyloop --help«.</translation>
     </message>
     <message>
         <source>Writes the duty year &lt;year&gt; of a crew as a one-page PDF and exits.</source>
-        <translation>Schreibt das Dienstjahr &lt;Jahr&gt; einer Schicht als einseitiges PDF und beendet sich.</translation>
+        <translation>Schreibt das Dienstjahr &lt;Jahr&gt; einer Dienstgruppe als einseitiges PDF und beendet das Programm.</translation>
     </message>
     <message>
         <source>year</source>
@@ -194,11 +788,11 @@ Siehe »dutyloop --help«.</translation>
     </message>
     <message>
         <source>The crew to print, as &quot;5 TFS&quot; or its digit alone.</source>
-        <translation>Die zu druckende Schicht, als „5 TFS“ oder nur ihre Ziffer.</translation>
+        <translation>Die zu druckende Dienstgruppe, als „5 TFS“ oder nur ihre Ziffer.</translation>
     </message>
     <message>
         <source>crew</source>
-        <translation>Schicht</translation>
+        <translation>Dienstgruppe</translation>
     </message>
     <message>
         <source>The PDF file that --print-year writes.</source>
@@ -212,12 +806,19 @@ Siehe »dutyloop --help«.</translation>
         <source>--crew and --output go with --print-year
 Try &apos;dutyloop --help&apos;.</source>
         <translation>--crew und --output gehören zu --print-year
-Siehe »dutyloop --help«.</translation>
+„dutyloop --help“ zeigt weitere Informationen.</translation>
+    </message>
+    <message>
+        <source>%1: %2
+</source>
+        <extracomment>The program&apos;s name, then a message; every error the command line prints starts so.</extracomment>
+        <translation>%1: %2
+</translation>
     </message>
     <message>
         <source>%1: &apos;%2&apos; is not a date from %3 to %4
 </source>
-        <translation>%1: »%2« ist kein Datum zwischen %3 und %4
+        <translation>%1: „%2“ ist kein Datum von %3 bis %4
 </translation>
     </message>
 </context>
@@ -227,282 +828,45 @@ Siehe »dutyloop --help«.</translation>
         <source>Unable to write to %1.</source>
         <translation>%1 kann nicht geschrieben werden.</translation>
     </message>
-    <message>
-        <source>Unable to read %1: it is not a file.</source>
-        <translation>%1 kann nicht gelesen werden: Es ist keine Datei.</translation>
-    </message>
-    <message>
-        <source>Unable to read %1: it is larger than %2.</source>
-        <translation>%1 kann nicht gelesen werden: Es ist größer als %2.</translation>
-    </message>
-    <message>
-        <source>Unable to read %1: %2.</source>
-        <translation>%1 kann nicht gelesen werden: %2.</translation>
-    </message>
-    <message>
-        <source>Unable to read %1.</source>
-        <translation>%1 kann nicht gelesen werden.</translation>
-    </message>
-    <message>
-        <source>%1
-The change was not saved.</source>
-        <translation>%1
-Die Änderung wurde nicht gespeichert.</translation>
-    </message>
-    <message>
-        <source>The days file %1 would grow past %2, the most that can be read back.</source>
-        <translation>Die Tagedatei %1 würde größer als %2, mehr kann nicht wieder gelesen werden.</translation>
-    </message>
 </context>
 <context>
-    <name>Holidays</name>
+    <name>Metadata</name>
     <message>
-        <source>New Year&apos;s Day</source>
-        <translation>Neujahr</translation>
+        <source>Dutyloop</source>
+        <extracomment>The program&apos;s name, a trademark: usually kept as it is.</extracomment>
+        <translation>Dutyloop</translation>
     </message>
     <message>
-        <source>Epiphany</source>
-        <translation>Heilige Drei Könige</translation>
+        <source>Duty Calendar</source>
+        <translation>Dienstkalender</translation>
     </message>
     <message>
-        <source>International Women&apos;s Day</source>
-        <translation>Internationaler Frauentag</translation>
+        <source>See at a glance whether your crew is on duty</source>
+        <translation>Auf einen Blick sehen, ob Ihre Dienstgruppe Dienst hat</translation>
     </message>
     <message>
-        <source>Good Friday</source>
-        <translation>Karfreitag</translation>
+        <source>duty;rotation;roster;shift;crew;calendar;schedule;</source>
+        <translation>Dienst;Dienstplan;Turnus;Schicht;Schichtplan;Dienstgruppe;Wache;Kalender;</translation>
     </message>
     <message>
-        <source>Easter Sunday</source>
-        <translation>Ostersonntag</translation>
+        <source>Dutyloop is a duty-rotation calendar for the crews of an agency that work a fixed 196-day rotation. Pick your crew&apos;s assignment and every day of the month shows at a glance whether your crew is on duty or off.</source>
+        <translation>Dutyloop ist ein Dienstkalender für die Dienstgruppen einer Behörde, die nach einem festen Dienstplan von 196 Tagen arbeiten. Wählen Sie Ihre Dienstgruppe, und jeder Tag des Monats zeigt auf einen Blick, ob sie Dienst hat oder dienstfrei ist.</translation>
     </message>
     <message>
-        <source>Easter Monday</source>
-        <translation>Ostermontag</translation>
+        <source>Move through the months with the keyboard or the buttons, jump back to today, and choose whether weeks start on Monday and which colours mark work days, off-duty days and the neighbouring months&apos; days. The settings are kept for the next start.</source>
+        <translation>Blättern Sie mit der Tastatur oder den Schaltflächen durch die Monate, springen Sie zurück zu heute und legen Sie fest, ob die Woche am Montag beginnt und welche Farben Diensttage, dienstfreie Tage und die Tage der Nachbarmonate kennzeichnen. Die Einstellungen bleiben für den nächsten Start erhalten.</translation>
     </message>
     <message>
-        <source>Labour Day</source>
-        <translation>Tag der Arbeit</translation>
+        <source>A month of a crew&apos;s rotation: work days in blue, days off in grey</source>
+        <translation>Ein Monat im Dienstplan einer Dienstgruppe: Diensttage in Blau, dienstfreie Tage in Grau</translation>
     </message>
     <message>
-        <source>Liberation Day</source>
-        <translation>Tag der Befreiung</translation>
+        <source>Choosing the crew, the first day of the week and the colours</source>
+        <translation>Dienstgruppe, Wochenbeginn und Farben wählen</translation>
     </message>
     <message>
-        <source>Victory in Europe Day</source>
-        <translation>Tag des Sieges 1945</translation>
-    </message>
-    <message>
-        <source>Ascension Day</source>
-        <translation>Christi Himmelfahrt</translation>
-    </message>
-    <message>
-        <source>Whit Sunday</source>
-        <translation>Pfingstsonntag</translation>
-    </message>
-    <message>
-        <source>Whit Monday</source>
-        <translation>Pfingstmontag</translation>
-    </message>
-    <message>
-        <source>Corpus Christi</source>
-        <translation>Fronleichnam</translation>
-    </message>
-    <message>
-        <source>Assumption Day</source>
-        <translation>Mariä Himmelfahrt</translation>
-    </message>
-    <message>
-        <source>World Children&apos;s Day</source>
-        <translation>Weltkindertag</translation>
-    </message>
-    <message>
-        <source>German Unity Day</source>
-        <translation>Tag der Deutschen Einheit</translation>
-    </message>
-    <message>
-        <source>Austrian National Day</source>
-        <translation>Österreichischer Nationalfeiertag</translation>
-    </message>
-    <message>
-        <source>Reformation Day</source>
-        <translation>Reformationstag</translation>
-    </message>
-    <message>
-        <source>All Saints&apos; Day</source>
-        <translation>Allerheiligen</translation>
-    </message>
-    <message>
-        <source>Day of Repentance and Prayer</source>
-        <translation>Buß- und Bettag</translation>
-    </message>
-    <message>
-        <source>Armistice Day</source>
-        <translation>Waffenstillstand 1918</translation>
-    </message>
-    <message>
-        <source>Immaculate Conception</source>
-        <translation>Mariä Empfängnis</translation>
-    </message>
-    <message>
-        <source>Christmas Day</source>
-        <translation>Erster Weihnachtstag</translation>
-    </message>
-    <message>
-        <source>St Stephen&apos;s Day</source>
-        <translation>Zweiter Weihnachtstag</translation>
-    </message>
-    <message>
-        <source>Bastille Day</source>
-        <translation>Französischer Nationalfeiertag</translation>
-    </message>
-    <message>
-        <source>Martin Luther King Jr. Day</source>
-        <translation>Martin-Luther-King-Tag</translation>
-    </message>
-    <message>
-        <source>Washington&apos;s Birthday</source>
-        <translation>Washingtons Geburtstag</translation>
-    </message>
-    <message>
-        <source>Memorial Day</source>
-        <translation>Memorial Day</translation>
-    </message>
-    <message>
-        <source>Juneteenth</source>
-        <translation>Juneteenth</translation>
-    </message>
-    <message>
-        <source>Independence Day</source>
-        <translation>Unabhängigkeitstag</translation>
-    </message>
-    <message>
-        <source>Labor Day</source>
-        <translation>Labor Day</translation>
-    </message>
-    <message>
-        <source>Columbus Day</source>
-        <translation>Columbus Day</translation>
-    </message>
-    <message>
-        <source>Veterans Day</source>
-        <translation>Veterans Day</translation>
-    </message>
-    <message>
-        <source>Thanksgiving Day</source>
-        <translation>Thanksgiving</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Keine</translation>
-    </message>
-    <message>
-        <source>United States</source>
-        <translation>Vereinigte Staaten</translation>
-    </message>
-    <message>
-        <source>Germany – Baden-Württemberg</source>
-        <translation>Deutschland – Baden-Württemberg</translation>
-    </message>
-    <message>
-        <source>Germany – Bavaria</source>
-        <translation>Deutschland – Bayern</translation>
-    </message>
-    <message>
-        <source>Germany – Berlin</source>
-        <translation>Deutschland – Berlin</translation>
-    </message>
-    <message>
-        <source>Germany – Brandenburg</source>
-        <translation>Deutschland – Brandenburg</translation>
-    </message>
-    <message>
-        <source>Germany – Bremen</source>
-        <translation>Deutschland – Bremen</translation>
-    </message>
-    <message>
-        <source>Germany – Hamburg</source>
-        <translation>Deutschland – Hamburg</translation>
-    </message>
-    <message>
-        <source>Germany – Hesse</source>
-        <translation>Deutschland – Hessen</translation>
-    </message>
-    <message>
-        <source>Germany – Mecklenburg-Vorpommern</source>
-        <translation>Deutschland – Mecklenburg-Vorpommern</translation>
-    </message>
-    <message>
-        <source>Germany – Lower Saxony</source>
-        <translation>Deutschland – Niedersachsen</translation>
-    </message>
-    <message>
-        <source>Germany – North Rhine-Westphalia</source>
-        <translation>Deutschland – Nordrhein-Westfalen</translation>
-    </message>
-    <message>
-        <source>Germany – Rhineland-Palatinate</source>
-        <translation>Deutschland – Rheinland-Pfalz</translation>
-    </message>
-    <message>
-        <source>Germany – Saarland</source>
-        <translation>Deutschland – Saarland</translation>
-    </message>
-    <message>
-        <source>Germany – Saxony</source>
-        <translation>Deutschland – Sachsen</translation>
-    </message>
-    <message>
-        <source>Germany – Saxony-Anhalt</source>
-        <translation>Deutschland – Sachsen-Anhalt</translation>
-    </message>
-    <message>
-        <source>Germany – Schleswig-Holstein</source>
-        <translation>Deutschland – Schleswig-Holstein</translation>
-    </message>
-    <message>
-        <source>Germany – Thuringia</source>
-        <translation>Deutschland – Thüringen</translation>
-    </message>
-    <message>
-        <source>Austria</source>
-        <translation>Österreich</translation>
-    </message>
-    <message>
-        <source>France</source>
-        <translation>Frankreich</translation>
-    </message>
-    <message>
-        <source>France – Alsace-Moselle</source>
-        <translation>Frankreich – Elsass-Mosel</translation>
-    </message>
-    <message>
-        <source>%1 (observed)</source>
-        <translation>%1 (Ersatztag)</translation>
-    </message>
-    <message>
-        <source>, </source>
-        <translation>, </translation>
-    </message>
-    <message>
-        <source>%1, public holiday: %2</source>
-        <translation>%1, Feiertag: %2</translation>
-    </message>
-    <message>
-        <source>Public holiday: %1</source>
-        <translation>Feiertag: %1</translation>
-    </message>
-    <message>
-        <source>Holidays on duty: %1 in %2, %3 in %4</source>
-        <translation>Feiertage im Dienst: %1 im %2, %3 im Jahr %4</translation>
-    </message>
-    <message>
-        <source>The holidays&apos; calendar %1 cannot be read.</source>
-        <translation>Der Feiertagskalender %1 kann nicht gelesen werden.</translation>
-    </message>
-    <message>
-        <source>%1 is no iCalendar file of holidays.</source>
-        <translation>%1 ist keine iCalendar-Datei mit Feiertagen.</translation>
+        <source>First release: the rotation calendar with its Settings tab and settings file.</source>
+        <translation>Erste Veröffentlichung: der Dienstkalender mit der Registerkarte „Einstellungen“ und seiner Einstellungsdatei.</translation>
     </message>
 </context>
 <context>
@@ -519,24 +883,16 @@ Die Änderung wurde nicht gespeichert.</translation>
 <context>
     <name>YearPage</name>
     <message>
-        <source>%1 work days</source>
-        <translation>%1 Diensttage</translation>
-    </message>
-    <message>
         <source>Dutyloop – %1 – %2</source>
         <translation>Dutyloop – %1 – %2</translation>
     </message>
     <message>
-        <source>The year: %1 work days, %2 off</source>
-        <translation>Das Jahr: %1 Diensttage, %2 dienstfrei</translation>
-    </message>
-    <message>
         <source>Work day</source>
-        <translation>Dienst</translation>
+        <translation>Diensttag</translation>
     </message>
     <message>
         <source>Off day</source>
-        <translation>Dienstfrei</translation>
+        <translation>Dienstfreier Tag</translation>
     </message>
     <message>
         <source>Today</source>
@@ -551,24 +907,9 @@ Die Änderung wurde nicht gespeichert.</translation>
         <translation>Geänderter Tag</translation>
     </message>
     <message>
-        <source>%1 %2</source>
-        <translation>%1 %2</translation>
-    </message>
-    <message>
-        <source>No public holiday on duty</source>
-        <translation>Kein Feiertag im Dienst</translation>
-    </message>
-    <message>
-        <source>Public holidays on duty: %1</source>
-        <translation>Feiertage im Dienst: %1</translation>
-    </message>
-    <message>
-        <source>, </source>
-        <translation>, </translation>
-    </message>
-    <message>
-        <source>Public holiday</source>
-        <translation>Feiertag</translation>
+        <source>The year: %1, %2</source>
+        <extracomment>The year&apos;s days: &quot;157 work days&quot; and &quot;208 off&quot;.</extracomment>
+        <translation>Im ganzen Jahr: %1, %2</translation>
     </message>
 </context>
 <context>
@@ -613,7 +954,7 @@ Die Änderung wurde nicht gespeichert.</translation>
     <name>dutyloop::DayDialog</name>
     <message>
         <source>As rostered</source>
-        <translation>Laut Einteilung</translation>
+        <translation>Wie im Dienstplan</translation>
     </message>
     <message>
         <source>Leave</source>
@@ -621,11 +962,11 @@ Die Änderung wurde nicht gespeichert.</translation>
     </message>
     <message>
         <source>Sick</source>
-        <translation>Krank</translation>
+        <translation>Krankheit</translation>
     </message>
     <message>
         <source>Swapped off (off duty on a work day)</source>
-        <translation>Dienst getauscht (dienstfrei an einem Diensttag)</translation>
+        <translation>Dienst getauscht (frei an einem Diensttag)</translation>
     </message>
     <message>
         <source>Extra duty (on duty on a day off)</source>
@@ -633,7 +974,7 @@ Die Änderung wurde nicht gespeichert.</translation>
     </message>
     <message>
         <source>%1: work day</source>
-        <translation>%1: Dienst</translation>
+        <translation>%1: Diensttag</translation>
     </message>
     <message>
         <source>%1: off duty</source>
@@ -641,15 +982,15 @@ Die Änderung wurde nicht gespeichert.</translation>
     </message>
     <message>
         <source>%1: no rotation</source>
-        <translation>%1: kein Schichtplan</translation>
+        <translation>%1: kein Dienstplan</translation>
     </message>
     <message>
         <source>No change can be made before the rotation starts.</source>
-        <translation>Vor Beginn des Schichtplans lässt sich nichts ändern.</translation>
+        <translation>Vor Beginn des Dienstplans lässt sich nichts ändern.</translation>
     </message>
     <message>
         <source>Leave and sickness fit any day; a swap only a work day, extra duty only a day off.</source>
-        <translation>Urlaub und Krankheit passen auf jeden Tag, ein Tausch nur auf einen Diensttag, ein Zusatzdienst nur auf einen dienstfreien Tag.</translation>
+        <translation>Urlaub und Krankheit passen auf jeden Tag, ein Diensttausch nur auf einen Diensttag, ein Zusatzdienst nur auf einen dienstfreien Tag.</translation>
     </message>
     <message>
         <source>Note</source>
@@ -658,10 +999,6 @@ Die Änderung wurde nicht gespeichert.</translation>
     <message>
         <source>Remove change</source>
         <translation>Änderung entfernen</translation>
-    </message>
-    <message>
-        <source>No change can be made under %1, which follows no crew's rotation.</source>
-        <translation>Unter %1, das keinem Schichtplan einer Gruppe folgt, lässt sich nichts ändern.</translation>
     </message>
 </context>
 <context>
@@ -689,11 +1026,11 @@ Soll die Datei ersetzt werden?</translation>
     </message>
     <message>
         <source>Choose…</source>
-        <translation>Auswählen…</translation>
+        <translation>Durchsuchen…</translation>
     </message>
     <message>
         <source>Assignment:</source>
-        <translation>Einteilung:</translation>
+        <translation>Dienstgruppe:</translation>
     </message>
     <message>
         <source>First month:</source>
@@ -701,7 +1038,7 @@ Soll die Datei ersetzt werden?</translation>
     </message>
     <message>
         <source>Months:</source>
-        <translation>Monate:</translation>
+        <translation>Anzahl Monate:</translation>
     </message>
     <message>
         <source>File:</source>
@@ -709,7 +1046,7 @@ Soll die Datei ersetzt werden?</translation>
     </message>
     <message>
         <source>Choose the file</source>
-        <translation>Datei wählen</translation>
+        <translation>Datei auswählen</translation>
     </message>
     <message numerus="yes">
         <source>%n duty periods written to %1</source>
@@ -718,12 +1055,20 @@ Soll die Datei ersetzt werden?</translation>
             <numerusform>%n Dienstzeiträume in %1 geschrieben</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
 </context>
 <context>
     <name>dutyloop::HelpPage</name>
     <message>
         <source>How the Settings tab works</source>
-        <translation>So funktioniert die Seite „Optionen“</translation>
+        <translation>So funktioniert die Registerkarte „Einstellungen“</translation>
     </message>
     <message>
         <source>First day of week</source>
@@ -731,7 +1076,7 @@ Soll die Datei ersetzt werden?</translation>
     </message>
     <message>
         <source>Shift Assignment</source>
-        <translation>Einteilung wählen</translation>
+        <translation>Dienstgruppe</translation>
     </message>
     <message>
         <source>Shift Colors</source>
@@ -747,7 +1092,7 @@ Soll die Datei ersetzt werden?</translation>
     </message>
     <message>
         <source>A picture of the Settings tab, with notes on its controls.</source>
-        <translation>Ein Bild der Registerkarte Optionen, mit Hinweisen zu ihren Bedienelementen.</translation>
+        <translation>Ein Bild der Registerkarte „Einstellungen“ mit Hinweisen zu ihren Bedienelementen.</translation>
     </message>
     <message>
         <source>%1: the list “%2”.</source>
@@ -778,7 +1123,7 @@ Soll die Datei ersetzt werden?</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation>Optionen</translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Help</source>
@@ -806,20 +1151,6 @@ Alle Rechte vorbehalten
 
 Version für den Linux-Desktop</translation>
     </message>
-    <message>
-        <source>Calendar of Holidays</source>
-        <translation>Feiertagskalender</translation>
-    </message>
-    <message>
-        <source>iCalendar files (*.ics)</source>
-        <translation>iCalendar-Dateien (*.ics)</translation>
-    </message>
-    <message>
-        <source>%1
-Your own days cannot be shown or changed until it can be read.</source>
-        <translation>%1
-Ihre eigenen Tage können erst angezeigt oder geändert werden, wenn die Datei lesbar ist.</translation>
-    </message>
 </context>
 <context>
     <name>dutyloop::MonthView</name>
@@ -844,7 +1175,7 @@ Ihre eigenen Tage können erst angezeigt oder geändert werden, wenn die Datei l
     </message>
     <message>
         <source>Crew:</source>
-        <translation>Schicht:</translation>
+        <translation>Dienstgruppe:</translation>
     </message>
     <message>
         <source>Year:</source>
@@ -871,15 +1202,15 @@ Ihre eigenen Tage können erst angezeigt oder geändert werden, wenn die Datei l
     </message>
     <message>
         <source>Assignment</source>
-        <translation>Einteilung</translation>
+        <translation>Dienstgruppe</translation>
     </message>
     <message>
         <source>Start Monday</source>
-        <translation>Montag zuerst</translation>
+        <translation>Woche beginnt am Montag</translation>
     </message>
     <message>
         <source>Start weeks on Monday</source>
-        <translation>Wochen mit Montag beginnen</translation>
+        <translation>Woche beginnt am Montag</translation>
     </message>
     <message>
         <source>Work</source>
@@ -887,7 +1218,7 @@ Ihre eigenen Tage können erst angezeigt oder geändert werden, wenn die Datei l
     </message>
     <message>
         <source>Work day colour</source>
-        <translation>Farbe der Tage im Dienst</translation>
+        <translation>Farbe der Diensttage</translation>
     </message>
     <message>
         <source>Off</source>
@@ -899,7 +1230,7 @@ Ihre eigenen Tage können erst angezeigt oder geändert werden, wenn die Datei l
     </message>
     <message>
         <source>Ld/Tr</source>
-        <translation>Rand</translation>
+        <translation>Nachbarn</translation>
     </message>
     <message>
         <source>Leading and trailing days colour</source>
@@ -907,7 +1238,7 @@ Ihre eigenen Tage können erst angezeigt oder geändert werden, wenn die Datei l
     </message>
     <message>
         <source>BkGr</source>
-        <translation>Grund</translation>
+        <translation>Hintergrund</translation>
     </message>
     <message>
         <source>Background colour</source>
@@ -927,19 +1258,7 @@ Ihre eigenen Tage können erst angezeigt oder geändert werden, wenn die Datei l
     </message>
     <message>
         <source>Print a crew&apos;s duty year or save it as PDF</source>
-        <translation>Das Dienstjahr einer Schicht drucken oder als PDF speichern</translation>
-    </message>
-    <message>
-        <source>Holidays</source>
-        <translation>Feiertage</translation>
-    </message>
-    <message>
-        <source>From a file…</source>
-        <translation>Aus einer Datei …</translation>
-    </message>
-    <message>
-        <source>Public holidays</source>
-        <translation>Gesetzliche Feiertage</translation>
+        <translation>Das Dienstjahr einer Dienstgruppe drucken oder als PDF speichern</translation>
     </message>
 </context>
 </TS>

@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>Wk</source>
-        <translation>S</translation>
+        <translation>Service</translation>
     </message>
     <message>
         <source>Legend: work days</source>
@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>OD</source>
-        <translation>R</translation>
+        <translation>Repos</translation>
     </message>
     <message>
         <source>Legend: off-duty days</source>
@@ -53,19 +53,11 @@
     </message>
     <message>
         <source>Selected day</source>
-        <translation>Jour choisi</translation>
+        <translation>Jour sélectionné</translation>
     </message>
     <message>
         <source>Selected day: %1</source>
-        <translation>Jour choisi&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>%1 %2: %3 work days, %4 off</source>
-        <translation>%1 %2 : %3 jours de service, %4 de repos</translation>
-    </message>
-    <message>
-        <source>%1 to %2 %3: %4 work days, %5 off</source>
-        <translation>%1 à %2 %3 : %4 jours de service, %5 de repos</translation>
+        <translation>Jour sélectionné&#xa0;: %1</translation>
     </message>
     <message>
         <source>Leave</source>
@@ -73,7 +65,7 @@
     </message>
     <message>
         <source>Sick</source>
-        <translation>Malade</translation>
+        <translation>Maladie</translation>
     </message>
     <message>
         <source>Swapped off</source>
@@ -103,23 +95,625 @@
         <source>Extra duty (%1)</source>
         <translation>Service supplémentaire (%1)</translation>
     </message>
-    <message>
-        <source>Cancelled: %1</source>
-        <translation>Annulé&#xa0;: %1</translation>
+    <message numerus="yes">
+        <source>%n work days</source>
+        <translation>
+            <numerusform>%n jour de service</numerusform>
+            <numerusform>%n jours de service</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n off</source>
+        <extracomment>The days off beside the work days, as in &quot;12 work days, 19 off&quot;.</extracomment>
+        <translation>
+            <numerusform>%n jour de repos</numerusform>
+            <numerusform>%n jours de repos</numerusform>
+        </translation>
     </message>
     <message>
-        <source>As rostered</source>
-        <translation>Selon l’affectation</translation>
+        <source>%1 %2: %3, %4</source>
+        <extracomment>A month&apos;s days: the month, the year, then &quot;12 work days&quot; and &quot;19 off&quot;.</extracomment>
+        <translation>%1 %2&#xa0;: %3, %4</translation>
     </message>
     <message>
-        <source>%1, note “%2”</source>
-        <translation>%1, note «&#xa0;%2&#xa0;»</translation>
+        <source>%1 to %2 %3: %4, %5</source>
+        <extracomment>The days from January to the month: January, the month, the year, then &quot;157 work days&quot; and &quot;208 off&quot;.</extracomment>
+        <translation>De %1 à %2 %3&#xa0;: %4, %5</translation>
+    </message>
+</context>
+<context>
+    <name>ColorName</name>
+    <message>
+        <source>Aliceblue</source>
+        <translation>Bleu Alice</translation>
     </message>
     <message>
-        <source>%1 was changed in the days file while its dialog was open; the file now says: %2.
-Your change was not saved. Open the day again to change it.</source>
-        <translation>%1 a été modifié dans le fichier des jours pendant que sa fenêtre était ouverte ; le fichier indique maintenant&#xa0;: %2.
-Votre modification n’a pas été enregistrée. Rouvrez le jour pour le modifier.</translation>
+        <source>Antiquewhite</source>
+        <translation>Blanc antique</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>Bleu aqua</translation>
+    </message>
+    <message>
+        <source>Aquamarine</source>
+        <translation>Aigue-marine</translation>
+    </message>
+    <message>
+        <source>Azure</source>
+        <translation>Blanc azuré</translation>
+    </message>
+    <message>
+        <source>Beige</source>
+        <translation>Beige</translation>
+    </message>
+    <message>
+        <source>Bisque</source>
+        <translation>Bisque</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Noir</translation>
+    </message>
+    <message>
+        <source>Blanchedalmond</source>
+        <translation>Blanc amande</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Blueviolet</source>
+        <translation>Bleu violet</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>Brun</translation>
+    </message>
+    <message>
+        <source>Burlywood</source>
+        <translation>Bois clair</translation>
+    </message>
+    <message>
+        <source>Cadetblue</source>
+        <translation>Bleu cadet</translation>
+    </message>
+    <message>
+        <source>Chartreuse</source>
+        <translation>Chartreuse</translation>
+    </message>
+    <message>
+        <source>Chocolate</source>
+        <translation>Chocolat</translation>
+    </message>
+    <message>
+        <source>Coral</source>
+        <translation>Corail</translation>
+    </message>
+    <message>
+        <source>Cornflowerblue</source>
+        <translation>Bleu bleuet</translation>
+    </message>
+    <message>
+        <source>Cornsilk</source>
+        <translation>Soie de maïs</translation>
+    </message>
+    <message>
+        <source>Crimson</source>
+        <translation>Cramoisi</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <source>Darkblue</source>
+        <translation>Bleu foncé</translation>
+    </message>
+    <message>
+        <source>Darkcyan</source>
+        <translation>Cyan foncé</translation>
+    </message>
+    <message>
+        <source>Darkgoldenrod</source>
+        <translation>Verge d’or foncé</translation>
+    </message>
+    <message>
+        <source>Darkgray</source>
+        <translation>Gris foncé</translation>
+    </message>
+    <message>
+        <source>Darkgreen</source>
+        <translation>Vert foncé</translation>
+    </message>
+    <message>
+        <source>Darkgrey</source>
+        <translation>Gris foncé</translation>
+    </message>
+    <message>
+        <source>Darkkhaki</source>
+        <translation>Kaki foncé</translation>
+    </message>
+    <message>
+        <source>Darkmagenta</source>
+        <translation>Magenta foncé</translation>
+    </message>
+    <message>
+        <source>Darkolivegreen</source>
+        <translation>Vert olive foncé</translation>
+    </message>
+    <message>
+        <source>Darkorange</source>
+        <translation>Orange foncé</translation>
+    </message>
+    <message>
+        <source>Darkorchid</source>
+        <translation>Orchidée foncé</translation>
+    </message>
+    <message>
+        <source>Darkred</source>
+        <translation>Rouge foncé</translation>
+    </message>
+    <message>
+        <source>Darksalmon</source>
+        <translation>Saumon foncé</translation>
+    </message>
+    <message>
+        <source>Darkseagreen</source>
+        <translation>Vert marin foncé</translation>
+    </message>
+    <message>
+        <source>Darkslateblue</source>
+        <translation>Bleu ardoise foncé</translation>
+    </message>
+    <message>
+        <source>Darkslategray</source>
+        <translation>Gris ardoise foncé</translation>
+    </message>
+    <message>
+        <source>Darkslategrey</source>
+        <translation>Gris ardoise foncé</translation>
+    </message>
+    <message>
+        <source>Darkturquoise</source>
+        <translation>Turquoise foncé</translation>
+    </message>
+    <message>
+        <source>Darkviolet</source>
+        <translation>Violet foncé</translation>
+    </message>
+    <message>
+        <source>Deeppink</source>
+        <translation>Rose profond</translation>
+    </message>
+    <message>
+        <source>Deepskyblue</source>
+        <translation>Bleu ciel profond</translation>
+    </message>
+    <message>
+        <source>Dimgray</source>
+        <translation>Gris terne</translation>
+    </message>
+    <message>
+        <source>Dimgrey</source>
+        <translation>Gris terne</translation>
+    </message>
+    <message>
+        <source>Dodgerblue</source>
+        <translation>Bleu Dodger</translation>
+    </message>
+    <message>
+        <source>Firebrick</source>
+        <translation>Rouge brique</translation>
+    </message>
+    <message>
+        <source>Floralwhite</source>
+        <translation>Blanc floral</translation>
+    </message>
+    <message>
+        <source>Forestgreen</source>
+        <translation>Vert forêt</translation>
+    </message>
+    <message>
+        <source>Fuchsia</source>
+        <translation>Fuchsia</translation>
+    </message>
+    <message>
+        <source>Gainsboro</source>
+        <translation>Gris Gainsboro</translation>
+    </message>
+    <message>
+        <source>Ghostwhite</source>
+        <translation>Blanc spectral</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Or</translation>
+    </message>
+    <message>
+        <source>Goldenrod</source>
+        <translation>Verge d’or</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Gris</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>Greenyellow</source>
+        <translation>Jaune vert</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Gris</translation>
+    </message>
+    <message>
+        <source>Honeydew</source>
+        <translation>Melon miel</translation>
+    </message>
+    <message>
+        <source>Hotpink</source>
+        <translation>Rose vif</translation>
+    </message>
+    <message>
+        <source>Indianred</source>
+        <translation>Rouge indien</translation>
+    </message>
+    <message>
+        <source>Indigo</source>
+        <translation>Indigo</translation>
+    </message>
+    <message>
+        <source>Ivory</source>
+        <translation>Ivoire</translation>
+    </message>
+    <message>
+        <source>Khaki</source>
+        <translation>Kaki</translation>
+    </message>
+    <message>
+        <source>Lavender</source>
+        <translation>Lavande</translation>
+    </message>
+    <message>
+        <source>Lavenderblush</source>
+        <translation>Lavande rosée</translation>
+    </message>
+    <message>
+        <source>Lawngreen</source>
+        <translation>Vert prairie</translation>
+    </message>
+    <message>
+        <source>Lemonchiffon</source>
+        <translation>Mousseline citron</translation>
+    </message>
+    <message>
+        <source>Lightblue</source>
+        <translation>Bleu clair</translation>
+    </message>
+    <message>
+        <source>Lightcoral</source>
+        <translation>Corail clair</translation>
+    </message>
+    <message>
+        <source>Lightcyan</source>
+        <translation>Cyan clair</translation>
+    </message>
+    <message>
+        <source>Lightgoldenrodyellow</source>
+        <translation>Jaune verge d’or clair</translation>
+    </message>
+    <message>
+        <source>Lightgray</source>
+        <translation>Gris clair</translation>
+    </message>
+    <message>
+        <source>Lightgreen</source>
+        <translation>Vert clair</translation>
+    </message>
+    <message>
+        <source>Lightgrey</source>
+        <translation>Gris clair</translation>
+    </message>
+    <message>
+        <source>Lightpink</source>
+        <translation>Rose clair</translation>
+    </message>
+    <message>
+        <source>Lightsalmon</source>
+        <translation>Saumon clair</translation>
+    </message>
+    <message>
+        <source>Lightseagreen</source>
+        <translation>Vert marin clair</translation>
+    </message>
+    <message>
+        <source>Lightskyblue</source>
+        <translation>Bleu ciel clair</translation>
+    </message>
+    <message>
+        <source>Lightslategray</source>
+        <translation>Gris ardoise clair</translation>
+    </message>
+    <message>
+        <source>Lightslategrey</source>
+        <translation>Gris ardoise clair</translation>
+    </message>
+    <message>
+        <source>Lightsteelblue</source>
+        <translation>Bleu acier clair</translation>
+    </message>
+    <message>
+        <source>Lightyellow</source>
+        <translation>Jaune clair</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>Citron vert</translation>
+    </message>
+    <message>
+        <source>Limegreen</source>
+        <translation>Vert citron</translation>
+    </message>
+    <message>
+        <source>Linen</source>
+        <translation>Lin</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <translation>Marron</translation>
+    </message>
+    <message>
+        <source>Mediumaquamarine</source>
+        <translation>Aigue-marine moyen</translation>
+    </message>
+    <message>
+        <source>Mediumblue</source>
+        <translation>Bleu moyen</translation>
+    </message>
+    <message>
+        <source>Mediumorchid</source>
+        <translation>Orchidée moyen</translation>
+    </message>
+    <message>
+        <source>Mediumpurple</source>
+        <translation>Pourpre moyen</translation>
+    </message>
+    <message>
+        <source>Mediumseagreen</source>
+        <translation>Vert marin moyen</translation>
+    </message>
+    <message>
+        <source>Mediumslateblue</source>
+        <translation>Bleu ardoise moyen</translation>
+    </message>
+    <message>
+        <source>Mediumspringgreen</source>
+        <translation>Vert printemps moyen</translation>
+    </message>
+    <message>
+        <source>Mediumturquoise</source>
+        <translation>Turquoise moyen</translation>
+    </message>
+    <message>
+        <source>Mediumvioletred</source>
+        <translation>Rouge violet moyen</translation>
+    </message>
+    <message>
+        <source>Midnightblue</source>
+        <translation>Bleu nuit</translation>
+    </message>
+    <message>
+        <source>Mintcream</source>
+        <translation>Crème menthe</translation>
+    </message>
+    <message>
+        <source>Mistyrose</source>
+        <translation>Rose brumeux</translation>
+    </message>
+    <message>
+        <source>Moccasin</source>
+        <translation>Mocassin</translation>
+    </message>
+    <message>
+        <source>Navajowhite</source>
+        <translation>Blanc navajo</translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation>Bleu marine</translation>
+    </message>
+    <message>
+        <source>Oldlace</source>
+        <translation>Dentelle ancienne</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Olive</translation>
+    </message>
+    <message>
+        <source>Olivedrab</source>
+        <translation>Olive terne</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Orange</translation>
+    </message>
+    <message>
+        <source>Orangered</source>
+        <translation>Rouge orangé</translation>
+    </message>
+    <message>
+        <source>Orchid</source>
+        <translation>Orchidée</translation>
+    </message>
+    <message>
+        <source>Palegoldenrod</source>
+        <translation>Verge d’or pâle</translation>
+    </message>
+    <message>
+        <source>Palegreen</source>
+        <translation>Vert pâle</translation>
+    </message>
+    <message>
+        <source>Paleturquoise</source>
+        <translation>Turquoise pâle</translation>
+    </message>
+    <message>
+        <source>Palevioletred</source>
+        <translation>Rouge violet pâle</translation>
+    </message>
+    <message>
+        <source>Papayawhip</source>
+        <translation>Crème papaye</translation>
+    </message>
+    <message>
+        <source>Peachpuff</source>
+        <translation>Pêche</translation>
+    </message>
+    <message>
+        <source>Peru</source>
+        <translation>Pérou</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Rose</translation>
+    </message>
+    <message>
+        <source>Plum</source>
+        <translation>Prune</translation>
+    </message>
+    <message>
+        <source>Powderblue</source>
+        <translation>Bleu poudre</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Pourpre</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Rosybrown</source>
+        <translation>Brun rosé</translation>
+    </message>
+    <message>
+        <source>Royalblue</source>
+        <translation>Bleu roi</translation>
+    </message>
+    <message>
+        <source>Saddlebrown</source>
+        <translation>Brun cuir</translation>
+    </message>
+    <message>
+        <source>Salmon</source>
+        <translation>Saumon</translation>
+    </message>
+    <message>
+        <source>Sandybrown</source>
+        <translation>Brun sable</translation>
+    </message>
+    <message>
+        <source>Seagreen</source>
+        <translation>Vert marin</translation>
+    </message>
+    <message>
+        <source>Seashell</source>
+        <translation>Coquillage</translation>
+    </message>
+    <message>
+        <source>Sienna</source>
+        <translation>Terre de Sienne</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Argent</translation>
+    </message>
+    <message>
+        <source>Skyblue</source>
+        <translation>Bleu ciel</translation>
+    </message>
+    <message>
+        <source>Slateblue</source>
+        <translation>Bleu ardoise</translation>
+    </message>
+    <message>
+        <source>Slategray</source>
+        <translation>Gris ardoise</translation>
+    </message>
+    <message>
+        <source>Slategrey</source>
+        <translation>Gris ardoise</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation>Neige</translation>
+    </message>
+    <message>
+        <source>Springgreen</source>
+        <translation>Vert printemps</translation>
+    </message>
+    <message>
+        <source>Steelblue</source>
+        <translation>Bleu acier</translation>
+    </message>
+    <message>
+        <source>Tan</source>
+        <translation>Tanné</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Bleu canard</translation>
+    </message>
+    <message>
+        <source>Thistle</source>
+        <translation>Chardon</translation>
+    </message>
+    <message>
+        <source>Tomato</source>
+        <translation>Tomate</translation>
+    </message>
+    <message>
+        <source>Turquoise</source>
+        <translation>Turquoise</translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <translation>Violet</translation>
+    </message>
+    <message>
+        <source>Wheat</source>
+        <translation>Blé</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanc</translation>
+    </message>
+    <message>
+        <source>Whitesmoke</source>
+        <translation>Blanc fumé</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Jaune</translation>
+    </message>
+    <message>
+        <source>Yellowgreen</source>
+        <translation>Vert jaune</translation>
+    </message>
+    <message>
+        <source>Null</source>
+        <translation>Aucune couleur</translation>
     </message>
 </context>
 <context>
@@ -144,22 +738,22 @@ Votre modification n’a pas été enregistrée. Rouvrez le jour pour le modifie
         <source>%1: %2
 Try &apos;%1 --help&apos;.
 </source>
-        <translation>%1 : %2
-Essayez « %1 --help ».
+        <translation>%1&#xa0;: %2
+Saisissez «&#xa0;%1 --help&#xa0;» pour plus d’informations.
 </translation>
     </message>
     <message>
         <source>%1: unexpected argument &apos;%2&apos;
 Try &apos;%1 --help&apos;.
 </source>
-        <translation>%1 : argument inattendu « %2 »
-Essayez « %1 --help ».
+        <translation>%1&#xa0;: argument inattendu «&#xa0;%2&#xa0;»
+Saisissez «&#xa0;%1 --help&#xa0;» pour plus d’informations.
 </translation>
     </message>
     <message>
         <source>%1: &apos;%2&apos; is not a valid date; write it as YYYY-MM-DD
 </source>
-        <translation>%1 : « %2 » n’est pas une date valide ; écrivez-la AAAA-MM-JJ
+        <translation>%1&#xa0;: «&#xa0;%2&#xa0;» n’est pas une date valide&#x202f;; écrivez-la au format AAAA-MM-JJ
 </translation>
     </message>
     <message>
@@ -170,15 +764,15 @@ Essayez « %1 --help ».
         <source>--print-year needs --crew and --output
 Try &apos;dutyloop --help&apos;.</source>
         <translation>--print-year demande --crew et --output
-Essayez « dutyloop --help ».</translation>
+Saisissez «&#xa0;dutyloop --help&#xa0;» pour plus d’informations.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a year from %2 to %3</source>
-        <translation>« %1 » n’est pas une année de %2 à %3</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une année comprise entre %2 et %3</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a crew; the crews are %2</source>
-        <translation>« %1 » n’est pas une équipe ; les équipes sont %2</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une équipe&#x202f;; les équipes sont %2</translation>
     </message>
     <message>
         <source>--output needs a file name</source>
@@ -186,7 +780,7 @@ Essayez « dutyloop --help ».</translation>
     </message>
     <message>
         <source>Writes the duty year &lt;year&gt; of a crew as a one-page PDF and exits.</source>
-        <translation>Écrit l’année de service &lt;année&gt; d’une équipe en PDF d’une page et se termine.</translation>
+        <translation>Écrit l’année de service &lt;année&gt; d’une équipe dans un PDF d’une page et quitte.</translation>
     </message>
     <message>
         <source>year</source>
@@ -194,7 +788,7 @@ Essayez « dutyloop --help ».</translation>
     </message>
     <message>
         <source>The crew to print, as &quot;5 TFS&quot; or its digit alone.</source>
-        <translation>L’équipe à imprimer, comme « 5 TFS » ou son seul chiffre.</translation>
+        <translation>L’équipe à imprimer, sous la forme «&#xa0;5 TFS&#xa0;» ou son seul chiffre.</translation>
     </message>
     <message>
         <source>crew</source>
@@ -211,13 +805,20 @@ Essayez « dutyloop --help ».</translation>
     <message>
         <source>--crew and --output go with --print-year
 Try &apos;dutyloop --help&apos;.</source>
-        <translation>--crew et --output vont avec --print-year
-Essayez « dutyloop --help ».</translation>
+        <translation>--crew et --output s’emploient avec --print-year
+Saisissez «&#xa0;dutyloop --help&#xa0;» pour plus d’informations.</translation>
+    </message>
+    <message>
+        <source>%1: %2
+</source>
+        <extracomment>The program&apos;s name, then a message; every error the command line prints starts so.</extracomment>
+        <translation>%1&#xa0;: %2
+</translation>
     </message>
     <message>
         <source>%1: &apos;%2&apos; is not a date from %3 to %4
 </source>
-        <translation>%1&#xa0;: « %2 » n’est pas une date entre le %3 et le %4
+        <translation>%1&#xa0;: «&#xa0;%2&#xa0;» n’est pas une date comprise entre %3 et %4
 </translation>
     </message>
 </context>
@@ -227,282 +828,45 @@ Essayez « dutyloop --help ».</translation>
         <source>Unable to write to %1.</source>
         <translation>Impossible d’écrire dans %1.</translation>
     </message>
-    <message>
-        <source>Unable to read %1: it is not a file.</source>
-        <translation>Impossible de lire %1&#xa0;: ce n’est pas un fichier.</translation>
-    </message>
-    <message>
-        <source>Unable to read %1: it is larger than %2.</source>
-        <translation>Impossible de lire %1&#xa0;: il dépasse %2.</translation>
-    </message>
-    <message>
-        <source>Unable to read %1: %2.</source>
-        <translation>Impossible de lire %1&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <source>Unable to read %1.</source>
-        <translation>Impossible de lire %1.</translation>
-    </message>
-    <message>
-        <source>%1
-The change was not saved.</source>
-        <translation>%1
-La modification n’a pas été enregistrée.</translation>
-    </message>
-    <message>
-        <source>The days file %1 would grow past %2, the most that can be read back.</source>
-        <translation>Le fichier des jours %1 dépasserait %2, la taille maximale qui peut être relue.</translation>
-    </message>
 </context>
 <context>
-    <name>Holidays</name>
+    <name>Metadata</name>
     <message>
-        <source>New Year&apos;s Day</source>
-        <translation>Jour de l’an</translation>
+        <source>Dutyloop</source>
+        <extracomment>The program&apos;s name, a trademark: usually kept as it is.</extracomment>
+        <translation>Dutyloop</translation>
     </message>
     <message>
-        <source>Epiphany</source>
-        <translation>Épiphanie</translation>
+        <source>Duty Calendar</source>
+        <translation>Calendrier de service</translation>
     </message>
     <message>
-        <source>International Women&apos;s Day</source>
-        <translation>Journée internationale des femmes</translation>
+        <source>See at a glance whether your crew is on duty</source>
+        <translation>Voir d’un coup d’œil si votre équipe est de service</translation>
     </message>
     <message>
-        <source>Good Friday</source>
-        <translation>Vendredi saint</translation>
+        <source>duty;rotation;roster;shift;crew;calendar;schedule;</source>
+        <translation>service;roulement;planning;équipe;garde;astreinte;calendrier;horaires;</translation>
     </message>
     <message>
-        <source>Easter Sunday</source>
-        <translation>Dimanche de Pâques</translation>
+        <source>Dutyloop is a duty-rotation calendar for the crews of an agency that work a fixed 196-day rotation. Pick your crew&apos;s assignment and every day of the month shows at a glance whether your crew is on duty or off.</source>
+        <translation>Dutyloop est un calendrier de service pour les équipes d’un organisme qui suivent un roulement fixe de 196 jours. Choisissez votre équipe&#xa0;: chaque jour du mois indique d’un coup d’œil si elle est de service ou au repos.</translation>
     </message>
     <message>
-        <source>Easter Monday</source>
-        <translation>Lundi de Pâques</translation>
+        <source>Move through the months with the keyboard or the buttons, jump back to today, and choose whether weeks start on Monday and which colours mark work days, off-duty days and the neighbouring months&apos; days. The settings are kept for the next start.</source>
+        <translation>Parcourez les mois au clavier ou avec les boutons, revenez à aujourd’hui, et choisissez si les semaines commencent le lundi et quelles couleurs marquent les jours de service, les jours de repos et les jours des mois voisins. Les paramètres sont conservés pour le prochain démarrage.</translation>
     </message>
     <message>
-        <source>Labour Day</source>
-        <translation>Fête du Travail</translation>
+        <source>A month of a crew&apos;s rotation: work days in blue, days off in grey</source>
+        <translation>Un mois du roulement d’une équipe&#xa0;: jours de service en bleu, jours de repos en gris</translation>
     </message>
     <message>
-        <source>Liberation Day</source>
-        <translation>Jour de la Libération</translation>
+        <source>Choosing the crew, the first day of the week and the colours</source>
+        <translation>Choix de l’équipe, du premier jour de la semaine et des couleurs</translation>
     </message>
     <message>
-        <source>Victory in Europe Day</source>
-        <translation>Victoire 1945</translation>
-    </message>
-    <message>
-        <source>Ascension Day</source>
-        <translation>Ascension</translation>
-    </message>
-    <message>
-        <source>Whit Sunday</source>
-        <translation>Dimanche de Pentecôte</translation>
-    </message>
-    <message>
-        <source>Whit Monday</source>
-        <translation>Lundi de Pentecôte</translation>
-    </message>
-    <message>
-        <source>Corpus Christi</source>
-        <translation>Fête-Dieu</translation>
-    </message>
-    <message>
-        <source>Assumption Day</source>
-        <translation>Assomption</translation>
-    </message>
-    <message>
-        <source>World Children&apos;s Day</source>
-        <translation>Journée mondiale de l’enfance</translation>
-    </message>
-    <message>
-        <source>German Unity Day</source>
-        <translation>Jour de l’Unité allemande</translation>
-    </message>
-    <message>
-        <source>Austrian National Day</source>
-        <translation>Fête nationale autrichienne</translation>
-    </message>
-    <message>
-        <source>Reformation Day</source>
-        <translation>Fête de la Réformation</translation>
-    </message>
-    <message>
-        <source>All Saints&apos; Day</source>
-        <translation>Toussaint</translation>
-    </message>
-    <message>
-        <source>Day of Repentance and Prayer</source>
-        <translation>Jour de pénitence et de prière</translation>
-    </message>
-    <message>
-        <source>Armistice Day</source>
-        <translation>Armistice 1918</translation>
-    </message>
-    <message>
-        <source>Immaculate Conception</source>
-        <translation>Immaculée Conception</translation>
-    </message>
-    <message>
-        <source>Christmas Day</source>
-        <translation>Noël</translation>
-    </message>
-    <message>
-        <source>St Stephen&apos;s Day</source>
-        <translation>Saint-Étienne</translation>
-    </message>
-    <message>
-        <source>Bastille Day</source>
-        <translation>Fête nationale</translation>
-    </message>
-    <message>
-        <source>Martin Luther King Jr. Day</source>
-        <translation>Journée de Martin Luther King</translation>
-    </message>
-    <message>
-        <source>Washington&apos;s Birthday</source>
-        <translation>Anniversaire de Washington</translation>
-    </message>
-    <message>
-        <source>Memorial Day</source>
-        <translation>Memorial Day</translation>
-    </message>
-    <message>
-        <source>Juneteenth</source>
-        <translation>Juneteenth</translation>
-    </message>
-    <message>
-        <source>Independence Day</source>
-        <translation>Jour de l’Indépendance</translation>
-    </message>
-    <message>
-        <source>Labor Day</source>
-        <translation>Labor Day</translation>
-    </message>
-    <message>
-        <source>Columbus Day</source>
-        <translation>Columbus Day</translation>
-    </message>
-    <message>
-        <source>Veterans Day</source>
-        <translation>Journée des anciens combattants</translation>
-    </message>
-    <message>
-        <source>Thanksgiving Day</source>
-        <translation>Thanksgiving</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Aucun</translation>
-    </message>
-    <message>
-        <source>United States</source>
-        <translation>États-Unis</translation>
-    </message>
-    <message>
-        <source>Germany – Baden-Württemberg</source>
-        <translation>Allemagne – Bade-Wurtemberg</translation>
-    </message>
-    <message>
-        <source>Germany – Bavaria</source>
-        <translation>Allemagne – Bavière</translation>
-    </message>
-    <message>
-        <source>Germany – Berlin</source>
-        <translation>Allemagne – Berlin</translation>
-    </message>
-    <message>
-        <source>Germany – Brandenburg</source>
-        <translation>Allemagne – Brandebourg</translation>
-    </message>
-    <message>
-        <source>Germany – Bremen</source>
-        <translation>Allemagne – Brême</translation>
-    </message>
-    <message>
-        <source>Germany – Hamburg</source>
-        <translation>Allemagne – Hambourg</translation>
-    </message>
-    <message>
-        <source>Germany – Hesse</source>
-        <translation>Allemagne – Hesse</translation>
-    </message>
-    <message>
-        <source>Germany – Mecklenburg-Vorpommern</source>
-        <translation>Allemagne – Mecklembourg-Poméranie-Occidentale</translation>
-    </message>
-    <message>
-        <source>Germany – Lower Saxony</source>
-        <translation>Allemagne – Basse-Saxe</translation>
-    </message>
-    <message>
-        <source>Germany – North Rhine-Westphalia</source>
-        <translation>Allemagne – Rhénanie-du-Nord-Westphalie</translation>
-    </message>
-    <message>
-        <source>Germany – Rhineland-Palatinate</source>
-        <translation>Allemagne – Rhénanie-Palatinat</translation>
-    </message>
-    <message>
-        <source>Germany – Saarland</source>
-        <translation>Allemagne – Sarre</translation>
-    </message>
-    <message>
-        <source>Germany – Saxony</source>
-        <translation>Allemagne – Saxe</translation>
-    </message>
-    <message>
-        <source>Germany – Saxony-Anhalt</source>
-        <translation>Allemagne – Saxe-Anhalt</translation>
-    </message>
-    <message>
-        <source>Germany – Schleswig-Holstein</source>
-        <translation>Allemagne – Schleswig-Holstein</translation>
-    </message>
-    <message>
-        <source>Germany – Thuringia</source>
-        <translation>Allemagne – Thuringe</translation>
-    </message>
-    <message>
-        <source>Austria</source>
-        <translation>Autriche</translation>
-    </message>
-    <message>
-        <source>France</source>
-        <translation>France</translation>
-    </message>
-    <message>
-        <source>France – Alsace-Moselle</source>
-        <translation>France – Alsace-Moselle</translation>
-    </message>
-    <message>
-        <source>%1 (observed)</source>
-        <translation>%1 (jour chômé)</translation>
-    </message>
-    <message>
-        <source>, </source>
-        <translation>, </translation>
-    </message>
-    <message>
-        <source>%1, public holiday: %2</source>
-        <translation>%1, jour férié&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>Public holiday: %1</source>
-        <translation>Jour férié&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Holidays on duty: %1 in %2, %3 in %4</source>
-        <translation>Jours fériés en service&#xa0;: %1 en %2, %3 en %4</translation>
-    </message>
-    <message>
-        <source>The holidays&apos; calendar %1 cannot be read.</source>
-        <translation>Le calendrier des jours fériés %1 ne peut pas être lu.</translation>
-    </message>
-    <message>
-        <source>%1 is no iCalendar file of holidays.</source>
-        <translation>%1 n’est pas un fichier iCalendar de jours fériés.</translation>
+        <source>First release: the rotation calendar with its Settings tab and settings file.</source>
+        <translation>Première version&#xa0;: le calendrier du roulement, avec son onglet «&#xa0;Paramètres&#xa0;» et son fichier de paramètres.</translation>
     </message>
 </context>
 <context>
@@ -519,24 +883,16 @@ La modification n’a pas été enregistrée.</translation>
 <context>
     <name>YearPage</name>
     <message>
-        <source>%1 work days</source>
-        <translation>%1 jours de service</translation>
-    </message>
-    <message>
         <source>Dutyloop – %1 – %2</source>
         <translation>Dutyloop – %1 – %2</translation>
     </message>
     <message>
-        <source>The year: %1 work days, %2 off</source>
-        <translation>L’année : %1 jours de service, %2 de repos</translation>
-    </message>
-    <message>
         <source>Work day</source>
-        <translation>Service</translation>
+        <translation>Jour de service</translation>
     </message>
     <message>
         <source>Off day</source>
-        <translation>Repos</translation>
+        <translation>Jour de repos</translation>
     </message>
     <message>
         <source>Today</source>
@@ -551,24 +907,9 @@ La modification n’a pas été enregistrée.</translation>
         <translation>Jour modifié</translation>
     </message>
     <message>
-        <source>%1 %2</source>
-        <translation>%1 %2</translation>
-    </message>
-    <message>
-        <source>No public holiday on duty</source>
-        <translation>Aucun jour férié en service</translation>
-    </message>
-    <message>
-        <source>Public holidays on duty: %1</source>
-        <translation>Jours fériés en service&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>, </source>
-        <translation>, </translation>
-    </message>
-    <message>
-        <source>Public holiday</source>
-        <translation>Jour férié</translation>
+        <source>The year: %1, %2</source>
+        <extracomment>The year&apos;s days: &quot;157 work days&quot; and &quot;208 off&quot;.</extracomment>
+        <translation>Sur l’année&#xa0;: %1, %2</translation>
     </message>
 </context>
 <context>
@@ -613,7 +954,7 @@ La modification n’a pas été enregistrée.</translation>
     <name>dutyloop::DayDialog</name>
     <message>
         <source>As rostered</source>
-        <translation>Selon l’affectation</translation>
+        <translation>Comme prévu</translation>
     </message>
     <message>
         <source>Leave</source>
@@ -621,7 +962,7 @@ La modification n’a pas été enregistrée.</translation>
     </message>
     <message>
         <source>Sick</source>
-        <translation>Malade</translation>
+        <translation>Maladie</translation>
     </message>
     <message>
         <source>Swapped off (off duty on a work day)</source>
@@ -645,11 +986,11 @@ La modification n’a pas été enregistrée.</translation>
     </message>
     <message>
         <source>No change can be made before the rotation starts.</source>
-        <translation>Aucune modification possible avant le début du roulement.</translation>
+        <translation>Aucune modification n’est possible avant le début du roulement.</translation>
     </message>
     <message>
         <source>Leave and sickness fit any day; a swap only a work day, extra duty only a day off.</source>
-        <translation>Congé et maladie vont avec tout jour&#xa0;; un échange seulement avec un jour de service, un service supplémentaire seulement avec un jour de repos.</translation>
+        <translation>Congé et maladie s’appliquent à tout jour&#x202f;; un échange seulement à un jour de service, un service supplémentaire seulement à un jour de repos.</translation>
     </message>
     <message>
         <source>Note</source>
@@ -658,10 +999,6 @@ La modification n’a pas été enregistrée.</translation>
     <message>
         <source>Remove change</source>
         <translation>Supprimer la modification</translation>
-    </message>
-    <message>
-        <source>No change can be made under %1, which follows no crew's rotation.</source>
-        <translation>Aucune modification n’est possible sous %1, qui ne suit le roulement d’aucune équipe.</translation>
     </message>
 </context>
 <context>
@@ -681,7 +1018,7 @@ La modification n’a pas été enregistrée.</translation>
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 existe déjà.
-Voulez-vous le remplacer&#xa0;?</translation>
+Voulez-vous le remplacer&#x202f;?</translation>
     </message>
     <message>
         <source>iCalendar files (*.ics)</source>
@@ -689,11 +1026,11 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Choose…</source>
-        <translation>Choisir…</translation>
+        <translation>Parcourir…</translation>
     </message>
     <message>
         <source>Assignment:</source>
-        <translation>Affectation&#xa0;:</translation>
+        <translation>Équipe&#xa0;:</translation>
     </message>
     <message>
         <source>First month:</source>
@@ -718,12 +1055,20 @@ Voulez-vous le remplacer&#xa0;?</translation>
             <numerusform>%n périodes de service écrites dans %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
 </context>
 <context>
     <name>dutyloop::HelpPage</name>
     <message>
         <source>How the Settings tab works</source>
-        <translation>Fonctionnement de l’onglet Réglages</translation>
+        <translation>Fonctionnement de l’onglet «&#xa0;Paramètres&#xa0;»</translation>
     </message>
     <message>
         <source>First day of week</source>
@@ -731,7 +1076,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Shift Assignment</source>
-        <translation>Choisir l’affectation</translation>
+        <translation>Choix de l’équipe</translation>
     </message>
     <message>
         <source>Shift Colors</source>
@@ -747,27 +1092,27 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>A picture of the Settings tab, with notes on its controls.</source>
-        <translation>Une image de l’onglet Réglages, avec des notes sur ses commandes.</translation>
+        <translation>Une image de l’onglet «&#xa0;Paramètres&#xa0;», avec des notes sur ses commandes.</translation>
     </message>
     <message>
         <source>%1: the list “%2”.</source>
-        <translation>%1 : la liste « %2 ».</translation>
+        <translation>%1&#xa0;: la liste «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>%1: the switch “%2”.</source>
-        <translation>%1 : l’interrupteur « %2 ».</translation>
+        <translation>%1&#xa0;: l’interrupteur «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>%1: the buttons “%2” and “%3”.</source>
-        <translation>%1 : les boutons « %2 » et « %3 ».</translation>
+        <translation>%1&#xa0;: les boutons «&#xa0;%2&#xa0;» et «&#xa0;%3&#xa0;».</translation>
     </message>
     <message>
         <source>%1: the button “%2”.</source>
-        <translation>%1 : le bouton « %2 ».</translation>
+        <translation>%1&#xa0;: le bouton «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>At the top is the button “%1”, at the bottom the buttons “%2” and “%3”.</source>
-        <translation>En haut se trouve le bouton « %1 », en bas les boutons « %2 » et « %3 ».</translation>
+        <translation>En haut se trouve le bouton «&#xa0;%1&#xa0;», en bas les boutons «&#xa0;%2&#xa0;» et «&#xa0;%3&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -778,7 +1123,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation>Réglages</translation>
+        <translation>Paramètres</translation>
     </message>
     <message>
         <source>Help</source>
@@ -806,20 +1151,6 @@ Tous droits réservés
 
 Version pour le bureau Linux</translation>
     </message>
-    <message>
-        <source>Calendar of Holidays</source>
-        <translation>Calendrier des jours fériés</translation>
-    </message>
-    <message>
-        <source>iCalendar files (*.ics)</source>
-        <translation>Fichiers iCalendar (*.ics)</translation>
-    </message>
-    <message>
-        <source>%1
-Your own days cannot be shown or changed until it can be read.</source>
-        <translation>%1
-Vos jours ne peuvent être affichés ni modifiés tant qu’il ne peut pas être lu.</translation>
-    </message>
 </context>
 <context>
     <name>dutyloop::MonthView</name>
@@ -844,11 +1175,11 @@ Vos jours ne peuvent être affichés ni modifiés tant qu’il ne peut pas être
     </message>
     <message>
         <source>Crew:</source>
-        <translation>Équipe :</translation>
+        <translation>Équipe&#xa0;:</translation>
     </message>
     <message>
         <source>Year:</source>
-        <translation>Année :</translation>
+        <translation>Année&#xa0;:</translation>
     </message>
     <message>
         <source>Save as PDF</source>
@@ -871,15 +1202,15 @@ Vos jours ne peuvent être affichés ni modifiés tant qu’il ne peut pas être
     </message>
     <message>
         <source>Assignment</source>
-        <translation>Affectation</translation>
+        <translation>Équipe</translation>
     </message>
     <message>
         <source>Start Monday</source>
-        <translation>Lundi en tête</translation>
+        <translation>Début le lundi</translation>
     </message>
     <message>
         <source>Start weeks on Monday</source>
-        <translation>Commencer les semaines le lundi</translation>
+        <translation>Semaines commençant le lundi</translation>
     </message>
     <message>
         <source>Work</source>
@@ -899,7 +1230,7 @@ Vos jours ne peuvent être affichés ni modifiés tant qu’il ne peut pas être
     </message>
     <message>
         <source>Ld/Tr</source>
-        <translation>Autres</translation>
+        <translation>Mois voisins</translation>
     </message>
     <message>
         <source>Leading and trailing days colour</source>
@@ -928,18 +1259,6 @@ Vos jours ne peuvent être affichés ni modifiés tant qu’il ne peut pas être
     <message>
         <source>Print a crew&apos;s duty year or save it as PDF</source>
         <translation>Imprimer l’année de service d’une équipe ou l’enregistrer en PDF</translation>
-    </message>
-    <message>
-        <source>Holidays</source>
-        <translation>Jours fériés</translation>
-    </message>
-    <message>
-        <source>From a file…</source>
-        <translation>Depuis un fichier…</translation>
-    </message>
-    <message>
-        <source>Public holidays</source>
-        <translation>Jours fériés</translation>
     </message>
 </context>
 </TS>

@@ -9,7 +9,8 @@
 namespace dutyloop {
 
 QString LongDateText(QDate date, const LocaleSettings& locale) {
-    return locale.locale.toString(date, QLocale::LongFormat);
+    // It starts the tooltip, the screen reader's name of the day and the day's dialog.
+    return CapitalizedFirst(locale.locale.toString(date, QLocale::LongFormat), locale);
 }
 
 QString CellAccessibleName(QDate date, DutyCode code, const LocaleSettings& locale) {

@@ -7,6 +7,11 @@
 
 namespace dutyloop {
 
+// "12 work days", "1 work day": a number of days in the language's own plural.
+QString WorkDaysText(int days);
+// "19 off": the days off beside the work days, in the language's own plural.
+QString OffDaysText(int days);
+
 // How many days of the month that holds `shown` the crew works and has off, and below it the
 // same from January to that month's end; empty where no day of the month has a rotation.
 QString MonthCountText(QDate shown, const DutyOf& duty, const LocaleSettings& locale);

@@ -12,8 +12,9 @@ QString TitleText(int selectedIndex, const QString& selectedText) {
 QString MonthLabelText(QDate date, int currentYear, const LocaleSettings& locale) {
     const auto month = static_cast<std::size_t>(date.month() - 1);
     if (date.year() == currentYear)
-        return locale.longMonthNames[month];
-    return locale.shortMonthNames[month] + QLatin1Char(' ') + QString::number(date.year());
+        return CapitalizedFirst(locale.longMonthNames[month], locale);
+    return CapitalizedFirst(locale.shortMonthNames[month], locale) + QLatin1Char(' ') +
+           QString::number(date.year());
 }
 
 namespace {

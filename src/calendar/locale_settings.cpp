@@ -52,4 +52,13 @@ QString FormatShortDate(QDate date, const LocaleSettings& settings) {
     return settings.locale.toString(date, settings.shortDateFormat);
 }
 
+QString CapitalizedFirst(const QString& text, const LocaleSettings& settings) {
+    if (text.isEmpty())
+        return text;
+    // A letter beyond the first plane is two UTF-16 units; the locale's own rules (a Turkish
+    // dotted capital I) decide its capital.
+    const qsizetype first = text.front().isHighSurrogate() && text.size() > 1 ? 2 : 1;
+    return settings.locale.toUpper(text.left(first)) + text.mid(first);
+}
+
 } // namespace dutyloop

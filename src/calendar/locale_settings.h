@@ -26,4 +26,8 @@ LocaleSettings CaptureLocaleSettings(const QLocale& locale);
 
 QString FormatShortDate(QDate date, const LocaleSettings& settings);
 
+// The text with its first letter a capital, for a text that starts a line or a sentence and
+// begins with a name the locale writes in lower case (French "décembre", "lundi 14 décembre").
+QString CapitalizedFirst(const QString& text, const LocaleSettings& settings);
+
 } // namespace dutyloop

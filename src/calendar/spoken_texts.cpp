@@ -3,8 +3,9 @@
 namespace dutyloop {
 
 QString SpokenMonthText(QDate date, const LocaleSettings& locale) {
-    return locale.longMonthNames[static_cast<std::size_t>(date.month() - 1)] + QLatin1Char(' ') +
-           QString::number(date.year());
+    return CapitalizedFirst(locale.longMonthNames[static_cast<std::size_t>(date.month() - 1)],
+                            locale) +
+           QLatin1Char(' ') + QString::number(date.year());
 }
 
 std::array<QString, 7> SpokenWeekdayNames(WeekStart weekStart, const LocaleSettings& locale) {

@@ -3,6 +3,7 @@
 #include "calendar/holiday_texts.h"
 
 #include "calendar/cell_colors.h"
+#include "calendar/count_texts.h"
 #include "calendar/header_texts.h"
 #include "schedule/rotation.h"
 
@@ -37,7 +38,8 @@ int LeaveTaken(const YearPageState& state) {
 
 YearMonth MonthOfYear(const YearPageState& state, int month, const HolidayList& holidays) {
     YearMonth shown;
-    shown.title = state.locale.longMonthNames[static_cast<std::size_t>(month - 1)];
+    shown.title = CapitalizedFirst(state.locale.longMonthNames[static_cast<std::size_t>(month - 1)],
+                                   state.locale);
     const QDate first(state.year, month, 1);
     const CellDates cells = CellDatesFor(first, state.weekStart);
     const int length = first.daysInMonth();
@@ -52,7 +54,7 @@ YearMonth MonthOfYear(const YearPageState& state, int month, const HolidayList& 
                               holiday});
     }
     shown.count = MonthDutyCount(first, state.duty);
-    shown.countText = QCoreApplication::translate("YearPage", "%1 work days").arg(shown.count.work);
+    shown.countText = WorkDaysText(shown.count.work);
     return shown;
 }
 
@@ -83,9 +85,9 @@ YearPage YearPageFor(const YearPageState& state) {
     for (int month = 1; month <= 12; ++month)
         page.months[static_cast<std::size_t>(month - 1)] = MonthOfYear(state, month, holidays);
     page.count = CountDuty(QDate(state.year, 1, 1), QDate(state.year, 12, 31), state.duty);
-    page.countText = QCoreApplication::translate("YearPage", "The year: %1 work days, %2 off")
-                         .arg(page.count.work)
-                         .arg(page.count.off);
+    //: The year's days: "157 work days" and "208 off".
+    page.countText = QCoreApplication::translate("YearPage", "The year: %1, %2")
+                         .arg(WorkDaysText(page.count.work), OffDaysText(page.count.off));
     if (const int leave = LeaveTaken(state); leave > 0)
         page.countText +=
             QStringLiteral("  ·  ") +

@@ -23,7 +23,7 @@ CommandLine PrintAndExit(const QString& output, int exitCode) {
 }
 
 CommandLine Mistake(const QString& message) {
-    return PrintAndExit(QStringLiteral("dutyloop: ") + message + QLatin1Char('\n'), 2);
+    return PrintAndExit(ProgramMessage(message), 2);
 }
 
 // The year page's request, whole and sound, or the mistake in it.
@@ -119,6 +119,12 @@ std::optional<QString> ValueOf(const QCommandLineParser& parser, const QCommandL
 }
 
 } // namespace
+
+QString ProgramMessage(const QString& text) {
+    //: The program's name, then a message; every error the command line prints starts so.
+    return QCoreApplication::translate("CommandLine", "%1: %2\n")
+        .arg(QStringLiteral("dutyloop"), text);
+}
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;

@@ -24,4 +24,8 @@ struct CommandLine {
 // the program's name, as QCoreApplication::arguments() does.
 CommandLine ParseCommandLine(const QStringList& arguments);
 
+// A line of the program's on its error output, "dutyloop: <text>", with the colon as the
+// language writes it; every message the command line prints starts so.
+QString ProgramMessage(const QString& text);
+
 } // namespace dutyloop

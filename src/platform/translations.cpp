@@ -13,6 +13,10 @@ Translations::Translations(const QLocale& locale) {
         QCoreApplication::installTranslator(&m_qt);
     m_ownLoaded = m_own.load(locale, QStringLiteral("dutyloop"), QStringLiteral("_"),
                              QStringLiteral(":/i18n"));
+    // A language Dutyloop has no words for shows the English texts, and counts them in
+    // English: "1 work day", "2 work days".
+    if (!m_ownLoaded)
+        m_ownLoaded = m_own.load(QStringLiteral(":/i18n/dutyloop_en.qm"));
     if (m_ownLoaded)
         QCoreApplication::installTranslator(&m_own);
 }

@@ -7,7 +7,8 @@
 namespace dutyloop {
 
 // Dutyloop's texts and Qt's own (its dialogs, the date picker) in one language, installed in
-// the application for as long as this lives. A language with no translation stays English.
+// the application for as long as this lives. A language with no translation stays English,
+// with English plurals.
 class Translations {
 public:
     explicit Translations(const QLocale& locale);

@@ -189,23 +189,45 @@ private:
 struct ShownMessage {
     QString text;
     bool plainText = false;
+    QStringList buttons;
 };
 
-// Reads the next message box that opens and presses `answer` on it.
+// Reads the next message box that opens and presses `answer` on it, a standard button or the
+// button with that caption.
 class AnswerNextMessageBox {
 public:
     explicit AnswerNextMessageBox(QMessageBox::StandardButton answer)
-        : m_answer([this, answer](QMessageBox* box) {
-              // The label is what the user reads.
-              const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-              m_shown.text = label ? label->text() : QString();
-              m_shown.plainText = label && label->textFormat() == Qt::PlainText;
-              QTest::mouseClick(box->button(answer), Qt::LeftButton);
+        : AnswerNextMessageBox([answer](QMessageBox* box) { return box->button(answer); }) {}
+    // Clicks the button whose caption, without its mnemonic, reads `caption`.
+    explicit AnswerNextMessageBox(const QString& caption)
+        : AnswerNextMessageBox([caption](QMessageBox* box) -> QAbstractButton* {
+              for (QAbstractButton* button : box->buttons()) {
+                  if (button->text().remove(QLatin1Char('&')) == caption)
+                      return button;
+              }
+              return nullptr;
           }) {}
     bool happened() const { return m_answer.happened(); }
     const ShownMessage& shown() const { return m_shown; }
 
 private:
+    explicit AnswerNextMessageBox(std::function<QAbstractButton*(QMessageBox*)> pick)
+        : m_answer([this, pick](QMessageBox* box) {
+              // The label is what the user reads, and the captions the buttons it can press.
+              const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+              m_shown.text = label ? label->text() : QString();
+              m_shown.plainText = label && label->textFormat() == Qt::PlainText;
+              for (QAbstractButton* button : box->buttons())
+                  m_shown.buttons.append(button->text().remove(QLatin1Char('&')));
+              QAbstractButton* answer = pick(box);
+              if (!answer) {
+                  // Closed all the same, so that the test goes on to report what it found.
+                  box->reject();
+                  QFAIL(qPrintable(m_shown.buttons.join(QLatin1Char('/'))));
+              }
+              QTest::mouseClick(answer, Qt::LeftButton);
+          }) {}
+
     ShownMessage m_shown;
     OnNextModal<QMessageBox> m_answer;
 };

@@ -1,10 +1,15 @@
 #include "ui/about/svg_picture.h"
 
 #include <QFile>
+#include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QRectF>
+#include <QRegularExpression>
 #include <QSizeF>
 #include <QSvgRenderer>
+
+#include <cmath>
 
 namespace dutyloop {
 
@@ -30,17 +35,70 @@ void SvgPicture::setWords(const QHash<QString, QString>& words) {
     update();
 }
 
+namespace {
+
+// The number in `attribute="…"` of a start tag's attributes, or 0.
+double AttributeNumber(const QString& attributes, QLatin1StringView attribute) {
+    const QString start = QLatin1Char(' ') + attribute + QStringLiteral("=\"");
+    const qsizetype at = attributes.indexOf(start);
+    if (at < 0)
+        return 0;
+    const qsizetype from = at + start.size();
+    const qsizetype to = attributes.indexOf(QLatin1Char('"'), from);
+    return to < 0 ? 0 : QStringView(attributes).sliced(from, to - from).toDouble();
+}
+
+// The attributes of a <text> that shows `word`: where the text has data-fit="<width>" and the
+// word is wider than that at its font-size, a font size at which it fits. A caption in another
+// language is often longer than the English one the picture was drawn around.
+QString FittedAttributes(const QString& attributes, const QString& word) {
+    const double width = AttributeNumber(attributes, QLatin1StringView("data-fit"));
+    const double size = AttributeNumber(attributes, QLatin1StringView("font-size"));
+    if (width <= 0 || size <= 0)
+        return attributes;
+    // Measured large, where hinting does not count, and scaled to the text's size.
+    constexpr int kMeasuredSize = 100;
+    QFont font(QStringLiteral("sans-serif"));
+    font.setPixelSize(kMeasuredSize);
+    font.setBold(attributes.contains(QStringLiteral(" font-weight=\"bold\"")));
+    const double wordWidth = QFontMetricsF(font).horizontalAdvance(word) * size / kMeasuredSize;
+    if (wordWidth <= width)
+        return attributes;
+    const double fitted = std::floor(size * width / wordWidth * 10) / 10;
+    QString shown = attributes;
+    shown.replace(QStringLiteral(" font-size=\"%1\"").arg(size),
+                  QStringLiteral(" font-size=\"%1\"").arg(fitted));
+    return shown;
+}
+
+} // namespace
+
 QByteArray SvgPicture::contents() const {
     QFile file(m_source);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    QByteArray text = file.readAll();
-    for (auto word = m_words.cbegin(); word != m_words.cend(); ++word) {
-        const QByteArray from = '>' + word.key().toHtmlEscaped().toUtf8() + "</text>";
-        const QByteArray to = '>' + word.value().toHtmlEscaped().toUtf8() + "</text>";
-        text.replace(from, to);
+    const QByteArray bytes = file.readAll();
+    if (m_words.isEmpty())
+        return bytes;
+    const QString text = QString::fromUtf8(bytes);
+    QHash<QString, QString> escaped;
+    for (auto word = m_words.cbegin(); word != m_words.cend(); ++word)
+        escaped.insert(word.key().toHtmlEscaped(), word.value());
+    static const QRegularExpression kTextElement(QStringLiteral("<text([^>]*)>([^<]*)</text>"));
+    QString shown;
+    qsizetype copied = 0;
+    for (auto it = kTextElement.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch element = it.next();
+        const auto word = escaped.constFind(element.captured(2));
+        if (word == escaped.constEnd())
+            continue;
+        shown += QStringView(text).sliced(copied, element.capturedStart() - copied);
+        shown += QStringLiteral("<text") + FittedAttributes(element.captured(1), *word) +
+                 QLatin1Char('>') + word->toHtmlEscaped() + QStringLiteral("</text>");
+        copied = element.capturedEnd();
     }
-    return text;
+    shown += QStringView(text).sliced(copied);
+    return shown.toUtf8();
 }
 
 void SvgPicture::setOpacity(qreal opacity) {

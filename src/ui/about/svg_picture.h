@@ -18,7 +18,9 @@ public:
 
     void setSource(const QString& svgResourcePath);
     // Words of the picture's text shown as others: each <text> whose whole content is a key
-    // shows its value, as a picture with captions shows them in the user's language.
+    // shows its value, as a picture with captions shows them in the user's language. A <text>
+    // with data-fit="<width>" and its own font-size shows a word too wide for that width
+    // smaller, so that it fits.
     void setWords(const QHash<QString, QString>& words);
     QString source() const { return m_source; }
     void setOpacity(qreal opacity);

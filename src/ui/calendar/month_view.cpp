@@ -5,6 +5,7 @@
 #include "ui/parts/font_size.h"
 #include "ui/parts/outlined_rect.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QStyle>
 
@@ -110,6 +111,26 @@ QFont MonthView::fontOfSize(float pixels, bool bold) const {
     return shown;
 }
 
+// The page's legend size where both words fit their cells with four pixels free on either
+// side, the border's and three more, as English "Wk" has; a longer word (German "Dienst",
+// French "Service") makes both smaller alike, so the legend never touches the cells' borders.
+float MonthView::legendFontSize() const {
+    constexpr int kFreeEachSide = 4;
+    const float pixels = m_page.legendFontSize;
+    const QFontMetricsF metrics(fontOfSize(pixels, true));
+    qreal widest = 0;
+    int narrowest = width();
+    for (int cell : {kFirstLegendCell, kFirstLegendCell + 1}) {
+        widest = std::max(
+            widest, metrics.horizontalAdvance(m_page.cells[static_cast<std::size_t>(cell)].text));
+        narrowest = std::min(narrowest, cellRect(cell).width());
+    }
+    const qreal room = narrowest - 2 * kFreeEachSide;
+    if (widest <= room || widest <= 0 || room <= 0)
+        return pixels;
+    return static_cast<float>(pixels * room / widest);
+}
+
 void MonthView::paintWeekdays(QPainter& painter) {
     const QRect band(0, 0, width(), m_bandHeight);
     const TabLook& look = m_page.look;
@@ -189,7 +210,8 @@ void MonthView::paintEvent(QPaintEvent* event) {
     if (region.intersects(m_grid))
         painter.fillRect(m_grid, QColor::fromRgba(m_page.look.background));
     const QFont dayFont = fontOfSize(m_page.fonts.day, true);
-    const QFont legendFont = fontOfSize(m_page.legendFontSize, true);
+    const float legendPixels = legendFontSize();
+    const QFont legendFont = fontOfSize(legendPixels, true);
     // The two fonts differ from the view's own in their size alone, which each picture notes.
     m_cellPictures.setContext(devicePixelRatio(),
                               font().key() + QString::number(palette().highlight().color().rgba()) +
@@ -207,8 +229,7 @@ void MonthView::paintEvent(QPaintEvent* event) {
             paintCell(painter, look, focusMark, bounds);
             continue;
         }
-        const float fontPixels =
-            look.font == CellFont::Legend ? m_page.legendFontSize : m_page.fonts.day;
+        const float fontPixels = look.font == CellFont::Legend ? legendPixels : m_page.fonts.day;
         const CellPictureKey key{
             bounds.size(), fontPixels, look.text,   look.fill,    look.textColor,
             look.border,   look.font,  look.change, look.hasNote, !look.holiday.isEmpty(),

@@ -70,6 +70,8 @@ private:
     bool activates(int cell) const;
     QDate dayOf(int cell) const;
     QFont fontOfSize(float pixels, bool bold) const;
+    // The legend's font size in pixels as painted.
+    float legendFontSize() const;
     void noteFocusReason(Qt::FocusReason reason, bool hadFocus);
 
     MonthPage m_page;

@@ -38,8 +38,7 @@ int PrintYearToFile(const CommandLine& line, const QLocale& locale, QDate today,
     const QByteArray pdf = YearPagePdf(page, PaperFor(locale));
     if (!pdf.isEmpty() && WriteOutputFile(line.pdfPath, pdf))
         return 0;
-    const QString message =
-        QStringLiteral("dutyloop: %1\n").arg(UnableToWriteMessage(line.pdfPath));
+    const QString message = ProgramMessage(UnableToWriteMessage(line.pdfPath));
     std::fputs(message.toLocal8Bit().constData(), stderr);
     return 1;
 }

@@ -2,9 +2,12 @@
 
 #include "settings/named_colors.h"
 
+#include <QCollator>
 #include <QColor>
+#include <QCoreApplication>
 #include <QHash>
 #include <QIcon>
+#include <QList>
 #include <QListView>
 #include <QPainter>
 #include <QPixmap>
@@ -16,13 +19,42 @@
 #include <QVariant>
 
 #include <algorithm>
+#include <span>
 
 namespace dutyloop {
 
 namespace {
 
-constexpr int kNullIndex = 147;
 constexpr int kMaxVisibleItems = 12;
+
+struct ShownColor {
+    QString name;
+    QRgb color;
+};
+
+// The named colours as the user reads them: in the user's language and sorted as that language
+// sorts, with Null, which is no colour at all, at the end. Where a language has one word for two
+// spellings of the same colour (German "Grau" for both Gray and Grey), the word shows once.
+QList<ShownColor> ShownColors(const QLocale& locale) {
+    const std::span<const NamedColor> named = ColorList();
+    QList<ShownColor> shown;
+    shown.reserve(static_cast<qsizetype>(named.size()));
+    for (const NamedColor& entry : named) {
+        const QByteArray source(entry.name.data(), static_cast<qsizetype>(entry.name.size()));
+        shown.append({QCoreApplication::translate("ColorName", source.constData()), entry.color});
+    }
+    const ShownColor null = shown.takeLast();
+    QCollator collator(locale);
+    std::stable_sort(shown.begin(), shown.end(), [&](const ShownColor& a, const ShownColor& b) {
+        return collator.compare(a.name, b.name) < 0;
+    });
+    const auto same = [](const ShownColor& a, const ShownColor& b) {
+        return a.name == b.name && a.color == b.color;
+    };
+    shown.erase(std::unique(shown.begin(), shown.end(), same), shown.end());
+    shown.append(null);
+    return shown;
+}
 
 // A small square of the colour with a dark border; a colour that is not opaque sits on a
 // checkerboard, so the transparent "Null" is told apart from White.
@@ -92,7 +124,7 @@ public:
 
 } // namespace
 
-ColorPicker::ColorPicker(QWidget* parent) : ClosingComboBox(parent) {
+ColorPicker::ColorPicker(const QLocale& locale, QWidget* parent) : ClosingComboBox(parent) {
     auto* style = new ScrollingDropDownStyle;
     style->setParent(this);
     setStyle(style);
@@ -103,11 +135,9 @@ ColorPicker::ColorPicker(QWidget* parent) : ClosingComboBox(parent) {
     // as the window starts.
     if (auto* list = qobject_cast<QListView*>(view()))
         list->setUniformItemSizes(true);
-    for (const NamedColor& entry : ColorList()) {
-        addItem(QString::fromLatin1(entry.name.data(), static_cast<qsizetype>(entry.name.size())),
-                QVariant::fromValue<uint>(entry.color));
-    }
-    setCurrentIndex(kNullIndex);
+    for (const ShownColor& entry : ShownColors(locale))
+        addItem(entry.name, QVariant::fromValue<uint>(entry.color));
+    setCurrentIndex(count() - 1);
 }
 
 QRgb ColorPicker::color() const {

@@ -3,13 +3,17 @@
 #include "settings/colors.h"
 #include "ui/settings/closing_combo_box.h"
 
+#include <QLocale>
+
 namespace dutyloop {
 
-// The colour picker: the named colours in their fixed order, each with a swatch and its name.
+// The colour picker: the named colours, each with a swatch and its name in the language of
+// `locale`, in that language's alphabetical order, and Null last. The entries carry their
+// colour, never their place in the list: what is picked or stored is the colour.
 class ColorPicker : public ClosingComboBox {
     Q_OBJECT
 public:
-    explicit ColorPicker(QWidget* parent);
+    ColorPicker(const QLocale& locale, QWidget* parent);
 
     // The selected entry's colour; Null (0) when nothing is selected.
     QRgb color() const;

@@ -37,7 +37,6 @@ std::optional<ExportReport> RunExport(QWidget* window, const ExportStart& start,
 }
 
 QString ExportReportText(const ExportReport& report) {
-    // A month holds at least four duty periods, so the English text never needs the singular.
     return ExportDialog::tr("%n duty periods written to %1", nullptr, report.dutyPeriods)
         .arg(QDir::toNativeSeparators(report.path));
 }

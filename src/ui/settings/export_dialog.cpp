@@ -28,14 +28,21 @@ QDate FirstOfMonth(QDate date) {
     return QDate(date.year(), date.month(), 1);
 }
 
-// As the save dialog asks, and with the path shown as it is, never as markup.
+// As the save dialog asks, and with the path shown as it is, never as markup. The buttons say
+// what they do, Replace and Cancel, rather than answer the question with Yes and No.
 bool AskToReplace(QWidget* parent, const QString& path) {
     QMessageBox box(QMessageBox::Warning, ExportDialog::tr("Export Duty Calendar"),
                     ExportDialog::tr("%1 already exists.\nDo you want to replace it?").arg(path),
-                    QMessageBox::Yes | QMessageBox::No, parent);
-    box.setDefaultButton(QMessageBox::No);
+                    QMessageBox::NoButton, parent);
     box.setTextFormat(Qt::PlainText);
-    return box.exec() == QMessageBox::Yes;
+    QPushButton* replace = box.addButton(ExportDialog::tr("Replace"), QMessageBox::AcceptRole);
+    replace->setObjectName(QStringLiteral("replaceButton"));
+    QPushButton* cancel = box.addButton(ExportDialog::tr("Cancel"), QMessageBox::RejectRole);
+    cancel->setObjectName(QStringLiteral("cancelButton"));
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    return box.clickedButton() == replace;
 }
 
 } // namespace

@@ -35,7 +35,7 @@ int SegmentedRow::count() const {
 }
 
 QSize SegmentedRow::sizeHint() const {
-    QSize size;
+    QSize size(0, 0);
     for (const QLayoutItem* item : m_items) {
         const QSize each = item->sizeHint();
         size.setWidth(size.width() + each.width() - (size.width() > 0 ? kSharedBorder : 0));

@@ -19,8 +19,11 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace dutyloop {
 
@@ -69,13 +72,13 @@ QPushButton* BoldButton(QWidget* parent, const char* name, const QString& captio
 
 } // namespace
 
-SettingsPage::SettingsPage(QWidget* parent) : QWidget(parent) {
+SettingsPage::SettingsPage(const QLocale& locale, QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("settingsPage"));
-    buildToolBar();
+    buildToolBar(locale);
     buildControls();
 }
 
-void SettingsPage::buildToolBar() {
+void SettingsPage::buildToolBar(const QLocale& locale) {
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
@@ -89,7 +92,7 @@ void SettingsPage::buildToolBar() {
     m_back = BackButton(m_title, false);
     m_save = BoldButton(m_title, "saveButton", tr("Save"));
     PlaceAtEnds(m_title, m_back, 55, m_save, 86);
-    m_colorPicker = Named(new ColorPicker(m_title), "colorPicker");
+    m_colorPicker = Named(new ColorPicker(locale, m_title), "colorPicker");
     KeepOwnFontSize(m_colorPicker);
     m_colorPicker->setGeometry(96, 8, 193, 30);
     m_colorPicker->setAccessibleName(tr("Colour"));
@@ -181,26 +184,32 @@ void SettingsPage::buildColorButtons(QWidget* form, QVBoxLayout* rows) {
          QT_TR_NOOP("Background colour")},
     };
     auto* colorRow = new SegmentedRow;
+    int rowWidth = 0;
     for (const ColorButton& made : buttons) {
         QPushButton* button = BoldButton(form, made.name, tr(made.caption));
-        button->setFixedSize(65, 29);
+        // 65 wide, or wider for a longer caption in another language (German "Hintergrund").
+        const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+        button->setFixedSize(
+            std::max(65, button->fontMetrics().horizontalAdvance(button->text()) + 2 * margin), 29);
         button->setAccessibleName(tr(made.accessibleName));
         connect(button, &QPushButton::clicked, this,
                 [this, setting = made.setting] { openColorPicker(setting); });
         colorRow->addWidget(button);
+        rowWidth += button->width() - (rowWidth > 0 ? 1 : 0);
         *made.button = button;
     }
     rows->addLayout(colorRow);
     rows->addSpacing(19);
 
     // Below the colour buttons and in their style: Export and Print share a row as wide as
-    // theirs.
+    // theirs, and overlap by a pixel as they do.
+    const int fileButtonWidth = (rowWidth + 1) / 2;
     m_export = BoldButton(form, "exportButton", tr("Export…"));
-    m_export->setFixedSize(129, 29);
+    m_export->setFixedSize(fileButtonWidth, 29);
     m_export->setAccessibleName(tr("Export duty days to a calendar file"));
     connect(m_export, &QPushButton::clicked, this, &SettingsPage::exportRequested);
     m_print = BoldButton(form, "printButton", tr("Print…"));
-    m_print->setFixedSize(129, 29);
+    m_print->setFixedSize(fileButtonWidth, 29);
     m_print->setAccessibleName(tr("Print a crew's duty year or save it as PDF"));
     connect(m_print, &QPushButton::clicked, this, &SettingsPage::printRequested);
     auto* fileRow = new SegmentedRow;

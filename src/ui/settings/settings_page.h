@@ -3,6 +3,7 @@
 #include "calendar/month_page.h"
 #include "settings/settings_file.h"
 
+#include <QLocale>
 #include <QWidget>
 
 class QLabel;
@@ -21,12 +22,12 @@ class ToggleSwitch;
 enum class ColorSetting { Work, Off, LeadTrail, Background };
 
 // The Settings tab: the assignment, the week start, the four colour buttons with their picker,
-// Save and Export. Each change the user makes is reported as the whole settings edited; the
-// window keeps them and hands back the look to show.
+// Save and Export; the colour names in the language of `locale`. Each change the user makes is
+// reported as the whole settings edited; the window keeps them and hands back the look to show.
 class SettingsPage : public QWidget {
     Q_OBJECT
 public:
-    explicit SettingsPage(QWidget* parent);
+    SettingsPage(const QLocale& locale, QWidget* parent);
 
     // At start-up, from the settings read: the list's entry, the switch and the colour captions.
     // The page's edits start from these.
@@ -52,7 +53,7 @@ signals:
     void holidayFileRequested();
 
 private:
-    void buildToolBar();
+    void buildToolBar(const QLocale& locale);
     void buildControls();
     void showHolidayChoice();
     void applyHolidayChoice();

@@ -2,9 +2,51 @@
 
 #include <QTabBar>
 
+#include <algorithm>
+#include <numeric>
+#include <vector>
+
 namespace dutyloop {
 
 namespace {
+
+// The headers' widths: equal shares of `available`, the last taking what the division leaves
+// over; a caption longer than its share (German "Einstellungen") has the width it needs and
+// the others share the rest equally. Where not every caption fits, the shares stay equal and
+// the long captions are elided alike.
+std::vector<int> HeaderWidths(const std::vector<int>& needs, int available) {
+    const auto tabs = static_cast<int>(needs.size());
+    std::vector<int> widths(needs.size(), 0);
+    const bool allFit = std::accumulate(needs.begin(), needs.end(), 0) <= available;
+    std::vector<bool> fixed(needs.size(), false);
+    int left = available;
+    int sharing = tabs;
+    // The widest captions first take what they need while it is more than an equal share of
+    // what is left; the rest share what remains.
+    std::vector<std::size_t> byNeed(needs.size());
+    std::iota(byNeed.begin(), byNeed.end(), std::size_t{0});
+    std::stable_sort(byNeed.begin(), byNeed.end(),
+                     [&](std::size_t a, std::size_t b) { return needs[a] > needs[b]; });
+    for (std::size_t i : byNeed) {
+        if (!allFit || sharing == 1 || needs[i] <= left / sharing)
+            break;
+        widths[i] = needs[i];
+        fixed[i] = true;
+        left -= needs[i];
+        --sharing;
+    }
+    const int share = left / sharing;
+    std::size_t last = 0;
+    for (std::size_t i = 0; i < needs.size(); ++i) {
+        if (!fixed[i]) {
+            widths[i] = share;
+            last = i;
+        }
+    }
+    widths[last] += left - share * sharing;
+    return widths;
+}
+
 class EqualTabBar : public QTabBar {
 public:
     explicit EqualTabBar(QWidget* parent) : QTabBar(parent) {}
@@ -15,9 +57,10 @@ protected:
         const int available = parentWidget() ? parentWidget()->width() : width();
         if (tabs == 0)
             return QTabBar::tabSizeHint(index);
-        // The last header takes what the division leaves over.
-        const int share = available / tabs;
-        const int widthOfTab = index == tabs - 1 ? available - share * (tabs - 1) : share;
+        std::vector<int> needs;
+        for (int tab = 0; tab < tabs; ++tab)
+            needs.push_back(QTabBar::tabSizeHint(tab).width());
+        const int widthOfTab = HeaderWidths(needs, available)[static_cast<std::size_t>(index)];
         return {std::max(widthOfTab, 1), EqualTabWidget::kTabHeight};
     }
     QSize minimumTabSizeHint(int) const override { return {1, EqualTabWidget::kTabHeight}; }

@@ -4,7 +4,8 @@
 
 namespace dutyloop {
 
-// Tab headers 49 high that share the window's width equally.
+// Tab headers 49 high that share the window's width equally, unless a caption needs more than
+// its share.
 class EqualTabWidget : public QTabWidget {
     Q_OBJECT
 public:

@@ -44,7 +44,7 @@ MainWindow::MainWindow(Platform platform, QWidget* parent)
     m_tabs->setObjectName(QStringLiteral("tabs"));
     column->addWidget(m_tabs);
     m_calendarPage = new CalendarPage(m_tabs);
-    m_settingsPage = new SettingsPage(m_tabs);
+    m_settingsPage = new SettingsPage(m_platform.locale, m_tabs);
     m_helpPage = new HelpPage(m_tabs);
     m_aboutPage = new AboutPage(m_tabs);
     m_tabs->addTab(m_calendarPage, tr("Calendar"));

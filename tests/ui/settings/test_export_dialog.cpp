@@ -275,7 +275,7 @@ private slots:
         QTest::newRow("typed, a new file: nothing to ask")
             << false << false << false << false << true;
         QTest::newRow("typed, an existing file, replace") << true << false << true << true << true;
-        QTest::newRow("typed, an existing file, keep: the dialog stays")
+        QTest::newRow("typed, an existing file, cancel: the dialog stays")
             << true << false << false << true << false;
         QTest::newRow("picked in the save dialog: not asked twice")
             << true << true << false << false << true;
@@ -301,13 +301,17 @@ private slots:
             dialog.findChild<QLineEdit*>("fileNameEdit")->selectAll();
             QTest::keyClicks(dialog.findChild<QLineEdit*>("fileNameEdit"), path);
         }
-        const AnswerNextMessageBox answer(replace ? QMessageBox::Yes : QMessageBox::No);
+        const AnswerNextMessageBox answer(replace ? QStringLiteral("Replace")
+                                                  : QStringLiteral("Cancel"));
         QTest::mouseClick(
             dialog.findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok),
             Qt::LeftButton);
         QCOMPARE(answer.happened(), asked);
-        if (asked)
+        if (asked) {
             QCOMPARE(answer.shown().text, path + " already exists.\nDo you want to replace it?");
+            // The buttons name what they do.
+            QCOMPARE(answer.shown().buttons, (QStringList{"Replace", "Cancel"}));
+        }
         QCOMPARE(dialog.result() == QDialog::Accepted, accepted);
         QCOMPARE(dialog.isVisible(), !accepted);
         QCOMPARE(ReadBack(path), exists ? QByteArray("an older export") : "<unreadable>");

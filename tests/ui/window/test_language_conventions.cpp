@@ -4,6 +4,11 @@
 
 #include "window_fixture.h"
 
+#include "calendar/count_texts.h"
+#include "file_helpers.h"
+#include "platform/translations.h"
+#include "ui/settings/duty_export.h"
+
 using namespace dutyloop;
 using namespace dutyloop::testing;
 
@@ -12,6 +17,8 @@ namespace {
 const QLocale kAmerican(QLocale::English, QLocale::UnitedStates);
 const QLocale kGerman(QLocale::German, QLocale::Germany);
 const QLocale kFrench(QLocale::French, QLocale::France);
+// A language Dutyloop has no words for.
+const QLocale kSpanish(QLocale::Spanish, QLocale::Spain);
 
 WindowUnderTest WindowIn(const QLocale& locale, const QByteArray& settings) {
     WindowUnderTest window;
@@ -89,6 +96,163 @@ private slots:
         QTest::keyClick(w.dateField, Qt::Key_Return);
         QCOMPARE(window->view().shownDate, taken);
         QCOMPARE(w.dateField->date(), taken);
+    }
+
+    // The colour list in the user's language and alphabet, Null (no colour) last, each of the
+    // language's words once; what is saved is the name the settings file has always held.
+    void colourList_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QStringList>("first");
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<int>("entries");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("American") << kAmerican << QStringList{"Aliceblue",  "Antiquewhite", "Aqua",
+                                                              "Aquamarine", "Azure",        "Beige"}
+                                  << "Null" << 148 << "Grey"
+                                  << "LPlt=Gray";
+        // Gray and Grey are both "Grau", and so on for the six other pairs: 141 entries.
+        QTest::newRow("German") << kGerman << QStringList{"Alte Spitze", "Antikweiß", "Aquamarin",
+                                                          "Azurweiß",    "Beige",     "Biskuit"}
+                                << "Keine Farbe" << 141 << "Grau"
+                                << "LPlt=Gray";
+        QTest::newRow("French") << kFrench << QStringList{"Aigue-marine", "Aigue-marine moyen",
+                                                          "Argent",       "Beige",
+                                                          "Bisque",       "Blanc"}
+                                << "Aucune couleur" << 141 << "Gris ardoise clair"
+                                << "LPlt=Lightslategray";
+    }
+    void colourList() {
+        QFETCH(QLocale, locale);
+        QFETCH(QStringList, first);
+        QFETCH(QString, last);
+        QFETCH(int, entries);
+        QFETCH(QString, typed);
+        QFETCH(QString, saved);
+        const Translations translations(locale);
+        auto window = WindowIn(locale, "[Config]\nWorkAssign=5 TFS\n");
+        const Controls w = ControlsOf(*window);
+        OpenTab(*window, w.settingsPage);
+        Click(w.workColor);
+        WaitForList(w.colorPicker);
+        const QAbstractItemModel* list = w.colorPicker->view()->model();
+        QCOMPARE(list->rowCount(), entries);
+        QStringList shown;
+        for (int row = 0; row < first.size(); ++row)
+            shown << list->index(row, 0).data().toString();
+        QCOMPARE(shown, first);
+        QCOMPARE(list->index(entries - 1, 0).data().toString(), last);
+        // No two colours share a name.
+        QHash<QString, QRgb> colourOf;
+        for (int row = 0; row < entries; ++row) {
+            const QString name = list->index(row, 0).data().toString();
+            const QRgb colour = list->index(row, 0).data(Qt::UserRole).toUInt();
+            QVERIFY2(colourOf.value(name, colour) == colour, qPrintable(name));
+            colourOf.insert(name, colour);
+        }
+
+        TypeIntoList(w.colorPicker, typed);
+        QTest::keyClick(w.colorPicker->view(), Qt::Key_Return);
+        QTRY_VERIFY(w.colorPicker->isHidden());
+        Click(w.save);
+        QVERIFY2(QString::fromUtf8(ReadBack(window.settingsFolder() + "/dlTornvale.ini"))
+                     .split(u'\n')
+                     .contains(saved),
+                 ReadBack(window.settingsFolder() + "/dlTornvale.ini").constData());
+    }
+
+    // Each count in the language's own plural: French counts 0 as one; a language without
+    // words of its own counts in English.
+    void counts_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("workDays");
+        QTest::addColumn<QString>("offDays");
+        QTest::addColumn<QString>("report");
+        struct Row {
+            const char* language;
+            QLocale locale;
+            int count;
+            const char* workDays;
+            const char* offDays;
+            const char* report;
+        };
+        const Row rows[] = {
+            {"English", kAmerican, 0, "0 work days", "0 off", "0 duty periods written to /d/x.ics"},
+            {"English", kAmerican, 1, "1 work day", "1 off", "1 duty period written to /d/x.ics"},
+            {"English", kAmerican, 2, "2 work days", "2 off", "2 duty periods written to /d/x.ics"},
+            {"English", kAmerican, 21, "21 work days", "21 off",
+             "21 duty periods written to /d/x.ics"},
+            {"German", kGerman, 0, "0 Diensttage", "0 dienstfreie Tage",
+             "0 Dienstzeiträume in /d/x.ics geschrieben"},
+            {"German", kGerman, 1, "1 Diensttag", "1 dienstfreier Tag",
+             "1 Dienstzeitraum in /d/x.ics geschrieben"},
+            {"German", kGerman, 2, "2 Diensttage", "2 dienstfreie Tage",
+             "2 Dienstzeiträume in /d/x.ics geschrieben"},
+            {"German", kGerman, 21, "21 Diensttage", "21 dienstfreie Tage",
+             "21 Dienstzeiträume in /d/x.ics geschrieben"},
+            {"French", kFrench, 0, "0 jour de service", "0 jour de repos",
+             "0 période de service écrite dans /d/x.ics"},
+            {"French", kFrench, 1, "1 jour de service", "1 jour de repos",
+             "1 période de service écrite dans /d/x.ics"},
+            {"French", kFrench, 2, "2 jours de service", "2 jours de repos",
+             "2 périodes de service écrites dans /d/x.ics"},
+            {"French", kFrench, 21, "21 jours de service", "21 jours de repos",
+             "21 périodes de service écrites dans /d/x.ics"},
+            {"Spanish", kSpanish, 1, "1 work day", "1 off", "1 duty period written to /d/x.ics"},
+            {"Spanish", kSpanish, 2, "2 work days", "2 off", "2 duty periods written to /d/x.ics"},
+        };
+        for (const Row& row : rows)
+            QTest::addRow("%s, %d", row.language, row.count)
+                << row.locale << row.count << QString::fromUtf8(row.workDays)
+                << QString::fromUtf8(row.offDays) << QString::fromUtf8(row.report);
+    }
+    void counts() {
+        QFETCH(QLocale, locale);
+        QFETCH(int, count);
+        QFETCH(QString, workDays);
+        QFETCH(QString, offDays);
+        QFETCH(QString, report);
+        const Translations translations(locale);
+        QCOMPARE(WorkDaysText(count), workDays);
+        QCOMPARE(OffDaysText(count), offDays);
+        QCOMPARE(ExportReportText({QStringLiteral("/d/x.ics"), count}), report);
+    }
+
+    // The month's counts under the month's name, and a day's name where it starts a line: with
+    // a capital even where the language writes its months and days in lower case.
+    void monthAndDayTexts_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("month");
+        QTest::addColumn<QString>("counts");
+        QTest::addColumn<QString>("day");
+        QTest::newRow("American") << kAmerican << "December"
+                                  << "December 2026: 12 work days, 19 off\n"
+                                     "January to December 2026: 157 work days, 208 off"
+                                  << "Monday, December 14, 2026";
+        QTest::newRow("German") << kGerman << "Dezember"
+                                << "Dezember 2026: 12 Diensttage, 19 dienstfreie Tage\n"
+                                   "Januar bis Dezember 2026: 157 Diensttage, 208 dienstfreie Tage"
+                                << "Montag, 14. Dezember 2026";
+        QTest::newRow("French") << kFrench << "Décembre"
+                                << "Décembre 2026\u00a0: 12 jours de service, 19 jours de repos\n"
+                                   "De janvier à décembre 2026\u00a0: 157 jours de service, "
+                                   "208 jours de repos"
+                                << "Lundi 14 décembre 2026";
+    }
+    void monthAndDayTexts() {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, month);
+        QFETCH(QString, counts);
+        QFETCH(QString, day);
+        const Translations translations(locale);
+        auto window = WindowIn(locale, "[Config]\nWorkAssign=5 TFS\n");
+        const Controls w = ControlsOf(*window);
+        QCOMPARE(w.monthLabel->text(), month);
+        QCOMPARE(w.monthLabel->toolTip(), counts);
+        const auto cell =
+            static_cast<std::size_t>(window->view().cellDates[0].daysTo(QDate(2026, 12, 14)));
+        QCOMPARE(window->monthPage().cells[cell].toolTip.section(u'\n', 0, 0), day);
     }
 };
 

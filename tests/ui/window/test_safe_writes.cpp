@@ -42,7 +42,7 @@ void ExportTo(const WindowUnderTest& window, const QString& path) {
     const OnNextModal<ExportDialog> fillIn([&path](ExportDialog* dialog) {
         dialog->findChild<QLineEdit*>("fileNameEdit")->selectAll();
         QTest::keyClicks(dialog->findChild<QLineEdit*>("fileNameEdit"), path);
-        const AnswerNextMessageBox replace(QMessageBox::Yes);
+        const AnswerNextMessageBox replace(QStringLiteral("Replace"));
         QTest::mouseClick(
             dialog->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok),
             Qt::LeftButton);
@@ -162,7 +162,9 @@ private slots:
             *failing = WriteStep::Commit;
         OpenSettingsTab(window);
 
-        const AnswerNextMessageBox box(action == "replace" ? QMessageBox::No : QMessageBox::Ok);
+        const AnswerNextMessageBox box = action == "replace"
+                                             ? AnswerNextMessageBox(QStringLiteral("Cancel"))
+                                             : AnswerNextMessageBox(QMessageBox::Ok);
         QString expected;
         if (action == "save") {
             QTest::mouseClick(ControlsOf(*window).save, Qt::LeftButton);

@@ -292,7 +292,7 @@ private slots:
     }
 
     void colorComboStart() {
-        ColorPicker combo(nullptr);
+        ColorPicker combo(QLocale(QLocale::English, QLocale::UnitedStates), nullptr);
         QCOMPARE(combo.count(), 148);
         QCOMPARE(combo.maxVisibleItems(), 12);
         QCOMPARE(combo.currentIndex(), 147);
@@ -307,7 +307,7 @@ private slots:
     }
 
     void colorComboSwatches() {
-        ColorPicker combo(nullptr);
+        ColorPicker combo(QLocale(QLocale::English, QLocale::UnitedStates), nullptr);
         const QSize size = combo.iconSize();
         const QPoint middle(size.width() / 2, size.height() / 2);
         const QImage aqua = combo.itemIcon(2).pixmap(size).toImage();
@@ -346,7 +346,7 @@ private slots:
         QFETCH(QRgb, color);
         QFETCH(QString, selected);
         QFETCH(QRgb, result);
-        ColorPicker combo(nullptr);
+        ColorPicker combo(QLocale(QLocale::English, QLocale::UnitedStates), nullptr);
         combo.setCurrentIndex(combo.findText(start));
         QCOMPARE(combo.currentText(), start);
         combo.setColor(color);

@@ -3,8 +3,6 @@
 #include "platform/product.h"
 #include "platform/translations.h"
 #include "ui/about/svg_picture.h"
-#include "ui/parts/font_size.h"
-#include "ui/settings/duty_export.h"
 
 #include <QFontMetrics>
 #include <QMap>
@@ -103,28 +101,6 @@ private slots:
         }
     }
 
-    // The word on an export counts its duty periods in the language's own plural.
-    void exportReportCountsInTheLanguage_data() {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<int>("periods");
-        QTest::addColumn<QString>("said");
-        const QLocale german(QLocale::German, QLocale::Germany);
-        const QLocale french(QLocale::French, QLocale::France);
-        QTest::newRow("German, one") << german << 1 << "1 Dienstzeitraum in /d/x.ics geschrieben";
-        QTest::newRow("German, many")
-            << german << 57 << "57 Dienstzeiträume in /d/x.ics geschrieben";
-        QTest::newRow("French, one") << french << 1 << "1 période de service écrite dans /d/x.ics";
-        QTest::newRow("French, many")
-            << french << 57 << "57 périodes de service écrites dans /d/x.ics";
-    }
-    void exportReportCountsInTheLanguage() {
-        QFETCH(QLocale, locale);
-        QFETCH(int, periods);
-        QFETCH(QString, said);
-        const Translations translations(locale);
-        QCOMPARE(ExportReportText({QStringLiteral("/d/x.ics"), periods}), said);
-    }
-
     // The Help tab's picture shows the Settings tab: its captions follow the language too.
     void germanHelpPictureIsInGerman() {
         const auto pictureOf = [](const QLocale& locale) {
@@ -142,11 +118,18 @@ private slots:
         QVERIFY(shown != english);
     }
 
-    void germanCaptionsFitTheOpeningWindow() {
-        const QLocale german(QLocale::German, QLocale::Germany);
-        const Translations translations(german);
+    // Every caption of every tab fits its control in the opening window, and the legend's words
+    // keep off their cells' borders: a longer word in another language takes the room it needs.
+    void captionsFitTheOpeningWindow_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany);
+        QTest::newRow("French") << QLocale(QLocale::French, QLocale::France);
+    }
+    void captionsFitTheOpeningWindow() {
+        QFETCH(QLocale, locale);
+        const Translations translations(locale);
         WindowUnderTest window;
-        window.adjustPlatform = [german](Platform& platform) { platform.locale = german; };
+        window.adjustPlatform = [locale](Platform& platform) { platform.locale = locale; };
         WriteSettingsFile(window, kCrewSettings);
         StartWindow(window, QDate(2026, 12, 10));
         const Controls c = ControlsOf(*window);
@@ -156,8 +139,9 @@ private slots:
             QVERIFY2(bar->fontMetrics().horizontalAdvance(bar->tabText(tab)) + tabSpace <=
                          bar->tabRect(tab).width(),
                      qPrintable(bar->tabText(tab)));
-            OpenTab(*window, c.tabs->widget(tab));
-            for (QWidget* widget : c.tabs->widget(tab)->findChildren<QWidget*>()) {
+            QWidget* page = c.tabs->widget(tab);
+            OpenTab(*window, page);
+            for (QWidget* widget : page->findChildren<QWidget*>()) {
                 if (!widget->isVisible())
                     continue;
                 if (auto* label = qobject_cast<QLabel*>(widget); label && !label->wordWrap())
@@ -165,19 +149,44 @@ private slots:
                                  label->contentsRect().width(),
                              qPrintable(label->text()));
                 if (auto* button = qobject_cast<QAbstractButton*>(widget);
-                    button && !button->text().isEmpty())
+                    button && !button->text().isEmpty()) {
                     QVERIFY2(NeededWidth(button) <= button->width(), qPrintable(button->text()));
+                    // Nor is the button itself cut off by the page's edge.
+                    const QRect onPage(button->mapTo(page, QPoint(0, 0)), button->size());
+                    QVERIFY2(page->rect().contains(onPage), qPrintable(button->text()));
+                }
             }
         }
-        const MonthPage& page = window->monthPage();
-        QFont legend = c.monthView->font();
-        SetFontPixelSize(legend, page.legendFontSize, c.monthView);
-        legend.setBold(true);
+        OpenTab(*window, c.calendarPage);
+        const QImage drawn = c.monthView->grab().toImage();
+        const qreal ratio = drawn.devicePixelRatio();
         for (int cell : {kFirstLegendCell, kFirstLegendCell + 1}) {
-            const QString& text = page.cells[static_cast<std::size_t>(cell)].text;
-            QVERIFY2(QFontMetrics(legend).horizontalAdvance(text) <
-                         c.monthView->cellRect(cell).width(),
-                     qPrintable(text));
+            const QRect bounds = c.monthView->cellRect(cell);
+            const QRect inDrawn(bounds.topLeft() * ratio, bounds.size() * ratio);
+            // The cell's fill, just inside its border, where no text reaches.
+            const QColor fill = drawn.pixelColor(inDrawn.topLeft() + QPoint(2, 2));
+            int firstText = inDrawn.right();
+            int lastText = inDrawn.left();
+            for (int y = inDrawn.top() + 2; y < inDrawn.bottom() - 1; ++y) {
+                for (int x = inDrawn.left() + 1; x < inDrawn.right(); ++x) {
+                    const QColor at = drawn.pixelColor(x, y);
+                    if (std::abs(at.red() - fill.red()) + std::abs(at.green() - fill.green()) +
+                            std::abs(at.blue() - fill.blue()) >
+                        60) {
+                        firstText = std::min(firstText, x);
+                        lastText = std::max(lastText, x);
+                    }
+                }
+            }
+            const QString& text = window->monthPage().cells[static_cast<std::size_t>(cell)].text;
+            QVERIFY2(lastText > firstText, qPrintable(text));
+            QVERIFY2(firstText - inDrawn.left() >= 3 && inDrawn.right() - lastText >= 3,
+                     qPrintable(QStringLiteral("%1 from %2 to %3 in %4 to %5")
+                                    .arg(text)
+                                    .arg(firstText)
+                                    .arg(lastText)
+                                    .arg(inDrawn.left())
+                                    .arg(inDrawn.right())));
         }
     }
 };

@@ -1,0 +1,32 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>Calendar</name>
+    <message numerus="yes">
+        <source>%n work days</source>
+        <translation>
+            <numerusform>%n work day</numerusform>
+            <numerusform>%n work days</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n off</source>
+        <extracomment>The days off beside the work days, as in &quot;12 work days, 19 off&quot;.</extracomment>
+        <translation>
+            <numerusform>%n off</numerusform>
+            <numerusform>%n off</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>dutyloop::ExportDialog</name>
+    <message numerus="yes">
+        <source>%n duty periods written to %1</source>
+        <translation>
+            <numerusform>%n duty period written to %1</numerusform>
+            <numerusform>%n duty periods written to %1</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
