@@ -27,8 +27,9 @@ const CellLook* SameDescription(const MonthPage& before, int index, QDate date, 
         return nullptr;
     const CellLook& cell = before.cells[static_cast<std::size_t>(at)];
     // A changed day says more than its duty.
-    const bool described =
-        !cell.accessibleName.isEmpty() && cell.change == DayChangeKind::AsRostered && !cell.hasNote;
+    const bool described = !cell.accessibleName.isEmpty() &&
+                           cell.change == DayChangeKind::AsRostered && !cell.hasNote &&
+                           !cell.isToday;
     return described && cell.date == date && cell.duty == duty &&
                    HasToolTip(static_cast<int>(at)) == HasToolTip(index)
                ? &cell
@@ -55,23 +56,22 @@ CellLook DayCell(int index, const MonthPageState& state, const MonthPage& before
     cell.takesClicks = index <= kLastClickableCell && date.month() == view.shownDate.month();
     cell.change = change.kind;
     cell.hasNote = !change.note.isEmpty();
-    if (change != DayChange()) {
-        const QString longDate = LongDateText(date, state.locale);
-        cell.accessibleName =
-            AccessibleNameWithChange(CellAccessibleName(longDate, cell.duty), change);
-        if (HasToolTip(index))
-            cell.toolTip = ToolTipWithChange(CellToolTip(longDate, date), change);
-        return cell;
-    }
-    if (const CellLook* same = SameDescription(before, index, date, cell.duty)) {
-        cell.accessibleName = same->accessibleName;
-        cell.toolTip = same->toolTip;
-        return cell;
+    cell.isToday = date == state.today;
+    if (change == DayChange() && !cell.isToday) {
+        if (const CellLook* same = SameDescription(before, index, date, cell.duty)) {
+            cell.accessibleName = same->accessibleName;
+            cell.toolTip = same->toolTip;
+            cell.accessibleDescription = same->accessibleDescription;
+            return cell;
+        }
     }
     const QString longDate = LongDateText(date, state.locale);
-    cell.accessibleName = CellAccessibleName(longDate, cell.duty);
-    if (HasToolTip(index))
-        cell.toolTip = CellToolTip(longDate, date);
+    cell.accessibleName = SpokenDayName(
+        AccessibleNameWithChange(CellAccessibleName(longDate, cell.duty), change), cell.isToday);
+    if (HasToolTip(index)) {
+        cell.toolTip = ToolTipWithChange(CellToolTip(longDate, date), change);
+        cell.accessibleDescription = CrewsOnDutyText(date);
+    }
     return cell;
 }
 

@@ -27,6 +27,10 @@ struct CellLook {
     bool takesClicks = false; // a click on it selects its day
     QString accessibleName;
     QString toolTip;
+    // What a screen reader adds after the name: who is on duty. The name says the rest of the
+    // tooltip already, and is not said twice.
+    QString accessibleDescription;
+    bool isToday = false;
     DayChangeKind change = DayChangeKind::AsRostered; // marked in a corner
     bool hasNote = false;                             // marked in another
     friend bool operator==(const CellLook&, const CellLook&) = default;

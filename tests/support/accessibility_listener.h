@@ -88,8 +88,9 @@ inline void StopHearing() {
     } while (false)
 
 // A day's cell as it is read: its date, and its duty ('L' work, 'K' off).
-inline QString SpokenDay(QDate day, QChar duty) {
-    return QLocale(QLocale::English, QLocale::UnitedStates).toString(day, QLocale::LongFormat) +
+inline QString SpokenDay(QDate day, QChar duty, QDate today = QDate()) {
+    return (day == today ? QStringLiteral("Today, ") : QString()) +
+           QLocale(QLocale::English, QLocale::UnitedStates).toString(day, QLocale::LongFormat) +
            (duty == QLatin1Char('L') ? QStringLiteral(", work day") : QStringLiteral(", off duty"));
 }
 

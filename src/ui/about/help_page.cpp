@@ -65,8 +65,8 @@ HelpPage::HelpPage(QWidget* parent) : QWidget(parent) {
     const TitleBar bar = MakeTitleBar(this);
     m_toolBarPanel = bar.panel;
     m_title = bar.title;
-    m_back = BackButton(m_title, true);
-    PlaceAtEnds(m_title, m_back, 87, nullptr, 0);
+    m_back = BackButton(bar.controls, true);
+    PlaceAtEnds(bar.controls, m_back, 87, nullptr, 0);
     column->addWidget(bar.bar);
 
     auto* picture = Named(new SvgPicture(this), "helpPicture");

@@ -12,6 +12,7 @@ class QPushButton;
 
 namespace dutyloop {
 
+class Announcer;
 class MonthView;
 class Panel;
 
@@ -54,6 +55,7 @@ private:
     void applyPickerWeekStart();
     void reportPickedDate();
     void takeTypedDate();
+    void announceDayOnButtons(const MonthPage& before);
 
     Panel* m_titlePanel = nullptr;
     QLabel* m_title = nullptr;
@@ -69,6 +71,7 @@ private:
     int m_dateFieldWidth = 85;
     QDate m_dateFieldShows;           // the date the field was last set to
     QWidget* m_pickerPopup = nullptr; // made by the date field when first opened
+    Announcer* m_announcer = nullptr;
     Qt::DayOfWeek m_pickerWeekStart = Qt::Sunday;
 };
 

@@ -37,7 +37,7 @@ QString MonthCellAccessible::text(QAccessible::Text kind) const {
     if (kind != QAccessible::Name && kind != QAccessible::Description)
         return {};
     m_view->noteCellTextsRead(m_cell);
-    return kind == QAccessible::Name ? look.accessibleName : look.toolTip;
+    return kind == QAccessible::Name ? look.accessibleName : look.accessibleDescription;
 }
 
 QRect MonthCellAccessible::rect() const {

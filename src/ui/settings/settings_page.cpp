@@ -79,10 +79,10 @@ void SettingsPage::buildToolBar() {
     column->addWidget(bar.bar);
     column->addWidget(m_background, 1);
 
-    m_back = BackButton(m_title, false);
-    m_save = BoldButton(m_title, "saveButton", tr("Save"));
-    PlaceAtEnds(m_title, m_back, 55, m_save, 86);
-    m_colorPicker = Named(new ColorPicker(m_title), "colorPicker");
+    m_back = BackButton(bar.controls, false);
+    m_save = BoldButton(bar.controls, "saveButton", tr("Save"));
+    PlaceAtEnds(bar.controls, m_back, 55, m_save, 86);
+    m_colorPicker = Named(new ColorPicker(bar.controls), "colorPicker");
     KeepOwnFontSize(m_colorPicker);
     m_colorPicker->setGeometry(96, 8, 193, 30);
     m_colorPicker->setAccessibleName(tr("Colour"));

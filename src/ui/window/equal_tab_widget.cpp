@@ -1,5 +1,7 @@
 #include "ui/window/equal_tab_widget.h"
 
+#include <QAccessibleWidget>
+#include <QStackedWidget>
 #include <QTabBar>
 
 namespace dutyloop {
@@ -22,9 +24,27 @@ protected:
     }
     QSize minimumTabSizeHint(int) const override { return {1, EqualTabWidget::kTabHeight}; }
 };
+
+// What a screen reader is shown the tab widget's own parts as.
+constexpr char kTabPartRole[] = "dutyloopTabPartRole";
+
+QAccessibleInterface* TabPartFactory(const QString&, QObject* object) {
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    const QVariant role = object->property(kTabPartRole);
+    if (!role.isValid())
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object),
+                                 static_cast<QAccessible::Role>(role.toInt()));
+}
 } // namespace
 
 EqualTabWidget::EqualTabWidget(QWidget* parent) : QTabWidget(parent) {
+    static const bool installed = [] {
+        QAccessible::installFactory(TabPartFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
     setTabBar(new EqualTabBar(this));
     setDocumentMode(true);
     tabBar()->setExpanding(false);
@@ -34,12 +54,18 @@ EqualTabWidget::EqualTabWidget(QWidget* parent) : QTabWidget(parent) {
     // The Tab key reaches the headers, where the arrow keys choose a tab; a click leaves the
     // focus where it was, and Ctrl+Tab switches tabs from anywhere.
     tabBar()->setFocusPolicy(Qt::TabFocus);
+    // A screen reader names the part of the window the focus enters by the containers around
+    // it that have names. The stack of pages is a nameless "layered pane" to Orca, said before
+    // every page, and a page, a plain widget, is a filler that it skips. The stack is made a
+    // filler, and each page a page tab named for its tab, as the pages of GTK's notebooks are.
+    if (auto* stack = findChild<QStackedWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        stack->setProperty(kTabPartRole, int(QAccessible::Client));
 }
 
 void EqualTabWidget::tabInserted(int index) {
     QTabWidget::tabInserted(index);
-    // A screen reader names the page the focus enters, so each page says which tab it is.
-    widget(index)->setAccessibleName(tr("%1 tab").arg(tabText(index)));
+    widget(index)->setProperty(kTabPartRole, int(QAccessible::PageTab));
+    widget(index)->setAccessibleName(tabText(index));
 }
 
 } // namespace dutyloop
