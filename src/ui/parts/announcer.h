@@ -3,6 +3,8 @@
 #include <QString>
 #include <QWidget>
 
+class QComboBox;
+
 namespace dutyloop {
 
 // Says a short message to a screen reader without moving the focus: what a key did where the
@@ -16,8 +18,23 @@ class Announcer : public QWidget {
 public:
     explicit Announcer(QWidget* parent);
 
-    // Nothing is said while the window is hidden.
+    // Said once the window is active, and what follows at once from the same input has been
+    // said; nothing is said while the announcer's page is hidden.
     void announce(const QString& message);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void sayPending();
+
+    QString m_pending;
 };
+
+// Makes a list's entry heard. Qt 6.4 shows a screen reader neither the entry of a closed list
+// nor its change, only that the value changed; Orca reads the list by its label and role and
+// finds no value. The entry is the list's description, which Orca reads after them, and a new
+// entry chosen with the keys on the closed list is said; an open list is read by its own focus.
+void ReadOutChoice(QComboBox* list, Announcer* announcer);
 
 } // namespace dutyloop

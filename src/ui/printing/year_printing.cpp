@@ -7,12 +7,31 @@
 #include "ui/printing/year_page_painter.h"
 #include "ui/printing/year_pdf.h"
 
+#include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QToolButton>
 
 namespace dutyloop {
+
+namespace {
+
+// Qt's preview leaves its tool bar to the mouse: its buttons take no focus, and Print has no
+// key. The Tab key reaches them here, and the platform's print key prints.
+void ReachToolBarByKeys(QPrintPreviewDialog& preview) {
+    for (QToolButton* button : preview.findChildren<QToolButton*>())
+        button->setFocusPolicy(Qt::TabFocus);
+    const QString print = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+    for (QAction* action : preview.findChildren<QAction*>()) {
+        if (action->text() == print)
+            action->setShortcut(QKeySequence::Print);
+    }
+}
+
+} // namespace
 
 YearPage YearPageForCrew(const QString& crew, int year, const Settings& settings,
                          const LocaleSettings& locale, QDate today, const DayChanges& changes) {
@@ -48,31 +67,38 @@ void ShowPrintPreview(QWidget* window, const YearPage& page, const QPageSize& pa
     SetUpYearPaper(printer, paper);
     QPrintPreviewDialog preview(&printer, window);
     preview.setWindowTitle(page.title);
+    ReachToolBarByKeys(preview);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&page](QPrinter* target) { PrintYearPage(*target, page); });
     preview.exec();
 }
 
-void RunPrint(QWidget* window, const PrintRequest& request, const Platform& platform) {
+std::optional<QString> RunPrint(QWidget* window, const PrintRequest& request,
+                                const Platform& platform) {
     PrintDialog dialog(request.settings.assignment, request.shownDate, window);
     if (dialog.exec() != QDialog::Accepted)
-        return;
+        return std::nullopt;
     const YearPage page =
         YearPageForCrew(dialog.crew(), dialog.year(), request.settings, request.locale,
                         request.today, DayChangesUnder(request.dayChanges, dialog.crew()));
     const QPageSize paper = PaperFor(request.locale.locale);
     if (dialog.output() == PrintDialog::Output::Preview) {
         ShowPrintPreview(window, page, paper);
-        return;
+        return std::nullopt;
     }
     if (!platform.chooseSaveFile)
-        return;
+        return std::nullopt;
     const QString path = platform.chooseSaveFile(
         window, PrintDialog::tr("Save as PDF"),
         DefaultPdfPath(platform.documentsFolder, dialog.crew(), dialog.year()),
         PrintDialog::tr("PDF files (*.pdf)"));
-    if (!path.isEmpty())
-        SaveYearPdf(page, paper, path, platform, window);
+    if (path.isEmpty() || !SaveYearPdf(page, paper, path, platform, window))
+        return std::nullopt;
+    return path;
+}
+
+QString PdfSavedText(const QString& path) {
+    return PrintDialog::tr("Duty year saved as %1").arg(QDir::toNativeSeparators(path));
 }
 
 } // namespace dutyloop

@@ -2,6 +2,7 @@
 
 #include "calendar/cell_colors.h"
 #include "schedule/crew.h"
+#include "ui/parts/announcer.h"
 #include "ui/parts/font_size.h"
 #include "ui/parts/page_parts.h"
 #include "ui/parts/panel.h"
@@ -64,6 +65,7 @@ QPushButton* BoldButton(QWidget* parent, const char* name, const QString& captio
 
 SettingsPage::SettingsPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("settingsPage"));
+    m_announcer = new Announcer(this);
     buildToolBar();
     buildControls();
 }
@@ -119,8 +121,9 @@ void SettingsPage::buildControls() {
     m_assignment->setCurrentIndex(-1);
     m_assignment->setMaxVisibleItems(12);
     m_assignment->setFixedSize(81, 30);
-    m_assignment->setAccessibleName(tr("Assignment"));
+    // Named by its label, as the lists of the Export and Print dialogs are.
     m_assignmentLabel->setBuddy(m_assignment);
+    ReadOutChoice(m_assignment, m_announcer);
     rows->addLayout(LabelledRow(m_assignmentLabel, m_assignment, 0));
     rows->addSpacing(26);
     connect(m_assignment, &ClosingComboBox::listClosed, this, &SettingsPage::applyAssignment);
@@ -198,10 +201,19 @@ void SettingsPage::buildColorButtons(QWidget* form, QVBoxLayout* rows) {
 }
 
 void SettingsPage::showExportMessage(const QString& message) {
+    showFileMessage(message, m_export);
+}
+
+void SettingsPage::showPrintMessage(const QString& message) {
+    showFileMessage(message, m_print);
+}
+
+void SettingsPage::showFileMessage(const QString& message, QPushButton* writer) {
     m_exportMessage->setText(message);
-    // The focus is back on the Export button when the dialog has closed; a screen reader
-    // speaks the new description of the object it stands on.
-    m_export->setAccessibleDescription(message);
+    // The focus is back on the button when the dialogs have closed, and a screen reader reads
+    // its description with it; the other button's tells of a file no longer spoken of.
+    for (QPushButton* button : {m_export, m_print})
+        button->setAccessibleDescription(button == writer ? message : QString());
 }
 
 void SettingsPage::showSettings(const Settings& settings) {

@@ -12,6 +12,7 @@ class QVBoxLayout;
 
 namespace dutyloop {
 
+class Announcer;
 class ColorPicker;
 class ClosingComboBox;
 class Panel;
@@ -36,9 +37,11 @@ public:
     // The look of a background the user has just picked, which the labels take too.
     void showPickedBackground(const TabLook& look);
 
-    // Says under the Export button what the last export wrote, to the eye and to the screen
-    // reader alike.
+    // Says under the Export and Print buttons what the last export or the last PDF file saved
+    // wrote, to the eye, and to a screen reader on the button that wrote it, where the focus
+    // comes back when its dialogs close.
     void showExportMessage(const QString& message);
+    void showPrintMessage(const QString& message);
 
 signals:
     void backRequested();
@@ -56,6 +59,7 @@ private:
     void applyAssignment();
     void openColorPicker(ColorSetting setting);
     void applyPickedColor();
+    void showFileMessage(const QString& message, QPushButton* writer);
 
     Settings m_edited; // the settings last shown, with the user's changes since
     Panel* m_background = nullptr;
@@ -76,6 +80,7 @@ private:
     QPushButton* m_export = nullptr;
     QPushButton* m_print = nullptr;
     QLabel* m_exportMessage = nullptr;
+    Announcer* m_announcer = nullptr;
 };
 
 } // namespace dutyloop

@@ -12,6 +12,7 @@
 #include "ui/about/help_page.h"
 #include "ui/calendar/calendar_page.h"
 #include "ui/calendar/month_view.h"
+#include "ui/parts/announcer.h"
 #include "ui/settings/settings_page.h"
 #include "ui/window/equal_tab_widget.h"
 
@@ -45,6 +46,7 @@ MainWindow::MainWindow(Platform platform, QWidget* parent)
     m_settingsPage = new SettingsPage(m_tabs);
     m_helpPage = new HelpPage(m_tabs);
     m_aboutPage = new AboutPage(m_tabs);
+    m_announcer = new Announcer(this);
     m_tabs->addTab(m_calendarPage, tr("Calendar"));
     m_tabs->addTab(m_settingsPage, tr("Settings"));
     m_tabs->addTab(m_helpPage, tr("Help"));

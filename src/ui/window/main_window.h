@@ -16,6 +16,7 @@
 namespace dutyloop {
 
 class AboutPage;
+class Announcer;
 class CalendarPage;
 class HelpPage;
 class SettingsPage;
@@ -81,6 +82,7 @@ private:
     SettingsPage* m_settingsPage = nullptr;
     HelpPage* m_helpPage = nullptr;
     AboutPage* m_aboutPage = nullptr;
+    Announcer* m_announcer = nullptr;
 
     CalendarView m_view;
     Settings m_settings;
