@@ -103,6 +103,10 @@
         <source>Extra duty (%1)</source>
         <translation>Zusatzdienst (%1)</translation>
     </message>
+    <message>
+        <source>Today, %1</source>
+        <translation>Heute, %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -256,6 +260,14 @@ Siehe »dutyloop --help«.</translation>
         <source>email: %1</source>
         <translation>E-Mail: %1</translation>
     </message>
+    <message>
+        <source>Support web page</source>
+        <translation>Support-Webseite</translation>
+    </message>
+    <message>
+        <source>Email to support</source>
+        <translation>E-Mail an den Support</translation>
+    </message>
 </context>
 <context>
     <name>dutyloop::CalendarPage</name>
@@ -286,6 +298,15 @@ Siehe »dutyloop --help«.</translation>
     <message>
         <source>Pick a date</source>
         <translation>Datum wählen</translation>
+    </message>
+    <message>
+        <source>Pick a date: %1</source>
+        <translation>Datum wählen: %1</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>the month shown, then the day chosen</comment>
+        <translation>%1. %2</translation>
     </message>
 </context>
 <context>
@@ -474,6 +495,10 @@ Alle Rechte vorbehalten
 
 Version für den Linux-Desktop</translation>
     </message>
+    <message>
+        <source>Settings saved</source>
+        <translation>Optionen gespeichert</translation>
+    </message>
 </context>
 <context>
     <name>dutyloop::MonthView</name>
@@ -511,6 +536,10 @@ Version für den Linux-Desktop</translation>
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Duty year saved as %1</source>
+        <translation>Dienstjahr gespeichert als %1</translation>
     </message>
 </context>
 <context>
@@ -583,12 +612,10 @@ Version für den Linux-Desktop</translation>
         <source>Print a crew&apos;s duty year or save it as PDF</source>
         <translation>Das Dienstjahr einer Schicht drucken oder als PDF speichern</translation>
     </message>
-</context>
-<context>
-    <name>dutyloop::TabWidget</name>
     <message>
-        <source>%1 tab</source>
-        <translation>Registerkarte %1</translation>
+        <source>%1: %2</source>
+        <comment>what a colour is for, then the colour</comment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 </TS>

@@ -103,6 +103,10 @@
         <source>Extra duty (%1)</source>
         <translation>Service supplémentaire (%1)</translation>
     </message>
+    <message>
+        <source>Today, %1</source>
+        <translation>Aujourd’hui, %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -256,6 +260,14 @@ Essayez « dutyloop --help ».</translation>
         <source>email: %1</source>
         <translation>Courriel&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>Support web page</source>
+        <translation>Page web d’assistance</translation>
+    </message>
+    <message>
+        <source>Email to support</source>
+        <translation>Courriel à l’assistance</translation>
+    </message>
 </context>
 <context>
     <name>dutyloop::CalendarPage</name>
@@ -286,6 +298,15 @@ Essayez « dutyloop --help ».</translation>
     <message>
         <source>Pick a date</source>
         <translation>Choisir une date</translation>
+    </message>
+    <message>
+        <source>Pick a date: %1</source>
+        <translation>Choisir une date : %1</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>the month shown, then the day chosen</comment>
+        <translation>%1. %2</translation>
     </message>
 </context>
 <context>
@@ -474,6 +495,10 @@ Tous droits réservés
 
 Version pour le bureau Linux</translation>
     </message>
+    <message>
+        <source>Settings saved</source>
+        <translation>Réglages enregistrés</translation>
+    </message>
 </context>
 <context>
     <name>dutyloop::MonthView</name>
@@ -511,6 +536,10 @@ Version pour le bureau Linux</translation>
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Duty year saved as %1</source>
+        <translation>Année de service enregistrée sous %1</translation>
     </message>
 </context>
 <context>
@@ -583,12 +612,10 @@ Version pour le bureau Linux</translation>
         <source>Print a crew&apos;s duty year or save it as PDF</source>
         <translation>Imprimer l’année de service d’une équipe ou l’enregistrer en PDF</translation>
     </message>
-</context>
-<context>
-    <name>dutyloop::TabWidget</name>
     <message>
-        <source>%1 tab</source>
-        <translation>Onglet %1</translation>
+        <source>%1: %2</source>
+        <comment>what a colour is for, then the colour</comment>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 </TS>

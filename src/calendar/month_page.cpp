@@ -110,6 +110,7 @@ MonthPage MonthPageFor(const MonthPageState& state, const MonthPage& before) {
     page.spokenMonth = SpokenMonthText(shown, state.locale);
     page.spokenWeekdayNames = SpokenWeekdayNames(state.weekStart, state.locale);
     page.selectedDate = shown;
+    page.spokenSelectedDate = LongDateText(shown, state.locale);
     for (int i = 0; i < kFirstLegendCell; ++i)
         page.cells[static_cast<std::size_t>(i)] = DayCell(i, state, before);
     // The legend's two cells are as narrow as a day's: a word of two or three letters each.

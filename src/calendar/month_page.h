@@ -68,6 +68,7 @@ struct MonthPage {
     std::array<QString, 7> narrowWeekdayLabels; // where the short ones do not fit
     std::array<QString, 7> spokenWeekdayNames;
     QDate selectedDate;
+    QString spokenSelectedDate; // its long date, for the date field's short one
     std::array<CellLook, kCellCount> cells;
     FontSizes fonts;
     float legendFontSize = 0.0f;

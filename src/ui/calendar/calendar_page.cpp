@@ -174,8 +174,12 @@ void CalendarPage::showMonth(const MonthPage& page) {
     // The field shows the selected day, except while the user types another into it. It goes
     // first: its drop-down calendar tells screen readers of its own day, and the view's day is
     // the one to be read last.
-    if (!m_dateField->hasFocus())
+    if (!m_dateField->hasFocus()) {
         setPickerDate(page.selectedDate);
+        // The field shows the date short, in a form a listener may take for another day; its
+        // name says it whole.
+        m_dateField->setAccessibleName(tr("Pick a date: %1").arg(page.spokenSelectedDate));
+    }
     const MonthPage before = m_monthView->page();
     m_monthView->showPage(page);
     announceDayOnButtons(before);

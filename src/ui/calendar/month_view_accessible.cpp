@@ -186,6 +186,13 @@ void ReportPageChange(MonthView* view, const MonthPage& before) {
         SendCellEvent(view, chosen, QAccessible::Focus);
 }
 
+void ReportPartsShown(MonthView* view, const std::bitset<kCellCount + 7>& parts) {
+    for (int part = 0; part < kCellCount + kHeaderCount; ++part) {
+        if (parts.test(static_cast<std::size_t>(part)))
+            SendCellEvent(view, part, QAccessible::ObjectShow);
+    }
+}
+
 void ReportFocusedCell(MonthView* view) {
     if (view->selectedCell() >= 0)
         SendCellEvent(view, view->selectedCell(), QAccessible::Focus);

@@ -24,7 +24,9 @@ namespace {
 void ReachToolBarByKeys(QPrintPreviewDialog& preview) {
     for (QToolButton* button : preview.findChildren<QToolButton*>())
         button->setFocusPolicy(Qt::TabFocus);
-    const QString print = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+    // The action's text in Qt's own translation; a name of Qt's, not one of ours to translate.
+    const char* const context = "QPrintPreviewDialog";
+    const QString print = QCoreApplication::translate(context, "Print");
     for (QAction* action : preview.findChildren<QAction*>()) {
         if (action->text() == print)
             action->setShortcut(QKeySequence::Print);

@@ -2,6 +2,7 @@
 
 #include "calendar/cell_colors.h"
 #include "schedule/crew.h"
+#include "settings/named_colors.h"
 #include "ui/parts/announcer.h"
 #include "ui/parts/font_size.h"
 #include "ui/parts/page_parts.h"
@@ -36,6 +37,17 @@ QRgb& ColorOf(ColorSettings& colours, ColorSetting setting) {
         break;
     }
     return colours.background;
+}
+
+// The property that holds what a colour button is for, before its colour is added.
+constexpr char kColorRole[] = "dutyloopColorRole";
+
+// A colour button is named for what it colours and the colour it holds: a screen reader
+// cannot see the caption's colour.
+void NameColorButton(QPushButton* button, QRgb color) {
+    button->setAccessibleName(
+        SettingsPage::tr("%1: %2", "what a colour is for, then the colour")
+            .arg(button->property(kColorRole).toString(), ColorToName(color)));
 }
 
 // The form's width where its texts need no more; a longer label in another language widens it.
@@ -166,7 +178,8 @@ void SettingsPage::buildColorButtons(QWidget* form, QVBoxLayout* rows) {
     for (const ColorButton& made : buttons) {
         QPushButton* button = BoldButton(form, made.name, tr(made.caption));
         button->setFixedSize(65, 29);
-        button->setAccessibleName(tr(made.accessibleName));
+        // What the button is for; the colour it holds is added to it as it changes.
+        button->setProperty(kColorRole, tr(made.accessibleName));
         connect(button, &QPushButton::clicked, this,
                 [this, setting = made.setting] { openColorPicker(setting); });
         colorRow->addWidget(button);
@@ -226,6 +239,15 @@ void SettingsPage::showSettings(const Settings& settings) {
     SetTextColor(m_workColor, colours.work);
     SetTextColor(m_offColor, colours.off);
     SetTextColor(m_leadTrailColor, colours.leadTrail);
+    nameColorButtons();
+}
+
+void SettingsPage::nameColorButtons() {
+    const ColorSettings& colours = m_edited.colors;
+    NameColorButton(m_workColor, colours.work);
+    NameColorButton(m_offColor, colours.off);
+    NameColorButton(m_leadTrailColor, colours.leadTrail);
+    NameColorButton(m_backgroundColor, colours.background);
 }
 
 void SettingsPage::showLook(const TabLook& look) {
@@ -278,6 +300,7 @@ void SettingsPage::applyPickedColor() {
         // theirs, even one that a new background now matches.
         SetTextColor(button, CaptionColorFor(picked, m_edited.colors.background));
     }
+    nameColorButtons();
     emit settingsEdited(m_edited);
 }
 

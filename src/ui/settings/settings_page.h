@@ -59,6 +59,7 @@ private:
     void applyAssignment();
     void openColorPicker(ColorSetting setting);
     void applyPickedColor();
+    void nameColorButtons();
     void showFileMessage(const QString& message, QPushButton* writer);
 
     Settings m_edited; // the settings last shown, with the user's changes since

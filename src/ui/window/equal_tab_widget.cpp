@@ -1,6 +1,7 @@
 #include "ui/window/equal_tab_widget.h"
 
-#include <QAccessibleWidget>
+#include "ui/parts/accessible_role.h"
+
 #include <QStackedWidget>
 #include <QTabBar>
 
@@ -25,26 +26,9 @@ protected:
     QSize minimumTabSizeHint(int) const override { return {1, EqualTabWidget::kTabHeight}; }
 };
 
-// What a screen reader is shown the tab widget's own parts as.
-constexpr char kTabPartRole[] = "dutyloopTabPartRole";
-
-QAccessibleInterface* TabPartFactory(const QString&, QObject* object) {
-    if (!object || !object->isWidgetType())
-        return nullptr;
-    const QVariant role = object->property(kTabPartRole);
-    if (!role.isValid())
-        return nullptr;
-    return new QAccessibleWidget(static_cast<QWidget*>(object),
-                                 static_cast<QAccessible::Role>(role.toInt()));
-}
 } // namespace
 
 EqualTabWidget::EqualTabWidget(QWidget* parent) : QTabWidget(parent) {
-    static const bool installed = [] {
-        QAccessible::installFactory(TabPartFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
     setTabBar(new EqualTabBar(this));
     setDocumentMode(true);
     tabBar()->setExpanding(false);
@@ -59,12 +43,12 @@ EqualTabWidget::EqualTabWidget(QWidget* parent) : QTabWidget(parent) {
     // every page, and a page, a plain widget, is a filler that it skips. The stack is made a
     // filler, and each page a page tab named for its tab, as the pages of GTK's notebooks are.
     if (auto* stack = findChild<QStackedWidget*>(QString(), Qt::FindDirectChildrenOnly))
-        stack->setProperty(kTabPartRole, int(QAccessible::Client));
+        SetAccessibleRole(stack, QAccessible::Client);
 }
 
 void EqualTabWidget::tabInserted(int index) {
     QTabWidget::tabInserted(index);
-    widget(index)->setProperty(kTabPartRole, int(QAccessible::PageTab));
+    SetAccessibleRole(widget(index), QAccessible::PageTab);
     widget(index)->setAccessibleName(tabText(index));
 }
 

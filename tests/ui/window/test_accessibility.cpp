@@ -172,15 +172,22 @@ private slots:
         QVERIFY(HeardAbout(QAccessible::ValueChanged).contains(list));
     }
 
-    // The picture's content as text: each of its captions is in the description.
+    // The picture's content as text: each of its notes is in the description, with each
+    // control called as a screen reader says it on the Settings tab, not by its short caption.
     void helpHasATextEquivalent() {
         auto window = ShownWindow();
         QWidget* picture = window->findChild<QWidget*>(QStringLiteral("helpPicture"));
         QVERIFY(picture);
         const QString text = AccessibleText(picture, QAccessible::Description);
-        for (const char* caption : {"Assignment", "Start Monday", "First day of week", "Work",
-                                    "Off", "Leading / Trailing", "Background", "Save", "Export"})
-            QVERIFY2(text.contains(QLatin1String(caption)), caption);
+        for (const char* said :
+             {"First day of week", "Shift Assignment", "Shift Colors", "Leading / Trailing",
+              "Background", "“Assignment”", "“Start weeks on Monday”", "“Work day colour”",
+              "“Off-duty colour”", "“Leading and trailing days colour”", "“Background colour”",
+              "“Save”", "“Export duty days to a calendar file”",
+              "“Print a crew's duty year or save it as PDF”"})
+            QVERIFY2(text.contains(QString::fromUtf8(said)), said);
+        for (const char* caption : {"Start Monday", "Ld/Tr", "BkGr", "Export…", "Print…"})
+            QVERIFY2(!text.contains(QString::fromUtf8(caption)), caption);
     }
 
     // September 2023 under 5 TFS, weeks from Sunday: cell 0 is Sunday 2023-08-27.
@@ -232,10 +239,11 @@ private slots:
                                   << "Previous month";
         QTest::newRow("next") << "nextMonthButton"
                               << "Next month";
+        // A colour button says the colour it holds, which its caption shows only to the eye.
         QTest::newRow("work colour") << "workColorButton"
-                                     << "Work day colour";
+                                     << "Work day colour: Blue";
         QTest::newRow("background colour") << "backgroundColorButton"
-                                           << "Background colour";
+                                           << "Background colour: White";
         QTest::newRow("switch") << "weekStartSwitch"
                                 << "Start weeks on Monday";
         QTest::newRow("status line") << "statusLabel"
