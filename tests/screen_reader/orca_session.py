@@ -17,6 +17,7 @@ import tempfile
 import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+ORCA_PYTHON = "/usr/bin/python3"
 
 # Orca writes its log through Python's buffered files; this starts it with the files whose names
 # end in .out written a line at a time, so that each key's speech can be read as it comes.
@@ -34,12 +35,6 @@ runpy.run_path("/usr/bin/orca", run_name="__main__")
 
 # A line is SPEECH OUTPUT: 'the text' followed by the voice, a dictionary.
 SPEECH = re.compile(r"SPEECH OUTPUT: '(.*?)'(?: voice=\S+)? ?\{'", re.S)
-# Orca's echo of the key pressed, said before what the key did.
-KEY_ECHOES = {"tab", "left tab", "space", "enter", "return", "escape", "page up", "page down",
-              "home", "end", "left", "right", "up", "down", "shift", "control", "alt",
-              "delete", "backspace", "menu", "insert"}
-
-
 class Unavailable(Exception):
     """A part of the set-up that this machine does not have."""
 
@@ -76,15 +71,16 @@ def check_tools():
             raise Unavailable(name + " (at-spi2-core) is not installed")
     if not _faketime_library():
         raise Unavailable("libfaketime is not installed")
-    try:
-        import pyatspi  # noqa: F401  Orca runs on it
-    except ImportError:
+    # Orca runs on the system's Python, with pyatspi.
+    found = subprocess.run([ORCA_PYTHON, "-c", "import pyatspi"], capture_output=True)
+    if found.returncode != 0:
         raise Unavailable("pyatspi (python3-pyatspi), which Orca needs, is not installed")
 
 
 def spoken(lines):
-    """What was said, without Orca's echoes of the keys themselves."""
-    return [line for line in lines if line.strip().lower() not in KEY_ECHOES]
+    """What was said, without Orca's echoes of the keys themselves: Orca says a key's name
+    followed by its locking state, which leaves a space at the end."""
+    return [line for line in lines if line.strip() and not line[-1].isspace()]
 
 
 class Session:
@@ -174,7 +170,7 @@ class Session:
         shutil.copy(os.path.join(HERE, "user-settings.conf"), settings_folder)
         env = dict(self.env, HOME=self.folder, XDG_CONFIG_HOME=self.folder,
                    XDG_DATA_HOME=self.folder, LANG="C.UTF-8", LC_ALL="C.UTF-8", LANGUAGE="")
-        self.orca = self._spawn(["/usr/bin/python3", "-c", ORCA_WRAPPER, "-u", settings_folder,
+        self.orca = self._spawn([ORCA_PYTHON, "-c", ORCA_WRAPPER, "-u", settings_folder,
                                  "--debug-file=" + self.log_path], env=env,
                                 stdout=open(os.path.join(self.folder, "orca.stdout"), "w"),
                                 stderr=subprocess.STDOUT)
@@ -274,15 +270,14 @@ class Session:
             time.sleep(0.2)
         return None
 
-    def keys(self, *keys):
+    def keys(self, *keys, quiet=1.0):
         """Presses each key in turn (xdotool names: "Down", "ctrl+Tab", "space") and returns
         what Orca said after the last, echoes of the keys left out."""
         for key in keys[:-1]:
             subprocess.run(["xdotool", "key", "--clearmodifiers", key], env=self.env)
-            time.sleep(0.25)
-        self.settle(quiet=0.3, longest=3)
+            self.settle(quiet=0.5, longest=5)
         subprocess.run(["xdotool", "key", "--clearmodifiers", keys[-1]], env=self.env)
-        return spoken(self.settle())
+        return spoken(self.settle(quiet=quiet))
 
     def type_text(self, text):
         subprocess.run(["xdotool", "type", "--delay", "30", text], env=self.env)

@@ -51,9 +51,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         // button of the calendar hands every key that moves the day to the days, with the
         // focus, so that a screen reader reads the day reached.
         if (IsArrowKey(key) || (onTheCalendar && IsDayKey(key))) {
-            handleCalendarKey(key, false);
+            // The focus goes first: the day reached is then read where the focus is, and not
+            // said a second time as a move made on the button.
             if (onTheCalendar)
                 m_calendarPage->focusMonthView(Qt::OtherFocusReason);
+            handleCalendarKey(key, false);
             return true;
         }
         // Enter presses the calendar's buttons as Space does; outside a dialog Qt's buttons
