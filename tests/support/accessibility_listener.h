@@ -51,6 +51,17 @@ inline QAccessibleInterface* LastFocused() {
     return focused.isEmpty() ? nullptr : focused.last();
 }
 
+// What was said without a move of the focus: the names of the notifications that came into
+// view, in order.
+inline QStringList Announced() {
+    QStringList said;
+    for (QAccessibleInterface* shown : HeardAbout(QAccessible::ObjectShow)) {
+        if (shown && shown->role() == QAccessible::Notification)
+            said.append(shown->text(QAccessible::Name));
+    }
+    return said;
+}
+
 // As if a screen reader were listening; false where the platform has no accessibility, or
 // where Qt's private headers were not there to reach it.
 inline bool SetAccessibilityActive(bool active) {

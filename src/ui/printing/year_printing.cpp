@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGraphicsView>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QToolButton>
@@ -20,8 +21,11 @@ namespace dutyloop {
 namespace {
 
 // Qt's preview leaves its tool bar to the mouse: its buttons take no focus, and Print has no
-// key. The Tab key reaches them here, and the platform's print key prints.
-void ReachToolBarByKeys(QPrintPreviewDialog& preview) {
+// key. The Tab key reaches them here, and the platform's print key prints. Its page has no name.
+void ReachToolBarByKeys(QPrintPreviewDialog& preview, const QString& title) {
+    // The page itself, where the dialog opens, is named for what it shows.
+    for (QGraphicsView* page : preview.findChildren<QGraphicsView*>())
+        page->setAccessibleName(title);
     for (QToolButton* button : preview.findChildren<QToolButton*>())
         button->setFocusPolicy(Qt::TabFocus);
     // The action's text in Qt's own translation; a name of Qt's, not one of ours to translate.
@@ -69,7 +73,7 @@ void ShowPrintPreview(QWidget* window, const YearPage& page, const QPageSize& pa
     SetUpYearPaper(printer, paper);
     QPrintPreviewDialog preview(&printer, window);
     preview.setWindowTitle(page.title);
-    ReachToolBarByKeys(preview);
+    ReachToolBarByKeys(preview, page.title);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&page](QPrinter* target) { PrintYearPage(*target, page); });
     preview.exec();

@@ -250,6 +250,10 @@ void SettingsPage::nameColorButtons() {
     NameColorButton(m_backgroundColor, colours.background);
 }
 
+void SettingsPage::focusAssignment() {
+    m_assignment->setFocus(Qt::OtherFocusReason);
+}
+
 void SettingsPage::showLook(const TabLook& look) {
     m_background->setColors(look.background, look.border, 0.0f);
     m_toolBarPanel->setColors(look.background, look.border, kThinBorder);

@@ -32,6 +32,8 @@ public:
     // At start-up, from the settings read: the list's entry, the switch and the colour captions.
     // The page's edits start from these.
     void showSettings(const Settings& settings);
+    // Puts the keyboard focus on the assignment list.
+    void focusAssignment();
     // At every redraw: the panels, the title, the labels and the tool bar's buttons.
     void showLook(const TabLook& look);
     // The look of a background the user has just picked, which the labels take too.

@@ -114,8 +114,12 @@ void MainWindow::start() {
     }
     showMonthOf(now);
     m_calendarPage->focusMonthView(Qt::OtherFocusReason);
-    if (m_settings.assignment == QLatin1String(kAgencyWideEntry))
+    // Without a crew the program opens where one is chosen, on the list itself, which a screen
+    // reader reads with the entry it holds.
+    if (m_settings.assignment == QLatin1String(kAgencyWideEntry)) {
         m_tabs->setCurrentWidget(m_settingsPage);
+        m_settingsPage->focusAssignment();
+    }
 }
 
 void MainWindow::showAboutText() {

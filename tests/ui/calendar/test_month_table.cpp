@@ -171,6 +171,47 @@ private slots:
         QCOMPARE(HeardAbout(QAccessible::NameChanged).count(read), 1);
     }
 
+    // The month buttons keep the focus as they page; the month and the day reached are said.
+    void theMonthButtonsSayWhereTheyWent() {
+        auto window = ShownWindow(); // today 2023-09-15, no rotation: days named by date
+        const Controls w = ControlsOf(*window);
+        OpenTab(*window, w.calendarPage);
+        QVERIFY(TabTo(w.nextMonth));
+        Heard().clear();
+        QTest::keyClick(w.nextMonth, Qt::Key_Space);
+        QTRY_COMPARE(Announced(), QStringList{"October 2023. Sunday, October 15, 2023"});
+        QVERIFY(w.nextMonth->hasFocus());
+        // Where the days have the focus, the day is read there and not said besides.
+        w.calendarPage->focusMonthView();
+        Heard().clear();
+        QTest::keyClick(KeyTarget(*window), Qt::Key_PageDown);
+        QTest::qWait(50);
+        QCOMPARE(Announced(), QStringList{});
+    }
+
+    // A reader that read the state of a day while the calendar was hidden keeps it as hidden
+    // until told that it shows again; it is told as the calendar comes back, of the days it
+    // read, and of no others.
+    void daysReadWhileHiddenAreToldToShow() {
+        auto window = ShownWindow(QDate(2023, 9, 15), "[Config]\nWorkAssign=5 TFS\n");
+        const Controls w = ControlsOf(*window);
+        OpenTab(*window, w.settingsPage);
+        QAccessibleTableInterface* table = MonthTable(*window);
+        QAccessibleInterface* read = table->cellAt(3, 4);
+        QAccessibleInterface* unread = table->cellAt(3, 5);
+        QVERIFY(read->state().invisible);
+        Heard().clear();
+        OpenTab(*window, w.calendarPage);
+        QCOMPARE(HeardAbout(QAccessible::ObjectShow).count(read), 1);
+        QCOMPARE(HeardAbout(QAccessible::ObjectShow).count(unread), 0);
+        QVERIFY(!read->state().invisible);
+        // Told once, it is not told again without a new reading while hidden.
+        OpenTab(*window, w.settingsPage);
+        Heard().clear();
+        OpenTab(*window, w.calendarPage);
+        QCOMPARE(HeardAbout(QAccessible::ObjectShow).count(read), 0);
+    }
+
     // The view has the focus as the Calendar tab shows, so the keys are read from the start;
     // leaving the tab and coming back gives it the focus again.
     void theCalendarTabFocusesTheSelectedDay() {
