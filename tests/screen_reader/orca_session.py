@@ -35,6 +35,8 @@ runpy.run_path("/usr/bin/orca", run_name="__main__")
 
 # A line is SPEECH OUTPUT: 'the text' followed by the voice, a dictionary.
 SPEECH = re.compile(r"SPEECH OUTPUT: '(.*?)'(?: voice=\S+)? ?\{'", re.S)
+
+
 class Unavailable(Exception):
     """A part of the set-up that this machine does not have."""
 
@@ -96,6 +98,8 @@ class Session:
         self.env = dict(os.environ)
         self.read_to = 0
         self.app = None
+        # The folder, with Orca's log and what the program wrote, is kept where a test failed.
+        self.keep_files = False
 
     # --- starting and ending ---------------------------------------------------------------
 
@@ -170,12 +174,11 @@ class Session:
         shutil.copy(os.path.join(HERE, "user-settings.conf"), settings_folder)
         env = dict(self.env, HOME=self.folder, XDG_CONFIG_HOME=self.folder,
                    XDG_DATA_HOME=self.folder, LANG="C.UTF-8", LC_ALL="C.UTF-8", LANGUAGE="")
-        self.orca = self._spawn([ORCA_PYTHON, "-c", ORCA_WRAPPER, "-u", settings_folder,
-                                 "--debug-file=" + self.log_path], env=env,
-                                stdout=open(os.path.join(self.folder, "orca.stdout"), "w"),
-                                stderr=subprocess.STDOUT)
-        if not self._wait_for_log(r"ORCA: Startup complete",
-                                  40):
+        with open(os.path.join(self.folder, "orca.stdout"), "w") as output:
+            self._spawn([ORCA_PYTHON, "-c", ORCA_WRAPPER, "-u", settings_folder,
+                         "--debug-file=" + self.log_path], env=env, stdout=output,
+                        stderr=subprocess.STDOUT)
+        if not self._wait_for_log(r"ORCA: Startup complete", 40):
             raise Unavailable("Orca did not start")
         # Orca finishes its start before it listens to the bus's events.
         time.sleep(1.5)
@@ -186,18 +189,20 @@ class Session:
         os.makedirs(folder)
         with open(os.path.join(folder, "dlTornvale.ini"), "w") as settings:
             settings.write(self.settings_text)
+        # The documents folder is the home's, where files are proposed and saved.
         self.documents = os.path.join(self.folder, "Documents")
         os.makedirs(self.documents)
         env = dict(self.env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                    QT_ACCESSIBILITY="1", XDG_CONFIG_HOME=config, HOME=self.folder,
-                   XDG_DOCUMENTS_DIR=self.documents, LANG=self.locale, LC_ALL=self.locale,
-                   LANGUAGE="", LD_PRELOAD=_faketime_library(),
+                   LANG=self.locale, LC_ALL=self.locale, LANGUAGE="",
+                   LD_PRELOAD=_faketime_library(),
                    FAKETIME="@%s 09:00:00" % self.today.isoformat(),
                    FAKETIME_DONT_FAKE_MONOTONIC="1", FAKETIME_NO_CACHE="0")
         env.pop("QT_QPA_PLATFORM_PLUGIN_PATH", None)
-        self.program_log = open(os.path.join(self.folder, "program.log"), "w+")
-        self.app = self._spawn([self.program], env=env, stdout=self.program_log,
-                               stderr=subprocess.STDOUT)
+        self.program_log = os.path.join(self.folder, "program.log")
+        with open(self.program_log, "w") as output:
+            self.app = self._spawn([self.program], env=env, stdout=output,
+                                   stderr=subprocess.STDOUT)
 
     def close(self):
         for child in reversed(self.children):
@@ -215,6 +220,10 @@ class Session:
             except OSError:
                 pass
             self.bus_pid = None
+        if self.keep_files:
+            print("Orca's log and the program's files are in " + self.folder)
+        else:
+            shutil.rmtree(self.folder, ignore_errors=True)
 
     # --- reading what Orca said -------------------------------------------------------------
 
@@ -253,8 +262,8 @@ class Session:
         return [re.sub(r"\n\s+", "\n", m.group(1)) for m in SPEECH.finditer(new)]
 
     def program_output(self):
-        self.program_log.seek(0)
-        return self.program_log.read()
+        with open(self.program_log, encoding="utf-8", errors="replace") as output:
+            return output.read()
 
     # --- the program's window and the keys ---------------------------------------------------
 
@@ -278,7 +287,3 @@ class Session:
             self.settle(quiet=0.5, longest=5)
         subprocess.run(["xdotool", "key", "--clearmodifiers", keys[-1]], env=self.env)
         return spoken(self.settle(quiet=quiet))
-
-    def type_text(self, text):
-        subprocess.run(["xdotool", "type", "--delay", "30", text], env=self.env)
-        return spoken(self.settle())

@@ -17,7 +17,6 @@ Usage: what_orca_says.py <path of the dutyloop program>
 import datetime
 import os
 import re
-import subprocess
 import sys
 import time
 
@@ -135,6 +134,7 @@ def run(program):
         if not session.wait_for_window():
             print("FAIL: the program's window did not show; it said:\n"
                   + session.program_output()[-2000:])
+            session.keep_files = True
             return 1
         failures = 0
         started = time.time()
@@ -153,6 +153,7 @@ def run(program):
             print("FAIL the PDF file was not written: " + pdf)
             failures += 1
         print("%d steps in %.0f s" % (len(STEPS), time.time() - started))
+        session.keep_files = failures > 0
         return 1 if failures else 0
 
 
