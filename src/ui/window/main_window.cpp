@@ -213,9 +213,10 @@ void MainWindow::showNextMonth() {
 }
 
 void MainWindow::showToday() {
-    showMonthOf(today());
-    // The day is read where the focus goes, so the focus goes to the day.
+    // The day is read where the focus goes, so the focus goes to the days first; the day is
+    // then not said besides as a move made on the button.
     m_calendarPage->focusMonthView(Qt::OtherFocusReason);
+    showMonthOf(today());
 }
 
 void MainWindow::showDay(QDate day) {
