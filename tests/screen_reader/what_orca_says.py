@@ -74,6 +74,10 @@ STEPS = [
          says=["February 2027"]),
     Step("Page Up on the month button goes to the days", ["Prior"], first=day(months=1)),
     Step("Space on Today", ["Tab", "space"], first=day()),
+    Step("the date field says the long date", ["Tab", "Tab"],
+         says=["Pick a date: " + long_date(day())]),
+    Step("a month back in the date field, and Enter", ["Down", "Return"], first=day(months=-1)),
+    Step("Home", ["Home"], first=day()),
     # Keys pressed on another tab move the hidden calendar; its days are all read again after.
     Step("Ctrl+Tab to Settings", ["ctrl+Tab"], says=["Settings page tab"]),
     Step("keys on the Settings tab", ["Down", "Up"]),
