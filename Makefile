@@ -21,6 +21,12 @@ DEB_PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev \
 DEB_PACKAGES += time
 # pdfinfo reads the PDF that `dutyloop --print-year` writes in the tests.
 DEB_PACKAGES += poppler-utils
+# lintian checks the Debian package in `make test-package`.
+DEB_PACKAGES += lintian
+# libical reads the iCalendar files of holidays a user gives.
+DEB_PACKAGES += libical-dev
+# The holiday rules are checked against Debian's python3-holidays and python3-dateutil.
+DEB_PACKAGES += python3-holidays python3-dateutil
 # The accessibility test turns on Qt's accessibility through Qt's private platform interface.
 DEB_PACKAGES += qt6-base-private-dev
 # The screen-reader tests run the program under the real Orca on a display and buses of their

@@ -60,6 +60,10 @@ manual=$root/usr/share/man/man1/dutyloop.1.gz
 [ -f "$icon" ] && grep -q "<svg" "$icon" && pass "${icon#"$root"}" ||
     fail "${icon#"$root"} missing or not SVG"
 [ -f "$metainfo" ] && pass "${metainfo#"$root"}" || fail "${metainfo#"$root"} missing"
+for document in copyright changelog.gz; do
+    [ -f "$root/usr/share/doc/dutyloop/$document" ] && pass "/usr/share/doc/dutyloop/$document" ||
+        fail "/usr/share/doc/dutyloop/$document missing"
+done
 [ -f "$manual" ] && zcat "$manual" | grep -q '^\.TH DUTYLOOP 1' && pass "${manual#"$root"}" ||
     fail "${manual#"$root"} missing or not a manual page"
 
@@ -70,6 +74,14 @@ fi
 if [ -f "$metainfo" ] && command -v appstreamcli >/dev/null; then
     appstreamcli validate --no-net "$metainfo" >/dev/null && pass "installed metainfo validates" ||
         fail "installed metainfo does not validate"
+fi
+
+# Debian's own checks of a package, at every level; an error or a warning fails.
+if command -v lintian >/dev/null; then
+    lintian -I --pedantic --fail-on error,warning "$deb" && pass "lintian: no error, no warning" ||
+        fail "lintian reports errors or warnings"
+else
+    fail "lintian is not installed (make deps installs it)"
 fi
 
 if [ "$failures" -ne 0 ] || [ ! -x "$binary" ]; then

@@ -200,12 +200,269 @@ Try &apos;dutyloop --help&apos;.</source>
         <translation>--crew und --output gehören zu --print-year
 Siehe »dutyloop --help«.</translation>
     </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not a date from %3 to %4
+</source>
+        <translation>%1: »%2« ist kein Datum zwischen %3 und %4
+</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
     <message>
         <source>Unable to write to %1.</source>
         <translation>%1 kann nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>Holidays</name>
+    <message>
+        <source>New Year&apos;s Day</source>
+        <translation>Neujahr</translation>
+    </message>
+    <message>
+        <source>Epiphany</source>
+        <translation>Heilige Drei Könige</translation>
+    </message>
+    <message>
+        <source>International Women&apos;s Day</source>
+        <translation>Internationaler Frauentag</translation>
+    </message>
+    <message>
+        <source>Good Friday</source>
+        <translation>Karfreitag</translation>
+    </message>
+    <message>
+        <source>Easter Sunday</source>
+        <translation>Ostersonntag</translation>
+    </message>
+    <message>
+        <source>Easter Monday</source>
+        <translation>Ostermontag</translation>
+    </message>
+    <message>
+        <source>Labour Day</source>
+        <translation>Tag der Arbeit</translation>
+    </message>
+    <message>
+        <source>Liberation Day</source>
+        <translation>Tag der Befreiung</translation>
+    </message>
+    <message>
+        <source>Victory in Europe Day</source>
+        <translation>Tag des Sieges 1945</translation>
+    </message>
+    <message>
+        <source>Ascension Day</source>
+        <translation>Christi Himmelfahrt</translation>
+    </message>
+    <message>
+        <source>Whit Sunday</source>
+        <translation>Pfingstsonntag</translation>
+    </message>
+    <message>
+        <source>Whit Monday</source>
+        <translation>Pfingstmontag</translation>
+    </message>
+    <message>
+        <source>Corpus Christi</source>
+        <translation>Fronleichnam</translation>
+    </message>
+    <message>
+        <source>Assumption Day</source>
+        <translation>Mariä Himmelfahrt</translation>
+    </message>
+    <message>
+        <source>World Children&apos;s Day</source>
+        <translation>Weltkindertag</translation>
+    </message>
+    <message>
+        <source>German Unity Day</source>
+        <translation>Tag der Deutschen Einheit</translation>
+    </message>
+    <message>
+        <source>Austrian National Day</source>
+        <translation>Österreichischer Nationalfeiertag</translation>
+    </message>
+    <message>
+        <source>Reformation Day</source>
+        <translation>Reformationstag</translation>
+    </message>
+    <message>
+        <source>All Saints&apos; Day</source>
+        <translation>Allerheiligen</translation>
+    </message>
+    <message>
+        <source>Day of Repentance and Prayer</source>
+        <translation>Buß- und Bettag</translation>
+    </message>
+    <message>
+        <source>Armistice Day</source>
+        <translation>Waffenstillstand 1918</translation>
+    </message>
+    <message>
+        <source>Immaculate Conception</source>
+        <translation>Mariä Empfängnis</translation>
+    </message>
+    <message>
+        <source>Christmas Day</source>
+        <translation>Erster Weihnachtstag</translation>
+    </message>
+    <message>
+        <source>St Stephen&apos;s Day</source>
+        <translation>Zweiter Weihnachtstag</translation>
+    </message>
+    <message>
+        <source>Bastille Day</source>
+        <translation>Französischer Nationalfeiertag</translation>
+    </message>
+    <message>
+        <source>Martin Luther King Jr. Day</source>
+        <translation>Martin-Luther-King-Tag</translation>
+    </message>
+    <message>
+        <source>Washington&apos;s Birthday</source>
+        <translation>Washingtons Geburtstag</translation>
+    </message>
+    <message>
+        <source>Memorial Day</source>
+        <translation>Memorial Day</translation>
+    </message>
+    <message>
+        <source>Juneteenth</source>
+        <translation>Juneteenth</translation>
+    </message>
+    <message>
+        <source>Independence Day</source>
+        <translation>Unabhängigkeitstag</translation>
+    </message>
+    <message>
+        <source>Labor Day</source>
+        <translation>Labor Day</translation>
+    </message>
+    <message>
+        <source>Columbus Day</source>
+        <translation>Columbus Day</translation>
+    </message>
+    <message>
+        <source>Veterans Day</source>
+        <translation>Veterans Day</translation>
+    </message>
+    <message>
+        <source>Thanksgiving Day</source>
+        <translation>Thanksgiving</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>United States</source>
+        <translation>Vereinigte Staaten</translation>
+    </message>
+    <message>
+        <source>Germany – Baden-Württemberg</source>
+        <translation>Deutschland – Baden-Württemberg</translation>
+    </message>
+    <message>
+        <source>Germany – Bavaria</source>
+        <translation>Deutschland – Bayern</translation>
+    </message>
+    <message>
+        <source>Germany – Berlin</source>
+        <translation>Deutschland – Berlin</translation>
+    </message>
+    <message>
+        <source>Germany – Brandenburg</source>
+        <translation>Deutschland – Brandenburg</translation>
+    </message>
+    <message>
+        <source>Germany – Bremen</source>
+        <translation>Deutschland – Bremen</translation>
+    </message>
+    <message>
+        <source>Germany – Hamburg</source>
+        <translation>Deutschland – Hamburg</translation>
+    </message>
+    <message>
+        <source>Germany – Hesse</source>
+        <translation>Deutschland – Hessen</translation>
+    </message>
+    <message>
+        <source>Germany – Mecklenburg-Vorpommern</source>
+        <translation>Deutschland – Mecklenburg-Vorpommern</translation>
+    </message>
+    <message>
+        <source>Germany – Lower Saxony</source>
+        <translation>Deutschland – Niedersachsen</translation>
+    </message>
+    <message>
+        <source>Germany – North Rhine-Westphalia</source>
+        <translation>Deutschland – Nordrhein-Westfalen</translation>
+    </message>
+    <message>
+        <source>Germany – Rhineland-Palatinate</source>
+        <translation>Deutschland – Rheinland-Pfalz</translation>
+    </message>
+    <message>
+        <source>Germany – Saarland</source>
+        <translation>Deutschland – Saarland</translation>
+    </message>
+    <message>
+        <source>Germany – Saxony</source>
+        <translation>Deutschland – Sachsen</translation>
+    </message>
+    <message>
+        <source>Germany – Saxony-Anhalt</source>
+        <translation>Deutschland – Sachsen-Anhalt</translation>
+    </message>
+    <message>
+        <source>Germany – Schleswig-Holstein</source>
+        <translation>Deutschland – Schleswig-Holstein</translation>
+    </message>
+    <message>
+        <source>Germany – Thuringia</source>
+        <translation>Deutschland – Thüringen</translation>
+    </message>
+    <message>
+        <source>Austria</source>
+        <translation>Österreich</translation>
+    </message>
+    <message>
+        <source>France</source>
+        <translation>Frankreich</translation>
+    </message>
+    <message>
+        <source>France – Alsace-Moselle</source>
+        <translation>Frankreich – Elsass-Mosel</translation>
+    </message>
+    <message>
+        <source>%1 (observed)</source>
+        <translation>%1 (Ersatztag)</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1, public holiday: %2</source>
+        <translation>%1, Feiertag: %2</translation>
+    </message>
+    <message>
+        <source>Public holiday: %1</source>
+        <translation>Feiertag: %1</translation>
+    </message>
+    <message>
+        <source>Holidays on duty: %1 in %2, %3 in %4</source>
+        <translation>Feiertage im Dienst: %1 im %2, %3 im Jahr %4</translation>
+    </message>
+    <message>
+        <source>The holidays&apos; calendar %1 cannot be read.</source>
+        <translation>Der Feiertagskalender %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1 is no iCalendar file of holidays.</source>
+        <translation>%1 ist keine iCalendar-Datei mit Feiertagen.</translation>
     </message>
 </context>
 <context>
@@ -252,6 +509,26 @@ Siehe »dutyloop --help«.</translation>
     <message>
         <source>Changed day</source>
         <translation>Geänderter Tag</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>No public holiday on duty</source>
+        <translation>Kein Feiertag im Dienst</translation>
+    </message>
+    <message>
+        <source>Public holidays on duty: %1</source>
+        <translation>Feiertage im Dienst: %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Public holiday</source>
+        <translation>Feiertag</translation>
     </message>
 </context>
 <context>
@@ -358,6 +635,13 @@ Siehe »dutyloop --help«.</translation>
     <message>
         <source>Remove change</source>
         <translation>Änderung entfernen</translation>
+    </message>
+</context>
+<context>
+    <name>dutyloop::EqualTabWidget</name>
+    <message>
+        <source>%1 tab</source>
+        <translation>Registerkarte %1</translation>
     </message>
 </context>
 <context>
@@ -499,6 +783,14 @@ Version für den Linux-Desktop</translation>
         <source>Settings saved</source>
         <translation>Optionen gespeichert</translation>
     </message>
+    <message>
+        <source>Calendar of Holidays</source>
+        <translation>Feiertagskalender</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>iCalendar-Dateien (*.ics)</translation>
+    </message>
 </context>
 <context>
     <name>dutyloop::MonthView</name>
@@ -616,6 +908,18 @@ Version für den Linux-Desktop</translation>
         <source>%1: %2</source>
         <comment>what a colour is for, then the colour</comment>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Holidays</source>
+        <translation>Feiertage</translation>
+    </message>
+    <message>
+        <source>From a file…</source>
+        <translation>Aus einer Datei …</translation>
+    </message>
+    <message>
+        <source>Public holidays</source>
+        <translation>Gesetzliche Feiertage</translation>
     </message>
 </context>
 </TS>

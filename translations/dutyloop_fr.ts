@@ -200,12 +200,269 @@ Try &apos;dutyloop --help&apos;.</source>
         <translation>--crew et --output vont avec --print-year
 Essayez « dutyloop --help ».</translation>
     </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not a date from %3 to %4
+</source>
+        <translation>%1&#xa0;: « %2 » n’est pas une date entre le %3 et le %4
+</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
     <message>
         <source>Unable to write to %1.</source>
         <translation>Impossible d’écrire dans %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Holidays</name>
+    <message>
+        <source>New Year&apos;s Day</source>
+        <translation>Jour de l’an</translation>
+    </message>
+    <message>
+        <source>Epiphany</source>
+        <translation>Épiphanie</translation>
+    </message>
+    <message>
+        <source>International Women&apos;s Day</source>
+        <translation>Journée internationale des femmes</translation>
+    </message>
+    <message>
+        <source>Good Friday</source>
+        <translation>Vendredi saint</translation>
+    </message>
+    <message>
+        <source>Easter Sunday</source>
+        <translation>Dimanche de Pâques</translation>
+    </message>
+    <message>
+        <source>Easter Monday</source>
+        <translation>Lundi de Pâques</translation>
+    </message>
+    <message>
+        <source>Labour Day</source>
+        <translation>Fête du Travail</translation>
+    </message>
+    <message>
+        <source>Liberation Day</source>
+        <translation>Jour de la Libération</translation>
+    </message>
+    <message>
+        <source>Victory in Europe Day</source>
+        <translation>Victoire 1945</translation>
+    </message>
+    <message>
+        <source>Ascension Day</source>
+        <translation>Ascension</translation>
+    </message>
+    <message>
+        <source>Whit Sunday</source>
+        <translation>Dimanche de Pentecôte</translation>
+    </message>
+    <message>
+        <source>Whit Monday</source>
+        <translation>Lundi de Pentecôte</translation>
+    </message>
+    <message>
+        <source>Corpus Christi</source>
+        <translation>Fête-Dieu</translation>
+    </message>
+    <message>
+        <source>Assumption Day</source>
+        <translation>Assomption</translation>
+    </message>
+    <message>
+        <source>World Children&apos;s Day</source>
+        <translation>Journée mondiale de l’enfance</translation>
+    </message>
+    <message>
+        <source>German Unity Day</source>
+        <translation>Jour de l’Unité allemande</translation>
+    </message>
+    <message>
+        <source>Austrian National Day</source>
+        <translation>Fête nationale autrichienne</translation>
+    </message>
+    <message>
+        <source>Reformation Day</source>
+        <translation>Fête de la Réformation</translation>
+    </message>
+    <message>
+        <source>All Saints&apos; Day</source>
+        <translation>Toussaint</translation>
+    </message>
+    <message>
+        <source>Day of Repentance and Prayer</source>
+        <translation>Jour de pénitence et de prière</translation>
+    </message>
+    <message>
+        <source>Armistice Day</source>
+        <translation>Armistice 1918</translation>
+    </message>
+    <message>
+        <source>Immaculate Conception</source>
+        <translation>Immaculée Conception</translation>
+    </message>
+    <message>
+        <source>Christmas Day</source>
+        <translation>Noël</translation>
+    </message>
+    <message>
+        <source>St Stephen&apos;s Day</source>
+        <translation>Saint-Étienne</translation>
+    </message>
+    <message>
+        <source>Bastille Day</source>
+        <translation>Fête nationale</translation>
+    </message>
+    <message>
+        <source>Martin Luther King Jr. Day</source>
+        <translation>Journée de Martin Luther King</translation>
+    </message>
+    <message>
+        <source>Washington&apos;s Birthday</source>
+        <translation>Anniversaire de Washington</translation>
+    </message>
+    <message>
+        <source>Memorial Day</source>
+        <translation>Memorial Day</translation>
+    </message>
+    <message>
+        <source>Juneteenth</source>
+        <translation>Juneteenth</translation>
+    </message>
+    <message>
+        <source>Independence Day</source>
+        <translation>Jour de l’Indépendance</translation>
+    </message>
+    <message>
+        <source>Labor Day</source>
+        <translation>Labor Day</translation>
+    </message>
+    <message>
+        <source>Columbus Day</source>
+        <translation>Columbus Day</translation>
+    </message>
+    <message>
+        <source>Veterans Day</source>
+        <translation>Journée des anciens combattants</translation>
+    </message>
+    <message>
+        <source>Thanksgiving Day</source>
+        <translation>Thanksgiving</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>United States</source>
+        <translation>États-Unis</translation>
+    </message>
+    <message>
+        <source>Germany – Baden-Württemberg</source>
+        <translation>Allemagne – Bade-Wurtemberg</translation>
+    </message>
+    <message>
+        <source>Germany – Bavaria</source>
+        <translation>Allemagne – Bavière</translation>
+    </message>
+    <message>
+        <source>Germany – Berlin</source>
+        <translation>Allemagne – Berlin</translation>
+    </message>
+    <message>
+        <source>Germany – Brandenburg</source>
+        <translation>Allemagne – Brandebourg</translation>
+    </message>
+    <message>
+        <source>Germany – Bremen</source>
+        <translation>Allemagne – Brême</translation>
+    </message>
+    <message>
+        <source>Germany – Hamburg</source>
+        <translation>Allemagne – Hambourg</translation>
+    </message>
+    <message>
+        <source>Germany – Hesse</source>
+        <translation>Allemagne – Hesse</translation>
+    </message>
+    <message>
+        <source>Germany – Mecklenburg-Vorpommern</source>
+        <translation>Allemagne – Mecklembourg-Poméranie-Occidentale</translation>
+    </message>
+    <message>
+        <source>Germany – Lower Saxony</source>
+        <translation>Allemagne – Basse-Saxe</translation>
+    </message>
+    <message>
+        <source>Germany – North Rhine-Westphalia</source>
+        <translation>Allemagne – Rhénanie-du-Nord-Westphalie</translation>
+    </message>
+    <message>
+        <source>Germany – Rhineland-Palatinate</source>
+        <translation>Allemagne – Rhénanie-Palatinat</translation>
+    </message>
+    <message>
+        <source>Germany – Saarland</source>
+        <translation>Allemagne – Sarre</translation>
+    </message>
+    <message>
+        <source>Germany – Saxony</source>
+        <translation>Allemagne – Saxe</translation>
+    </message>
+    <message>
+        <source>Germany – Saxony-Anhalt</source>
+        <translation>Allemagne – Saxe-Anhalt</translation>
+    </message>
+    <message>
+        <source>Germany – Schleswig-Holstein</source>
+        <translation>Allemagne – Schleswig-Holstein</translation>
+    </message>
+    <message>
+        <source>Germany – Thuringia</source>
+        <translation>Allemagne – Thuringe</translation>
+    </message>
+    <message>
+        <source>Austria</source>
+        <translation>Autriche</translation>
+    </message>
+    <message>
+        <source>France</source>
+        <translation>France</translation>
+    </message>
+    <message>
+        <source>France – Alsace-Moselle</source>
+        <translation>France – Alsace-Moselle</translation>
+    </message>
+    <message>
+        <source>%1 (observed)</source>
+        <translation>%1 (jour chômé)</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1, public holiday: %2</source>
+        <translation>%1, jour férié&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Public holiday: %1</source>
+        <translation>Jour férié&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Holidays on duty: %1 in %2, %3 in %4</source>
+        <translation>Jours fériés en service&#xa0;: %1 en %2, %3 en %4</translation>
+    </message>
+    <message>
+        <source>The holidays&apos; calendar %1 cannot be read.</source>
+        <translation>Le calendrier des jours fériés %1 ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>%1 is no iCalendar file of holidays.</source>
+        <translation>%1 n’est pas un fichier iCalendar de jours fériés.</translation>
     </message>
 </context>
 <context>
@@ -252,6 +509,26 @@ Essayez « dutyloop --help ».</translation>
     <message>
         <source>Changed day</source>
         <translation>Jour modifié</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>No public holiday on duty</source>
+        <translation>Aucun jour férié en service</translation>
+    </message>
+    <message>
+        <source>Public holidays on duty: %1</source>
+        <translation>Jours fériés en service&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Public holiday</source>
+        <translation>Jour férié</translation>
     </message>
 </context>
 <context>
@@ -358,6 +635,13 @@ Essayez « dutyloop --help ».</translation>
     <message>
         <source>Remove change</source>
         <translation>Supprimer la modification</translation>
+    </message>
+</context>
+<context>
+    <name>dutyloop::EqualTabWidget</name>
+    <message>
+        <source>%1 tab</source>
+        <translation>Onglet %1</translation>
     </message>
 </context>
 <context>
@@ -499,6 +783,14 @@ Version pour le bureau Linux</translation>
         <source>Settings saved</source>
         <translation>Réglages enregistrés</translation>
     </message>
+    <message>
+        <source>Calendar of Holidays</source>
+        <translation>Calendrier des jours fériés</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>Fichiers iCalendar (*.ics)</translation>
+    </message>
 </context>
 <context>
     <name>dutyloop::MonthView</name>
@@ -616,6 +908,18 @@ Version pour le bureau Linux</translation>
         <source>%1: %2</source>
         <comment>what a colour is for, then the colour</comment>
         <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Holidays</source>
+        <translation>Jours fériés</translation>
+    </message>
+    <message>
+        <source>From a file…</source>
+        <translation>Depuis un fichier…</translation>
+    </message>
+    <message>
+        <source>Public holidays</source>
+        <translation>Jours fériés</translation>
     </message>
 </context>
 </TS>

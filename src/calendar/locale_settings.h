@@ -17,6 +17,9 @@ struct LocaleSettings {
     std::array<QString, 7> shortDayNames;    // [0] Sunday
     // For a narrow grid: in some languages (Arabic) the short names are the whole names.
     std::array<QString, 7> narrowDayNames; // [0] Sunday
+    // Where the user has not chosen: the grid offers Sunday and Monday, and a locale whose weeks
+    // start on another day (Saturday in much of the Arab world) keeps Sunday.
+    bool weeksStartOnMonday = false;
 };
 
 LocaleSettings CaptureLocaleSettings(const QLocale& locale);

@@ -5,6 +5,7 @@
 #include "calendar/count_texts.h"
 #include "calendar/day_change_texts.h"
 #include "calendar/header_texts.h"
+#include "calendar/holiday_texts.h"
 #include "calendar/spoken_texts.h"
 #include "schedule/rotation.h"
 
@@ -29,7 +30,7 @@ const CellLook* SameDescription(const MonthPage& before, int index, QDate date, 
     // A changed day says more than its duty.
     const bool described = !cell.accessibleName.isEmpty() &&
                            cell.change == DayChangeKind::AsRostered && !cell.hasNote &&
-                           !cell.isToday;
+                           !cell.isToday && cell.holiday.isEmpty();
     return described && cell.date == date && cell.duty == duty &&
                    HasToolTip(static_cast<int>(at)) == HasToolTip(index)
                ? &cell
@@ -41,7 +42,8 @@ DayChange DayChangeOf(const MonthPageState& state, QDate date) {
                             : DayChange();
 }
 
-CellLook DayCell(int index, const MonthPageState& state, const MonthPage& before) {
+CellLook DayCell(int index, const MonthPageState& state, const MonthPage& before,
+                 const HolidayList& holidays) {
     const CalendarView& view = state.view;
     const QDate date = view.cellDates[static_cast<std::size_t>(index)];
     const DayChange change = DayChangeOf(state, date);
@@ -49,7 +51,8 @@ CellLook DayCell(int index, const MonthPageState& state, const MonthPage& before
     cell.date = date;
     cell.duty = state.dayChanges ? EffectiveDutyFor(date, view.anchorDate, *state.dayChanges)
                                  : DutyCodeFor(date, view.anchorDate);
-    cell.text = QString::number(date.day());
+    // In the locale's digits, as the status line and the date field write the day.
+    cell.text = state.locale.locale.toString(date.day());
     cell.fill = CellFillColor(index, view, state.colors, cell.duty);
     cell.textColor = CellTextColor(date, view, state.colors, cell.duty);
     cell.border = BorderColorFor(cell.fill);
@@ -57,7 +60,8 @@ CellLook DayCell(int index, const MonthPageState& state, const MonthPage& before
     cell.change = change.kind;
     cell.hasNote = !change.note.isEmpty();
     cell.isToday = date == state.today;
-    if (change == DayChange() && !cell.isToday) {
+    cell.holiday = HolidayNamesOn(date, holidays);
+    if (change == DayChange() && cell.holiday.isEmpty() && !cell.isToday) {
         if (const CellLook* same = SameDescription(before, index, date, cell.duty)) {
             cell.accessibleName = same->accessibleName;
             cell.toolTip = same->toolTip;
@@ -67,12 +71,30 @@ CellLook DayCell(int index, const MonthPageState& state, const MonthPage& before
     }
     const QString longDate = LongDateText(date, state.locale);
     cell.accessibleName = SpokenDayName(
-        AccessibleNameWithChange(CellAccessibleName(longDate, cell.duty), change), cell.isToday);
+        AccessibleNameWithChange(
+            AccessibleNameWithHoliday(CellAccessibleName(longDate, cell.duty), cell.holiday),
+            change),
+        cell.isToday);
     if (HasToolTip(index)) {
-        cell.toolTip = ToolTipWithChange(CellToolTip(longDate, date), change);
+        cell.toolTip = ToolTipWithChange(
+            ToolTipWithHoliday(CellToolTip(longDate, date), cell.holiday), change);
         cell.accessibleDescription = CrewsOnDutyText(date);
     }
     return cell;
+}
+
+// The holidays on duty in the shown month and in its year up to the month's end.
+QString HolidaysOnDutyCountText(const MonthPageState& state, const DutyOf& duty) {
+    const QDate shown = state.view.shownDate;
+    int inMonth = 0;
+    int inYear = 0;
+    for (const Holiday& holiday : HolidaysOnDuty(*state.holidays, shown.year(), duty)) {
+        if (holiday.date.month() > shown.month())
+            break;
+        ++inYear;
+        inMonth += holiday.date.month() == shown.month() ? 1 : 0;
+    }
+    return HolidayCountText(inMonth, inYear, shown, state.locale);
 }
 
 CellLook LegendCell(int index, const MonthPageState& state, QRgb textColor, const QString& text,
@@ -101,18 +123,21 @@ MonthPage MonthPageFor(const MonthPageState& state, const MonthPage& before) {
     page.title = TitleText(state.selectedAssignment, state.selectedAssignmentText);
     page.monthLabel = MonthLabelText(shown, state.today.year(), state.locale);
     const QDate anchor = state.view.anchorDate;
-    page.monthCounts = MonthCountText(shown,
-                                      state.dayChanges ? EffectiveDutyOf(anchor, *state.dayChanges)
-                                                       : RotationDutyOf(anchor),
-                                      state.locale);
+    const DutyOf duty =
+        state.dayChanges ? EffectiveDutyOf(anchor, *state.dayChanges) : RotationDutyOf(anchor);
+    page.monthCounts = MonthCountText(shown, duty, state.locale);
+    if (!page.monthCounts.isEmpty() && state.holidays)
+        page.monthCounts += QLatin1Char('\n') + HolidaysOnDutyCountText(state, duty);
     page.weekdayLabels = WeekdayLabelTexts(state.weekStart, state.locale);
     page.narrowWeekdayLabels = NarrowWeekdayLabelTexts(state.weekStart, state.locale);
     page.spokenMonth = SpokenMonthText(shown, state.locale);
     page.spokenWeekdayNames = SpokenWeekdayNames(state.weekStart, state.locale);
     page.selectedDate = shown;
     page.spokenSelectedDate = LongDateText(shown, state.locale);
+    static const HolidayList kNone;
+    const HolidayList& holidays = state.holidays ? *state.holidays : kNone;
     for (int i = 0; i < kFirstLegendCell; ++i)
-        page.cells[static_cast<std::size_t>(i)] = DayCell(i, state, before);
+        page.cells[static_cast<std::size_t>(i)] = DayCell(i, state, before, holidays);
     // The legend's two cells are as narrow as a day's: a word of two or three letters each.
     page.cells[40] =
         LegendCell(40, state, colors.work, QCoreApplication::translate("Calendar", "Wk"),
@@ -126,6 +151,10 @@ MonthPage MonthPageFor(const MonthPageState& state, const MonthPage& before) {
 
     page.statusLine = StatusLineWithChange(shown, DutyCodeFor(shown, state.view.anchorDate),
                                            DayChangeOf(state, shown), state.locale);
+    // The selected day's holiday on a line of its own, below its duty.
+    const QString holiday = HolidayNamesOn(shown, holidays);
+    if (!page.statusLine.isEmpty() && !holiday.isEmpty())
+        page.statusLine += QLatin1Char('\n') + holiday;
     const QString spoken = QString(page.statusLine).replace(QLatin1Char('\n'), QLatin1Char(' '));
     page.statusAccessibleName =
         page.statusLine.isEmpty()

@@ -4,6 +4,7 @@
 #include "calendar/month_grid.h"
 #include "calendar/sizing.h"
 #include "schedule/day_changes.h"
+#include "schedule/holidays.h"
 #include "schedule/rotation.h"
 #include "settings/colors.h"
 
@@ -33,6 +34,7 @@ struct CellLook {
     bool isToday = false;
     DayChangeKind change = DayChangeKind::AsRostered; // marked in a corner
     bool hasNote = false;                             // marked in another
+    QString holiday; // the public holiday's name, marked along the top; empty on other days
     friend bool operator==(const CellLook&, const CellLook&) = default;
 };
 
@@ -90,6 +92,7 @@ struct MonthPageState {
     QString selectedAssignmentText;
     const CalendarLayout& layout;
     const DayChanges* dayChanges = nullptr; // those made under the chosen assignment
+    const HolidayList* holidays = nullptr;  // those marked; none where no calendar is chosen
 };
 
 MonthPage MonthPageFor(const MonthPageState& state);

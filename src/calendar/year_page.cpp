@@ -1,5 +1,7 @@
 #include "calendar/year_page.h"
 
+#include "calendar/holiday_texts.h"
+
 #include "calendar/cell_colors.h"
 #include "calendar/header_texts.h"
 #include "schedule/rotation.h"
@@ -33,7 +35,7 @@ int LeaveTaken(const YearPageState& state) {
     return taken;
 }
 
-YearMonth MonthOfYear(const YearPageState& state, int month) {
+YearMonth MonthOfYear(const YearPageState& state, int month, const HolidayList& holidays) {
     YearMonth shown;
     shown.title = state.locale.longMonthNames[static_cast<std::size_t>(month - 1)];
     const QDate first(state.year, month, 1);
@@ -43,12 +45,28 @@ YearMonth MonthOfYear(const YearPageState& state, int month) {
     for (int day = 1; day <= length; ++day) {
         const int index = lead + day - 1;
         const QDate date = first.addDays(day - 1);
-        shown.days.push_back({day, index / 7, index % 7, state.duty(date), date == state.today,
-                              Changed(state, date)});
+        const auto [firstHoliday, pastHolidays] = HolidaysOn(date, holidays);
+        const bool holiday = firstHoliday != pastHolidays;
+        shown.days.push_back({day, state.locale.locale.toString(day), index / 7, index % 7,
+                              state.duty(date), date == state.today, Changed(state, date),
+                              holiday});
     }
     shown.count = MonthDutyCount(first, state.duty);
     shown.countText = QCoreApplication::translate("YearPage", "%1 work days").arg(shown.count.work);
     return shown;
+}
+
+// "Public holidays on duty: 29 Mar Easter Monday, 1 May Labour Day", or that there are none.
+QString HolidaysOnDutyListText(const YearPageState& state) {
+    QStringList entries;
+    for (const Holiday& holiday : HolidaysOnDuty(*state.holidays, state.year, state.duty))
+        entries.append(QCoreApplication::translate("YearPage", "%1 %2")
+                           .arg(state.locale.locale.toString(holiday.date, QStringLiteral("d MMM")),
+                                HolidayNameText(holiday)));
+    if (entries.isEmpty())
+        return QCoreApplication::translate("YearPage", "No public holiday on duty");
+    return QCoreApplication::translate("YearPage", "Public holidays on duty: %1")
+        .arg(entries.join(QCoreApplication::translate("YearPage", ", ")));
 }
 
 } // namespace
@@ -60,8 +78,10 @@ YearPage YearPageFor(const YearPageState& state) {
                      .arg(state.crew.entry, QString::number(state.year));
     page.weekdayLabels = WeekdayLabelTexts(state.weekStart, state.locale);
     page.narrowWeekdayLabels = NarrowWeekdayLabelTexts(state.weekStart, state.locale);
+    static const HolidayList kNone;
+    const HolidayList& holidays = state.holidays ? *state.holidays : kNone;
     for (int month = 1; month <= 12; ++month)
-        page.months[static_cast<std::size_t>(month - 1)] = MonthOfYear(state, month);
+        page.months[static_cast<std::size_t>(month - 1)] = MonthOfYear(state, month, holidays);
     page.count = CountDuty(QDate(state.year, 1, 1), QDate(state.year, 12, 31), state.duty);
     page.countText = QCoreApplication::translate("YearPage", "The year: %1 work days, %2 off")
                          .arg(page.count.work)
@@ -80,6 +100,10 @@ YearPage YearPageFor(const YearPageState& state) {
     };
     if (std::any_of(page.months.begin(), page.months.end(), changed))
         page.changedLegend = QCoreApplication::translate("YearPage", "Changed day");
+    if (state.holidays) {
+        page.holidayLegend = QCoreApplication::translate("YearPage", "Public holiday");
+        page.holidaysOnDutyText = HolidaysOnDutyListText(state);
+    }
     page.workFill = state.colors.work;
     page.workText = ContrastTextColor(state.colors.work);
     // Paper is white: an off colour of white would leave the off days' numbers unseen.

@@ -4,6 +4,7 @@
 #include "calendar/locale_settings.h"
 #include "calendar/month_grid.h"
 #include "schedule/crew.h"
+#include "schedule/holidays.h"
 #include "settings/colors.h"
 
 #include <QString>
@@ -15,11 +16,13 @@ namespace dutyloop {
 // One day of a month on the year page, placed in its month's small grid.
 struct YearDay {
     int day = 0;    // 1 to 31
+    QString number; // the day in the locale's digits, as the window's grid writes it
     int row = 0;    // 0 to 5
     int column = 0; // 0 to 6 from the first day of the week, before any mirroring
     DutyCode duty = DutyCode::NoRotation;
     bool today = false;
     bool changed = false; // the crew member made a change on it: leave, a swap, ...
+    bool holiday = false; // a public holiday of the chosen region
     friend bool operator==(const YearDay&, const YearDay&) = default;
 };
 
@@ -44,6 +47,10 @@ struct YearPage {
     QString offLegend;
     QString todayLegend;   // empty when today falls outside the year
     QString changedLegend; // empty when no day of the year was changed
+    QString holidayLegend; // empty when no region is chosen
+    // The holidays the crew is on duty, by date, below the year's count; empty when no region
+    // is chosen.
+    QString holidaysOnDutyText;
     QRgb workFill = colors::Blue;
     QRgb workText = colors::White;
     QRgb offText = colors::DimGray;
@@ -60,7 +67,8 @@ struct YearPageState {
     const LocaleSettings& locale;
     QDate today;
     DutyOf duty;
-    const DayChanges* changes = nullptr; // those made under the crew, which `duty` follows
+    const DayChanges* changes = nullptr;   // those made under the crew, which `duty` follows
+    const HolidayList* holidays = nullptr; // those marked; none where no calendar is chosen
 };
 
 YearPage YearPageFor(const YearPageState& state);

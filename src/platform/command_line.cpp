@@ -61,6 +61,59 @@ CommandLine PrintYearLine(const QString& year, const std::optional<QString>& cre
     return line;
 }
 
+// The toolkit's own options, which QApplication takes from the command line itself: a user may
+// give -style or -platform to any Qt program, and a translator -reverse to see a right-to-left
+// window. Those that take a value have it in the next argument or after "=".
+bool IsToolkitOption(QStringView name, bool& takesValue) {
+    static const QLatin1StringView withValue[] = {QLatin1StringView("platform"),
+                                                  QLatin1StringView("platformpluginpath"),
+                                                  QLatin1StringView("platformtheme"),
+                                                  QLatin1StringView("plugin"),
+                                                  QLatin1StringView("qwindowgeometry"),
+                                                  QLatin1StringView("qwindowicon"),
+                                                  QLatin1StringView("qwindowtitle"),
+                                                  QLatin1StringView("session"),
+                                                  QLatin1StringView("style"),
+                                                  QLatin1StringView("stylesheet"),
+                                                  QLatin1StringView("display"),
+                                                  QLatin1StringView("geometry"),
+                                                  QLatin1StringView("name"),
+                                                  QLatin1StringView("title"),
+                                                  QLatin1StringView("icon"),
+                                                  QLatin1StringView("visual")};
+    static const QLatin1StringView alone[] = {
+        QLatin1StringView("reverse"),      QLatin1StringView("widgetcount"),
+        QLatin1StringView("nograb"),       QLatin1StringView("dograb"),
+        QLatin1StringView("sync"),         QLatin1StringView("testability"),
+        QLatin1StringView("qmljsdebugger")};
+    takesValue = std::find(std::begin(withValue), std::end(withValue), name) != std::end(withValue);
+    return takesValue || std::find(std::begin(alone), std::end(alone), name) != std::end(alone);
+}
+
+QStringList WithoutToolkitOptions(const QStringList& arguments) {
+    QStringList kept;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (i == 0 || !argument.startsWith(u'-') || argument == QLatin1String("--")) {
+            kept.append(argument);
+            continue;
+        }
+        QStringView name = QStringView(argument).mid(argument.startsWith(u"--") ? 2 : 1);
+        const qsizetype equals = name.indexOf(u'=');
+        const bool valueAttached = equals >= 0;
+        if (valueAttached)
+            name = name.left(equals);
+        bool takesValue = false;
+        if (!IsToolkitOption(name, takesValue)) {
+            kept.append(argument);
+            continue;
+        }
+        if (takesValue && !valueAttached)
+            ++i;
+    }
+    return kept;
+}
+
 std::optional<QString> ValueOf(const QCommandLineParser& parser, const QCommandLineOption& option) {
     return parser.isSet(option) ? std::optional<QString>(parser.value(option)) : std::nullopt;
 }
@@ -98,7 +151,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     parser.addOptions({help, version, date, printYear, crew, output});
 
     const QString program = QStringLiteral("dutyloop");
-    if (!parser.parse(arguments))
+    if (!parser.parse(WithoutToolkitOptions(arguments)))
         return PrintAndExit(QCoreApplication::translate("CommandLine", "%1: %2\nTry '%1 --help'.\n")
                                 .arg(program, parser.errorText()),
                             2);

@@ -32,6 +32,11 @@ struct Platform {
     std::function<QString(QWidget* window, const QString& title, const QString& proposed,
                           const QString& filter)>
         chooseSaveFile;
+    // Asks for a file to read, starting in `folder`; empty when the user cancels or where there
+    // is no dialog.
+    std::function<QString(QWidget* window, const QString& title, const QString& folder,
+                          const QString& filter)>
+        chooseOpenFile;
     // Makes the program's file writes fail at a chosen step; the system's never does.
     WriteFault writeFault;
 };

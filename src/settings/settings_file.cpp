@@ -4,6 +4,7 @@
 #include "settings/named_colors.h"
 
 #include <QByteArrayView>
+#include <QTime>
 #include <array>
 #include <optional>
 
@@ -15,6 +16,23 @@ constexpr QByteArrayView kConfig("Config");
 constexpr QByteArrayView kWorkAssign("WorkAssign");
 constexpr QByteArrayView kWeekStartsOnMonday("WeekStartsOnMonday");
 constexpr QByteArrayView kColors("Colors");
+// A section of its own, which a file written before holidays were marked does not have.
+constexpr QByteArrayView kHolidays("Holidays");
+constexpr QByteArrayView kRegion("Region");
+constexpr QByteArrayView kHolidayFile("File");
+constexpr QByteArrayView kFromFile("file");
+// Keyed by the crew's entry: "5 TFS=07:00-07:00".
+constexpr QByteArrayView kDutyHours("Duty Hours");
+
+// "07:00": two digits, a colon and two digits, within a day.
+std::optional<QTime> ClockTime(QByteArrayView text) {
+    const auto digit = [&text](qsizetype at) { return text[at] >= '0' && text[at] <= '9'; };
+    if (text.size() != 5 || text[2] != ':' || !digit(0) || !digit(1) || !digit(3) || !digit(4))
+        return std::nullopt;
+    const QTime time((text[0] - '0') * 10 + (text[1] - '0'),
+                     (text[3] - '0') * 10 + (text[4] - '0'));
+    return time.isValid() ? std::optional<QTime>(time) : std::nullopt;
+}
 
 // The colour keys in the order they are written, each with its default and its setting.
 struct ColorKey {
@@ -43,7 +61,7 @@ QRgb ReadColor(const QByteArray& fileText, const ColorKey& colorKey) {
 // where it could read as another key or section; blanks at either end are dropped on reading.
 // So each line break (CRLF counting as one) becomes a blank, and blanks at the ends go, which
 // is what the text reads back as.
-QByteArray AssignmentValue(const QString& text) {
+QByteArray OneLineValue(const QString& text) {
     QString value = text;
     value.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
     value.replace(u'\r', u' ');
@@ -62,28 +80,75 @@ QByteArray AssignmentValue(const QString& text) {
 
 } // namespace
 
-Settings SettingsFromText(const QByteArray& fileText) {
+std::optional<DutyHours> DutyHoursFromText(QByteArrayView text) {
+    const QByteArrayView trimmed = text.trimmed();
+    const qsizetype dash = trimmed.indexOf('-');
+    if (dash < 0)
+        return std::nullopt;
+    const std::optional<QTime> start = ClockTime(trimmed.first(dash).trimmed());
+    const std::optional<QTime> end = ClockTime(trimmed.sliced(dash + 1).trimmed());
+    if (!start || !end)
+        return std::nullopt;
+    return DutyHours{*start, *end};
+}
+
+QByteArray DutyHoursText(const DutyHours& hours) {
+    return hours.start.toString(QStringLiteral("HH:mm")).toLatin1() + '-' +
+           hours.end.toString(QStringLiteral("HH:mm")).toLatin1();
+}
+
+Settings SettingsFromText(const QByteArray& fileText, bool mondayFirst) {
     Settings settings;
     const std::optional<QByteArray> stored = IniValue(fileText, kConfig, kWorkAssign);
     if (stored && !stored->isEmpty()) {
         settings.assignment = QString::fromUtf8(*stored);
     }
-    settings.weekStartsOnMonday =
-        ParseFlag(IniValue(fileText, kConfig, kWeekStartsOnMonday).value_or(QByteArray()), false);
+    settings.weekStartsOnMonday = ParseFlag(
+        IniValue(fileText, kConfig, kWeekStartsOnMonday).value_or(QByteArray()), mondayFirst);
     for (const ColorKey& colorKey : kColorKeys) {
         settings.colors.*colorKey.setting = ReadColor(fileText, colorKey);
+    }
+    for (const auto& [crew, value] : IniSectionValues(fileText, kDutyHours)) {
+        if (const std::optional<DutyHours> hours = DutyHoursFromText(value))
+            settings.dutyHours[QString::fromUtf8(crew)] = *hours;
+    }
+    const QByteArray region = IniValue(fileText, kHolidays, kRegion).value_or(QByteArray());
+    if (region == kFromFile) {
+        settings.holidayFile =
+            QString::fromUtf8(IniValue(fileText, kHolidays, kHolidayFile).value_or(QByteArray()));
+    } else {
+        settings.holidayRegion =
+            RegionOfCode(QString::fromUtf8(region)).value_or(HolidayRegion::None);
     }
     return settings;
 }
 
 QByteArray TextWithSettings(const QByteArray& fileText, const Settings& settings) {
     QByteArray text =
-        WithIniValue(fileText, kConfig, kWorkAssign, AssignmentValue(settings.assignment));
+        WithIniValue(fileText, kConfig, kWorkAssign, OneLineValue(settings.assignment));
     text =
         WithIniValue(text, kConfig, kWeekStartsOnMonday, settings.weekStartsOnMonday ? "1" : "0");
     for (const ColorKey& colorKey : kColorKeys) {
         text = WithIniValue(text, kColors, colorKey.key,
                             ColorToName(settings.colors.*colorKey.setting).toUtf8());
+    }
+    // A crew whose hours are unset again loses its line; no section is added for a user who
+    // sets none.
+    for (const auto& [crew, value] : IniSectionValues(fileText, kDutyHours)) {
+        if (DutyHoursFromText(value) && !settings.dutyHours.contains(QString::fromUtf8(crew)))
+            text = WithoutIniKey(text, kDutyHours, crew);
+    }
+    for (const auto& [crew, hours] : settings.dutyHours)
+        text = WithIniValue(text, kDutyHours, crew.toUtf8(), DutyHoursText(hours));
+    // No section is added for a user who marks no holidays.
+    if (!settings.holidayFile.isEmpty()) {
+        text = WithIniValue(text, kHolidays, kRegion, kFromFile.toByteArray());
+        text = WithIniValue(text, kHolidays, kHolidayFile, OneLineValue(settings.holidayFile));
+    } else if (settings.holidayRegion != HolidayRegion::None) {
+        text = WithIniValue(text, kHolidays, kRegion,
+                            RegionCode(settings.holidayRegion).toString().toUtf8());
+    } else {
+        text = WithoutIniKey(text, kHolidays, kRegion);
     }
     return text;
 }

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "schedule/duty_hours.h"
+#include "schedule/holidays.h"
 #include "settings/colors.h"
 
 #include <QByteArray>
 #include <QString>
+#include <map>
+#include <optional>
 
 namespace dutyloop {
 
@@ -11,10 +15,25 @@ struct Settings {
     QString assignment = QStringLiteral("Tornvale");
     bool weekStartsOnMonday = false;
     ColorSettings colors;
+    // Whose public holidays are marked: a region's, or, where `holidayFile` names one, those of
+    // an iCalendar file; none by default.
+    HolidayRegion holidayRegion = HolidayRegion::None;
+    QString holidayFile;
+    // Each crew's duty hours, by its entry in the assignment list; a crew without an entry is
+    // on duty all day, as every crew is until its hours are set.
+    std::map<QString, DutyHours> dutyHours;
+    friend bool operator==(const Settings&, const Settings&) = default;
 };
 
-// The settings that the file's text holds, each missing or unusable one at its default.
-Settings SettingsFromText(const QByteArray& fileText);
+// The settings that the file's text holds, each missing or unusable one at its default. Weeks
+// start on Monday where the file does not say otherwise and `mondayFirst` is true, which the
+// caller takes from the user's locale.
+Settings SettingsFromText(const QByteArray& fileText, bool mondayFirst = false);
+
+// "07:00-07:00": a duty's start and end as the settings file keeps them; nullopt for any other
+// text, so that a hostile value leaves the crew on duty all day.
+std::optional<DutyHours> DutyHoursFromText(QByteArrayView text);
+QByteArray DutyHoursText(const DutyHours& hours);
 
 // The file's text with the settings written into it; every other line stays as it was.
 QByteArray TextWithSettings(const QByteArray& fileText, const Settings& settings);

@@ -121,6 +121,42 @@ private slots:
         QCOMPARE(page.count, (DutyCount{158, 207}));
     }
 
+    // Bavaria's holidays of 2027 marked on their days, those crew 5 TFS works listed below the
+    // year's count; nothing of them with no region.
+    void holidaysMarkedAndListed() {
+        const LocaleSettings english =
+            CaptureLocaleSettings(QLocale(QLocale::English, QLocale::UnitedStates));
+        const HolidayList bavariaDays = HolidaysInYears(HolidayRegion::Bavaria, 2027, 2027);
+        const auto page = [&english](const HolidayList* holidays) {
+            return YearPageFor({.crew = {QStringLiteral("5 TFS"), QDate(2014, 1, 6)},
+                                .year = 2027,
+                                .colors = ColorSettings(),
+                                .weekStart = WeekStart::Sunday,
+                                .locale = english,
+                                .today = QDate(2026, 12, 10),
+                                .duty = RotationDutyOf(QDate(2014, 1, 6)),
+                                .holidays = holidays});
+        };
+        const YearPage bavaria = page(&bavariaDays);
+        QCOMPARE(bavaria.holidaysOnDutyText,
+                 QStringLiteral("Public holidays on duty: 29 Mar Easter Monday, 1 May Labour "
+                                "Day, 27 May Corpus Christi, 3 Oct German Unity Day"));
+        QCOMPARE(bavaria.holidayLegend, QStringLiteral("Public holiday"));
+        QStringList marked;
+        for (const YearMonth& month : bavaria.months) {
+            for (const YearDay& day : month.days) {
+                if (day.holiday)
+                    marked.append(
+                        QStringLiteral("%1-%2").arg(&month - &bavaria.months[0] + 1).arg(day.day));
+            }
+        }
+        QCOMPARE(marked, (QStringList{"1-1", "1-6", "3-26", "3-29", "5-1", "5-6", "5-17", "5-27",
+                                      "10-3", "11-1", "12-25", "12-26"}));
+        const YearPage none = page(nullptr);
+        QVERIFY(none.holidaysOnDutyText.isEmpty());
+        QVERIFY(none.holidayLegend.isEmpty());
+    }
+
     void todayMarkedOnlyInItsYear() {
         const YearPage thisYear = PageOf(2026, WeekStart::Sunday);
         int marked = 0;

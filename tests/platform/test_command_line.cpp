@@ -47,6 +47,16 @@ private slots:
             << QStringList{"--date", "29.02.2024"} << print << 2 << QDate() << "YYYY-MM-DD";
         QTest::newRow("a date without its value")
             << QStringList{"--date"} << print << 2 << QDate() << "Missing value after '--date'";
+        QTest::newRow("Qt's -reverse, as a translator checks a mirrored window")
+            << QStringList{"-reverse"} << open << 0 << QDate() << "";
+        QTest::newRow("Qt's -platform with its value, then --date")
+            << QStringList{"-platform", "offscreen", "--date", "2024-02-29"} << open << 0
+            << QDate(2024, 2, 29) << "";
+        QTest::newRow("Qt's options with two dashes and with =")
+            << QStringList{"--style=Fusion", "--qwindowtitle", "Roster", "-name", "duty"} << open
+            << 0 << QDate() << "";
+        QTest::newRow("a value of Qt's option is not ours to read")
+            << QStringList{"-stylesheet", "--help"} << open << 0 << QDate() << "";
         QTest::newRow("an unknown option")
             << QStringList{"--colour=red"} << print << 2 << QDate() << "Try 'dutyloop --help'";
         QTest::newRow("a stray argument")

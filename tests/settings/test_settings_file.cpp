@@ -99,6 +99,29 @@ private slots:
             monday);
     }
 
+    // A file that does not say takes the week start of the user's locale; one that does keeps it.
+    void weekStartWhereTheFileIsSilent_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<bool>("localeMondayFirst");
+        QTest::addColumn<bool>("monday");
+        QTest::newRow("no file, a Monday locale") << QByteArray() << true << true;
+        QTest::newRow("no file, a Sunday locale") << QByteArray() << false << false;
+        QTest::newRow("no key, a Monday locale")
+            << QByteArray("[Config]\nWorkAssign=5 TFS\n") << true << true;
+        QTest::newRow("an empty value, a Monday locale")
+            << QByteArray("[Config]\nWeekStartsOnMonday=\n") << true << true;
+        QTest::newRow("Sunday stored, a Monday locale")
+            << QByteArray("[Config]\nWeekStartsOnMonday=0\n") << true << false;
+        QTest::newRow("Monday stored, a Sunday locale")
+            << QByteArray("[Config]\nWeekStartsOnMonday=1\n") << false << true;
+    }
+    void weekStartWhereTheFileIsSilent() {
+        QFETCH(QByteArray, text);
+        QFETCH(bool, localeMondayFirst);
+        QFETCH(bool, monday);
+        QCOMPARE(SettingsFromText(text, localeMondayFirst).weekStartsOnMonday, monday);
+    }
+
     void readsColors_data() {
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<uint>("work");
@@ -181,6 +204,93 @@ private slots:
 
     // A hand-edited file: the settings' lines change in place, one missing key joins its
     // section, and every other byte stays.
+    void readsDutyHours_data() {
+        QTest::addColumn<QByteArray>("value");
+        QTest::addColumn<QTime>("start"); // null: all day
+        QTest::addColumn<QTime>("end");
+        QTest::newRow("24 hours from 07:00")
+            << QByteArray("07:00-07:00") << QTime(7, 0) << QTime(7, 0);
+        QTest::newRow("a night") << QByteArray("19:00-07:00") << QTime(19, 0) << QTime(7, 0);
+        QTest::newRow("blanks around")
+            << QByteArray(" 06:30 - 18:45 ") << QTime(6, 30) << QTime(18, 45);
+        QTest::newRow("an hour past the day") << QByteArray("25:99-07:00") << QTime() << QTime();
+        QTest::newRow("a negative number") << QByteArray("-1") << QTime() << QTime();
+        QTest::newRow("999 hours") << QByteArray("999") << QTime() << QTime();
+        QTest::newRow("a start alone") << QByteArray("07:00") << QTime() << QTime();
+        QTest::newRow("one digit for the hour") << QByteArray("7:00-19:00") << QTime() << QTime();
+        QTest::newRow("empty") << QByteArray() << QTime() << QTime();
+    }
+    void readsDutyHours() {
+        QFETCH(QByteArray, value);
+        QFETCH(QTime, start);
+        QFETCH(QTime, end);
+        const Settings settings = SettingsFromText("[Duty Hours]\n5 TFS=" + value + "\n");
+        if (!start.isValid()) {
+            QVERIFY(settings.dutyHours.empty());
+            return;
+        }
+        QCOMPARE(settings.dutyHours.size(), std::size_t(1));
+        const DutyHours hours = settings.dutyHours.at(QStringLiteral("5 TFS"));
+        QCOMPARE(hours.start, start);
+        QCOMPARE(hours.end, end);
+    }
+
+    // Save writes each crew's hours; a crew set back to all day loses its line, a line Save
+    // cannot read stays as it was, and a file without hours gets no section.
+    void savesDutyHours() {
+        const QByteArray before = "[Duty Hours]\n1 SMT=07:00-07:00\n2 MTW=soon\n";
+        Settings settings = SettingsFromText(before);
+        QCOMPARE(settings.dutyHours.size(), std::size_t(1));
+        settings.dutyHours.erase(QStringLiteral("1 SMT"));
+        settings.dutyHours[QStringLiteral("5 TFS")] = {QTime(19, 0), QTime(7, 0)};
+        const QByteArray saved = TextWithSettings(before, settings);
+        QVERIFY2(saved.startsWith("[Duty Hours]\n2 MTW=soon\n5 TFS=19:00-07:00\n"),
+                 saved.constData());
+        QVERIFY(!TextWithSettings("[Config]\n", Settings()).contains("Duty Hours"));
+    }
+
+    // The holidays' section: read, written back, and never added for a user who marks none.
+    void holidaySection_data() {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<int>("region"); // a HolidayRegion
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("after"); // the text saved with those settings
+        // A file as Save writes it before holidays were marked.
+        const QByteArray config = "[Config]\r\nWorkAssign=5 TFS\r\nWeekStartsOnMonday=0\r\n"
+                                  "[Colors]\r\nKPlt=Dimgray\r\nLPlt=Blue\r\nLdTr=Silver\r\n"
+                                  "BkGr=White\r\nGridColor=Black\r\n";
+        const auto none = int(HolidayRegion::None);
+        QTest::newRow("an older file: none, and nothing added")
+            << config << none << QString() << config;
+        QTest::newRow("a state of Germany") << config << int(HolidayRegion::Bavaria) << QString()
+                                            << config + "[Holidays]\r\nRegion=DE-BY\r\n";
+        QTest::newRow("a region in any case, kept as written")
+            << config + "[Holidays]\r\nRegion=fr-am\r\n"
+            << int(HolidayRegion::AlsaceMoselle) << QString()
+            << config + "[Holidays]\r\nRegion=FR-AM\r\n";
+        QTest::newRow("from a file")
+            << config << none << "/home/crew/holidays.ics"
+            << config + "[Holidays]\r\nRegion=file\r\nFile=/home/crew/holidays.ics\r\n";
+        QTest::newRow("an unknown region reads as none, a foreign key stays")
+            << config + "[Holidays]\r\nRegion=XX\r\nShade=1\r\n"
+            << none << QString() << config + "[Holidays]\r\nShade=1\r\n";
+    }
+    void holidaySection() {
+        QFETCH(QByteArray, before);
+        QFETCH(int, region);
+        QFETCH(QString, file);
+        QFETCH(QByteArray, after);
+        const Settings read = SettingsFromText(before);
+        Settings edited = read;
+        edited.holidayRegion = static_cast<HolidayRegion>(region);
+        edited.holidayFile = file;
+        const QByteArray saved = TextWithSettings(before, edited);
+        QCOMPARE(saved, after);
+        const Settings back = SettingsFromText(saved);
+        QCOMPARE(int(back.holidayRegion), region);
+        QCOMPARE(back.holidayFile, file);
+    }
+
     void savingKeepsTheRestOfTheFile() {
         const QByteArray before = Bytes("\xEF\xBB\xBF; Dutyloop settings\r\n"
                                         "[config]\r\n"

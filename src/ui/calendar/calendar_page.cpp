@@ -1,5 +1,6 @@
 #include "ui/calendar/calendar_page.h"
 
+#include "ui/calendar/date_field.h"
 #include "ui/calendar/month_view.h"
 #include "ui/parts/announcer.h"
 #include "ui/parts/font_size.h"
@@ -10,7 +11,6 @@
 
 #include <QCalendarWidget>
 #include <QChildEvent>
-#include <QDateEdit>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
@@ -22,11 +22,9 @@ namespace dutyloop {
 
 namespace {
 
-QPushButton* MonthArrow(QWidget* parent, const char* name, const char* picture,
-                        const QString& spoken, const QString& tip) {
+QPushButton* MonthArrow(QWidget* parent, const char* name, const QString& spoken,
+                        const QString& tip) {
     auto* button = Named(new QPushButton(parent), name);
-    // Arrows of our own, drawn from vectors at the size they are shown: sharp at any density.
-    button->setIcon(QIcon(QString::fromLatin1(picture)));
     button->setIconSize(QSize(24, 24));
     button->setFlat(true);
     button->setAccessibleName(spoken);
@@ -55,8 +53,8 @@ void PlaceAtBandEnds(const QRect& band, QWidget* left, int leftWidth, QWidget* r
     const QRect area(QPoint(0, 0), band.size());
     const int height = std::max(band.height() - 2 * kMargin, 0);
     const auto place = [&](QWidget* control, int x, int width) {
-        control->setGeometry(
-            QStyle::visualRect(control->layoutDirection(), area, QRect(x, kMargin, width, height)));
+        control->setGeometry(QStyle::visualRect(control->parentWidget()->layoutDirection(), area,
+                                                QRect(x, kMargin, width, height)));
     };
     place(left, kMargin, leftWidth);
     place(right, band.width() - kMargin - rightWidth, rightWidth);
@@ -94,6 +92,22 @@ CalendarPage::CalendarPage(QWidget* parent) : QWidget(parent) {
     connect(m_monthView, &MonthView::dayActivated, this, &CalendarPage::dayActivated);
 }
 
+// Each arrow points away from the month, the way its button stands: in a right-to-left window
+// the earlier months lie to the right. Arrows of our own, drawn from vectors at the size they
+// are shown: sharp at any density.
+void CalendarPage::pointMonthArrows() {
+    const QIcon left(QStringLiteral(":/pictures/arrow-left.svg"));
+    const QIcon right(QStringLiteral(":/pictures/arrow-right.svg"));
+    m_previousMonth->setIcon(isRightToLeft() ? right : left);
+    m_nextMonth->setIcon(isRightToLeft() ? left : right);
+}
+
+void CalendarPage::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LayoutDirectionChange)
+        pointMonthArrows();
+    QWidget::changeEvent(event);
+}
+
 CalendarPage::~CalendarPage() {
     if (m_pickerPopup)
         m_pickerPopup->removeEventFilter(this);
@@ -105,10 +119,11 @@ void CalendarPage::buildTitleAndMonthBands() {
 
     m_monthPanel = Named(new Panel(this), "monthPanel");
     m_monthLabel = CentredLabel(m_monthPanel, "monthLabel", QStringLiteral("Month"));
-    m_previousMonth = MonthArrow(m_monthPanel, "previousMonthButton", ":/pictures/arrow-left.svg",
-                                 tr("Previous month"), tr("Previous month (Page Up)"));
-    m_nextMonth = MonthArrow(m_monthPanel, "nextMonthButton", ":/pictures/arrow-right.svg",
-                             tr("Next month"), tr("Next month (Page Down)"));
+    m_previousMonth = MonthArrow(m_monthPanel, "previousMonthButton", tr("Previous month"),
+                                 tr("Previous month (Page Up)"));
+    m_nextMonth =
+        MonthArrow(m_monthPanel, "nextMonthButton", tr("Next month"), tr("Next month (Page Down)"));
+    pointMonthArrows();
     KeepOwnFontSize(m_previousMonth);
     KeepOwnFontSize(m_nextMonth);
     // While held down, the arrows keep stepping.
@@ -124,13 +139,10 @@ void CalendarPage::buildFooter() {
     m_today = Named(new QPushButton(m_footerPanel), "todayButton");
     m_today->setText(tr("Today"));
     m_today->setToolTip(tr("Go to today (Home)"));
-    m_dateField = Named(new QDateEdit(m_footerPanel), "dateField");
+    m_dateField = Named(new DateField(m_footerPanel), "dateField");
     m_dateField->setCalendarPopup(true);
-    m_dateField->setDisplayFormat(QStringLiteral("MM/dd/yy"));
     m_dateField->setAlignment(Qt::AlignCenter);
     m_dateField->setAccessibleName(tr("Pick a date"));
-    // The field's drop-down button takes room of its own; the whole date must stay readable.
-    m_dateFieldWidth = std::max(85, m_dateField->sizeHint().width());
     KeepOwnFontSize(m_today);
     KeepOwnFontSize(m_dateField);
     connect(m_today, &QPushButton::clicked, this, &CalendarPage::todayRequested);
@@ -138,6 +150,12 @@ void CalendarPage::buildFooter() {
     // The date field makes its drop-down calendar, a whole QCalendarWidget, only when it is
     // first opened or asked for; it is wired then, so start-up does not pay for it.
     m_dateField->installEventFilter(this);
+}
+
+void CalendarPage::setDateFormat(const QLocale& locale, const QString& format) {
+    m_dateField->setDateFormat(locale, format);
+    // The field's drop-down button takes room of its own; the whole date must stay readable.
+    m_dateFieldWidth = std::max(85, m_dateField->sizeHint().width());
 }
 
 void CalendarPage::setSizes(const CalendarLayout& layout) {

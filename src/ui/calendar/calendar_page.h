@@ -6,13 +6,13 @@
 #include <QDate>
 #include <QWidget>
 
-class QDateEdit;
 class QLabel;
 class QPushButton;
 
 namespace dutyloop {
 
 class Announcer;
+class DateField;
 class MonthView;
 class Panel;
 
@@ -31,6 +31,8 @@ public:
     void setPickerDate(QDate date);
     // The drop-down calendar starts its weeks as the settings did at start-up.
     void setPickerWeekStart(Qt::DayOfWeek weekStart);
+    // The date field's digits and its short date format, as the user's locale writes dates.
+    void setDateFormat(const QLocale& locale, const QString& format);
     // Gives the keyboard focus to the month view; its mark shows on the selected day where the
     // focus comes from the user's click or Tab key.
     void focusMonthView(Qt::FocusReason reason = Qt::MouseFocusReason);
@@ -46,10 +48,12 @@ signals:
     void dayActivated(QDate day);
 
 protected:
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildTitleAndMonthBands();
+    void pointMonthArrows();
     void buildFooter();
     void watchDatePicker(QObject* parent, QObject* child);
     void applyPickerWeekStart();
@@ -67,7 +71,7 @@ private:
     Panel* m_footerPanel = nullptr;
     QLabel* m_status = nullptr;
     QPushButton* m_today = nullptr;
-    QDateEdit* m_dateField = nullptr;
+    DateField* m_dateField = nullptr;
     int m_dateFieldWidth = 85;
     QDate m_dateFieldShows;           // the date the field was last set to
     QWidget* m_pickerPopup = nullptr; // made by the date field when first opened

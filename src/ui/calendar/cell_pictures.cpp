@@ -14,7 +14,7 @@ constexpr qsizetype kMostPictures = 256;
 size_t qHash(const CellPictureKey& key, size_t seed) {
     return qHashMulti(seed, key.size.width(), key.size.height(), key.fontPixels, key.text, key.fill,
                       key.textColor, key.border, static_cast<int>(key.font),
-                      static_cast<int>(key.change), key.hasNote, key.focusMark);
+                      static_cast<int>(key.change), key.hasNote, key.holiday, key.focusMark);
 }
 
 void CellPictures::setContext(qreal pixelRatio, QString context) {

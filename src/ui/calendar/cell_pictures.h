@@ -23,6 +23,7 @@ struct CellPictureKey {
     CellFont font = CellFont::DayNumber;
     DayChangeKind change = DayChangeKind::AsRostered;
     bool hasNote = false;
+    bool holiday = false;
     bool focusMark = false;
     friend bool operator==(const CellPictureKey&, const CellPictureKey&) = default;
 };

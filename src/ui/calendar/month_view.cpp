@@ -20,7 +20,7 @@ namespace {
 bool DrawnAlike(const CellLook& a, const CellLook& b) {
     return a.text == b.text && a.fill == b.fill && a.textColor == b.textColor &&
            a.border == b.border && a.font == b.font && a.change == b.change &&
-           a.hasNote == b.hasNote;
+           a.hasNote == b.hasNote && a.holiday.isEmpty() == b.holiday.isEmpty();
 }
 
 } // namespace
@@ -209,9 +209,10 @@ void MonthView::paintEvent(QPaintEvent* event) {
         }
         const float fontPixels =
             look.font == CellFont::Legend ? m_page.legendFontSize : m_page.fonts.day;
-        const CellPictureKey key{bounds.size(),  fontPixels,  look.text, look.fill,
-                                 look.textColor, look.border, look.font, look.change,
-                                 look.hasNote,   focusMark};
+        const CellPictureKey key{
+            bounds.size(), fontPixels, look.text,   look.fill,    look.textColor,
+            look.border,   look.font,  look.change, look.hasNote, !look.holiday.isEmpty(),
+            focusMark};
         painter.drawPixmap(bounds.topLeft(),
                            m_cellPictures.picture(key, [&](QPainter& on, const QRect& at) {
                                on.setFont(font);
@@ -224,7 +225,8 @@ void MonthView::paintChangeMarks(QPainter& painter, const CellLook& look,
                                  const QRect& bounds) const {
     // In the day number's colour, which stands out from the cell's fill also on the selected day.
     const QRectF inner = QRectF(bounds).adjusted(1.5, 1.5, -1.5, -1.5);
-    PaintDayMarks(painter, inner, {look.change != DayChangeKind::AsRostered, look.hasNote},
+    PaintDayMarks(painter, inner,
+                  {look.change != DayChangeKind::AsRostered, look.hasNote, !look.holiday.isEmpty()},
                   QColor::fromRgba(look.textColor), std::min(inner.width(), inner.height()) * 0.28,
                   layoutDirection() == Qt::RightToLeft);
 }

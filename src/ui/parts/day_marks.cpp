@@ -6,7 +6,7 @@ namespace dutyloop {
 
 void PaintDayMarks(QPainter& painter, const QRectF& inner, DayMarks marks, const QColor& color,
                    qreal size, bool rightToLeft) {
-    if (!marks.changed && !marks.note)
+    if (!marks.changed && !marks.note && !marks.holiday)
         return;
     const qreal edge = rightToLeft ? inner.left() : inner.right();
     const qreal inward = rightToLeft ? size : -size;
@@ -18,6 +18,10 @@ void PaintDayMarks(QPainter& painter, const QRectF& inner, DayMarks marks, const
         const QPointF corner[] = {
             {edge, inner.top()}, {edge + inward, inner.top()}, {edge, inner.top() + size}};
         painter.drawPolygon(corner, 3);
+    }
+    if (marks.holiday) {
+        const qreal start = rightToLeft ? inner.right() - size : inner.left();
+        painter.drawRect(QRectF(start, inner.top(), size, size / 4));
     }
     if (marks.note) {
         const qreal radius = size / 4;

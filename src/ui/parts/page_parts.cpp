@@ -55,9 +55,28 @@ void PlaceAtEnds(QWidget* row, QWidget* left, int leftWidth, QWidget* right, int
     }
 }
 
+namespace {
+
+// Its arrow points back to where lines start: left, and right in a right-to-left window.
+class BackArrowButton : public QToolButton {
+public:
+    explicit BackArrowButton(QWidget* parent) : QToolButton(parent) { pointBack(); }
+
+protected:
+    void changeEvent(QEvent* event) override {
+        if (event->type() == QEvent::LayoutDirectionChange)
+            pointBack();
+        QToolButton::changeEvent(event);
+    }
+
+private:
+    void pointBack() { setArrowType(isRightToLeft() ? Qt::RightArrow : Qt::LeftArrow); }
+};
+
+} // namespace
+
 QToolButton* BackButton(QWidget* parent, bool withCaption) {
-    auto* button = Named(new QToolButton(parent), "backButton");
-    button->setArrowType(Qt::LeftArrow);
+    auto* button = Named(new BackArrowButton(parent), "backButton");
     button->setAutoRaise(true);
     // The space keeps the caption off the arrow.
     button->setText(QLatin1Char(' ') + QCoreApplication::translate("Page", "Back"));

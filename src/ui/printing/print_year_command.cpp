@@ -2,6 +2,7 @@
 
 #include "platform/day_changes_store.h"
 #include "platform/file_services.h"
+#include "platform/holiday_calendar.h"
 #include "platform/output_file.h"
 #include "platform/settings_location.h"
 #include "settings/settings_file.h"
@@ -15,10 +16,18 @@ namespace dutyloop {
 int PrintYearToFile(const CommandLine& line, const QLocale& locale, QDate today,
                     const QString& configFolder) {
     const QString settingsFile = SettingsFileToRead(configFolder);
-    const Settings settings = SettingsFromText(ReadFileBytes(settingsFile).value_or(QByteArray()));
+    const LocaleSettings localeSettings = CaptureLocaleSettings(locale);
+    const Settings settings = SettingsFromText(ReadFileBytes(settingsFile).value_or(QByteArray()),
+                                               localeSettings.weeksStartOnMonday);
     const DayChanges changes = LoadDayChanges(DaysFilePath(settingsFile), line.crew);
-    const YearPage page = YearPageForCrew(line.crew, line.printYear, settings,
-                                          CaptureLocaleSettings(locale), today, changes);
+    // Holidays that cannot be had are said so; the page is printed without them.
+    const HolidayCalendar holidays = LoadHolidayCalendar(settings);
+    if (!holidays.error.isEmpty())
+        std::fputs(QStringLiteral("dutyloop: %1\n").arg(holidays.error).toLocal8Bit().constData(),
+                   stderr);
+    const YearPage page =
+        YearPageForCrew(line.crew, line.printYear, settings, localeSettings, today, changes,
+                        holidays.holidays ? &*holidays.holidays : nullptr);
     const QByteArray pdf = YearPagePdf(page, PaperFor(locale));
     if (!pdf.isEmpty() && WriteOutputFile(line.pdfPath, pdf))
         return 0;

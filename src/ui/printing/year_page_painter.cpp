@@ -19,7 +19,7 @@ namespace {
 constexpr double kSheetWidth = 1000.0;
 constexpr double kMargin = 16.0;
 constexpr double kTitleBand = 46.0;
-constexpr double kFooterBand = 22.0;
+constexpr double kFooterLine = 22.0;
 constexpr double kGap = 18.0;
 constexpr double kMonthTitle = 22.0;
 constexpr double kWeekdayRow = 15.0;
@@ -41,12 +41,18 @@ QTransform SheetToArea(const QRectF& area) {
     return transform;
 }
 
+// The year's count below the months, and the holidays on duty below it where a region is chosen.
+double FooterBand(const YearPage& page) {
+    return page.holidaysOnDutyText.isEmpty() ? kFooterLine : 2 * kFooterLine;
+}
+
 // Four months to a row, three rows; in a right-to-left language the rows run from the right.
-QRectF MonthBox(double sheetHeight, int index, bool rightToLeft) {
+QRectF MonthBox(double sheetHeight, const YearPage& page, int index) {
+    const bool rightToLeft = page.rightToLeft;
     const int column = rightToLeft ? 3 - index % 4 : index % 4;
     const double top = kMargin + kTitleBand;
     const double width = (kSheetWidth - 2 * kMargin - 3 * kGap) / 4;
-    const double height = (sheetHeight - top - kMargin - kFooterBand - 2 * kGap) / 3;
+    const double height = (sheetHeight - top - kMargin - FooterBand(page) - 2 * kGap) / 3;
     return {kMargin + column * (width + kGap), top + (index / 4) * (height + kGap), width, height};
 }
 
@@ -91,7 +97,7 @@ void DrawTodayRing(QPainter& painter, const QRectF& rect) {
 }
 
 void DrawDay(QPainter& painter, const QRectF& cell, const YearDay& day, const YearPage& page) {
-    const QString number = QString::number(day.day);
+    const QString& number = day.number;
     if (day.duty == DutyCode::Work) {
         DrawWorkSwatch(painter, cell.adjusted(1.5, 1.5, -1.5, -1.5), page.workFill);
         DrawText(painter, cell, Qt::AlignCenter, number, 11, page.workText, true);
@@ -101,7 +107,7 @@ void DrawDay(QPainter& painter, const QRectF& cell, const YearDay& day, const Ye
     }
     // As on the screen, so that a changed day shows in grey too.
     const QRectF inner = cell.adjusted(1.5, 1.5, -1.5, -1.5);
-    PaintDayMarks(painter, inner, {day.changed, false},
+    PaintDayMarks(painter, inner, {day.changed, false, day.holiday},
                   QColor::fromRgba(day.duty == DutyCode::Work ? page.workText : kInk),
                   std::min(inner.width(), inner.height()) * 0.3, page.rightToLeft);
     if (day.today)
@@ -164,6 +170,14 @@ void DrawLegend(QPainter& painter, const YearPage& page) {
         PaintDayMarks(painter, swatch, {true, false}, QColor::fromRgba(kInk), swatch.width() * 0.45,
                       page.rightToLeft);
     }
+    if (!page.holidayLegend.isEmpty()) {
+        const QRectF swatch = entry(page.holidayLegend);
+        painter.setPen(QPen(QColor::fromRgba(kInk), 0.5));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(swatch);
+        PaintDayMarks(painter, swatch, {false, false, true}, QColor::fromRgba(kInk),
+                      swatch.width() * 0.45, page.rightToLeft);
+    }
     if (!page.todayLegend.isEmpty())
         DrawTodayRing(painter, entry(page.todayLegend));
     const QRectF off = entry(page.offLegend);
@@ -186,12 +200,14 @@ void PaintYearPage(QPainter& painter, const QRectF& area, const YearPage& page) 
              Qt::AlignLeft | Qt::AlignVCenter, page.title, 22, kInk, true);
     DrawLegend(painter, page);
     for (std::size_t i = 0; i < page.months.size(); ++i)
-        DrawMonth(painter, MonthBox(height, static_cast<int>(i), page.rightToLeft), page.months[i],
-                  page);
-    DrawText(
-        painter,
-        QRectF(kMargin, height - kMargin - kFooterBand, kSheetWidth - 2 * kMargin, kFooterBand),
-        Qt::AlignLeft | Qt::AlignBottom, page.countText, 11, kInk);
+        DrawMonth(painter, MonthBox(height, page, static_cast<int>(i)), page.months[i], page);
+    const double footerTop = height - kMargin - FooterBand(page);
+    DrawText(painter, QRectF(kMargin, footerTop, kSheetWidth - 2 * kMargin, kFooterLine),
+             Qt::AlignLeft | Qt::AlignBottom, page.countText, 11, kInk);
+    if (!page.holidaysOnDutyText.isEmpty())
+        DrawText(painter,
+                 QRectF(kMargin, footerTop + kFooterLine, kSheetWidth - 2 * kMargin, kFooterLine),
+                 Qt::AlignLeft | Qt::AlignBottom, page.holidaysOnDutyText, 11, kInk);
     painter.restore();
 }
 
@@ -201,7 +217,7 @@ QRectF YearDayCellRect(const QRectF& area, const YearPage& page, int month, int 
     const YearMonth& shown = page.months[static_cast<std::size_t>(month - 1)];
     if (day < 1 || day > static_cast<int>(shown.days.size()))
         return {};
-    const QRectF box = MonthBox(SheetHeight(area), month - 1, page.rightToLeft);
+    const QRectF box = MonthBox(SheetHeight(area), page, month - 1);
     return SheetToArea(area).mapRect(
         DayCell(box, shown.days[static_cast<std::size_t>(day - 1)], page.rightToLeft));
 }

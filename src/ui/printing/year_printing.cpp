@@ -40,7 +40,8 @@ void ReachToolBarByKeys(QPrintPreviewDialog& preview, const QString& title) {
 } // namespace
 
 YearPage YearPageForCrew(const QString& crew, int year, const Settings& settings,
-                         const LocaleSettings& locale, QDate today, const DayChanges& changes) {
+                         const LocaleSettings& locale, QDate today, const DayChanges& changes,
+                         const HolidayList* holidays) {
     const Crew shown{crew, AnchorForAssignment(crew)};
     return YearPageFor(
         {.crew = shown,
@@ -50,7 +51,8 @@ YearPage YearPageForCrew(const QString& crew, int year, const Settings& settings
          .locale = locale,
          .today = today,
          .duty = EffectiveDutyOf(shown.anchor, changes),
-         .changes = &changes});
+         .changes = &changes,
+         .holidays = holidays});
 }
 
 QString DefaultPdfPath(const QString& folder, const QString& crew, int year) {
@@ -84,9 +86,9 @@ std::optional<QString> RunPrint(QWidget* window, const PrintRequest& request,
     PrintDialog dialog(request.settings.assignment, request.shownDate, window);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    const YearPage page =
-        YearPageForCrew(dialog.crew(), dialog.year(), request.settings, request.locale,
-                        request.today, DayChangesUnder(request.dayChanges, dialog.crew()));
+    const YearPage page = YearPageForCrew(
+        dialog.crew(), dialog.year(), request.settings, request.locale, request.today,
+        DayChangesUnder(request.dayChanges, dialog.crew()), request.holidays);
     const QPageSize paper = PaperFor(request.locale.locale);
     if (dialog.output() == PrintDialog::Output::Preview) {
         ShowPrintPreview(window, page, paper);

@@ -17,9 +17,10 @@ class QWidget;
 namespace dutyloop {
 
 // The year of `crew` in the colours and week start of `settings`, with the changes the crew
-// member made under it.
+// member made under it and the holidays marked, if any.
 YearPage YearPageForCrew(const QString& crew, int year, const Settings& settings,
-                         const LocaleSettings& locale, QDate today, const DayChanges& changes);
+                         const LocaleSettings& locale, QDate today, const DayChanges& changes,
+                         const HolidayList* holidays = nullptr);
 
 // "Dutyloop 5 TFS 2027.pdf" in `folder`.
 QString DefaultPdfPath(const QString& folder, const QString& crew, int year);
@@ -39,6 +40,7 @@ struct PrintRequest {
     QDate shownDate;
     QDate today;
     const DayChangesBySection& dayChanges; // those of every crew
+    const HolidayList* holidays = nullptr; // those marked, if any
 };
 
 // The whole printing as the window runs it: the dialog, then the preview or the PDF file in

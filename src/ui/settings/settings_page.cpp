@@ -1,6 +1,7 @@
 #include "ui/settings/settings_page.h"
 
 #include "calendar/cell_colors.h"
+#include "calendar/holiday_texts.h"
 #include "schedule/crew.h"
 #include "settings/named_colors.h"
 #include "ui/parts/announcer.h"
@@ -14,6 +15,8 @@
 #include "ui/settings/segmented_row.h"
 #include "ui/settings/toggle_switch.h"
 
+#include <QAbstractItemView>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -65,6 +68,10 @@ QHBoxLayout* LabelledRow(QLabel* label, QWidget* control, int trailingGap) {
         row->addSpacing(trailingGap);
     return row;
 }
+
+// The holidays list's entries past the regions: the file chosen, and the one that asks for one.
+constexpr int kHolidayFileChosen = -1;
+constexpr int kAskForHolidayFile = -2;
 
 QPushButton* BoldButton(QWidget* parent, const char* name, const QString& caption) {
     auto* button = Named(new QPushButton(parent), name);
@@ -148,7 +155,22 @@ void SettingsPage::buildControls() {
     m_weekStart->setAccessibleName(tr("Start weeks on Monday"));
     // The switch's knob travel ends where the list's arrow does.
     rows->addLayout(LabelledRow(m_weekStartLabel, m_weekStart, 10));
+    rows->addSpacing(26);
+
+    m_holidaysLabel = Named(new QLabel(tr("Holidays"), form), "holidaysLabel");
+    m_holidays = Named(new ClosingComboBox(form), "holidaysBox");
+    for (const HolidayRegion region : HolidayRegions())
+        m_holidays->addItem(HolidayRegionText(region), static_cast<int>(region));
+    m_holidays->addItem(tr("From a file…"), kAskForHolidayFile);
+    m_holidays->setFixedSize(150, 30);
+    // The regions' names are longer than the box; its list shows them whole.
+    m_holidays->view()->setMinimumWidth(260);
+    m_holidays->setAccessibleName(tr("Public holidays"));
+    m_holidaysLabel->setBuddy(m_holidays);
+    ReadOutChoice(m_holidays, m_announcer);
+    rows->addLayout(LabelledRow(m_holidaysLabel, m_holidays, 0));
     rows->addSpacing(39);
+    connect(m_holidays, &ClosingComboBox::activated, this, &SettingsPage::applyHolidayChoice);
     connect(m_weekStart, &ToggleSwitch::toggled, this, [this](bool on) {
         m_edited.weekStartsOnMonday = on;
         emit settingsEdited(m_edited);
@@ -234,6 +256,7 @@ void SettingsPage::showSettings(const Settings& settings) {
     const QSignalBlocker quiet(m_weekStart);
     m_assignment->setCurrentIndex(AssignmentEntryOf(settings.assignment));
     m_weekStart->setChecked(settings.weekStartsOnMonday);
+    showHolidayChoice();
     const ColorSettings& colours = settings.colors;
     // Each of the first three shows its colour in its own caption, even the background's.
     SetTextColor(m_workColor, colours.work);
@@ -273,6 +296,40 @@ void SettingsPage::showPickedBackground(const TabLook& look) {
     // The labels keep the platform's text colour until the user picks a background.
     SetTextColor(m_assignmentLabel, look.headerTextColor);
     SetTextColor(m_weekStartLabel, look.headerTextColor);
+    SetTextColor(m_holidaysLabel, look.headerTextColor);
+}
+
+// The list ends with the file's name where holidays come from a file, and then "From a file…".
+void SettingsPage::showHolidayChoice() {
+    const QSignalBlocker quiet(m_holidays);
+    const int fileEntry = m_holidays->findData(kHolidayFileChosen);
+    if (fileEntry >= 0)
+        m_holidays->removeItem(fileEntry);
+    if (m_edited.holidayFile.isEmpty()) {
+        m_holidays->setCurrentIndex(m_holidays->findData(static_cast<int>(m_edited.holidayRegion)));
+        return;
+    }
+    const int askEntry = m_holidays->findData(kAskForHolidayFile);
+    m_holidays->insertItem(askEntry, QFileInfo(m_edited.holidayFile).fileName(),
+                           kHolidayFileChosen);
+    m_holidays->setItemData(askEntry, m_edited.holidayFile, Qt::ToolTipRole);
+    m_holidays->setCurrentIndex(askEntry);
+}
+
+void SettingsPage::applyHolidayChoice() {
+    const int chosen = m_holidays->currentData().toInt();
+    if (chosen == kHolidayFileChosen)
+        return;
+    if (chosen == kAskForHolidayFile) {
+        // The list shows what holds until the window has a file that can be read.
+        showHolidayChoice();
+        emit holidayFileRequested();
+        return;
+    }
+    m_edited.holidayRegion = static_cast<HolidayRegion>(chosen);
+    m_edited.holidayFile.clear();
+    showHolidayChoice();
+    emit settingsEdited(m_edited);
 }
 
 void SettingsPage::applyAssignment() {

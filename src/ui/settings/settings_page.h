@@ -53,10 +53,14 @@ signals:
     // The settings as the user has just changed them: the assignment, the week start or a
     // colour.
     void settingsEdited(const Settings& settings);
+    // "From a file…" in the holidays list: the window asks which.
+    void holidayFileRequested();
 
 private:
     void buildToolBar();
     void buildControls();
+    void showHolidayChoice();
+    void applyHolidayChoice();
     void buildColorButtons(QWidget* form, QVBoxLayout* rows);
     void applyAssignment();
     void openColorPicker(ColorSetting setting);
@@ -76,6 +80,8 @@ private:
     ClosingComboBox* m_assignment = nullptr;
     QLabel* m_weekStartLabel = nullptr;
     ToggleSwitch* m_weekStart = nullptr;
+    QLabel* m_holidaysLabel = nullptr;
+    ClosingComboBox* m_holidays = nullptr;
     QPushButton* m_workColor = nullptr;
     QPushButton* m_offColor = nullptr;
     QPushButton* m_leadTrailColor = nullptr;

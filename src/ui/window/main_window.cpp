@@ -4,6 +4,7 @@
 
 #include "platform/day_changes_store.h"
 #include "platform/file_services.h"
+#include "platform/holiday_calendar.h"
 #include "platform/product.h"
 #include "platform/settings_location.h"
 #include "schedule/crew.h"
@@ -66,6 +67,8 @@ void MainWindow::connectPages() {
     connect(m_calendarPage, &CalendarPage::dayClicked, this, &MainWindow::selectDay);
     connect(m_calendarPage, &CalendarPage::dayActivated, this, &MainWindow::changeDay);
     connect(m_settingsPage, &SettingsPage::settingsEdited, this, &MainWindow::applySettings);
+    connect(m_settingsPage, &SettingsPage::holidayFileRequested, this,
+            &MainWindow::chooseHolidayFile);
     connect(m_settingsPage, &SettingsPage::backRequested, this, &MainWindow::showCalendar);
     connect(m_settingsPage, &SettingsPage::saveRequested, this, &MainWindow::save);
     connect(m_settingsPage, &SettingsPage::exportRequested, this, &MainWindow::exportDutyDays);
@@ -85,8 +88,10 @@ void MainWindow::connectPages() {
 void MainWindow::start() {
     m_locale = CaptureLocaleSettings(m_platform.locale);
     m_settingsFilePath = FindSettingsFile(m_platform.configFolder);
-    m_settings = SettingsFromText(ReadFileBytes(m_settingsFilePath).value_or(QByteArray()));
+    m_settings = SettingsFromText(ReadFileBytes(m_settingsFilePath).value_or(QByteArray()),
+                                  m_locale.weeksStartOnMonday);
     m_daysFilePath = DaysFilePath(m_settingsFilePath);
+    loadHolidays();
     m_dayChanges = LoadAllDayChanges(m_daysFilePath);
     m_settingsPage->showSettings(m_settings);
 
@@ -98,6 +103,7 @@ void MainWindow::start() {
     dayWatch->start();
     m_calendarPage->setPickerDate(now);
     // The drop-down calendar keeps the week start the settings had at start-up.
+    m_calendarPage->setDateFormat(m_platform.locale, m_locale.shortDateFormat);
     m_calendarPage->setPickerWeekStart(m_settings.weekStartsOnMonday ? Qt::Monday : Qt::Sunday);
     m_view.anchorDate = AnchorForAssignment(m_settings.assignment);
     showAboutText();
@@ -155,11 +161,12 @@ void MainWindow::redraw() {
     const int entry = AssignmentEntryOf(m_settings.assignment);
     const QString entryText = entry >= 0 ? AssignmentEntries().at(entry) : QString();
     // The locale is taken once at start-up, so the page shown was made under this one.
-    const MonthPage page = MonthPageFor(
-        {m_view, m_settings.colors,
-         m_settings.weekStartsOnMonday ? WeekStart::Monday : WeekStart::Sunday, m_locale, today(),
-         entry, entryText, m_layout, &DayChangesUnder(m_dayChanges, m_settings.assignment)},
-        monthPage());
+    const MonthPage page =
+        MonthPageFor({m_view, m_settings.colors,
+                      m_settings.weekStartsOnMonday ? WeekStart::Monday : WeekStart::Sunday,
+                      m_locale, today(), entry, entryText, m_layout,
+                      &DayChangesUnder(m_dayChanges, m_settings.assignment), shownHolidays()},
+                     monthPage());
     m_calendarPage->showMonth(page);
     m_settingsPage->showLook(page.look);
     m_helpPage->showLook(page.look);
@@ -256,9 +263,47 @@ void MainWindow::selectDay(QDate date) {
     redraw();
 }
 
+const HolidayList* MainWindow::shownHolidays() const {
+    return m_holidays ? &*m_holidays : nullptr;
+}
+
+// The holidays the settings ask for; where they cannot be had, the user is told, and none
+// are marked.
+void MainWindow::loadHolidays() {
+    HolidayCalendar calendar = LoadHolidayCalendar(m_settings);
+    m_holidays = std::move(calendar.holidays);
+    if (!calendar.error.isEmpty())
+        m_platform.showError(this, calendar.error);
+}
+
+// A file that cannot be read changes nothing: the list keeps what it showed.
+void MainWindow::chooseHolidayFile() {
+    if (!m_platform.chooseOpenFile)
+        return;
+    const QString path =
+        m_platform.chooseOpenFile(this, tr("Calendar of Holidays"), m_platform.documentsFolder,
+                                  tr("iCalendar files (*.ics)"));
+    if (path.isEmpty())
+        return;
+    Settings chosen = m_settings;
+    chosen.holidayFile = path;
+    HolidayCalendar calendar = LoadHolidayCalendar(chosen);
+    if (!calendar.error.isEmpty()) {
+        m_platform.showError(this, calendar.error);
+        return;
+    }
+    m_holidays = std::move(calendar.holidays);
+    m_settings = chosen;
+    m_settingsPage->showSettings(m_settings);
+}
+
 void MainWindow::applySettings(const Settings& settings) {
     const bool newBackground = settings.colors.background != m_settings.colors.background;
+    const bool newHolidays = settings.holidayRegion != m_settings.holidayRegion ||
+                             settings.holidayFile != m_settings.holidayFile;
     m_settings = settings;
+    if (newHolidays)
+        loadHolidays();
     // The other tabs take the new colours at once; the calendar takes the new settings when its
     // tab shows again.
     const TabLook look = TabLookFor(m_settings.colors, monthPage().fonts);

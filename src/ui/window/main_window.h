@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <QWidget>
+#include <optional>
 
 namespace dutyloop {
 
@@ -57,6 +58,9 @@ private slots:
     void showPickedDate(QDate date);
     void selectDay(QDate day);
     void applySettings(const Settings& settings);
+    void loadHolidays();
+    void chooseHolidayFile();
+    const HolidayList* shownHolidays() const;
     void applyTabChange();
     void showCalendar();
     void save();
@@ -95,6 +99,7 @@ private:
     // Every assignment's changes: read from the days file at start, then what each write of
     // the file has left in it.
     DayChangesBySection m_dayChanges;
+    std::optional<HolidayList> m_holidays; // those marked; none where no calendar is chosen
     // The folder of the last file exported, proposed again; kept for this run only, as the
     // settings file holds the settings and nothing else.
     QString m_lastExportFolder;

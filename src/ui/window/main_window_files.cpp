@@ -68,8 +68,9 @@ void MainWindow::exportDutyDays() {
 void MainWindow::printDutyYear() {
     // The focus comes back where it was when the dialogs close.
     QWidget* const focused = QApplication::focusWidget();
-    const std::optional<QString> saved =
-        RunPrint(this, {m_settings, m_locale, m_view.shownDate, m_today, m_dayChanges}, m_platform);
+    const std::optional<QString> saved = RunPrint(
+        this, {m_settings, m_locale, m_view.shownDate, m_today, m_dayChanges, shownHolidays()},
+        m_platform);
     if (!saved)
         return;
     m_settingsPage->showPrintMessage(PdfSavedText(*saved));

@@ -1,11 +1,13 @@
 #include "ui/window/startup.h"
 
+#include "calendar/date_moves.h"
 #include "platform/command_line.h"
 #include "platform/file_services.h"
 #include "platform/platform.h"
 #include "platform/product.h"
 #include "platform/settings_location.h"
 #include "platform/single_instance.h"
+#include "platform/termination_signals.h"
 #include "platform/translations.h"
 #include "ui/printing/print_year_command.h"
 #include "ui/printing/year_printing.h"
@@ -15,6 +17,7 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <memory>
 #include <optional>
 
 namespace dutyloop {
@@ -26,18 +29,27 @@ QByteArray HandOverMessage(const CommandLine& line) {
     return line.date.isValid() ? line.date.toString(Qt::ISODate).toLatin1() : QByteArray("show");
 }
 
-// The command line is answered before any window or display is needed: --help, --version, a
-// mistake, or a window of the same settings that already runs and takes this start over.
-std::optional<int> AnswerWithoutWindow(const CommandLine& line, const QString& instanceName) {
-    if (line.action == CommandLine::Action::PrintAndExit) {
-        std::fputs(line.output.toLocal8Bit().constData(), line.exitCode == 0 ? stdout : stderr);
-        return line.exitCode;
-    }
-    if (line.action == CommandLine::Action::PrintYear)
-        return std::nullopt;
-    if (SingleInstance::HandOver(instanceName, HandOverMessage(line)))
-        return 0;
-    return std::nullopt;
+// The channel a window of these settings listens on, and whether this start is that window.
+// A start that finds another window holding the channel hands it its day and is done; where
+// that window does not answer, this start opens a window of its own rather than end without a
+// word.
+struct InstanceClaim {
+    std::optional<InstanceChannel> channel;
+    std::optional<InstanceLock> lock;
+    bool handedOver = false;
+};
+
+InstanceClaim ClaimInstance(const CommandLine& line) {
+    InstanceClaim claim;
+    claim.channel = InstanceChannelFor(FindSettingsFile(UserConfigFolder()));
+    if (!claim.channel)
+        return claim;
+    claim.lock = InstanceLock::Take(claim.channel->lockPath);
+    if (claim.lock)
+        return claim;
+    claim.handedOver = SingleInstance::HandOver(claim.channel->socketPath, HandOverMessage(line));
+    claim.channel.reset();
+    return claim;
 }
 
 // A PDF needs fonts but no screen: without a platform asked for, the offscreen one serves.
@@ -56,7 +68,8 @@ void FollowSecondStarts(SingleInstance& instance, MainWindow& window) {
     QObject::connect(
         &instance, &SingleInstance::messageReceived, &window, [&window](const QByteArray& message) {
             const QDate day = QDate::fromString(QString::fromLatin1(message), Qt::ISODate);
-            if (day.isValid())
+            // Only a day the calendar shows; the window comes to the front in any case.
+            if (day.isValid() && day >= kPickerFirstDate && day <= kPickerLastDate)
                 window.showDay(day);
             window.bringToFront();
         });
@@ -64,15 +77,20 @@ void FollowSecondStarts(SingleInstance& instance, MainWindow& window) {
 
 int RunApplication(int& argc, char** argv) {
     CommandLine line;
-    QString instanceName;
+    InstanceClaim claim;
     {
         const QCoreApplication commandLine(argc, argv);
         const Translations translations(QLocale::system());
         line = ParseCommandLine(QCoreApplication::arguments());
-        if (line.action == CommandLine::Action::OpenWindow)
-            instanceName = InstanceName(FindSettingsFile(UserConfigFolder()));
-        if (const std::optional<int> answered = AnswerWithoutWindow(line, instanceName))
-            return *answered;
+        if (line.action == CommandLine::Action::PrintAndExit) {
+            std::fputs(line.output.toLocal8Bit().constData(), line.exitCode == 0 ? stdout : stderr);
+            return line.exitCode;
+        }
+        if (line.action == CommandLine::Action::OpenWindow) {
+            claim = ClaimInstance(line);
+            if (claim.handedOver)
+                return 0;
+        }
     }
     if (line.action == CommandLine::Action::PrintYear)
         return PrintYearWithoutWindow(argc, argv, line);
@@ -82,18 +100,23 @@ int RunApplication(int& argc, char** argv) {
     QApplication::setApplicationVersion(ProductVersion());
     QApplication::setOrganizationName(QStringLiteral("Halvorne"));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
+    QuitOnTerminationSignals(app);
 
     Platform platform = SystemPlatform();
     platform.showError = ShowErrorBox;
     platform.chooseSaveFile = AskForSaveFile;
+    platform.chooseOpenFile = AskForFileToOpen;
     // In the language of the locale the window is given; a right-to-left one mirrors it.
     const Translations translations(platform.locale);
-    SingleInstance instance(instanceName);
-    instance.listen();
     MainWindow window(std::move(platform));
+    std::unique_ptr<SingleInstance> instance;
+    if (claim.channel && claim.lock) {
+        instance = std::make_unique<SingleInstance>(*claim.channel, std::move(*claim.lock));
+        instance->listen();
+        FollowSecondStarts(*instance, window);
+    }
     if (line.date.isValid())
         window.showDay(line.date);
-    FollowSecondStarts(instance, window);
     window.show();
     return QApplication::exec();
 }

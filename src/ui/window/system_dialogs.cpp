@@ -17,4 +17,9 @@ QString AskForSaveFile(QWidget* window, const QString& title, const QString& pro
     return QFileDialog::getSaveFileName(window, title, proposed, filter);
 }
 
+QString AskForFileToOpen(QWidget* window, const QString& title, const QString& folder,
+                         const QString& filter) {
+    return QFileDialog::getOpenFileName(window, title, folder, filter);
+}
+
 } // namespace dutyloop

@@ -14,4 +14,8 @@ void ShowErrorBox(QWidget* window, const QString& message);
 QString AskForSaveFile(QWidget* window, const QString& title, const QString& proposed,
                        const QString& filter);
 
+// The system's open dialog.
+QString AskForFileToOpen(QWidget* window, const QString& title, const QString& folder,
+                         const QString& filter);
+
 } // namespace dutyloop

@@ -45,17 +45,24 @@ private slots:
         else
             ClickCell(*window, 5 + 27 - 1);
         QCOMPARE(w.dateField->date(), day);
-        QCOMPARE(w.dateField->text(), day.toString(QStringLiteral("MM/dd/yy")));
+        // As an American writes a date, with the whole year.
+        QCOMPARE(w.dateField->text(), day.toString(QStringLiteral("M/d/yyyy")));
     }
 
     void aTypedDateMovesTheCalendar_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("endKey");
         QTest::addColumn<QDate>("shown");
-        QTest::newRow("Enter") << "122524" << int(Qt::Key_Return) << QDate(2024, 12, 25);
-        QTest::newRow("leaving the field") << "070424" << int(Qt::Key_Tab) << QDate(2024, 7, 4);
+        QTest::newRow("Enter") << "12/25/2024" << int(Qt::Key_Return) << QDate(2024, 12, 25);
+        QTest::newRow("leaving the field") << "7/4/2024" << int(Qt::Key_Tab) << QDate(2024, 7, 4);
+        QTest::newRow("ISO, in any language")
+            << "2024-12-25" << int(Qt::Key_Return) << QDate(2024, 12, 25);
+        QTest::newRow("the first day the picker allows")
+            << "3/31/2014" << int(Qt::Key_Return) << QDate(2014, 3, 31);
         QTest::newRow("before the first day the picker allows")
-            << "050510" << int(Qt::Key_Return) << QDate(2014, 3, 31);
+            << "5/5/2010" << int(Qt::Key_Return) << QDate(2014, 3, 31);
+        QTest::newRow("the last day the picker allows")
+            << "2100-12-31" << int(Qt::Key_Return) << QDate(2100, 12, 31);
     }
     void aTypedDateMovesTheCalendar() {
         QFETCH(QString, typed);

@@ -186,7 +186,7 @@ private slots:
         QCOMPARE(window->view().markedDate, shown);
         // The field follows the selection, so it shows the day within the limits.
         QCOMPARE(ControlsOf(*window).dateField->date(), shown);
-        QCOMPARE(ControlsOf(*window).dateField->text(), shown.toString(QStringLiteral("MM/dd/yy")));
+        QCOMPARE(ControlsOf(*window).dateField->text(), shown.toString(QStringLiteral("M/d/yyyy")));
         QVERIFY(!ControlsOf(*window).dateField->hasFocus());
     }
 

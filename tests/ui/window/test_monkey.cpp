@@ -90,7 +90,12 @@ public:
         const QString status = duty == DutyCode::Work  ? date + QStringLiteral("\nWork")
                                : duty == DutyCode::Off ? date + QStringLiteral("\nOff-Duty")
                                                        : QString();
-        if (w.status->text() != status)
+        // A holiday of a region the monkey chose adds its name on a third line, which the
+        // holiday tests check; here the date and the duty count.
+        const QString shownStatus = window.settings().holidayRegion == HolidayRegion::None
+                                        ? w.status->text()
+                                        : w.status->text().section(u'\n', 0, 1);
+        if (shownStatus != status)
             return QStringLiteral("the status line reads \"%1\", not \"%2\"")
                 .arg(w.status->text(), status);
 

@@ -98,6 +98,40 @@ private slots:
         for (int i = 1; i < 4; ++i)
             QCOMPARE(inPage(fromTheRight[i]).right(), inPage(fromTheRight[i - 1]).left());
     }
+
+    // Each arrow points the way its button goes: in a mirrored window the earlier months lie
+    // to the right, and Back leads to the right too.
+    void arrowsPointTheWayTheyGo() {
+        auto window = RightToLeftWindow(QLocale(QLocale::Hebrew, QLocale::Israel));
+        const Controls c = ControlsOf(*window);
+        const auto picture = [](const QIcon& icon) { return icon.pixmap(24, 24).toImage(); };
+        const QIcon pointingRight(QStringLiteral(":/pictures/arrow-right.svg"));
+        const QIcon pointingLeft(QStringLiteral(":/pictures/arrow-left.svg"));
+        QVERIFY(c.previousMonth->geometry().center().x() > c.nextMonth->geometry().center().x());
+        QCOMPARE(picture(c.previousMonth->icon()), picture(pointingRight));
+        QCOMPARE(picture(c.nextMonth->icon()), picture(pointingLeft));
+        QCOMPARE(c.settingsBack->arrowType(), Qt::RightArrow);
+    }
+
+    // One kind of digits in a window: the grid and the date field write the day alike; and the
+    // date field keeps the date's parts in the locale's order, the day first.
+    void digitsAndDatesAsTheLocaleWrites_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("dayNumber");
+        QTest::newRow("Arabic") << QLocale(QLocale::Arabic, QLocale::Egypt)
+                                << QString::fromUtf8("١٥");
+        QTest::newRow("Hebrew") << QLocale(QLocale::Hebrew, QLocale::Israel) << "15";
+    }
+    void digitsAndDatesAsTheLocaleWrites() {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, dayNumber);
+        auto window = RightToLeftWindow(locale);
+        const Controls c = ControlsOf(*window);
+        QCOMPARE(window->monthPage().cells[14].text, dayNumber); // 15 October 2023
+        const QString written = locale.toString(QDate(2023, 10, 15), c.dateField->displayFormat());
+        QCOMPARE(c.dateField->text(), written);
+        QVERIFY2(c.dateField->text().startsWith(dayNumber), qPrintable(c.dateField->text()));
+    }
 };
 
 QTEST_MAIN(TestRightToLeft)
