@@ -30,7 +30,7 @@ const CellLook* SameDescription(const MonthPage& before, int index, QDate date, 
     // A changed day says more than its duty.
     const bool described = !cell.accessibleName.isEmpty() &&
                            cell.change == DayChangeKind::AsRostered && !cell.hasNote &&
-                           cell.holiday.isEmpty();
+                           !cell.isToday && cell.holiday.isEmpty();
     return described && cell.date == date && cell.duty == duty &&
                    HasToolTip(static_cast<int>(at)) == HasToolTip(index)
                ? &cell
@@ -59,26 +59,27 @@ CellLook DayCell(int index, const MonthPageState& state, const MonthPage& before
     cell.takesClicks = index <= kLastClickableCell && date.month() == view.shownDate.month();
     cell.change = change.kind;
     cell.hasNote = !change.note.isEmpty();
+    cell.isToday = date == state.today;
     cell.holiday = HolidayNamesOn(date, holidays);
-    if (change != DayChange() || !cell.holiday.isEmpty()) {
-        const QString longDate = LongDateText(date, state.locale);
-        cell.accessibleName = AccessibleNameWithChange(
-            AccessibleNameWithHoliday(CellAccessibleName(longDate, cell.duty), cell.holiday),
-            change);
-        if (HasToolTip(index))
-            cell.toolTip = ToolTipWithChange(
-                ToolTipWithHoliday(CellToolTip(longDate, date), cell.holiday), change);
-        return cell;
-    }
-    if (const CellLook* same = SameDescription(before, index, date, cell.duty)) {
-        cell.accessibleName = same->accessibleName;
-        cell.toolTip = same->toolTip;
-        return cell;
+    if (change == DayChange() && cell.holiday.isEmpty() && !cell.isToday) {
+        if (const CellLook* same = SameDescription(before, index, date, cell.duty)) {
+            cell.accessibleName = same->accessibleName;
+            cell.toolTip = same->toolTip;
+            cell.accessibleDescription = same->accessibleDescription;
+            return cell;
+        }
     }
     const QString longDate = LongDateText(date, state.locale);
-    cell.accessibleName = CellAccessibleName(longDate, cell.duty);
-    if (HasToolTip(index))
-        cell.toolTip = CellToolTip(longDate, date);
+    cell.accessibleName = SpokenDayName(
+        AccessibleNameWithChange(
+            AccessibleNameWithHoliday(CellAccessibleName(longDate, cell.duty), cell.holiday),
+            change),
+        cell.isToday);
+    if (HasToolTip(index)) {
+        cell.toolTip = ToolTipWithChange(
+            ToolTipWithHoliday(CellToolTip(longDate, date), cell.holiday), change);
+        cell.accessibleDescription = CrewsOnDutyText(date);
+    }
     return cell;
 }
 
@@ -132,6 +133,7 @@ MonthPage MonthPageFor(const MonthPageState& state, const MonthPage& before) {
     page.spokenMonth = SpokenMonthText(shown, state.locale);
     page.spokenWeekdayNames = SpokenWeekdayNames(state.weekStart, state.locale);
     page.selectedDate = shown;
+    page.spokenSelectedDate = LongDateText(shown, state.locale);
     static const HolidayList kNone;
     const HolidayList& holidays = state.holidays ? *state.holidays : kNone;
     for (int i = 0; i < kFirstLegendCell; ++i)

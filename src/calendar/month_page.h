@@ -28,6 +28,10 @@ struct CellLook {
     bool takesClicks = false; // a click on it selects its day
     QString accessibleName;
     QString toolTip;
+    // What a screen reader adds after the name: who is on duty. The name says the rest of the
+    // tooltip already, and is not said twice.
+    QString accessibleDescription;
+    bool isToday = false;
     DayChangeKind change = DayChangeKind::AsRostered; // marked in a corner
     bool hasNote = false;                             // marked in another
     QString holiday; // the public holiday's name, marked along the top; empty on other days
@@ -66,6 +70,7 @@ struct MonthPage {
     std::array<QString, 7> narrowWeekdayLabels; // where the short ones do not fit
     std::array<QString, 7> spokenWeekdayNames;
     QDate selectedDate;
+    QString spokenSelectedDate; // its long date, for the date field's short one
     std::array<CellLook, kCellCount> cells;
     FontSizes fonts;
     float legendFontSize = 0.0f;

@@ -1,11 +1,17 @@
 #include "calendar/spoken_texts.h"
 
+#include <QCoreApplication>
+
 namespace dutyloop {
 
 QString SpokenMonthText(QDate date, const LocaleSettings& locale) {
     return CapitalizedFirst(locale.longMonthNames[static_cast<std::size_t>(date.month() - 1)],
                             locale) +
            QLatin1Char(' ') + QString::number(date.year());
+}
+
+QString SpokenDayName(const QString& name, bool isToday) {
+    return isToday ? QCoreApplication::translate("Calendar", "Today, %1").arg(name) : name;
 }
 
 std::array<QString, 7> SpokenWeekdayNames(WeekStart weekStart, const LocaleSettings& locale) {

@@ -3,9 +3,9 @@
 
 Starts a display (Xvfb), a session bus (dbus-launch) and the accessibility bus
 (at-spi-bus-launcher) of its own, then the program with Qt's accessibility always on, and
-listens with pyatspi while an arrow key is pressed: the focus must go to the table cell of the
-next day, named with its date. Where any of these cannot be had, the test is skipped (exit 77)
-and says what was missing.
+listens with pyatspi while an arrow key is pressed: the focus must go to the item of the month
+table that holds the next day, named with its date. Where any of these cannot be had, the test
+is skipped (exit 77) and says what was missing.
 
 Usage: focus_on_the_bus.py <path of the dutyloop program>
 """
@@ -149,7 +149,7 @@ def listen(program, pyatspi, GLib, children):
 
     def on_focus(event):
         try:
-            if event.detail1 and event.source.getRole() == pyatspi.ROLE_TABLE_CELL:
+            if event.detail1 and event.source.getRole() == pyatspi.ROLE_LIST_ITEM:
                 heard.append(event.source.name)
         except Exception:  # an object gone before it was read
             pass

@@ -51,6 +51,17 @@ inline QAccessibleInterface* LastFocused() {
     return focused.isEmpty() ? nullptr : focused.last();
 }
 
+// What was said without a move of the focus: the names of the notifications that came into
+// view, in order.
+inline QStringList Announced() {
+    QStringList said;
+    for (QAccessibleInterface* shown : HeardAbout(QAccessible::ObjectShow)) {
+        if (shown && shown->role() == QAccessible::Notification)
+            said.append(shown->text(QAccessible::Name));
+    }
+    return said;
+}
+
 // As if a screen reader were listening; false where the platform has no accessibility, or
 // where Qt's private headers were not there to reach it.
 inline bool SetAccessibilityActive(bool active) {
@@ -88,8 +99,9 @@ inline void StopHearing() {
     } while (false)
 
 // A day's cell as it is read: its date, and its duty ('L' work, 'K' off).
-inline QString SpokenDay(QDate day, QChar duty) {
-    return QLocale(QLocale::English, QLocale::UnitedStates).toString(day, QLocale::LongFormat) +
+inline QString SpokenDay(QDate day, QChar duty, QDate today = QDate()) {
+    return (day == today ? QStringLiteral("Today, ") : QString()) +
+           QLocale(QLocale::English, QLocale::UnitedStates).toString(day, QLocale::LongFormat) +
            (duty == QLatin1Char('L') ? QStringLiteral(", work day") : QStringLiteral(", off duty"));
 }
 

@@ -25,12 +25,16 @@ signals:
     void backRequested();
     void linkActivated(const QUrl& link);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     Panel* m_toolBarPanel = nullptr;
     QLabel* m_title = nullptr;
     QToolButton* m_back = nullptr;
     Panel* m_textPanel = nullptr;
     QLabel* m_text = nullptr;
+    QWidget* m_textReader = nullptr;
     Panel* m_linksPanel = nullptr;
     QToolButton* m_supportPage = nullptr;
     QToolButton* m_supportMail = nullptr;

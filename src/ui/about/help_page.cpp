@@ -38,20 +38,26 @@ QHash<QString, QString> PictureWords() {
     return words;
 }
 
-// The picture in words, for a screen reader: the same notes on the same controls, in the words
-// the picture shows.
+// The picture in words, for a screen reader: the same notes on the same controls, each control
+// called by the name a screen reader says for it on the Settings tab, not by its short caption.
 QString PictureText(const QHash<QString, QString>& words) {
     const auto word = [&](const char* source) { return words.value(QString::fromUtf8(source)); };
+    const auto spoken = [](const char* source) {
+        return QCoreApplication::translate("dutyloop::SettingsPage", source);
+    };
     const QStringList lines{
         HelpPage::tr("A picture of the Settings tab, with notes on its controls."),
         HelpPage::tr("%1: the list “%2”.").arg(word("Shift Assignment"), word("Assignment")),
-        HelpPage::tr("%1: the switch “%2”.").arg(word("First day of week"), word("Start Monday")),
+        HelpPage::tr("%1: the switch “%2”.")
+            .arg(word("First day of week"), spoken("Start weeks on Monday")),
         HelpPage::tr("%1: the buttons “%2” and “%3”.")
-            .arg(word("Shift Colors"), word("Work"), word("Off")),
-        HelpPage::tr("%1: the button “%2”.").arg(word("Leading / Trailing"), word("Ld/Tr")),
-        HelpPage::tr("%1: the button “%2”.").arg(word("Background"), word("BkGr")),
+            .arg(word("Shift Colors"), spoken("Work day colour"), spoken("Off-duty colour")),
+        HelpPage::tr("%1: the button “%2”.")
+            .arg(word("Leading / Trailing"), spoken("Leading and trailing days colour")),
+        HelpPage::tr("%1: the button “%2”.").arg(word("Background"), spoken("Background colour")),
         HelpPage::tr("At the top is the button “%1”, at the bottom the buttons “%2” and “%3”.")
-            .arg(word("Save"), word("Export…"), word("Print…"))};
+            .arg(word("Save"), spoken("Export duty days to a calendar file"),
+                 spoken("Print a crew's duty year or save it as PDF"))};
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -65,8 +71,8 @@ HelpPage::HelpPage(QWidget* parent) : QWidget(parent) {
     const TitleBar bar = MakeTitleBar(this);
     m_toolBarPanel = bar.panel;
     m_title = bar.title;
-    m_back = BackButton(m_title, true);
-    PlaceAtEnds(m_title, m_back, 87, nullptr, 0);
+    m_back = BackButton(bar.controls, true);
+    PlaceAtEnds(bar.controls, m_back, 87, nullptr, 0);
     column->addWidget(bar.bar);
 
     auto* picture = Named(new SvgPicture(this), "helpPicture");

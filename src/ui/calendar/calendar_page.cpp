@@ -2,6 +2,7 @@
 
 #include "ui/calendar/date_field.h"
 #include "ui/calendar/month_view.h"
+#include "ui/parts/announcer.h"
 #include "ui/parts/font_size.h"
 #include "ui/parts/page_parts.h"
 #include "ui/parts/panel.h"
@@ -82,7 +83,11 @@ CalendarPage::CalendarPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("calendarPage"));
     buildTitleAndMonthBands();
     m_monthView = Named(new MonthView(this), "monthView");
+    // The title names the crew whose duties the days say: a screen reader reads it with the
+    // month as it enters the days, and so hears at start which crew the days are of.
+    m_title->setBuddy(m_monthView);
     buildFooter();
+    m_announcer = new Announcer(this);
     connect(m_monthView, &MonthView::dayClicked, this, &CalendarPage::dayClicked);
     connect(m_monthView, &MonthView::dayActivated, this, &CalendarPage::dayActivated);
 }
@@ -187,9 +192,15 @@ void CalendarPage::showMonth(const MonthPage& page) {
     // The field shows the selected day, except while the user types another into it. It goes
     // first: its drop-down calendar tells screen readers of its own day, and the view's day is
     // the one to be read last.
-    if (!m_dateField->hasFocus())
+    if (!m_dateField->hasFocus()) {
         setPickerDate(page.selectedDate);
+        // The field shows the date short, in a form a listener may take for another day; its
+        // name says it whole.
+        m_dateField->setAccessibleName(tr("Pick a date: %1").arg(page.spokenSelectedDate));
+    }
+    const MonthPage before = m_monthView->page();
     m_monthView->showPage(page);
+    announceDayOnButtons(before);
 
     SetStateTextColors(m_today, {page.todayButton.textColor, page.todayButton.textColor,
                                  colors::Blue, page.todayButton.textColor});
@@ -199,6 +210,23 @@ void CalendarPage::showMonth(const MonthPage& page) {
              kBandEndMargin + std::max(kTodayButtonWidth, m_dateFieldWidth));
     if (m_status->accessibleName() != page.statusAccessibleName)
         m_status->setAccessibleName(page.statusAccessibleName);
+}
+
+// The month buttons keep the focus while they page, so that they can be pressed again; the
+// days, where a move is read as the focus reaches the day, do not have it. The month and the
+// day reached are said instead.
+void CalendarPage::announceDayOnButtons(const MonthPage& before) {
+    const MonthPage& now = m_monthView->page();
+    const int cell = m_monthView->selectedCell();
+    if (now.selectedDate == before.selectedDate || cell < 0)
+        return;
+    QWidget* focused = focusWidget();
+    if (!focused || !focused->hasFocus() ||
+        (focused != m_previousMonth && focused != m_nextMonth && focused != m_today))
+        return;
+    m_announcer->announce(
+        tr("%1. %2", "the month shown, then the day chosen")
+            .arg(now.spokenMonth, now.cells[static_cast<std::size_t>(cell)].accessibleName));
 }
 
 void CalendarPage::setPickerDate(QDate date) {

@@ -11,6 +11,7 @@ class QPushButton;
 
 namespace dutyloop {
 
+class Announcer;
 class DateField;
 class MonthView;
 class Panel;
@@ -58,6 +59,7 @@ private:
     void applyPickerWeekStart();
     void reportPickedDate();
     void takeTypedDate();
+    void announceDayOnButtons(const MonthPage& before);
 
     Panel* m_titlePanel = nullptr;
     QLabel* m_title = nullptr;
@@ -73,6 +75,7 @@ private:
     int m_dateFieldWidth = 85;
     QDate m_dateFieldShows;           // the date the field was last set to
     QWidget* m_pickerPopup = nullptr; // made by the date field when first opened
+    Announcer* m_announcer = nullptr;
     Qt::DayOfWeek m_pickerWeekStart = Qt::Sunday;
 };
 

@@ -138,6 +138,9 @@ DayDialog::DayDialog(const DayDialogDay& day, QWidget* parent) : QDialog(parent)
     m_remove->setEnabled(open && current != DayChange());
     m_buttons->button(QDialogButtonBox::Ok)->setEnabled(open);
     layout->addWidget(m_buttons);
+    // The dialog opens on the change the day has, which a screen reader reads first.
+    if (QAbstractButton* checked = m_kindGroup->checkedButton())
+        checked->setFocus();
     connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_remove, &QPushButton::clicked, this, &DayDialog::removeChange);

@@ -37,7 +37,7 @@ QString MonthCellAccessible::text(QAccessible::Text kind) const {
     if (kind != QAccessible::Name && kind != QAccessible::Description)
         return {};
     m_view->noteCellTextsRead(m_cell);
-    return kind == QAccessible::Name ? look.accessibleName : look.toolTip;
+    return kind == QAccessible::Name ? look.accessibleName : look.accessibleDescription;
 }
 
 QRect MonthCellAccessible::rect() const {
@@ -56,6 +56,8 @@ QAccessible::State MonthCellAccessible::state() const {
     state.selected = selected;
     state.focused = selected && m_view->hasFocus();
     state.invisible = !m_view->isVisible();
+    if (state.invisible)
+        m_view->noteStateReadHidden(m_cell);
     state.readOnly = true;
     return state;
 }
@@ -95,6 +97,8 @@ QAccessible::State WeekdayHeaderAccessible::state() const {
     QAccessible::State state;
     state.invalid = !m_view;
     state.invisible = !m_view || !m_view->isVisible();
+    if (m_view && state.invisible)
+        m_view->noteStateReadHidden(kCellCount + m_column);
     state.readOnly = true;
     return state;
 }

@@ -28,11 +28,16 @@ protected:
 
 // One cell of the month view's table: a day, or one of the two legend cells in the last row.
 // It has no object of its own; the view's month page holds what it says.
+//
+// A cell is an item of the table rather than a table cell: Orca reads the whole row of a table
+// cell whose row differs from the last one read, and a week of seven long day names would come
+// before the day reached, on every move to another week. An item is read alone. The table
+// interface still gives its row and column.
 class MonthCellAccessible : public MonthViewPartAccessible, public QAccessibleTableCellInterface {
 public:
     MonthCellAccessible(MonthView* view, int cell);
 
-    QAccessible::Role role() const override { return QAccessible::Cell; }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
     QString text(QAccessible::Text kind) const override;
     QRect rect() const override;
     QAccessible::State state() const override;

@@ -41,6 +41,12 @@ public:
     }
     void noteCellTextsRead(int cell) const { m_cellTextsRead.set(static_cast<std::size_t>(cell)); }
     void forgetCellTextsRead(int cell) { m_cellTextsRead.reset(static_cast<std::size_t>(cell)); }
+    // A screen reader that read a cell's or a header's state while the view was hidden keeps
+    // it as not showing until it is told otherwise; the view tells it when it shows again.
+    // Parts are the cells, then the seven headers.
+    void noteStateReadHidden(int part) const {
+        m_statesReadHidden.set(static_cast<std::size_t>(part));
+    }
     // Gives the view the keyboard focus, or notes why it is asked for where it has it already.
     void takeFocus(Qt::FocusReason reason);
 
@@ -59,6 +65,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void paintWeekdays(QPainter& painter);
@@ -85,6 +92,7 @@ private:
     bool m_focusMarkWanted = false;
     CellPictures m_cellPictures;
     mutable std::bitset<kCellCount> m_cellTextsRead;
+    mutable std::bitset<kCellCount + 7> m_statesReadHidden;
     QPixmap m_weekdayBand;
     QString m_weekdayBandKey; // what the band was drawn from
 };

@@ -3,6 +3,8 @@
 #include "ui/calendar/month_cell_accessible.h"
 #include "ui/calendar/month_view.h"
 
+#include <QLabel>
+
 namespace dutyloop {
 
 namespace {
@@ -93,6 +95,23 @@ QAccessibleInterface* MonthViewAccessible::focusChild() const {
     return view()->hasFocus() && selected >= 0 ? child(selected) : nullptr;
 }
 
+// A label whose buddy is the view names it; Qt looks for such labels among the view's siblings
+// only, and the calendar's title, the crew shown, stands in a band of its own.
+QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+MonthViewAccessible::relations(QAccessible::Relation match) const {
+    auto related = QAccessibleWidget::relations(match);
+    if (!(match & QAccessible::Label) || !view()->parentWidget())
+        return related;
+    for (QLabel* label : view()->parentWidget()->findChildren<QLabel*>()) {
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(label);
+        const bool known = std::any_of(related.cbegin(), related.cend(),
+                                       [iface](const auto& pair) { return pair.first == iface; });
+        if (label->buddy() == view() && iface && !known)
+            related.append({iface, QAccessible::Label});
+    }
+    return related;
+}
+
 QAccessibleInterface* MonthViewAccessible::cellAt(int row, int column) const {
     if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount())
         return nullptr;
@@ -143,7 +162,7 @@ void ReportPageChange(MonthView* view, const MonthPage& before) {
                 continue;
             if (now.cells[i].accessibleName != before.cells[i].accessibleName)
                 SendCellEvent(view, cell, QAccessible::NameChanged);
-            if (now.cells[i].toolTip != before.cells[i].toolTip)
+            if (now.cells[i].accessibleDescription != before.cells[i].accessibleDescription)
                 SendCellEvent(view, cell, QAccessible::DescriptionChanged);
             // Sending the event reads the new texts for it; a reader that wants them reads again.
             view->forgetCellTextsRead(cell);
@@ -165,6 +184,13 @@ void ReportPageChange(MonthView* view, const MonthPage& before) {
     SendCellEvent(view, chosen, QAccessible::SelectionAdd);
     if (view->hasFocus())
         SendCellEvent(view, chosen, QAccessible::Focus);
+}
+
+void ReportPartsShown(MonthView* view, const std::bitset<kCellCount + 7>& parts) {
+    for (int part = 0; part < kCellCount + kHeaderCount; ++part) {
+        if (parts.test(static_cast<std::size_t>(part)))
+            SendCellEvent(view, part, QAccessible::ObjectShow);
+    }
 }
 
 void ReportFocusedCell(MonthView* view) {

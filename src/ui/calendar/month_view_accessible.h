@@ -1,6 +1,9 @@
 #pragma once
 
+#include "calendar/month_grid.h"
+
 #include <QAccessibleWidget>
+#include <bitset>
 
 namespace dutyloop {
 
@@ -22,6 +25,8 @@ public:
     int indexOfChild(const QAccessibleInterface* child) const override;
     QAccessibleInterface* childAt(int x, int y) const override;
     QAccessibleInterface* focusChild() const override;
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+    relations(QAccessible::Relation match = QAccessible::AllRelations) const override;
 
     QAccessibleInterface* caption() const override { return nullptr; }
     QAccessibleInterface* summary() const override { return nullptr; }
@@ -60,6 +65,10 @@ void InstallMonthViewAccessibility();
 // the cells, and a selection that moved. The cell of a new selected day takes the focus while
 // the view has it, so the day is read as the user moves.
 void ReportPageChange(MonthView* view, const MonthPage& before);
+
+// The view has come into view again: the parts whose state was read while it was hidden show
+// again. Qt tells of the view alone, and its cells are the view's own.
+void ReportPartsShown(MonthView* view, const std::bitset<kCellCount + 7>& parts);
 
 // The view has just taken the focus: its selected cell is the focused object.
 void ReportFocusedCell(MonthView* view);

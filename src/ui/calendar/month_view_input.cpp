@@ -102,6 +102,11 @@ void MonthView::focusInEvent(QFocusEvent* event) {
         update(cellRect(selectedCell()));
 }
 
+void MonthView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    ReportPartsShown(this, std::exchange(m_statesReadHidden, {}));
+}
+
 void MonthView::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
     if (selectedCell() >= 0)
@@ -138,6 +143,11 @@ void MonthView::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("dayMenu"));
     QAction* change = menu.addAction(tr("Change day…"));
+    // Opened from the keyboard, the menu stands on its entry, so that Enter takes it and a
+    // screen reader, which follows the entry the menu stands on, reads it; else it opens in
+    // silence.
+    if (!fromMouse)
+        menu.setActiveAction(change);
     const QPoint at = fromMouse ? event->globalPos() : mapToGlobal(cellRect(cell).center());
     if (menu.exec(at) == change)
         emit dayActivated(dayOf(cell));

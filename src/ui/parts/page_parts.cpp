@@ -36,22 +36,22 @@ void KeepOwnFontSize(QWidget* control) {
     control->setFont(font);
 }
 
-void PlaceAtEnds(QLabel* label, QWidget* left, int leftWidth, QWidget* right, int rightWidth) {
-    auto* row = new QHBoxLayout(label);
-    row->setContentsMargins(2, 2, 2, 2);
-    row->setSpacing(0);
+void PlaceAtEnds(QWidget* row, QWidget* left, int leftWidth, QWidget* right, int rightWidth) {
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setSpacing(0);
     if (left) {
         KeepOwnFontSize(left);
         left->setFixedWidth(leftWidth);
         left->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
-        row->addWidget(left);
+        layout->addWidget(left);
     }
-    row->addStretch(1);
+    layout->addStretch(1);
     if (right) {
         KeepOwnFontSize(right);
         right->setFixedWidth(rightWidth);
         right->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
-        row->addWidget(right);
+        layout->addWidget(right);
     }
 }
 
@@ -92,6 +92,7 @@ TitleBar MakeTitleBar(QWidget* page) {
     parts.bar->setFixedHeight(44);
     parts.panel = FillParent(Named(new Panel(parts.bar), "titlePanel"));
     parts.title = FillParent(CentredLabel(parts.panel, "titleLabel", QStringLiteral("Dutyloop®")));
+    parts.controls = FillParent(Named(new QWidget(parts.panel), "titleBarControls"));
     return parts;
 }
 

@@ -30,18 +30,21 @@ QLabel* CentredLabel(QWidget* parent, const char* name, const QString& text);
 // A control that sits on a label keeps the platform's font size when the label's grows.
 void KeepOwnFontSize(QWidget* control);
 
-// Buttons at the left and right ends of a label, full height less the margins, the label's
-// centred text showing between them. Either may be missing.
-void PlaceAtEnds(QLabel* label, QWidget* left, int leftWidth, QWidget* right, int rightWidth);
+// Buttons at the left and right ends of `row`, full height less the margins, what lies behind
+// showing between them. Either may be missing.
+void PlaceAtEnds(QWidget* row, QWidget* left, int leftWidth, QWidget* right, int rightWidth);
 
 // The arrow back to the calendar; with the caption " Back" where there is room for it.
 QToolButton* BackButton(QWidget* parent, bool withCaption);
 
-// A tab's tool bar, 44 high: a panel with the title "Dutyloop®" across it.
+// A tab's tool bar, 44 high: a panel with the title "Dutyloop®" across it, and in front of the
+// title the tool bar's buttons. They lie on a layer of their own rather than on the title, so
+// that a screen reader does not say that they are inside the title.
 struct TitleBar {
     QWidget* bar = nullptr;
     Panel* panel = nullptr;
     QLabel* title = nullptr;
+    QWidget* controls = nullptr;
 };
 TitleBar MakeTitleBar(QWidget* page);
 

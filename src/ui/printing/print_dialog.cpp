@@ -2,6 +2,7 @@
 
 #include "calendar/date_moves.h"
 #include "schedule/crew.h"
+#include "ui/parts/announcer.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -28,16 +29,20 @@ PrintDialog::PrintDialog(const QString& assignment, QDate shownDate, QWidget* pa
     m_crew->setObjectName(QStringLiteral("crewBox"));
     m_crew->addItems(CrewEntries());
     m_crew->setCurrentText(CrewOfferedFor(assignment).entry);
+    ReadOutChoice(m_crew, new Announcer(this));
 
     m_year = new QSpinBox(this);
     m_year->setObjectName(QStringLiteral("yearBox"));
     m_year->setRange(FirstPrintableYear(), LastPrintableYear());
     m_year->setValue(ClampToPicker(shownDate).year());
 
-    m_buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
+    // Cancel is added last: added first, by the box's constructor, it stood outside the focus
+    // chain of the buttons added after it, and the Tab key went round those two alone.
+    m_buttons = new QDialogButtonBox(this);
     m_buttons->setObjectName(QStringLiteral("buttonBox"));
     m_preview = m_buttons->addButton(tr("Preview…"), QDialogButtonBox::AcceptRole);
     m_pdf = m_buttons->addButton(tr("Save as PDF…"), QDialogButtonBox::AcceptRole);
+    m_buttons->addButton(QDialogButtonBox::Cancel);
     m_preview->setObjectName(QStringLiteral("previewButton"));
     m_pdf->setObjectName(QStringLiteral("pdfButton"));
     m_preview->setDefault(true);

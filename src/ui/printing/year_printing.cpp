@@ -7,12 +7,37 @@
 #include "ui/printing/year_page_painter.h"
 #include "ui/printing/year_pdf.h"
 
+#include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGraphicsView>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QToolButton>
 
 namespace dutyloop {
+
+namespace {
+
+// Qt's preview leaves its tool bar to the mouse: its buttons take no focus, and Print has no
+// key. The Tab key reaches them here, and the platform's print key prints. Its page has no name.
+void ReachToolBarByKeys(QPrintPreviewDialog& preview, const QString& title) {
+    // The page itself, where the dialog opens, is named for what it shows.
+    for (QGraphicsView* page : preview.findChildren<QGraphicsView*>())
+        page->setAccessibleName(title);
+    for (QToolButton* button : preview.findChildren<QToolButton*>())
+        button->setFocusPolicy(Qt::TabFocus);
+    // The action's text in Qt's own translation; a name of Qt's, not one of ours to translate.
+    const char* const context = "QPrintPreviewDialog";
+    const QString print = QCoreApplication::translate(context, "Print");
+    for (QAction* action : preview.findChildren<QAction*>()) {
+        if (action->text() == print)
+            action->setShortcut(QKeySequence::Print);
+    }
+}
+
+} // namespace
 
 YearPage YearPageForCrew(const QString& crew, int year, const Settings& settings,
                          const LocaleSettings& locale, QDate today, const DayChanges& changes,
@@ -50,31 +75,38 @@ void ShowPrintPreview(QWidget* window, const YearPage& page, const QPageSize& pa
     SetUpYearPaper(printer, paper);
     QPrintPreviewDialog preview(&printer, window);
     preview.setWindowTitle(page.title);
+    ReachToolBarByKeys(preview, page.title);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&page](QPrinter* target) { PrintYearPage(*target, page); });
     preview.exec();
 }
 
-void RunPrint(QWidget* window, const PrintRequest& request, const Platform& platform) {
+std::optional<QString> RunPrint(QWidget* window, const PrintRequest& request,
+                                const Platform& platform) {
     PrintDialog dialog(request.settings.assignment, request.shownDate, window);
     if (dialog.exec() != QDialog::Accepted)
-        return;
+        return std::nullopt;
     const YearPage page = YearPageForCrew(
         dialog.crew(), dialog.year(), request.settings, request.locale, request.today,
         DayChangesUnder(request.dayChanges, dialog.crew()), request.holidays);
     const QPageSize paper = PaperFor(request.locale.locale);
     if (dialog.output() == PrintDialog::Output::Preview) {
         ShowPrintPreview(window, page, paper);
-        return;
+        return std::nullopt;
     }
     if (!platform.chooseSaveFile)
-        return;
+        return std::nullopt;
     const QString path = platform.chooseSaveFile(
         window, PrintDialog::tr("Save as PDF"),
         DefaultPdfPath(platform.documentsFolder, dialog.crew(), dialog.year()),
         PrintDialog::tr("PDF files (*.pdf)"));
-    if (!path.isEmpty())
-        SaveYearPdf(page, paper, path, platform, window);
+    if (path.isEmpty() || !SaveYearPdf(page, paper, path, platform, window))
+        return std::nullopt;
+    return path;
+}
+
+QString PdfSavedText(const QString& path) {
+    return PrintDialog::tr("Duty year saved as %1").arg(QDir::toNativeSeparators(path));
 }
 
 } // namespace dutyloop

@@ -10,6 +10,8 @@
 #include <QPageSize>
 #include <QString>
 
+#include <optional>
+
 class QWidget;
 
 namespace dutyloop {
@@ -42,7 +44,11 @@ struct PrintRequest {
 };
 
 // The whole printing as the window runs it: the dialog, then the preview or the PDF file in
-// the place the platform's save dialog chooses.
-void RunPrint(QWidget* window, const PrintRequest& request, const Platform& platform);
+// the place the platform's save dialog chooses. The path of the PDF file written, if one was.
+std::optional<QString> RunPrint(QWidget* window, const PrintRequest& request,
+                                const Platform& platform);
+
+// "Duty year saved as <path>": what the window says of a PDF file written.
+QString PdfSavedText(const QString& path);
 
 } // namespace dutyloop

@@ -5,6 +5,7 @@
 
 #include "platform/file_services.h"
 #include "schedule/crew.h"
+#include "ui/parts/announcer.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -62,6 +63,7 @@ ExportDialog::ExportDialog(const QString& assignment, QDate shownDate, const Pla
     m_assignment->addItems(crews);
     m_assignment->setCurrentIndex(
         static_cast<int>(crews.indexOf(CrewOfferedFor(assignment).entry)));
+    ReadOutChoice(m_assignment, new Announcer(this));
 
     // The months the window's date field can reach.
     m_firstMonth = new QDateEdit(this);

@@ -3,6 +3,8 @@
 #include "calendar/cell_colors.h"
 #include "calendar/holiday_texts.h"
 #include "schedule/crew.h"
+#include "settings/named_colors.h"
+#include "ui/parts/announcer.h"
 #include "ui/parts/font_size.h"
 #include "ui/parts/page_parts.h"
 #include "ui/parts/panel.h"
@@ -43,6 +45,17 @@ QRgb& ColorOf(ColorSettings& colours, ColorSetting setting) {
     return colours.background;
 }
 
+// The property that holds what a colour button is for, before its colour is added.
+constexpr char kColorRole[] = "dutyloopColorRole";
+
+// A colour button is named for what it colours and the colour it holds: a screen reader
+// cannot see the caption's colour.
+void NameColorButton(QPushButton* button, QRgb color) {
+    button->setAccessibleName(
+        SettingsPage::tr("%1: %2", "what a colour is for, then the colour")
+            .arg(button->property(kColorRole).toString(), ColorToName(color)));
+}
+
 // The form's width where its texts need no more; a longer label in another language widens it.
 constexpr int kFormWidth = 257;
 
@@ -74,6 +87,7 @@ QPushButton* BoldButton(QWidget* parent, const char* name, const QString& captio
 
 SettingsPage::SettingsPage(const QLocale& locale, QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("settingsPage"));
+    m_announcer = new Announcer(this);
     buildToolBar(locale);
     buildControls();
 }
@@ -89,10 +103,10 @@ void SettingsPage::buildToolBar(const QLocale& locale) {
     column->addWidget(bar.bar);
     column->addWidget(m_background, 1);
 
-    m_back = BackButton(m_title, false);
-    m_save = BoldButton(m_title, "saveButton", tr("Save"));
-    PlaceAtEnds(m_title, m_back, 55, m_save, 86);
-    m_colorPicker = Named(new ColorPicker(locale, m_title), "colorPicker");
+    m_back = BackButton(bar.controls, false);
+    m_save = BoldButton(bar.controls, "saveButton", tr("Save"));
+    PlaceAtEnds(bar.controls, m_back, 55, m_save, 86);
+    m_colorPicker = Named(new ColorPicker(locale, bar.controls), "colorPicker");
     KeepOwnFontSize(m_colorPicker);
     m_colorPicker->setGeometry(96, 8, 193, 30);
     m_colorPicker->setAccessibleName(tr("Colour"));
@@ -129,8 +143,9 @@ void SettingsPage::buildControls() {
     m_assignment->setCurrentIndex(-1);
     m_assignment->setMaxVisibleItems(12);
     m_assignment->setFixedSize(81, 30);
-    m_assignment->setAccessibleName(tr("Assignment"));
+    // Named by its label, as the lists of the Export and Print dialogs are.
     m_assignmentLabel->setBuddy(m_assignment);
+    ReadOutChoice(m_assignment, m_announcer);
     rows->addLayout(LabelledRow(m_assignmentLabel, m_assignment, 0));
     rows->addSpacing(26);
     connect(m_assignment, &ClosingComboBox::listClosed, this, &SettingsPage::applyAssignment);
@@ -155,6 +170,7 @@ void SettingsPage::buildControls() {
     m_holidays->view()->setMinimumWidth(260);
     m_holidays->setAccessibleName(tr("Public holidays"));
     m_holidaysLabel->setBuddy(m_holidays);
+    ReadOutChoice(m_holidays, m_announcer);
     rows->addLayout(LabelledRow(m_holidaysLabel, m_holidays, 0));
     rows->addSpacing(39);
     connect(m_holidays, &ClosingComboBox::activated, this, &SettingsPage::applyHolidayChoice);
@@ -191,7 +207,8 @@ void SettingsPage::buildColorButtons(QWidget* form, QVBoxLayout* rows) {
         const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
         button->setFixedSize(
             std::max(65, button->fontMetrics().horizontalAdvance(button->text()) + 2 * margin), 29);
-        button->setAccessibleName(tr(made.accessibleName));
+        // What the button is for; the colour it holds is added to it as it changes.
+        button->setProperty(kColorRole, tr(made.accessibleName));
         connect(button, &QPushButton::clicked, this,
                 [this, setting = made.setting] { openColorPicker(setting); });
         colorRow->addWidget(button);
@@ -228,10 +245,19 @@ void SettingsPage::buildColorButtons(QWidget* form, QVBoxLayout* rows) {
 }
 
 void SettingsPage::showExportMessage(const QString& message) {
+    showFileMessage(message, m_export);
+}
+
+void SettingsPage::showPrintMessage(const QString& message) {
+    showFileMessage(message, m_print);
+}
+
+void SettingsPage::showFileMessage(const QString& message, QPushButton* writer) {
     m_exportMessage->setText(message);
-    // The focus is back on the Export button when the dialog has closed; a screen reader
-    // speaks the new description of the object it stands on.
-    m_export->setAccessibleDescription(message);
+    // The focus is back on the button when the dialogs have closed, and a screen reader reads
+    // its description with it; the other button's tells of a file no longer spoken of.
+    for (QPushButton* button : {m_export, m_print})
+        button->setAccessibleDescription(button == writer ? message : QString());
 }
 
 void SettingsPage::showSettings(const Settings& settings) {
@@ -245,6 +271,19 @@ void SettingsPage::showSettings(const Settings& settings) {
     SetTextColor(m_workColor, colours.work);
     SetTextColor(m_offColor, colours.off);
     SetTextColor(m_leadTrailColor, colours.leadTrail);
+    nameColorButtons();
+}
+
+void SettingsPage::nameColorButtons() {
+    const ColorSettings& colours = m_edited.colors;
+    NameColorButton(m_workColor, colours.work);
+    NameColorButton(m_offColor, colours.off);
+    NameColorButton(m_leadTrailColor, colours.leadTrail);
+    NameColorButton(m_backgroundColor, colours.background);
+}
+
+void SettingsPage::focusAssignment() {
+    m_assignment->setFocus(Qt::OtherFocusReason);
 }
 
 void SettingsPage::showLook(const TabLook& look) {
@@ -331,6 +370,7 @@ void SettingsPage::applyPickedColor() {
         // theirs, even one that a new background now matches.
         SetTextColor(button, CaptionColorFor(picked, m_edited.colors.background));
     }
+    nameColorButtons();
     emit settingsEdited(m_edited);
 }
 

@@ -13,6 +13,7 @@ class QVBoxLayout;
 
 namespace dutyloop {
 
+class Announcer;
 class ColorPicker;
 class ClosingComboBox;
 class Panel;
@@ -32,14 +33,18 @@ public:
     // At start-up, from the settings read: the list's entry, the switch and the colour captions.
     // The page's edits start from these.
     void showSettings(const Settings& settings);
+    // Puts the keyboard focus on the assignment list.
+    void focusAssignment();
     // At every redraw: the panels, the title, the labels and the tool bar's buttons.
     void showLook(const TabLook& look);
     // The look of a background the user has just picked, which the labels take too.
     void showPickedBackground(const TabLook& look);
 
-    // Says under the Export button what the last export wrote, to the eye and to the screen
-    // reader alike.
+    // Says under the Export and Print buttons what the last export or the last PDF file saved
+    // wrote, to the eye, and to a screen reader on the button that wrote it, where the focus
+    // comes back when its dialogs close.
     void showExportMessage(const QString& message);
+    void showPrintMessage(const QString& message);
 
 signals:
     void backRequested();
@@ -61,6 +66,8 @@ private:
     void applyAssignment();
     void openColorPicker(ColorSetting setting);
     void applyPickedColor();
+    void nameColorButtons();
+    void showFileMessage(const QString& message, QPushButton* writer);
 
     Settings m_edited; // the settings last shown, with the user's changes since
     Panel* m_background = nullptr;
@@ -83,6 +90,7 @@ private:
     QPushButton* m_export = nullptr;
     QPushButton* m_print = nullptr;
     QLabel* m_exportMessage = nullptr;
+    Announcer* m_announcer = nullptr;
 };
 
 } // namespace dutyloop

@@ -1,5 +1,8 @@
 #include "ui/window/equal_tab_widget.h"
 
+#include "ui/parts/accessible_role.h"
+
+#include <QStackedWidget>
 #include <QTabBar>
 
 #include <algorithm>
@@ -65,6 +68,7 @@ protected:
     }
     QSize minimumTabSizeHint(int) const override { return {1, EqualTabWidget::kTabHeight}; }
 };
+
 } // namespace
 
 EqualTabWidget::EqualTabWidget(QWidget* parent) : QTabWidget(parent) {
@@ -77,12 +81,18 @@ EqualTabWidget::EqualTabWidget(QWidget* parent) : QTabWidget(parent) {
     // The Tab key reaches the headers, where the arrow keys choose a tab; a click leaves the
     // focus where it was, and Ctrl+Tab switches tabs from anywhere.
     tabBar()->setFocusPolicy(Qt::TabFocus);
+    // A screen reader names the part of the window the focus enters by the containers around
+    // it that have names. The stack of pages is a nameless "layered pane" to Orca, said before
+    // every page, and a page, a plain widget, is a filler that it skips. The stack is made a
+    // filler, and each page a page tab named for its tab, as the pages of GTK's notebooks are.
+    if (auto* stack = findChild<QStackedWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        SetAccessibleRole(stack, QAccessible::Client);
 }
 
 void EqualTabWidget::tabInserted(int index) {
     QTabWidget::tabInserted(index);
-    // A screen reader names the page the focus enters, so each page says which tab it is.
-    widget(index)->setAccessibleName(tr("%1 tab").arg(tabText(index)));
+    SetAccessibleRole(widget(index), QAccessible::PageTab);
+    widget(index)->setAccessibleName(tabText(index));
 }
 
 } // namespace dutyloop

@@ -13,6 +13,7 @@
 #include "ui/about/help_page.h"
 #include "ui/calendar/calendar_page.h"
 #include "ui/calendar/month_view.h"
+#include "ui/parts/announcer.h"
 #include "ui/settings/settings_page.h"
 #include "ui/window/equal_tab_widget.h"
 
@@ -47,6 +48,7 @@ MainWindow::MainWindow(Platform platform, QWidget* parent)
     m_settingsPage = new SettingsPage(m_platform.locale, m_tabs);
     m_helpPage = new HelpPage(m_tabs);
     m_aboutPage = new AboutPage(m_tabs);
+    m_announcer = new Announcer(this);
     m_tabs->addTab(m_calendarPage, tr("Calendar"));
     m_tabs->addTab(m_settingsPage, tr("Settings"));
     m_tabs->addTab(m_helpPage, tr("Help"));
@@ -122,8 +124,12 @@ void MainWindow::start() {
     }
     showMonthOf(now);
     m_calendarPage->focusMonthView(Qt::OtherFocusReason);
-    if (m_settings.assignment == QLatin1String(kAgencyWideEntry))
+    // Without a crew the program opens where one is chosen, on the list itself, which a screen
+    // reader reads with the entry it holds.
+    if (m_settings.assignment == QLatin1String(kAgencyWideEntry)) {
         m_tabs->setCurrentWidget(m_settingsPage);
+        m_settingsPage->focusAssignment();
+    }
 }
 
 void MainWindow::showAboutText() {
@@ -223,9 +229,10 @@ void MainWindow::showNextMonth() {
 }
 
 void MainWindow::showToday() {
-    showMonthOf(today());
-    // The day is read where the focus goes, so the focus goes to the day.
+    // The day is read where the focus goes, so the focus goes to the days first; the day is
+    // then not said besides as a move made on the button.
     m_calendarPage->focusMonthView(Qt::OtherFocusReason);
+    showMonthOf(today());
 }
 
 void MainWindow::showDay(QDate day) {

@@ -17,6 +17,7 @@
 namespace dutyloop {
 
 class AboutPage;
+class Announcer;
 class CalendarPage;
 class HelpPage;
 class SettingsPage;
@@ -87,6 +88,7 @@ private:
     SettingsPage* m_settingsPage = nullptr;
     HelpPage* m_helpPage = nullptr;
     AboutPage* m_aboutPage = nullptr;
+    Announcer* m_announcer = nullptr;
 
     CalendarView m_view;
     Settings m_settings;

@@ -11,10 +11,12 @@
 #include "schedule/rotation.h"
 #include "ui/calendar/calendar_page.h"
 #include "ui/calendar/day_dialog.h"
+#include "ui/parts/announcer.h"
 #include "ui/printing/year_printing.h"
 #include "ui/settings/duty_export.h"
 #include "ui/settings/settings_page.h"
 
+#include <QApplication>
 #include <QFileInfo>
 
 namespace dutyloop {
@@ -71,6 +73,7 @@ void MainWindow::save() {
         return;
     showMonthOf(m_view.shownDate);
     showCalendar();
+    m_announcer->announce(tr("Settings saved"));
 }
 
 void MainWindow::exportDutyDays() {
@@ -84,8 +87,18 @@ void MainWindow::exportDutyDays() {
 }
 
 void MainWindow::printDutyYear() {
-    RunPrint(this, {m_settings, m_locale, m_view.shownDate, m_today, m_dayChanges, shownHolidays()},
-             m_platform);
+    // The focus comes back where it was when the dialogs close.
+    QWidget* const focused = QApplication::focusWidget();
+    const std::optional<QString> saved = RunPrint(
+        this, {m_settings, m_locale, m_view.shownDate, m_today, m_dayChanges, shownHolidays()},
+        m_platform);
+    if (!saved)
+        return;
+    m_settingsPage->showPrintMessage(PdfSavedText(*saved));
+    // The Print button says it as the focus comes back to it; printed with the keys from
+    // elsewhere, the window says it.
+    if (!focused || focused->objectName() != QLatin1String("printButton"))
+        m_announcer->announce(PdfSavedText(*saved));
 }
 
 } // namespace dutyloop

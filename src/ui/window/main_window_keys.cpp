@@ -18,6 +18,12 @@ bool IsArrowKey(int key) {
     return key == Qt::Key_Left || key == Qt::Key_Up || key == Qt::Key_Right || key == Qt::Key_Down;
 }
 
+// The keys that move the calendar's day.
+bool IsDayKey(int key) {
+    return IsArrowKey(key) || key == Qt::Key_PageUp || key == Qt::Key_PageDown ||
+           key == Qt::Key_Home || key == Qt::Key_End;
+}
+
 } // namespace
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
@@ -37,15 +43,25 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
-    // Qt's buttons move the focus on arrow keys; here the arrows belong to the calendar.
     if (event->type() == QEvent::KeyPress && qobject_cast<QAbstractButton*>(watched)) {
+        auto* button = static_cast<QAbstractButton*>(watched);
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if (IsArrowKey(key)) {
-            handleCalendarKey(key, false);
-            // A button of the calendar hands the focus to the days the keys walk, so that a
-            // screen reader reads the day reached.
-            if (m_calendarPage->isAncestorOf(static_cast<QWidget*>(watched)))
+        const bool onTheCalendar = m_calendarPage->isAncestorOf(button);
+        // Qt's buttons move the focus on arrow keys; here the arrows belong to the calendar. A
+        // button of the calendar hands every key that moves the day to the days, with the
+        // focus, so that a screen reader reads the day reached.
+        if (IsArrowKey(key) || (onTheCalendar && IsDayKey(key))) {
+            // The focus goes first: the day reached is then read where the focus is, and not
+            // said a second time as a move made on the button.
+            if (onTheCalendar)
                 m_calendarPage->focusMonthView(Qt::OtherFocusReason);
+            handleCalendarKey(key, false);
+            return true;
+        }
+        // Enter presses the calendar's buttons as Space does; outside a dialog Qt's buttons
+        // leave it unanswered.
+        if (onTheCalendar && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+            button->click();
             return true;
         }
     }

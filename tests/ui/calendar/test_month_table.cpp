@@ -1,9 +1,11 @@
 // The month view as a screen reader meets it: a table of six weeks under the weekday names,
+// whose days are items read alone,
 // whose focused cell follows the selected day wherever the selection moves, and tells of it.
 
 #include "accessibility_listener.h"
 
 #include <QPushButton>
+#include <QRegularExpression>
 
 using namespace dutyloop;
 using namespace dutyloop::testing;
@@ -47,8 +49,9 @@ private slots:
             QAccessible::queryAccessibleInterface(ControlsOf(*window).monthView);
         QAccessibleInterface* focused = view->focusChild();
         QVERIFY(focused);
-        QCOMPARE(focused->role(), QAccessible::Cell);
-        QCOMPARE(focused->text(QAccessible::Name), SpokenDay(day, duty));
+        // An item of the table, read alone: a table cell would be read with its whole week.
+        QCOMPARE(focused->role(), QAccessible::ListItem);
+        QCOMPARE(focused->text(QAccessible::Name), SpokenDay(day, duty, QDate(2023, 9, 15)));
         QVERIFY(focused->state().focused);
         QVERIFY(focused->state().selected);
         QCOMPARE(HeardAbout(QAccessible::Focus).count(focused), 1);
@@ -93,7 +96,9 @@ private slots:
         QAccessibleInterface* focused =
             QAccessible::queryAccessibleInterface(w.monthView)->focusChild();
         QVERIFY(focused);
+        // Today, 2023-09-15, is said to be today before its date.
         QVERIFY(focused->text(QAccessible::Name)
+                    .remove(QRegularExpression(QStringLiteral("^Today, ")))
                     .startsWith(QLocale(QLocale::English, QLocale::UnitedStates)
                                     .toString(day, QLocale::LongFormat)));
         QTRY_COMPARE(LastFocused(), focused);
@@ -166,6 +171,47 @@ private slots:
         QCOMPARE(HeardAbout(QAccessible::NameChanged).count(read), 1);
     }
 
+    // The month buttons keep the focus as they page; the month and the day reached are said.
+    void theMonthButtonsSayWhereTheyWent() {
+        auto window = ShownWindow(); // today 2023-09-15, no rotation: days named by date
+        const Controls w = ControlsOf(*window);
+        OpenTab(*window, w.calendarPage);
+        QVERIFY(TabTo(w.nextMonth));
+        Heard().clear();
+        QTest::keyClick(w.nextMonth, Qt::Key_Space);
+        QTRY_COMPARE(Announced(), QStringList{"October 2023. Sunday, October 15, 2023"});
+        QVERIFY(w.nextMonth->hasFocus());
+        // Where the days have the focus, the day is read there and not said besides.
+        w.calendarPage->focusMonthView();
+        Heard().clear();
+        QTest::keyClick(KeyTarget(*window), Qt::Key_PageDown);
+        QTest::qWait(50);
+        QCOMPARE(Announced(), QStringList{});
+    }
+
+    // A reader that read the state of a day while the calendar was hidden keeps it as hidden
+    // until told that it shows again; it is told as the calendar comes back, of the days it
+    // read, and of no others.
+    void daysReadWhileHiddenAreToldToShow() {
+        auto window = ShownWindow(QDate(2023, 9, 15), "[Config]\nWorkAssign=5 TFS\n");
+        const Controls w = ControlsOf(*window);
+        OpenTab(*window, w.settingsPage);
+        QAccessibleTableInterface* table = MonthTable(*window);
+        QAccessibleInterface* read = table->cellAt(3, 4);
+        QAccessibleInterface* unread = table->cellAt(3, 5);
+        QVERIFY(read->state().invisible);
+        Heard().clear();
+        OpenTab(*window, w.calendarPage);
+        QCOMPARE(HeardAbout(QAccessible::ObjectShow).count(read), 1);
+        QCOMPARE(HeardAbout(QAccessible::ObjectShow).count(unread), 0);
+        QVERIFY(!read->state().invisible);
+        // Told once, it is not told again without a new reading while hidden.
+        OpenTab(*window, w.settingsPage);
+        Heard().clear();
+        OpenTab(*window, w.calendarPage);
+        QCOMPARE(HeardAbout(QAccessible::ObjectShow).count(read), 0);
+    }
+
     // The view has the focus as the Calendar tab shows, so the keys are read from the start;
     // leaving the tab and coming back gives it the focus again.
     void theCalendarTabFocusesTheSelectedDay() {
@@ -175,7 +221,8 @@ private slots:
         QAccessibleInterface* focused =
             QAccessible::queryAccessibleInterface(w.monthView)->focusChild();
         QVERIFY(focused);
-        QCOMPARE(focused->text(QAccessible::Name), SpokenDay(QDate(2023, 9, 15), 'K'));
+        QCOMPARE(focused->text(QAccessible::Name),
+                 SpokenDay(QDate(2023, 9, 15), 'K', QDate(2023, 9, 15)));
         OpenTab(*window, w.helpPage);
         Heard().clear();
         QTest::keyClick(KeyTarget(*window), Qt::Key_Tab, Qt::ControlModifier);

@@ -12,8 +12,10 @@
 #include "ui/printing/year_printing.h"
 
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPrintPreviewDialog>
@@ -289,6 +291,12 @@ private slots:
         SaveAsPdfFromTheWindow(*window);
         QVERIFY2(offered->endsWith("/Dutyloop 5 TFS 2026.pdf"), qPrintable(*offered));
         QCOMPARE(Entries(folder.path()), QStringList{"year.pdf"});
+        // A file written is named under the Settings tab's buttons, and on the Print button,
+        // where the focus comes back.
+        const QString said =
+            failing >= 0 ? QString() : "Duty year saved as " + QDir::toNativeSeparators(path);
+        QCOMPARE(Find<QLabel>(ControlsOf(*window).settingsPage, "exportMessage")->text(), said);
+        QCOMPARE(ControlsOf(*window).printButton->accessibleDescription(), said);
         if (failing >= 0) {
             QCOMPARE(*window.errors, QStringList{"Unable to write to " + path + "."});
             QCOMPARE(ReadBack(path), QByteArray("%PDF- an older year"));
@@ -296,6 +304,27 @@ private slots:
             QCOMPARE(*window.errors, QStringList{});
             QVERIFY(ReadBack(path).startsWith("%PDF-1."));
         }
+    }
+
+    // The Tab key goes round the whole dialog: the two fields, the three buttons, and back.
+    void theTabKeyGoesRoundThePrintDialog() {
+        auto window = ShownWindow(QDate(2026, 12, 10), kCrew5);
+        QStringList reached;
+        const OnNextModal<PrintDialog> walk([&](PrintDialog* dialog) {
+            QPushButton* cancel =
+                dialog->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Cancel);
+            cancel->setObjectName(QStringLiteral("cancel"));
+            Find<QComboBox>(dialog, "crewBox")->setFocus();
+            for (int step = 0; step < 5; ++step) {
+                QTest::keyClick(dialog->focusWidget(), Qt::Key_Tab);
+                reached.append(dialog->focusWidget()->objectName());
+            }
+            Click(cancel);
+        });
+        OpenPrinting(*window, Opening::CtrlP);
+        QTRY_VERIFY(walk.happened());
+        QCOMPARE(reached,
+                 (QStringList{"yearBox", "previewButton", "pdfButton", "cancel", "crewBox"}));
     }
 
     void monthLabelTellsTheMonthsNumbers_data() {

@@ -12,6 +12,9 @@ WindowUnderTest RightToLeftWindow(const QLocale& locale) {
     QGuiApplication::setLayoutDirection(Qt::RightToLeft);
     WindowUnderTest window;
     window.adjustPlatform = [locale](Platform& platform) { platform.locale = locale; };
+    // With a crew, the window opens on the calendar, where the keys walk the days; without
+    // one it opens on the crew list, which takes them.
+    WriteSettingsFile(window, "[Config]\nWorkAssign=5 TFS\n");
     // 1 October 2023 is a Sunday: the first cell of the grid, weeks starting on Sunday.
     StartWindow(window, QDate(2023, 10, 15));
     return window;

@@ -30,6 +30,8 @@ private slots:
         QCOMPARE(window->windowTitle(), QStringLiteral("Dutyloop®"));
         QCOMPARE(w.tabs->currentWidget(), w.settingsPage);
         QCOMPARE(w.assignment->currentIndex(), 0);
+        // The keys start on the list where a crew is chosen.
+        QCOMPARE(QApplication::focusWidget(), w.assignment);
         QVERIFY(!w.weekStart->isChecked());
         QCOMPARE(window->view().shownDate, D(2026, 12, 10));
         QCOMPARE(w.monthLabel->text(), QStringLiteral("December"));

@@ -1,0 +1,80 @@
+#include "ui/parts/announcer.h"
+
+#include <QAbstractItemView>
+#include <QAccessibleWidget>
+#include <QComboBox>
+#include <QEvent>
+#include <QTimer>
+
+#include <utility>
+
+namespace dutyloop {
+
+namespace {
+
+QAccessibleInterface* AnnouncerFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String("dutyloop::Announcer") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
+    return nullptr;
+}
+
+} // namespace
+
+Announcer::Announcer(QWidget* parent) : QWidget(parent) {
+    static const bool installed = [] {
+        QAccessible::installFactory(AnnouncerFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+    setObjectName(QStringLiteral("announcer"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(0, 0, 0, 0);
+    // Shown only for a moment: a page coming into view would else show it, and say the last
+    // message again.
+    hide();
+}
+
+void Announcer::announce(const QString& message) {
+    if (!parentWidget() || !parentWidget()->isVisible())
+        return;
+    m_pending = message;
+    // A message that follows a move of the focus comes after what the screen reader says of
+    // the focus, which Qt sends when the event loop next runs; a window that comes back when a
+    // dialog closes says the message once it is active again, not while it is not.
+    if (window()->isActiveWindow())
+        QTimer::singleShot(0, this, &Announcer::sayPending);
+    else
+        window()->installEventFilter(this);
+}
+
+bool Announcer::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == window() && event->type() == QEvent::WindowActivate) {
+        window()->removeEventFilter(this);
+        // The focus comes back to its widget after the window is activated, and the screen
+        // reader's words on it would cut the message short.
+        constexpr int kAfterTheFocusMs = 150;
+        QTimer::singleShot(kAfterTheFocusMs, this, &Announcer::sayPending);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Announcer::sayPending() {
+    if (m_pending.isEmpty() || !parentWidget()->isVisible())
+        return;
+    setAccessibleName(std::exchange(m_pending, QString()));
+    // Coming into view is what a screen reader hears of; it reads the name it finds then.
+    show();
+    hide();
+}
+
+void ReadOutChoice(QComboBox* list, Announcer* announcer) {
+    list->setAccessibleDescription(list->currentText());
+    QObject::connect(list, &QComboBox::currentIndexChanged, announcer, [list, announcer] {
+        list->setAccessibleDescription(list->currentText());
+        if (list->hasFocus() && !list->view()->isVisible())
+            announcer->announce(list->currentText());
+    });
+}
+
+} // namespace dutyloop
