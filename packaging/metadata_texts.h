@@ -29,4 +29,7 @@ QT_TRANSLATE_NOOP("Metadata",
 QT_TRANSLATE_NOOP("Metadata", "A month of a crew's rotation: work days in blue, days off in grey")
 QT_TRANSLATE_NOOP("Metadata", "Choosing the crew, the first day of the week and the colours")
 QT_TRANSLATE_NOOP("Metadata",
-                  "First release: the rotation calendar with its Settings tab and settings file.")
+                  "Days changed by hand (leave, sickness, swaps, extra duty and notes), export of "
+                  "a crew's duty days to an iCalendar file, the duty year printed on one page or "
+                  "saved as PDF, German and French, and a month grid that screen readers read "
+                  "day by day.")

@@ -120,6 +120,28 @@
         <extracomment>The days from January to the month: January, the month, the year, then &quot;157 work days&quot; and &quot;208 off&quot;.</extracomment>
         <translation>%1 bis %2 %3: %4, %5</translation>
     </message>
+    <message>
+        <source>As rostered</source>
+        <translation>Wie im Dienstplan</translation>
+    </message>
+    <message>
+        <source>%1, note “%2”</source>
+        <translation>%1, Notiz „%2“</translation>
+    </message>
+    <message>
+        <source>%1 was changed in the days file while its dialog was open; the file now says: %2.
+Your change was not saved. Open the day again to change it.</source>
+        <translation>%1 wurde in der Tagedatei geändert, während der Dialog offen war; dort steht jetzt: %2.
+Ihre Änderung wurde nicht gespeichert. Öffnen Sie den Tag erneut, um ihn zu ändern.</translation>
+    </message>
+    <message>
+        <source>Cancelled: %1</source>
+        <translation>Abgesagt: %1</translation>
+    </message>
+    <message>
+        <source>Today, %1</source>
+        <translation>Heute, %1</translation>
+    </message>
 </context>
 <context>
     <name>ColorName</name>
@@ -828,6 +850,283 @@ Try &apos;dutyloop --help&apos;.</source>
         <source>Unable to write to %1.</source>
         <translation>%1 kann nicht geschrieben werden.</translation>
     </message>
+    <message>
+        <source>%1
+The change was not saved.</source>
+        <translation>%1
+Die Änderung wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The days file %1 would grow past %2, the most that can be read back.</source>
+        <translation>Die Tagedatei %1 würde größer als %2, mehr kann nicht wieder gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Unable to read %1: it is not a file.</source>
+        <translation>%1 kann nicht gelesen werden: Es ist keine Datei.</translation>
+    </message>
+    <message>
+        <source>Unable to read %1: it is larger than %2.</source>
+        <translation>%1 kann nicht gelesen werden: Es ist größer als %2.</translation>
+    </message>
+    <message>
+        <source>Unable to read %1: %2.</source>
+        <translation>%1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>Unable to read %1.</source>
+        <translation>%1 kann nicht gelesen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>Holidays</name>
+    <message>
+        <source>New Year&apos;s Day</source>
+        <translation>Neujahr</translation>
+    </message>
+    <message>
+        <source>Epiphany</source>
+        <translation>Heilige Drei Könige</translation>
+    </message>
+    <message>
+        <source>International Women&apos;s Day</source>
+        <translation>Internationaler Frauentag</translation>
+    </message>
+    <message>
+        <source>Good Friday</source>
+        <translation>Karfreitag</translation>
+    </message>
+    <message>
+        <source>Easter Sunday</source>
+        <translation>Ostersonntag</translation>
+    </message>
+    <message>
+        <source>Easter Monday</source>
+        <translation>Ostermontag</translation>
+    </message>
+    <message>
+        <source>Labour Day</source>
+        <translation>Tag der Arbeit</translation>
+    </message>
+    <message>
+        <source>Liberation Day</source>
+        <translation>Tag der Befreiung</translation>
+    </message>
+    <message>
+        <source>Victory in Europe Day</source>
+        <translation>Tag des Sieges 1945</translation>
+    </message>
+    <message>
+        <source>Ascension Day</source>
+        <translation>Christi Himmelfahrt</translation>
+    </message>
+    <message>
+        <source>Whit Sunday</source>
+        <translation>Pfingstsonntag</translation>
+    </message>
+    <message>
+        <source>Whit Monday</source>
+        <translation>Pfingstmontag</translation>
+    </message>
+    <message>
+        <source>Corpus Christi</source>
+        <translation>Fronleichnam</translation>
+    </message>
+    <message>
+        <source>Assumption Day</source>
+        <translation>Mariä Himmelfahrt</translation>
+    </message>
+    <message>
+        <source>World Children&apos;s Day</source>
+        <translation>Weltkindertag</translation>
+    </message>
+    <message>
+        <source>German Unity Day</source>
+        <translation>Tag der Deutschen Einheit</translation>
+    </message>
+    <message>
+        <source>Austrian National Day</source>
+        <translation>Österreichischer Nationalfeiertag</translation>
+    </message>
+    <message>
+        <source>Reformation Day</source>
+        <translation>Reformationstag</translation>
+    </message>
+    <message>
+        <source>All Saints&apos; Day</source>
+        <translation>Allerheiligen</translation>
+    </message>
+    <message>
+        <source>Day of Repentance and Prayer</source>
+        <translation>Buß- und Bettag</translation>
+    </message>
+    <message>
+        <source>Armistice Day</source>
+        <translation>Waffenstillstand 1918</translation>
+    </message>
+    <message>
+        <source>Immaculate Conception</source>
+        <translation>Mariä Empfängnis</translation>
+    </message>
+    <message>
+        <source>Christmas Day</source>
+        <translation>Erster Weihnachtstag</translation>
+    </message>
+    <message>
+        <source>St Stephen&apos;s Day</source>
+        <translation>Zweiter Weihnachtstag</translation>
+    </message>
+    <message>
+        <source>Bastille Day</source>
+        <translation>Französischer Nationalfeiertag</translation>
+    </message>
+    <message>
+        <source>Martin Luther King Jr. Day</source>
+        <translation>Martin-Luther-King-Tag</translation>
+    </message>
+    <message>
+        <source>Washington&apos;s Birthday</source>
+        <translation>Washingtons Geburtstag</translation>
+    </message>
+    <message>
+        <source>Memorial Day</source>
+        <translation>Memorial Day</translation>
+    </message>
+    <message>
+        <source>Juneteenth</source>
+        <translation>Juneteenth</translation>
+    </message>
+    <message>
+        <source>Independence Day</source>
+        <translation>Unabhängigkeitstag</translation>
+    </message>
+    <message>
+        <source>Labor Day</source>
+        <translation>Labor Day</translation>
+    </message>
+    <message>
+        <source>Columbus Day</source>
+        <translation>Columbus Day</translation>
+    </message>
+    <message>
+        <source>Veterans Day</source>
+        <translation>Veterans Day</translation>
+    </message>
+    <message>
+        <source>Thanksgiving Day</source>
+        <translation>Thanksgiving</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>United States</source>
+        <translation>Vereinigte Staaten</translation>
+    </message>
+    <message>
+        <source>Germany – Baden-Württemberg</source>
+        <translation>Deutschland – Baden-Württemberg</translation>
+    </message>
+    <message>
+        <source>Germany – Bavaria</source>
+        <translation>Deutschland – Bayern</translation>
+    </message>
+    <message>
+        <source>Germany – Berlin</source>
+        <translation>Deutschland – Berlin</translation>
+    </message>
+    <message>
+        <source>Germany – Brandenburg</source>
+        <translation>Deutschland – Brandenburg</translation>
+    </message>
+    <message>
+        <source>Germany – Bremen</source>
+        <translation>Deutschland – Bremen</translation>
+    </message>
+    <message>
+        <source>Germany – Hamburg</source>
+        <translation>Deutschland – Hamburg</translation>
+    </message>
+    <message>
+        <source>Germany – Hesse</source>
+        <translation>Deutschland – Hessen</translation>
+    </message>
+    <message>
+        <source>Germany – Mecklenburg-Vorpommern</source>
+        <translation>Deutschland – Mecklenburg-Vorpommern</translation>
+    </message>
+    <message>
+        <source>Germany – Lower Saxony</source>
+        <translation>Deutschland – Niedersachsen</translation>
+    </message>
+    <message>
+        <source>Germany – North Rhine-Westphalia</source>
+        <translation>Deutschland – Nordrhein-Westfalen</translation>
+    </message>
+    <message>
+        <source>Germany – Rhineland-Palatinate</source>
+        <translation>Deutschland – Rheinland-Pfalz</translation>
+    </message>
+    <message>
+        <source>Germany – Saarland</source>
+        <translation>Deutschland – Saarland</translation>
+    </message>
+    <message>
+        <source>Germany – Saxony</source>
+        <translation>Deutschland – Sachsen</translation>
+    </message>
+    <message>
+        <source>Germany – Saxony-Anhalt</source>
+        <translation>Deutschland – Sachsen-Anhalt</translation>
+    </message>
+    <message>
+        <source>Germany – Schleswig-Holstein</source>
+        <translation>Deutschland – Schleswig-Holstein</translation>
+    </message>
+    <message>
+        <source>Germany – Thuringia</source>
+        <translation>Deutschland – Thüringen</translation>
+    </message>
+    <message>
+        <source>Austria</source>
+        <translation>Österreich</translation>
+    </message>
+    <message>
+        <source>France</source>
+        <translation>Frankreich</translation>
+    </message>
+    <message>
+        <source>France – Alsace-Moselle</source>
+        <translation>Frankreich – Elsass-Mosel</translation>
+    </message>
+    <message>
+        <source>%1 (observed)</source>
+        <translation>%1 (Ersatztag)</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1, public holiday: %2</source>
+        <translation>%1, Feiertag: %2</translation>
+    </message>
+    <message>
+        <source>Public holiday: %1</source>
+        <translation>Feiertag: %1</translation>
+    </message>
+    <message>
+        <source>Holidays on duty: %1 in %2, %3 in %4</source>
+        <translation>Feiertage im Dienst: %1 im %2, %3 im Jahr %4</translation>
+    </message>
+    <message>
+        <source>The holidays&apos; calendar %1 cannot be read.</source>
+        <translation>Der Feiertagskalender %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1 is no iCalendar file of holidays.</source>
+        <translation>%1 ist keine iCalendar-Datei mit Feiertagen.</translation>
+    </message>
 </context>
 <context>
     <name>Metadata</name>
@@ -865,8 +1164,8 @@ Try &apos;dutyloop --help&apos;.</source>
         <translation>Dienstgruppe, Wochenbeginn und Farben wählen</translation>
     </message>
     <message>
-        <source>First release: the rotation calendar with its Settings tab and settings file.</source>
-        <translation>Erste Veröffentlichung: der Dienstkalender mit der Registerkarte „Einstellungen“ und seiner Einstellungsdatei.</translation>
+        <source>Days changed by hand (leave, sickness, swaps, extra duty and notes), export of a crew&apos;s duty days to an iCalendar file, the duty year printed on one page or saved as PDF, German and French, and a month grid that screen readers read day by day.</source>
+        <translation>Von Hand geänderte Tage (Urlaub, Krankheit, Diensttausch, Zusatzdienst und Notizen), Export der Diensttage einer Dienstgruppe in eine iCalendar-Datei, das Dienstjahr auf einer Seite gedruckt oder als PDF gespeichert, Deutsch und Französisch und ein Monatsraster, das Bildschirmleser Tag für Tag vorlesen.</translation>
     </message>
 </context>
 <context>
@@ -911,12 +1210,40 @@ Try &apos;dutyloop --help&apos;.</source>
         <extracomment>The year&apos;s days: &quot;157 work days&quot; and &quot;208 off&quot;.</extracomment>
         <translation>Im ganzen Jahr: %1, %2</translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>No public holiday on duty</source>
+        <translation>Kein Feiertag im Dienst</translation>
+    </message>
+    <message>
+        <source>Public holidays on duty: %1</source>
+        <translation>Feiertage im Dienst: %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Public holiday</source>
+        <translation>Feiertag</translation>
+    </message>
 </context>
 <context>
     <name>dutyloop::AboutPage</name>
     <message>
         <source>email: %1</source>
         <translation>E-Mail: %1</translation>
+    </message>
+    <message>
+        <source>Support web page</source>
+        <translation>Support-Webseite</translation>
+    </message>
+    <message>
+        <source>Email to support</source>
+        <translation>E-Mail an den Support</translation>
     </message>
 </context>
 <context>
@@ -948,6 +1275,15 @@ Try &apos;dutyloop --help&apos;.</source>
     <message>
         <source>Pick a date</source>
         <translation>Datum wählen</translation>
+    </message>
+    <message>
+        <source>Pick a date: %1</source>
+        <translation>Datum wählen: %1</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>the month shown, then the day chosen</comment>
+        <translation>%1. %2</translation>
     </message>
 </context>
 <context>
@@ -1000,12 +1336,9 @@ Try &apos;dutyloop --help&apos;.</source>
         <source>Remove change</source>
         <translation>Änderung entfernen</translation>
     </message>
-</context>
-<context>
-    <name>dutyloop::EqualTabWidget</name>
     <message>
-        <source>%1 tab</source>
-        <translation>Registerkarte %1</translation>
+        <source>No change can be made under %1, which follows no crew&apos;s rotation.</source>
+        <translation>Unter %1 kann nichts geändert werden, da dort kein Dienstplan einer Dienstgruppe gilt.</translation>
     </message>
 </context>
 <context>
@@ -1151,6 +1484,24 @@ Alle Rechte vorbehalten
 
 Version für den Linux-Desktop</translation>
     </message>
+    <message>
+        <source>Calendar of Holidays</source>
+        <translation>Feiertagskalender</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>iCalendar-Dateien (*.ics)</translation>
+    </message>
+    <message>
+        <source>%1
+Your own days cannot be shown or changed until it can be read.</source>
+        <translation>%1
+Ihre eigenen Tage können erst angezeigt oder geändert werden, wenn die Datei lesbar ist.</translation>
+    </message>
+    <message>
+        <source>Settings saved</source>
+        <translation>Einstellungen gespeichert</translation>
+    </message>
 </context>
 <context>
     <name>dutyloop::MonthView</name>
@@ -1188,6 +1539,10 @@ Version für den Linux-Desktop</translation>
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Duty year saved as %1</source>
+        <translation>Dienstjahr gespeichert als %1</translation>
     </message>
 </context>
 <context>
@@ -1259,6 +1614,23 @@ Version für den Linux-Desktop</translation>
     <message>
         <source>Print a crew&apos;s duty year or save it as PDF</source>
         <translation>Das Dienstjahr einer Dienstgruppe drucken oder als PDF speichern</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>what a colour is for, then the colour</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Holidays</source>
+        <translation>Feiertage</translation>
+    </message>
+    <message>
+        <source>From a file…</source>
+        <translation>Aus einer Datei…</translation>
+    </message>
+    <message>
+        <source>Public holidays</source>
+        <translation>Gesetzliche Feiertage</translation>
     </message>
 </context>
 </TS>

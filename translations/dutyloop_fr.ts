@@ -120,6 +120,28 @@
         <extracomment>The days from January to the month: January, the month, the year, then &quot;157 work days&quot; and &quot;208 off&quot;.</extracomment>
         <translation>De %1 à %2 %3&#xa0;: %4, %5</translation>
     </message>
+    <message>
+        <source>As rostered</source>
+        <translation>Comme prévu</translation>
+    </message>
+    <message>
+        <source>%1, note “%2”</source>
+        <translation>%1, note «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
+        <source>%1 was changed in the days file while its dialog was open; the file now says: %2.
+Your change was not saved. Open the day again to change it.</source>
+        <translation>%1 a été modifié dans le fichier des jours pendant que sa fenêtre était ouverte&#x202f;; le fichier indique maintenant&#xa0;: %2.
+Votre modification n’a pas été enregistrée. Rouvrez le jour pour le modifier.</translation>
+    </message>
+    <message>
+        <source>Cancelled: %1</source>
+        <translation>Annulé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Today, %1</source>
+        <translation>Aujourd’hui, %1</translation>
+    </message>
 </context>
 <context>
     <name>ColorName</name>
@@ -828,6 +850,283 @@ Saisissez «&#xa0;dutyloop --help&#xa0;» pour plus d’informations.</translati
         <source>Unable to write to %1.</source>
         <translation>Impossible d’écrire dans %1.</translation>
     </message>
+    <message>
+        <source>%1
+The change was not saved.</source>
+        <translation>%1
+La modification n’a pas été enregistrée.</translation>
+    </message>
+    <message>
+        <source>The days file %1 would grow past %2, the most that can be read back.</source>
+        <translation>Le fichier des jours %1 dépasserait %2, la taille maximale qui peut être relue.</translation>
+    </message>
+    <message>
+        <source>Unable to read %1: it is not a file.</source>
+        <translation>Impossible de lire %1&#xa0;: ce n’est pas un fichier.</translation>
+    </message>
+    <message>
+        <source>Unable to read %1: it is larger than %2.</source>
+        <translation>Impossible de lire %1&#xa0;: il dépasse %2.</translation>
+    </message>
+    <message>
+        <source>Unable to read %1: %2.</source>
+        <translation>Impossible de lire %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Unable to read %1.</source>
+        <translation>Impossible de lire %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Holidays</name>
+    <message>
+        <source>New Year&apos;s Day</source>
+        <translation>Jour de l’an</translation>
+    </message>
+    <message>
+        <source>Epiphany</source>
+        <translation>Épiphanie</translation>
+    </message>
+    <message>
+        <source>International Women&apos;s Day</source>
+        <translation>Journée internationale des femmes</translation>
+    </message>
+    <message>
+        <source>Good Friday</source>
+        <translation>Vendredi saint</translation>
+    </message>
+    <message>
+        <source>Easter Sunday</source>
+        <translation>Dimanche de Pâques</translation>
+    </message>
+    <message>
+        <source>Easter Monday</source>
+        <translation>Lundi de Pâques</translation>
+    </message>
+    <message>
+        <source>Labour Day</source>
+        <translation>Fête du Travail</translation>
+    </message>
+    <message>
+        <source>Liberation Day</source>
+        <translation>Jour de la Libération</translation>
+    </message>
+    <message>
+        <source>Victory in Europe Day</source>
+        <translation>Victoire 1945</translation>
+    </message>
+    <message>
+        <source>Ascension Day</source>
+        <translation>Ascension</translation>
+    </message>
+    <message>
+        <source>Whit Sunday</source>
+        <translation>Dimanche de Pentecôte</translation>
+    </message>
+    <message>
+        <source>Whit Monday</source>
+        <translation>Lundi de Pentecôte</translation>
+    </message>
+    <message>
+        <source>Corpus Christi</source>
+        <translation>Fête-Dieu</translation>
+    </message>
+    <message>
+        <source>Assumption Day</source>
+        <translation>Assomption</translation>
+    </message>
+    <message>
+        <source>World Children&apos;s Day</source>
+        <translation>Journée mondiale de l’enfance</translation>
+    </message>
+    <message>
+        <source>German Unity Day</source>
+        <translation>Jour de l’Unité allemande</translation>
+    </message>
+    <message>
+        <source>Austrian National Day</source>
+        <translation>Fête nationale autrichienne</translation>
+    </message>
+    <message>
+        <source>Reformation Day</source>
+        <translation>Fête de la Réformation</translation>
+    </message>
+    <message>
+        <source>All Saints&apos; Day</source>
+        <translation>Toussaint</translation>
+    </message>
+    <message>
+        <source>Day of Repentance and Prayer</source>
+        <translation>Jour de pénitence et de prière</translation>
+    </message>
+    <message>
+        <source>Armistice Day</source>
+        <translation>Armistice 1918</translation>
+    </message>
+    <message>
+        <source>Immaculate Conception</source>
+        <translation>Immaculée Conception</translation>
+    </message>
+    <message>
+        <source>Christmas Day</source>
+        <translation>Noël</translation>
+    </message>
+    <message>
+        <source>St Stephen&apos;s Day</source>
+        <translation>Saint-Étienne</translation>
+    </message>
+    <message>
+        <source>Bastille Day</source>
+        <translation>Fête nationale</translation>
+    </message>
+    <message>
+        <source>Martin Luther King Jr. Day</source>
+        <translation>Journée de Martin Luther King</translation>
+    </message>
+    <message>
+        <source>Washington&apos;s Birthday</source>
+        <translation>Anniversaire de Washington</translation>
+    </message>
+    <message>
+        <source>Memorial Day</source>
+        <translation>Memorial Day</translation>
+    </message>
+    <message>
+        <source>Juneteenth</source>
+        <translation>Juneteenth</translation>
+    </message>
+    <message>
+        <source>Independence Day</source>
+        <translation>Jour de l’Indépendance</translation>
+    </message>
+    <message>
+        <source>Labor Day</source>
+        <translation>Labor Day</translation>
+    </message>
+    <message>
+        <source>Columbus Day</source>
+        <translation>Columbus Day</translation>
+    </message>
+    <message>
+        <source>Veterans Day</source>
+        <translation>Journée des anciens combattants</translation>
+    </message>
+    <message>
+        <source>Thanksgiving Day</source>
+        <translation>Thanksgiving</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>United States</source>
+        <translation>États-Unis</translation>
+    </message>
+    <message>
+        <source>Germany – Baden-Württemberg</source>
+        <translation>Allemagne – Bade-Wurtemberg</translation>
+    </message>
+    <message>
+        <source>Germany – Bavaria</source>
+        <translation>Allemagne – Bavière</translation>
+    </message>
+    <message>
+        <source>Germany – Berlin</source>
+        <translation>Allemagne – Berlin</translation>
+    </message>
+    <message>
+        <source>Germany – Brandenburg</source>
+        <translation>Allemagne – Brandebourg</translation>
+    </message>
+    <message>
+        <source>Germany – Bremen</source>
+        <translation>Allemagne – Brême</translation>
+    </message>
+    <message>
+        <source>Germany – Hamburg</source>
+        <translation>Allemagne – Hambourg</translation>
+    </message>
+    <message>
+        <source>Germany – Hesse</source>
+        <translation>Allemagne – Hesse</translation>
+    </message>
+    <message>
+        <source>Germany – Mecklenburg-Vorpommern</source>
+        <translation>Allemagne – Mecklembourg-Poméranie-Occidentale</translation>
+    </message>
+    <message>
+        <source>Germany – Lower Saxony</source>
+        <translation>Allemagne – Basse-Saxe</translation>
+    </message>
+    <message>
+        <source>Germany – North Rhine-Westphalia</source>
+        <translation>Allemagne – Rhénanie-du-Nord-Westphalie</translation>
+    </message>
+    <message>
+        <source>Germany – Rhineland-Palatinate</source>
+        <translation>Allemagne – Rhénanie-Palatinat</translation>
+    </message>
+    <message>
+        <source>Germany – Saarland</source>
+        <translation>Allemagne – Sarre</translation>
+    </message>
+    <message>
+        <source>Germany – Saxony</source>
+        <translation>Allemagne – Saxe</translation>
+    </message>
+    <message>
+        <source>Germany – Saxony-Anhalt</source>
+        <translation>Allemagne – Saxe-Anhalt</translation>
+    </message>
+    <message>
+        <source>Germany – Schleswig-Holstein</source>
+        <translation>Allemagne – Schleswig-Holstein</translation>
+    </message>
+    <message>
+        <source>Germany – Thuringia</source>
+        <translation>Allemagne – Thuringe</translation>
+    </message>
+    <message>
+        <source>Austria</source>
+        <translation>Autriche</translation>
+    </message>
+    <message>
+        <source>France</source>
+        <translation>France</translation>
+    </message>
+    <message>
+        <source>France – Alsace-Moselle</source>
+        <translation>France – Alsace-Moselle</translation>
+    </message>
+    <message>
+        <source>%1 (observed)</source>
+        <translation>%1 (jour chômé)</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1, public holiday: %2</source>
+        <translation>%1, jour férié&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Public holiday: %1</source>
+        <translation>Jour férié&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Holidays on duty: %1 in %2, %3 in %4</source>
+        <translation>Jours fériés en service&#xa0;: %1 en %2, %3 en %4</translation>
+    </message>
+    <message>
+        <source>The holidays&apos; calendar %1 cannot be read.</source>
+        <translation>Le calendrier des jours fériés %1 ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>%1 is no iCalendar file of holidays.</source>
+        <translation>%1 n’est pas un fichier iCalendar de jours fériés.</translation>
+    </message>
 </context>
 <context>
     <name>Metadata</name>
@@ -865,8 +1164,8 @@ Saisissez «&#xa0;dutyloop --help&#xa0;» pour plus d’informations.</translati
         <translation>Choix de l’équipe, du premier jour de la semaine et des couleurs</translation>
     </message>
     <message>
-        <source>First release: the rotation calendar with its Settings tab and settings file.</source>
-        <translation>Première version&#xa0;: le calendrier du roulement, avec son onglet «&#xa0;Paramètres&#xa0;» et son fichier de paramètres.</translation>
+        <source>Days changed by hand (leave, sickness, swaps, extra duty and notes), export of a crew&apos;s duty days to an iCalendar file, the duty year printed on one page or saved as PDF, German and French, and a month grid that screen readers read day by day.</source>
+        <translation>Jours modifiés à la main (congé, maladie, échanges, service supplémentaire et notes), export des jours de service d’une équipe dans un fichier iCalendar, l’année de service imprimée sur une page ou enregistrée en PDF, allemand et français, et une grille du mois que les lecteurs d’écran lisent jour par jour.</translation>
     </message>
 </context>
 <context>
@@ -911,12 +1210,40 @@ Saisissez «&#xa0;dutyloop --help&#xa0;» pour plus d’informations.</translati
         <extracomment>The year&apos;s days: &quot;157 work days&quot; and &quot;208 off&quot;.</extracomment>
         <translation>Sur l’année&#xa0;: %1, %2</translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>No public holiday on duty</source>
+        <translation>Aucun jour férié en service</translation>
+    </message>
+    <message>
+        <source>Public holidays on duty: %1</source>
+        <translation>Jours fériés en service&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Public holiday</source>
+        <translation>Jour férié</translation>
+    </message>
 </context>
 <context>
     <name>dutyloop::AboutPage</name>
     <message>
         <source>email: %1</source>
         <translation>Courriel&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Support web page</source>
+        <translation>Page web d’assistance</translation>
+    </message>
+    <message>
+        <source>Email to support</source>
+        <translation>Courriel à l’assistance</translation>
     </message>
 </context>
 <context>
@@ -948,6 +1275,15 @@ Saisissez «&#xa0;dutyloop --help&#xa0;» pour plus d’informations.</translati
     <message>
         <source>Pick a date</source>
         <translation>Choisir une date</translation>
+    </message>
+    <message>
+        <source>Pick a date: %1</source>
+        <translation>Choisir une date&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>the month shown, then the day chosen</comment>
+        <translation>%1. %2</translation>
     </message>
 </context>
 <context>
@@ -1000,12 +1336,9 @@ Saisissez «&#xa0;dutyloop --help&#xa0;» pour plus d’informations.</translati
         <source>Remove change</source>
         <translation>Supprimer la modification</translation>
     </message>
-</context>
-<context>
-    <name>dutyloop::EqualTabWidget</name>
     <message>
-        <source>%1 tab</source>
-        <translation>Onglet %1</translation>
+        <source>No change can be made under %1, which follows no crew&apos;s rotation.</source>
+        <translation>Aucune modification n’est possible sous %1, qui ne suit le roulement d’aucune équipe.</translation>
     </message>
 </context>
 <context>
@@ -1151,6 +1484,24 @@ Tous droits réservés
 
 Version pour le bureau Linux</translation>
     </message>
+    <message>
+        <source>Calendar of Holidays</source>
+        <translation>Calendrier des jours fériés</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>Fichiers iCalendar (*.ics)</translation>
+    </message>
+    <message>
+        <source>%1
+Your own days cannot be shown or changed until it can be read.</source>
+        <translation>%1
+Vos jours ne peuvent être affichés ni modifiés tant qu’il ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>Settings saved</source>
+        <translation>Paramètres enregistrés</translation>
+    </message>
 </context>
 <context>
     <name>dutyloop::MonthView</name>
@@ -1188,6 +1539,10 @@ Version pour le bureau Linux</translation>
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Duty year saved as %1</source>
+        <translation>Année de service enregistrée sous %1</translation>
     </message>
 </context>
 <context>
@@ -1259,6 +1614,23 @@ Version pour le bureau Linux</translation>
     <message>
         <source>Print a crew&apos;s duty year or save it as PDF</source>
         <translation>Imprimer l’année de service d’une équipe ou l’enregistrer en PDF</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>what a colour is for, then the colour</comment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Holidays</source>
+        <translation>Jours fériés</translation>
+    </message>
+    <message>
+        <source>From a file…</source>
+        <translation>Depuis un fichier…</translation>
+    </message>
+    <message>
+        <source>Public holidays</source>
+        <translation>Jours fériés</translation>
     </message>
 </context>
 </TS>
