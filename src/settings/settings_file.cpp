@@ -23,6 +23,9 @@ constexpr QByteArrayView kHolidayFile("File");
 constexpr QByteArrayView kFromFile("file");
 // Keyed by the crew's entry: "5 TFS=07:00-07:00".
 constexpr QByteArrayView kDutyHours("Duty Hours");
+// "Remind=60", or "Remind=19:00" for the evening before.
+constexpr QByteArrayView kReminder("Reminder");
+constexpr QByteArrayView kRemind("Remind");
 
 // "07:00": two digits, a colon and two digits, within a day.
 std::optional<QTime> ClockTime(QByteArrayView text) {
@@ -97,6 +100,29 @@ QByteArray DutyHoursText(const DutyHours& hours) {
            hours.end.toString(QStringLiteral("HH:mm")).toLatin1();
 }
 
+std::optional<Reminder> ReminderFromText(QByteArrayView text) {
+    const QByteArrayView trimmed = text.trimmed();
+    if (const std::optional<QTime> evening = ClockTime(trimmed))
+        return Reminder{Reminder::Kind::EveningBefore, 0, *evening};
+    for (const int minutes : kReminderMinutes) {
+        if (trimmed == QByteArray::number(minutes))
+            return Reminder{Reminder::Kind::Before, minutes, QTime()};
+    }
+    return std::nullopt;
+}
+
+QByteArray ReminderText(const Reminder& reminder) {
+    switch (reminder.kind) {
+    case Reminder::Kind::Before:
+        return QByteArray::number(reminder.minutesBefore);
+    case Reminder::Kind::EveningBefore:
+        return reminder.eveningAt.toString(QStringLiteral("HH:mm")).toLatin1();
+    case Reminder::Kind::None:
+        break;
+    }
+    return QByteArray();
+}
+
 Settings SettingsFromText(const QByteArray& fileText, bool mondayFirst) {
     Settings settings;
     const std::optional<QByteArray> stored = IniValue(fileText, kConfig, kWorkAssign);
@@ -112,6 +138,9 @@ Settings SettingsFromText(const QByteArray& fileText, bool mondayFirst) {
         if (const std::optional<DutyHours> hours = DutyHoursFromText(value))
             settings.dutyHours[QString::fromUtf8(crew)] = *hours;
     }
+    settings.reminder =
+        ReminderFromText(IniValue(fileText, kReminder, kRemind).value_or(QByteArray()))
+            .value_or(Reminder());
     const QByteArray region = IniValue(fileText, kHolidays, kRegion).value_or(QByteArray());
     if (region == kFromFile) {
         settings.holidayFile =
@@ -140,6 +169,13 @@ QByteArray TextWithSettings(const QByteArray& fileText, const Settings& settings
     }
     for (const auto& [crew, hours] : settings.dutyHours)
         text = WithIniValue(text, kDutyHours, crew.toUtf8(), DutyHoursText(hours));
+    // As with the hours: no section for a user who is never reminded, and a value Save cannot
+    // read stays as it was.
+    if (settings.reminder.kind != Reminder::Kind::None) {
+        text = WithIniValue(text, kReminder, kRemind, ReminderText(settings.reminder));
+    } else if (ReminderFromText(IniValue(text, kReminder, kRemind).value_or(QByteArray("?")))) {
+        text = WithoutIniKey(text, kReminder, kRemind);
+    }
     // No section is added for a user who marks no holidays.
     if (!settings.holidayFile.isEmpty()) {
         text = WithIniValue(text, kHolidays, kRegion, kFromFile.toByteArray());

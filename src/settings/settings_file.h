@@ -2,6 +2,7 @@
 
 #include "schedule/duty_hours.h"
 #include "schedule/holidays.h"
+#include "schedule/reminder.h"
 #include "settings/colors.h"
 
 #include <QByteArray>
@@ -22,6 +23,9 @@ struct Settings {
     // Each crew's duty hours, by its entry in the assignment list; a crew without an entry is
     // on duty all day, as every crew is until its hours are set.
     std::map<QString, DutyHours> dutyHours;
+    // When duties are reminded of, in the exported calendar and on the desktop; never by
+    // default.
+    Reminder reminder;
     friend bool operator==(const Settings&, const Settings&) = default;
 };
 
@@ -34,6 +38,12 @@ Settings SettingsFromText(const QByteArray& fileText, bool mondayFirst = false);
 // text, so that a hostile value leaves the crew on duty all day.
 std::optional<DutyHours> DutyHoursFromText(QByteArrayView text);
 QByteArray DutyHoursText(const DutyHours& hours);
+
+// "15", "60" or "120" (minutes before the duty) or "19:00" (the evening before, at that time):
+// a reminder as the settings file keeps it; nullopt for any other text, so that a hostile value
+// reminds of nothing.
+std::optional<Reminder> ReminderFromText(QByteArrayView text);
+QByteArray ReminderText(const Reminder& reminder);
 
 // The file's text with the settings written into it; every other line stays as it was.
 QByteArray TextWithSettings(const QByteArray& fileText, const Settings& settings);

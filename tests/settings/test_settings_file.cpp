@@ -249,6 +249,70 @@ private slots:
         QVERIFY(!TextWithSettings("[Config]\n", Settings()).contains("Duty Hours"));
     }
 
+    // The reminder: each kind read; a hostile value reminds of nothing.
+    void readsReminder_data() {
+        QTest::addColumn<QByteArray>("value");
+        QTest::addColumn<int>("kind"); // a Reminder::Kind
+        QTest::addColumn<int>("minutes");
+        QTest::addColumn<QTime>("evening");
+        const int before = int(Reminder::Kind::Before);
+        const int none = int(Reminder::Kind::None);
+        QTest::newRow("15 minutes") << QByteArray("15") << before << 15 << QTime();
+        QTest::newRow("an hour") << QByteArray("60") << before << 60 << QTime();
+        QTest::newRow("two hours, blanks around")
+            << QByteArray(" 120 ") << before << 120 << QTime();
+        QTest::newRow("the evening before")
+            << QByteArray("19:30") << int(Reminder::Kind::EveningBefore) << 0 << QTime(19, 30);
+        QTest::newRow("minutes not offered") << QByteArray("30") << none << 0 << QTime();
+        QTest::newRow("negative") << QByteArray("-15") << none << 0 << QTime();
+        QTest::newRow("an hour past the day") << QByteArray("25:99") << none << 0 << QTime();
+        QTest::newRow("999 hours") << QByteArray("59940") << none << 0 << QTime();
+        QTest::newRow("a word") << QByteArray("evening") << none << 0 << QTime();
+        QTest::newRow("empty") << QByteArray() << none << 0 << QTime();
+    }
+    void readsReminder() {
+        QFETCH(QByteArray, value);
+        QFETCH(int, kind);
+        QFETCH(int, minutes);
+        QFETCH(QTime, evening);
+        const Reminder reminder = SettingsFromText("[Reminder]\nRemind=" + value + "\n").reminder;
+        QCOMPARE(int(reminder.kind), kind);
+        QCOMPARE(reminder.minutesBefore, minutes);
+        QCOMPARE(reminder.eveningAt, evening);
+    }
+
+    // Save writes the reminder beside a foreign key; set back to none it loses its line, a
+    // value Save cannot read stays, and a file without one gets no section.
+    void savesReminder_data() {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("remind"); // as the user sets it; empty for none
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("an hour, beside a foreign key")
+            << QByteArray("[Reminder]\nSound=bell\n") << QByteArray("60")
+            << QByteArray("[Reminder]\nSound=bell\nRemind=60\n");
+        QTest::newRow("the evening before replaces minutes")
+            << QByteArray("[Reminder]\nRemind=15\n") << QByteArray("20:00")
+            << QByteArray("[Reminder]\nRemind=20:00\n");
+        QTest::newRow("set back to none") << QByteArray("[Reminder]\nRemind=15\nSound=bell\n")
+                                          << QByteArray() << QByteArray("[Reminder]\nSound=bell\n");
+        QTest::newRow("a value Save cannot read, left as none")
+            << QByteArray("[Reminder]\nRemind=soon\n") << QByteArray()
+            << QByteArray("[Reminder]\nRemind=soon\n");
+        QTest::newRow("none in a file without the section")
+            << QByteArray("[Config]\n") << QByteArray() << QByteArray("[Config]\n");
+    }
+    void savesReminder() {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, remind);
+        QFETCH(QByteArray, after);
+        Settings settings = SettingsFromText(before);
+        settings.reminder = ReminderFromText(remind).value_or(Reminder());
+        const QByteArray saved = TextWithSettings(before, settings);
+        const qsizetype at = saved.indexOf("[Reminder]");
+        QCOMPARE(at < 0 ? saved.first(0) : saved.sliced(at, after.size()),
+                 after.startsWith("[Reminder]") ? after : QByteArray());
+    }
+
     // The holidays' section: read, written back, and never added for a user who marks none.
     void holidaySection_data() {
         QTest::addColumn<QByteArray>("before");
