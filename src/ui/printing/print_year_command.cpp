@@ -31,10 +31,9 @@ int PrintYearToFile(const CommandLine& line, const QLocale& locale, QDate today,
     if (!holidays.error.isEmpty())
         std::fputs(QStringLiteral("dutyloop: %1\n").arg(holidays.error).toLocal8Bit().constData(),
                    stderr);
-    const YearPage page =
-        YearPageForCrew(line.crew, line.printYear, settings, localeSettings, today,
-                        DayChangesUnder(*days.changes, line.crew),
-                        holidays.holidays ? &*holidays.holidays : nullptr);
+    const YearPage page = YearPageForCrew(line.crew, line.printYear, settings, localeSettings,
+                                          today, DayChangesUnder(*days.changes, line.crew),
+                                          holidays.holidays ? &*holidays.holidays : nullptr);
     const QByteArray pdf = YearPagePdf(page, PaperFor(locale));
     if (!pdf.isEmpty() && WriteOutputFile(line.pdfPath, pdf))
         return 0;
