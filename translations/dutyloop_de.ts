@@ -142,6 +142,30 @@ Ihre Änderung wurde nicht gespeichert. Öffnen Sie den Tag erneut, um ihn zu ä
         <source>Today, %1</source>
         <translation>Heute, %1</translation>
     </message>
+    <message>
+        <source>%1 – %2 next day</source>
+        <extracomment>A duty&apos;s start and its end on the next day, as in &quot;07:00 – 07:00 next day&quot;.</extracomment>
+        <translation>%1 – %2 am Folgetag</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <extracomment>A duty&apos;s start and end on one day, as in &quot;07:00 – 19:00&quot;.</extracomment>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>The duty, then its hours: &quot;Work 07:00 – 07:00 next day&quot;.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Hours on duty: %1 in %2, %3 in %4</source>
+        <extracomment>Hours worked in the shown month and in its year up to the month&apos;s end: &quot;Hours on duty: 288 in March, 816 in 2027&quot;.</extracomment>
+        <translation>Dienststunden: %1 im %2, %3 im Jahr %4</translation>
+    </message>
+    <message>
+        <source>Hours taken as leave or sick: %1 in %2, %3 in %4</source>
+        <translation>Stunden in Urlaub oder Krankheit: %1 im %2, %3 im Jahr %4</translation>
+    </message>
 </context>
 <context>
     <name>ColorName</name>
@@ -1631,6 +1655,67 @@ Ihre eigenen Tage können erst angezeigt oder geändert werden, wenn die Datei l
     <message>
         <source>Public holidays</source>
         <translation>Gesetzliche Feiertage</translation>
+    </message>
+    <message>
+        <source>Duty starts</source>
+        <translation>Dienstbeginn</translation>
+    </message>
+    <message>
+        <source>Duty length</source>
+        <translation>Dienstdauer</translation>
+    </message>
+    <message>
+        <source>All day</source>
+        <translation>Ganztägig</translation>
+    </message>
+    <message>
+        <source> h</source>
+        <extracomment>After a duty&apos;s length in hours, as in &quot;24 h&quot;.</extracomment>
+        <translation> Std.</translation>
+    </message>
+    <message>
+        <source>Remind me</source>
+        <translation>Erinnern</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>15 minutes before</source>
+        <translation>15 Minuten vorher</translation>
+    </message>
+    <message>
+        <source>1 hour before</source>
+        <translation>1 Stunde vorher</translation>
+    </message>
+    <message>
+        <source>2 hours before</source>
+        <translation>2 Stunden vorher</translation>
+    </message>
+    <message>
+        <source>The evening before</source>
+        <translation>Am Vorabend</translation>
+    </message>
+    <message>
+        <source>Remind me of duty</source>
+        <translation>An den Dienst erinnern</translation>
+    </message>
+    <message>
+        <source>In the evening at</source>
+        <translation>Am Vorabend um</translation>
+    </message>
+    <message>
+        <source>Duty of %1 starts at</source>
+        <translation>Dienstbeginn von %1</translation>
+    </message>
+    <message>
+        <source>Duty of %1 lasts, in hours</source>
+        <translation>Dienstdauer von %1 in Stunden</translation>
+    </message>
+    <message>
+        <source>Evening reminder at</source>
+        <translation>Erinnerung am Vorabend um</translation>
     </message>
 </context>
 </TS>

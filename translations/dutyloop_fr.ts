@@ -142,6 +142,30 @@ Votre modification n’a pas été enregistrée. Rouvrez le jour pour le modifie
         <source>Today, %1</source>
         <translation>Aujourd’hui, %1</translation>
     </message>
+    <message>
+        <source>%1 – %2 next day</source>
+        <extracomment>A duty&apos;s start and its end on the next day, as in &quot;07:00 – 07:00 next day&quot;.</extracomment>
+        <translation>%1 – %2 le lendemain</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <extracomment>A duty&apos;s start and end on one day, as in &quot;07:00 – 19:00&quot;.</extracomment>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>The duty, then its hours: &quot;Work 07:00 – 07:00 next day&quot;.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Hours on duty: %1 in %2, %3 in %4</source>
+        <extracomment>Hours worked in the shown month and in its year up to the month&apos;s end: &quot;Hours on duty: 288 in March, 816 in 2027&quot;.</extracomment>
+        <translation>Heures de service&#xa0;: %1 en %2, %3 en %4</translation>
+    </message>
+    <message>
+        <source>Hours taken as leave or sick: %1 in %2, %3 in %4</source>
+        <translation>Heures en congé ou maladie&#xa0;: %1 en %2, %3 en %4</translation>
+    </message>
 </context>
 <context>
     <name>ColorName</name>
@@ -1631,6 +1655,67 @@ Vos jours ne peuvent être affichés ni modifiés tant qu’il ne peut pas être
     <message>
         <source>Public holidays</source>
         <translation>Jours fériés</translation>
+    </message>
+    <message>
+        <source>Duty starts</source>
+        <translation>Début du service</translation>
+    </message>
+    <message>
+        <source>Duty length</source>
+        <translation>Durée du service</translation>
+    </message>
+    <message>
+        <source>All day</source>
+        <translation>Toute la journée</translation>
+    </message>
+    <message>
+        <source> h</source>
+        <extracomment>After a duty&apos;s length in hours, as in &quot;24 h&quot;.</extracomment>
+        <translation>&#xa0;h</translation>
+    </message>
+    <message>
+        <source>Remind me</source>
+        <translation>Me rappeler</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Jamais</translation>
+    </message>
+    <message>
+        <source>15 minutes before</source>
+        <translation>15 minutes avant</translation>
+    </message>
+    <message>
+        <source>1 hour before</source>
+        <translation>1 heure avant</translation>
+    </message>
+    <message>
+        <source>2 hours before</source>
+        <translation>2 heures avant</translation>
+    </message>
+    <message>
+        <source>The evening before</source>
+        <translation>La veille au soir</translation>
+    </message>
+    <message>
+        <source>Remind me of duty</source>
+        <translation>Me rappeler le service</translation>
+    </message>
+    <message>
+        <source>In the evening at</source>
+        <translation>Le soir à</translation>
+    </message>
+    <message>
+        <source>Duty of %1 starts at</source>
+        <translation>Début du service de %1</translation>
+    </message>
+    <message>
+        <source>Duty of %1 lasts, in hours</source>
+        <translation>Durée du service de %1, en heures</translation>
+    </message>
+    <message>
+        <source>Evening reminder at</source>
+        <translation>Rappel la veille à</translation>
     </message>
 </context>
 </TS>

@@ -61,4 +61,25 @@ QString CapitalizedFirst(const QString& text, const LocaleSettings& settings) {
     return settings.locale.toUpper(text.left(first)) + text.mid(first);
 }
 
+QString ClockTimeFormat(const QLocale& locale) {
+    const QString format = locale.timeFormat(QLocale::ShortFormat);
+    // The seconds go with the separator before them (":ss", ".ss"); C's short format has them.
+    QString kept;
+    for (qsizetype at = 0; at < format.size(); ++at) {
+        if (format[at] != u's') {
+            kept += format[at];
+            continue;
+        }
+        if (!kept.isEmpty() && !kept.back().isLetter() && !kept.back().isSpace())
+            kept.chop(1);
+        while (at + 1 < format.size() && format[at + 1] == u's')
+            ++at;
+    }
+    return kept.trimmed();
+}
+
+QString FormatClockTime(QTime time, const LocaleSettings& settings) {
+    return settings.locale.toString(time, ClockTimeFormat(settings.locale));
+}
+
 } // namespace dutyloop

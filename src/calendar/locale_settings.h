@@ -26,6 +26,10 @@ LocaleSettings CaptureLocaleSettings(const QLocale& locale);
 
 QString FormatShortDate(QDate date, const LocaleSettings& settings);
 
+// The locale's short time format without seconds, which no duty has: "HH:mm", "h:mm AP".
+QString ClockTimeFormat(const QLocale& locale);
+QString FormatClockTime(QTime time, const LocaleSettings& settings);
+
 // The text with its first letter a capital, for a text that starts a line or a sentence and
 // begins with a name the locale writes in lower case (French "décembre", "lundi 14 décembre").
 QString CapitalizedFirst(const QString& text, const LocaleSettings& settings);

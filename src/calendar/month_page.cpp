@@ -4,6 +4,7 @@
 #include "calendar/cell_descriptions.h"
 #include "calendar/count_texts.h"
 #include "calendar/day_change_texts.h"
+#include "calendar/duty_hours_texts.h"
 #include "calendar/header_texts.h"
 #include "calendar/holiday_texts.h"
 #include "calendar/spoken_texts.h"
@@ -21,7 +22,8 @@ bool HasToolTip(int index) {
 }
 
 // The day cell of `before` that says what day cell `index` of the new page would, if any.
-const CellLook* SameDescription(const MonthPage& before, int index, QDate date, DutyCode duty) {
+const CellLook* SameDescription(const MonthPage& before, int index, QDate date, DutyCode duty,
+                                const QString& dutyHours) {
     // The cells hold consecutive days.
     const qint64 at = before.cells[0].date.daysTo(date);
     if (at < 0 || at >= kFirstLegendCell)
@@ -31,7 +33,7 @@ const CellLook* SameDescription(const MonthPage& before, int index, QDate date, 
     const bool described = !cell.accessibleName.isEmpty() &&
                            cell.change == DayChangeKind::AsRostered && !cell.hasNote &&
                            !cell.isToday && cell.holiday.isEmpty();
-    return described && cell.date == date && cell.duty == duty &&
+    return described && cell.date == date && cell.duty == duty && cell.dutyHours == dutyHours &&
                    HasToolTip(static_cast<int>(at)) == HasToolTip(index)
                ? &cell
                : nullptr;
@@ -43,7 +45,7 @@ DayChange DayChangeOf(const MonthPageState& state, QDate date) {
 }
 
 CellLook DayCell(int index, const MonthPageState& state, const MonthPage& before,
-                 const HolidayList& holidays) {
+                 const HolidayList& holidays, const QString& dutyHours) {
     const CalendarView& view = state.view;
     const QDate date = view.cellDates[static_cast<std::size_t>(index)];
     const DayChange change = DayChangeOf(state, date);
@@ -61,8 +63,11 @@ CellLook DayCell(int index, const MonthPageState& state, const MonthPage& before
     cell.hasNote = !change.note.isEmpty();
     cell.isToday = date == state.today;
     cell.holiday = HolidayNamesOn(date, holidays);
+    if (cell.duty == DutyCode::Work)
+        cell.dutyHours = dutyHours;
     if (change == DayChange() && cell.holiday.isEmpty() && !cell.isToday) {
-        if (const CellLook* same = SameDescription(before, index, date, cell.duty)) {
+        if (const CellLook* same =
+                SameDescription(before, index, date, cell.duty, cell.dutyHours)) {
             cell.accessibleName = same->accessibleName;
             cell.toolTip = same->toolTip;
             cell.accessibleDescription = same->accessibleDescription;
@@ -70,14 +75,20 @@ CellLook DayCell(int index, const MonthPageState& state, const MonthPage& before
         }
     }
     const QString longDate = LongDateText(date, state.locale);
+    QString name = CellAccessibleName(longDate, cell.duty);
+    if (!cell.dutyHours.isEmpty())
+        name = QCoreApplication::translate("Calendar", "%1, %2").arg(name, cell.dutyHours);
     cell.accessibleName = SpokenDayName(
-        AccessibleNameWithChange(
-            AccessibleNameWithHoliday(CellAccessibleName(longDate, cell.duty), cell.holiday),
-            change),
+        AccessibleNameWithChange(AccessibleNameWithHoliday(name, cell.holiday), change),
         cell.isToday);
     if (HasToolTip(index)) {
-        cell.toolTip = ToolTipWithChange(
-            ToolTipWithHoliday(CellToolTip(longDate, date), cell.holiday), change);
+        QString tip = CellToolTip(longDate, date);
+        // The chosen crew's hours under who is on duty, where it works that day.
+        if (!cell.dutyHours.isEmpty())
+            tip += QLatin1Char('\n') +
+                   QCoreApplication::translate("Calendar", "%1 %2")
+                       .arg(QCoreApplication::translate("Calendar", "Work"), cell.dutyHours);
+        cell.toolTip = ToolTipWithChange(ToolTipWithHoliday(tip, cell.holiday), change);
         cell.accessibleDescription = CrewsOnDutyText(date);
     }
     return cell;
@@ -126,6 +137,11 @@ MonthPage MonthPageFor(const MonthPageState& state, const MonthPage& before) {
     const DutyOf duty =
         state.dayChanges ? EffectiveDutyOf(anchor, *state.dayChanges) : RotationDutyOf(anchor);
     page.monthCounts = MonthCountText(shown, duty, state.locale);
+    if (!page.monthCounts.isEmpty() && state.dutyHours)
+        page.monthCounts +=
+            QLatin1Char('\n') + HourCountText(HourCountsFor(shown, anchor, state.dayChanges,
+                                                            *state.dutyHours, state.timeZone),
+                                              shown, state.locale);
     if (!page.monthCounts.isEmpty() && state.holidays)
         page.monthCounts += QLatin1Char('\n') + HolidaysOnDutyCountText(state, duty);
     page.weekdayLabels = WeekdayLabelTexts(state.weekStart, state.locale);
@@ -136,8 +152,10 @@ MonthPage MonthPageFor(const MonthPageState& state, const MonthPage& before) {
     page.spokenSelectedDate = LongDateText(shown, state.locale);
     static const HolidayList kNone;
     const HolidayList& holidays = state.holidays ? *state.holidays : kNone;
+    const QString dutyHours =
+        state.dutyHours ? DutyHoursText(*state.dutyHours, state.locale) : QString();
     for (int i = 0; i < kFirstLegendCell; ++i)
-        page.cells[static_cast<std::size_t>(i)] = DayCell(i, state, before, holidays);
+        page.cells[static_cast<std::size_t>(i)] = DayCell(i, state, before, holidays, dutyHours);
     // The legend's two cells are as narrow as a day's: a word of two or three letters each.
     page.cells[40] =
         LegendCell(40, state, colors.work, QCoreApplication::translate("Calendar", "Wk"),
@@ -151,6 +169,14 @@ MonthPage MonthPageFor(const MonthPageState& state, const MonthPage& before) {
 
     page.statusLine = StatusLineWithChange(shown, DutyCodeFor(shown, state.view.anchorDate),
                                            DayChangeOf(state, shown), state.locale);
+    // The duty's hours after the word that says it is worked: "Work 07:00 – 07:00 next day".
+    const qsizetype dutyLine = page.statusLine.indexOf(QLatin1Char('\n')) + 1;
+    const bool worked = (state.dayChanges ? EffectiveDutyFor(shown, anchor, *state.dayChanges)
+                                          : DutyCodeFor(shown, anchor)) == DutyCode::Work;
+    if (dutyLine > 0 && worked && state.dutyHours)
+        page.statusLine =
+            page.statusLine.left(dutyLine) +
+            WithDutyHours(page.statusLine.mid(dutyLine), true, state.dutyHours, state.locale);
     // The selected day's holiday on a line of its own, below its duty.
     const QString holiday = HolidayNamesOn(shown, holidays);
     if (!page.statusLine.isEmpty() && !holiday.isEmpty())

@@ -4,11 +4,13 @@
 #include "calendar/month_grid.h"
 #include "calendar/sizing.h"
 #include "schedule/day_changes.h"
+#include "schedule/duty_hours.h"
 #include "schedule/holidays.h"
 #include "schedule/rotation.h"
 #include "settings/colors.h"
 
 #include <QString>
+#include <QTimeZone>
 #include <array>
 
 namespace dutyloop {
@@ -34,7 +36,8 @@ struct CellLook {
     bool isToday = false;
     DayChangeKind change = DayChangeKind::AsRostered; // marked in a corner
     bool hasNote = false;                             // marked in another
-    QString holiday; // the public holiday's name, marked along the top; empty on other days
+    QString holiday;   // the public holiday's name, marked along the top; empty on other days
+    QString dutyHours; // a worked day's hours where the crew's are set, said with its duty
     friend bool operator==(const CellLook&, const CellLook&) = default;
 };
 
@@ -93,6 +96,8 @@ struct MonthPageState {
     const CalendarLayout& layout;
     const DayChanges* dayChanges = nullptr; // those made under the chosen assignment
     const HolidayList* holidays = nullptr;  // those marked; none where no calendar is chosen
+    const DutyHours* dutyHours = nullptr;   // the crew's; none for a duty all day
+    QTimeZone timeZone = QTimeZone::utc();  // where the hours are counted
 };
 
 MonthPage MonthPageFor(const MonthPageState& state);

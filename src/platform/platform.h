@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QLocale>
 #include <QString>
+#include <QTimeZone>
 #include <QUrl>
 #include <chrono>
 #include <functional>
@@ -22,6 +23,9 @@ struct Platform {
     // suspend or a change of the clock.
     std::chrono::milliseconds dayCheckInterval{30000};
     QLocale locale;
+    // The zone duty hours are counted in: where a 24-hour duty across a change of the clocks
+    // has 23 or 25 hours.
+    QTimeZone timeZone;
     QString configFolder;
     // Where exported and saved files are proposed.
     QString documentsFolder;

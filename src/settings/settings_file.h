@@ -29,6 +29,12 @@ struct Settings {
     friend bool operator==(const Settings&, const Settings&) = default;
 };
 
+// The chosen crew's duty hours; none where they are all day.
+inline const DutyHours* DutyHoursOf(const Settings& settings) {
+    const auto hours = settings.dutyHours.find(settings.assignment);
+    return hours == settings.dutyHours.end() ? nullptr : &hours->second;
+}
+
 // The settings that the file's text holds, each missing or unusable one at its default. Weeks
 // start on Monday where the file does not say otherwise and `mondayFirst` is true, which the
 // caller takes from the user's locale.

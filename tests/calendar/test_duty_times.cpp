@@ -2,7 +2,9 @@
 // and 31 October, in New York on 14 March and 7 November. The hours were reckoned with
 // python3-dateutil's zone data, apart from the program.
 
+#include "calendar/duty_hours_texts.h"
 #include "calendar/duty_times.h"
+#include "schedule/crew.h"
 
 #include <QTest>
 
@@ -77,6 +79,43 @@ private slots:
             DutyMinutesBetween(QDate(2027, 3, 1), QDate(2027, 3, 31), saturdays, DutyCode::Work,
                                {QTime(7, 0), QTime(7, 0)}, QTimeZone("Europe/Berlin"));
         QCOMPARE(minutes, qint64((3 * 24 + 23) * 60));
+    }
+
+    // March 2027 for 5 TFS, on duty 07:00 to 07:00 on the 2nd, 3rd, 4th, 9th, 10th, 11th, 15th,
+    // 16th, 21st, 22nd, 23rd, 28th, 29th and 30th (14 duties), with days of its own changed.
+    void hoursOfAMonth_data() {
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<bool>("changed"); // leave on 2, sick on 9, extra duty on 27 March
+        QTest::addColumn<int>("workedHours");
+        QTest::addColumn<int>("takenHours");
+        QTest::newRow("as rostered, Berlin")
+            << QByteArray("Europe/Berlin") << false << 14 * 24 << 0;
+        // The extra duty from 07:00 on the 27th ends on the morning the clocks go forward.
+        QTest::newRow("changed, Berlin")
+            << QByteArray("Europe/Berlin") << true << 12 * 24 + 23 << 2 * 24;
+        QTest::newRow("changed, UTC") << QByteArray("UTC") << true << 13 * 24 << 2 * 24;
+        // New York changed its clocks on 14 March, a day 5 TFS is off.
+        QTest::newRow("changed, New York")
+            << QByteArray("America/New_York") << true << 13 * 24 << 2 * 24;
+    }
+    void hoursOfAMonth() {
+        QFETCH(QByteArray, zone);
+        QFETCH(bool, changed);
+        QFETCH(int, workedHours);
+        QFETCH(int, takenHours);
+        DayChanges changes;
+        if (changed) {
+            changes[QDate(2027, 3, 2)] = {DayChangeKind::Leave, {}};
+            changes[QDate(2027, 3, 9)] = {DayChangeKind::Sick, {}};
+            changes[QDate(2027, 3, 27)] = {DayChangeKind::ExtraDuty, {}};
+        }
+        const QDate anchor = Crews()[4].anchor;
+        const HourCounts counts = HourCountsFor(QDate(2027, 3, 1), anchor, &changes,
+                                                {QTime(7, 0), QTime(7, 0)}, QTimeZone(zone));
+        QCOMPARE(counts.monthMinutes, qint64(workedHours) * 60);
+        QCOMPARE(counts.monthTakenMinutes, qint64(takenHours) * 60);
+        QCOMPARE(counts.yearTakenMinutes, counts.monthTakenMinutes);
+        QVERIFY(counts.yearMinutes > counts.monthMinutes);
     }
 };
 

@@ -17,6 +17,7 @@
 #include <QStyle>
 
 #include <algorithm>
+#include <cmath>
 
 namespace dutyloop {
 
@@ -67,10 +68,22 @@ void SetLabel(QLabel* label, const QString& text, QRgb color, float fontPixels,
               int clearOfEnds = 0) {
     SetFontPixelSize(label, fontPixels);
     SetTextColor(label, color);
+    const int clear = label->width() - 2 * clearOfEnds;
+    int widest = 0;
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        widest = std::max(widest, label->fontMetrics().horizontalAdvance(line));
+    // A line longer than the room between the buttons (a duty with its hours, a long holiday)
+    // is set smaller, down to two thirds of the size, before it runs under them.
+    if (clearOfEnds > 0 && widest > clear && clear > 0) {
+        SetFontPixelSize(label, std::max(fontPixels * 2.0f / 3.0f,
+                                         std::floor(fontPixels * float(clear) / float(widest))));
+        widest = 0;
+        for (const QString& line : text.split(QLatin1Char('\n')))
+            widest = std::max(widest, label->fontMetrics().horizontalAdvance(line));
+    }
     if (label->text() == text)
         return;
-    const bool fits =
-        label->fontMetrics().horizontalAdvance(text) <= label->width() - 2 * clearOfEnds;
+    const bool fits = widest <= clear;
     const int side = fits ? clearOfEnds : 0;
     if (label->contentsMargins() != QMargins(side, 0, side, 0))
         label->setContentsMargins(side, 0, side, 0);

@@ -2,6 +2,7 @@
 
 #include "calendar/cell_colors.h"
 #include "calendar/holiday_texts.h"
+#include "calendar/locale_settings.h"
 #include "schedule/crew.h"
 #include "settings/named_colors.h"
 #include "ui/parts/announcer.h"
@@ -21,7 +22,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QSpinBox>
 #include <QStyle>
+#include <QTimeEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -89,7 +92,7 @@ SettingsPage::SettingsPage(const QLocale& locale, QWidget* parent) : QWidget(par
     setObjectName(QStringLiteral("settingsPage"));
     m_announcer = new Announcer(this);
     buildToolBar(locale);
-    buildControls();
+    buildControls(locale);
 }
 
 void SettingsPage::buildToolBar(const QLocale& locale) {
@@ -120,7 +123,7 @@ void SettingsPage::buildToolBar(const QLocale& locale) {
     connect(m_colorPicker, &ClosingComboBox::listClosed, m_colorPicker, &QWidget::hide);
 }
 
-void SettingsPage::buildControls() {
+void SettingsPage::buildControls(const QLocale& locale) {
     // The form keeps its width in a wider window; it stands at the leading edge, so a
     // right-to-left layout mirrors it whole.
     auto* form = Named(new QWidget(m_background), "settingsForm");
@@ -172,6 +175,8 @@ void SettingsPage::buildControls() {
     m_holidaysLabel->setBuddy(m_holidays);
     ReadOutChoice(m_holidays, m_announcer);
     rows->addLayout(LabelledRow(m_holidaysLabel, m_holidays, 0));
+    rows->addSpacing(26);
+    buildDutyHours(locale, form, rows);
     rows->addSpacing(39);
     connect(m_holidays, &ClosingComboBox::activated, this, &SettingsPage::applyHolidayChoice);
     connect(m_weekStart, &ToggleSwitch::toggled, this, [this](bool on) {
@@ -179,6 +184,127 @@ void SettingsPage::buildControls() {
         emit settingsEdited(m_edited);
     });
     buildColorButtons(form, rows);
+}
+
+// The chosen crew's duty hours, a start and a length, and the reminder of duty; each row as the
+// ones above it.
+void SettingsPage::buildDutyHours(const QLocale& locale, QWidget* form, QVBoxLayout* rows) {
+    const auto timeField = [&](const char* name) {
+        auto* field = Named(new QTimeEdit(form), name);
+        field->setLocale(locale);
+        field->setDisplayFormat(ClockTimeFormat(locale));
+        field->setFixedSize(81, 30);
+        return field;
+    };
+    m_dutyStartLabel = Named(new QLabel(tr("Duty starts"), form), "dutyStartLabel");
+    m_dutyStart = timeField("dutyStartField");
+    m_dutyStart->setTime(QTime(7, 0));
+    m_dutyStartLabel->setBuddy(m_dutyStart);
+    rows->addLayout(LabelledRow(m_dutyStartLabel, m_dutyStart, 0));
+    rows->addSpacing(16);
+
+    m_dutyLengthLabel = Named(new QLabel(tr("Duty length"), form), "dutyLengthLabel");
+    m_dutyLength = Named(new QSpinBox(form), "dutyLengthField");
+    m_dutyLength->setLocale(locale);
+    m_dutyLength->setRange(0, 24);
+    // Nothing set is a duty all day, as every crew's is until its hours are set.
+    m_dutyLength->setSpecialValueText(tr("All day"));
+    //: After a duty's length in hours, as in "24 h".
+    m_dutyLength->setSuffix(tr(" h"));
+    m_dutyLength->setFixedSize(81, 30);
+    m_dutyLengthLabel->setBuddy(m_dutyLength);
+    rows->addLayout(LabelledRow(m_dutyLengthLabel, m_dutyLength, 0));
+    rows->addSpacing(26);
+
+    m_reminderLabel = Named(new QLabel(tr("Remind me"), form), "reminderLabel");
+    m_reminder = Named(new ClosingComboBox(form), "reminderBox");
+    m_reminder->addItem(tr("Never"), 0);
+    m_reminder->addItem(tr("15 minutes before"), 15);
+    m_reminder->addItem(tr("1 hour before"), 60);
+    m_reminder->addItem(tr("2 hours before"), 120);
+    m_reminder->addItem(tr("The evening before"), -1);
+    m_reminder->setFixedSize(150, 30);
+    m_reminder->setAccessibleName(tr("Remind me of duty"));
+    m_reminderLabel->setBuddy(m_reminder);
+    ReadOutChoice(m_reminder, m_announcer);
+    rows->addLayout(LabelledRow(m_reminderLabel, m_reminder, 0));
+    rows->addSpacing(16);
+
+    m_eveningLabel = Named(new QLabel(tr("In the evening at"), form), "eveningLabel");
+    m_eveningAt = timeField("eveningField");
+    m_eveningAt->setTime(QTime(19, 0));
+    m_eveningLabel->setBuddy(m_eveningAt);
+    rows->addLayout(LabelledRow(m_eveningLabel, m_eveningAt, 0));
+
+    connect(m_dutyStart, &QTimeEdit::timeChanged, this, &SettingsPage::applyDutyHours);
+    connect(m_dutyLength, &QSpinBox::valueChanged, this, &SettingsPage::applyDutyHours);
+    connect(m_reminder, &ClosingComboBox::activated, this, &SettingsPage::applyReminder);
+    connect(m_eveningAt, &QTimeEdit::timeChanged, this, &SettingsPage::applyReminder);
+}
+
+// The hours of the crew chosen in the list; the agency-wide entry has none to set.
+void SettingsPage::showDutyHours() {
+    const QSignalBlocker quietStart(m_dutyStart);
+    const QSignalBlocker quietLength(m_dutyLength);
+    const bool hasRotation = m_assignment->currentIndex() > 0;
+    const DutyHours* hours = DutyHoursOf(m_edited);
+    if (hours) {
+        m_dutyStart->setTime(hours->start);
+        int minutes = hours->start.secsTo(hours->end) / 60;
+        if (minutes <= 0)
+            minutes += 24 * 60;
+        // A length in whole hours; one with minutes set by hand in the file shows rounded and
+        // is kept until the user changes it.
+        m_dutyLength->setValue(std::clamp((minutes + 30) / 60, 1, 24));
+    } else {
+        m_dutyLength->setValue(0);
+    }
+    m_dutyLength->setEnabled(hasRotation);
+    m_dutyStart->setEnabled(hasRotation && hours);
+    const QString crew = m_assignment->currentText();
+    m_dutyStart->setAccessibleName(tr("Duty of %1 starts at").arg(crew));
+    m_dutyLength->setAccessibleName(tr("Duty of %1 lasts, in hours").arg(crew));
+}
+
+void SettingsPage::applyDutyHours() {
+    if (m_assignment->currentIndex() <= 0)
+        return;
+    const int length = m_dutyLength->value();
+    if (length == 0) {
+        m_edited.dutyHours.erase(m_edited.assignment);
+    } else {
+        const QTime start = m_dutyStart->time();
+        m_edited.dutyHours[m_edited.assignment] = {start, start.addSecs(length * 3600)};
+    }
+    m_dutyStart->setEnabled(length > 0);
+    emit settingsEdited(m_edited);
+}
+
+void SettingsPage::showReminder() {
+    const QSignalBlocker quietList(m_reminder);
+    const QSignalBlocker quietEvening(m_eveningAt);
+    const Reminder& reminder = m_edited.reminder;
+    const int entry = reminder.kind == Reminder::Kind::EveningBefore ? -1
+                      : reminder.kind == Reminder::Kind::Before      ? reminder.minutesBefore
+                                                                     : 0;
+    m_reminder->setCurrentIndex(std::max(0, m_reminder->findData(entry)));
+    if (reminder.kind == Reminder::Kind::EveningBefore)
+        m_eveningAt->setTime(reminder.eveningAt);
+    m_eveningAt->setEnabled(reminder.kind == Reminder::Kind::EveningBefore);
+    m_eveningAt->setAccessibleName(tr("Evening reminder at"));
+}
+
+void SettingsPage::applyReminder() {
+    const int entry = m_reminder->currentData().toInt();
+    Reminder& reminder = m_edited.reminder;
+    if (entry < 0)
+        reminder = {Reminder::Kind::EveningBefore, 0, m_eveningAt->time()};
+    else if (entry > 0)
+        reminder = {Reminder::Kind::Before, entry, QTime()};
+    else
+        reminder = Reminder();
+    m_eveningAt->setEnabled(entry < 0);
+    emit settingsEdited(m_edited);
 }
 
 void SettingsPage::buildColorButtons(QWidget* form, QVBoxLayout* rows) {
@@ -266,6 +392,8 @@ void SettingsPage::showSettings(const Settings& settings) {
     m_assignment->setCurrentIndex(AssignmentEntryOf(settings.assignment));
     m_weekStart->setChecked(settings.weekStartsOnMonday);
     showHolidayChoice();
+    showDutyHours();
+    showReminder();
     const ColorSettings& colours = settings.colors;
     // Each of the first three shows its colour in its own caption, even the background's.
     SetTextColor(m_workColor, colours.work);
@@ -305,7 +433,9 @@ void SettingsPage::showPickedBackground(const TabLook& look) {
     // The labels keep the platform's text colour until the user picks a background.
     SetTextColor(m_assignmentLabel, look.headerTextColor);
     SetTextColor(m_weekStartLabel, look.headerTextColor);
-    SetTextColor(m_holidaysLabel, look.headerTextColor);
+    for (QLabel* label :
+         {m_holidaysLabel, m_dutyStartLabel, m_dutyLengthLabel, m_reminderLabel, m_eveningLabel})
+        SetTextColor(label, look.headerTextColor);
 }
 
 // The list ends with the file's name where holidays come from a file, and then "From a file…".
@@ -345,6 +475,7 @@ void SettingsPage::applyAssignment() {
     if (m_assignment->currentIndex() < 0)
         m_assignment->setCurrentIndex(0);
     m_edited.assignment = m_assignment->currentText();
+    showDutyHours();
     emit settingsEdited(m_edited);
 }
 

@@ -8,6 +8,8 @@
 
 class QLabel;
 class QPushButton;
+class QSpinBox;
+class QTimeEdit;
 class QToolButton;
 class QVBoxLayout;
 
@@ -59,9 +61,14 @@ signals:
 
 private:
     void buildToolBar(const QLocale& locale);
-    void buildControls();
+    void buildControls(const QLocale& locale);
     void showHolidayChoice();
     void applyHolidayChoice();
+    void buildDutyHours(const QLocale& locale, QWidget* form, QVBoxLayout* rows);
+    void showDutyHours();
+    void applyDutyHours();
+    void showReminder();
+    void applyReminder();
     void buildColorButtons(QWidget* form, QVBoxLayout* rows);
     void applyAssignment();
     void openColorPicker(ColorSetting setting);
@@ -83,6 +90,14 @@ private:
     ToggleSwitch* m_weekStart = nullptr;
     QLabel* m_holidaysLabel = nullptr;
     ClosingComboBox* m_holidays = nullptr;
+    QLabel* m_dutyStartLabel = nullptr;
+    QTimeEdit* m_dutyStart = nullptr;
+    QLabel* m_dutyLengthLabel = nullptr;
+    QSpinBox* m_dutyLength = nullptr; // in hours; 0 for all day
+    QLabel* m_reminderLabel = nullptr;
+    ClosingComboBox* m_reminder = nullptr;
+    QLabel* m_eveningLabel = nullptr;
+    QTimeEdit* m_eveningAt = nullptr;
     QPushButton* m_workColor = nullptr;
     QPushButton* m_offColor = nullptr;
     QPushButton* m_leadTrailColor = nullptr;

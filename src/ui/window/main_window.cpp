@@ -165,12 +165,12 @@ void MainWindow::redraw() {
     const int entry = AssignmentEntryOf(m_settings.assignment);
     const QString entryText = entry >= 0 ? AssignmentEntries().at(entry) : QString();
     // The locale is taken once at start-up, so the page shown was made under this one.
-    const MonthPage page =
-        MonthPageFor({m_view, m_settings.colors,
-                      m_settings.weekStartsOnMonday ? WeekStart::Monday : WeekStart::Sunday,
-                      m_locale, today(), entry, entryText, m_layout,
-                      &DayChangesUnder(m_dayChanges, m_settings.assignment), shownHolidays()},
-                     monthPage());
+    const MonthPage page = MonthPageFor(
+        {m_view, m_settings.colors,
+         m_settings.weekStartsOnMonday ? WeekStart::Monday : WeekStart::Sunday, m_locale, today(),
+         entry, entryText, m_layout, &DayChangesUnder(m_dayChanges, m_settings.assignment),
+         shownHolidays(), DutyHoursOf(m_settings), m_platform.timeZone},
+        monthPage());
     m_calendarPage->showMonth(page);
     m_settingsPage->showLook(page.look);
     m_helpPage->showLook(page.look);
