@@ -1254,6 +1254,19 @@ Die Änderung wurde nicht gespeichert.</translation>
         <source>Public holiday</source>
         <translation>Feiertag</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>The legend of a work day with the crew&apos;s hours: &quot;Work day, 07:00 – 07:00 next day&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Hours on duty: %1</source>
+        <translation>Dienststunden: %1</translation>
+    </message>
+    <message>
+        <source>Hours taken as leave or sick: %1</source>
+        <translation>Stunden in Urlaub oder Krankheit: %1</translation>
+    </message>
 </context>
 <context>
     <name>dutyloop::AboutPage</name>

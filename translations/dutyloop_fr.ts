@@ -1254,6 +1254,19 @@ La modification n’a pas été enregistrée.</translation>
         <source>Public holiday</source>
         <translation>Jour férié</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>The legend of a work day with the crew&apos;s hours: &quot;Work day, 07:00 – 07:00 next day&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Hours on duty: %1</source>
+        <translation>Heures de service&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Hours taken as leave or sick: %1</source>
+        <translation>Heures en congé ou maladie&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>dutyloop::AboutPage</name>

@@ -1,5 +1,7 @@
 #include "calendar/year_page.h"
 
+#include "calendar/duty_hours_texts.h"
+
 #include "calendar/holiday_texts.h"
 
 #include "calendar/cell_colors.h"
@@ -93,6 +95,21 @@ YearPage YearPageFor(const YearPageState& state) {
             QStringLiteral("  ·  ") +
             QCoreApplication::translate("YearPage", "Work days on leave: %1").arg(leave);
     page.workLegend = QCoreApplication::translate("YearPage", "Work day");
+    if (state.dutyHours) {
+        //: The legend of a work day with the crew's hours: "Work day, 07:00 – 07:00 next day".
+        page.workLegend = QCoreApplication::translate("YearPage", "%1, %2")
+                              .arg(page.workLegend, DutyHoursText(*state.dutyHours, state.locale));
+        const HourCounts hours = HourCountsFor(QDate(state.year, 12, 1), state.crew.anchor,
+                                               state.changes, *state.dutyHours, state.timeZone);
+        page.countText +=
+            QStringLiteral("  ·  ") + QCoreApplication::translate("YearPage", "Hours on duty: %1")
+                                          .arg(HoursNumberText(hours.yearMinutes, state.locale));
+        if (hours.yearTakenMinutes > 0)
+            page.countText +=
+                QStringLiteral("  ·  ") +
+                QCoreApplication::translate("YearPage", "Hours taken as leave or sick: %1")
+                    .arg(HoursNumberText(hours.yearTakenMinutes, state.locale));
+    }
     page.offLegend = QCoreApplication::translate("YearPage", "Off day");
     if (state.today.year() == state.year)
         page.todayLegend = QCoreApplication::translate("YearPage", "Today");

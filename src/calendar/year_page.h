@@ -4,10 +4,12 @@
 #include "calendar/locale_settings.h"
 #include "calendar/month_grid.h"
 #include "schedule/crew.h"
+#include "schedule/duty_hours.h"
 #include "schedule/holidays.h"
 #include "settings/colors.h"
 
 #include <QString>
+#include <QTimeZone>
 #include <array>
 #include <vector>
 
@@ -69,6 +71,8 @@ struct YearPageState {
     DutyOf duty;
     const DayChanges* changes = nullptr;   // those made under the crew, which `duty` follows
     const HolidayList* holidays = nullptr; // those marked; none where no calendar is chosen
+    const DutyHours* dutyHours = nullptr;  // the crew's; none for a duty all day
+    QTimeZone timeZone = QTimeZone::utc(); // where the hours are counted
 };
 
 YearPage YearPageFor(const YearPageState& state);

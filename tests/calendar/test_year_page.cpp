@@ -25,7 +25,8 @@ YearPage PageOf(int year, WeekStart weekStart, const QLocale& locale = QLocale::
 }
 
 // The same year with the changes the crew member made, through the duty they really have.
-YearPage PageWithChanges(const DayChanges& changes) {
+YearPage PageWithChanges(const DayChanges& changes, const DutyHours* hours = nullptr,
+                         const QTimeZone& zone = QTimeZone::utc()) {
     const LocaleSettings settings = CaptureLocaleSettings(QLocale::c());
     const QDate anchor = QDate(2014, 1, 6);
     return YearPageFor({.crew = {QStringLiteral("5 TFS"), QDate(2014, 1, 6)},
@@ -35,7 +36,9 @@ YearPage PageWithChanges(const DayChanges& changes) {
                         .locale = settings,
                         .today = QDate(2026, 12, 10),
                         .duty = EffectiveDutyOf(anchor, changes),
-                        .changes = &changes});
+                        .changes = &changes,
+                        .dutyHours = hours,
+                        .timeZone = zone});
 }
 
 } // namespace
@@ -43,6 +46,8 @@ YearPage PageWithChanges(const DayChanges& changes) {
 class TestYearPage : public QObject {
     Q_OBJECT
 private slots:
+    void hoursOfTheYear_data();
+    void hoursOfTheYear();
     void monthTitlesInTheLocalesNames_data() {
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QString>("march");
@@ -228,6 +233,31 @@ void TestYearPage::changesCountByTheDutyTheyGive() {
     const YearPage unchanged = PageWithChanges({});
     QVERIFY(!unchanged.countText.contains(QStringLiteral("leave")));
     QVERIFY(unchanged.changedLegend.isEmpty());
+}
+
+// With hours set, the legend gives them and the year's line its hours: 5 TFS works 158 days of
+// 2027, 24 hours each; leave on three of them takes 72. In Berlin the duty from 07:00 on 30
+// October, before the clocks go back, has 25 hours.
+void TestYearPage::hoursOfTheYear_data() {
+    QTest::addColumn<QByteArray>("zone");
+    QTest::addColumn<QString>("hours");
+    QTest::newRow("UTC") << QByteArray("UTC") << QStringLiteral("Hours on duty: 3720");
+    QTest::newRow("Berlin") << QByteArray("Europe/Berlin") << QStringLiteral("Hours on duty: 3721");
+}
+void TestYearPage::hoursOfTheYear() {
+    QFETCH(QByteArray, zone);
+    QFETCH(QString, hours);
+    const DutyHours allDayLong{QTime(7, 0), QTime(7, 0)};
+    const auto jan = [](int day) { return QDate(2027, 1, day); };
+    const DayChanges leave = {{jan(9), {DayChangeKind::Leave, {}}},
+                              {jan(10), {DayChangeKind::Leave, {}}},
+                              {jan(11), {DayChangeKind::Leave, {}}}};
+    const YearPage page = PageWithChanges(leave, &allDayLong, QTimeZone(zone));
+    QCOMPARE(page.workLegend, QStringLiteral("Work day, 07:00 – 07:00 next day"));
+    QVERIFY2(
+        page.countText.contains(hours + QStringLiteral("  ·  Hours taken as leave or sick: 72")),
+        qPrintable(page.countText));
+    QVERIFY(!PageWithChanges({}).countText.contains(QStringLiteral("Hours")));
 }
 
 QTEST_GUILESS_MAIN(TestYearPage)

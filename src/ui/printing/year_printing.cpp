@@ -41,8 +41,9 @@ void ReachToolBarByKeys(QPrintPreviewDialog& preview, const QString& title) {
 
 YearPage YearPageForCrew(const QString& crew, int year, const Settings& settings,
                          const LocaleSettings& locale, QDate today, const DayChanges& changes,
-                         const HolidayList* holidays) {
+                         const HolidayList* holidays, const QTimeZone& timeZone) {
     const Crew shown{crew, AnchorForAssignment(crew)};
+    const auto hours = settings.dutyHours.find(crew);
     return YearPageFor(
         {.crew = shown,
          .year = year,
@@ -52,7 +53,9 @@ YearPage YearPageForCrew(const QString& crew, int year, const Settings& settings
          .today = today,
          .duty = EffectiveDutyOf(shown.anchor, changes),
          .changes = &changes,
-         .holidays = holidays});
+         .holidays = holidays,
+         .dutyHours = hours == settings.dutyHours.end() ? nullptr : &hours->second,
+         .timeZone = timeZone});
 }
 
 QString DefaultPdfPath(const QString& folder, const QString& crew, int year) {
@@ -88,7 +91,7 @@ std::optional<QString> RunPrint(QWidget* window, const PrintRequest& request,
         return std::nullopt;
     const YearPage page = YearPageForCrew(
         dialog.crew(), dialog.year(), request.settings, request.locale, request.today,
-        DayChangesUnder(request.dayChanges, dialog.crew()), request.holidays);
+        DayChangesUnder(request.dayChanges, dialog.crew()), request.holidays, platform.timeZone);
     const QPageSize paper = PaperFor(request.locale.locale);
     if (dialog.output() == PrintDialog::Output::Preview) {
         ShowPrintPreview(window, page, paper);

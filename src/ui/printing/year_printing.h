@@ -9,6 +9,7 @@
 
 #include <QPageSize>
 #include <QString>
+#include <QTimeZone>
 
 #include <optional>
 
@@ -20,7 +21,8 @@ namespace dutyloop {
 // member made under it and the holidays marked, if any.
 YearPage YearPageForCrew(const QString& crew, int year, const Settings& settings,
                          const LocaleSettings& locale, QDate today, const DayChanges& changes,
-                         const HolidayList* holidays = nullptr);
+                         const HolidayList* holidays = nullptr,
+                         const QTimeZone& timeZone = QTimeZone::systemTimeZone());
 
 // "Dutyloop 5 TFS 2027.pdf" in `folder`.
 QString DefaultPdfPath(const QString& folder, const QString& crew, int year);
