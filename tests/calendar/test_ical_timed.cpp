@@ -207,6 +207,112 @@ private slots:
                 .ics;
         QCOMPARE(Events(ics, k5Tfs), events);
     }
+
+    // Each export is written over the one before, as the user exports to the same file: the
+    // hours go from all day to 24 hours, to nights, back to 24 hours and the reminder comes
+    // and goes. A run keeps its UID throughout; a night beyond a run's first comes with the
+    // nights and is cancelled when they go; an event as it was keeps its SEQUENCE.
+    void uidsAcrossChangesOfTheHours() {
+        const QTimeZone berlin("Europe/Berlin");
+        struct Step {
+            const char* name;
+            ExportTiming timing;
+            QStringList events; // UID, status and whether SEQUENCE is kept
+        };
+        const QList<Step> steps{
+            {"all day", {std::nullopt, berlin, {}}, {"20270302 new"}},
+            {"24 hours", {kDay, berlin, {}}, {"20270302 raised"}},
+            {"24 hours again", {kDay, berlin, {}}, {"20270302 kept"}},
+            {"an hour's reminder", {kDay, berlin, kHourBefore}, {"20270302 raised"}},
+            {"nights",
+             {kNight, berlin, kHourBefore},
+             {"20270302 raised", "day-20270303 new", "day-20270304 new"}},
+            {"nights again", {kNight, berlin, kHourBefore},
+             {"20270302 kept", "day-20270303 kept", "day-20270304 kept"}},
+            {"24 hours, no reminder",
+             {kDay, berlin, {}},
+             {"20270302 raised", "day-20270303 CANCELLED raised", "day-20270304 CANCELLED raised"}},
+            {"24 hours, no reminder again",
+             {kDay, berlin, {}},
+             {"20270302 kept", "day-20270303 CANCELLED kept", "day-20270304 CANCELLED kept"}},
+        };
+        QByteArray earlier;
+        QDateTime stamp = Stamp();
+        std::map<QByteArray, int> sequences;
+        for (const Step& step : steps) {
+            stamp = stamp.addSecs(3600);
+            earlier =
+                DutyCalendarIcs("5 TFS", QDate(2027, 3, 2), QDate(2027, 3, 4), stamp, {}, earlier,
+                                step.timing)
+                    .ics;
+            const Component calendar(icalparser_parse_string(earlier.constData()));
+            QVERIFY2(calendar, step.name);
+            QStringList events;
+            for (icalcomponent* event =
+                     icalcomponent_get_first_component(calendar.get(), ICAL_VEVENT_COMPONENT);
+                 event;
+                 event = icalcomponent_get_next_component(calendar.get(), ICAL_VEVENT_COMPONENT)) {
+                const QByteArray uid = QByteArray(icalcomponent_get_uid(event)).chopped(k5Tfs.size());
+                const int sequence = icalcomponent_get_sequence(event);
+                const auto before = sequences.find(uid);
+                QString line = QString::fromLatin1(uid);
+                if (icalcomponent_get_status(event) == ICAL_STATUS_CANCELLED)
+                    line += QStringLiteral(" CANCELLED");
+                line += before == sequences.end()      ? QStringLiteral(" new")
+                        : before->second == sequence ? QStringLiteral(" kept")
+                        : before->second < sequence  ? QStringLiteral(" raised")
+                                                     : QStringLiteral(" lowered");
+                sequences[uid] = sequence;
+                events << line;
+            }
+            QVERIFY2(events == step.events, qPrintable(step.name + (": " + events.join(", "))));
+        }
+    }
+
+    // Python's icalendar, as Debian ships it, reads the file: the times in their zone, the
+    // alarm's trigger, and the note without one.
+    void pythonIcalendarReadsTheFile() {
+        const QString python = QStringLiteral("/usr/bin/python3");
+        QProcess probe;
+        probe.start(python, {"-c", "import icalendar"});
+        if (!probe.waitForFinished(30000) || probe.exitStatus() != QProcess::NormalExit ||
+            probe.exitCode() != 0)
+            QSKIP("Debian's python3-icalendar is not installed (in the Makefile's DEB_PACKAGES)");
+        const QByteArray ics =
+            DutyCalendarIcs("5 TFS", QDate(2027, 3, 27), QDate(2027, 3, 28), Stamp(),
+                            MarchChanges({{27, {DayChangeKind::AsRostered, "Call Anna"}}}), {},
+                            {kNight, QTimeZone("Europe/Berlin"), kEveningAt19})
+                .ics;
+        const char* script = R"(
+import sys, icalendar
+calendar = icalendar.Calendar.from_ical(sys.stdin.buffer.read())
+for event in calendar.walk('VEVENT'):
+    start, end = event.decoded('DTSTART'), event.decoded('DTEND')
+    alarms = [str(alarm.decoded('TRIGGER')) for alarm in event.walk('VALARM')]
+    print(start.isoformat(), end.isoformat(), getattr(start, 'tzinfo', None) and
+          start.tzinfo.utcoffset(start), event['SUMMARY'], *alarms)
+)";
+        QProcess process;
+        process.start(python, {"-c", script});
+        process.write(ics);
+        process.closeWriteChannel();
+        QVERIFY(process.waitForFinished(60000));
+        QVERIFY2(process.exitCode() == 0, process.readAllStandardError().constData());
+        const QStringList lines =
+            QString::fromUtf8(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+        // The night from the 28th, after the clocks went forward that morning, is in CEST: its
+        // evening before, 19:00 on the 27th in CET, is 23 hours before it ("-1 day, 1:00:00");
+        // for the nights after, 24 hours. The note has no alarm.
+        QCOMPARE(lines,
+                 (QStringList{
+                     "2027-03-27 2027-03-28 None Call Anna",
+                     "2027-03-28T19:00:00+02:00 2027-03-29T07:00:00+02:00 2:00:00 On duty (5 TFS) "
+                     "-1 day, 1:00:00",
+                     "2027-03-29T19:00:00+02:00 2027-03-30T07:00:00+02:00 2:00:00 On duty (5 TFS) "
+                     "-1 day, 0:00:00",
+                     "2027-03-30T19:00:00+02:00 2027-03-31T07:00:00+02:00 2:00:00 On duty (5 TFS) "
+                     "-1 day, 0:00:00"}));
+    }
 };
 
 QTEST_APPLESS_MAIN(TestIcalTimed)
