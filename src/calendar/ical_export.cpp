@@ -98,8 +98,8 @@ std::optional<IcalMoment> MomentFromValue(const QByteArray& value, const QByteAr
 
 // The zone's id as the file names it: "UTC" for a zone that never differs from UTC.
 QByteArray ZoneName(const QTimeZone& zone) {
-    const QDateTime now = QDateTime::currentDateTimeUtc();
-    if (!zone.hasTransitions() && zone.offsetFromUtc(now) == 0)
+    const QDateTime someDay(QDate(2000, 1, 1), QTime(0, 0), QTimeZone::utc());
+    if (!zone.hasTransitions() && zone.offsetFromUtc(someDay) == 0)
         return "UTC";
     return zone.id();
 }
@@ -175,8 +175,8 @@ std::optional<IcalAlarm> AlarmFor(const Reminder& reminder, const IcalMoment& st
 // duties, each joined to the one before where it starts as that one ends.
 QList<IcalEvent> LiveEvents(const DutyEvent& event, const QByteArray& uidSuffix,
                             const ExportTiming& timing) {
-    const IcalEvent common{{}, 0, {}, {}, {}, event.summary, event.description, event.busy,
-                           false, std::nullopt};
+    const IcalEvent common{{},         0,     {},          {}, {}, event.summary, event.description,
+                           event.busy, false, std::nullopt};
     QList<IcalEvent> events;
     if (!event.busy || !timing.hours) {
         events.append(common);
@@ -192,8 +192,8 @@ QList<IcalEvent> LiveEvents(const DutyEvent& event, const QByteArray& uidSuffix,
                 events.last().end = MomentOf(period.end, zoneName);
             } else {
                 events.append(common);
-                events.last().uid = (events.size() == 1 ? event.key : "day-" + DateValue(day)) +
-                                    uidSuffix;
+                events.last().uid =
+                    (events.size() == 1 ? event.key : "day-" + DateValue(day)) + uidSuffix;
                 events.last().start = MomentOf(period.start, zoneName);
                 events.last().end = MomentOf(period.end, zoneName);
             }

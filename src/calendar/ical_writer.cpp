@@ -102,11 +102,10 @@ icalcomponent* EventComponent(const IcalEvent& event, const QDateTime& stampUtc)
 }
 
 // One onset of a zone's offset: from `offsetFrom` to `offsetTo` at `localStart`, the wall clock
-// before the change.
+// before the change (a UTC QDateTime whose date and time are that clock's).
 icalcomponent* Onset(bool daylight, const QDateTime& localStart, int offsetFrom, int offsetTo,
                      const QString& name) {
-    icalcomponent* onset =
-        daylight ? icalcomponent_new_xdaylight() : icalcomponent_new_xstandard();
+    icalcomponent* onset = daylight ? icalcomponent_new_xdaylight() : icalcomponent_new_xstandard();
     if (!name.isEmpty())
         icalcomponent_add_property(onset, icalproperty_new_tzname(name.toUtf8().constData()));
     icalcomponent_add_property(onset, icalproperty_new_tzoffsetfrom(offsetFrom));
@@ -126,17 +125,15 @@ icalcomponent* ZoneFromQt(const QByteArray& id, QDate first, QDate last) {
     icalcomponent_add_property(component, icalproperty_new_tzid(id.constData()));
     const QDateTime from(QDate(first.year(), 1, 1), QTime(0, 0), QTimeZone::utc());
     const QDateTime to(QDate(last.year() + 1, 1, 1), QTime(0, 0), QTimeZone::utc());
-    const QTimeZone::OffsetData opening = zone.offsetData(from);
-    icalcomponent_add_component(
-        component, Onset(opening.daylightTimeOffset != 0,
-                         from.addSecs(opening.offsetFromUtc).toTimeZone(QTimeZone::utc()),
-                         opening.offsetFromUtc, opening.offsetFromUtc, opening.abbreviation));
-    int offset = opening.offsetFromUtc;
+    // Of a zone that is an offset alone, Qt gives no offset data, but its offset.
+    const int opening = zone.offsetFromUtc(from);
+    icalcomponent_add_component(component, Onset(zone.isDaylightTime(from), from.addSecs(opening),
+                                                 opening, opening, zone.abbreviation(from)));
+    int offset = opening;
     for (const QTimeZone::OffsetData& change : zone.transitions(from, to)) {
-        const QDateTime before = change.atUtc.addSecs(offset).toTimeZone(QTimeZone::utc());
-        icalcomponent_add_component(component,
-                                    Onset(change.daylightTimeOffset != 0, before, offset,
-                                          change.offsetFromUtc, change.abbreviation));
+        const QDateTime before = change.atUtc.addSecs(offset);
+        icalcomponent_add_component(component, Onset(change.daylightTimeOffset != 0, before, offset,
+                                                     change.offsetFromUtc, change.abbreviation));
         offset = change.offsetFromUtc;
     }
     return component;
@@ -161,8 +158,7 @@ std::map<QByteArray, std::pair<QDate, QDate>> ZonesUsed(const QList<IcalEvent>& 
         for (const IcalMoment* moment : {&event.start, &event.end}) {
             if (!moment->time.isValid() || moment->zone.isEmpty() || moment->zone == "UTC")
                 continue;
-            const auto [found, added] =
-                zones.try_emplace(moment->zone, moment->date, moment->date);
+            const auto [found, added] = zones.try_emplace(moment->zone, moment->date, moment->date);
             if (!added) {
                 found->second.first = std::min(found->second.first, moment->date);
                 found->second.second = std::max(found->second.second, moment->date);

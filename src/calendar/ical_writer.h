@@ -42,8 +42,8 @@ struct IcalEvent {
 };
 
 struct IcalCalendar {
-    QString name;        // X-WR-CALNAME
-    QDateTime stampUtc;  // every event's DTSTAMP
+    QString name;       // X-WR-CALNAME
+    QDateTime stampUtc; // every event's DTSTAMP
     QList<IcalEvent> events;
 };
 

@@ -896,9 +896,10 @@ private slots:
         Calendar calendar;
         READ_CALENDAR(ics, calendar);
         const QList<QByteArray>& lines = calendar.physicalLines;
-        const qsizetype summary = lines.indexOf(
-            *std::find_if(lines.begin(), lines.end(),
-                          [](const QByteArray& line) { return line.startsWith("SUMMARY:"); }));
+        const qsizetype summary =
+            lines.indexOf(*std::find_if(lines.begin(), lines.end(), [](const QByteArray& line) {
+                return line.startsWith("SUMMARY:");
+            }));
         QVERIFY(summary + 1 < lines.size());
         QVERIFY(lines[summary + 1].startsWith(' '));
     }

@@ -60,8 +60,7 @@ QStringList Events(const QByteArray& ics, const QByteArray& uidSuffix) {
             icalproperty* action = icalcomponent_get_first_property(alarm, ICAL_ACTION_PROPERTY);
             icalproperty* trigger = icalcomponent_get_first_property(alarm, ICAL_TRIGGER_PROPERTY);
             line += QByteArray(" alarm ") +
-                    (action && icalproperty_get_action(action) == ICAL_ACTION_DISPLAY ? ""
-                                                                                       : "?") +
+                    (action && icalproperty_get_action(action) == ICAL_ACTION_DISPLAY ? "" : "?") +
                     (trigger ? icalproperty_get_value_as_string(trigger) : "<no trigger>") + ' ' +
                     icalcomponent_get_description(alarm);
         }
@@ -158,16 +157,22 @@ private slots:
             << QByteArray("UTC") << OptionalHours(kDay) << kNoReminder << DayChanges()
             << QDate(2027, 3, 1) << QDate(2027, 3, 8)
             << QStringList{"20270302 20270302T070000Z 20270305T070000Z 07:00Z-07:00Z"};
+        QTest::newRow("a zone libical has no data of: its VTIMEZONE from Qt's")
+            << QByteArray("UTC+02:00") << OptionalHours(kDay) << kNoReminder << DayChanges()
+            << QDate(2027, 3, 1) << QDate(2027, 3, 8)
+            << QStringList{"20270302 20270302T070000;UTC+02:00 20270305T070000;UTC+02:00 "
+                           "05:00Z-05:00Z"};
         QTest::newRow("leave in a run cuts it; a note on a day off stays all day, no alarm")
             << QByteArray("Europe/Berlin") << OptionalHours(kDay) << kHourBefore
             << MarchChanges({{10, {DayChangeKind::Leave, {}}},
                              {13, {DayChangeKind::AsRostered, "Call Anna"}}})
             << QDate(2027, 3, 9) << QDate(2027, 3, 13)
-            << QStringList{"20270309 20270309T070000;Europe/Berlin 20270310T070000;Europe/Berlin "
-                           "06:00Z-06:00Z alarm -PT1H On duty (5 TFS)",
-                           "part2-20270309 20270311T070000;Europe/Berlin "
-                           "20270312T070000;Europe/Berlin 06:00Z-06:00Z alarm -PT1H On duty (5 TFS)",
-                           "note-20270313 20270313 20270314 day-day"};
+            << QStringList{
+                   "20270309 20270309T070000;Europe/Berlin 20270310T070000;Europe/Berlin "
+                   "06:00Z-06:00Z alarm -PT1H On duty (5 TFS)",
+                   "part2-20270309 20270311T070000;Europe/Berlin "
+                   "20270312T070000;Europe/Berlin 06:00Z-06:00Z alarm -PT1H On duty (5 TFS)",
+                   "note-20270313 20270313 20270314 day-day"};
         QTest::newRow("extra duty has an alarm: 15 minutes")
             << QByteArray("Europe/Berlin") << OptionalHours(kDay) << kQuarterBefore
             << MarchChanges({{6, {DayChangeKind::ExtraDuty, {}}}}) << QDate(2027, 3, 6)
@@ -227,7 +232,8 @@ private slots:
             {"nights",
              {kNight, berlin, kHourBefore},
              {"20270302 raised", "day-20270303 new", "day-20270304 new"}},
-            {"nights again", {kNight, berlin, kHourBefore},
+            {"nights again",
+             {kNight, berlin, kHourBefore},
              {"20270302 kept", "day-20270303 kept", "day-20270304 kept"}},
             {"24 hours, no reminder",
              {kDay, berlin, {}},
@@ -241,10 +247,9 @@ private slots:
         std::map<QByteArray, int> sequences;
         for (const Step& step : steps) {
             stamp = stamp.addSecs(3600);
-            earlier =
-                DutyCalendarIcs("5 TFS", QDate(2027, 3, 2), QDate(2027, 3, 4), stamp, {}, earlier,
-                                step.timing)
-                    .ics;
+            earlier = DutyCalendarIcs("5 TFS", QDate(2027, 3, 2), QDate(2027, 3, 4), stamp, {},
+                                      earlier, step.timing)
+                          .ics;
             const Component calendar(icalparser_parse_string(earlier.constData()));
             QVERIFY2(calendar, step.name);
             QStringList events;
@@ -252,13 +257,14 @@ private slots:
                      icalcomponent_get_first_component(calendar.get(), ICAL_VEVENT_COMPONENT);
                  event;
                  event = icalcomponent_get_next_component(calendar.get(), ICAL_VEVENT_COMPONENT)) {
-                const QByteArray uid = QByteArray(icalcomponent_get_uid(event)).chopped(k5Tfs.size());
+                const QByteArray uid =
+                    QByteArray(icalcomponent_get_uid(event)).chopped(k5Tfs.size());
                 const int sequence = icalcomponent_get_sequence(event);
                 const auto before = sequences.find(uid);
                 QString line = QString::fromLatin1(uid);
                 if (icalcomponent_get_status(event) == ICAL_STATUS_CANCELLED)
                     line += QStringLiteral(" CANCELLED");
-                line += before == sequences.end()      ? QStringLiteral(" new")
+                line += before == sequences.end()    ? QStringLiteral(" new")
                         : before->second == sequence ? QStringLiteral(" kept")
                         : before->second < sequence  ? QStringLiteral(" raised")
                                                      : QStringLiteral(" lowered");

@@ -210,13 +210,13 @@ private slots:
         const QString config = KhalConfig(folder, "Europe/Berlin");
         QVERIFY(!config.isEmpty());
         const QString path = folder.filePath("Dutyloop 5 TFS.ics");
-        const Settings settings =
-            SettingsFromText("[Duty Hours]\n5 TFS=" + hours.toLatin1() + "\n[Reminder]\nRemind=60\n");
+        const Settings settings = SettingsFromText("[Duty Hours]\n5 TFS=" + hours.toLatin1() +
+                                                   "\n[Reminder]\nRemind=60\n");
         QVERIFY(settings.dutyHours.contains("5 TFS"));
         QVERIFY(ExportDutyCalendar({"5 TFS", March(1), 1, path},
                                    QDateTime(QDate(2027, 2, 20), QTime(9, 0), QTimeZone::utc()),
-                                   FixedPlatform(QDate(2027, 2, 20), QLocale::c(), {}), nullptr,
-                                   {}, settings, berlin));
+                                   FixedPlatform(QDate(2027, 2, 20), QLocale::c(), {}), nullptr, {},
+                                   settings, berlin));
         QString output;
         RUN(khal, (QStringList{"-c", config, "import", "--batch", "-a", "duty", path}), output);
         RUN(khal,
