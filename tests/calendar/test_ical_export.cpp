@@ -896,10 +896,9 @@ private slots:
         Calendar calendar;
         READ_CALENDAR(ics, calendar);
         const QList<QByteArray>& lines = calendar.physicalLines;
-        const qsizetype summary =
-            lines.indexOf(*std::find_if(lines.begin(), lines.end(), [](const QByteArray& line) {
-                return line.startsWith("SUMMARY:");
-            }));
+        qsizetype summary = 0;
+        while (summary < lines.size() && !lines[summary].startsWith("SUMMARY:"))
+            ++summary;
         QVERIFY(summary + 1 < lines.size());
         QVERIFY(lines[summary + 1].startsWith(' '));
     }
