@@ -31,6 +31,8 @@ DEB_PACKAGES += python3-holidays python3-dateutil
 DEB_PACKAGES += qt6-base-private-dev
 # The export's re-import is tested with the calendar programs the README names.
 DEB_PACKAGES += khal calcurse
+# The timed export is read back by Debian's python3-icalendar in the tests.
+DEB_PACKAGES += python3-icalendar
 # The screen-reader tests run the program under the real Orca on a display and buses of their
 # own: Xvfb with openbox for the display and its focus, dbus-launch (dbus-x11) for a session
 # bus, at-spi2-core for the accessibility bus and its registry, pyatspi, on which Orca and the

@@ -1,7 +1,9 @@
 #include "calendar/ical_export.h"
 
 #include "calendar/duty_events.h"
+#include "calendar/duty_times.h"
 #include "calendar/ical_text.h"
+#include "calendar/ical_writer.h"
 
 #include <QCoreApplication>
 #include <QTimeZone>
@@ -72,36 +74,61 @@ qint64 SequenceAt(const QDateTime& stampUtc) {
     return std::clamp<qint64>(epoch.secsTo(stampUtc) / 60, 0, kLargestSequence);
 }
 
-// One VEVENT as it is written.
-struct WrittenEvent {
-    QByteArray uid;
-    QDate first;
-    QDate end;
-    QByteArray summary;     // escaped, as are the others
-    QByteArray description; // none when empty
-    QByteArray transparency;
-    QByteArray status;
-    qint64 sequence = 0;
-    QByteArray lastModified;
-};
-
 QByteArray ValueOf(const EventProperties& event, const char* name) {
     const auto found = event.find(name);
     return found == event.end() ? QByteArray() : found->second;
 }
 
-// The event as the earlier file had it, its text as this export would write it.
-bool SameAsBefore(const WrittenEvent& now, const EventProperties& before) {
-    return ValueOf(before, "DTSTART") == DateValue(now.first) &&
-           ValueOf(before, "DTEND") == DateValue(now.end) &&
-           EscapedText(UnescapedText(ValueOf(before, "SUMMARY"))) == now.summary &&
-           EscapedText(UnescapedText(ValueOf(before, "DESCRIPTION"))) == now.description &&
-           ValueOf(before, "TRANSP") == now.transparency && ValueOf(before, "STATUS") == now.status;
+// A moment as the earlier file wrote it: a date, a time in UTC, or a time by the clock of the
+// zone it names (floating without one); nullopt for a value that is none of them.
+std::optional<IcalMoment> MomentFromValue(const QByteArray& value, const QByteArray& zone) {
+    const QDate date = DateFromValue(value.left(8));
+    if (!date.isValid())
+        return std::nullopt;
+    if (value.size() == 8)
+        return IcalMoment{date, {}, {}};
+    const bool utc = value.size() == 16 && value.endsWith('Z');
+    if ((value.size() != 15 && !utc) || value[8] != 'T')
+        return std::nullopt;
+    const QTime time = QTime::fromString(QString::fromLatin1(value.mid(9, 6)), u"HHmmss");
+    if (!time.isValid())
+        return std::nullopt;
+    return IcalMoment{date, time, utc ? QByteArray("UTC") : zone};
+}
+
+// The zone's id as the file names it: "UTC" for a zone that never differs from UTC.
+QByteArray ZoneName(const QTimeZone& zone) {
+    const QDateTime someDay(QDate(2000, 1, 1), QTime(0, 0), QTimeZone::utc());
+    if (!zone.hasTransitions() && zone.offsetFromUtc(someDay) == 0)
+        return "UTC";
+    return zone.id();
+}
+
+IcalMoment MomentOf(const QDateTime& time, const QByteArray& zoneName) {
+    return {time.date(), time.time(), zoneName};
+}
+
+QByteArray ZoneOf(const IcalMoment& moment) {
+    return moment.time.isValid() && moment.zone != "UTC" ? moment.zone : QByteArray();
+}
+
+// The event as the earlier file had it, as this export would write it.
+bool SameAsBefore(const IcalEvent& now, const EventProperties& before) {
+    const QByteArray trigger = now.alarm ? IcalTriggerValue(now.alarm->secondsBefore) : "";
+    return ValueOf(before, "DTSTART") == IcalMomentValue(now.start) &&
+           ValueOf(before, "DTSTART;TZID") == ZoneOf(now.start) &&
+           ValueOf(before, "DTEND") == IcalMomentValue(now.end) &&
+           ValueOf(before, "DTEND;TZID") == ZoneOf(now.end) &&
+           UnescapedText(ValueOf(before, "SUMMARY")) == IcalPlainText(now.summary) &&
+           UnescapedText(ValueOf(before, "DESCRIPTION")) == IcalPlainText(now.description) &&
+           ValueOf(before, "TRANSP") == (now.busy ? "OPAQUE" : "TRANSPARENT") &&
+           ValueOf(before, "STATUS") == (now.cancelled ? "CANCELLED" : "CONFIRMED") &&
+           ValueOf(before, "VALARM:TRIGGER") == trigger;
 }
 
 // SEQUENCE and LAST-MODIFIED: kept where the event is as it was before, else raised to the
 // moment of this export.
-void DateVersion(WrittenEvent& event, const EventProperties* before, const QDateTime& stampUtc) {
+void DateVersion(IcalEvent& event, const EventProperties* before, const QDateTime& stampUtc) {
     const qint64 sequenceBefore =
         before ? std::clamp<qint64>(ValueOf(*before, "SEQUENCE").toLongLong(), 0, kLargestSequence)
                : -1;
@@ -111,7 +138,7 @@ void DateVersion(WrittenEvent& event, const EventProperties* before, const QDate
         for (const char* name : {"LAST-MODIFIED", "DTSTAMP"}) {
             const QDateTime modified = UtcStampFromValue(ValueOf(*before, name));
             if (modified.isValid()) {
-                event.lastModified = UtcStampValue(modified);
+                event.lastModified = modified;
                 return;
             }
         }
@@ -119,56 +146,90 @@ void DateVersion(WrittenEvent& event, const EventProperties* before, const QDate
         event.sequence =
             std::min(std::max(sequenceBefore + 1, SequenceAt(stampUtc)), kLargestSequence);
     }
-    event.lastModified = UtcStampValue(stampUtc);
+    event.lastModified = stampUtc.toUTC();
 }
 
-WrittenEvent LiveEvent(const DutyEvent& event, const QByteArray& uidSuffix) {
-    return {event.key + uidSuffix,
-            event.first,
-            event.end,
-            EscapedText(event.summary),
-            EscapedText(event.description),
-            event.busy ? "OPAQUE" : "TRANSPARENT",
-            "CONFIRMED",
-            0,
-            {}};
+// The seconds from the reminder to a duty that starts at `start`: a day, at its midnight, or a
+// moment in the zone.
+std::optional<IcalAlarm> AlarmFor(const Reminder& reminder, const IcalMoment& start,
+                                  const QTimeZone& zone, const QString& summary) {
+    switch (reminder.kind) {
+    case Reminder::Kind::None:
+        return std::nullopt;
+    case Reminder::Kind::Before:
+        return IcalAlarm{reminder.minutesBefore * qint64(60), summary};
+    case Reminder::Kind::EveningBefore:
+        break;
+    }
+    if (!start.time.isValid())
+        return IcalAlarm{24 * 3600 - reminder.eveningAt.msecsSinceStartOfDay() / 1000, summary};
+    // The evening's time read as a duty's start is, so that a time the clocks skip is the
+    // same time later.
+    const QDateTime evening =
+        DutyPeriodOn(start.date.addDays(-1), {reminder.eveningAt, reminder.eveningAt}, zone).start;
+    const QDateTime startTime = DutyPeriodOn(start.date, {start.time, start.time}, zone).start;
+    return IcalAlarm{evening.secsTo(startTime), summary};
 }
 
-// An event of the earlier file that is no longer there, with the days it had. Of one cancelled
+// The events of one piece of duty or one note: all day without hours; with them, the piece's
+// duties, each joined to the one before where it starts as that one ends.
+QList<IcalEvent> LiveEvents(const DutyEvent& event, const QByteArray& uidSuffix,
+                            const ExportTiming& timing) {
+    const IcalEvent common{{},         0,     {},          {}, {}, event.summary, event.description,
+                           event.busy, false, std::nullopt};
+    QList<IcalEvent> events;
+    if (!event.busy || !timing.hours) {
+        events.append(common);
+        events.last().uid = event.key + uidSuffix;
+        events.last().start = {event.first, {}, {}};
+        events.last().end = {event.end, {}, {}};
+    } else {
+        const QByteArray zoneName = ZoneName(timing.zone);
+        QDateTime lastEnd;
+        for (QDate day = event.first; day < event.end; day = day.addDays(1)) {
+            const DutyPeriod period = DutyPeriodOn(day, *timing.hours, timing.zone);
+            if (!events.isEmpty() && period.start == lastEnd) {
+                events.last().end = MomentOf(period.end, zoneName);
+            } else {
+                events.append(common);
+                events.last().uid =
+                    (events.size() == 1 ? event.key : "day-" + DateValue(day)) + uidSuffix;
+                events.last().start = MomentOf(period.start, zoneName);
+                events.last().end = MomentOf(period.end, zoneName);
+            }
+            lastEnd = period.end;
+        }
+    }
+    if (event.busy) {
+        for (IcalEvent& written : events)
+            written.alarm = AlarmFor(timing.reminder, written.start, timing.zone, event.summary);
+    }
+    return events;
+}
+
+// The days a moment's event touches end before this one: the day after a moment after
+// midnight.
+QDate DayAfter(const IcalMoment& end) {
+    return end.time.isValid() && end.time != QTime(0, 0) ? end.date.addDays(1) : end.date;
+}
+
+// An event of the earlier file that is no longer there, with the times it had. Of one cancelled
 // there already, the summary stays as it was.
-WrittenEvent CancelledEvent(const QByteArray& uid, const EventProperties& before, QDate first,
-                            QDate end) {
+IcalEvent CancelledEvent(const QByteArray& uid, const EventProperties& before,
+                         const IcalMoment& start, const IcalMoment& end) {
     const QString summary = UnescapedText(ValueOf(before, "SUMMARY"));
     const bool wasCancelled = ValueOf(before, "STATUS") == "CANCELLED";
-    return {
-        uid,
-        first,
-        end,
-        EscapedText(wasCancelled
-                        ? summary
-                        : QCoreApplication::translate("Calendar", "Cancelled: %1").arg(summary)),
-        EscapedText(UnescapedText(ValueOf(before, "DESCRIPTION"))),
-        "TRANSPARENT",
-        "CANCELLED",
-        0,
-        {}};
-}
-
-void AppendEvent(QByteArray& out, const WrittenEvent& event, const QByteArray& stamp) {
-    AppendContentLine(out, "BEGIN:VEVENT");
-    AppendContentLine(out, "UID:" + event.uid);
-    AppendContentLine(out, "DTSTAMP:" + stamp);
-    AppendContentLine(out, "SEQUENCE:" + QByteArray::number(event.sequence));
-    AppendContentLine(out, "LAST-MODIFIED:" + event.lastModified);
-    // Dates without a time cannot be moved to another day by any time zone.
-    AppendContentLine(out, "DTSTART;VALUE=DATE:" + DateValue(event.first));
-    AppendContentLine(out, "DTEND;VALUE=DATE:" + DateValue(event.end));
-    AppendContentLine(out, "SUMMARY:" + event.summary);
-    if (!event.description.isEmpty())
-        AppendContentLine(out, "DESCRIPTION:" + event.description);
-    AppendContentLine(out, "TRANSP:" + event.transparency);
-    AppendContentLine(out, "STATUS:" + event.status);
-    AppendContentLine(out, "END:VEVENT");
+    return {uid,
+            0,
+            {},
+            start,
+            end,
+            wasCancelled ? summary
+                         : QCoreApplication::translate("Calendar", "Cancelled: %1").arg(summary),
+            UnescapedText(ValueOf(before, "DESCRIPTION")),
+            false,
+            true,
+            std::nullopt};
 }
 
 } // namespace
@@ -182,7 +243,7 @@ DayRange DutyCalendarRange(QDate firstOfMonth, int months) {
 
 DutyCalendar DutyCalendarIcs(const QString& assignment, QDate firstDay, QDate lastDay,
                              const QDateTime& stampUtc, const DayChanges& changes,
-                             const QByteArray& earlier) {
+                             const QByteArray& earlier, const ExportTiming& timing) {
     const QByteArray uidSuffix = '-' + UidSlug(assignment) + '@' + kUidDomain;
     const DutyEvents duty = DutyEventsFor(assignment, firstDay, lastDay, changes);
 
@@ -199,47 +260,39 @@ DutyCalendar DutyCalendarIcs(const QString& assignment, QDate firstDay, QDate la
         return found == before.end() ? nullptr : &found->second;
     };
 
-    QList<WrittenEvent> events;
+    IcalCalendar calendar{QStringLiteral("Dutyloop ") + assignment, stampUtc, {}};
+    QList<IcalEvent>& events = calendar.events;
     std::set<QByteArray> live;
     int dutyPeriods = 0;
     for (const DutyEvent& event : duty.events) {
-        events.append(LiveEvent(event, uidSuffix));
-        DateVersion(events.last(), beforeOf(events.last().uid), stampUtc);
-        live.insert(events.last().uid);
-        dutyPeriods += event.busy ? 1 : 0;
+        for (IcalEvent& written : LiveEvents(event, uidSuffix, timing)) {
+            DateVersion(written, beforeOf(written.uid), stampUtc);
+            live.insert(written.uid);
+            dutyPeriods += event.busy ? 1 : 0;
+            events.append(std::move(written));
+        }
     }
     // An earlier event on days this file answers for is either among them still or is gone. One
     // wholly outside them, exported with another range, is left to the file of that range.
     for (const QByteArray& uid : beforeInOrder) {
         const EventProperties& event = before.at(uid);
-        const QDate first = DateFromValue(ValueOf(event, "DTSTART"));
-        QDate end = DateFromValue(ValueOf(event, "DTEND"));
-        if (live.contains(uid) || !first.isValid() || first > duty.last)
+        const std::optional<IcalMoment> start =
+            MomentFromValue(ValueOf(event, "DTSTART"), ValueOf(event, "DTSTART;TZID"));
+        if (live.contains(uid) || !start || start->date > duty.last)
             continue;
-        if (!end.isValid() || end <= first)
-            end = first.addDays(1);
-        if (end <= duty.first)
+        std::optional<IcalMoment> end =
+            MomentFromValue(ValueOf(event, "DTEND"), ValueOf(event, "DTEND;TZID"));
+        if (!end || end->time.isValid() != start->time.isValid() || DayAfter(*end) <= start->date)
+            end = start->time.isValid() ? *start : IcalMoment{start->date.addDays(1), {}, {}};
+        if (std::max(DayAfter(*end), start->date.addDays(1)) <= duty.first)
             continue;
-        events.append(CancelledEvent(uid, event, first, end));
+        events.append(CancelledEvent(uid, event, *start, *end));
         DateVersion(events.last(), &event, stampUtc);
     }
-    std::stable_sort(
-        events.begin(), events.end(),
-        [](const WrittenEvent& a, const WrittenEvent& b) { return a.first < b.first; });
-
-    // The keywords, the product id and the calendar's name (two names) are not translated.
-    QByteArray out;
-    AppendContentLine(out, "BEGIN:VCALENDAR");
-    AppendContentLine(out, "VERSION:2.0");
-    AppendContentLine(out, "PRODID:-//Halvorne//Dutyloop//EN");
-    AppendContentLine(out, "CALSCALE:GREGORIAN");
-    AppendContentLine(out, "METHOD:PUBLISH");
-    AppendContentLine(out, "X-WR-CALNAME:" + EscapedText(QStringLiteral("Dutyloop ") + assignment));
-    const QByteArray stamp = UtcStampValue(stampUtc);
-    for (const WrittenEvent& event : events)
-        AppendEvent(out, event, stamp);
-    AppendContentLine(out, "END:VCALENDAR");
-    return {out, dutyPeriods};
+    std::stable_sort(events.begin(), events.end(), [](const IcalEvent& a, const IcalEvent& b) {
+        return a.start.date < b.start.date;
+    });
+    return {IcalText(calendar), dutyPeriods};
 }
 
 } // namespace dutyloop

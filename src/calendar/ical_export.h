@@ -1,10 +1,14 @@
 #pragma once
 
 #include "schedule/day_changes.h"
+#include "schedule/duty_hours.h"
+#include "schedule/reminder.h"
 
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
+#include <QTimeZone>
+#include <optional>
 
 namespace dutyloop {
 
@@ -21,11 +25,28 @@ inline constexpr int kMaxExportMonths = 120;
 // month `months - 1` later. `months` is held to 1 to 120.
 DayRange DutyCalendarRange(QDate firstOfMonth, int months);
 
+// When the exported duty starts and ends, and how it is reminded of: the crew's hours (none for
+// all day) by the clock of the user's time zone, and the user's reminder.
+struct ExportTiming {
+    std::optional<DutyHours> hours;
+    QTimeZone zone = QTimeZone::utc();
+    Reminder reminder;
+};
+
 // The assignment's duty from firstDay to lastDay as an iCalendar file (RFC 5545), with the
 // user's day changes: one all-day event for each piece of a run of duty and for each note on a
 // day off duty, as DutyEventsFor gives them, for the range grown to whole runs of the rotation at
 // either end. `stampUtc` is the moment of the export and becomes every event's DTSTAMP. Lines end
 // in CRLF and are folded at 75 octets; the file is UTF-8.
+//
+// With hours, a piece of duty is timed instead, by the wall clock of the zone (TZID, with the
+// zone's VTIMEZONE; in UTC for a zone that is UTC all year): from the start of its first duty to
+// the end of its last, where each duty ends as the next starts (07:00 to 07:00); else each duty
+// of it an event of its own (19:00 to 07:00), the first with the piece's UID, each other one
+// with "day-" and the date it starts on as its key ("day-20270303"). Notes stay all-day events.
+// With a reminder, each piece of duty has an alarm (VALARM, its summary the text shown), the
+// minutes before its start or on the evening before at the chosen time; an all-day event starts
+// at midnight.
 //
 // Importing the next export over this one has to leave the calendar program with the events as
 // they then are. The UIDs hold that together: they are keyed by what the user's changes cannot
@@ -47,6 +68,6 @@ struct DutyCalendar {
 };
 DutyCalendar DutyCalendarIcs(const QString& assignment, QDate firstDay, QDate lastDay,
                              const QDateTime& stampUtc, const DayChanges& changes = {},
-                             const QByteArray& earlier = {});
+                             const QByteArray& earlier = {}, const ExportTiming& timing = {});
 
 } // namespace dutyloop

@@ -6,13 +6,6 @@ namespace dutyloop {
 
 namespace {
 
-// An iCalendar line holds at most 75 octets before its CRLF.
-constexpr qsizetype kMaxLineOctets = 75;
-
-bool IsUtf8ContinuationByte(char byte) {
-    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
-}
-
 // The lines of the file with each folded line joined to the one it continues. Any of CRLF, LF
 // or CR ends a line, as editors and other programs may have saved the file either way.
 QList<QByteArray> UnfoldedLines(const QByteArray& ics) {
@@ -34,9 +27,10 @@ QList<QByteArray> UnfoldedLines(const QByteArray& ics) {
     return lines;
 }
 
-// The name of a content line, in capitals, and its value: the name ends at the first ';' or
-// ':', the value starts after the first ':' outside a quoted parameter value.
-bool SplitContentLine(const QByteArray& line, QByteArray& name, QByteArray& value) {
+// The name of a content line, in capitals, its parameters and its value: the name ends at the
+// first ';' or ':', the value starts after the first ':' outside a quoted parameter value.
+bool SplitContentLine(const QByteArray& line, QByteArray& name, QByteArray& parameters,
+                      QByteArray& value) {
     qsizetype nameEnd = 0;
     while (nameEnd < line.size() && line[nameEnd] != ';' && line[nameEnd] != ':')
         ++nameEnd;
@@ -46,6 +40,7 @@ bool SplitContentLine(const QByteArray& line, QByteArray& name, QByteArray& valu
             quoted = !quoted;
         else if (line[i] == ':' && !quoted) {
             name = line.left(nameEnd).toUpper();
+            parameters = line.mid(nameEnd, i - nameEnd);
             value = line.mid(i + 1);
             return nameEnd > 0;
         }
@@ -53,55 +48,21 @@ bool SplitContentLine(const QByteArray& line, QByteArray& name, QByteArray& valu
     return false;
 }
 
+// The value of the TZID parameter among `parameters` (";TZID=Europe/Berlin;..."), quotes
+// taken off; empty where there is none.
+QByteArray ZoneParameter(const QByteArray& parameters) {
+    for (const QByteArray& parameter : parameters.split(';')) {
+        if (parameter.left(5).toUpper() != "TZID=")
+            continue;
+        QByteArray zone = parameter.mid(5);
+        if (zone.size() >= 2 && zone.startsWith('"') && zone.endsWith('"'))
+            zone = zone.mid(1, zone.size() - 2);
+        return zone;
+    }
+    return {};
+}
+
 } // namespace
-
-void AppendContentLine(QByteArray& out, const QByteArray& line) {
-    qsizetype start = 0;
-    qsizetype room = kMaxLineOctets;
-    while (line.size() - start > room) {
-        qsizetype cut = start + room;
-        // At most three steps back: the line is valid UTF-8, from QString::toUtf8.
-        while (IsUtf8ContinuationByte(line[cut]))
-            --cut;
-        out.append(line.constData() + start, cut - start);
-        out.append("\r\n ");
-        start = cut;
-        room = kMaxLineOctets - 1;
-    }
-    out.append(line.constData() + start, line.size() - start);
-    out.append("\r\n");
-}
-
-QByteArray EscapedText(const QString& text) {
-    QString escaped;
-    escaped.reserve(text.size() + 8);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        switch (c) {
-        case u'\\':
-            escaped += u"\\\\";
-            break;
-        case u';':
-            escaped += u"\\;";
-            break;
-        case u',':
-            escaped += u"\\,";
-            break;
-        case u'\r':
-            if (i + 1 < text.size() && text[i + 1] == u'\n')
-                break; // the LF that follows writes the line break
-            [[fallthrough]];
-        case u'\n':
-            escaped += u"\\n";
-            break;
-        default:
-            if (c == u'\t' || (c >= 0x20 && c != 0x7F))
-                escaped += QChar(c);
-            break;
-        }
-    }
-    return escaped.toUtf8();
-}
 
 QString UnescapedText(const QByteArray& value) {
     const QString text = QString::fromUtf8(value);
@@ -131,20 +92,6 @@ QDate DateFromValue(const QByteArray& value) {
     return QDate(value.left(4).toInt(), value.mid(4, 2).toInt(), value.right(2).toInt());
 }
 
-QByteArray UtcStampValue(const QDateTime& stamp) {
-    const QDateTime utc = stamp.toUTC();
-    const QDate day = utc.date();
-    const QTime time = utc.time();
-    return QStringLiteral("%1%2%3T%4%5%6Z")
-        .arg(day.year(), 4, 10, QLatin1Char('0'))
-        .arg(day.month(), 2, 10, QLatin1Char('0'))
-        .arg(day.day(), 2, 10, QLatin1Char('0'))
-        .arg(time.hour(), 2, 10, QLatin1Char('0'))
-        .arg(time.minute(), 2, 10, QLatin1Char('0'))
-        .arg(time.second(), 2, 10, QLatin1Char('0'))
-        .toLatin1();
-}
-
 QDateTime UtcStampFromValue(const QByteArray& value) {
     if (value.size() != 16 || value[8] != 'T' || value[15] != 'Z')
         return {};
@@ -166,8 +113,9 @@ QList<EventProperties> EventsInCalendar(const QByteArray& ics) {
     int nested = 0;
     for (const QByteArray& line : UnfoldedLines(ics)) {
         QByteArray name;
+        QByteArray parameters;
         QByteArray value;
-        if (!SplitContentLine(line, name, value))
+        if (!SplitContentLine(line, name, parameters, value))
             continue;
         const QByteArray component = value.trimmed().toUpper();
         if (name == "BEGIN") {
@@ -184,6 +132,12 @@ QList<EventProperties> EventsInCalendar(const QByteArray& ics) {
                 inEvent = false;
         } else if (inEvent && nested == 0) {
             events.last().try_emplace(name, value);
+            if (name == "DTSTART" || name == "DTEND") {
+                if (const QByteArray zone = ZoneParameter(parameters); !zone.isEmpty())
+                    events.last().try_emplace(name + ";TZID", zone);
+            }
+        } else if (inEvent && nested == 1 && name == "TRIGGER") {
+            events.last().try_emplace("VALARM:TRIGGER", value);
         }
     }
     return events;

@@ -9,17 +9,8 @@
 
 namespace dutyloop {
 
-// The content lines of an iCalendar file (RFC 5545), both ways: what the export writes and what
-// it reads back from the file it wrote before.
-
-// Appends one content line and its CRLF, folded: after 75 octets the line goes on in a line that
-// starts with a space, which also counts. A fold never falls inside a character, so that each
-// physical line is valid UTF-8 by itself, as some importers read them one by one.
-void AppendContentLine(QByteArray& out, const QByteArray& line);
-
-// A TEXT value: backslash, semicolon and comma escaped, each line break (LF, CR or CRLF) as
-// "\n". Other control characters have no place in a text value and are left out.
-QByteArray EscapedText(const QString& text);
+// The content lines of an iCalendar file (RFC 5545) as the export reads back the file it wrote
+// before, and the date values it names its events by.
 
 // A TEXT value back to its text: "\n" and "\N" a line break, any other backslash the character
 // after it.
@@ -29,12 +20,12 @@ QString UnescapedText(const QByteArray& value);
 QByteArray DateValue(QDate date);
 QDate DateFromValue(const QByteArray& value);
 
-// A DATE-TIME in UTC, "20240506T070809Z"; the moment of one, or an invalid QDateTime.
-QByteArray UtcStampValue(const QDateTime& stamp);
+// The moment of a DATE-TIME in UTC, "20240506T070809Z", or an invalid QDateTime.
 QDateTime UtcStampFromValue(const QByteArray& value);
 
 // One VEVENT as read: each property's value by its name in capitals, without its parameters;
-// of a property given twice, the first.
+// of a property given twice, the first. Beside them, the TZID parameter of DTSTART and DTEND as
+// "DTSTART;TZID" and "DTEND;TZID", and the TRIGGER of the event's alarm as "VALARM:TRIGGER".
 using EventProperties = std::map<QByteArray, QByteArray>;
 
 // The VEVENTs of an iCalendar file, in file order, its lines unfolded. Whatever does not read as

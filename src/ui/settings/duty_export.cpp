@@ -9,13 +9,19 @@ namespace dutyloop {
 
 std::optional<int> ExportDutyCalendar(const ExportChoice& choice, const QDateTime& stampUtc,
                                       const Platform& platform, QWidget* window,
-                                      const DayChangesBySection& dayChanges) {
+                                      const DayChangesBySection& dayChanges,
+                                      const Settings& settings, const QTimeZone& zone) {
+    const auto hours = settings.dutyHours.find(choice.assignment);
+    const ExportTiming timing{hours == settings.dutyHours.end() ? std::nullopt
+                                                                : std::optional(hours->second),
+                              zone, settings.reminder};
     const DayRange range = DutyCalendarRange(choice.firstMonth, choice.months);
     // The file this one replaces is most likely the one the user imported last: what it had and
     // this one has not is cancelled, so that importing this one takes it out of the calendar.
-    const DutyCalendar calendar = DutyCalendarIcs(
-        choice.assignment, range.first, range.last, stampUtc,
-        DayChangesUnder(dayChanges, choice.assignment), ReadFileBytes(choice.path).value_or(""));
+    const DutyCalendar calendar =
+        DutyCalendarIcs(choice.assignment, range.first, range.last, stampUtc,
+                        DayChangesUnder(dayChanges, choice.assignment),
+                        ReadFileBytes(choice.path).value_or(""), timing);
     if (!WriteFileOrShowError(platform, window, choice.path, calendar.ics))
         return std::nullopt;
     return calendar.dutyPeriods;
@@ -29,8 +35,8 @@ std::optional<ExportReport> RunExport(QWidget* window, const ExportStart& start,
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     const ExportChoice choice = dialog.choice();
-    const std::optional<int> written =
-        ExportDutyCalendar(choice, QDateTime::currentDateTimeUtc(), platform, window, dayChanges);
+    const std::optional<int> written = ExportDutyCalendar(
+        choice, QDateTime::currentDateTimeUtc(), platform, window, dayChanges, start.settings);
     if (!written)
         return std::nullopt;
     return ExportReport{choice.path, *written};

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "calendar/ical_export.h"
 #include "platform/platform.h"
 #include "settings/day_changes_file.h"
+#include "settings/settings_file.h"
 #include "ui/settings/export_dialog.h"
 
 #include <QDateTime>
 #include <QString>
+#include <QTimeZone>
 #include <optional>
 
 class QWidget;
@@ -16,17 +19,22 @@ namespace dutyloop {
 // file, and gives the number of duty periods written. On failure the error box says "Unable to
 // write to <path>." and there is no result. The user's changes on the chosen crew's days count as
 // they were made. An earlier export at the path is read first: the new file cancels its events
-// that are gone (see DutyCalendarIcs).
+// that are gone (see DutyCalendarIcs). With the chosen crew's hours in `settings`, the duty is
+// timed in `zone`; with its reminder, each duty is reminded of.
 std::optional<int> ExportDutyCalendar(const ExportChoice& choice, const QDateTime& stampUtc,
                                       const Platform& platform, QWidget* window,
-                                      const DayChangesBySection& dayChanges = {});
+                                      const DayChangesBySection& dayChanges = {},
+                                      const Settings& settings = {},
+                                      const QTimeZone& zone = QTimeZone::systemTimeZone());
 
 // What the export dialog opens on: the window's assignment and month, and the folder of the
-// last file exported (empty for the documents folder).
+// last file exported (empty for the documents folder); and the settings whose hours and reminder
+// the export follows.
 struct ExportStart {
     QString assignment;
     QDate shownDate;
     QString folder;
+    Settings settings;
 };
 
 // What an export wrote: the file and the number of duty periods in it.

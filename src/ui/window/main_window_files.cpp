@@ -78,8 +78,8 @@ void MainWindow::save() {
 
 void MainWindow::exportDutyDays() {
     const std::optional<ExportReport> report =
-        RunExport(this, {m_settings.assignment, m_view.shownDate, m_lastExportFolder}, m_platform,
-                  m_dayChanges);
+        RunExport(this, {m_settings.assignment, m_view.shownDate, m_lastExportFolder, m_settings},
+                  m_platform, m_dayChanges);
     if (!report)
         return;
     m_lastExportFolder = QFileInfo(report->path).absolutePath();

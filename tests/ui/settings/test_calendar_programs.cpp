@@ -1,4 +1,5 @@
 #include "settings/day_changes_file.h"
+#include "settings/settings_file.h"
 #include "ui/settings/duty_export.h"
 
 #include <QDir>
@@ -107,6 +108,25 @@ QString Run(const QString& program, const QStringList& arguments, QString& outpu
     return {};
 }
 
+// A khal of the test's own in `folder`, its one calendar "duty", its time zone `zone`: the path
+// of its configuration, or none where it cannot be written.
+QString KhalConfig(const QTemporaryDir& folder, const QString& zone) {
+    const QString calendar = folder.filePath("calendar");
+    const QString config = folder.filePath("khal.conf");
+    QFile file(config);
+    if (!QDir().mkpath(calendar) || !file.open(QIODevice::WriteOnly))
+        return {};
+    file.write(QStringLiteral("[calendars]\n[[duty]]\npath = %1\ntype = calendar\n"
+                              "[sqlite]\npath = %2\n"
+                              "[locale]\nlocal_timezone = %3\ndefault_timezone = %3\n"
+                              "dateformat = %Y-%m-%d\nlongdateformat = %Y-%m-%d\n"
+                              "timeformat = %H:%M\ndatetimeformat = %Y-%m-%d %H:%M\n"
+                              "longdatetimeformat = %Y-%m-%d %H:%M\n")
+                   .arg(calendar, folder.filePath("khal.db"), zone)
+                   .toUtf8());
+    return config;
+}
+
 #define RUN(program, arguments, output)                                                            \
     do {                                                                                           \
         const QString runError = Run((program), (arguments), (output));                            \
@@ -130,20 +150,8 @@ private slots:
             QSKIP("khal is not installed (Debian's khal, in the Makefile's DEB_PACKAGES)");
         QTemporaryDir folder;
         QVERIFY(folder.isValid());
-        const QString calendar = folder.filePath("calendar");
-        const QString config = folder.filePath("khal.conf");
-        QVERIFY(QDir().mkpath(calendar));
-        QFile file(config);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QStringLiteral("[calendars]\n[[duty]]\npath = %1\ntype = calendar\n"
-                                  "[sqlite]\npath = %2\n"
-                                  "[locale]\nlocal_timezone = UTC\ndefault_timezone = UTC\n"
-                                  "dateformat = %Y-%m-%d\nlongdateformat = %Y-%m-%d\n"
-                                  "timeformat = %H:%M\ndatetimeformat = %Y-%m-%d %H:%M\n"
-                                  "longdatetimeformat = %Y-%m-%d %H:%M\n")
-                       .arg(calendar, folder.filePath("khal.db"))
-                       .toUtf8());
-        file.close();
+        const QString config = KhalConfig(folder, "UTC");
+        QVERIFY(!config.isEmpty());
 
         const QString path = folder.filePath("Dutyloop 5 TFS.ics");
         QDateTime stamp(QDate(2027, 2, 20), QTime(9, 0), QTimeZone::utc());
@@ -167,6 +175,61 @@ private slots:
             QCOMPARE(shown.filter(QRegularExpression("^\\S+ \\S+ (?!CANCELLED )")),
                      KhalLines(step.live));
         }
+    }
+
+    // With duty hours, khal in Berlin lists the duty from 07:00 local time: a run of 24-hour
+    // duties as one event to the morning after its last day, nights each to the next morning,
+    // also across the night the clocks go forward (28 March 2027).
+    void khalShowsTimedDuty_data() {
+        QTest::addColumn<QString>("hours");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("07:00 for 24 hours")
+            << "07:00-07:00"
+            << QStringList{"2027-03-02 07:00 2027-03-05 07:00 On duty (5 TFS)",
+                           "2027-03-28 07:00 2027-03-31 07:00 On duty (5 TFS)"};
+        QTest::newRow("nights from 19:00 to 07:00")
+            << "19:00-07:00"
+            << QStringList{"2027-03-02 19:00 2027-03-03 07:00 On duty (5 TFS)",
+                           "2027-03-03 19:00 2027-03-04 07:00 On duty (5 TFS)",
+                           "2027-03-04 19:00 2027-03-05 07:00 On duty (5 TFS)",
+                           "2027-03-28 19:00 2027-03-29 07:00 On duty (5 TFS)",
+                           "2027-03-29 19:00 2027-03-30 07:00 On duty (5 TFS)",
+                           "2027-03-30 19:00 2027-03-31 07:00 On duty (5 TFS)"};
+    }
+    void khalShowsTimedDuty() {
+        QFETCH(QString, hours);
+        QFETCH(QStringList, shown);
+        const QString khal = QStandardPaths::findExecutable("khal");
+        if (khal.isEmpty())
+            QSKIP("khal is not installed (Debian's khal, in the Makefile's DEB_PACKAGES)");
+        const QTimeZone berlin("Europe/Berlin");
+        if (!berlin.isValid())
+            QSKIP("the system has no time zone data (Debian's tzdata)");
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QString config = KhalConfig(folder, "Europe/Berlin");
+        QVERIFY(!config.isEmpty());
+        const QString path = folder.filePath("Dutyloop 5 TFS.ics");
+        const Settings settings = SettingsFromText("[Duty Hours]\n5 TFS=" + hours.toLatin1() +
+                                                   "\n[Reminder]\nRemind=60\n");
+        QVERIFY(settings.dutyHours.contains("5 TFS"));
+        QVERIFY(ExportDutyCalendar({"5 TFS", March(1), 1, path},
+                                   QDateTime(QDate(2027, 2, 20), QTime(9, 0), QTimeZone::utc()),
+                                   FixedPlatform(QDate(2027, 2, 20), QLocale::c(), {}), nullptr, {},
+                                   settings, berlin));
+        QString output;
+        RUN(khal, (QStringList{"-c", config, "import", "--batch", "-a", "duty", path}), output);
+        RUN(khal,
+            (QStringList{"-c", config, "list", "-o", "-df", "", "-f", "{start} {end} {title}",
+                         "2027-03-01", "2027-03-06"}),
+            output);
+        QStringList listed = output.split(u'\n', Qt::SkipEmptyParts);
+        RUN(khal,
+            (QStringList{"-c", config, "list", "-o", "-df", "", "-f", "{start} {end} {title}",
+                         "2027-03-27", "2027-03-31"}),
+            output);
+        listed += output.split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(listed, shown);
     }
 
     // calcurse keeps no UIDs and takes a cancelled event for one more: the README's commands
