@@ -38,6 +38,9 @@ DEB_PACKAGES += python3-icalendar
 # bus, at-spi2-core for the accessibility bus and its registry, pyatspi, on which Orca and the
 # bus test listen, xdotool for the keys, and libfaketime to pin today's date.
 DEB_PACKAGES += orca at-spi2-core dbus-x11 xvfb openbox xdotool libfaketime python3-pyatspi
+# The reminders' test starts a session bus of its own with dbus-daemon (--next-duty's test pins
+# the moment with libfaketime, above).
+DEB_PACKAGES += dbus-daemon
 
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 

@@ -867,6 +867,27 @@ Try &apos;dutyloop --help&apos;.</source>
         <translation>%1: „%2“ ist kein Datum von %3 bis %4
 </translation>
     </message>
+    <message>
+        <source>Prints your next duty and exits: its start and end as &quot;YYYY-MM-DD HH:MM YYYY-MM-DD HH:MM CREW&quot;, or &quot;YYYY-MM-DD all-day CREW&quot; for a duty all day.</source>
+        <translation>Gibt Ihren nächsten Dienst aus und beendet das Programm: Beginn und Ende als „YYYY-MM-DD HH:MM YYYY-MM-DD HH:MM DIENSTGRUPPE“ oder, bei Dienst den ganzen Tag, „YYYY-MM-DD all-day DIENSTGRUPPE“.</translation>
+    </message>
+    <message>
+        <source>--next-duty goes alone
+Try &apos;dutyloop --help&apos;.</source>
+        <translation>--next-duty steht allein
+„dutyloop --help“ zeigt weitere Informationen.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; follows no crew&apos;s rotation; choose your crew on the Settings tab.</source>
+        <translation>„%1“ folgt keinem Dienstplan einer Dienstgruppe; wählen Sie Ihre Dienstgruppe auf der Registerkarte „Einstellungen“.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 has no duty in the next %n days.</source>
+        <translation>
+            <numerusform>%1 hat %n Tag lang keinen Dienst.</numerusform>
+            <numerusform>%1 hat %n Tage lang keinen Dienst.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -1201,6 +1222,39 @@ Die Änderung wurde nicht gespeichert.</translation>
     <message>
         <source>Back to the calendar</source>
         <translation>Zurück zum Kalender</translation>
+    </message>
+</context>
+<context>
+    <name>Reminder</name>
+    <message>
+        <source>Duty today, %1</source>
+        <extracomment>A desktop notification; %1 is the crew.</extracomment>
+        <translation>Heute Dienst, %1</translation>
+    </message>
+    <message>
+        <source>Duty tomorrow, %1</source>
+        <extracomment>A desktop notification; %1 is the crew.</extracomment>
+        <translation>Morgen Dienst, %1</translation>
+    </message>
+    <message>
+        <source>Duty on %1, %2</source>
+        <extracomment>A desktop notification; %1 is the date, %2 the crew.</extracomment>
+        <translation>Dienst am %1, %2</translation>
+    </message>
+    <message>
+        <source>Duty at %1 today, %2</source>
+        <extracomment>A desktop notification; %1 is the time the duty starts, %2 the crew.</extracomment>
+        <translation>Heute um %1 Dienst, %2</translation>
+    </message>
+    <message>
+        <source>Duty at %1 tomorrow, %2</source>
+        <extracomment>A desktop notification; %1 is the time the duty starts, %2 the crew.</extracomment>
+        <translation>Morgen um %1 Dienst, %2</translation>
+    </message>
+    <message>
+        <source>Duty at %1 on %2, %3</source>
+        <extracomment>A desktop notification; %1 is the time the duty starts, %2 its date, %3 the crew.</extracomment>
+        <translation>Dienst am %2 um %1, %3</translation>
     </message>
 </context>
 <context>

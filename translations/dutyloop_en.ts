@@ -20,6 +20,16 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message numerus="yes">
+        <source>%1 has no duty in the next %n days.</source>
+        <translation>
+            <numerusform>%1 has no duty in the next %n day.</numerusform>
+            <numerusform>%1 has no duty in the next %n days.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>dutyloop::ExportDialog</name>
     <message numerus="yes">
         <source>%n duty periods written to %1</source>

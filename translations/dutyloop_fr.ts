@@ -867,6 +867,27 @@ Saisissez «&#xa0;dutyloop --help&#xa0;» pour plus d’informations.</translati
         <translation>%1&#xa0;: «&#xa0;%2&#xa0;» n’est pas une date comprise entre %3 et %4
 </translation>
     </message>
+    <message>
+        <source>Prints your next duty and exits: its start and end as &quot;YYYY-MM-DD HH:MM YYYY-MM-DD HH:MM CREW&quot;, or &quot;YYYY-MM-DD all-day CREW&quot; for a duty all day.</source>
+        <translation>Affiche votre prochain service sur une ligne et quitte&#xa0;: date et heure de début, date et heure de fin, équipe&#x202f;; «&#xa0;all-day&#xa0;» au lieu des heures pour un service toute la journée.</translation>
+    </message>
+    <message>
+        <source>--next-duty goes alone
+Try &apos;dutyloop --help&apos;.</source>
+        <translation>--next-duty s’emploie seul
+Saisissez «&#xa0;dutyloop --help&#xa0;» pour plus d’informations.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; follows no crew&apos;s rotation; choose your crew on the Settings tab.</source>
+        <translation>«&#xa0;%1&#xa0;» ne suit le roulement d’aucune équipe&#x202f;; choisissez votre équipe dans l’onglet «&#xa0;Paramètres&#xa0;».</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 has no duty in the next %n days.</source>
+        <translation>
+            <numerusform>%1 n’a aucun service pendant %n jour.</numerusform>
+            <numerusform>%1 n’a aucun service pendant les %n prochains jours.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -1201,6 +1222,39 @@ La modification n’a pas été enregistrée.</translation>
     <message>
         <source>Back to the calendar</source>
         <translation>Retour au calendrier</translation>
+    </message>
+</context>
+<context>
+    <name>Reminder</name>
+    <message>
+        <source>Duty today, %1</source>
+        <extracomment>A desktop notification; %1 is the crew.</extracomment>
+        <translation>Service aujourd’hui, %1</translation>
+    </message>
+    <message>
+        <source>Duty tomorrow, %1</source>
+        <extracomment>A desktop notification; %1 is the crew.</extracomment>
+        <translation>Service demain, %1</translation>
+    </message>
+    <message>
+        <source>Duty on %1, %2</source>
+        <extracomment>A desktop notification; %1 is the date, %2 the crew.</extracomment>
+        <translation>Service le %1, %2</translation>
+    </message>
+    <message>
+        <source>Duty at %1 today, %2</source>
+        <extracomment>A desktop notification; %1 is the time the duty starts, %2 the crew.</extracomment>
+        <translation>Service à %1 aujourd’hui, %2</translation>
+    </message>
+    <message>
+        <source>Duty at %1 tomorrow, %2</source>
+        <extracomment>A desktop notification; %1 is the time the duty starts, %2 the crew.</extracomment>
+        <translation>Service à %1 demain, %2</translation>
+    </message>
+    <message>
+        <source>Duty at %1 on %2, %3</source>
+        <extracomment>A desktop notification; %1 is the time the duty starts, %2 its date, %3 the crew.</extracomment>
+        <translation>Service le %2 à %1, %3</translation>
     </message>
 </context>
 <context>

@@ -154,7 +154,13 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         QStringLiteral("output"),
         QCoreApplication::translate("CommandLine", "The PDF file that --print-year writes."),
         QCoreApplication::translate("CommandLine", "file"));
-    parser.addOptions({help, version, date, printYear, crew, output});
+    const QCommandLineOption nextDuty(
+        QStringLiteral("next-duty"),
+        QCoreApplication::translate(
+            "CommandLine",
+            "Prints your next duty and exits: its start and end as \"YYYY-MM-DD HH:MM "
+            "YYYY-MM-DD HH:MM CREW\", or \"YYYY-MM-DD all-day CREW\" for a duty all day."));
+    parser.addOptions({help, version, date, printYear, crew, output, nextDuty});
 
     const QString program = QStringLiteral("dutyloop");
     if (!parser.parse(WithoutToolkitOptions(arguments)))
@@ -171,6 +177,15 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     if (parser.isSet(version))
         return PrintAndExit(QStringLiteral("%1 %2\n").arg(program, ProductVersion()), 0);
 
+    if (parser.isSet(nextDuty)) {
+        if (parser.isSet(printYear) || parser.isSet(crew) || parser.isSet(output) ||
+            parser.isSet(date))
+            return Mistake(QCoreApplication::translate(
+                "CommandLine", "--next-duty goes alone\nTry 'dutyloop --help'."));
+        CommandLine line;
+        line.action = CommandLine::Action::NextDuty;
+        return line;
+    }
     if (parser.isSet(printYear))
         return PrintYearLine(parser.value(printYear), ValueOf(parser, crew),
                              ValueOf(parser, output));

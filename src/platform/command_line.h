@@ -8,7 +8,7 @@ namespace dutyloop {
 
 // What a start was asked to do.
 struct CommandLine {
-    enum class Action { OpenWindow, PrintAndExit, PrintYear };
+    enum class Action { OpenWindow, PrintAndExit, PrintYear, NextDuty };
     Action action = Action::OpenWindow;
     QDate date; // --date: the day to open the calendar on; invalid for today
     // --print-year, --crew and --output: the year page of one crew, written as a PDF file.
@@ -19,8 +19,8 @@ struct CommandLine {
     int exitCode = 0; // 0, or 2 for a command line that cannot be followed
 };
 
-// The options of `dutyloop`: --help, --version, --date YYYY-MM-DD, and --print-year YEAR with
-// --crew CREW and --output FILE. `arguments` starts with
+// The options of `dutyloop`: --help, --version, --date YYYY-MM-DD, --print-year YEAR with
+// --crew CREW and --output FILE, and --next-duty alone. `arguments` starts with
 // the program's name, as QCoreApplication::arguments() does.
 CommandLine ParseCommandLine(const QStringList& arguments);
 

@@ -1,6 +1,9 @@
 #include "platform/platform.h"
 
+#include "platform/desktop_notifications.h"
+
 #include <QDesktopServices>
+#include <QTimeZone>
 
 namespace dutyloop {
 
@@ -13,6 +16,10 @@ Platform SystemPlatform() {
     platform.documentsFolder = DocumentsFolder();
     // Whether a handler opened the link or not, the program goes on as it was.
     platform.openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+    platform.now = [] {
+        return QDateTime::currentDateTime().toTimeZone(QTimeZone::systemTimeZone());
+    };
+    platform.notify = ShowDesktopNotification;
     return platform;
 }
 
@@ -33,6 +40,8 @@ Platform FixedPlatform(QDate today, QLocale locale, QString configFolder) {
     platform.configFolder = std::move(configFolder);
     platform.openUrl = [](const QUrl&) {};
     platform.showError = [](QWidget*, const QString&) {};
+    platform.now = [today] { return QDateTime(today, QTime(12, 0), QTimeZone::utc()); };
+    platform.notify = [](const QString&) {};
     return platform;
 }
 

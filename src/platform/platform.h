@@ -3,6 +3,7 @@
 #include "platform/file_services.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QLocale>
 #include <QString>
 #include <QTimeZone>
@@ -43,6 +44,10 @@ struct Platform {
         chooseOpenFile;
     // Makes the program's file writes fail at a chosen step; the system's never does.
     WriteFault writeFault;
+    // The moment now in the user's time zone, by which the desktop's reminders of duty fall due.
+    std::function<QDateTime()> now;
+    // Shows a notification on the desktop.
+    std::function<void(const QString& summary)> notify;
 };
 
 Platform SystemPlatform();

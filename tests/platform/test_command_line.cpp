@@ -59,6 +59,14 @@ private slots:
             << QStringList{"-stylesheet", "--help"} << open << 0 << QDate() << "";
         QTest::newRow("an unknown option")
             << QStringList{"--colour=red"} << print << 2 << QDate() << "Try 'dutyloop --help'";
+        QTest::newRow("--next-duty")
+            << QStringList{"--next-duty"} << CommandLine::Action::NextDuty << 0 << QDate() << "";
+        QTest::newRow("--next-duty goes alone")
+            << QStringList{"--next-duty", "--date", "2024-02-29"} << print << 2 << QDate()
+            << "--next-duty goes alone";
+        QTest::newRow("--next-duty is not a crew's year")
+            << QStringList{"--next-duty", "--print-year", "2027", "--crew", "5"} << print << 2
+            << QDate() << "--next-duty goes alone";
         QTest::newRow("a stray argument")
             << QStringList{"2024-02-29"} << print << 2 << QDate() << "unexpected argument";
     }

@@ -15,6 +15,7 @@
 #include "ui/calendar/month_view.h"
 #include "ui/parts/announcer.h"
 #include "ui/settings/settings_page.h"
+#include "ui/window/duty_reminders.h"
 #include "ui/window/equal_tab_widget.h"
 
 #include <QAbstractButton>
@@ -98,6 +99,9 @@ void MainWindow::start() {
     if (!days.changes)
         m_startupProblem = daysFileUnreadableText(days.unreadable);
     m_settingsPage->showSettings(m_settings);
+    m_dutyReminders = new DutyReminders(m_platform.now, m_platform.notify, m_platform.locale,
+                                        m_platform.dayCheckInterval, this);
+    m_dutyReminders->follow(m_settings, DayChangesUnder(m_dayChanges, m_settings.assignment));
 
     const QDate now = today();
     m_today = now;
@@ -313,6 +317,7 @@ void MainWindow::applySettings(const Settings& settings) {
     m_settings = settings;
     if (newHolidays)
         loadHolidays();
+    m_dutyReminders->follow(m_settings, DayChangesUnder(m_dayChanges, m_settings.assignment));
     // The other tabs take the new colours at once; the calendar takes the new settings when its
     // tab shows again.
     const TabLook look = TabLookFor(m_settings.colors, monthPage().fonts);

@@ -19,6 +19,7 @@ namespace dutyloop {
 class AboutPage;
 class Announcer;
 class CalendarPage;
+class DutyReminders;
 class HelpPage;
 class SettingsPage;
 class EqualTabWidget;
@@ -89,6 +90,7 @@ private:
     HelpPage* m_helpPage = nullptr;
     AboutPage* m_aboutPage = nullptr;
     Announcer* m_announcer = nullptr;
+    DutyReminders* m_dutyReminders = nullptr;
 
     CalendarView m_view;
     Settings m_settings;

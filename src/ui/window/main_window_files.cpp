@@ -15,6 +15,7 @@
 #include "ui/printing/year_printing.h"
 #include "ui/settings/duty_export.h"
 #include "ui/settings/settings_page.h"
+#include "ui/window/duty_reminders.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -33,6 +34,7 @@ void MainWindow::changeDay(QDate date) {
         return;
     }
     m_dayChanges = *days.changes;
+    m_dutyReminders->follow(m_settings, DayChangesUnder(m_dayChanges, m_settings.assignment));
     redraw();
     const DayChanges& changes = DayChangesUnder(m_dayChanges, m_settings.assignment);
     const DayChange seen = StoredChangeOn(date, changes);
@@ -49,6 +51,7 @@ void MainWindow::changeDay(QDate date) {
     // What the file holds, written or not, is what the calendar shows.
     if (written.file.changes)
         m_dayChanges = *written.file.changes;
+    m_dutyReminders->follow(m_settings, DayChangesUnder(m_dayChanges, m_settings.assignment));
     redraw();
     if (!written.refusal.isEmpty())
         m_platform.showError(this, written.refusal);

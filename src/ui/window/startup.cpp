@@ -3,6 +3,7 @@
 #include "calendar/date_moves.h"
 #include "platform/command_line.h"
 #include "platform/file_services.h"
+#include "platform/next_duty_command.h"
 #include "platform/platform.h"
 #include "platform/product.h"
 #include "platform/settings_location.h"
@@ -15,6 +16,7 @@
 #include "ui/window/system_dialogs.h"
 
 #include <QApplication>
+#include <QTimeZone>
 
 #include <cstdio>
 #include <memory>
@@ -86,6 +88,10 @@ int RunApplication(int& argc, char** argv) {
             std::fputs(line.output.toLocal8Bit().constData(), line.exitCode == 0 ? stdout : stderr);
             return line.exitCode;
         }
+        if (line.action == CommandLine::Action::NextDuty)
+            return PrintNextDuty(
+                QDateTime::currentDateTime().toTimeZone(QTimeZone::systemTimeZone()),
+                UserConfigFolder());
         if (line.action == CommandLine::Action::OpenWindow) {
             claim = ClaimInstance(line);
             if (claim.handedOver)
