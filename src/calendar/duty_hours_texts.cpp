@@ -16,13 +16,9 @@ QString DutyHoursText(const DutyHours& hours, const LocaleSettings& locale) {
     return QCoreApplication::translate("Calendar", "%1 – %2").arg(start, end);
 }
 
-QString WithDutyHours(const QString& duty, bool worked, const DutyHours* hours,
-                      const LocaleSettings& locale) {
-    if (!worked || !hours)
-        return duty;
+QString DutyWithHoursText(const QString& duty, const QString& hours) {
     //: The duty, then its hours: "Work 07:00 – 07:00 next day".
-    return QCoreApplication::translate("Calendar", "%1 %2")
-        .arg(duty, DutyHoursText(*hours, locale));
+    return QCoreApplication::translate("Calendar", "%1 %2").arg(duty, hours);
 }
 
 QString HoursNumberText(qint64 minutes, const LocaleSettings& locale) {
@@ -34,28 +30,23 @@ QString HoursNumberText(qint64 minutes, const LocaleSettings& locale) {
 
 HourCounts HourCountsFor(QDate shown, QDate anchor, const DayChanges* changes,
                          const DutyHours& hours, const QTimeZone& zone) {
-    HourCounts counts;
-    const QDate monthEnd(shown.year(), shown.month(), shown.daysInMonth());
-    for (QDate day(shown.year(), 1, 1); day <= monthEnd; day = day.addDays(1)) {
-        const DutyCode effective =
-            changes ? EffectiveDutyFor(day, anchor, *changes) : DutyCodeFor(day, anchor);
-        const bool inMonth = day.month() == shown.month();
-        if (effective == DutyCode::Work) {
-            const qint64 minutes = DutyMinutesOn(day, hours, zone);
-            counts.yearMinutes += minutes;
-            counts.monthMinutes += inMonth ? minutes : 0;
-            continue;
-        }
+    const DutyOf worked = changes ? EffectiveDutyOf(anchor, *changes) : RotationDutyOf(anchor);
+    // A rostered duty taken as leave or sick counts as a work day of its own kind here.
+    const DutyOf taken = [anchor, changes](QDate day) {
         if (!changes || DutyCodeFor(day, anchor) != DutyCode::Work)
-            continue;
+            return DutyCode::Off;
         const DayChangeKind kind = ChangeOn(day, anchor, *changes).kind;
-        if (kind != DayChangeKind::Leave && kind != DayChangeKind::Sick)
-            continue;
-        const qint64 minutes = DutyMinutesOn(day, hours, zone);
-        counts.yearTakenMinutes += minutes;
-        counts.monthTakenMinutes += inMonth ? minutes : 0;
-    }
-    return counts;
+        return kind == DayChangeKind::Leave || kind == DayChangeKind::Sick ? DutyCode::Work
+                                                                           : DutyCode::Off;
+    };
+    const QDate yearStart(shown.year(), 1, 1);
+    const QDate monthStart(shown.year(), shown.month(), 1);
+    const QDate monthEnd(shown.year(), shown.month(), shown.daysInMonth());
+    const auto minutes = [&](QDate first, const DutyOf& duty) {
+        return DutyMinutesBetween(first, monthEnd, duty, DutyCode::Work, hours, zone);
+    };
+    return {minutes(monthStart, worked), minutes(yearStart, worked), minutes(monthStart, taken),
+            minutes(yearStart, taken)};
 }
 
 QString HourCountText(const HourCounts& counts, QDate shown, const LocaleSettings& locale) {

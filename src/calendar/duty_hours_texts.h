@@ -14,10 +14,8 @@ namespace dutyloop {
 // "07:00 – 07:00 next day", "07:00 – 19:00": a duty's hours in the locale's time format.
 QString DutyHoursText(const DutyHours& hours, const LocaleSettings& locale);
 
-// The duty word with its hours after it, "Work 07:00 – 07:00 next day", where the day is
-// worked and the crew's hours are set; the word alone otherwise.
-QString WithDutyHours(const QString& duty, bool worked, const DutyHours* hours,
-                      const LocaleSettings& locale);
+// The duty word with the hours of DutyHoursText after it: "Work 07:00 – 07:00 next day".
+QString DutyWithHoursText(const QString& duty, const QString& hours);
 
 // "288", "12.5": a number of minutes as hours, in the locale's digits.
 QString HoursNumberText(qint64 minutes, const LocaleSettings& locale);

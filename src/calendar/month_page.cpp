@@ -85,9 +85,9 @@ CellLook DayCell(int index, const MonthPageState& state, const MonthPage& before
         QString tip = CellToolTip(longDate, date);
         // The chosen crew's hours under who is on duty, where it works that day.
         if (!cell.dutyHours.isEmpty())
-            tip += QLatin1Char('\n') +
-                   QCoreApplication::translate("Calendar", "%1 %2")
-                       .arg(QCoreApplication::translate("Calendar", "Work"), cell.dutyHours);
+            tip +=
+                QLatin1Char('\n') +
+                DutyWithHoursText(QCoreApplication::translate("Calendar", "Work"), cell.dutyHours);
         cell.toolTip = ToolTipWithChange(ToolTipWithHoliday(tip, cell.holiday), change);
         cell.accessibleDescription = CrewsOnDutyText(date);
     }
@@ -171,12 +171,9 @@ MonthPage MonthPageFor(const MonthPageState& state, const MonthPage& before) {
                                            DayChangeOf(state, shown), state.locale);
     // The duty's hours after the word that says it is worked: "Work 07:00 – 07:00 next day".
     const qsizetype dutyLine = page.statusLine.indexOf(QLatin1Char('\n')) + 1;
-    const bool worked = (state.dayChanges ? EffectiveDutyFor(shown, anchor, *state.dayChanges)
-                                          : DutyCodeFor(shown, anchor)) == DutyCode::Work;
-    if (dutyLine > 0 && worked && state.dutyHours)
-        page.statusLine =
-            page.statusLine.left(dutyLine) +
-            WithDutyHours(page.statusLine.mid(dutyLine), true, state.dutyHours, state.locale);
+    if (dutyLine > 0 && duty(shown) == DutyCode::Work && !dutyHours.isEmpty())
+        page.statusLine = page.statusLine.left(dutyLine) +
+                          DutyWithHoursText(page.statusLine.mid(dutyLine), dutyHours);
     // The selected day's holiday on a line of its own, below its duty.
     const QString holiday = HolidayNamesOn(shown, holidays);
     if (!page.statusLine.isEmpty() && !holiday.isEmpty())

@@ -3,10 +3,8 @@
 namespace dutyloop {
 
 std::optional<DutyHours> CrewDutyHours(const Settings& settings, const Crew& crew) {
-    const auto found = settings.dutyHours.find(crew.entry);
-    if (found == settings.dutyHours.end())
-        return std::nullopt;
-    return found->second;
+    const DutyHours* hours = DutyHoursOf(settings, crew.entry);
+    return hours ? std::optional(*hours) : std::nullopt;
 }
 
 UpcomingDuty DutyStartingOn(QDate day, const CrewDuty& crew) {

@@ -11,7 +11,6 @@ Platform SystemPlatform() {
     Platform platform;
     platform.today = [] { return QDate::currentDate(); };
     platform.locale = QLocale::system();
-    platform.timeZone = QTimeZone::systemTimeZone();
     platform.configFolder = UserConfigFolder();
     platform.documentsFolder = DocumentsFolder();
     // Whether a handler opened the link or not, the program goes on as it was.
@@ -35,7 +34,6 @@ Platform FixedPlatform(QDate today, QLocale locale, QString configFolder) {
     Platform platform;
     platform.today = [today] { return today; };
     platform.locale = std::move(locale);
-    platform.timeZone = QTimeZone::utc();
     platform.documentsFolder = configFolder;
     platform.configFolder = std::move(configFolder);
     platform.openUrl = [](const QUrl&) {};

@@ -6,7 +6,6 @@
 #include <QDateTime>
 #include <QLocale>
 #include <QString>
-#include <QTimeZone>
 #include <QUrl>
 #include <chrono>
 #include <functional>
@@ -24,9 +23,6 @@ struct Platform {
     // suspend or a change of the clock.
     std::chrono::milliseconds dayCheckInterval{30000};
     QLocale locale;
-    // The zone duty hours are counted in: where a 24-hour duty across a change of the clocks
-    // has 23 or 25 hours.
-    QTimeZone timeZone;
     QString configFolder;
     // Where exported and saved files are proposed.
     QString documentsFolder;
@@ -44,7 +40,9 @@ struct Platform {
         chooseOpenFile;
     // Makes the program's file writes fail at a chosen step; the system's never does.
     WriteFault writeFault;
-    // The moment now in the user's time zone, by which the desktop's reminders of duty fall due.
+    // The moment now in the user's time zone, by which the desktop's reminders of duty fall due;
+    // its zone is the one duty hours are counted and exported in, where a 24-hour duty across a
+    // change of the clocks has 23 or 25 hours.
     std::function<QDateTime()> now;
     // Shows a notification on the desktop.
     std::function<void(const QString& summary)> notify;

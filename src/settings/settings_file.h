@@ -29,10 +29,14 @@ struct Settings {
     friend bool operator==(const Settings&, const Settings&) = default;
 };
 
-// The chosen crew's duty hours; none where they are all day.
-inline const DutyHours* DutyHoursOf(const Settings& settings) {
-    const auto hours = settings.dutyHours.find(settings.assignment);
+// A crew's duty hours, by its entry in the assignment list; none where they are all day.
+inline const DutyHours* DutyHoursOf(const Settings& settings, const QString& crew) {
+    const auto hours = settings.dutyHours.find(crew);
     return hours == settings.dutyHours.end() ? nullptr : &hours->second;
+}
+// The chosen crew's.
+inline const DutyHours* DutyHoursOf(const Settings& settings) {
+    return DutyHoursOf(settings, settings.assignment);
 }
 
 // The settings that the file's text holds, each missing or unusable one at its default. Weeks

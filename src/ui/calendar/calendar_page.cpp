@@ -69,17 +69,20 @@ void SetLabel(QLabel* label, const QString& text, QRgb color, float fontPixels,
     SetFontPixelSize(label, fontPixels);
     SetTextColor(label, color);
     const int clear = label->width() - 2 * clearOfEnds;
-    int widest = 0;
-    for (const QString& line : text.split(QLatin1Char('\n')))
-        widest = std::max(widest, label->fontMetrics().horizontalAdvance(line));
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    const auto widestLine = [&] {
+        int widest = 0;
+        for (const QString& line : lines)
+            widest = std::max(widest, label->fontMetrics().horizontalAdvance(line));
+        return widest;
+    };
+    int widest = widestLine();
     // A line longer than the room between the buttons (a duty with its hours, a long holiday)
     // is set smaller, down to two thirds of the size, before it runs under them.
     if (clearOfEnds > 0 && widest > clear && clear > 0) {
         SetFontPixelSize(label, std::max(fontPixels * 2.0f / 3.0f,
                                          std::floor(fontPixels * float(clear) / float(widest))));
-        widest = 0;
-        for (const QString& line : text.split(QLatin1Char('\n')))
-            widest = std::max(widest, label->fontMetrics().horizontalAdvance(line));
+        widest = widestLine();
     }
     if (label->text() == text)
         return;

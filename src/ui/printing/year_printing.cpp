@@ -43,7 +43,6 @@ YearPage YearPageForCrew(const QString& crew, int year, const Settings& settings
                          const LocaleSettings& locale, QDate today, const DayChanges& changes,
                          const HolidayList* holidays, const QTimeZone& timeZone) {
     const Crew shown{crew, AnchorForAssignment(crew)};
-    const auto hours = settings.dutyHours.find(crew);
     return YearPageFor(
         {.crew = shown,
          .year = year,
@@ -54,7 +53,7 @@ YearPage YearPageForCrew(const QString& crew, int year, const Settings& settings
          .duty = EffectiveDutyOf(shown.anchor, changes),
          .changes = &changes,
          .holidays = holidays,
-         .dutyHours = hours == settings.dutyHours.end() ? nullptr : &hours->second,
+         .dutyHours = DutyHoursOf(settings, crew),
          .timeZone = timeZone});
 }
 
@@ -89,9 +88,10 @@ std::optional<QString> RunPrint(QWidget* window, const PrintRequest& request,
     PrintDialog dialog(request.settings.assignment, request.shownDate, window);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    const YearPage page = YearPageForCrew(
-        dialog.crew(), dialog.year(), request.settings, request.locale, request.today,
-        DayChangesUnder(request.dayChanges, dialog.crew()), request.holidays, platform.timeZone);
+    const YearPage page =
+        YearPageForCrew(dialog.crew(), dialog.year(), request.settings, request.locale,
+                        request.today, DayChangesUnder(request.dayChanges, dialog.crew()),
+                        request.holidays, platform.now().timeZone());
     const QPageSize paper = PaperFor(request.locale.locale);
     if (dialog.output() == PrintDialog::Output::Preview) {
         ShowPrintPreview(window, page, paper);

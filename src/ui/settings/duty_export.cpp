@@ -11,10 +11,9 @@ std::optional<int> ExportDutyCalendar(const ExportChoice& choice, const QDateTim
                                       const Platform& platform, QWidget* window,
                                       const DayChangesBySection& dayChanges,
                                       const Settings& settings, const QTimeZone& zone) {
-    const auto hours = settings.dutyHours.find(choice.assignment);
-    const ExportTiming timing{hours == settings.dutyHours.end() ? std::nullopt
-                                                                : std::optional(hours->second),
-                              zone, settings.reminder};
+    const DutyHours* hours = DutyHoursOf(settings, choice.assignment);
+    const ExportTiming timing{hours ? std::optional(*hours) : std::nullopt, zone,
+                              settings.reminder};
     const DayRange range = DutyCalendarRange(choice.firstMonth, choice.months);
     // The file this one replaces is most likely the one the user imported last: what it had and
     // this one has not is cancelled, so that importing this one takes it out of the calendar.
@@ -35,8 +34,9 @@ std::optional<ExportReport> RunExport(QWidget* window, const ExportStart& start,
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     const ExportChoice choice = dialog.choice();
-    const std::optional<int> written = ExportDutyCalendar(
-        choice, QDateTime::currentDateTimeUtc(), platform, window, dayChanges, start.settings);
+    const std::optional<int> written =
+        ExportDutyCalendar(choice, QDateTime::currentDateTimeUtc(), platform, window, dayChanges,
+                           start.settings, platform.now().timeZone());
     if (!written)
         return std::nullopt;
     return ExportReport{choice.path, *written};

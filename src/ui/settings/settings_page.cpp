@@ -233,6 +233,7 @@ void SettingsPage::buildDutyHours(const QLocale& locale, QWidget* form, QVBoxLay
     m_eveningLabel = Named(new QLabel(tr("In the evening at"), form), "eveningLabel");
     m_eveningAt = timeField("eveningField");
     m_eveningAt->setTime(QTime(19, 0));
+    m_eveningAt->setAccessibleName(tr("Evening reminder at"));
     m_eveningLabel->setBuddy(m_eveningAt);
     rows->addLayout(LabelledRow(m_eveningLabel, m_eveningAt, 0));
 
@@ -291,7 +292,6 @@ void SettingsPage::showReminder() {
     if (reminder.kind == Reminder::Kind::EveningBefore)
         m_eveningAt->setTime(reminder.eveningAt);
     m_eveningAt->setEnabled(reminder.kind == Reminder::Kind::EveningBefore);
-    m_eveningAt->setAccessibleName(tr("Evening reminder at"));
 }
 
 void SettingsPage::applyReminder() {

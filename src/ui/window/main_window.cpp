@@ -173,7 +173,7 @@ void MainWindow::redraw() {
         {m_view, m_settings.colors,
          m_settings.weekStartsOnMonday ? WeekStart::Monday : WeekStart::Sunday, m_locale, today(),
          entry, entryText, m_layout, &DayChangesUnder(m_dayChanges, m_settings.assignment),
-         shownHolidays(), DutyHoursOf(m_settings), m_platform.timeZone},
+         shownHolidays(), DutyHoursOf(m_settings), m_platform.now().timeZone()},
         monthPage());
     m_calendarPage->showMonth(page);
     m_settingsPage->showLook(page.look);

@@ -46,7 +46,9 @@ private slots:
     void hoursSetByHandAreShownCountedAndSaved() {
         WindowUnderTest window;
         window.adjustPlatform = [](Platform& platform) {
-            platform.timeZone = QTimeZone("Europe/Berlin");
+            platform.now = [] {
+                return QDateTime(QDate(2027, 3, 1), QTime(12, 0), QTimeZone("Europe/Berlin"));
+            };
         };
         WriteSettingsFile(window, kCrew5);
         StartWindow(window, QDate(2027, 3, 1));
