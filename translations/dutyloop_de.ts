@@ -1431,6 +1431,10 @@ Die Änderung wurde nicht gespeichert.</translation>
         <source>No change can be made under %1, which follows no crew&apos;s rotation.</source>
         <translation>Unter %1 kann nichts geändert werden, da dort kein Dienstplan einer Dienstgruppe gilt.</translation>
     </message>
+    <message>
+        <source>%1: work day, %2</source>
+        <translation>%1: Diensttag, %2</translation>
+    </message>
 </context>
 <context>
     <name>dutyloop::ExportDialog</name>

@@ -1431,6 +1431,10 @@ La modification n’a pas été enregistrée.</translation>
         <source>No change can be made under %1, which follows no crew&apos;s rotation.</source>
         <translation>Aucune modification n’est possible sous %1, qui ne suit le roulement d’aucune équipe.</translation>
     </message>
+    <message>
+        <source>%1: work day, %2</source>
+        <translation>%1&#xa0;: jour de service, %2</translation>
+    </message>
 </context>
 <context>
     <name>dutyloop::ExportDialog</name>

@@ -36,9 +36,11 @@ QString KindLabel(DayChangeKind kind) {
     return {};
 }
 
-QString TitleFor(const QString& longDate, DutyCode rostered) {
+QString TitleFor(const QString& longDate, DutyCode rostered, const QString& dutyHours) {
     switch (rostered) {
     case DutyCode::Work:
+        if (!dutyHours.isEmpty())
+            return DayDialog::tr("%1: work day, %2").arg(longDate, dutyHours);
         return DayDialog::tr("%1: work day").arg(longDate);
     case DutyCode::Off:
         return DayDialog::tr("%1: off duty").arg(longDate);
@@ -97,9 +99,9 @@ DayDialog::DayDialog(const DayDialogDay& day, QWidget* parent) : QDialog(parent)
     const DutyCode rostered = day.followsCrew ? day.rostered : DutyCode::NoRotation;
     const DayChange& current = day.current;
     setObjectName(QStringLiteral("dayDialog"));
-    setWindowTitle(TitleFor(longDate, rostered));
+    setWindowTitle(TitleFor(longDate, rostered, day.dutyHours));
     auto* layout = new QVBoxLayout(this);
-    auto* heading = new QLabel(TitleFor(longDate, rostered), this);
+    auto* heading = new QLabel(TitleFor(longDate, rostered, day.dutyHours), this);
     heading->setTextFormat(Qt::PlainText);
     QFont bold = heading->font();
     bold.setBold(true);

@@ -18,6 +18,7 @@ namespace dutyloop {
 struct DayDialogDay {
     QString longDate; // names the day in the title, beside its rostered duty
     DutyCode rostered = DutyCode::NoRotation;
+    QString dutyHours;       // the crew's hours, said with a work day; none for a duty all day
     bool followsCrew = true; // false under the agency-wide entry, where nothing can be changed
     DayChange current;       // what the days file holds for the day now
 };

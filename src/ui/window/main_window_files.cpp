@@ -4,6 +4,7 @@
 #include "ui/window/main_window.h"
 
 #include "calendar/cell_descriptions.h"
+#include "calendar/duty_hours_texts.h"
 #include "calendar/month_grid.h"
 #include "platform/day_changes_store.h"
 #include "platform/file_services.h"
@@ -39,7 +40,9 @@ void MainWindow::changeDay(QDate date) {
     const DayChanges& changes = DayChangesUnder(m_dayChanges, m_settings.assignment);
     const DayChange seen = StoredChangeOn(date, changes);
     const DayChange shown = ChangeOn(date, m_view.anchorDate, changes);
+    const DutyHours* hours = DutyHoursOf(m_settings);
     DayDialog dialog({LongDateText(date, m_locale), DutyCodeFor(date, m_view.anchorDate),
+                      hours ? DutyHoursText(*hours, m_locale) : QString(),
                       CrewFollowing(m_settings.assignment).has_value(), shown},
                      this);
     // OK on what the file already says writes nothing, so the line stays as it was written.

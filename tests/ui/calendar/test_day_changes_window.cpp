@@ -100,18 +100,30 @@ private slots:
         QCOMPARE(ControlsOf(*fixture).status->text(), rosteredStatus);
     }
 
+    void enterOpensTheSelectedDay_data() {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("all day") << kThreeTwt << kWorkDayTitle;
+        QTest::newRow("with the crew's hours")
+            << kThreeTwt + "[Duty Hours]\n3 TWT=07:00-07:00\n"
+            << kWorkDayTitle + QStringLiteral(", 7:00 AM – 7:00 AM next day");
+        QTest::newRow("another crew's hours") << kThreeTwt + "[Duty Hours]\n5 TFS=07:00-07:00\n"
+                                              << kWorkDayTitle;
+    }
     void enterOpensTheSelectedDay() {
-        WindowUnderTest fixture = ShownWindow(QDate(2023, 9, 15), kThreeTwt);
+        QFETCH(QByteArray, settings);
+        QFETCH(QString, title);
+        WindowUnderTest fixture = ShownWindow(QDate(2023, 9, 15), settings);
         ClickCell(*fixture, CellOf(*fixture, kWorkDay));
-        QString title;
+        QString shownTitle;
         OnNextModal<DayDialog> answer([&](DayDialog* dialog) {
-            title = dialog->windowTitle();
+            shownTitle = dialog->windowTitle();
             Click(dialog->findChild<QDialogButtonBox*>("buttonBox")
                       ->button(QDialogButtonBox::Cancel));
         });
         QTest::keyClick(KeyTarget(*fixture), Qt::Key_Return);
         QVERIFY(answer.happened());
-        QCOMPARE(title, kWorkDayTitle);
+        QCOMPARE(shownTitle, title);
         // Cancel writes nothing.
         QVERIFY(!QFile::exists(DaysFilePathOf(fixture)));
     }
