@@ -166,6 +166,10 @@ Ihre Änderung wurde nicht gespeichert. Öffnen Sie den Tag erneut, um ihn zu ä
         <source>Hours taken as leave or sick: %1 in %2, %3 in %4</source>
         <translation>Stunden in Urlaub oder Krankheit: %1 im %2, %3 im Jahr %4</translation>
     </message>
+    <message>
+        <source>Public holiday: %1</source>
+        <translation>Feiertag: %1</translation>
+    </message>
 </context>
 <context>
     <name>ColorName</name>

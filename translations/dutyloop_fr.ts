@@ -166,6 +166,10 @@ Votre modification n’a pas été enregistrée. Rouvrez le jour pour le modifie
         <source>Hours taken as leave or sick: %1 in %2, %3 in %4</source>
         <translation>Heures en congé ou maladie&#xa0;: %1 en %2, %3 en %4</translation>
     </message>
+    <message>
+        <source>Public holiday: %1</source>
+        <translation>Jour férié&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>ColorName</name>

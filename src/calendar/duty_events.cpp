@@ -2,6 +2,7 @@
 
 #include "calendar/date_moves.h"
 #include "calendar/day_change_texts.h"
+#include "calendar/holiday_texts.h"
 #include "calendar/ical_text.h"
 #include "schedule/rotation.h"
 
@@ -23,6 +24,7 @@ enum class DayKind { Off, Work, ExtraWork };
 struct DayReader {
     QDate anchor;
     const DayChanges& changes;
+    const HolidayList* holidays;
 
     DutyCode rostered(QDate day) const { return DutyCodeFor(day, anchor); }
     DayKind kindOf(QDate day) const {
@@ -31,6 +33,16 @@ struct DayReader {
         return rostered(day) == DutyCode::Work ? DayKind::Work : DayKind::ExtraWork;
     }
     QString noteOf(QDate day) const { return ChangeOn(day, anchor, changes).note; }
+    // What the day's description says of it: the public holiday it is, then its note.
+    QStringList linesOf(QDate day) const {
+        QStringList lines;
+        if (const QString holiday = holidays ? HolidayNamesOn(day, *holidays) : QString();
+            !holiday.isEmpty())
+            lines << QCoreApplication::translate("Calendar", "Public holiday: %1").arg(holiday);
+        if (const QString note = noteOf(day); !note.isEmpty())
+            lines << note;
+        return lines;
+    }
 };
 
 // The first and the last day of the rotation's run of work days, or of days off, that holds
@@ -72,18 +84,17 @@ QByteArray PieceKey(DayKind kind, int index, QDate stretchFirst) {
     return key + DateValue(stretchFirst);
 }
 
-// The notes of the days from `first` to the day before `end`: a day's note alone, or in a piece
-// of several days each after its date.
+// The holidays and notes of the days from `first` to the day before `end`: a day's alone, or in
+// a piece of several days each after its date.
 QString PieceDescription(const DayReader& reader, QDate first, QDate end) {
-    QStringList notes;
+    QStringList lines;
     for (QDate day = first; day < end; day = day.addDays(1)) {
-        const QString note = reader.noteOf(day);
-        if (note.isEmpty())
-            continue;
-        notes << (first.daysTo(end) == 1 ? note
-                                         : day.toString(Qt::ISODate) + QStringLiteral(": ") + note);
+        for (const QString& line : reader.linesOf(day))
+            lines << (first.daysTo(end) == 1
+                          ? line
+                          : day.toString(Qt::ISODate) + QStringLiteral(": ") + line);
     }
-    return notes.join(QLatin1Char('\n'));
+    return lines.join(QLatin1Char('\n'));
 }
 
 // A note on a day off duty: the change's name before it where the day has one.
@@ -98,7 +109,7 @@ QString NoteSummary(const DayReader& reader, QDate day) {
 } // namespace
 
 DutyEvents DutyEventsFor(const QString& assignment, QDate firstDay, QDate lastDay,
-                         const DayChanges& changes) {
+                         const DayChanges& changes, const HolidayList* holidays) {
     firstDay = std::max(firstDay, kFirstCalendarDate);
     lastDay = std::min(lastDay, kLastEventDay);
     if (firstDay > lastDay)
@@ -110,7 +121,7 @@ DutyEvents DutyEventsFor(const QString& assignment, QDate firstDay, QDate lastDa
     const QString extraDuty =
         QCoreApplication::translate("Calendar", "Extra duty (%1)").arg(assignment);
 
-    const DayReader reader{AnchorForAssignment(assignment), changes};
+    const DayReader reader{AnchorForAssignment(assignment), changes, holidays};
     DutyEvents result{StretchFirst(reader, firstDay), StretchLast(reader, lastDay), {}};
     QDate day = result.first;
     while (day <= result.last) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "schedule/day_changes.h"
+#include "schedule/holidays.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -43,10 +44,10 @@ struct DutyEvents {
 // The assignment's duty from firstDay to lastDay as the user's changes leave it: each run of
 // work days really on duty an event, where leave, sickness or a swap splits a run into pieces
 // and extra duty makes pieces of its own ("Extra duty (...)"), apart from the rostered days
-// beside them. The notes of a piece's days are its description; a note on a day off duty is an
-// event of its own that does not make the crew member busy. The dates are those from 0001-01-01
-// to the day before 9999-12-31.
+// beside them. The notes of a piece's days, and the public holidays among them where `holidays`
+// are marked, are its description; a note on a day off duty is an event of its own that does not
+// make the crew member busy. The dates are those from 0001-01-01 to the day before 9999-12-31.
 DutyEvents DutyEventsFor(const QString& assignment, QDate firstDay, QDate lastDay,
-                         const DayChanges& changes);
+                         const DayChanges& changes, const HolidayList* holidays = nullptr);
 
 } // namespace dutyloop

@@ -243,9 +243,10 @@ DayRange DutyCalendarRange(QDate firstOfMonth, int months) {
 
 DutyCalendar DutyCalendarIcs(const QString& assignment, QDate firstDay, QDate lastDay,
                              const QDateTime& stampUtc, const DayChanges& changes,
-                             const QByteArray& earlier, const ExportTiming& timing) {
+                             const QByteArray& earlier, const ExportTiming& timing,
+                             const HolidayList* holidays) {
     const QByteArray uidSuffix = '-' + UidSlug(assignment) + '@' + kUidDomain;
-    const DutyEvents duty = DutyEventsFor(assignment, firstDay, lastDay, changes);
+    const DutyEvents duty = DutyEventsFor(assignment, firstDay, lastDay, changes, holidays);
 
     // What the earlier file said of each of this assignment's UIDs: the first it has of each.
     std::map<QByteArray, EventProperties> before;

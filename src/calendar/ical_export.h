@@ -2,6 +2,7 @@
 
 #include "schedule/day_changes.h"
 #include "schedule/duty_hours.h"
+#include "schedule/holidays.h"
 #include "schedule/reminder.h"
 
 #include <QByteArray>
@@ -60,6 +61,8 @@ struct ExportTiming {
 // to it, at least one more than before. So SEQUENCE only grows, for as long as the clock does, also
 // where the earlier file is gone.
 //
+// A piece of duty on a public holiday of `holidays` names the holiday in its description.
+//
 // The number of duty periods written comes with the file: the pieces of duty, not the notes of
 // days off and not what is cancelled.
 struct DutyCalendar {
@@ -68,6 +71,7 @@ struct DutyCalendar {
 };
 DutyCalendar DutyCalendarIcs(const QString& assignment, QDate firstDay, QDate lastDay,
                              const QDateTime& stampUtc, const DayChanges& changes = {},
-                             const QByteArray& earlier = {}, const ExportTiming& timing = {});
+                             const QByteArray& earlier = {}, const ExportTiming& timing = {},
+                             const HolidayList* holidays = nullptr);
 
 } // namespace dutyloop

@@ -1,6 +1,7 @@
 #include "calendar/ical_export.h"
 
 #include "schedule/day_changes.h"
+#include "schedule/holidays.h"
 #include "schedule/rotation.h"
 
 #include <QMap>
@@ -667,6 +668,43 @@ private slots:
         QCOMPARE(Runs(plain),
                  QStringList({"20230909-20230912", "20230916-20230919", "20230923-20230926"}));
         QCOMPARE(Uids(plain).first(), calendar.events.first().uid);
+    }
+
+    // 5 TFS is on duty on two of Berlin's holidays from March to May 2027, Easter Monday
+    // (29 March) and Labour Day (Saturday 1 May); Good Friday, Ascension Day and Whit Monday it
+    // has off. Each names the holiday in the description of the duty it falls in, before the
+    // day's note, after the date where the duty has more days than one.
+    void holidaysOnDutyInTheDescription() {
+        const HolidayList holidays = HolidaysInYears(HolidayRegion::Berlin, 2027, 2027);
+        const DayChanges changes{{QDate(2027, 5, 1), {DayChangeKind::AsRostered, "Parade"}}};
+        Calendar calendar;
+        READ_CALENDAR(DutyCalendarIcs("5 TFS", QDate(2027, 3, 1), QDate(2027, 5, 31), Stamp(),
+                                      changes, {}, {}, &holidays)
+                          .ics,
+                      calendar);
+        const std::map<QDate, QStringList> expected{
+            {QDate(2027, 3, 29), {"Public holiday: Easter Monday"}},
+            {QDate(2027, 5, 1), {"Public holiday: Labour Day", "Parade"}}};
+        QStringList descriptions;
+        QStringList wanted;
+        for (const Event& event : calendar.events) {
+            const QDate first = QDate::fromString(QString::fromLatin1(event.start), "yyyyMMdd");
+            const QDate end = QDate::fromString(QString::fromLatin1(event.end), "yyyyMMdd");
+            if (!event.description.isEmpty())
+                descriptions << event.description;
+            QStringList lines;
+            for (const auto& [day, dayLines] : expected) {
+                if (day < first || day >= end)
+                    continue;
+                for (const QString& line : dayLines)
+                    lines << (first.daysTo(end) > 1 ? day.toString(Qt::ISODate) + ": " + line
+                                                    : line);
+            }
+            if (!lines.isEmpty())
+                wanted << lines.join(u'\n');
+        }
+        QCOMPARE(wanted.size(), 2);
+        QCOMPARE(descriptions, wanted);
     }
 
     // Extra duty next to the range still gives its whole run, and leave at a run's end

@@ -10,7 +10,8 @@ namespace dutyloop {
 std::optional<int> ExportDutyCalendar(const ExportChoice& choice, const QDateTime& stampUtc,
                                       const Platform& platform, QWidget* window,
                                       const DayChangesBySection& dayChanges,
-                                      const Settings& settings, const QTimeZone& zone) {
+                                      const Settings& settings, const QTimeZone& zone,
+                                      const HolidayList* holidays) {
     const DutyHours* hours = DutyHoursOf(settings, choice.assignment);
     const ExportTiming timing{hours ? std::optional(*hours) : std::nullopt, zone,
                               settings.reminder};
@@ -20,7 +21,7 @@ std::optional<int> ExportDutyCalendar(const ExportChoice& choice, const QDateTim
     const DutyCalendar calendar =
         DutyCalendarIcs(choice.assignment, range.first, range.last, stampUtc,
                         DayChangesUnder(dayChanges, choice.assignment),
-                        ReadFileBytes(choice.path).value_or(""), timing);
+                        ReadFileBytes(choice.path).value_or(""), timing, holidays);
     if (!WriteFileOrShowError(platform, window, choice.path, calendar.ics))
         return std::nullopt;
     return calendar.dutyPeriods;
@@ -36,7 +37,7 @@ std::optional<ExportReport> RunExport(QWidget* window, const ExportStart& start,
     const ExportChoice choice = dialog.choice();
     const std::optional<int> written =
         ExportDutyCalendar(choice, QDateTime::currentDateTimeUtc(), platform, window, dayChanges,
-                           start.settings, platform.now().timeZone());
+                           start.settings, platform.now().timeZone(), start.holidays);
     if (!written)
         return std::nullopt;
     return ExportReport{choice.path, *written};

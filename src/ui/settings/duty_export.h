@@ -20,21 +20,24 @@ namespace dutyloop {
 // write to <path>." and there is no result. The user's changes on the chosen crew's days count as
 // they were made. An earlier export at the path is read first: the new file cancels its events
 // that are gone (see DutyCalendarIcs). With the chosen crew's hours in `settings`, the duty is
-// timed in `zone`; with its reminder, each duty is reminded of.
+// timed in `zone`; with its reminder, each duty is reminded of. A duty on one of `holidays` names
+// it.
 std::optional<int> ExportDutyCalendar(const ExportChoice& choice, const QDateTime& stampUtc,
                                       const Platform& platform, QWidget* window,
                                       const DayChangesBySection& dayChanges = {},
                                       const Settings& settings = {},
-                                      const QTimeZone& zone = QTimeZone::systemTimeZone());
+                                      const QTimeZone& zone = QTimeZone::systemTimeZone(),
+                                      const HolidayList* holidays = nullptr);
 
 // What the export dialog opens on: the window's assignment and month, and the folder of the
-// last file exported (empty for the documents folder); and the settings whose hours and reminder
-// the export follows.
+// last file exported (empty for the documents folder); the settings whose hours and reminder the
+// export follows, and the public holidays the window marks, none where it marks none.
 struct ExportStart {
     QString assignment;
     QDate shownDate;
     QString folder;
     Settings settings;
+    const HolidayList* holidays = nullptr;
 };
 
 // What an export wrote: the file and the number of duty periods in it.

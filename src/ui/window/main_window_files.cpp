@@ -83,9 +83,10 @@ void MainWindow::save() {
 }
 
 void MainWindow::exportDutyDays() {
-    const std::optional<ExportReport> report =
-        RunExport(this, {m_settings.assignment, m_view.shownDate, m_lastExportFolder, m_settings},
-                  m_platform, m_dayChanges);
+    const std::optional<ExportReport> report = RunExport(
+        this,
+        {m_settings.assignment, m_view.shownDate, m_lastExportFolder, m_settings, shownHolidays()},
+        m_platform, m_dayChanges);
     if (!report)
         return;
     m_lastExportFolder = QFileInfo(report->path).absolutePath();

@@ -2,6 +2,7 @@
 #include "window_fixture.h"
 
 #include "calendar/ical_export.h"
+#include "platform/file_services.h"
 #include "settings/day_changes_file.h"
 #include "ui/settings/duty_export.h"
 
@@ -319,24 +320,32 @@ private slots:
 
     // Crew 5 TFS from September 2023 for twelve months: 57 runs of work days, counted by hand
     // from the rotation pattern; in September it works the 1st and 4th to 6th. The window says
-    // so, and the next export starts in that folder.
+    // so, and the next export starts in that folder. Where the window marks the United States'
+    // holidays, the run from the 4th names Labor Day, Monday 4 September.
     void theWindowSaysWhatItWroteAndKeepsTheFolder_data() {
+        QTest::addColumn<QByteArray>("settings");
         QTest::addColumn<QByteArray>("days");
         QTest::addColumn<int>("periods");
-        QTest::newRow("the rotation alone") << QByteArray() << 57;
+        QTest::addColumn<bool>("laborDay");
+        const QByteArray crew = "[Config]\nWorkAssign=5 TFS\n";
+        QTest::newRow("the rotation alone") << crew << QByteArray() << 57 << false;
         QTest::newRow("leave in the middle of a run splits it")
-            << QByteArray("[Days 5 TFS]\n2023-09-05=leave\n") << 58;
+            << crew << QByteArray("[Days 5 TFS]\n2023-09-05=leave\n") << 58 << false;
         QTest::newRow("a note on a day off is no duty period")
-            << QByteArray("[Days 5 TFS]\n2023-09-02=rostered;Dentist\n") << 57;
+            << crew << QByteArray("[Days 5 TFS]\n2023-09-02=rostered;Dentist\n") << 57 << false;
+        QTest::newRow("a holiday on duty is named") << crew + "[Holidays]\nRegion=US\n"
+                                                    << QByteArray() << 57 << true;
     }
     void theWindowSaysWhatItWroteAndKeepsTheFolder() {
+        QFETCH(QByteArray, settings);
         QFETCH(QByteArray, days);
         QFETCH(int, periods);
+        QFETCH(bool, laborDay);
         QTemporaryDir folder;
         QVERIFY(folder.isValid());
         const QString path = folder.filePath("duty.ics");
         WindowUnderTest window;
-        WriteSettingsFile(window, "[Config]\nWorkAssign=5 TFS\n");
+        WriteSettingsFile(window, settings);
         if (!days.isEmpty())
             WritePlainFile(window.settingsFolder() + "/dutyloop-days.ini", days);
         StartWindow(window);
@@ -352,6 +361,9 @@ private slots:
         Click(w.exportButton);
         QVERIFY(fill.happened());
         QVERIFY(QFileInfo::exists(path));
+        QCOMPARE(ReadFileBytes(path).value_or("").contains(
+                     "DESCRIPTION:2023-09-04: Public holiday: Labor Day\r\n"),
+                 laborDay);
         const QString said =
             QString::number(periods) + " duty periods written to " + QDir::toNativeSeparators(path);
         auto* message = w.settingsPage->findChild<QLabel*>("exportMessage");
