@@ -7,6 +7,7 @@
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <array>
@@ -20,6 +21,9 @@ constexpr double kSheetWidth = 1000.0;
 constexpr double kMargin = 16.0;
 constexpr double kTitleBand = 46.0;
 constexpr double kFooterLine = 22.0;
+constexpr int kFooterSize = 11;
+// However many holidays a calendar of the user's own puts on duty, the months keep their room.
+constexpr int kMostHolidayLines = 4;
 constexpr double kGap = 18.0;
 constexpr double kMonthTitle = 22.0;
 constexpr double kWeekdayRow = 15.0;
@@ -41,9 +45,58 @@ QTransform SheetToArea(const QRectF& area) {
     return transform;
 }
 
+QFont SheetFont(int pixelSize, bool bold = false) {
+    QFont font;
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    // The same shapes at every size the sheet is scaled to.
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
+// The holidays on duty broken into lines between words, as many as the list needs up to
+// kMostHolidayLines, the last of them cut short with "…" where even those are too few. The
+// lines are a little narrower than the sheet, so that no printer's measure of the font puts a
+// word past its edge.
+QStringList HolidayLines(const YearPage& page) {
+    const QString& text = page.holidaysOnDutyText;
+    if (text.isEmpty())
+        return {};
+    const QFont font = SheetFont(kFooterSize);
+    const double width = (kSheetWidth - 2 * kMargin) * 0.97;
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    option.setTextDirection(page.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    layout.setTextOption(option);
+    QStringList lines;
+    qsizetype lastStart = 0;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        lastStart = line.textStart();
+        if (lines.size() == kMostHolidayLines)
+            break;
+        lines << text.mid(line.textStart(), line.textLength()).trimmed();
+    }
+    layout.endLayout();
+    if (lines.size() == kMostHolidayLines && lastStart > 0 && lastStart < text.size() &&
+        layout.lineCount() > kMostHolidayLines) {
+        const qsizetype cutFrom = layout.lineAt(kMostHolidayLines - 1).textStart();
+        lines.last() = QFontMetricsF(font).elidedText(text.mid(cutFrom) + QChar(0x2026),
+                                                      Qt::ElideRight, width);
+    }
+    return lines;
+}
+
+double HolidayLineSpacing() {
+    return QFontMetricsF(SheetFont(kFooterSize)).lineSpacing();
+}
+
 // The year's count below the months, and the holidays on duty below it where a region is chosen.
 double FooterBand(const YearPage& page) {
-    return page.holidaysOnDutyText.isEmpty() ? kFooterLine : 2 * kFooterLine;
+    const auto lines = static_cast<double>(HolidayLines(page).size());
+    return lines == 0 ? kFooterLine : 2 * kFooterLine + (lines - 1) * HolidayLineSpacing();
 }
 
 // Four months to a row, three rows; in a right-to-left language the rows run from the right.
@@ -64,15 +117,6 @@ QRectF DayCell(const QRectF& box, const YearDay& day, bool rightToLeft) {
     const double height = (box.height() - kMonthTitle - kWeekdayRow - kCountRow) / 6;
     return {ColumnLeft(box, day.column, rightToLeft),
             box.top() + kMonthTitle + kWeekdayRow + day.row * height, box.width() / 7, height};
-}
-
-QFont SheetFont(int pixelSize, bool bold = false) {
-    QFont font;
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    // The same shapes at every size the sheet is scaled to.
-    font.setHintingPreference(QFont::PreferNoHinting);
-    return font;
 }
 
 void DrawText(QPainter& painter, const QRectF& rect, int flags, const QString& text, int size,
@@ -203,11 +247,15 @@ void PaintYearPage(QPainter& painter, const QRectF& area, const YearPage& page) 
         DrawMonth(painter, MonthBox(height, page, static_cast<int>(i)), page.months[i], page);
     const double footerTop = height - kMargin - FooterBand(page);
     DrawText(painter, QRectF(kMargin, footerTop, kSheetWidth - 2 * kMargin, kFooterLine),
-             Qt::AlignLeft | Qt::AlignBottom, page.countText, 11, kInk);
-    if (!page.holidaysOnDutyText.isEmpty())
-        DrawText(painter,
-                 QRectF(kMargin, footerTop + kFooterLine, kSheetWidth - 2 * kMargin, kFooterLine),
-                 Qt::AlignLeft | Qt::AlignBottom, page.holidaysOnDutyText, 11, kInk);
+             Qt::AlignLeft | Qt::AlignBottom, page.countText, kFooterSize, kInk);
+    double lineTop = footerTop + kFooterLine;
+    double lineHeight = kFooterLine;
+    for (const QString& line : HolidayLines(page)) {
+        DrawText(painter, QRectF(kMargin, lineTop, kSheetWidth - 2 * kMargin, lineHeight),
+                 Qt::AlignLeft | Qt::AlignBottom, line, kFooterSize, kInk);
+        lineTop += lineHeight;
+        lineHeight = HolidayLineSpacing();
+    }
     painter.restore();
 }
 

@@ -206,6 +206,39 @@ private slots:
         QVERIFY2(run.errors.contains(message), qPrintable(run.errors));
         QCOMPARE(Entries(folder.path()), QStringList{});
     }
+
+    // A calendar of holidays of the user's own can put many on a crew's duty: a fair through
+    // all March 2027 falls on each of 5 TFS's fourteen work days that month, read off the
+    // pattern table from its anchor Monday 2014-01-06. The list below the months names every
+    // one of them, however many lines it takes.
+    void listsEveryHolidayOnDuty() {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed; make deps installs it");
+        QTemporaryDir folder;
+        const Run run = RunProgram(
+            {"--print-year", "2027", "--crew", "5 TFS", "--output", "year.pdf"}, folder.path(),
+            QStringLiteral("en_US.UTF-8"), [&](const QString& settingsFolder) {
+                const QString holidays = settingsFolder + QStringLiteral("/fair.ics");
+                WritePlainFile(holidays, "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//\r\n"
+                                         "BEGIN:VEVENT\r\nUID:fair\r\nDTSTAMP:20260101T000000Z\r\n"
+                                         "DTSTART;VALUE=DATE:20270301\r\n"
+                                         "DTEND;VALUE=DATE:20270401\r\nSUMMARY:Spring fair\r\n"
+                                         "END:VEVENT\r\nEND:VCALENDAR\r\n");
+                WritePlainFile(settingsFolder + QStringLiteral("/dlTornvale.ini"),
+                               "[Holidays]\nRegion=file\nFile=" + holidays.toUtf8() + "\n");
+            });
+        QVERIFY2(run.exitCode == 0, qPrintable(run.errors));
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {folder.filePath("year.pdf"), "-"});
+        QVERIFY(pdftotext.waitForFinished(10000));
+        const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+        for (const int day : {2, 3, 4, 9, 10, 11, 15, 16, 21, 22, 23, 28, 29, 30}) {
+            const QString entry = QStringLiteral("%1 Mar Spring fair").arg(day);
+            QVERIFY2(text.contains(entry), qPrintable(entry + QStringLiteral(" in: ") + text));
+        }
+        // 1 March is a day off.
+        QVERIFY(!text.contains(QRegularExpression(QStringLiteral("\\b1 Mar Spring fair"))));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestPrintYearCommand)
