@@ -116,9 +116,10 @@ void ClickListEntry(QComboBox* box, int row) {
     const QPoint at = list->visualRect(entry).center();
     QTest::mouseMove(list->viewport(), at);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
-    if (list->isVisible()) {
-        // Qt takes a release close to where a click opened the list, and soon after, as the end
-        // of that click; a hand that stays put clicks again a moment later.
+    // Qt takes a release close to where a click opened the list, and soon after, as the end of
+    // that click; a hand that stays put clicks again a moment later. On a busy machine "soon"
+    // can last past the first try.
+    for (int tries = 0; list->isVisible() && tries < 5; ++tries) {
         QTest::qWait(QApplication::doubleClickInterval() + 50);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
     }
