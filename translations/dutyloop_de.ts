@@ -1176,6 +1176,10 @@ Die Änderung wurde nicht gespeichert.</translation>
         <source>%1 is no iCalendar file of holidays.</source>
         <translation>%1 ist keine iCalendar-Datei mit Feiertagen.</translation>
     </message>
+    <message>
+        <source>Anniversary of the Uprising of 17 June 1953</source>
+        <translation>Jahrestag des Aufstandes vom 17. Juni 1953</translation>
+    </message>
 </context>
 <context>
     <name>Metadata</name>

@@ -1176,6 +1176,10 @@ La modification n’a pas été enregistrée.</translation>
         <source>%1 is no iCalendar file of holidays.</source>
         <translation>%1 n’est pas un fichier iCalendar de jours fériés.</translation>
     </message>
+    <message>
+        <source>Anniversary of the Uprising of 17 June 1953</source>
+        <translation>Anniversaire du soulèvement du 17 juin 1953</translation>
+    </message>
 </context>
 <context>
     <name>Metadata</name>

@@ -25,6 +25,8 @@ const char* HolidayNameSource(HolidayName name) {
         return QT_TRANSLATE_NOOP("Holidays", "Labour Day");
     case HolidayName::LiberationDay:
         return QT_TRANSLATE_NOOP("Holidays", "Liberation Day");
+    case HolidayName::UprisingOf17June:
+        return QT_TRANSLATE_NOOP("Holidays", "Anniversary of the Uprising of 17 June 1953");
     case HolidayName::VictoryInEuropeDay:
         return QT_TRANSLATE_NOOP("Holidays", "Victory in Europe Day");
     case HolidayName::AscensionDay:

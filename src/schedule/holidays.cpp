@@ -89,6 +89,7 @@ constexpr std::array kRules{
     Fixed(N::LabourDay, kGermany | kAustria | kFrance, 5, 1),
     Fixed(N::LiberationDay, Bit(R::Berlin), 5, 8, 2020, 2020),
     Fixed(N::LiberationDay, Bit(R::Berlin), 5, 8, 2025, 2025),
+    Fixed(N::UprisingOf17June, Bit(R::Berlin), 6, 17, 2028, 2028),
     Fixed(N::VictoryInEuropeDay, kFrance, 5, 8),
     FromEaster(N::AscensionDay, kGermany | kAustria | kFrance, 39),
     FromEaster(N::WhitSunday, Bit(R::Brandenburg), 49),

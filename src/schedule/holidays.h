@@ -53,7 +53,8 @@ enum class HolidayName {
     EasterSunday,
     EasterMonday,
     LabourDay,
-    LiberationDay, // Berlin, 8 May 2020 and 2025
+    LiberationDay,    // Berlin, 8 May 2020 and 2025
+    UprisingOf17June, // Berlin, 17 June 2028: the 75th year of the uprising of 1953
     VictoryInEuropeDay,
     AscensionDay,
     WhitSunday,

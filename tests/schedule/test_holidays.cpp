@@ -56,9 +56,10 @@ const KnownDifference kKnownDifferences[] = {
     // Brandenburg's law names Easter Sunday and Whit Sunday.
     {"DE-BB", "+", "easter from 2014"},
     {"DE-BB", "+", "whitsunday from 2014"},
-    // Berlin's Liberation Day, in 2020 and 2025 only.
+    // Berlin's days kept once: Liberation Day in 2020 and 2025, the uprising's day in 2028.
     {"DE-BE", "+", "2020-05-08"},
     {"DE-BE", "+", "2025-05-08"},
+    {"DE-BE", "+", "2028-06-17"},
     // Mecklenburg-Vorpommern's Women's Day since 2023.
     {"DE-MV", "+", "03-08 from 2023"},
 };
