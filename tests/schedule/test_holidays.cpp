@@ -108,10 +108,10 @@ struct RegionDays {
 };
 
 // Germany's states by their Feiertagsgesetze, Austria by the Arbeitsruhegesetz, France by the
-// Code du travail and Alsace-Moselle by its local law. A day kept only in some towns is left
-// out: Assumption in Bavaria is a holiday only in its mainly Catholic communities, Augsburg's
-// Peace Festival (8 August) only in that city, Corpus Christi in Saxony and Thuringia only in
-// some Catholic communities.
+// Code du travail and Alsace-Moselle by its local law. A day kept only in some towns is no day
+// of the region's, as the rules hold: Assumption in Bavaria is a holiday only in its mainly
+// Catholic communities, Augsburg's Peace Festival (8 August) only in that city, Corpus Christi
+// in Saxony and Thuringia only in some Catholic communities.
 const RegionDays kRegionDays[] = {
     {"Baden-Wuerttemberg",
      HolidayRegion::BadenWuerttemberg,
@@ -191,7 +191,8 @@ const RegionDays kRegionDays[] = {
      HolidayRegion::France,
      {"01-01", "05-01", "05-08", "07-14", "08-15", "11-01", "11-11", "12-25"},
      {&M::easterMonday, &M::ascension, &M::whitMonday}},
-    // The local law adds Good Friday and St Stephen's Day to France's.
+    // The local law adds Good Friday and St Stephen's Day to France's. It names Good Friday for
+    // the communes with a Protestant or mixed church; the three départements keep it throughout.
     {"Alsace-Moselle",
      HolidayRegion::AlsaceMoselle,
      {"01-01", "05-01", "05-08", "07-14", "08-15", "11-01", "11-11", "12-25", "12-26"},
@@ -201,7 +202,8 @@ const RegionDays kRegionDays[] = {
 // The United States' federal holidays (5 U.S.C. 6103) as OPM lists them, a day on a Saturday
 // kept on the Friday before and one on a Sunday on the Monday after ("o"). New Year's Day 2028,
 // a Saturday, is kept on 31 December 2027. A day a President gives by executive order in one
-// year (a Christmas Eve) is no holiday of the law.
+// year (a Christmas Eve) is no holiday of the law, nor is Inauguration Day, kept only in and
+// around Washington.
 const QStringList kUnitedStates[] = {
     {"2024-01-01", "2024-01-15", "2024-02-19", "2024-05-27", "2024-06-19", "2024-07-04",
      "2024-09-02", "2024-10-14", "2024-11-11", "2024-11-28", "2024-12-25"},
