@@ -51,6 +51,6 @@ std::optional<QString> RunPrint(QWidget* window, const PrintRequest& request,
                                 const Platform& platform);
 
 // "Duty year saved as <path>": what the window says of a PDF file written.
-QString PdfSavedText(const QString& path);
+QString PdfSavedText(const QString& path, const LocaleSettings& locale);
 
 } // namespace dutyloop

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendar/ical_export.h"
+#include "calendar/locale_settings.h"
 #include "platform/platform.h"
 #include "settings/day_changes_file.h"
 #include "settings/settings_file.h"
@@ -49,7 +50,7 @@ std::optional<ExportReport> RunExport(QWidget* window, const ExportStart& start,
                                       const Platform& platform,
                                       const DayChangesBySection& dayChanges);
 
-// "57 duty periods written to <path>", in the user's language.
-QString ExportReportText(const ExportReport& report);
+// "57 duty periods written to <path>", in the user's language and the locale's digits.
+QString ExportReportText(const ExportReport& report, const LocaleSettings& locale);
 
 } // namespace dutyloop
