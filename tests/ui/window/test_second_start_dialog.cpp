@@ -67,23 +67,36 @@ private slots:
         for (int day = 0; day < 3; ++day)
             QTest::keyClick(KeyTarget(*window), Qt::Key_Right);
         QCOMPARE(window->view().shownDate, kWorkDay);
-        QString titleBefore;
-        QString titleAfter;
+        // Seen while the dialog is open, and checked once it has closed, so that a failure
+        // leaves no dialog waiting for an answer.
+        struct Seen {
+            bool handedOver = false;
+            QDate shown;
+            QWidget* tab = nullptr;
+            bool dialogOnTop = false;
+            QString titleBefore;
+            QString titleAfter;
+        } seen;
         const OnNextModal<DayDialog> answer([&](DayDialog* dialog) {
-            titleBefore = dialog->windowTitle();
-            QVERIFY(channel.handOver(kAskedFor));
-            // The window does not move behind the dialog, which stays on top with the input.
-            QCOMPARE(window->view().shownDate, kWorkDay);
-            QCOMPARE(ControlsOf(*window).tabs->currentWidget(), ControlsOf(*window).calendarPage);
-            QVERIFY(dialog->isVisible());
-            QCOMPARE(QApplication::activeModalWidget(), dialog);
-            QTRY_COMPARE(QApplication::activeWindow(), dialog);
-            titleAfter = dialog->windowTitle();
+            seen.titleBefore = dialog->windowTitle();
+            seen.handedOver = channel.handOver(kAskedFor);
+            seen.shown = window->view().shownDate;
+            seen.tab = ControlsOf(*window).tabs->currentWidget();
+            seen.dialogOnTop = QTest::qWaitFor([dialog] {
+                return dialog->isVisible() && QApplication::activeModalWidget() == dialog &&
+                       QApplication::activeWindow() == dialog;
+            });
+            seen.titleAfter = dialog->windowTitle();
             ChooseLeaveWithNote(dialog, QStringLiteral("Dentist"));
         });
         QTest::keyClick(KeyTarget(*window), Qt::Key_Return);
         QVERIFY(answer.happened());
-        QCOMPARE(titleAfter, titleBefore);
+        QVERIFY(seen.handedOver);
+        // The window did not move behind the dialog, which stayed on top with the input.
+        QCOMPARE(seen.shown, kWorkDay);
+        QCOMPARE(seen.tab, ControlsOf(*window).calendarPage);
+        QVERIFY(seen.dialogOnTop);
+        QCOMPARE(seen.titleAfter, seen.titleBefore);
         QCOMPARE(DaysFileOf(window), QByteArray("[Days 3 TWT]\n2023-09-18=leave;Dentist\n"));
         // Once the dialog has closed, the day asked for is shown.
         QTRY_COMPARE(window->view().shownDate, kAskedFor);
@@ -105,11 +118,11 @@ private slots:
         const Controls c = ControlsOf(*window);
         if (!open.isEmpty())
             OpenTab(*window, c.settingsPage);
-        // While open: the window stays on the tab and the month it shows.
+        // While open, the window stays on the tab and the month it shows; checked once closed.
+        bool stayed = open.isEmpty();
         const auto handOverWhileOpen = [&] {
-            QVERIFY(channel.handOver(kAskedFor));
-            QCOMPARE(window->view().shownDate, kToday);
-            QCOMPARE(c.tabs->currentWidget(), c.settingsPage);
+            stayed = channel.handOver(kAskedFor) && window->view().shownDate == kToday &&
+                     c.tabs->currentWidget() == c.settingsPage;
         };
         const auto cancel = [](QDialog* dialog) {
             Click(Find<QDialogButtonBox>(dialog, "buttonBox")->button(QDialogButtonBox::Cancel));
@@ -137,6 +150,7 @@ private slots:
             QVERIFY(c.colorPicker->view()->isVisible());
             QTest::keyClick(c.colorPicker->view(), Qt::Key_Escape);
         }
+        QVERIFY(stayed);
         QTRY_COMPARE(window->view().shownDate, kAskedFor);
         QCOMPARE(c.tabs->currentWidget(), c.calendarPage);
     }
