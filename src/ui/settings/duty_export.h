@@ -17,11 +17,11 @@ class QWidget;
 namespace dutyloop {
 
 // Writes the chosen calendar, stamped `stampUtc`, through the window's one way of writing a
-// file, and gives the number of duty periods written. On failure the error box says "Unable to
-// write to <path>." and there is no result. The user's changes on the chosen crew's days count as
-// they were made. An earlier export at the path is read first: the new file cancels its events
-// that are gone (see DutyCalendarIcs). With the chosen crew's hours in `settings`, the duty is
-// timed in `zone`; with its reminder, each duty is reminded of.
+// file, and gives the number of duty periods written. On failure the error box says why it
+// could not write to <path>, and there is no result. The user's changes on the chosen crew's days
+// count as they were made. An earlier export at the path is read first: the new file cancels its
+// events that are gone (see DutyCalendarIcs). With the chosen crew's hours in `settings`, the duty
+// is timed in `zone`; with its reminder, each duty is reminded of.
 std::optional<int> ExportDutyCalendar(const ExportChoice& choice, const QDateTime& stampUtc,
                                       const Platform& platform, QWidget* window,
                                       const DayChangesBySection& dayChanges = {},
