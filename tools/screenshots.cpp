@@ -6,6 +6,7 @@
 //   dutyloop-screenshots <output folder> [scale [locale]]
 
 #include "platform/day_changes_store.h"
+#include "platform/file_services.h"
 #include "platform/translations.h"
 #include "ui/printing/year_page_painter.h"
 #include "ui/printing/year_printing.h"
@@ -13,6 +14,7 @@
 #include "ui/window/main_window.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDateEdit>
 #include <QDir>
 #include <QFile>
@@ -45,13 +47,21 @@ bool WriteFile(const QString& path, const char* text) {
     return file.open(QIODevice::WriteOnly) && file.write(text) >= 0;
 }
 
+// The picture as a PNG file, written as the program writes its files; on failure, says why.
+bool SavePng(const QImage& picture, const QString& path) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    const dutyloop::FileWrite write = picture.save(&buffer, "PNG")
+                                          ? dutyloop::WriteFileAtomicallyWithReason(path, png)
+                                          : dutyloop::FileWrite{};
+    if (!write.written)
+        qCritical("%s", qPrintable(dutyloop::UnableToWriteMessage(path, write.reason)));
+    return write.written;
+}
+
 bool Save(QWidget& window, const QString& path) {
-    const QPixmap picture = window.grab();
-    if (!picture.save(path)) {
-        qCritical("Unable to write %s", qPrintable(path));
-        return false;
-    }
-    return true;
+    return SavePng(window.grab().toImage(), path);
 }
 
 // The year of the window's crew on a sheet of A4's shape, 1400 pixels wide: a drawing of its
@@ -68,11 +78,7 @@ bool SaveYear(const dutyloop::MainWindow& window, const QLocale& locale, const Q
     QPainter painter(&sheet);
     dutyloop::PaintYearPage(painter, QRectF(sheet.rect()), page);
     painter.end();
-    if (!sheet.save(path)) {
-        qCritical("Unable to write %s", qPrintable(path));
-        return false;
-    }
-    return true;
+    return SavePng(sheet, path);
 }
 
 } // namespace

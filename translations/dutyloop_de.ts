@@ -910,20 +910,27 @@ Die Änderung wurde nicht gespeichert.</translation>
         <translation>Die Tagedatei %1 würde größer als %2, mehr kann nicht wieder gelesen werden.</translation>
     </message>
     <message>
-        <source>Unable to read %1: it is not a file.</source>
-        <translation>%1 kann nicht gelesen werden: Es ist keine Datei.</translation>
-    </message>
-    <message>
-        <source>Unable to read %1: it is larger than %2.</source>
-        <translation>%1 kann nicht gelesen werden: Es ist größer als %2.</translation>
-    </message>
-    <message>
         <source>Unable to read %1: %2.</source>
+        <extracomment>The file, then why it cannot be read: &quot;Permission denied&quot;, &quot;it is not a file&quot;.</extracomment>
         <translation>%1 kann nicht gelesen werden: %2.</translation>
     </message>
     <message>
         <source>Unable to read %1.</source>
         <translation>%1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <extracomment>Why a folder, a FIFO or a device under a file&apos;s name is neither read nor written.</extracomment>
+        <translation>Es ist keine Datei</translation>
+    </message>
+    <message>
+        <source>it is larger than %1</source>
+        <translation>Es ist größer als %1</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1: %2.</source>
+        <extracomment>The file, then why it cannot be written: &quot;Permission denied&quot;, &quot;it is not a file&quot;.</extracomment>
+        <translation>%1 kann nicht geschrieben werden: %2.</translation>
     </message>
 </context>
 <context>

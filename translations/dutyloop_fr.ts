@@ -910,20 +910,27 @@ La modification n’a pas été enregistrée.</translation>
         <translation>Le fichier des jours %1 dépasserait %2, la taille maximale qui peut être relue.</translation>
     </message>
     <message>
-        <source>Unable to read %1: it is not a file.</source>
-        <translation>Impossible de lire %1&#xa0;: ce n’est pas un fichier.</translation>
-    </message>
-    <message>
-        <source>Unable to read %1: it is larger than %2.</source>
-        <translation>Impossible de lire %1&#xa0;: il dépasse %2.</translation>
-    </message>
-    <message>
         <source>Unable to read %1: %2.</source>
+        <extracomment>The file, then why it cannot be read: &quot;Permission denied&quot;, &quot;it is not a file&quot;.</extracomment>
         <translation>Impossible de lire %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Unable to read %1.</source>
         <translation>Impossible de lire %1.</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <extracomment>Why a folder, a FIFO or a device under a file&apos;s name is neither read nor written.</extracomment>
+        <translation>ce n’est pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is larger than %1</source>
+        <translation>il dépasse %1</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1: %2.</source>
+        <extracomment>The file, then why it cannot be written: &quot;Permission denied&quot;, &quot;it is not a file&quot;.</extracomment>
+        <translation>Impossible d’écrire dans %1&#xa0;: %2.</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "calendar/cell_descriptions.h"
 
+#include "calendar/isolated_runs.h"
 #include "schedule/crew.h"
 
 #include <QCoreApplication>
@@ -38,8 +39,10 @@ QStringList CrewsOnDuty(QDate date) {
     return crews;
 }
 
-QString CrewsOnDutyText(QDate date) {
-    const QStringList crews = CrewsOnDuty(date);
+QString CrewsOnDutyText(QDate date, const LocaleSettings& locale) {
+    QStringList crews = CrewsOnDuty(date);
+    for (QString& crew : crews)
+        crew = LeftToRightRun(crew, locale);
     if (!crews.isEmpty())
         return QCoreApplication::translate("Calendar", "On duty: %1")
             .arg(crews.join(QStringLiteral(", ")));
@@ -94,11 +97,11 @@ QString WrappedToolTip(const QString& toolTip) {
 }
 
 QString CellToolTip(QDate date, const LocaleSettings& locale) {
-    return CellToolTip(LongDateText(date, locale), date);
+    return CellToolTip(LongDateText(date, locale), date, locale);
 }
 
-QString CellToolTip(const QString& longDate, QDate date) {
-    return longDate + QLatin1Char('\n') + CrewsOnDutyText(date);
+QString CellToolTip(const QString& longDate, QDate date, const LocaleSettings& locale) {
+    return longDate + QLatin1Char('\n') + CrewsOnDutyText(date, locale);
 }
 
 } // namespace dutyloop

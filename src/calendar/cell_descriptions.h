@@ -19,8 +19,9 @@ QString CellAccessibleName(const QString& longDate, DutyCode code);
 // The crews of the assignment list on duty that day, in list order.
 QStringList CrewsOnDuty(QDate date);
 
-// "On duty: 5 TFS, 6 FSS, 7 SSM", or "No rotation" before the rotation starts for any crew.
-QString CrewsOnDutyText(QDate date);
+// "On duty: 5 TFS, 6 FSS, 7 SSM", or "No rotation" before the rotation starts for any crew;
+// each crew one run in a right-to-left language.
+QString CrewsOnDutyText(QDate date, const LocaleSettings& locale);
 
 // The tooltip as the toolkit's tooltip is to show it. Plain text where no line is longer than
 // kToolTipLineCharacters; else rich text that wraps, at blanks and within a long word as well,
@@ -31,6 +32,6 @@ QString WrappedToolTip(const QString& toolTip);
 
 // The long date above the crews on duty.
 QString CellToolTip(QDate date, const LocaleSettings& locale);
-QString CellToolTip(const QString& longDate, QDate date);
+QString CellToolTip(const QString& longDate, QDate date, const LocaleSettings& locale);
 
 } // namespace dutyloop

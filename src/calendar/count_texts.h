@@ -11,6 +11,9 @@ namespace dutyloop {
 QString WorkDaysText(int days);
 // "19 off": the days off beside the work days, in the language's own plural.
 QString OffDaysText(int days);
+// The same, the number in the locale's digits and kept one run, as the window shows them.
+QString WorkDaysText(int days, const LocaleSettings& locale);
+QString OffDaysText(int days, const LocaleSettings& locale);
 
 // How many days of the month that holds `shown` the crew works and has off, and below it the
 // same from January to that month's end; empty where no day of the month has a rotation.

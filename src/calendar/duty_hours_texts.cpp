@@ -1,6 +1,7 @@
 #include "calendar/duty_hours_texts.h"
 
 #include "calendar/duty_times.h"
+#include "calendar/isolated_runs.h"
 
 #include <QCoreApplication>
 
@@ -51,18 +52,20 @@ HourCounts HourCountsFor(QDate shown, QDate anchor, const DayChanges* changes,
 
 QString HourCountText(const HourCounts& counts, QDate shown, const LocaleSettings& locale) {
     const QString month = locale.longMonthNames[static_cast<std::size_t>(shown.month() - 1)];
-    const QString year = QString::number(shown.year());
+    const QString year = YearText(shown.year(), locale);
+    const auto hours = [&locale](qint64 minutes) {
+        return LeftToRightRun(HoursNumberText(minutes, locale), locale);
+    };
     //: Hours worked in the shown month and in its year up to the month's end: "Hours on duty:
     //: 288 in March, 816 in 2027".
     QString text = QCoreApplication::translate("Calendar", "Hours on duty: %1 in %2, %3 in %4")
-                       .arg(HoursNumberText(counts.monthMinutes, locale), month,
-                            HoursNumberText(counts.yearMinutes, locale), year);
+                       .arg(hours(counts.monthMinutes), month, hours(counts.yearMinutes), year);
     if (counts.yearTakenMinutes > 0)
-        text += QLatin1Char('\n') +
-                QCoreApplication::translate("Calendar",
-                                            "Hours taken as leave or sick: %1 in %2, %3 in %4")
-                    .arg(HoursNumberText(counts.monthTakenMinutes, locale), month,
-                         HoursNumberText(counts.yearTakenMinutes, locale), year);
+        text +=
+            QLatin1Char('\n') +
+            QCoreApplication::translate("Calendar",
+                                        "Hours taken as leave or sick: %1 in %2, %3 in %4")
+                .arg(hours(counts.monthTakenMinutes), month, hours(counts.yearTakenMinutes), year);
     return text;
 }
 

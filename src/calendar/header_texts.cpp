@@ -1,12 +1,15 @@
 #include "calendar/header_texts.h"
 
+#include "calendar/isolated_runs.h"
+
 #include <QCoreApplication>
 
 namespace dutyloop {
 
-QString TitleText(int selectedIndex, const QString& selectedText) {
+QString TitleText(int selectedIndex, const QString& selectedText, const LocaleSettings& locale) {
     const QString title = QStringLiteral("Tornvale");
-    return selectedIndex >= 1 ? title + QStringLiteral(" - ") + selectedText : title;
+    return selectedIndex >= 1 ? title + QStringLiteral(" - ") + LeftToRightRun(selectedText, locale)
+                              : title;
 }
 
 QString MonthLabelText(QDate date, int currentYear, const LocaleSettings& locale) {
@@ -14,7 +17,7 @@ QString MonthLabelText(QDate date, int currentYear, const LocaleSettings& locale
     if (date.year() == currentYear)
         return CapitalizedFirst(locale.longMonthNames[month], locale);
     return CapitalizedFirst(locale.shortMonthNames[month], locale) + QLatin1Char(' ') +
-           QString::number(date.year());
+           YearText(date.year(), locale);
 }
 
 namespace {

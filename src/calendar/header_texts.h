@@ -10,7 +10,7 @@
 namespace dutyloop {
 
 // "Tornvale - 3 TWT" for a crew, plain "Tornvale" for the agency-wide entry or no selection.
-QString TitleText(int selectedIndex, const QString& selectedText);
+QString TitleText(int selectedIndex, const QString& selectedText, const LocaleSettings& locale);
 
 // The long month name within the current year, else the short name and the year.
 QString MonthLabelText(QDate date, int currentYear, const LocaleSettings& locale);

@@ -1,5 +1,7 @@
 #include "calendar/holiday_texts.h"
 
+#include "calendar/isolated_runs.h"
+
 #include <QCoreApplication>
 #include <QStringList>
 
@@ -133,13 +135,6 @@ const char* RegionSource(HolidayRegion region) {
     return "";
 }
 
-// A year as the locale writes its digits, without a thousands separator.
-QString YearText(int year, const LocaleSettings& locale) {
-    QLocale plain = locale.locale;
-    plain.setNumberOptions(QLocale::OmitGroupSeparator);
-    return plain.toString(year);
-}
-
 } // namespace
 
 QString HolidayNameText(const Holiday& holiday) {
@@ -178,7 +173,7 @@ QString ToolTipWithHoliday(const QString& toolTip, const QString& holiday) {
 QString HolidayCountText(int inMonth, int inYear, QDate shown, const LocaleSettings& locale) {
     const QString month = locale.longMonthNames[static_cast<std::size_t>(shown.month() - 1)];
     return QCoreApplication::translate("Holidays", "Holidays on duty: %1 in %2, %3 in %4")
-        .arg(locale.locale.toString(inMonth), month, locale.locale.toString(inYear),
+        .arg(NumberText(inMonth, locale), month, NumberText(inYear, locale),
              YearText(shown.year(), locale));
 }
 

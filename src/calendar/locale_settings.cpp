@@ -31,6 +31,7 @@ LocaleSettings CaptureLocaleSettings(const QLocale& locale) {
     settings.locale = locale;
     settings.shortDateFormat = WithFullYear(locale.dateFormat(QLocale::ShortFormat));
     settings.weeksStartOnMonday = locale.firstDayOfWeek() == Qt::Monday;
+    settings.rightToLeft = locale.textDirection() == Qt::RightToLeft;
     for (int month = 1; month <= 12; ++month) {
         settings.longMonthNames[static_cast<std::size_t>(month - 1)] =
             locale.standaloneMonthName(month, QLocale::LongFormat);

@@ -20,6 +20,9 @@ struct LocaleSettings {
     // Where the user has not chosen: the grid offers Sunday and Monday, and a locale whose weeks
     // start on another day (Saturday in much of the Arab world) keeps Sunday.
     bool weeksStartOnMonday = false;
+    // Whether the texts read from right to left: the language's own way, which a window may
+    // take from how it is laid out instead (Qt's "-reverse").
+    bool rightToLeft = false;
 };
 
 LocaleSettings CaptureLocaleSettings(const QLocale& locale);

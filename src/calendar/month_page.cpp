@@ -82,14 +82,14 @@ CellLook DayCell(int index, const MonthPageState& state, const MonthPage& before
         AccessibleNameWithChange(AccessibleNameWithHoliday(name, cell.holiday), change),
         cell.isToday);
     if (HasToolTip(index)) {
-        QString tip = CellToolTip(longDate, date);
+        QString tip = CellToolTip(longDate, date, state.locale);
         // The chosen crew's hours under who is on duty, where it works that day.
         if (!cell.dutyHours.isEmpty())
             tip +=
                 QLatin1Char('\n') +
                 DutyWithHoursText(QCoreApplication::translate("Calendar", "Work"), cell.dutyHours);
         cell.toolTip = ToolTipWithChange(ToolTipWithHoliday(tip, cell.holiday), change);
-        cell.accessibleDescription = CrewsOnDutyText(date);
+        cell.accessibleDescription = CrewsOnDutyText(date, state.locale);
     }
     return cell;
 }
@@ -131,7 +131,7 @@ MonthPage MonthPageFor(const MonthPageState& state, const MonthPage& before) {
     const ColorSettings& colors = state.colors;
     const QDate shown = state.view.shownDate;
     MonthPage page;
-    page.title = TitleText(state.selectedAssignment, state.selectedAssignmentText);
+    page.title = TitleText(state.selectedAssignment, state.selectedAssignmentText, state.locale);
     page.monthLabel = MonthLabelText(shown, state.today.year(), state.locale);
     const QDate anchor = state.view.anchorDate;
     const DutyOf duty =

@@ -1,5 +1,7 @@
 #include "calendar/spoken_texts.h"
 
+#include "calendar/isolated_runs.h"
+
 #include <QCoreApplication>
 
 namespace dutyloop {
@@ -7,7 +9,7 @@ namespace dutyloop {
 QString SpokenMonthText(QDate date, const LocaleSettings& locale) {
     return CapitalizedFirst(locale.longMonthNames[static_cast<std::size_t>(date.month() - 1)],
                             locale) +
-           QLatin1Char(' ') + QString::number(date.year());
+           QLatin1Char(' ') + YearText(date.year(), locale);
 }
 
 QString SpokenDayName(const QString& name, bool isToday) {

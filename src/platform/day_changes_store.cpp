@@ -52,8 +52,9 @@ DayChangeWritten WriteDayChange(const DayChangeWrite& request, const WriteFault&
                                        "Files", "The days file %1 would grow past %2, the "
                                                 "most that can be read back.")
                                        .arg(request.path, LargestReadableFileText()))};
-    if (!WriteFileAtomically(request.path, text, fault))
-        return {now.file, UnableToWriteMessage(request.path)};
+    const FileWrite write = WriteFileAtomicallyWithReason(request.path, text, fault);
+    if (!write.written)
+        return {now.file, UnableToWriteMessage(request.path, write.reason)};
     return {{AllDayChangesFromText(text), {}}, {}};
 }
 

@@ -120,6 +120,49 @@ bool SyncToDisk(int fd) {
     return ::fsync(fd) == 0 || errno == EINVAL;
 }
 
+QString NotAFileReason() {
+    //: Why a folder, a FIFO or a device under a file's name is neither read nor written.
+    return QCoreApplication::translate("Files", "it is not a file");
+}
+
+// The error a step made to fail stands for, as the system gives it there: a folder that lets
+// no new file in, a full disk, a disk that fails to store what it was given, a file taken.
+int InjectedError(WriteStep step) {
+    switch (step) {
+    case WriteStep::Open:
+        return EACCES;
+    case WriteStep::Write:
+        return ENOSPC;
+    case WriteStep::Flush:
+        return EIO;
+    case WriteStep::Commit:
+        return EPERM;
+    }
+    return EIO;
+}
+
+// Gives the temporary file the old file's owner and mode, where there is one, and all of
+// `bytes`, stored on the disk. Empty when it is, else why not.
+QString StoreTemporaryFile(QSaveFile& file, const QByteArray& bytes, const struct stat* old,
+                           const std::function<bool(WriteStep)>& failsAt) {
+    if (old && !KeepOwnerAndMode(file.handle(), *old))
+        return qt_error_string(errno);
+    // A failure at the write step stops halfway through, as a full disk does.
+    if (failsAt(WriteStep::Write)) {
+        file.write(bytes.constData(), bytes.size() / 2);
+        return qt_error_string(InjectedError(WriteStep::Write));
+    }
+    // write() may only have filled Qt's buffer, and commit() does not report a failure to empty
+    // it; so the buffer is emptied and the file synced here, where each failure is seen.
+    if (file.write(bytes) != bytes.size() || !file.flush())
+        return file.errorString();
+    if (!SyncToDisk(file.handle()))
+        return qt_error_string(errno);
+    if (failsAt(WriteStep::Flush))
+        return qt_error_string(InjectedError(WriteStep::Flush));
+    return file.error() == QFileDevice::NoError ? QString() : file.errorString();
+}
+
 } // namespace
 
 QString UserConfigFolder() {
@@ -187,56 +230,77 @@ std::optional<QByteArray> ReadFileBytes(const QString& path) {
     return std::move(content.bytes);
 }
 
-bool WriteFileAtomically(const QString& path, const QByteArray& bytes, const WriteFault& fault) {
+FileWrite WriteFileAtomicallyWithReason(const QString& path, const QByteArray& bytes,
+                                        const WriteFault& fault) {
     const auto failsAt = [&fault](WriteStep step) { return fault && fault(step); };
+    const auto failed = [](const QString& reason) { return FileWrite{false, reason}; };
     if (path.isEmpty())
-        return false;
+        return failed(qt_error_string(ENOENT));
+    const QByteArray name = QFile::encodeName(path);
     struct stat old {};
-    const bool replacing = ::stat(QFile::encodeName(path).constData(), &old) == 0;
+    const bool replacing = ::stat(name.constData(), &old) == 0;
     // A folder, a FIFO, a device or a link that never ends under the file's name stays what it
     // is; only a name that leads nowhere yet (ENOENT) makes a new file.
-    if (replacing ? !S_ISREG(old.st_mode) : errno != ENOENT)
-        return false;
+    if (!replacing && errno != ENOENT)
+        return failed(qt_error_string(errno));
+    if (replacing && !S_ISREG(old.st_mode))
+        return failed(NotAFileReason());
+    // QSaveFile refuses a file it may not write in words of its own; the system's say it as
+    // they say every other refusal.
+    if (replacing && ::faccessat(AT_FDCWD, name.constData(), W_OK, AT_EACCESS) != 0)
+        return failed(qt_error_string(errno));
     const FileSizeSignalIgnored noSignal;
     QSaveFile file(path);
-    if (failsAt(WriteStep::Open) || !file.open(QIODevice::WriteOnly))
-        return false;
-    // A failure at the write step stops halfway through, as a full disk does.
-    const qsizetype length = failsAt(WriteStep::Write) ? bytes.size() / 2 : bytes.size();
-    // write() may only have filled Qt's buffer, and commit() does not report a failure to empty
-    // it; so the buffer is emptied and the file synced here, where each failure is seen.
-    const bool stored = (!replacing || KeepOwnerAndMode(file.handle(), old)) &&
-                        file.write(bytes.constData(), length) == bytes.size() && file.flush() &&
-                        SyncToDisk(file.handle()) && !failsAt(WriteStep::Flush) &&
-                        file.error() == QFileDevice::NoError;
-    if (!stored || failsAt(WriteStep::Commit)) {
+    if (failsAt(WriteStep::Open))
+        return failed(qt_error_string(InjectedError(WriteStep::Open)));
+    if (!file.open(QIODevice::WriteOnly))
+        return failed(file.errorString());
+    QString unstored = StoreTemporaryFile(file, bytes, replacing ? &old : nullptr, failsAt);
+    if (unstored.isEmpty() && failsAt(WriteStep::Commit))
+        unstored = qt_error_string(InjectedError(WriteStep::Commit));
+    if (!unstored.isEmpty()) {
         // Never committed: the temporary file is removed when `file` goes.
         file.cancelWriting();
-        return false;
+        return failed(unstored);
     }
-    return file.commit();
+    if (!file.commit())
+        return failed(file.errorString());
+    return {true, {}};
 }
 
-QString UnableToWriteMessage(const QString& path) {
-    return QCoreApplication::translate("Files", "Unable to write to %1.").arg(path);
+bool WriteFileAtomically(const QString& path, const QByteArray& bytes, const WriteFault& fault) {
+    return WriteFileAtomicallyWithReason(path, bytes, fault).written;
 }
 
-QString UnableToReadMessage(const QString& path, const FileContent& content) {
+QString ReadFailureReason(const FileContent& content) {
     switch (content.failure) {
     case ReadFailure::None:
     case ReadFailure::Missing:
         break;
     case ReadFailure::NotRegularFile:
-        return QCoreApplication::translate("Files", "Unable to read %1: it is not a file.")
-            .arg(path);
+        return NotAFileReason();
     case ReadFailure::TooLarge:
-        return QCoreApplication::translate("Files", "Unable to read %1: it is larger than %2.")
-            .arg(path, LargestReadableFileText());
+        return QCoreApplication::translate("Files", "it is larger than %1")
+            .arg(LargestReadableFileText());
     case ReadFailure::SystemError:
-        return QCoreApplication::translate("Files", "Unable to read %1: %2.")
-            .arg(path, qt_error_string(content.systemError));
+        return qt_error_string(content.systemError);
     }
-    return QCoreApplication::translate("Files", "Unable to read %1.").arg(path);
+    return {};
+}
+
+QString UnableToWriteMessage(const QString& path, const QString& reason) {
+    if (reason.isEmpty())
+        return QCoreApplication::translate("Files", "Unable to write to %1.").arg(path);
+    //: The file, then why it cannot be written: "Permission denied", "it is not a file".
+    return QCoreApplication::translate("Files", "Unable to write to %1: %2.").arg(path, reason);
+}
+
+QString UnableToReadMessage(const QString& path, const FileContent& content) {
+    const QString reason = ReadFailureReason(content);
+    if (reason.isEmpty())
+        return QCoreApplication::translate("Files", "Unable to read %1.").arg(path);
+    //: The file, then why it cannot be read: "Permission denied", "it is not a file".
+    return QCoreApplication::translate("Files", "Unable to read %1: %2.").arg(path, reason);
 }
 
 QString LargestReadableFileText() {

@@ -58,16 +58,33 @@ enum class WriteStep { Open, Write, Flush, Commit };
 // True for the step that is to fail. Tests use it to make a write fail where the system would.
 using WriteFault = std::function<bool(WriteStep step)>;
 
+// Whether a file was written, and if not, why: the system's words for its error in the user's
+// language, or that what stands under the name is no file.
+struct FileWrite {
+    bool written = false;
+    QString reason; // empty when written
+};
+
 // Replaces the file's content as one step: the bytes go to a temporary file beside it that
 // only takes the file's place once completely written and flushed to disk. So a failed write
 // leaves an existing file exactly as it was and never leaves a half-written one, nor the
 // temporary file. Only a regular file is replaced; the new one keeps the old one's mode and,
-// where the process may give it, its owner. True when the file now holds `bytes`.
+// where the process may give it, its owner. A step made to fail by `fault` gives the reason
+// the system would give there.
+FileWrite WriteFileAtomicallyWithReason(const QString& path, const QByteArray& bytes,
+                                        const WriteFault& fault = {});
+
+// The same, for a caller that only needs to know whether: true when the file now holds `bytes`.
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes,
                          const WriteFault& fault = {});
 
-// What the user is told when a file cannot be written: "Unable to write to <path>."
-QString UnableToWriteMessage(const QString& path);
+// Why a file that is there was not read, in the user's language: "it is not a file", "it is
+// larger than 16 MiB" or the system's words; empty where it was read or is missing.
+QString ReadFailureReason(const FileContent& content);
+
+// What the user is told when a file cannot be written: "Unable to write to <path>: <reason>.",
+// or without a reason where none is known.
+QString UnableToWriteMessage(const QString& path, const QString& reason = {});
 
 // What the user is told when a file that is there cannot be read: "Unable to read <path>: "
 // and the reason.

@@ -24,10 +24,10 @@ Platform SystemPlatform() {
 
 bool WriteFileOrShowError(const Platform& platform, QWidget* window, const QString& path,
                           const QByteArray& bytes) {
-    if (WriteFileAtomically(path, bytes, platform.writeFault))
-        return true;
-    platform.showError(window, UnableToWriteMessage(path));
-    return false;
+    const FileWrite write = WriteFileAtomicallyWithReason(path, bytes, platform.writeFault);
+    if (!write.written)
+        platform.showError(window, UnableToWriteMessage(path, write.reason));
+    return write.written;
 }
 
 Platform FixedPlatform(QDate today, QLocale locale, QString configFolder) {

@@ -51,8 +51,8 @@ struct Platform {
 Platform SystemPlatform();
 
 // Every file the window writes is written here: the whole file in one step, and on failure
-// "Unable to write to <path>." through the platform's error box. True when the file now holds
-// `bytes`.
+// "Unable to write to <path>: <reason>." through the platform's error box. True when the file
+// now holds `bytes`.
 bool WriteFileOrShowError(const Platform& platform, QWidget* window, const QString& path,
                           const QByteArray& bytes);
 

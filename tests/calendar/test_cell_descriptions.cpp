@@ -31,7 +31,7 @@ private slots:
     void crewsOnDuty() {
         QFETCH(QDate, date);
         QFETCH(QString, text);
-        QCOMPARE(CrewsOnDutyText(date), text);
+        QCOMPARE(CrewsOnDutyText(date, UsEnglish()), text);
     }
 
     void namesAndTips_data() {

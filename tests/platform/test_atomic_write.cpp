@@ -8,7 +8,11 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cerrno>
 #include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <optional>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -37,6 +41,42 @@ struct stat StatOf(const QString& path) {
 // A file name that just fits the system's limit of 255 bytes, so that the temporary file's
 // longer name beside it cannot be made: the file exists, and writing it fails.
 const QString kLongName(250, u'n');
+
+// Acts as the account "nobody" while it lives where the test runs as the super-user, whom no
+// permission stops; an account of its own already meets them.
+class Unprivileged {
+public:
+    Unprivileged() {
+        if (::geteuid() != 0)
+            return;
+        m_dropped = ::setegid(kNobody) == 0 && ::seteuid(kNobody) == 0;
+        m_failed = !m_dropped;
+    }
+    ~Unprivileged() {
+        if (m_dropped && (::seteuid(0) != 0 || ::setegid(0) != 0))
+            qFatal("cannot become the super-user again");
+    }
+    Unprivileged(const Unprivileged&) = delete;
+    Unprivileged& operator=(const Unprivileged&) = delete;
+    bool failed() const { return m_failed; }
+
+private:
+    static constexpr uid_t kNobody = 65534;
+    bool m_dropped = false;
+    bool m_failed = false;
+};
+
+// What the system says to a new file in `folder`, as the test itself meets it; empty where the
+// file can be made.
+QString SystemReasonForNewFileIn(const QString& folder) {
+    const QByteArray probe = QFile::encodeName(folder + QStringLiteral("/.dutyloop-probe"));
+    const int fd = ::open(probe.constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+    if (fd < 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    ::close(fd);
+    ::unlink(probe.constData());
+    return {};
+}
 
 } // namespace
 
@@ -140,6 +180,67 @@ private slots:
         QCOMPARE(KindAt(base.filePath(target)), kind);
         QCOMPARE(KindAt(base.filePath("fifo")), static_cast<int>(S_IFIFO));
         QVERIFY(QFileInfo(base.filePath("folder")).isDir());
+    }
+
+    // Each failure says why, in the system's words where the system refused.
+    void failedWritesSayWhy_data() {
+        QTest::addColumn<QString>("target"); // below the test's folder, or absolute
+        QTest::addColumn<int>("failing");    // a WriteStep made to fail, or -1
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a new file in a read-only folder")
+            << "read-only/dlTornvale.ini" << -1 << "Permission denied";
+        QTest::newRow("a read-only file") << "read-only.ini" << -1 << "Permission denied";
+        QTest::newRow("a folder under the name") << "folder" << -1 << "it is not a file";
+        QTest::newRow("a FIFO under the name") << "fifo" << -1 << "it is not a file";
+        QTest::newRow("inside a plain file") << "file/dlTornvale.ini" << -1 << "Not a directory";
+        QTest::newRow("under /proc")
+            << "/proc/dutyloop.ini" << -1 << SystemReasonForNewFileIn("/proc");
+        QTest::newRow("the temporary file cannot be made")
+            << "file" << int(WriteStep::Open) << "Permission denied";
+        QTest::newRow("the disk fills halfway through")
+            << "file" << int(WriteStep::Write) << "No space left on device";
+        QTest::newRow("the last of the buffer does not reach the disk")
+            << "file" << int(WriteStep::Flush) << "Input/output error";
+        QTest::newRow("the temporary file cannot take the file's place")
+            << "file" << int(WriteStep::Commit) << "Operation not permitted";
+    }
+    void failedWritesSayWhy() {
+        QFETCH(QString, target);
+        QFETCH(int, failing);
+        QFETCH(QString, reason);
+        QVERIFY2(!reason.isEmpty(), "the system let the test make a file there");
+        QTemporaryDir base;
+        QVERIFY(base.isValid());
+        const QByteArray folder = QFile::encodeName(base.path());
+        QCOMPARE(::chmod(folder.constData(), 0755), 0);
+        QVERIFY(QDir(base.path()).mkdir("folder"));
+        QVERIFY(QDir(base.path()).mkdir("read-only"));
+        QCOMPARE(::chmod(QFile::encodeName(base.filePath("read-only")).constData(), 0555), 0);
+        WritePlainFile(base.filePath("file"), "old\n");
+        WritePlainFile(base.filePath("read-only.ini"), "old\n");
+        QCOMPARE(::chmod(QFile::encodeName(base.filePath("read-only.ini")).constData(), 0444), 0);
+        QCOMPARE(::mkfifo(QFile::encodeName(base.filePath("fifo")).constData(), 0600), 0);
+        const QStringList before = Entries(base.path());
+        const QString path = QDir::isAbsolutePath(target) ? target : base.filePath(target);
+        const WriteFault fault = [failing](WriteStep step) { return int(step) == failing; };
+
+        FileWrite write;
+        bool written = true;
+        {
+            // The permissions must count; the rest fails for the super-user too, and says so.
+            std::optional<Unprivileged> unprivileged;
+            if (target.startsWith("read-only"))
+                unprivileged.emplace();
+            if (unprivileged && unprivileged->failed())
+                QSKIP("the test cannot act as an account without privileges");
+            write = WriteFileAtomicallyWithReason(path, "new\n", fault);
+            written = WriteFileAtomically(path, "new\n", fault);
+        }
+        QVERIFY(!write.written);
+        QVERIFY(!written);
+        QCOMPARE(write.reason, reason);
+        QCOMPARE(Entries(base.path()), before);
+        QCOMPARE(ReadBack(base.filePath("file")), QByteArray("old\n"));
     }
 
     // A real write failure: a file-size limit of 8 KiB in a child process, with the file-size

@@ -79,6 +79,8 @@ HelpPage::HelpPage(QWidget* parent) : QWidget(parent) {
     picture->setSource(QStringLiteral(":/pictures/help.svg"));
     const QHash<QString, QString> words = PictureWords();
     picture->setWords(words);
+    // It shows the Settings tab, which mirrors in a right-to-left window.
+    picture->setMirroredRightToLeft(true);
     picture->setAccessibleName(tr("How the Settings tab works"));
     // The picture's text equivalent; the Tab key stops on the picture so that a screen reader
     // reads it there, and the picture looks the same.

@@ -1,5 +1,8 @@
 #include "ui/about/svg_picture.h"
 
+#include "ui/about/mirrored_svg.h"
+
+#include <QEvent>
 #include <QFile>
 #include <QFont>
 #include <QFontMetricsF>
@@ -20,16 +23,30 @@ void SvgPicture::setSource(const QString& svgResourcePath) {
         return;
     }
     m_source = svgResourcePath;
-    // The picture is read at its first paint; one already read is read again now that it
-    // shows another file.
-    if (m_renderer != nullptr) {
-        m_renderer->load(m_source);
-    }
-    update();
+    reload();
 }
 
 void SvgPicture::setWords(const QHash<QString, QString>& words) {
     m_words = words;
+    reload();
+}
+
+void SvgPicture::setMirroredRightToLeft(bool mirrored) {
+    if (m_mirroredRightToLeft == mirrored)
+        return;
+    m_mirroredRightToLeft = mirrored;
+    reload();
+}
+
+void SvgPicture::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LayoutDirectionChange && m_mirroredRightToLeft)
+        reload();
+    QWidget::changeEvent(event);
+}
+
+// The picture is read at its first paint; one already read is read again now that it is to
+// show otherwise.
+void SvgPicture::reload() {
     if (m_renderer != nullptr)
         m_renderer->load(contents());
     update();
@@ -78,7 +95,8 @@ QByteArray SvgPicture::contents() const {
     if (!file.open(QIODevice::ReadOnly))
         return {};
     const QByteArray bytes = file.readAll();
-    if (m_words.isEmpty())
+    const bool mirrored = m_mirroredRightToLeft && isRightToLeft();
+    if (m_words.isEmpty() && !mirrored)
         return bytes;
     const QString text = QString::fromUtf8(bytes);
     QHash<QString, QString> escaped;
@@ -98,7 +116,7 @@ QByteArray SvgPicture::contents() const {
         copied = element.capturedEnd();
     }
     shown += QStringView(text).sliced(copied);
-    return shown.toUtf8();
+    return (mirrored ? MirroredSvg(shown) : shown).toUtf8();
 }
 
 void SvgPicture::setOpacity(qreal opacity) {
@@ -117,10 +135,7 @@ void SvgPicture::paintEvent(QPaintEvent* /*event*/) {
     // start-up.
     if (m_renderer == nullptr) {
         m_renderer = new QSvgRenderer(this);
-        if (m_words.isEmpty())
-            m_renderer->load(m_source);
-        else
-            m_renderer->load(contents());
+        m_renderer->load(contents());
         // Fitted into the widget whole and centred, so it keeps its shape at any size.
         m_renderer->setAspectRatioMode(Qt::KeepAspectRatio);
         connect(m_renderer, &QSvgRenderer::repaintNeeded, this, qOverload<>(&QWidget::update));

@@ -24,17 +24,23 @@ public:
     void setWords(const QHash<QString, QString>& words);
     QString source() const { return m_source; }
     void setOpacity(qreal opacity);
+    // Whether the drawing mirrors in a right-to-left layout, its words still reading as written:
+    // for a picture of the window, which mirrors too; never for a logo.
+    void setMirroredRightToLeft(bool mirrored);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     QByteArray contents() const;
+    void reload();
 
     QString m_source;
     QHash<QString, QString> m_words;
     QSvgRenderer* m_renderer = nullptr;
     qreal m_opacity = 1.0;
+    bool m_mirroredRightToLeft = false;
 };
 
 } // namespace dutyloop

@@ -1,5 +1,6 @@
 #include "ui/printing/year_printing.h"
 
+#include "calendar/isolated_runs.h"
 #include "platform/day_changes_store.h"
 #include "platform/file_services.h"
 #include "schedule/rotation.h"
@@ -108,8 +109,9 @@ std::optional<QString> RunPrint(QWidget* window, const PrintRequest& request,
     return path;
 }
 
-QString PdfSavedText(const QString& path) {
-    return PrintDialog::tr("Duty year saved as %1").arg(QDir::toNativeSeparators(path));
+QString PdfSavedText(const QString& path, const LocaleSettings& locale) {
+    return PrintDialog::tr("Duty year saved as %1")
+        .arg(LeftToRightRun(QDir::toNativeSeparators(path), locale));
 }
 
 } // namespace dutyloop

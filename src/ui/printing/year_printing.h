@@ -28,7 +28,8 @@ YearPage YearPageForCrew(const QString& crew, int year, const Settings& settings
 QString DefaultPdfPath(const QString& folder, const QString& crew, int year);
 
 // Writes the page as a PDF through the window's one way of writing a file. On failure the error
-// box says "Unable to write to <path>.", no part of the file is left, and the result is false.
+// box says "Unable to write to <path>: <reason>.", no part of the file is left, and the result
+// is false.
 bool SaveYearPdf(const YearPage& page, const QPageSize& paper, const QString& path,
                  const Platform& platform, QWidget* window);
 
@@ -51,6 +52,6 @@ std::optional<QString> RunPrint(QWidget* window, const PrintRequest& request,
                                 const Platform& platform);
 
 // "Duty year saved as <path>": what the window says of a PDF file written.
-QString PdfSavedText(const QString& path);
+QString PdfSavedText(const QString& path, const LocaleSettings& locale);
 
 } // namespace dutyloop

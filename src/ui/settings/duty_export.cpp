@@ -1,6 +1,7 @@
 #include "ui/settings/duty_export.h"
 
 #include "calendar/ical_export.h"
+#include "calendar/isolated_runs.h"
 #include "platform/file_services.h"
 
 #include <QDir>
@@ -43,9 +44,11 @@ std::optional<ExportReport> RunExport(QWidget* window, const ExportStart& start,
     return ExportReport{choice.path, *written};
 }
 
-QString ExportReportText(const ExportReport& report) {
-    return ExportDialog::tr("%n duty periods written to %1", nullptr, report.dutyPeriods)
-        .arg(QDir::toNativeSeparators(report.path));
+QString ExportReportText(const ExportReport& report, const LocaleSettings& locale) {
+    return CountText("dutyloop::ExportDialog",
+                     QT_TRANSLATE_N_NOOP("dutyloop::ExportDialog", "%n duty periods written to %1"),
+                     report.dutyPeriods, locale)
+        .arg(LeftToRightRun(QDir::toNativeSeparators(report.path), locale));
 }
 
 } // namespace dutyloop

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendar/ical_export.h"
+#include "calendar/locale_settings.h"
 #include "platform/platform.h"
 #include "settings/day_changes_file.h"
 #include "settings/settings_file.h"
@@ -16,12 +17,12 @@ class QWidget;
 namespace dutyloop {
 
 // Writes the chosen calendar, stamped `stampUtc`, through the window's one way of writing a
-// file, and gives the number of duty periods written. On failure the error box says "Unable to
-// write to <path>." and there is no result. The user's changes on the chosen crew's days count as
-// they were made. An earlier export at the path is read first: the new file cancels its events
-// that are gone (see DutyCalendarIcs). With the chosen crew's hours in `settings`, the duty is
-// timed in `zone`; with its reminder, each duty is reminded of. A duty on one of `holidays` names
-// it.
+// file, and gives the number of duty periods written. On failure the error box says why it
+// could not write to <path>, and there is no result. The user's changes on the chosen crew's days
+// count as they were made. An earlier export at the path is read first: the new file cancels its
+// events that are gone (see DutyCalendarIcs). With the chosen crew's hours in `settings`, the duty
+// is timed in `zone`; with its reminder, each duty is reminded of. A duty on one of `holidays`
+// names it.
 std::optional<int> ExportDutyCalendar(const ExportChoice& choice, const QDateTime& stampUtc,
                                       const Platform& platform, QWidget* window,
                                       const DayChangesBySection& dayChanges = {},
@@ -52,7 +53,7 @@ std::optional<ExportReport> RunExport(QWidget* window, const ExportStart& start,
                                       const Platform& platform,
                                       const DayChangesBySection& dayChanges);
 
-// "57 duty periods written to <path>", in the user's language.
-QString ExportReportText(const ExportReport& report);
+// "57 duty periods written to <path>", in the user's language and the locale's digits.
+QString ExportReportText(const ExportReport& report, const LocaleSettings& locale);
 
 } // namespace dutyloop

@@ -2,6 +2,7 @@
 
 #include "calendar/cell_colors.h"
 #include "calendar/holiday_texts.h"
+#include "calendar/isolated_runs.h"
 #include "calendar/locale_settings.h"
 #include "schedule/crew.h"
 #include "settings/named_colors.h"
@@ -262,7 +263,7 @@ void SettingsPage::showDutyHours() {
     }
     m_dutyLength->setEnabled(hasRotation);
     m_dutyStart->setEnabled(hasRotation && hours);
-    const QString crew = m_assignment->currentText();
+    const QString crew = LeftToRightRun(m_assignment->currentText(), isRightToLeft());
     m_dutyStart->setAccessibleName(tr("Duty of %1 starts at").arg(crew));
     m_dutyLength->setAccessibleName(tr("Duty of %1 lasts, in hours").arg(crew));
 }
@@ -376,6 +377,10 @@ void SettingsPage::showExportMessage(const QString& message) {
 
 void SettingsPage::showPrintMessage(const QString& message) {
     showFileMessage(message, m_print);
+}
+
+void SettingsPage::clearFileMessage() {
+    showFileMessage({}, nullptr);
 }
 
 void SettingsPage::showFileMessage(const QString& message, QPushButton* writer) {

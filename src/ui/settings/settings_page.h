@@ -47,6 +47,9 @@ public:
     // comes back when its dialogs close.
     void showExportMessage(const QString& message);
     void showPrintMessage(const QString& message);
+    // Takes the message away once the user does something else: what it told of is no longer
+    // the last thing done, and a failed or cancelled export must not seem to have written.
+    void clearFileMessage();
 
 signals:
     void backRequested();

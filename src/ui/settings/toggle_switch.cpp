@@ -49,7 +49,10 @@ void ToggleSwitch::paintEvent(QPaintEvent* /*event*/) {
     painter.drawRoundedRect(track, radius, radius);
 
     const qreal diameter = std::max(track.height() - 2.0 * kThumbGap, 1.0);
-    const qreal thumbX = on ? track.right() - kThumbGap - diameter : track.left() + kThumbGap;
+    // Off lies at the start of the line, where a right-to-left window starts it: at the right.
+    const bool thumbAtRight = on != isRightToLeft();
+    const qreal thumbX =
+        thumbAtRight ? track.right() - kThumbGap - diameter : track.left() + kThumbGap;
     const QRectF thumb(thumbX, track.top() + (track.height() - diameter) / 2.0, diameter, diameter);
     painter.setBrush(isDown() ? QColor(0xE8, 0xE8, 0xE8) : QColor(Qt::white));
     painter.drawEllipse(thumb);

@@ -89,6 +89,9 @@ void MainWindow::connectPages() {
 
 void MainWindow::start() {
     m_locale = CaptureLocaleSettings(m_platform.locale);
+    // The window's texts read the way it is laid out: from the right where Qt's translation of
+    // the language or "-reverse" mirrors it.
+    m_locale.rightToLeft = isRightToLeft();
     m_settingsFilePath = FindSettingsFile(m_platform.configFolder);
     m_settings = SettingsFromText(ReadFileBytes(m_settingsFilePath).value_or(QByteArray()),
                                   m_locale.weeksStartOnMonday);
@@ -315,6 +318,7 @@ void MainWindow::applySettings(const Settings& settings) {
     const bool newHolidays = settings.holidayRegion != m_settings.holidayRegion ||
                              settings.holidayFile != m_settings.holidayFile;
     m_settings = settings;
+    m_settingsPage->clearFileMessage();
     if (newHolidays)
         loadHolidays();
     m_dutyReminders->follow(m_settings, DayChangesUnder(m_dayChanges, m_settings.assignment));

@@ -80,6 +80,7 @@ private:
     void redraw();
     void placeCalendar();
     void fitOuterSizeOnce();
+    Platform fileWritingPlatform();
     // What the user is told when the days file is there but cannot be read.
     static QString daysFileUnreadableText(const QString& unreadable);
 

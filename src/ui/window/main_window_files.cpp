@@ -65,32 +65,45 @@ QString MainWindow::daysFileUnreadableText(const QString& unreadable) {
 }
 
 void MainWindow::save() {
+    m_settingsPage->clearFileMessage();
     // The folder may have gone since start-up made it; it is made again the same way.
     CreateDirectoryWithParents(QFileInfo(m_settingsFilePath).absolutePath());
     // The seven keys go into the file as it stands, so every other line of it survives; what
     // is there but cannot be read (no regular file, or far too large) is not replaced.
-    const std::optional<QByteArray> current = ReadFileBytes(m_settingsFilePath);
-    if (!current && QFileInfo(m_settingsFilePath).exists()) {
-        m_platform.showError(this, UnableToWriteMessage(m_settingsFilePath));
+    const FileContent current = ReadFile(m_settingsFilePath);
+    if (!current.read() && current.failure != ReadFailure::Missing) {
+        m_platform.showError(this,
+                             UnableToWriteMessage(m_settingsFilePath, ReadFailureReason(current)));
         return;
     }
     if (!WriteFileOrShowError(m_platform, this, m_settingsFilePath,
-                              TextWithSettings(current.value_or(QByteArray()), m_settings)))
+                              TextWithSettings(current.bytes, m_settings)))
         return;
     showMonthOf(m_view.shownDate);
     showCalendar();
     m_announcer->announce(tr("Settings saved"));
 }
 
+// A cancelled dialog did nothing, and the Settings tab keeps saying what was written last; a
+// write that failed takes that away with its error.
+Platform MainWindow::fileWritingPlatform() {
+    Platform platform = m_platform;
+    platform.showError = [this](QWidget* window, const QString& message) {
+        m_settingsPage->clearFileMessage();
+        m_platform.showError(window, message);
+    };
+    return platform;
+}
+
 void MainWindow::exportDutyDays() {
     const std::optional<ExportReport> report = RunExport(
         this,
         {m_settings.assignment, m_view.shownDate, m_lastExportFolder, m_settings, shownHolidays()},
-        m_platform, m_dayChanges);
+        fileWritingPlatform(), m_dayChanges);
     if (!report)
         return;
     m_lastExportFolder = QFileInfo(report->path).absolutePath();
-    m_settingsPage->showExportMessage(ExportReportText(*report));
+    m_settingsPage->showExportMessage(ExportReportText(*report, m_locale));
 }
 
 void MainWindow::printDutyYear() {
@@ -98,14 +111,14 @@ void MainWindow::printDutyYear() {
     QWidget* const focused = QApplication::focusWidget();
     const std::optional<QString> saved = RunPrint(
         this, {m_settings, m_locale, m_view.shownDate, m_today, m_dayChanges, shownHolidays()},
-        m_platform);
+        fileWritingPlatform());
     if (!saved)
         return;
-    m_settingsPage->showPrintMessage(PdfSavedText(*saved));
+    m_settingsPage->showPrintMessage(PdfSavedText(*saved, m_locale));
     // The Print button says it as the focus comes back to it; printed with the keys from
     // elsewhere, the window says it.
     if (!focused || focused->objectName() != QLatin1String("printButton"))
-        m_announcer->announce(PdfSavedText(*saved));
+        m_announcer->announce(PdfSavedText(*saved, m_locale));
 }
 
 } // namespace dutyloop

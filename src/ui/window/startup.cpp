@@ -13,6 +13,7 @@
 #include "ui/printing/print_year_command.h"
 #include "ui/printing/year_printing.h"
 #include "ui/window/main_window.h"
+#include "ui/window/second_starts.h"
 #include "ui/window/system_dialogs.h"
 
 #include <QApplication>
@@ -67,13 +68,14 @@ int PrintYearWithoutWindow(int& argc, char** argv, const CommandLine& line) {
 } // namespace
 
 void FollowSecondStarts(SingleInstance& instance, MainWindow& window) {
+    auto* starts = new SecondStarts(window);
     QObject::connect(
-        &instance, &SingleInstance::messageReceived, &window, [&window](const QByteArray& message) {
+        &instance, &SingleInstance::messageReceived, starts, [starts](const QByteArray& message) {
             const QDate day = QDate::fromString(QString::fromLatin1(message), Qt::ISODate);
-            // Only a day the calendar shows; the window comes to the front in any case.
-            if (day.isValid() && day >= kPickerFirstDate && day <= kPickerLastDate)
-                window.showDay(day);
-            window.bringToFront();
+            // Only a day the calendar shows; the window comes to the front in any
+            // case.
+            const bool shown = day.isValid() && day >= kPickerFirstDate && day <= kPickerLastDate;
+            starts->follow(shown ? std::optional(day) : std::nullopt);
         });
 }
 

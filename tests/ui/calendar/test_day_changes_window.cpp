@@ -178,13 +178,15 @@ private slots:
 
     void aFailedWriteKeepsTheFileAndTheCalendar_data() {
         QTest::addColumn<WriteStep>("failingStep");
-        QTest::newRow("open") << WriteStep::Open;
-        QTest::newRow("write") << WriteStep::Write;
-        QTest::newRow("flush") << WriteStep::Flush;
-        QTest::newRow("commit") << WriteStep::Commit;
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("open") << WriteStep::Open << "Permission denied";
+        QTest::newRow("write") << WriteStep::Write << "No space left on device";
+        QTest::newRow("flush") << WriteStep::Flush << "Input/output error";
+        QTest::newRow("commit") << WriteStep::Commit << "Operation not permitted";
     }
     void aFailedWriteKeepsTheFileAndTheCalendar() {
         QFETCH(WriteStep, failingStep);
+        QFETCH(QString, reason);
         WindowUnderTest fixture;
         WriteSettingsFile(fixture, kThreeTwt);
         const QByteArray before = "; mine\n[Days 3 TWT]\n2023-09-19=sick\n";
@@ -201,7 +203,8 @@ private slots:
         QVERIFY(answer.happened());
         QCOMPARE(
             *fixture.errors,
-            QStringList{QStringLiteral("Unable to write to %1.").arg(DaysFilePathOf(fixture))});
+            QStringList{
+                QStringLiteral("Unable to write to %1: %2.").arg(DaysFilePathOf(fixture), reason)});
         QCOMPARE(DaysFileOf(fixture), before);
         QCOMPARE(QDir(fixture.settingsFolder()).entryList(QDir::Files | QDir::Hidden),
                  QStringList({"dlTornvale.ini", "dutyloop-days.ini"}));

@@ -236,13 +236,19 @@ private slots:
 
     void aFailedPdfWriteLeavesNoPartialFile_data() {
         QTest::addColumn<WriteStep>("step");
-        QTest::newRow("the temporary file cannot be made") << WriteStep::Open;
-        QTest::newRow("the disk fills halfway through") << WriteStep::Write;
-        QTest::newRow("the last of the buffer does not reach the disk") << WriteStep::Flush;
-        QTest::newRow("the temporary file cannot take the file's place") << WriteStep::Commit;
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("the temporary file cannot be made")
+            << WriteStep::Open << "Permission denied";
+        QTest::newRow("the disk fills halfway through")
+            << WriteStep::Write << "No space left on device";
+        QTest::newRow("the last of the buffer does not reach the disk")
+            << WriteStep::Flush << "Input/output error";
+        QTest::newRow("the temporary file cannot take the file's place")
+            << WriteStep::Commit << "Operation not permitted";
     }
     void aFailedPdfWriteLeavesNoPartialFile() {
         QFETCH(WriteStep, step);
+        QFETCH(QString, reason);
         QTemporaryDir folder;
         const QString kept = folder.filePath("kept.pdf");
         const QString fresh = folder.filePath("fresh.pdf");
@@ -252,8 +258,8 @@ private slots:
         const Platform failing = KeepingErrors(errors, step);
         QVERIFY(!SaveYearPdf(Crew5In2027(), QPageSize(QPageSize::A4), kept, failing, &window));
         QVERIFY(!SaveYearPdf(Crew5In2027(), QPageSize(QPageSize::A4), fresh, failing, &window));
-        QCOMPARE(errors, (QStringList{"Unable to write to " + kept + ".",
-                                      "Unable to write to " + fresh + "."}));
+        QCOMPARE(errors, (QStringList{"Unable to write to " + kept + ": " + reason + ".",
+                                      "Unable to write to " + fresh + ": " + reason + "."}));
         QCOMPARE(ReadBack(kept), QByteArray("%PDF- an older year"));
         QCOMPARE(Entries(folder.path()), QStringList{"kept.pdf"});
     }
@@ -262,14 +268,20 @@ private slots:
     // it and says so.
     void saveAsPdfFromTheWindow_data() {
         QTest::addColumn<int>("failing"); // a WriteStep, or -1 for none
-        QTest::newRow("written") << -1;
-        QTest::newRow("the temporary file cannot be made") << int(WriteStep::Open);
-        QTest::newRow("the disk fills halfway through") << int(WriteStep::Write);
-        QTest::newRow("the last of the buffer does not reach the disk") << int(WriteStep::Flush);
-        QTest::newRow("the temporary file cannot take the file's place") << int(WriteStep::Commit);
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("written") << -1 << "";
+        QTest::newRow("the temporary file cannot be made")
+            << int(WriteStep::Open) << "Permission denied";
+        QTest::newRow("the disk fills halfway through")
+            << int(WriteStep::Write) << "No space left on device";
+        QTest::newRow("the last of the buffer does not reach the disk")
+            << int(WriteStep::Flush) << "Input/output error";
+        QTest::newRow("the temporary file cannot take the file's place")
+            << int(WriteStep::Commit) << "Operation not permitted";
     }
     void saveAsPdfFromTheWindow() {
         QFETCH(int, failing);
+        QFETCH(QString, reason);
         QTemporaryDir folder;
         const QString path = folder.filePath("year.pdf");
         WritePlainFile(path, "%PDF- an older year");
@@ -298,7 +310,8 @@ private slots:
         QCOMPARE(Find<QLabel>(ControlsOf(*window).settingsPage, "exportMessage")->text(), said);
         QCOMPARE(ControlsOf(*window).printButton->accessibleDescription(), said);
         if (failing >= 0) {
-            QCOMPARE(*window.errors, QStringList{"Unable to write to " + path + "."});
+            QCOMPARE(*window.errors,
+                     QStringList{"Unable to write to " + path + ": " + reason + "."});
             QCOMPARE(ReadBack(path), QByteArray("%PDF- an older year"));
         } else {
             QCOMPARE(*window.errors, QStringList{});

@@ -243,12 +243,17 @@ private slots:
 
     void aFailedWriteLeavesNoFile_data() {
         QTest::addColumn<QString>("target"); // within the test's folder
-        QTest::newRow("a path inside a plain file") << "plain.txt/duty.ics";
-        QTest::newRow("a directory") << "folder";
-        QTest::newRow("a folder that does not exist") << "missing/duty.ics";
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a path inside a plain file") << "plain.txt/duty.ics"
+                                                    << "Not a directory";
+        QTest::newRow("a directory") << "folder"
+                                     << "it is not a file";
+        QTest::newRow("a folder that does not exist") << "missing/duty.ics"
+                                                      << "No such file or directory";
     }
     void aFailedWriteLeavesNoFile() {
         QFETCH(QString, target);
+        QFETCH(QString, reason);
         QTemporaryDir root;
         QVERIFY(root.isValid());
         WritePlainFile(root.filePath("plain.txt"), "kept as it was");
@@ -260,7 +265,7 @@ private slots:
         const ExportChoice choice{"2 MTW", D(2014, 3, 1), 12, path};
         QWidget window;
         QVERIFY(!ExportDutyCalendar(choice, Stamp(), KeepingErrors(errors), &window));
-        QCOMPARE(errors, QStringList{"Unable to write to " + path + "."});
+        QCOMPARE(errors, QStringList{"Unable to write to " + path + ": " + reason + "."});
         QCOMPARE(Tree(root.path()), before);
         QCOMPARE(ReadBack(root.filePath("plain.txt")), QByteArray("kept as it was"));
     }

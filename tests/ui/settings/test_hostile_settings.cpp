@@ -246,14 +246,21 @@ private slots:
     // must neither wait on it nor read it without end, and Save must not replace it.
     void startUpOnWhatIsNoSettingsFile_data() {
         QTest::addColumn<QString>("what");
-        QTest::newRow("a FIFO, which no one writes") << "FIFO";
-        QTest::newRow("a directory") << "directory";
-        QTest::newRow("a link to a device that never ends") << "link to /dev/zero";
-        QTest::newRow("a link to itself") << "link to itself";
-        QTest::newRow("a file larger than any settings file") << "larger than the largest";
+        QTest::addColumn<QString>("reason"); // why Save refuses
+        QTest::newRow("a FIFO, which no one writes") << "FIFO"
+                                                     << "it is not a file";
+        QTest::newRow("a directory") << "directory"
+                                     << "it is not a file";
+        QTest::newRow("a link to a device that never ends") << "link to /dev/zero"
+                                                            << "it is not a file";
+        QTest::newRow("a link to itself") << "link to itself"
+                                          << "Too many levels of symbolic links";
+        QTest::newRow("a file larger than any settings file") << "larger than the largest"
+                                                              << "it is larger than 16 MiB";
     }
     void startUpOnWhatIsNoSettingsFile() {
         QFETCH(QString, what);
+        QFETCH(QString, reason);
         WindowUnderTest window;
         PlaceInsteadOfTheFile(window, what);
         const QString path = window.settingsFolder() + QStringLiteral("/dlTornvale.ini");
@@ -270,7 +277,7 @@ private slots:
         QVERIFY(window.errors->isEmpty());
 
         QTest::mouseClick(w.save, Qt::LeftButton);
-        QCOMPARE(*window.errors, QStringList{"Unable to write to " + path + "."});
+        QCOMPARE(*window.errors, QStringList{"Unable to write to " + path + ": " + reason + "."});
         QCOMPARE(Kind(path), before);
         QCOMPARE(w.tabs->currentWidget(), w.settingsPage);
     }

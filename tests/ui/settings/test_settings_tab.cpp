@@ -322,9 +322,9 @@ private slots:
         QVERIFY(QDir().mkpath(window->settingsFilePath()));
         PickColour(*window, w.workColor, expected::Yellow);
         Click(w.save);
-        QCOMPARE(
-            *window.errors,
-            QStringList{QStringLiteral("Unable to write to %1.").arg(window->settingsFilePath())});
+        QCOMPARE(*window.errors,
+                 QStringList{QStringLiteral("Unable to write to %1: it is not a file.")
+                                 .arg(window->settingsFilePath())});
         QCOMPARE(w.tabs->currentWidget(), w.settingsPage);
         QCOMPARE(window->settings().colors.work, expected::Yellow);
     }

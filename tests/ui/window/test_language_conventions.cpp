@@ -214,9 +214,12 @@ private slots:
         QFETCH(QString, offDays);
         QFETCH(QString, report);
         const Translations translations(locale);
+        const LocaleSettings settings = CaptureLocaleSettings(locale);
         QCOMPARE(WorkDaysText(count), workDays);
         QCOMPARE(OffDaysText(count), offDays);
-        QCOMPARE(ExportReportText({QStringLiteral("/d/x.ics"), count}), report);
+        QCOMPARE(WorkDaysText(count, settings), workDays);
+        QCOMPARE(OffDaysText(count, settings), offDays);
+        QCOMPARE(ExportReportText({QStringLiteral("/d/x.ics"), count}, settings), report);
     }
 
     // The month's counts under the month's name, and a day's name where it starts a line: with
@@ -253,6 +256,46 @@ private slots:
         const auto cell =
             static_cast<std::size_t>(window->view().cellDates[0].daysTo(QDate(2026, 12, 14)));
         QCOMPARE(window->monthPage().cells[cell].toolTip.section(u'\n', 0, 0), day);
+    }
+
+    // Why Save failed, in the user's language: the system's words through Qt's translation,
+    // and the program's own where what stands under the name is no file.
+    void writeErrorsSayWhy_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<int>("failing"); // a WriteStep; -1: a folder where the file belongs
+        QTest::addColumn<QString>("message");
+        QTest::newRow("German, a folder under the name")
+            << kGerman << -1 << "%1 kann nicht geschrieben werden: Es ist keine Datei.";
+        QTest::newRow("German, a full disk")
+            << kGerman << int(WriteStep::Write)
+            << "%1 kann nicht geschrieben werden: Kein freier Speicherplatz auf dem Gerät "
+               "vorhanden.";
+        QTest::newRow("French, a folder under the name")
+            << kFrench << -1 << "Impossible d’écrire dans %1\u00a0: ce n’est pas un fichier.";
+        QTest::newRow("French, no permission")
+            << kFrench << int(WriteStep::Open)
+            << "Impossible d’écrire dans %1\u00a0: Autorisation refusée.";
+    }
+    void writeErrorsSayWhy() {
+        QFETCH(QLocale, locale);
+        QFETCH(int, failing);
+        QFETCH(QString, message);
+        const Translations translations(locale);
+        WindowUnderTest window;
+        window.adjustPlatform = [locale, failing](Platform& platform) {
+            platform.locale = locale;
+            platform.writeFault = [failing](WriteStep step) { return int(step) == failing; };
+        };
+        WriteSettingsFile(window, "[Config]\nWorkAssign=5 TFS\n");
+        StartWindow(window);
+        const QString path = window->settingsFilePath();
+        if (failing < 0) {
+            QVERIFY(QFile::remove(path));
+            QVERIFY(QDir().mkpath(path));
+        }
+        OpenTab(*window, ControlsOf(*window).settingsPage);
+        Click(ControlsOf(*window).save);
+        QCOMPARE(*window.errors, QStringList{message.arg(path)});
     }
 };
 

@@ -51,12 +51,17 @@ void ExportTo(const WindowUnderTest& window, const QString& path) {
     QVERIFY(fillIn.happened());
 }
 
+// Each step, and what the system would say of its failure there.
 void AddWriteSteps() {
     QTest::addColumn<WriteStep>("step");
-    QTest::newRow("the temporary file cannot be made") << WriteStep::Open;
-    QTest::newRow("the disk fills halfway through") << WriteStep::Write;
-    QTest::newRow("the last of the buffer does not reach the disk") << WriteStep::Flush;
-    QTest::newRow("the temporary file cannot take the file's place") << WriteStep::Commit;
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("the temporary file cannot be made") << WriteStep::Open << "Permission denied";
+    QTest::newRow("the disk fills halfway through")
+        << WriteStep::Write << "No space left on device";
+    QTest::newRow("the last of the buffer does not reach the disk")
+        << WriteStep::Flush << "Input/output error";
+    QTest::newRow("the temporary file cannot take the file's place")
+        << WriteStep::Commit << "Operation not permitted";
 }
 
 } // namespace
@@ -67,6 +72,7 @@ private slots:
     void saveThatFailsLosesNothing_data() { AddWriteSteps(); }
     void saveThatFailsLosesNothing() {
         QFETCH(WriteStep, step);
+        QFETCH(QString, reason);
         const auto failing = std::make_shared<std::optional<WriteStep>>(step);
         auto window = WindowFailingAt(failing, kOldSettings);
         const Controls w = ControlsOf(*window);
@@ -78,7 +84,7 @@ private slots:
         const ColorSettings colours = window->settings().colors;
 
         QTest::mouseClick(w.save, Qt::LeftButton);
-        QCOMPARE(*window.errors, QStringList{"Unable to write to " + path + "."});
+        QCOMPARE(*window.errors, QStringList{"Unable to write to " + path + ": " + reason + "."});
         QCOMPARE(ReadBack(path), kOldSettings);
         QCOMPARE(Entries(window.settingsFolder()), before);
         QCOMPARE(w.tabs->currentWidget(), w.settingsPage);
@@ -101,6 +107,7 @@ private slots:
     void exportThatFailsLosesNothing_data() { AddWriteSteps(); }
     void exportThatFailsLosesNothing() {
         QFETCH(WriteStep, step);
+        QFETCH(QString, reason);
         const auto failing = std::make_shared<std::optional<WriteStep>>(step);
         auto window = WindowFailingAt(failing, kOldSettings);
         QTemporaryDir folder;
@@ -113,7 +120,7 @@ private slots:
         OpenSettingsTab(window);
 
         ExportTo(window, path);
-        QCOMPARE(*window.errors, QStringList{"Unable to write to " + path + "."});
+        QCOMPARE(*window.errors, QStringList{"Unable to write to " + path + ": " + reason + "."});
         QCOMPARE(ReadBack(path), old);
         QCOMPARE(Entries(folder.path()), QStringList{"duty.ics"});
 
@@ -168,7 +175,8 @@ private slots:
         QString expected;
         if (action == "save") {
             QTest::mouseClick(ControlsOf(*window).save, Qt::LeftButton);
-            expected = "Unable to write to " + window->settingsFilePath() + ".";
+            expected =
+                "Unable to write to " + window->settingsFilePath() + ": Operation not permitted.";
         } else {
             const OnNextModal<ExportDialog> fillIn([&exported](ExportDialog* dialog) {
                 dialog->findChild<QLineEdit*>("fileNameEdit")->selectAll();
@@ -184,7 +192,7 @@ private slots:
             });
             QTest::mouseClick(ControlsOf(*window).exportButton, Qt::LeftButton);
             expected = action == "export"
-                           ? "Unable to write to " + exported + "."
+                           ? "Unable to write to " + exported + ": Operation not permitted."
                            : exported + " already exists.\nDo you want to replace it?";
         }
         QVERIFY(box.happened());
