@@ -7,6 +7,7 @@
 #include "calendar/cell_colors.h"
 #include "calendar/count_texts.h"
 #include "calendar/header_texts.h"
+#include "calendar/isolated_runs.h"
 #include "schedule/rotation.h"
 
 #include <QCoreApplication>
@@ -56,7 +57,7 @@ YearMonth MonthOfYear(const YearPageState& state, int month, const HolidayList& 
                               holiday});
     }
     shown.count = MonthDutyCount(first, state.duty);
-    shown.countText = WorkDaysText(shown.count.work);
+    shown.countText = WorkDaysText(shown.count.work, state.locale);
     return shown;
 }
 
@@ -79,7 +80,8 @@ YearPage YearPageFor(const YearPageState& state) {
     YearPage page;
     page.year = state.year;
     page.title = QCoreApplication::translate("YearPage", "Dutyloop – %1 – %2")
-                     .arg(state.crew.entry, QString::number(state.year));
+                     .arg(LeftToRightRun(state.crew.entry, state.locale),
+                          YearText(state.year, state.locale));
     page.weekdayLabels = WeekdayLabelTexts(state.weekStart, state.locale);
     page.narrowWeekdayLabels = NarrowWeekdayLabelTexts(state.weekStart, state.locale);
     static const HolidayList kNone;
@@ -89,11 +91,12 @@ YearPage YearPageFor(const YearPageState& state) {
     page.count = CountDuty(QDate(state.year, 1, 1), QDate(state.year, 12, 31), state.duty);
     //: The year's days: "157 work days" and "208 off".
     page.countText = QCoreApplication::translate("YearPage", "The year: %1, %2")
-                         .arg(WorkDaysText(page.count.work), OffDaysText(page.count.off));
+                         .arg(WorkDaysText(page.count.work, state.locale),
+                              OffDaysText(page.count.off, state.locale));
     if (const int leave = LeaveTaken(state); leave > 0)
-        page.countText +=
-            QStringLiteral("  ·  ") +
-            QCoreApplication::translate("YearPage", "Work days on leave: %1").arg(leave);
+        page.countText += QStringLiteral("  ·  ") +
+                          QCoreApplication::translate("YearPage", "Work days on leave: %1")
+                              .arg(NumberText(leave, state.locale));
     page.workLegend = QCoreApplication::translate("YearPage", "Work day");
     if (state.dutyHours) {
         //: The legend of a work day with the crew's hours: "Work day, 07:00 – 07:00 next day".

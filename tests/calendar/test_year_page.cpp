@@ -3,6 +3,7 @@
 
 #include "calendar/year_page.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace dutyloop;
@@ -127,6 +128,27 @@ private slots:
             QCOMPARE(page.months[i].countText, QStringLiteral("%1 work days").arg(work[i]));
         }
         QCOMPARE(page.count, (DutyCount{158, 207}));
+    }
+
+    // In Arabic the page writes Arabic-Indic digits as the window's grid does, and the crew's
+    // name and each count stand as one left-to-right run among the right-to-left words.
+    void arabicDigitsAndRuns() {
+        const YearPage page =
+            PageOf(2027, WeekStart::Sunday, QLocale(QLocale::Arabic, QLocale::Egypt));
+        const QString lri(QChar(0x2066));
+        const QString pdi(QChar(0x2069));
+        const QString year = QStringLiteral("\u0662\u0660\u0662\u0667");
+        QVERIFY2(page.title.contains(lri + QStringLiteral("5 TFS") + pdi), qPrintable(page.title));
+        QVERIFY2(page.title.contains(year), qPrintable(page.title));
+        // 14 work days in January, 158 in the year.
+        QVERIFY2(page.months[0].countText.contains(lri + QStringLiteral("\u0661\u0664") + pdi),
+                 qPrintable(page.months[0].countText));
+        QVERIFY2(page.countText.contains(lri + QStringLiteral("\u0661\u0665\u0668") + pdi),
+                 qPrintable(page.countText));
+        static const QRegularExpression latinDigit(QStringLiteral("[0-9]"));
+        QVERIFY2(!page.countText.contains(latinDigit), qPrintable(page.countText));
+        QVERIFY2(!page.months[0].countText.contains(latinDigit),
+                 qPrintable(page.months[0].countText));
     }
 
     // Bavaria's holidays of 2027 marked on their days, those crew 5 TFS works listed below the
