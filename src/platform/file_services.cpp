@@ -120,11 +120,6 @@ bool SyncToDisk(int fd) {
     return ::fsync(fd) == 0 || errno == EINVAL;
 }
 
-QString NotAFileReason() {
-    //: Why a folder, a FIFO or a device under a file's name is neither read nor written.
-    return QCoreApplication::translate("Files", "it is not a file");
-}
-
 // The error a step made to fail stands for, as the system gives it there: a folder that lets
 // no new file in, a full disk, a disk that fails to store what it was given, a file taken.
 int InjectedError(WriteStep step) {
@@ -164,6 +159,11 @@ QString StoreTemporaryFile(QSaveFile& file, const QByteArray& bytes, const struc
 }
 
 } // namespace
+
+QString NotAFileReason() {
+    //: Why a folder, a FIFO or a device under a file's name is neither read nor written.
+    return QCoreApplication::translate("Files", "it is not a file");
+}
 
 QString UserConfigFolder() {
     const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");

@@ -82,6 +82,9 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes,
 // larger than 16 MiB" or the system's words; empty where it was read or is missing.
 QString ReadFailureReason(const FileContent& content);
 
+// Why a folder, a FIFO or a device under a file's name is neither read nor written.
+QString NotAFileReason();
+
 // What the user is told when a file cannot be written: "Unable to write to <path>: <reason>.",
 // or without a reason where none is known.
 QString UnableToWriteMessage(const QString& path, const QString& reason = {});

@@ -35,9 +35,10 @@ int PrintYearToFile(const CommandLine& line, const QLocale& locale, QDate today,
                                           today, DayChangesUnder(*days.changes, line.crew),
                                           holidays.holidays ? &*holidays.holidays : nullptr);
     const QByteArray pdf = YearPagePdf(page, PaperFor(locale));
-    if (!pdf.isEmpty() && WriteOutputFile(line.pdfPath, pdf))
+    const FileWrite write = pdf.isEmpty() ? FileWrite{} : WriteOutputFile(line.pdfPath, pdf);
+    if (write.written)
         return 0;
-    const QString message = ProgramMessage(UnableToWriteMessage(line.pdfPath));
+    const QString message = ProgramMessage(UnableToWriteMessage(line.pdfPath, write.reason));
     std::fputs(message.toLocal8Bit().constData(), stderr);
     return 1;
 }

@@ -131,7 +131,7 @@ private slots:
         QTest::newRow("a folder that does not exist")
             << QStringList{"--print-year", "2027",     "--crew",
                            "5 TFS",        "--output", "missing/year.pdf"}
-            << 1 << "Unable to write to missing/year.pdf.";
+            << 1 << "Unable to write to missing/year.pdf: No such file or directory.";
     }
     void refusesWithoutWriting() {
         QFETCH(QStringList, arguments);
