@@ -30,12 +30,12 @@ struct PublishStatus {
         Waiting,    // changes wait for the next try; `problem` says why
     };
     State state = State::Off;
-    QDateTime lastComplete;  // when the target last had everything; invalid: never
-    int changesWaiting = 0;  // events still to create or update, and ours still to delete
+    QDateTime lastComplete; // when the target last had everything; invalid: never
+    int changesWaiting = 0; // events still to create or update, and ours still to delete
     PublishProblem problem = PublishProblem::None;
-    QString details;         // the server's or the system's own words
-    QByteArray certificate;  // the untrusted certificate's SHA-256 in hexadecimal, to accept
-    QDateTime nextTry;       // when the waiting work is tried again; invalid: not planned
+    QString details;        // the server's or the system's own words
+    QByteArray certificate; // the untrusted certificate's SHA-256 in hexadecimal, to accept
+    QDateTime nextTry;      // when the waiting work is tried again; invalid: not planned
     // What the last run did that the target confirmed.
     int created = 0;
     int updated = 0;

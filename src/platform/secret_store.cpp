@@ -28,7 +28,8 @@ SecretAnswer AnswerOf(const QKeychain::Job& job) {
         break;
     }
     if (const auto* read = qobject_cast<const QKeychain::ReadPasswordJob*>(&job))
-        answer.password = answer.outcome == SecretAnswer::Outcome::Done ? read->textData() : QString();
+        answer.password =
+            answer.outcome == SecretAnswer::Outcome::Done ? read->textData() : QString();
     return answer;
 }
 
