@@ -48,6 +48,8 @@ PublishProblem ProblemOfStatus(int status) {
 
 PublishProblem ProblemOfNetworkError(QNetworkReply::NetworkError error) {
     switch (error) {
+    // Reached, but closed without an answer that reads as HTTP.
+    case QNetworkReply::RemoteHostClosedError:
     case QNetworkReply::ProtocolFailure:
     case QNetworkReply::ProtocolUnknownError:
     case QNetworkReply::ProtocolInvalidOperationError:
