@@ -26,10 +26,6 @@ namespace dutyloop {
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("Publishing", text);
-}
-
 int Say(const QString& text, int exitCode) {
     std::fputs(ProgramMessage(text).toLocal8Bit().constData(), stderr);
     return exitCode;
@@ -41,12 +37,13 @@ std::optional<QString> PasswordFromFile(const QString& path, QString& refusal) {
     struct stat seen {};
     const QByteArray name = QFile::encodeName(path);
     if (::stat(name.constData(), &seen) != 0 || !S_ISREG(seen.st_mode)) {
-        refusal = Tr("%1 is not a file").arg(path);
+        refusal = QCoreApplication::translate("Publishing", "%1 is not a file").arg(path);
         return std::nullopt;
     }
     if (seen.st_uid != ::getuid() || (seen.st_mode & (S_IRWXG | S_IRWXO)) != 0) {
-        refusal = Tr("%1 must be yours and neither readable nor writable by others "
-                     "(chmod 600)")
+        refusal = QCoreApplication::translate(
+                      "Publishing", "%1 must be yours and neither readable nor writable by others "
+                                    "(chmod 600)")
                       .arg(path);
         return std::nullopt;
     }
@@ -73,12 +70,15 @@ std::optional<QString> PasswordFor(const PublishTarget& target, const QString& p
     const SecretAnswer answer = ReadPasswordNow(target);
     if (answer.outcome == SecretAnswer::Outcome::Done)
         return answer.password;
-    exitCode = Say(answer.outcome == SecretAnswer::Outcome::NotFound
-                       ? Tr("no password is saved for %1; publish once from the window, or "
-                            "give --password-file")
-                             .arg(PublishTargetName(target))
-                       : Tr("the secret store did not answer: %1").arg(answer.problem),
-                   1);
+    exitCode =
+        Say(answer.outcome == SecretAnswer::Outcome::NotFound
+                ? QCoreApplication::translate(
+                      "Publishing", "no password is saved for %1; publish once from the window, or "
+                                    "give --password-file")
+                      .arg(PublishTargetName(target))
+                : QCoreApplication::translate("Publishing", "the secret store did not answer: %1")
+                      .arg(answer.problem),
+            1);
     return std::nullopt;
 }
 
@@ -102,7 +102,9 @@ int PublishOnce(const QDateTime& now, const QString& configFolder, const QString
     const Settings settings = SettingsFromText(ReadFileBytes(settingsFile).value_or(QByteArray()));
     const PublishTarget& target = settings.publish;
     if (target.kind == PublishTarget::Kind::None)
-        return Say(Tr("no place to publish is set; choose one with Publish… on the Settings tab"),
+        return Say(QCoreApplication::translate(
+                       "Publishing",
+                       "no place to publish is set; choose one with Publish… on the Settings tab"),
                    2);
     const std::optional<Crew> crew = CrewFollowing(settings.assignment);
     if (!crew)

@@ -33,7 +33,8 @@ TargetConnection ConnectTo(const PublishTarget& target, const QString& password,
     case PublishTarget::Kind::CalDav:
         if (UsablePublishUrl(target.url).isEmpty())
             return unusable(QCoreApplication::translate(
-                "Publishing", "The calendar's address must start with https:// or http://."));
+                "Publishing",
+                "The calendar's address must be a web address, starting with https or http."));
         return {std::make_unique<CalDavConnection>(target, password, timeout), {}};
     case PublishTarget::Kind::Folder:
         if (!QDir::isAbsolutePath(target.folder))

@@ -8,20 +8,22 @@ namespace dutyloop {
 
 namespace {
 
-QString Tr(const char* text, int n = -1) {
-    return QCoreApplication::translate("Publishing", text, nullptr, n);
-}
+constexpr qint64 kMinutesPerDay = 24 * 60;
 
-// "just now", "2 minutes ago", "3 hours ago", "5 days ago".
+// "just now", "2 minutes ago", "3 hours ago", "5 days ago". The counts are worked out before
+// the texts are looked up: lupdate 6.4 hangs on a division among translate()'s arguments.
 QString Ago(const QDateTime& then, const QDateTime& now) {
-    const qint64 minutes = std::max<qint64>(0, then.secsTo(now) / 60);
+    const int minutes = int(std::max<qint64>(0, then.secsTo(now) / 60));
+    const int hours = minutes / 60;
+    const int days = int(minutes / kMinutesPerDay);
     if (minutes < 1)
-        return Tr("Published just now");
+        return QCoreApplication::translate("Publishing", "Published just now");
     if (minutes < 60)
-        return Tr("Published %n minutes ago", int(minutes));
-    if (minutes < 48 * 60)
-        return Tr("Published %n hours ago", int(minutes / 60));
-    return Tr("Published %n days ago", int(minutes / (24 * 60)));
+        return QCoreApplication::translate("Publishing", "Published %n minutes ago", nullptr,
+                                           minutes);
+    if (hours < 48)
+        return QCoreApplication::translate("Publishing", "Published %n hours ago", nullptr, hours);
+    return QCoreApplication::translate("Publishing", "Published %n days ago", nullptr, days);
 }
 
 } // namespace
@@ -31,25 +33,25 @@ QString PublishProblemText(PublishProblem problem) {
     case PublishProblem::None:
         return QString();
     case PublishProblem::BadTarget:
-        return Tr("no usable place to publish");
+        return QCoreApplication::translate("Publishing", "no usable place to publish");
     case PublishProblem::Unreachable:
-        return Tr("server unreachable");
+        return QCoreApplication::translate("Publishing", "server unreachable");
     case PublishProblem::Timeout:
-        return Tr("the server did not answer in time");
+        return QCoreApplication::translate("Publishing", "the server did not answer in time");
     case PublishProblem::WrongPassword:
-        return Tr("wrong user name or password");
+        return QCoreApplication::translate("Publishing", "wrong user name or password");
     case PublishProblem::Forbidden:
-        return Tr("the server refused access");
+        return QCoreApplication::translate("Publishing", "the server refused access");
     case PublishProblem::NotACalendar:
-        return Tr("no calendar at this address");
+        return QCoreApplication::translate("Publishing", "no calendar at this address");
     case PublishProblem::ServerError:
-        return Tr("server error");
+        return QCoreApplication::translate("Publishing", "server error");
     case PublishProblem::BadAnswer:
-        return Tr("the server's answer cannot be read");
+        return QCoreApplication::translate("Publishing", "the server's answer cannot be read");
     case PublishProblem::UntrustedCertificate:
-        return Tr("the server's certificate is not trusted");
+        return QCoreApplication::translate("Publishing", "the server's certificate is not trusted");
     case PublishProblem::FolderNotWritable:
-        return Tr("the folder cannot be written");
+        return QCoreApplication::translate("Publishing", "the folder cannot be written");
     }
     return QString();
 }
@@ -57,18 +59,20 @@ QString PublishProblemText(PublishProblem problem) {
 QString PublishStatusText(const PublishStatus& status, const QDateTime& now) {
     switch (status.state) {
     case PublishStatus::State::Off:
-        return Tr("Not published");
+        return QCoreApplication::translate("Publishing", "Not published");
     case PublishStatus::State::Publishing:
-        return Tr("Publishing…");
+        return QCoreApplication::translate("Publishing", "Publishing…");
     case PublishStatus::State::Published:
         return Ago(status.lastComplete, now);
     case PublishStatus::State::Waiting:
         break;
     }
     if (status.problem == PublishProblem::None)
-        return Tr("%n changes waiting", status.changesWaiting);
+        return QCoreApplication::translate("Publishing", "%n changes waiting", nullptr,
+                                           status.changesWaiting);
     //: The changes waiting, then why: "3 changes waiting: server unreachable".
-    return Tr("%n changes waiting: %1", status.changesWaiting)
+    return QCoreApplication::translate("Publishing", "%n changes waiting: %1", nullptr,
+                                       status.changesWaiting)
         .arg(PublishProblemText(status.problem));
 }
 
@@ -79,7 +83,7 @@ QString PublishTargetName(const PublishTarget& target) {
 
 QString PublishRunText(const PublishStatus& status, const PublishTarget& target) {
     //: What one publishing run did: events created, updated and deleted, and where.
-    return Tr("%L1 created, %L2 updated, %L3 deleted on %4")
+    return QCoreApplication::translate("Publishing", "%L1 created, %L2 updated, %L3 deleted on %4")
         .arg(status.created)
         .arg(status.updated)
         .arg(status.deleted)
@@ -92,7 +96,8 @@ QString PublishFailureText(const PublishStatus& status) {
         text += QStringLiteral(" (%1)").arg(status.details);
     if (!status.certificate.isEmpty())
         //: The certificate's fingerprint, to compare with the one the server's owner gives.
-        text += u' ' + Tr("SHA-256 fingerprint %1").arg(QString::fromLatin1(status.certificate));
+        text += u' ' + QCoreApplication::translate("Publishing", "SHA-256 fingerprint %1")
+                           .arg(QString::fromLatin1(status.certificate));
     return text;
 }
 

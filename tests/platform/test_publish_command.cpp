@@ -35,7 +35,8 @@ struct Run {
 // The program with the settings given (the server's address for "URL=$CALENDAR") and a password
 // file of that mode.
 Run PublishWith(const QTemporaryDir& config, QByteArray settings, const QString& calendar,
-                QFileDevice::Permissions passwordMode, const QByteArray& password = "secret\n") {
+                QFileDevice::Permissions passwordMode, const QByteArray& password = "secret\n",
+                const QString& lang = QStringLiteral("en_US.UTF-8")) {
     const QString folder = config.filePath(QStringLiteral("Halvorne/Dutyloop"));
     QDir().mkpath(folder);
     settings.replace("$CALENDAR", calendar.toUtf8());
@@ -48,7 +49,7 @@ Run PublishWith(const QTemporaryDir& config, QByteArray settings, const QString&
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("LC_ALL"));
     environment.remove(QStringLiteral("LANGUAGE"));
-    environment.insert(QStringLiteral("LANG"), QStringLiteral("en_US.UTF-8"));
+    environment.insert(QStringLiteral("LANG"), lang);
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
     environment.insert(QStringLiteral("TZ"), QStringLiteral("Europe/Berlin"));
     environment.insert(QStringLiteral("LD_PRELOAD"), FaketimeLibrary());
@@ -128,9 +129,8 @@ private slots:
             << "dutyloop: server unreachable (";
         QTest::newRow("wrong password") << kCalendar << "server" << secret << QByteArray("guess\n")
                                         << 1 << "dutyloop: wrong user name or password (401";
-        QTest::newRow("no web address")
-            << kCalendar << "ftp://127.0.0.1/kim/duty/" << secret << QByteArray("secret\n") << 2
-            << "must start with https:// or http://";
+        QTest::newRow("no web address") << kCalendar << "ftp://127.0.0.1/kim/duty/" << secret
+                                        << QByteArray("secret\n") << 2 << "must be a web address";
         QTest::newRow("no target") << QByteArray("[Config]\nWorkAssign=5 TFS\n") << "" << secret
                                    << QByteArray("secret\n") << 2 << "no place to publish is set";
         QTest::newRow("a password file others may read")
@@ -159,6 +159,25 @@ private slots:
                                     QFileDevice::Permissions(passwordMode), password);
         QCOMPARE(run.exitCode, exitCode);
         QCOMPARE(run.output, QString());
+        QVERIFY2(run.errors.contains(reason), qPrintable(run.errors));
+    }
+
+    // The reason in the user's language.
+    void saysWhyInTheUsersLanguage_data() {
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("German") << "de_DE.UTF-8"
+                                << "dutyloop: es ist kein Ort zum Veröffentlichen festgelegt";
+        QTest::newRow("French") << "fr_FR.UTF-8"
+                                << "dutyloop\u00a0: aucun endroit où publier n’est choisi\u202f;";
+    }
+    void saysWhyInTheUsersLanguage() {
+        QFETCH(QString, lang);
+        QFETCH(QString, reason);
+        QTemporaryDir config;
+        const Run run =
+            PublishWith(config, "[Config]\nWorkAssign=5 TFS\n", {}, kPrivate, "secret\n", lang);
+        QCOMPARE(run.exitCode, 2);
         QVERIFY2(run.errors.contains(reason), qPrintable(run.errors));
     }
 
