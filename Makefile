@@ -43,6 +43,8 @@ DEB_PACKAGES += qtkeychain-qt6-dev
 # Publishing is tested against Debian's Radicale, a CalDAV server the tests start on 127.0.0.1,
 # and read back with python3-caldav, a client of its own (khal, above, reads the vdir folder).
 DEB_PACKAGES += radicale python3-caldav
+# openssl makes the certificate of the tests' server over HTTPS and prints its fingerprint.
+DEB_PACKAGES += openssl
 # The reminders' test starts a session bus of its own with dbus-daemon (--next-duty's test pins
 # the moment with libfaketime, above).
 DEB_PACKAGES += dbus-daemon

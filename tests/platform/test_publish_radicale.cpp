@@ -3,7 +3,9 @@
 
 #include "radicale_server.h"
 
+#include <QProcess>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
@@ -231,6 +233,43 @@ private slots:
         QCOMPARE(status.problem, PublishProblem::WrongPassword);
         QCOMPARE(status.changesWaiting, int(YearOfRuns().size()));
         m_publisher->setTarget(target(), "secret");
+        status = waitForRun();
+        QCOMPARE(status.state, PublishStatus::State::Published);
+        QCOMPARE(OursOn(*m_server), Listed(YearOfRuns()));
+    }
+
+    // Over HTTPS with a certificate of the server's own making: refused, with the fingerprint
+    // that openssl gives it; accepted by that fingerprint, published.
+    void certificateAcceptedByItsFingerprint() {
+        const QString openssl = QStandardPaths::findExecutable("openssl");
+        if (openssl.isEmpty())
+            QSKIP("openssl is not installed (the Makefile's DEB_PACKAGES)");
+        const QString certificate = m_settings->filePath("server.pem");
+        const QString key = m_settings->filePath("server.key");
+        QProcess make;
+        make.start(openssl, {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2", "-subj",
+                             "/CN=127.0.0.1", "-keyout", key, "-out", certificate});
+        QVERIFY(make.waitForFinished(60000) && make.exitCode() == 0);
+        QProcess print;
+        print.start(openssl, {"x509", "-noout", "-fingerprint", "-sha256", "-in", certificate});
+        QVERIFY(print.waitForFinished(60000) && print.exitCode() == 0);
+        // "sha256 Fingerprint=AB:CD:…"
+        const QByteArray fingerprint =
+            print.readAllStandardOutput().trimmed().split('=').last().replace(':', "").toLower();
+        QCOMPARE(fingerprint.size(), 64);
+        m_server->stop();
+        m_server->useTls(certificate, key);
+        QVERIFY(m_server->start().isEmpty());
+        PublishTarget tls = target();
+        QVERIFY(tls.url.startsWith("https://"));
+        m_publisher->setTarget(tls, "secret");
+        PublishStatus status = publishAndWait(DutyWith({}));
+        QCOMPARE(status.state, PublishStatus::State::Waiting);
+        QCOMPARE(status.problem, PublishProblem::UntrustedCertificate);
+        QCOMPARE(status.certificate, fingerprint);
+        QVERIFY(!status.details.isEmpty());
+        tls.certificate = fingerprint;
+        m_publisher->setTarget(tls, "secret");
         status = waitForRun();
         QCOMPARE(status.state, PublishStatus::State::Published);
         QCOMPARE(OursOn(*m_server), Listed(YearOfRuns()));

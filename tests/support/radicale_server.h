@@ -43,15 +43,22 @@ public:
     }
     ~RadicaleServer() { stop(); }
 
+    // Over HTTPS from the next start, with this certificate and key.
+    void useTls(const QString& certificate, const QString& key) {
+        m_tls = {"--server-ssl", "True", "--server-certificate", certificate, "--server-key", key};
+    }
+
     // Starts the server, or says why it did not answer.
     QString start() {
         m_process.setProcessChannelMode(QProcess::MergedChannels);
         m_process.start(kSystemPython,
-                        {"-m", "radicale", "--config", "", "--server-hosts",
-                         QStringLiteral("127.0.0.1:%1").arg(m_port), "--auth-type", "htpasswd",
-                         "--auth-htpasswd-filename", m_folder.filePath("users"),
-                         "--auth-htpasswd-encryption", "plain", "--storage-filesystem-folder",
-                         m_folder.filePath("storage")});
+                        QStringList{"-m", "radicale", "--config", "", "--server-hosts",
+                                    QStringLiteral("127.0.0.1:%1").arg(m_port), "--auth-type",
+                                    "htpasswd", "--auth-htpasswd-filename",
+                                    m_folder.filePath("users"), "--auth-htpasswd-encryption",
+                                    "plain", "--storage-filesystem-folder",
+                                    m_folder.filePath("storage")} +
+                            m_tls);
         for (int tries = 0; tries < 100; ++tries) {
             QTcpSocket probe;
             probe.connectToHost(QHostAddress::LocalHost, m_port);
@@ -74,7 +81,9 @@ public:
 
     quint16 port() const { return m_port; }
     QString calendarUrl() const {
-        return QStringLiteral("http://127.0.0.1:%1/kim/duty/").arg(m_port);
+        return QStringLiteral("%1://127.0.0.1:%2/kim/duty/")
+            .arg(m_tls.isEmpty() ? "http" : "https")
+            .arg(m_port);
     }
 
     // The other client's action on the calendar; its output, or a failure that says why.
@@ -93,6 +102,7 @@ private:
     QTemporaryDir m_folder;
     quint16 m_port;
     QProcess m_process;
+    QStringList m_tls;
 };
 
 // The other client's action, failing the test where it fails.
