@@ -38,6 +38,13 @@ DEB_PACKAGES += python3-icalendar
 # bus, at-spi2-core for the accessibility bus and its registry, pyatspi, on which Orca and the
 # bus test listen, xdotool for the keys, and libfaketime to pin today's date.
 DEB_PACKAGES += orca at-spi2-core dbus-x11 xvfb openbox xdotool libfaketime python3-pyatspi
+# Passwords of a publishing target live in the desktop's secret store, through QtKeychain.
+DEB_PACKAGES += qtkeychain-qt6-dev
+# Publishing is tested against Debian's Radicale, a CalDAV server the tests start on 127.0.0.1,
+# and read back with python3-caldav, a client of its own (khal, above, reads the vdir folder).
+DEB_PACKAGES += radicale python3-caldav
+# openssl makes the certificate of the tests' server over HTTPS and prints its fingerprint.
+DEB_PACKAGES += openssl
 # The reminders' test starts a session bus of its own with dbus-daemon (--next-duty's test pins
 # the moment with libfaketime, above).
 DEB_PACKAGES += dbus-daemon

@@ -892,6 +892,30 @@ Try &apos;dutyloop --help&apos;.</source>
             <numerusform>%1 hat %n Tage lang keinen Dienst.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Publishes your duty once to the calendar or folder chosen with Publish… on the Settings tab, prints what it did and exits.</source>
+        <translation>Veröffentlicht Ihren Dienst einmal im Kalender oder Ordner, der mit „Veröffentlichen…“ auf der Registerkarte „Einstellungen“ gewählt ist, zeigt an, was getan wurde, und beendet das Programm.</translation>
+    </message>
+    <message>
+        <source>For --publish: the calendar&apos;s password in the first line of &lt;file&gt;, which only you may read, instead of the password saved in your desktop&apos;s secret store.</source>
+        <translation>Für --publish: das Passwort des Kalenders in der ersten Zeile von &lt;file&gt;, die nur Sie lesen dürfen, statt des im Schlüsselbund Ihrer Arbeitsumgebung gespeicherten Passworts.</translation>
+    </message>
+    <message>
+        <source>--publish goes alone or with --password-file
+Try &apos;dutyloop --help&apos;.</source>
+        <translation>--publish steht allein oder mit --password-file
+„dutyloop --help“ zeigt weitere Informationen.</translation>
+    </message>
+    <message>
+        <source>--password-file needs a file name</source>
+        <translation>--password-file braucht einen Dateinamen</translation>
+    </message>
+    <message>
+        <source>--password-file goes with --publish
+Try &apos;dutyloop --help&apos;.</source>
+        <translation>--password-file gehört zu --publish
+„dutyloop --help“ zeigt weitere Informationen.</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -1237,6 +1261,147 @@ Die Änderung wurde nicht gespeichert.</translation>
     <message>
         <source>Back to the calendar</source>
         <translation>Zurück zum Kalender</translation>
+    </message>
+</context>
+<context>
+    <name>Publishing</name>
+    <message>
+        <source>The calendar&apos;s address must be a web address, starting with https or http.</source>
+        <translation>Die Adresse des Kalenders muss eine Webadresse sein, die mit https oder http beginnt.</translation>
+    </message>
+    <message>
+        <source>The folder must be given as a full path.</source>
+        <translation>Der Ordner muss als vollständiger Pfad angegeben werden.</translation>
+    </message>
+    <message>
+        <source>No place to publish is set.</source>
+        <translation>Es ist kein Ort zum Veröffentlichen festgelegt.</translation>
+    </message>
+    <message>
+        <source>Unable to make %1: %2</source>
+        <translation>%1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>Unable to delete %1</source>
+        <translation>%1 kann nicht gelöscht werden</translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <translation>%1 ist keine Datei</translation>
+    </message>
+    <message>
+        <source>%1 must be yours and neither readable nor writable by others (chmod 600)</source>
+        <translation>%1 muss Ihnen gehören und darf für andere weder lesbar noch schreibbar sein (chmod 600)</translation>
+    </message>
+    <message>
+        <source>no password is saved for %1; publish once from the window, or give --password-file</source>
+        <translation>für %1 ist kein Passwort gespeichert; veröffentlichen Sie einmal aus dem Fenster oder geben Sie --password-file an</translation>
+    </message>
+    <message>
+        <source>the secret store did not answer: %1</source>
+        <translation>der Schlüsselbund hat nicht geantwortet: %1</translation>
+    </message>
+    <message>
+        <source>no place to publish is set; choose one with Publish… on the Settings tab</source>
+        <translation>es ist kein Ort zum Veröffentlichen festgelegt; wählen Sie einen mit „Veröffentlichen…“ auf der Registerkarte „Einstellungen“</translation>
+    </message>
+    <message>
+        <source>Published just now</source>
+        <translation>Gerade veröffentlicht</translation>
+    </message>
+    <message numerus="yes">
+        <source>Published %n minutes ago</source>
+        <translation>
+            <numerusform>Vor %n Minute veröffentlicht</numerusform>
+            <numerusform>Vor %n Minuten veröffentlicht</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Published %n hours ago</source>
+        <translation>
+            <numerusform>Vor %n Stunde veröffentlicht</numerusform>
+            <numerusform>Vor %n Stunden veröffentlicht</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Published %n days ago</source>
+        <translation>
+            <numerusform>Vor %n Tag veröffentlicht</numerusform>
+            <numerusform>Vor %n Tagen veröffentlicht</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no usable place to publish</source>
+        <translation>kein verwendbarer Ort zum Veröffentlichen</translation>
+    </message>
+    <message>
+        <source>server unreachable</source>
+        <translation>Server nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>the server did not answer in time</source>
+        <translation>der Server hat nicht rechtzeitig geantwortet</translation>
+    </message>
+    <message>
+        <source>wrong user name or password</source>
+        <translation>falscher Benutzername oder falsches Passwort</translation>
+    </message>
+    <message>
+        <source>the server refused access</source>
+        <translation>der Server hat den Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>no calendar at this address</source>
+        <translation>unter dieser Adresse ist kein Kalender</translation>
+    </message>
+    <message>
+        <source>server error</source>
+        <translation>Serverfehler</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer cannot be read</source>
+        <translation>die Antwort des Servers ist nicht lesbar</translation>
+    </message>
+    <message>
+        <source>the server&apos;s certificate is not trusted</source>
+        <translation>dem Zertifikat des Servers wird nicht vertraut</translation>
+    </message>
+    <message>
+        <source>the folder cannot be written</source>
+        <translation>in den Ordner kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Not published</source>
+        <translation>Nicht veröffentlicht</translation>
+    </message>
+    <message>
+        <source>Publishing…</source>
+        <translation>Wird veröffentlicht…</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes waiting</source>
+        <translation>
+            <numerusform>%n Änderung wartet</numerusform>
+            <numerusform>%n Änderungen warten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes waiting: %1</source>
+        <extracomment>The changes waiting, then why: &quot;3 changes waiting: server unreachable&quot;.</extracomment>
+        <translation>
+            <numerusform>%n Änderung wartet: %1</numerusform>
+            <numerusform>%n Änderungen warten: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%L1 created, %L2 updated, %L3 deleted on %4</source>
+        <extracomment>What one publishing run did: events created, updated and deleted, and where.</extracomment>
+        <translation>%L1 angelegt, %L2 geändert, %L3 gelöscht in %4</translation>
+    </message>
+    <message>
+        <source>SHA-256 fingerprint %1</source>
+        <extracomment>The certificate&apos;s fingerprint, to compare with the one the server&apos;s owner gives.</extracomment>
+        <translation>SHA-256-Fingerabdruck %1</translation>
     </message>
 </context>
 <context>

@@ -30,6 +30,45 @@
     </message>
 </context>
 <context>
+    <name>Publishing</name>
+    <message numerus="yes">
+        <source>Published %n minutes ago</source>
+        <translation>
+            <numerusform>Published %n minute ago</numerusform>
+            <numerusform>Published %n minutes ago</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Published %n hours ago</source>
+        <translation>
+            <numerusform>Published %n hour ago</numerusform>
+            <numerusform>Published %n hours ago</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Published %n days ago</source>
+        <translation>
+            <numerusform>Published %n day ago</numerusform>
+            <numerusform>Published %n days ago</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes waiting</source>
+        <translation>
+            <numerusform>%n change waiting</numerusform>
+            <numerusform>%n changes waiting</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes waiting: %1</source>
+        <extracomment>The changes waiting, then why: &quot;3 changes waiting: server unreachable&quot;.</extracomment>
+        <translation>
+            <numerusform>%n change waiting: %1</numerusform>
+            <numerusform>%n changes waiting: %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>dutyloop::ExportDialog</name>
     <message numerus="yes">
         <source>%n duty periods written to %1</source>

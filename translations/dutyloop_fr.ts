@@ -892,6 +892,30 @@ Saisissez «&#xa0;dutyloop --help&#xa0;» pour plus d’informations.</translati
             <numerusform>%1 n’a aucun service pendant les %n prochains jours.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Publishes your duty once to the calendar or folder chosen with Publish… on the Settings tab, prints what it did and exits.</source>
+        <translation>Publie votre service une fois dans le calendrier ou le dossier choisi avec «&#xa0;Publier…&#xa0;» dans l’onglet «&#xa0;Paramètres&#xa0;», affiche ce qui a été fait et quitte.</translation>
+    </message>
+    <message>
+        <source>For --publish: the calendar&apos;s password in the first line of &lt;file&gt;, which only you may read, instead of the password saved in your desktop&apos;s secret store.</source>
+        <translation>Pour --publish&#xa0;: le mot de passe du calendrier dans la première ligne de &lt;file&gt;, que vous seul pouvez lire, au lieu du mot de passe enregistré dans le trousseau de clés de votre bureau.</translation>
+    </message>
+    <message>
+        <source>--publish goes alone or with --password-file
+Try &apos;dutyloop --help&apos;.</source>
+        <translation>--publish s’emploie seul ou avec --password-file
+Saisissez «&#xa0;dutyloop --help&#xa0;» pour plus d’informations.</translation>
+    </message>
+    <message>
+        <source>--password-file needs a file name</source>
+        <translation>--password-file demande un nom de fichier</translation>
+    </message>
+    <message>
+        <source>--password-file goes with --publish
+Try &apos;dutyloop --help&apos;.</source>
+        <translation>--password-file s’emploie avec --publish
+Saisissez «&#xa0;dutyloop --help&#xa0;» pour plus d’informations.</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -1237,6 +1261,147 @@ La modification n’a pas été enregistrée.</translation>
     <message>
         <source>Back to the calendar</source>
         <translation>Retour au calendrier</translation>
+    </message>
+</context>
+<context>
+    <name>Publishing</name>
+    <message>
+        <source>The calendar&apos;s address must be a web address, starting with https or http.</source>
+        <translation>L’adresse du calendrier doit être une adresse web commençant par https ou http.</translation>
+    </message>
+    <message>
+        <source>The folder must be given as a full path.</source>
+        <translation>Le dossier doit être donné par son chemin complet.</translation>
+    </message>
+    <message>
+        <source>No place to publish is set.</source>
+        <translation>Aucun endroit où publier n’est choisi.</translation>
+    </message>
+    <message>
+        <source>Unable to make %1: %2</source>
+        <translation>Impossible de créer %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Unable to delete %1</source>
+        <translation>Impossible de supprimer %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <translation>%1 n’est pas un fichier</translation>
+    </message>
+    <message>
+        <source>%1 must be yours and neither readable nor writable by others (chmod 600)</source>
+        <translation>%1 doit vous appartenir et n’être ni lisible ni modifiable par d’autres (chmod 600)</translation>
+    </message>
+    <message>
+        <source>no password is saved for %1; publish once from the window, or give --password-file</source>
+        <translation>aucun mot de passe n’est enregistré pour %1&#x202f;; publiez une fois depuis la fenêtre, ou donnez --password-file</translation>
+    </message>
+    <message>
+        <source>the secret store did not answer: %1</source>
+        <translation>le trousseau de clés n’a pas répondu&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>no place to publish is set; choose one with Publish… on the Settings tab</source>
+        <translation>aucun endroit où publier n’est choisi&#x202f;; choisissez-en un avec «&#xa0;Publier…&#xa0;» dans l’onglet «&#xa0;Paramètres&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Published just now</source>
+        <translation>Publié à l’instant</translation>
+    </message>
+    <message numerus="yes">
+        <source>Published %n minutes ago</source>
+        <translation>
+            <numerusform>Publié il y a %n minute</numerusform>
+            <numerusform>Publié il y a %n minutes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Published %n hours ago</source>
+        <translation>
+            <numerusform>Publié il y a %n heure</numerusform>
+            <numerusform>Publié il y a %n heures</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Published %n days ago</source>
+        <translation>
+            <numerusform>Publié il y a %n jour</numerusform>
+            <numerusform>Publié il y a %n jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no usable place to publish</source>
+        <translation>aucun endroit utilisable où publier</translation>
+    </message>
+    <message>
+        <source>server unreachable</source>
+        <translation>serveur injoignable</translation>
+    </message>
+    <message>
+        <source>the server did not answer in time</source>
+        <translation>le serveur n’a pas répondu à temps</translation>
+    </message>
+    <message>
+        <source>wrong user name or password</source>
+        <translation>nom d’utilisateur ou mot de passe incorrect</translation>
+    </message>
+    <message>
+        <source>the server refused access</source>
+        <translation>le serveur a refusé l’accès</translation>
+    </message>
+    <message>
+        <source>no calendar at this address</source>
+        <translation>aucun calendrier à cette adresse</translation>
+    </message>
+    <message>
+        <source>server error</source>
+        <translation>erreur du serveur</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer cannot be read</source>
+        <translation>la réponse du serveur est illisible</translation>
+    </message>
+    <message>
+        <source>the server&apos;s certificate is not trusted</source>
+        <translation>le certificat du serveur n’est pas reconnu comme sûr</translation>
+    </message>
+    <message>
+        <source>the folder cannot be written</source>
+        <translation>impossible d’écrire dans le dossier</translation>
+    </message>
+    <message>
+        <source>Not published</source>
+        <translation>Non publié</translation>
+    </message>
+    <message>
+        <source>Publishing…</source>
+        <translation>Publication…</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes waiting</source>
+        <translation>
+            <numerusform>%n modification en attente</numerusform>
+            <numerusform>%n modifications en attente</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes waiting: %1</source>
+        <extracomment>The changes waiting, then why: &quot;3 changes waiting: server unreachable&quot;.</extracomment>
+        <translation>
+            <numerusform>%n modification en attente&#xa0;: %1</numerusform>
+            <numerusform>%n modifications en attente&#xa0;: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%L1 created, %L2 updated, %L3 deleted on %4</source>
+        <extracomment>What one publishing run did: events created, updated and deleted, and where.</extracomment>
+        <translation>Créations&#xa0;: %L1, modifications&#xa0;: %L2, suppressions&#xa0;: %L3 dans %4</translation>
+    </message>
+    <message>
+        <source>SHA-256 fingerprint %1</source>
+        <extracomment>The certificate&apos;s fingerprint, to compare with the one the server&apos;s owner gives.</extracomment>
+        <translation>empreinte SHA-256 %1</translation>
     </message>
 </context>
 <context>

@@ -149,6 +149,7 @@ Settings SettingsFromText(const QByteArray& fileText, bool mondayFirst) {
         settings.holidayRegion =
             RegionOfCode(QString::fromUtf8(region)).value_or(HolidayRegion::None);
     }
+    settings.publish = PublishTargetFromText(fileText);
     return settings;
 }
 
@@ -186,7 +187,7 @@ QByteArray TextWithSettings(const QByteArray& fileText, const Settings& settings
     } else {
         text = WithoutIniKey(text, kHolidays, kRegion);
     }
-    return text;
+    return TextWithPublishTarget(text, settings.publish);
 }
 
 } // namespace dutyloop

@@ -4,6 +4,7 @@
 #include "schedule/holidays.h"
 #include "schedule/reminder.h"
 #include "settings/colors.h"
+#include "settings/publish_target.h"
 
 #include <QByteArray>
 #include <QString>
@@ -26,6 +27,8 @@ struct Settings {
     // When duties are reminded of, in the exported calendar and on the desktop; never by
     // default.
     Reminder reminder;
+    // Where the chosen crew's duty is published and kept current; nowhere by default.
+    PublishTarget publish;
     friend bool operator==(const Settings&, const Settings&) = default;
 };
 

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "calendar/ical_export.h"
+#include "settings/day_changes_file.h"
+#include "settings/settings_file.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+namespace dutyloop {
+
+// The duty calendar as it is published: one iCalendar resource per event, as a CalDAV server
+// keeps a calendar and as a vdir folder keeps one file per event.
+
+// The right-hand side of the UIDs the export and the publishing give their events, and the
+// property that marks an event as Dutyloop's, its value the crew's entry.
+inline constexpr char kPublishedUidDomain[] = "@dutyloop.halvorne.example";
+inline constexpr char kCrewProperty[] = "X-DUTYLOOP-CREW";
+inline constexpr char kPublishedCategory[] = "Dutyloop";
+
+struct PublishedEvent {
+    QByteArray uid;
+    QDate first; // the day it starts on
+    // A VCALENDAR with this one VEVENT and the VTIMEZONE it names.
+    QByteArray ics;
+    // SHA-256 in hexadecimal of the resource without what changes on every run (DTSTAMP,
+    // SEQUENCE, LAST-MODIFIED): equal hashes, equal events, and an event already published is
+    // not sent again.
+    QByteArray hash;
+};
+
+struct PublishedDuty {
+    QString crew; // the crew's entry in the assignment list, "5 TFS"; empty: no crew
+    // The days the events answer for: the published months, grown to whole runs of the rotation
+    // at either end. An event of Dutyloop's that starts before `first` is history and stays
+    // where it is published; one from `first` on that is not among `events` is taken away.
+    DayRange days;
+    QList<PublishedEvent> events;
+};
+
+// The chosen crew's duty from the 1st of the month `now` falls in, for the target's months, with
+// the user's day changes, duty hours and reminder, in `now`'s time zone: the events of the
+// export, with the same UIDs. No events where the assignment follows no crew's rotation.
+PublishedDuty PublishedDutyFor(const Settings& settings, const DayChangesBySection& dayChanges,
+                               const QDateTime& now);
+
+// The calendar file split into one resource per event, each marked as the crew's.
+QList<PublishedEvent> PublishedEventsOf(const QByteArray& ics, const QString& crew);
+
+// The hash of a resource as PublishedEvent::hash has it.
+QByteArray PublishedHash(const QByteArray& ics);
+
+// Whether a resource's event is one Dutyloop published: a UID of its own domain and its mark (the
+// property, or the category where a calendar program dropped the property).
+bool IsPublishedEvent(const QByteArray& uid, const QByteArray& crewProperty,
+                      const QByteArray& categories);
+
+} // namespace dutyloop

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QUrl>
+#include <optional>
+
+namespace dutyloop {
+
+// The WebDAV (RFC 4918) and CalDAV (RFC 4791) request bodies the publishing sends, and the
+// reading of the multistatus answers to them.
+
+// PROPFIND, Depth 0, on the calendar's URL: is it a calendar collection, and what is it called.
+QByteArray CollectionPropfindBody();
+// REPORT calendar-query, Depth 1: every event of the calendar with its ETag and its data.
+QByteArray CalendarQueryBody();
+// PROPFIND, Depth 0, on one resource: its ETag now.
+QByteArray EtagPropfindBody();
+
+// One <response> of a multistatus answer.
+struct DavResource {
+    // The resource's path on the server, percent-decoded, resolved against the request's URL:
+    // "/kim/duty/20270302-5-tfs@dutyloop.halvorne.example.ics".
+    QString path;
+    // The HTTP status of the properties read (those in a 200 propstat), or of the response
+    // itself where it has one (a resource that is gone: 404).
+    int status = 0;
+    QByteArray etag; // as the server gives it, quotes included
+    QByteArray calendarData;
+    bool isCalendar = false; // its resourcetype holds a CalDAV calendar
+    QString displayName;
+    friend bool operator==(const DavResource&, const DavResource&) = default;
+};
+
+// The responses of a 207 Multi-Status body, in document order; nullopt for a body that is not a
+// well-formed multistatus. Names are matched by namespace, whatever prefix the server uses.
+std::optional<QList<DavResource>> ParseMultistatus(const QByteArray& body, const QUrl& requestUrl);
+
+// A path as ParseMultistatus gives it, the same for every spelling of one URL: "%40" and "@"
+// alike, no empty segments.
+QString NormalizedDavPath(const QUrl& url);
+
+} // namespace dutyloop

@@ -1,0 +1,91 @@
+#include "platform/publish_plan.h"
+
+#include <algorithm>
+#include <set>
+
+namespace dutyloop {
+
+namespace {
+
+bool IsHistory(QDate first, const PublishedDuty& wanted) {
+    return first.isValid() && wanted.days.first.isValid() && first < wanted.days.first;
+}
+
+// "<UID>.ics" beside the prefix, or "<UID>-2.ics" and so on where another client's resource
+// has the name.
+QString FreeHref(const QString& hrefPrefix, const QByteArray& uid, const std::set<QString>& taken) {
+    const QString base = hrefPrefix + QString::fromUtf8(uid);
+    QString href = base + QStringLiteral(".ics");
+    for (int n = 2; taken.contains(href); ++n)
+        href = base + QStringLiteral("-%1.ics").arg(n);
+    return href;
+}
+
+} // namespace
+
+QList<PublishStep> PublishPlan(const PublishedDuty& wanted, const QList<HeldEvent>& held,
+                               const ConfirmedEvents& confirmed, const QString& hrefPrefix) {
+    std::map<QByteArray, QList<const HeldEvent*>> oursByUid;
+    std::set<QString> taken;
+    for (const HeldEvent& event : held) {
+        taken.insert(event.href);
+        if (event.ours)
+            oursByUid[event.uid].append(&event);
+    }
+    QList<PublishStep> changes;
+    QList<PublishStep> deletes;
+    std::set<QByteArray> wantedUids;
+    using Action = PublishStep::Action;
+    for (const PublishedEvent& event : wanted.events) {
+        wantedUids.insert(event.uid);
+        const QList<const HeldEvent*> copies = oursByUid[event.uid];
+        if (copies.isEmpty()) {
+            const QString href = FreeHref(hrefPrefix, event.uid, taken);
+            taken.insert(href);
+            changes.append(
+                {Action::Create, href, {}, event.uid, event.ics, event.hash, event.first});
+            continue;
+        }
+        const HeldEvent& kept = *copies.first();
+        const auto known = confirmed.find(kept.href);
+        const bool current = known != confirmed.end() && known->second.etag == kept.etag &&
+                             known->second.hash == event.hash;
+        if (!current)
+            changes.append({Action::Update, kept.href, kept.etag, event.uid, event.ics, event.hash,
+                            event.first});
+        for (qsizetype i = 1; i < copies.size(); ++i)
+            deletes.append({Action::Delete,
+                            copies[i]->href,
+                            copies[i]->etag,
+                            event.uid,
+                            {},
+                            {},
+                            copies[i]->first});
+    }
+    for (const HeldEvent& event : held) {
+        if (event.ours && !wantedUids.contains(event.uid) && !IsHistory(event.first, wanted))
+            deletes.append(
+                {Action::Delete, event.href, event.etag, event.uid, {}, {}, event.first});
+    }
+    std::stable_sort(changes.begin(), changes.end(),
+                     [](const PublishStep& a, const PublishStep& b) { return a.first < b.first; });
+    return changes + deletes;
+}
+
+int ChangesWaiting(const PublishedDuty& wanted, const ConfirmedEvents& confirmed) {
+    std::map<QByteArray, QByteArray> confirmedHashes;
+    for (const auto& [href, event] : confirmed)
+        confirmedHashes[event.uid] = event.hash;
+    int waiting = 0;
+    std::set<QByteArray> wantedUids;
+    for (const PublishedEvent& event : wanted.events) {
+        wantedUids.insert(event.uid);
+        const auto found = confirmedHashes.find(event.uid);
+        waiting += found == confirmedHashes.end() || found->second != event.hash ? 1 : 0;
+    }
+    for (const auto& [href, event] : confirmed)
+        waiting += !wantedUids.contains(event.uid) && !IsHistory(event.first, wanted) ? 1 : 0;
+    return waiting;
+}
+
+} // namespace dutyloop

@@ -1,0 +1,104 @@
+#include "platform/publish_texts.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLocale>
+
+namespace dutyloop {
+
+namespace {
+
+constexpr qint64 kMinutesPerDay = 24 * 60;
+
+// "just now", "2 minutes ago", "3 hours ago", "5 days ago". The counts are worked out before
+// the texts are looked up: lupdate 6.4 hangs on a division among translate()'s arguments.
+QString Ago(const QDateTime& then, const QDateTime& now) {
+    const int minutes = int(std::max<qint64>(0, then.secsTo(now) / 60));
+    const int hours = minutes / 60;
+    const int days = int(minutes / kMinutesPerDay);
+    if (minutes < 1)
+        return QCoreApplication::translate("Publishing", "Published just now");
+    if (minutes < 60)
+        return QCoreApplication::translate("Publishing", "Published %n minutes ago", nullptr,
+                                           minutes);
+    if (hours < 48)
+        return QCoreApplication::translate("Publishing", "Published %n hours ago", nullptr, hours);
+    return QCoreApplication::translate("Publishing", "Published %n days ago", nullptr, days);
+}
+
+} // namespace
+
+QString PublishProblemText(PublishProblem problem) {
+    switch (problem) {
+    case PublishProblem::None:
+        return QString();
+    case PublishProblem::BadTarget:
+        return QCoreApplication::translate("Publishing", "no usable place to publish");
+    case PublishProblem::Unreachable:
+        return QCoreApplication::translate("Publishing", "server unreachable");
+    case PublishProblem::Timeout:
+        return QCoreApplication::translate("Publishing", "the server did not answer in time");
+    case PublishProblem::WrongPassword:
+        return QCoreApplication::translate("Publishing", "wrong user name or password");
+    case PublishProblem::Forbidden:
+        return QCoreApplication::translate("Publishing", "the server refused access");
+    case PublishProblem::NotACalendar:
+        return QCoreApplication::translate("Publishing", "no calendar at this address");
+    case PublishProblem::ServerError:
+        return QCoreApplication::translate("Publishing", "server error");
+    case PublishProblem::BadAnswer:
+        return QCoreApplication::translate("Publishing", "the server's answer cannot be read");
+    case PublishProblem::UntrustedCertificate:
+        return QCoreApplication::translate("Publishing", "the server's certificate is not trusted");
+    case PublishProblem::FolderNotWritable:
+        return QCoreApplication::translate("Publishing", "the folder cannot be written");
+    }
+    return QString();
+}
+
+QString PublishStatusText(const PublishStatus& status, const QDateTime& now) {
+    switch (status.state) {
+    case PublishStatus::State::Off:
+        return QCoreApplication::translate("Publishing", "Not published");
+    case PublishStatus::State::Publishing:
+        return QCoreApplication::translate("Publishing", "Publishing…");
+    case PublishStatus::State::Published:
+        return Ago(status.lastComplete, now);
+    case PublishStatus::State::Waiting:
+        break;
+    }
+    if (status.problem == PublishProblem::None)
+        return QCoreApplication::translate("Publishing", "%n changes waiting", nullptr,
+                                           status.changesWaiting);
+    //: The changes waiting, then why: "3 changes waiting: server unreachable".
+    return QCoreApplication::translate("Publishing", "%n changes waiting: %1", nullptr,
+                                       status.changesWaiting)
+        .arg(PublishProblemText(status.problem));
+}
+
+QString PublishTargetName(const PublishTarget& target) {
+    return target.kind == PublishTarget::Kind::Folder ? QDir::toNativeSeparators(target.folder)
+                                                      : target.url;
+}
+
+QString PublishRunText(const PublishStatus& status, const PublishTarget& target) {
+    //: What one publishing run did: events created, updated and deleted, and where.
+    return QCoreApplication::translate("Publishing", "%L1 created, %L2 updated, %L3 deleted on %4")
+        .arg(status.created)
+        .arg(status.updated)
+        .arg(status.deleted)
+        .arg(PublishTargetName(target));
+}
+
+QString PublishFailureText(const PublishStatus& status) {
+    QString text = PublishProblemText(status.problem);
+    if (!status.details.isEmpty())
+        text += QStringLiteral(" (%1)").arg(status.details);
+    if (!status.certificate.isEmpty())
+        //: The certificate's fingerprint, to compare with the one the server's owner gives.
+        text += u' ' + QCoreApplication::translate("Publishing", "SHA-256 fingerprint %1")
+                           .arg(QString::fromLatin1(status.certificate));
+    return text;
+}
+
+} // namespace dutyloop
