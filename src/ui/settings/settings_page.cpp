@@ -344,22 +344,39 @@ void SettingsPage::buildColorButtons(QWidget* form, QVBoxLayout* rows) {
     rows->addLayout(colorRow);
     rows->addSpacing(19);
 
-    // Below the colour buttons and in their style: Export and Print share a row as wide as
-    // theirs, and overlap by a pixel as they do.
-    const int fileButtonWidth = (rowWidth + 1) / 2;
+    // Below the colour buttons and in their style: Export, Print and Publish share a row as wide
+    // as theirs, and overlap by a pixel as they do; a longer caption in another language widens
+    // its button.
     m_export = BoldButton(form, "exportButton", tr("Export…"));
-    m_export->setFixedSize(fileButtonWidth, 29);
     m_export->setAccessibleName(tr("Export duty days to a calendar file"));
     connect(m_export, &QPushButton::clicked, this, &SettingsPage::exportRequested);
     m_print = BoldButton(form, "printButton", tr("Print…"));
-    m_print->setFixedSize(fileButtonWidth, 29);
     m_print->setAccessibleName(tr("Print a crew's duty year or save it as PDF"));
     connect(m_print, &QPushButton::clicked, this, &SettingsPage::printRequested);
+    m_publish = BoldButton(form, "publishButton", tr("Publish…"));
+    m_publish->setAccessibleName(tr("Publish the duty to your own calendar and keep it current"));
+    connect(m_publish, &QPushButton::clicked, this, &SettingsPage::publishRequested);
     auto* fileRow = new SegmentedRow;
-    fileRow->addWidget(m_export);
-    fileRow->addWidget(m_print);
+    // Three thirds of the row, the last taking what the division leaves.
+    const int third = (rowWidth + 2) / 3;
+    const int widths[] = {third, third, rowWidth + 2 - 2 * third};
+    int index = 0;
+    for (QPushButton* button : {m_export, m_print, m_publish}) {
+        const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+        const int needed = button->fontMetrics().horizontalAdvance(button->text()) + 2 * margin;
+        button->setFixedSize(std::max(widths[index++], needed), 29);
+        fileRow->addWidget(button);
+    }
     rows->addLayout(fileRow);
     rows->addSpacing(11);
+
+    m_publishState = new PublishStateRow(form);
+    m_publishState->setContentsMargins(0, 0, 0, 8);
+    rows->addWidget(m_publishState);
+    connect(m_publishState, &PublishStateRow::tryAgainRequested, this,
+            &SettingsPage::publishRetryRequested);
+    connect(m_publishState, &PublishStateRow::passwordRequested, this,
+            &SettingsPage::publishPasswordRequested);
 
     // Empty, and so unseen, until an export has written its file.
     m_exportMessage = Named(new QLabel(form), "exportMessage");
@@ -376,6 +393,11 @@ void SettingsPage::showExportMessage(const QString& message) {
 
 void SettingsPage::showPrintMessage(const QString& message) {
     showFileMessage(message, m_print);
+}
+
+void SettingsPage::showPublishState(const QString& text, PublishStateRow::Action action) {
+    m_publishState->showState(text, action);
+    m_publish->setAccessibleDescription(text);
 }
 
 void SettingsPage::showFileMessage(const QString& message, QPushButton* writer) {
@@ -423,6 +445,7 @@ void SettingsPage::showLook(const TabLook& look) {
     for (QWidget* widget :
          std::initializer_list<QWidget*>{m_title, m_backgroundColor, m_exportMessage})
         SetTextColor(widget, look.headerTextColor);
+    m_publishState->setTextColor(look.headerTextColor);
     const QRgb header = look.headerTextColor;
     SetStateTextColors(m_back, {header, header, colors::Blue, header});
     SetStateTextColors(m_save, {colors::Black, colors::Black, colors::Blue, colors::Black});
