@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QMetaType>
 #include <QString>
 
 namespace dutyloop {
@@ -44,3 +45,5 @@ struct PublishStatus {
 };
 
 } // namespace dutyloop
+
+Q_DECLARE_METATYPE(dutyloop::PublishStatus)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendar/published_duty.h"
+#include "platform/publish_plan.h"
 #include "platform/publish_status.h"
 #include "settings/publish_target.h"
 
@@ -17,6 +18,8 @@ namespace dutyloop {
 
 class PublishConnection;
 struct PublishRun;
+struct PublishState;
+struct PublishFailure;
 
 // Keeps the target holding exactly the wanted duty: finds what the target holds, plans the
 // creates, updates and deletes of Dutyloop's own events (another client's events are never
@@ -55,11 +58,13 @@ signals:
 
 private:
     void startRun();
+    void planRun(const QList<HeldEvent>& held);
     void sendNext();
+    void confirmStep(const QByteArray& etag);
     void finishRun();
-    void failRun(PublishProblem problem, const QString& details, const QByteArray& certificate);
-    void setStatus(const PublishStatus& status);
-    QString statePath() const;
+    void failRun(const PublishFailure& failure);
+    void saveState();
+    void emitStatus();
 
     QString m_settingsFolder;
     std::function<QDateTime()> m_clock;
@@ -68,6 +73,8 @@ private:
     std::optional<PublishedDuty> m_content;
     std::unique_ptr<PublishConnection> m_connection;
     std::unique_ptr<PublishRun> m_run;
+    std::unique_ptr<PublishState> m_state;
+    bool m_hasTarget = false;
     bool m_contentChanged = false;
     bool m_retrying = true;
     std::chrono::milliseconds m_timeout{30000};

@@ -1,0 +1,49 @@
+#include "platform/publish_connection.h"
+
+#include "platform/caldav_connection.h"
+#include "platform/vdir_connection.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QUrl>
+
+namespace dutyloop {
+
+QString PublishStateKey(const PublishTarget& target) {
+    switch (target.kind) {
+    case PublishTarget::Kind::CalDav: {
+        QUrl url(target.url);
+        url.setUserName(target.user);
+        return url.toString();
+    }
+    case PublishTarget::Kind::Folder:
+        return QUrl::fromLocalFile(target.folder).toString();
+    case PublishTarget::Kind::None:
+        break;
+    }
+    return QString();
+}
+
+TargetConnection ConnectTo(const PublishTarget& target, const QString& password,
+                           std::chrono::milliseconds timeout) {
+    const auto unusable = [](const QString& why) {
+        return TargetConnection{nullptr, {PublishProblem::BadTarget, why, {}}};
+    };
+    switch (target.kind) {
+    case PublishTarget::Kind::CalDav:
+        if (UsablePublishUrl(target.url).isEmpty())
+            return unusable(QCoreApplication::translate(
+                "Publishing", "The calendar's address must start with https:// or http://."));
+        return {std::make_unique<CalDavConnection>(target, password, timeout), {}};
+    case PublishTarget::Kind::Folder:
+        if (!QDir::isAbsolutePath(target.folder))
+            return unusable(QCoreApplication::translate(
+                "Publishing", "The folder must be given as a full path."));
+        return {std::make_unique<VdirConnection>(target.folder), {}};
+    case PublishTarget::Kind::None:
+        break;
+    }
+    return unusable(QCoreApplication::translate("Publishing", "No place to publish is set."));
+}
+
+} // namespace dutyloop
