@@ -157,6 +157,10 @@ QString PublishDialog::folderPath() const {
                                       : QString();
 }
 
+void PublishDialog::focusPassword() {
+    m_password->setFocus(Qt::OtherFocusReason);
+}
+
 PublishChoice PublishDialog::choice() const {
     PublishTarget target = m_start;
     target.kind = kind();
@@ -193,8 +197,8 @@ void PublishDialog::askSecretStore() {
         if (answer.outcome != SecretAnswer::Outcome::NoStore)
             return;
         m_storeProblem = answer.problem.isEmpty() ? tr("no answer") : answer.problem;
-        m_storeNote->setText(tr("No secret store answered: %1. The password is kept until "
-                                "Dutyloop closes, and asked for again at its next start.")
+        m_storeNote->setText(tr("No secret store answered (%1), so the password is kept until "
+                                "Dutyloop closes and asked for again at its next start.")
                                  .arg(m_storeProblem));
         m_password->setAccessibleDescription(m_storeNote->text());
         updateControls();
@@ -232,6 +236,10 @@ void PublishDialog::updateControls() {
     m_url->setAccessibleDescription(wrong == m_url ? problem : QString());
     m_folder->setAccessibleDescription(wrong == m_folder ? problem : QString());
     m_buttons->button(QDialogButtonBox::Ok)->setEnabled(problem.isEmpty());
+    // A note that has come into view gets the room its lines take at the dialog's width.
+    const int needed = layout()->totalHeightForWidth(width());
+    if (isVisible() && needed > height())
+        resize(width(), needed);
 }
 
 } // namespace dutyloop

@@ -36,6 +36,9 @@ public:
     PublishDialog(const PublishTarget& target, const QString& password, const Platform& platform,
                   QWidget* parent);
 
+    // Puts the keyboard focus on the password, where the dialog opens to ask for it.
+    void focusPassword();
+
     PublishChoice choice() const;
     // The secret store's own words where it did not answer; empty where it did, or has not yet.
     QString storeProblem() const { return m_storeProblem; }

@@ -370,21 +370,28 @@ void SettingsPage::buildColorButtons(QWidget* form, QVBoxLayout* rows) {
     rows->addLayout(fileRow);
     rows->addSpacing(11);
 
-    m_publishState = new PublishStateRow(form);
+    // Where publishing stands, and under it the word on the last file written, share the room
+    // below the buttons: a state that comes or goes moves nothing above them.
+    auto* messages = Named(new QWidget(form), "fileMessages");
+    messages->setMinimumHeight(80);
+    auto* messageRows = new QVBoxLayout(messages);
+    messageRows->setContentsMargins(0, 0, 0, 0);
+    messageRows->setSpacing(0);
+    m_publishState = new PublishStateRow(messages);
     m_publishState->setContentsMargins(0, 0, 0, 8);
-    rows->addWidget(m_publishState);
+    messageRows->addWidget(m_publishState);
     connect(m_publishState, &PublishStateRow::tryAgainRequested, this,
             &SettingsPage::publishRetryRequested);
     connect(m_publishState, &PublishStateRow::passwordRequested, this,
             &SettingsPage::publishPasswordRequested);
 
     // Empty, and so unseen, until an export has written its file.
-    m_exportMessage = Named(new QLabel(form), "exportMessage");
+    m_exportMessage = Named(new QLabel(messages), "exportMessage");
     m_exportMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_exportMessage->setWordWrap(true);
     m_exportMessage->setTextFormat(Qt::PlainText);
-    m_exportMessage->setMinimumHeight(80);
-    rows->addWidget(m_exportMessage, 1);
+    messageRows->addWidget(m_exportMessage, 1);
+    rows->addWidget(messages, 1);
 }
 
 void SettingsPage::showExportMessage(const QString& message) {

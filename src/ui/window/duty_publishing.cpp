@@ -61,16 +61,16 @@ void DutyPublishing::start(const PublishTarget& target) {
     });
 }
 
-void DutyPublishing::setTarget(const PublishTarget& target, const QString& password,
-                               const QString& storeProblem) {
+void DutyPublishing::setTarget(const PublishTarget& target, const QString& password) {
     m_target = target;
-    if (target.kind == Kind::CalDav && storeProblem.isEmpty() && !password.isEmpty()) {
-        WritePassword(target, password, this, [this](const SecretAnswer& answer) {
-            if (answer.outcome == SecretAnswer::Outcome::NoStore)
-                emit passwordNotKept(answer.problem.isEmpty() ? tr("no answer") : answer.problem);
-        });
-    }
     useTarget(target, password);
+}
+
+void DutyPublishing::keepPassword(const PublishTarget& target, const QString& password) {
+    WritePassword(target, password, this, [this](const SecretAnswer& answer) {
+        if (answer.outcome == SecretAnswer::Outcome::NoStore)
+            emit passwordNotKept(answer.problem.isEmpty() ? tr("no answer") : answer.problem);
+    });
 }
 
 void DutyPublishing::useTarget(const PublishTarget& target, const QString& password) {

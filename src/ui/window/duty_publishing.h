@@ -33,10 +33,11 @@ public:
     // At start: the saved target, published once the secret store has given its password.
     // Where the store has none for a calendar that needs one, `passwordWanted` asks for it.
     void start(const PublishTarget& target);
-    // A target the user has just set and its password, which the secret store keeps unless
-    // `storeProblem` says it does not answer; then it is kept for this run only.
-    void setTarget(const PublishTarget& target, const QString& password,
-                   const QString& storeProblem);
+    // A target the user has just set, and its password for this run.
+    void setTarget(const PublishTarget& target, const QString& password);
+    // Has the secret store keep the calendar's password for the runs to come; where it does
+    // not, `passwordNotKept` says why.
+    void keepPassword(const PublishTarget& target, const QString& password);
     // The duty to keep published: the window's settings and every crew's day changes as they
     // stand now, and the day it is.
     void follow(const Settings& settings, const DayChangesBySection& dayChanges);

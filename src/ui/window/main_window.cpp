@@ -15,6 +15,7 @@
 #include "ui/calendar/month_view.h"
 #include "ui/parts/announcer.h"
 #include "ui/settings/settings_page.h"
+#include "ui/window/duty_publishing.h"
 #include "ui/window/duty_reminders.h"
 #include "ui/window/equal_tab_widget.h"
 
@@ -101,7 +102,8 @@ void MainWindow::start() {
     m_settingsPage->showSettings(m_settings);
     m_dutyReminders = new DutyReminders(m_platform.now, m_platform.notify, m_platform.locale,
                                         m_platform.dayCheckInterval, this);
-    m_dutyReminders->follow(m_settings, DayChangesUnder(m_dayChanges, m_settings.assignment));
+    startPublishing();
+    followDuty();
 
     const QDate now = today();
     m_today = now;
@@ -260,6 +262,8 @@ void MainWindow::followToday() {
     // The selection stays where the user left it; only what depends on today follows.
     m_today = now;
     redraw();
+    // The published months move on with the day.
+    followDuty();
 }
 
 void MainWindow::showPickedDate(QDate date) {
@@ -317,7 +321,7 @@ void MainWindow::applySettings(const Settings& settings) {
     m_settings = settings;
     if (newHolidays)
         loadHolidays();
-    m_dutyReminders->follow(m_settings, DayChangesUnder(m_dayChanges, m_settings.assignment));
+    followDuty();
     // The other tabs take the new colours at once; the calendar takes the new settings when its
     // tab shows again.
     const TabLook look = TabLookFor(m_settings.colors, monthPage().fonts);
