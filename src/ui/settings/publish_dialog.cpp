@@ -128,7 +128,7 @@ void PublishDialog::buildFolderAndMonths() {
     folderRow->addWidget(m_folder, 1);
     folderRow->addWidget(m_browse);
     // A row of a field and a button has no label of its own for the field; this one names it.
-    auto* folderLabel = new QLabel(tr("Fo&lder:"), this);
+    auto* folderLabel = new QLabel(tr("Folde&r:"), this);
     folderLabel->setBuddy(m_folder);
     form->addRow(folderLabel, folderRow);
 
