@@ -53,6 +53,8 @@ QPushButton* OkButton(const PublishDialog& dialog) {
 void ShowActive(PublishDialog& dialog) {
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    // The keys go where the system's focus is, which can follow a moment after.
+    QTRY_COMPARE(QGuiApplication::focusWindow(), dialog.windowHandle());
 }
 
 QString FocusName() {
