@@ -160,7 +160,20 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
             "CommandLine",
             "Prints your next duty and exits: its start and end as \"YYYY-MM-DD HH:MM "
             "YYYY-MM-DD HH:MM CREW\", or \"YYYY-MM-DD all-day CREW\" for a duty all day."));
-    parser.addOptions({help, version, date, printYear, crew, output, nextDuty});
+    const QCommandLineOption publish(
+        QStringLiteral("publish"),
+        QCoreApplication::translate(
+            "CommandLine", "Publishes your duty once to the calendar or folder chosen with "
+                           "Publish… on the Settings tab, prints what it did and exits."));
+    const QCommandLineOption passwordFile(
+        QStringLiteral("password-file"),
+        QCoreApplication::translate("CommandLine",
+                                    "For --publish: the calendar's password in the first line of "
+                                    "<file>, which only you may read, instead of the password "
+                                    "saved in your desktop's secret store."),
+        QCoreApplication::translate("CommandLine", "file"));
+    parser.addOptions(
+        {help, version, date, printYear, crew, output, nextDuty, publish, passwordFile});
 
     const QString program = QStringLiteral("dutyloop");
     if (!parser.parse(WithoutToolkitOptions(arguments)))
@@ -179,13 +192,30 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
 
     if (parser.isSet(nextDuty)) {
         if (parser.isSet(printYear) || parser.isSet(crew) || parser.isSet(output) ||
-            parser.isSet(date))
+            parser.isSet(date) || parser.isSet(publish) || parser.isSet(passwordFile))
             return Mistake(QCoreApplication::translate(
                 "CommandLine", "--next-duty goes alone\nTry 'dutyloop --help'."));
         CommandLine line;
         line.action = CommandLine::Action::NextDuty;
         return line;
     }
+    if (parser.isSet(publish)) {
+        if (parser.isSet(printYear) || parser.isSet(crew) || parser.isSet(output) ||
+            parser.isSet(date))
+            return Mistake(QCoreApplication::translate(
+                "CommandLine",
+                "--publish goes alone or with --password-file\nTry 'dutyloop --help'."));
+        CommandLine line;
+        line.action = CommandLine::Action::Publish;
+        line.passwordFile = parser.value(passwordFile);
+        if (parser.isSet(passwordFile) && line.passwordFile.trimmed().isEmpty())
+            return Mistake(
+                QCoreApplication::translate("CommandLine", "--password-file needs a file name"));
+        return line;
+    }
+    if (parser.isSet(passwordFile))
+        return Mistake(QCoreApplication::translate(
+            "CommandLine", "--password-file goes with --publish\nTry 'dutyloop --help'."));
     if (parser.isSet(printYear))
         return PrintYearLine(parser.value(printYear), ValueOf(parser, crew),
                              ValueOf(parser, output));

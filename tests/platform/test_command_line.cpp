@@ -67,6 +67,22 @@ private slots:
         QTest::newRow("--next-duty is not a crew's year")
             << QStringList{"--next-duty", "--print-year", "2027", "--crew", "5"} << print << 2
             << QDate() << "--next-duty goes alone";
+        QTest::newRow("--publish")
+            << QStringList{"--publish"} << CommandLine::Action::Publish << 0 << QDate() << "";
+        QTest::newRow("--publish with a password file")
+            << QStringList{"--publish", "--password-file", "pw"} << CommandLine::Action::Publish
+            << 0 << QDate() << "";
+        QTest::newRow("--publish is no crew's year")
+            << QStringList{"--publish", "--print-year", "2027", "--crew", "5"} << print << 2
+            << QDate() << "--publish goes alone";
+        QTest::newRow("--publish and --next-duty")
+            << QStringList{"--publish", "--next-duty"} << print << 2 << QDate()
+            << "--next-duty goes alone";
+        QTest::newRow("a password file alone") << QStringList{"--password-file", "pw"} << print << 2
+                                               << QDate() << "--password-file goes with --publish";
+        QTest::newRow("a password file without its name")
+            << QStringList{"--publish", "--password-file", ""} << print << 2 << QDate()
+            << "--password-file needs a file name";
         QTest::newRow("a stray argument")
             << QStringList{"2024-02-29"} << print << 2 << QDate() << "unexpected argument";
     }

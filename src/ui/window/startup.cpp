@@ -6,6 +6,7 @@
 #include "platform/next_duty_command.h"
 #include "platform/platform.h"
 #include "platform/product.h"
+#include "platform/publish_command.h"
 #include "platform/settings_location.h"
 #include "platform/single_instance.h"
 #include "platform/termination_signals.h"
@@ -92,6 +93,9 @@ int RunApplication(int& argc, char** argv) {
             return PrintNextDuty(
                 QDateTime::currentDateTime().toTimeZone(QTimeZone::systemTimeZone()),
                 UserConfigFolder());
+        if (line.action == CommandLine::Action::Publish)
+            return PublishOnce(QDateTime::currentDateTime().toTimeZone(QTimeZone::systemTimeZone()),
+                               UserConfigFolder(), line.passwordFile);
         if (line.action == CommandLine::Action::OpenWindow) {
             claim = ClaimInstance(line);
             if (claim.handedOver)

@@ -1,0 +1,181 @@
+// `dutyloop --publish` run as a systemd timer runs it: the settings in a folder of the test's
+// own, the password in a file, the day pinned by libfaketime to 10 March 2027, and Debian's
+// Radicale as the server. 5 TFS's runs in March 2027, read off the pattern table from its anchor
+// Monday 2014-01-06, start on the 2nd, 9th, 15th, 21st and 28th.
+
+#include "file_helpers.h"
+#include "radicale_server.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace dutyloop::testing;
+
+namespace {
+
+QString FaketimeLibrary() {
+    for (const char* folder : {"/usr/lib/x86_64-linux-gnu/faketime",
+                               "/usr/lib/aarch64-linux-gnu/faketime", "/usr/lib/faketime"}) {
+        const QString path = QString::fromLatin1(folder) + QStringLiteral("/libfaketime.so.1");
+        if (QFileInfo::exists(path))
+            return path;
+    }
+    return {};
+}
+
+struct Run {
+    int exitCode = -1;
+    QString output;
+    QString errors;
+};
+
+// The program with the settings given (the server's address for "URL=$CALENDAR") and a password
+// file of that mode.
+Run PublishWith(const QTemporaryDir& config, QByteArray settings, const QString& calendar,
+                QFileDevice::Permissions passwordMode, const QByteArray& password = "secret\n") {
+    const QString folder = config.filePath(QStringLiteral("Halvorne/Dutyloop"));
+    QDir().mkpath(folder);
+    settings.replace("$CALENDAR", calendar.toUtf8());
+    settings.replace("$FOLDER", config.filePath("vdir").toUtf8());
+    WritePlainFile(folder + QStringLiteral("/dlTornvale.ini"), settings);
+    const QString passwordFile = config.filePath("password");
+    WritePlainFile(passwordFile, password);
+    QFile(passwordFile).setPermissions(passwordMode);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("LC_ALL"));
+    environment.remove(QStringLiteral("LANGUAGE"));
+    environment.insert(QStringLiteral("LANG"), QStringLiteral("en_US.UTF-8"));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+    environment.insert(QStringLiteral("TZ"), QStringLiteral("Europe/Berlin"));
+    environment.insert(QStringLiteral("LD_PRELOAD"), FaketimeLibrary());
+    environment.insert(QStringLiteral("FAKETIME"), QStringLiteral("@2027-03-10 09:00:00"));
+    environment.insert(QStringLiteral("FAKETIME_DONT_FAKE_MONOTONIC"), QStringLiteral("1"));
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(DUTYLOOP_PROGRAM),
+                  {QStringLiteral("--publish"), QStringLiteral("--password-file"), passwordFile});
+    if (!program.waitForFinished(60000))
+        return {};
+    return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
+            QString::fromUtf8(program.readAllStandardOutput()),
+            QString::fromLocal8Bit(program.readAllStandardError())};
+}
+
+const QByteArray kCalendar =
+    "[Config]\nWorkAssign=5 TFS\n[Publish]\nTarget=caldav\nURL=$CALENDAR\nUser=kim\nMonths=1\n";
+constexpr auto kPrivate = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+
+} // namespace
+
+class TestPublishCommand : public QObject {
+    Q_OBJECT
+    std::unique_ptr<RadicaleServer> m_server;
+    QString m_whyNoServer;
+
+private slots:
+    void initTestCase() {
+        if (FaketimeLibrary().isEmpty())
+            QSKIP("libfaketime is not installed; make deps installs it");
+        m_whyNoServer = WhyNoRadicale();
+        if (!m_whyNoServer.isEmpty())
+            return;
+        m_server = std::make_unique<RadicaleServer>();
+        m_whyNoServer = m_server->start();
+        bool ok = false;
+        if (m_whyNoServer.isEmpty())
+            m_server->client({"make"}, &ok);
+    }
+    void cleanupTestCase() { m_server.reset(); }
+
+    // Published twice: the second run finds everything there.
+    void publishesToTheServer() {
+        if (!m_whyNoServer.isEmpty())
+            QSKIP(qPrintable(m_whyNoServer));
+        QTemporaryDir config;
+        const QString url = m_server->calendarUrl();
+        Run run = PublishWith(config, kCalendar, url, kPrivate);
+        QCOMPARE(run.errors, QString());
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.output, "5 created, 0 updated, 0 deleted on " + url + "\n");
+        bool ok = false;
+        const QStringList listed = m_server->client({"list"}, &ok).split(u'\n', Qt::SkipEmptyParts);
+        QVERIFY(ok);
+        QStringList starts;
+        for (const QString& line : listed)
+            starts.append(line.section(u'\t', 0, 0));
+        QCOMPARE(starts, (QStringList{"2027-03-02", "2027-03-09", "2027-03-15", "2027-03-21",
+                                      "2027-03-28"}));
+        run = PublishWith(config, kCalendar, url, kPrivate);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.output, "0 created, 0 updated, 0 deleted on " + url + "\n");
+    }
+
+    // Each way a run cannot publish: the exit code, and the reason on the standard error.
+    void refusals_data() {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<QString>("calendar"); // "server": the test's Radicale
+        QTest::addColumn<int>("passwordMode");
+        QTest::addColumn<QByteArray>("password");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("reason");
+        const int secret = int(kPrivate);
+        QTest::newRow("unreachable server")
+            << kCalendar << "http://127.0.0.1:9/kim/duty/" << secret << QByteArray("secret\n") << 1
+            << "dutyloop: server unreachable (";
+        QTest::newRow("wrong password") << kCalendar << "server" << secret << QByteArray("guess\n")
+                                        << 1 << "dutyloop: wrong user name or password (401";
+        QTest::newRow("no web address")
+            << kCalendar << "ftp://127.0.0.1/kim/duty/" << secret << QByteArray("secret\n") << 2
+            << "must start with https:// or http://";
+        QTest::newRow("no target") << QByteArray("[Config]\nWorkAssign=5 TFS\n") << "" << secret
+                                   << QByteArray("secret\n") << 2 << "no place to publish is set";
+        QTest::newRow("a password file others may read")
+            << kCalendar << "server" << int(kPrivate | QFileDevice::ReadOther)
+            << QByteArray("secret\n") << 2 << "(chmod 600)";
+        QTest::newRow("no crew") << QByteArray(
+                                        "[Config]\nWorkAssign=Tornvale\n[Publish]\nTarget=folder\n"
+                                        "Folder=$FOLDER\n")
+                                 << "" << secret << QByteArray() << 1
+                                 << "follows no crew's rotation";
+    }
+    void refusals() {
+        QFETCH(QByteArray, settings);
+        QFETCH(QString, calendar);
+        QFETCH(int, passwordMode);
+        QFETCH(QByteArray, password);
+        QFETCH(int, exitCode);
+        QFETCH(QString, reason);
+        if (calendar == u"server") {
+            if (!m_whyNoServer.isEmpty())
+                QSKIP(qPrintable(m_whyNoServer));
+            calendar = m_server->calendarUrl();
+        }
+        QTemporaryDir config;
+        const Run run = PublishWith(config, settings, calendar,
+                                    QFileDevice::Permissions(passwordMode), password);
+        QCOMPARE(run.exitCode, exitCode);
+        QCOMPARE(run.output, QString());
+        QVERIFY2(run.errors.contains(reason), qPrintable(run.errors));
+    }
+
+    // A folder needs no password and no server.
+    void publishesToAFolder() {
+        QTemporaryDir config;
+        const Run run = PublishWith(
+            config,
+            "[Config]\nWorkAssign=5 TFS\n[Publish]\nTarget=folder\nFolder=$FOLDER\nMonths=1\n", {},
+            kPrivate);
+        QCOMPARE(run.errors, QString());
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.output,
+                 "5 created, 0 updated, 0 deleted on " + config.filePath("vdir") + "\n");
+        QCOMPARE(QDir(config.filePath("vdir")).entryList(QDir::Files).size(), 5);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPublishCommand)
+#include "test_publish_command.moc"
