@@ -249,9 +249,11 @@ private slots:
               "Background", "“Assignment”", "“Start weeks on Monday”", "“Work day colour”",
               "“Off-duty colour”", "“Leading and trailing days colour”", "“Background colour”",
               "“Save”", "“Export duty days to a calendar file”",
-              "“Print a crew's duty year or save it as PDF”"})
+              "“Print a crew's duty year or save it as PDF”", "Your Own Calendar",
+              "“Publish the duty to your own calendar and keep it current”"})
             QVERIFY2(text.contains(QString::fromUtf8(said)), said);
-        for (const char* caption : {"Start Monday", "Ld/Tr", "BkGr", "Export…", "Print…"})
+        for (const char* caption :
+             {"Start Monday", "Ld/Tr", "BkGr", "Export…", "Print…", "Publish…"})
             QVERIFY2(!text.contains(QString::fromUtf8(caption)), caption);
     }
 
