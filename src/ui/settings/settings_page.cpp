@@ -357,15 +357,27 @@ void SettingsPage::buildColorButtons(QWidget* form, QVBoxLayout* rows) {
     m_publish->setAccessibleName(tr("Publish the duty to your own calendar and keep it current"));
     connect(m_publish, &QPushButton::clicked, this, &SettingsPage::publishRequested);
     auto* fileRow = new SegmentedRow;
-    // Three thirds of the row, the last taking what the division leaves.
-    const int third = (rowWidth + 2) / 3;
-    const int widths[] = {third, third, rowWidth + 2 - 2 * third};
-    int index = 0;
-    for (QPushButton* button : {m_export, m_print, m_publish}) {
+    // Three thirds of the row, the last taking what the division leaves; where a caption needs
+    // more than a third, as German "Veröffentlichen…" does, each takes what its caption needs
+    // and the row's room left over is shared out.
+    QPushButton* const fileButtons[] = {m_export, m_print, m_publish};
+    int needed[3];
+    int neededInAll = 0;
+    for (int i = 0; i < 3; ++i) {
+        QPushButton* button = fileButtons[i];
         const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
-        const int needed = button->fontMetrics().horizontalAdvance(button->text()) + 2 * margin;
-        button->setFixedSize(std::max(widths[index++], needed), 29);
-        fileRow->addWidget(button);
+        needed[i] = button->fontMetrics().horizontalAdvance(button->text()) + 2 * margin;
+        neededInAll += needed[i];
+    }
+    const int third = (rowWidth + 2) / 3;
+    const bool thirds = *std::max_element(needed, needed + 3) <= third;
+    const int spare = std::max(0, rowWidth + 2 - neededInAll);
+    for (int i = 0; i < 3; ++i) {
+        const int width = thirds  ? (i < 2 ? third : rowWidth + 2 - 2 * third)
+                          : i < 2 ? needed[i] + spare / 3
+                                  : needed[i] + spare - 2 * (spare / 3);
+        fileButtons[i]->setFixedSize(width, 29);
+        fileRow->addWidget(fileButtons[i]);
     }
     rows->addLayout(fileRow);
     rows->addSpacing(11);
