@@ -83,7 +83,9 @@ void DutyPublishing::useTarget(const PublishTarget& target, const QString& passw
         m_minute.stop();
     else
         m_minute.start();
-    m_pause.start();
+    // A new target is given the duty at once: there is no burst to wait out.
+    m_pause.stop();
+    publishNow();
 }
 
 void DutyPublishing::follow(const Settings& settings, const DayChangesBySection& dayChanges) {

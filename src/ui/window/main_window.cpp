@@ -6,6 +6,7 @@
 #include "platform/file_services.h"
 #include "platform/holiday_calendar.h"
 #include "platform/product.h"
+#include "platform/publish_status.h"
 #include "platform/settings_location.h"
 #include "schedule/crew.h"
 #include "schedule/rotation.h"
@@ -203,6 +204,7 @@ void MainWindow::showEvent(QShowEvent* event) {
     fitOuterSizeOnce();
     // Only now have the tab pages taken their size for the first time.
     placeCalendar();
+    showPublishStatus(m_publishing->status());
     // Said once, when the window is there for the message box to stand over.
     if (!m_startupProblem.isEmpty())
         QTimer::singleShot(0, this, [this, problem = std::exchange(m_startupProblem, {})] {

@@ -73,6 +73,8 @@ void MainWindow::startPublishing() {
             &DutyPublishing::retryNow);
     connect(m_settingsPage, &SettingsPage::publishPasswordRequested, this,
             [this] { runPublishDialog(true); });
+    // The duty first, so that the target, once set, is given it at once.
+    m_publishing->follow(m_settings, m_dayChanges);
     m_publishing->start(m_settings.publish);
     showPublishStatus(m_publishing->status());
 }
@@ -111,21 +113,23 @@ void MainWindow::askForPublishPassword() {
 }
 
 void MainWindow::showPublishStatus(const PublishStatus& status) {
-    const bool waiting = status.state == State::Waiting;
+    // Changes that wait for a reason; without one they wait only for the run about to start.
+    const bool failed = status.state == State::Waiting && status.problem != PublishProblem::None;
     const QString text =
         status.state == State::Off ? QString() : PublishStatusText(status, m_platform.now());
-    const PublishStateRow::Action action = !waiting ? PublishStateRow::Action::None
+    const PublishStateRow::Action action = !failed ? PublishStateRow::Action::None
                                            : status.problem == PublishProblem::WrongPassword
                                                ? PublishStateRow::Action::EnterPassword
                                                : PublishStateRow::Action::TryAgain;
     m_settingsPage->showPublishState(text, action);
     m_calendarPage->showPublishState(text);
-    // A screen reader hears of a failure and of the recovery from it, not of every run.
-    if (waiting != m_publishFailing && (waiting || status.state == State::Published)) {
-        m_publishFailing = waiting;
+    // A screen reader hears of a failure and of the recovery from it, not of every run; a
+    // failure before the window shows is said when it does.
+    if (isVisible() && failed != m_publishFailing && (failed || status.state == State::Published)) {
+        m_publishFailing = failed;
         m_announcer->announce(text);
     }
-    if (!waiting)
+    if (!failed)
         return;
     if (status.problem == PublishProblem::UntrustedCertificate && !status.certificate.isEmpty())
         askToAcceptCertificate(status.certificate);

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QToolButton>
 #include <QToolTip>
 
@@ -235,6 +236,26 @@ private slots:
         QCOMPARE(window.openedLinks->size(), 1);
         QVERIFY2(window.openedLinks->first().toString().startsWith(opened.toString()),
                  qPrintable(window.openedLinks->first().toString()));
+    }
+
+    // A screen reader hears when publishing fails and when it recovers, not of every run. The
+    // folder cannot be made under a plain file; once the file is gone, Try Again publishes.
+    void publishingFailureAndRecoveryAreSaid() {
+        QTemporaryDir root;
+        QFile blocker(root.filePath("blocked"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        auto window = ShownWindow(QDate(2027, 3, 10),
+                                  "[Config]\nWorkAssign=5 TFS\n[Publish]\nTarget=folder\nFolder=" +
+                                      root.filePath("blocked/vdir").toUtf8() + "\nMonths=1\n");
+        const QString waiting = QStringLiteral("5 changes waiting: the folder cannot be written");
+        QTRY_COMPARE(Announced(), QStringList{waiting});
+        QVERIFY(blocker.remove());
+        OpenTab(*window, ControlsOf(*window).settingsPage);
+        Heard().clear();
+        Click(window->findChild<QPushButton*>(QStringLiteral("publishActionButton")));
+        QTRY_COMPARE(Announced(), QStringList{QStringLiteral("Published just now")});
+        QVERIFY(QFile::exists(root.filePath("blocked/vdir")));
     }
 
     // The picture's content as text: each of its notes is in the description, with each
