@@ -1617,6 +1617,13 @@ Die Änderung wurde nicht gespeichert.</translation>
     </message>
 </context>
 <context>
+    <name>dutyloop::DutyPublishing</name>
+    <message>
+        <source>no answer</source>
+        <translation>keine Antwort</translation>
+    </message>
+</context>
+<context>
     <name>dutyloop::ExportDialog</name>
     <message>
         <source>Export Duty Calendar</source>
@@ -1719,8 +1726,16 @@ Soll die Datei ersetzt werden?</translation>
         <translation>%1: die Schaltfläche „%2“.</translation>
     </message>
     <message>
-        <source>At the top is the button “%1”, at the bottom the buttons “%2” and “%3”.</source>
-        <translation>Oben steht die Schaltfläche „%1“, unten stehen die Schaltflächen „%2“ und „%3“.</translation>
+        <source>Your Own Calendar</source>
+        <translation>Eigener Kalender</translation>
+    </message>
+    <message>
+        <source>At the top is the button “%1”, at the bottom the buttons “%2”, “%3” and “%4”.</source>
+        <translation>Oben steht die Schaltfläche „%1“, unten stehen die Schaltflächen „%2“, „%3“ und „%4“.</translation>
+    </message>
+    <message>
+        <source>%1: the button “%2”, which keeps the chosen crew&apos;s duty current in a calendar on your own server or in a folder that calendar programs read.</source>
+        <translation>%1: die Schaltfläche „%2“, die den Dienst der gewählten Dienstgruppe in einem Kalender auf Ihrem eigenen Server oder in einem Ordner, den Kalenderprogramme lesen, aktuell hält.</translation>
     </message>
 </context>
 <context>
@@ -1777,6 +1792,52 @@ Ihre eigenen Tage können erst angezeigt oder geändert werden, wenn die Datei l
         <source>Settings saved</source>
         <translation>Einstellungen gespeichert</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The secret store did not keep the password: %1
+It is kept until Dutyloop closes.</source>
+        <translation>Der Schlüsselbund hat das Passwort nicht behalten: %1
+Es bleibt bis zum Beenden von Dutyloop erhalten.</translation>
+    </message>
+    <message>
+        <source>Publish Duty Calendar</source>
+        <translation>Dienstkalender veröffentlichen</translation>
+    </message>
+    <message>
+        <source>The server refused the user name or password for %1.
+The duty waits until the server takes the password.</source>
+        <translation>Der Server hat den Benutzernamen oder das Passwort für %1 abgelehnt.
+Die Veröffentlichung des Dienstes wartet, bis der Server das Passwort annimmt.</translation>
+    </message>
+    <message>
+        <source>Enter Password…</source>
+        <translation>Passwort eingeben…</translation>
+    </message>
+    <message>
+        <source>Untrusted Certificate</source>
+        <translation>Nicht vertrauenswürdiges Zertifikat</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 cannot be verified, so Dutyloop cannot tell whether the server is the one you mean.
+
+Its SHA-256 fingerprint is:
+%2
+
+Accept it only where it is the fingerprint that the server&apos;s owner gives.</source>
+        <translation>Das Zertifikat von %1 lässt sich nicht überprüfen; Dutyloop kann daher nicht feststellen, ob der Server der gemeinte ist.
+
+Sein SHA-256-Fingerabdruck lautet:
+%2
+
+Akzeptieren Sie es nur, wenn es der Fingerabdruck ist, den der Betreiber des Servers angibt.</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Akzeptieren</translation>
+    </message>
 </context>
 <context>
     <name>dutyloop::MonthView</name>
@@ -1818,6 +1879,104 @@ Ihre eigenen Tage können erst angezeigt oder geändert werden, wenn die Datei l
     <message>
         <source>Duty year saved as %1</source>
         <translation>Dienstjahr gespeichert als %1</translation>
+    </message>
+</context>
+<context>
+    <name>dutyloop::PublishDialog</name>
+    <message>
+        <source>Publish Duty Calendar</source>
+        <translation>Dienstkalender veröffentlichen</translation>
+    </message>
+    <message>
+        <source>Publish the duty to</source>
+        <translation>Wohin der Dienst veröffentlicht wird</translation>
+    </message>
+    <message>
+        <source>&amp;Not published</source>
+        <translation>&amp;Nicht veröffentlicht</translation>
+    </message>
+    <message>
+        <source>A Cal&amp;DAV calendar on a server</source>
+        <translation>Ein Cal&amp;DAV-Kalender auf einem Server</translation>
+    </message>
+    <message>
+        <source>A &amp;folder, one file per event</source>
+        <translation>Ein Ordn&amp;er, eine Datei je Termin</translation>
+    </message>
+    <message>
+        <source>UR&amp;L:</source>
+        <translation>UR&amp;L:</translation>
+    </message>
+    <message>
+        <source>U&amp;ser name:</source>
+        <translation>Ben&amp;utzername:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Passwort:</translation>
+    </message>
+    <message>
+        <source>&amp;Browse…</source>
+        <translation>Durc&amp;hsuchen…</translation>
+    </message>
+    <message>
+        <source>Choose the folder</source>
+        <translation>Ordner wählen</translation>
+    </message>
+    <message>
+        <source>Folde&amp;r:</source>
+        <translation>Ordne&amp;r:</translation>
+    </message>
+    <message>
+        <source>Months published, from this month on</source>
+        <translation>Veröffentlichte Monate ab diesem Monat</translation>
+    </message>
+    <message>
+        <source>from this month on</source>
+        <translation>ab diesem Monat</translation>
+    </message>
+    <message>
+        <source>&amp;Months:</source>
+        <translation>&amp;Monate:</translation>
+    </message>
+    <message>
+        <source>Folder for the Duty</source>
+        <translation>Ordner für den Dienst</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>keine Antwort</translation>
+    </message>
+    <message>
+        <source>No secret store answered (%1), so the password is kept until Dutyloop closes and asked for again at its next start.</source>
+        <translation>Kein Schlüsselbund hat geantwortet (%1); das Passwort bleibt daher nur bis zum Beenden von Dutyloop erhalten und wird beim nächsten Start erneut abgefragt.</translation>
+    </message>
+    <message>
+        <source>Enter the calendar&apos;s URL.</source>
+        <translation>Geben Sie die URL des Kalenders ein.</translation>
+    </message>
+    <message>
+        <source>The URL must start with https:// or http:// and name a server, with no password in it.</source>
+        <translation>Die URL muss mit https:// oder http:// beginnen und einen Server nennen, ohne ein Passwort darin.</translation>
+    </message>
+    <message>
+        <source>Choose the folder.</source>
+        <translation>Wählen Sie den Ordner.</translation>
+    </message>
+    <message>
+        <source>Enter the folder&apos;s whole path, starting with / or ~.</source>
+        <translation>Geben Sie den vollständigen Pfad des Ordners ein, beginnend mit / oder ~.</translation>
+    </message>
+</context>
+<context>
+    <name>dutyloop::PublishStateRow</name>
+    <message>
+        <source>Enter Password…</source>
+        <translation>Passwort eingeben…</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Erneut versuchen</translation>
     </message>
 </context>
 <context>
@@ -1967,6 +2126,14 @@ Ihre eigenen Tage können erst angezeigt oder geändert werden, wenn die Datei l
     <message>
         <source>Evening reminder at</source>
         <translation>Erinnerung am Vorabend um</translation>
+    </message>
+    <message>
+        <source>Publish…</source>
+        <translation>Veröffentlichen…</translation>
+    </message>
+    <message>
+        <source>Publish the duty to your own calendar and keep it current</source>
+        <translation>Dienst im eigenen Kalender veröffentlichen und aktuell halten</translation>
     </message>
 </context>
 </TS>

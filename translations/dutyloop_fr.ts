@@ -1617,6 +1617,13 @@ La modification n’a pas été enregistrée.</translation>
     </message>
 </context>
 <context>
+    <name>dutyloop::DutyPublishing</name>
+    <message>
+        <source>no answer</source>
+        <translation>pas de réponse</translation>
+    </message>
+</context>
+<context>
     <name>dutyloop::ExportDialog</name>
     <message>
         <source>Export Duty Calendar</source>
@@ -1719,8 +1726,16 @@ Voulez-vous le remplacer&#x202f;?</translation>
         <translation>%1&#xa0;: le bouton «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
-        <source>At the top is the button “%1”, at the bottom the buttons “%2” and “%3”.</source>
-        <translation>En haut se trouve le bouton «&#xa0;%1&#xa0;», en bas les boutons «&#xa0;%2&#xa0;» et «&#xa0;%3&#xa0;».</translation>
+        <source>Your Own Calendar</source>
+        <translation>Votre calendrier</translation>
+    </message>
+    <message>
+        <source>At the top is the button “%1”, at the bottom the buttons “%2”, “%3” and “%4”.</source>
+        <translation>En haut se trouve le bouton «&#xa0;%1&#xa0;», en bas les boutons «&#xa0;%2&#xa0;», «&#xa0;%3&#xa0;» et «&#xa0;%4&#xa0;».</translation>
+    </message>
+    <message>
+        <source>%1: the button “%2”, which keeps the chosen crew&apos;s duty current in a calendar on your own server or in a folder that calendar programs read.</source>
+        <translation>%1&#xa0;: le bouton «&#xa0;%2&#xa0;», qui tient à jour le service de l’équipe choisie dans un calendrier sur votre propre serveur ou dans un dossier que lisent les programmes d’agenda.</translation>
     </message>
 </context>
 <context>
@@ -1777,6 +1792,52 @@ Vos jours ne peuvent être affichés ni modifiés tant qu’il ne peut pas être
         <source>Settings saved</source>
         <translation>Paramètres enregistrés</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The secret store did not keep the password: %1
+It is kept until Dutyloop closes.</source>
+        <translation>Le trousseau de clés n’a pas conservé le mot de passe&#xa0;: %1
+Il est gardé jusqu’à la fermeture de Dutyloop.</translation>
+    </message>
+    <message>
+        <source>Publish Duty Calendar</source>
+        <translation>Publier le calendrier de service</translation>
+    </message>
+    <message>
+        <source>The server refused the user name or password for %1.
+The duty waits until the server takes the password.</source>
+        <translation>Le serveur a refusé le nom d’utilisateur ou le mot de passe pour %1.
+La publication du service attend que le serveur accepte le mot de passe.</translation>
+    </message>
+    <message>
+        <source>Enter Password…</source>
+        <translation>Saisir le mot de passe…</translation>
+    </message>
+    <message>
+        <source>Untrusted Certificate</source>
+        <translation>Certificat non fiable</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 cannot be verified, so Dutyloop cannot tell whether the server is the one you mean.
+
+Its SHA-256 fingerprint is:
+%2
+
+Accept it only where it is the fingerprint that the server&apos;s owner gives.</source>
+        <translation>Le certificat de %1 ne peut pas être vérifié&#x202f;; Dutyloop ne peut donc pas savoir si le serveur est bien celui que vous visez.
+
+Son empreinte SHA-256 est&#xa0;:
+%2
+
+Acceptez-le seulement s’il porte l’empreinte que donne le propriétaire du serveur.</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Accepter</translation>
+    </message>
 </context>
 <context>
     <name>dutyloop::MonthView</name>
@@ -1818,6 +1879,104 @@ Vos jours ne peuvent être affichés ni modifiés tant qu’il ne peut pas être
     <message>
         <source>Duty year saved as %1</source>
         <translation>Année de service enregistrée sous %1</translation>
+    </message>
+</context>
+<context>
+    <name>dutyloop::PublishDialog</name>
+    <message>
+        <source>Publish Duty Calendar</source>
+        <translation>Publier le calendrier de service</translation>
+    </message>
+    <message>
+        <source>Publish the duty to</source>
+        <translation>Où publier le service</translation>
+    </message>
+    <message>
+        <source>&amp;Not published</source>
+        <translation>&amp;Non publié</translation>
+    </message>
+    <message>
+        <source>A Cal&amp;DAV calendar on a server</source>
+        <translation>Un calendrier Cal&amp;DAV sur un serveur</translation>
+    </message>
+    <message>
+        <source>A &amp;folder, one file per event</source>
+        <translation>Un dossier, un &amp;fichier par évènement</translation>
+    </message>
+    <message>
+        <source>UR&amp;L:</source>
+        <translation>UR&amp;L&#xa0;:</translation>
+    </message>
+    <message>
+        <source>U&amp;ser name:</source>
+        <translation>Nom d’&amp;utilisateur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Mot de passe&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Browse…</source>
+        <translation>&amp;Parcourir…</translation>
+    </message>
+    <message>
+        <source>Choose the folder</source>
+        <translation>Choisir le dossier</translation>
+    </message>
+    <message>
+        <source>Folde&amp;r:</source>
+        <translation>Dossie&amp;r&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Months published, from this month on</source>
+        <translation>Mois publiés à partir de ce mois-ci</translation>
+    </message>
+    <message>
+        <source>from this month on</source>
+        <translation>à partir de ce mois-ci</translation>
+    </message>
+    <message>
+        <source>&amp;Months:</source>
+        <translation>Moi&amp;s&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Folder for the Duty</source>
+        <translation>Dossier pour le service</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>pas de réponse</translation>
+    </message>
+    <message>
+        <source>No secret store answered (%1), so the password is kept until Dutyloop closes and asked for again at its next start.</source>
+        <translation>Aucun trousseau de clés n’a répondu (%1)&#x202f;; le mot de passe est donc gardé jusqu’à la fermeture de Dutyloop et redemandé au prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>Enter the calendar&apos;s URL.</source>
+        <translation>Saisissez l’URL du calendrier.</translation>
+    </message>
+    <message>
+        <source>The URL must start with https:// or http:// and name a server, with no password in it.</source>
+        <translation>L’URL doit commencer par «&#xa0;https&#xa0;» ou «&#xa0;http&#xa0;» et nommer un serveur, sans mot de passe.</translation>
+    </message>
+    <message>
+        <source>Choose the folder.</source>
+        <translation>Choisissez le dossier.</translation>
+    </message>
+    <message>
+        <source>Enter the folder&apos;s whole path, starting with / or ~.</source>
+        <translation>Saisissez le chemin complet du dossier, commençant par / ou ~.</translation>
+    </message>
+</context>
+<context>
+    <name>dutyloop::PublishStateRow</name>
+    <message>
+        <source>Enter Password…</source>
+        <translation>Saisir le mot de passe…</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Réessayer</translation>
     </message>
 </context>
 <context>
@@ -1967,6 +2126,14 @@ Vos jours ne peuvent être affichés ni modifiés tant qu’il ne peut pas être
     <message>
         <source>Evening reminder at</source>
         <translation>Rappel la veille à</translation>
+    </message>
+    <message>
+        <source>Publish…</source>
+        <translation>Publier…</translation>
+    </message>
+    <message>
+        <source>Publish the duty to your own calendar and keep it current</source>
+        <translation>Publier le service dans votre propre calendrier et le tenir à jour</translation>
     </message>
 </context>
 </TS>

@@ -38,6 +38,10 @@ struct Platform {
     std::function<QString(QWidget* window, const QString& title, const QString& folder,
                           const QString& filter)>
         chooseOpenFile;
+    // Asks for a folder, starting in `folder`; empty when the user cancels or where there is no
+    // dialog.
+    std::function<QString(QWidget* window, const QString& title, const QString& folder)>
+        chooseFolder;
     // Makes the program's file writes fail at a chosen step; the system's never does.
     WriteFault writeFault;
     // The moment now in the user's time zone, by which the desktop's reminders of duty fall due;

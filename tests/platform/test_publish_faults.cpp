@@ -9,6 +9,8 @@
 #include <QTest>
 #include <QTimeZone>
 
+Q_DECLARE_METATYPE(dutyloop::PublishTarget)
+
 using namespace dutyloop;
 using namespace std::chrono_literals;
 
@@ -191,8 +193,6 @@ private slots:
         QVERIFY(publisher.status().details.contains("plain/duty"));
     }
 };
-
-Q_DECLARE_METATYPE(dutyloop::PublishTarget)
 
 QTEST_GUILESS_MAIN(TestPublishFaults)
 #include "test_publish_faults.moc"

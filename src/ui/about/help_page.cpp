@@ -20,14 +20,16 @@ namespace {
 // The picture's captions in the user's language: the Settings tab's own words, as that tab
 // shows them, and the notes that point at its controls.
 QHash<QString, QString> PictureWords() {
-    static const char* const kSettingsWords[] = {
-        "Save", "Assignment", "Start Monday", "Work", "Off", "Ld/Tr", "BkGr", "Export…", "Print…"};
+    static const char* const kSettingsWords[] = {"Save",   "Assignment", "Start Monday", "Work",
+                                                 "Off",    "Ld/Tr",      "BkGr",         "Export…",
+                                                 "Print…", "Publish…"};
     static const char* const kNotes[] = {
         QT_TRANSLATE_NOOP("dutyloop::HelpPage", "First day of week"),
         QT_TRANSLATE_NOOP("dutyloop::HelpPage", "Shift Assignment"),
         QT_TRANSLATE_NOOP("dutyloop::HelpPage", "Shift Colors"),
         QT_TRANSLATE_NOOP("dutyloop::HelpPage", "Leading / Trailing"),
-        QT_TRANSLATE_NOOP("dutyloop::HelpPage", "Background")};
+        QT_TRANSLATE_NOOP("dutyloop::HelpPage", "Background"),
+        QT_TRANSLATE_NOOP("dutyloop::HelpPage", "Your Own Calendar")};
     QHash<QString, QString> words;
     for (const char* word : kSettingsWords)
         words.insert(QString::fromUtf8(word),
@@ -55,9 +57,15 @@ QString PictureText(const QHash<QString, QString>& words) {
         HelpPage::tr("%1: the button “%2”.")
             .arg(word("Leading / Trailing"), spoken("Leading and trailing days colour")),
         HelpPage::tr("%1: the button “%2”.").arg(word("Background"), spoken("Background colour")),
-        HelpPage::tr("At the top is the button “%1”, at the bottom the buttons “%2” and “%3”.")
+        HelpPage::tr("At the top is the button “%1”, at the bottom the buttons “%2”, “%3” and "
+                     "“%4”.")
             .arg(word("Save"), spoken("Export duty days to a calendar file"),
-                 spoken("Print a crew's duty year or save it as PDF"))};
+                 spoken("Print a crew's duty year or save it as PDF"),
+                 spoken("Publish the duty to your own calendar and keep it current")),
+        HelpPage::tr("%1: the button “%2”, which keeps the chosen crew's duty current in a "
+                     "calendar on your own server or in a folder that calendar programs read.")
+            .arg(word("Your Own Calendar"),
+                 spoken("Publish the duty to your own calendar and keep it current"))};
     return lines.join(QLatin1Char('\n'));
 }
 

@@ -245,6 +245,13 @@ void CalendarPage::announceDayOnButtons(const MonthPage& before) {
             .arg(now.spokenMonth, now.cells[static_cast<std::size_t>(cell)].accessibleName));
 }
 
+void CalendarPage::showPublishState(const QString& text) {
+    if (m_status->toolTip() == text)
+        return;
+    m_status->setToolTip(text);
+    m_status->setAccessibleDescription(text);
+}
+
 void CalendarPage::setPickerDate(QDate date) {
     m_dateField->setDate(date);
     m_dateFieldShows = m_dateField->date();

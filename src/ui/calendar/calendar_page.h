@@ -36,6 +36,9 @@ public:
     // Gives the keyboard focus to the month view; its mark shows on the selected day where the
     // focus comes from the user's click or Tab key.
     void focusMonthView(Qt::FocusReason reason = Qt::MouseFocusReason);
+    // Where publishing stands, in the status line's tooltip and its description for a screen
+    // reader; empty where nothing is published.
+    void showPublishState(const QString& text);
 
     MonthView* monthView() const { return m_monthView; }
 

@@ -345,30 +345,66 @@ void SettingsPage::buildColorButtons(QWidget* form, QVBoxLayout* rows) {
     rows->addLayout(colorRow);
     rows->addSpacing(19);
 
-    // Below the colour buttons and in their style: Export and Print share a row as wide as
-    // theirs, and overlap by a pixel as they do.
-    const int fileButtonWidth = (rowWidth + 1) / 2;
+    // Below the colour buttons and in their style: Export, Print and Publish share a row as wide
+    // as theirs, and overlap by a pixel as they do; a longer caption in another language widens
+    // its button.
     m_export = BoldButton(form, "exportButton", tr("Export…"));
-    m_export->setFixedSize(fileButtonWidth, 29);
     m_export->setAccessibleName(tr("Export duty days to a calendar file"));
     connect(m_export, &QPushButton::clicked, this, &SettingsPage::exportRequested);
     m_print = BoldButton(form, "printButton", tr("Print…"));
-    m_print->setFixedSize(fileButtonWidth, 29);
     m_print->setAccessibleName(tr("Print a crew's duty year or save it as PDF"));
     connect(m_print, &QPushButton::clicked, this, &SettingsPage::printRequested);
+    m_publish = BoldButton(form, "publishButton", tr("Publish…"));
+    m_publish->setAccessibleName(tr("Publish the duty to your own calendar and keep it current"));
+    connect(m_publish, &QPushButton::clicked, this, &SettingsPage::publishRequested);
     auto* fileRow = new SegmentedRow;
-    fileRow->addWidget(m_export);
-    fileRow->addWidget(m_print);
+    // Three thirds of the row, the last taking what the division leaves; where a caption needs
+    // more than a third, as German "Veröffentlichen…" does, each takes what its caption needs
+    // and the row's room left over is shared out.
+    QPushButton* const fileButtons[] = {m_export, m_print, m_publish};
+    int needed[3];
+    int neededInAll = 0;
+    for (int i = 0; i < 3; ++i) {
+        QPushButton* button = fileButtons[i];
+        const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+        needed[i] = button->fontMetrics().horizontalAdvance(button->text()) + 2 * margin;
+        neededInAll += needed[i];
+    }
+    const int third = (rowWidth + 2) / 3;
+    const bool thirds = *std::max_element(needed, needed + 3) <= third;
+    const int spare = std::max(0, rowWidth + 2 - neededInAll);
+    for (int i = 0; i < 3; ++i) {
+        const int width = thirds  ? (i < 2 ? third : rowWidth + 2 - 2 * third)
+                          : i < 2 ? needed[i] + spare / 3
+                                  : needed[i] + spare - 2 * (spare / 3);
+        fileButtons[i]->setFixedSize(width, 29);
+        fileRow->addWidget(fileButtons[i]);
+    }
     rows->addLayout(fileRow);
     rows->addSpacing(11);
 
+    // Where publishing stands, and under it the word on the last file written, share the room
+    // below the buttons: a state that comes or goes moves nothing above them.
+    auto* messages = Named(new QWidget(form), "fileMessages");
+    messages->setMinimumHeight(80);
+    auto* messageRows = new QVBoxLayout(messages);
+    messageRows->setContentsMargins(0, 0, 0, 0);
+    messageRows->setSpacing(0);
+    m_publishState = new PublishStateRow(messages);
+    m_publishState->setContentsMargins(0, 0, 0, 8);
+    messageRows->addWidget(m_publishState);
+    connect(m_publishState, &PublishStateRow::tryAgainRequested, this,
+            &SettingsPage::publishRetryRequested);
+    connect(m_publishState, &PublishStateRow::passwordRequested, this,
+            &SettingsPage::publishPasswordRequested);
+
     // Empty, and so unseen, until an export has written its file.
-    m_exportMessage = Named(new QLabel(form), "exportMessage");
+    m_exportMessage = Named(new QLabel(messages), "exportMessage");
     m_exportMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_exportMessage->setWordWrap(true);
     m_exportMessage->setTextFormat(Qt::PlainText);
-    m_exportMessage->setMinimumHeight(80);
-    rows->addWidget(m_exportMessage, 1);
+    messageRows->addWidget(m_exportMessage, 1);
+    rows->addWidget(messages, 1);
 }
 
 void SettingsPage::showExportMessage(const QString& message) {
@@ -381,6 +417,11 @@ void SettingsPage::showPrintMessage(const QString& message) {
 
 void SettingsPage::clearFileMessage() {
     showFileMessage({}, nullptr);
+}
+
+void SettingsPage::showPublishState(const QString& text, PublishStateRow::Action action) {
+    m_publishState->showState(text, action);
+    m_publish->setAccessibleDescription(text);
 }
 
 void SettingsPage::showFileMessage(const QString& message, QPushButton* writer) {
@@ -428,6 +469,7 @@ void SettingsPage::showLook(const TabLook& look) {
     for (QWidget* widget :
          std::initializer_list<QWidget*>{m_title, m_backgroundColor, m_exportMessage})
         SetTextColor(widget, look.headerTextColor);
+    m_publishState->setTextColor(look.headerTextColor);
     const QRgb header = look.headerTextColor;
     SetStateTextColors(m_back, {header, header, colors::Blue, header});
     SetStateTextColors(m_save, {colors::Black, colors::Black, colors::Blue, colors::Black});

@@ -2,6 +2,7 @@
 
 #include "calendar/month_page.h"
 #include "settings/settings_file.h"
+#include "ui/settings/publish_state_row.h"
 
 #include <QLocale>
 #include <QWidget>
@@ -25,8 +26,9 @@ class ToggleSwitch;
 enum class ColorSetting { Work, Off, LeadTrail, Background };
 
 // The Settings tab: the assignment, the week start, the four colour buttons with their picker,
-// Save and Export; the colour names in the language of `locale`. Each change the user makes is
-// reported as the whole settings edited; the window keeps them and hands back the look to show.
+// Save, Export, Print and Publish; the colour names in the language of `locale`. Each change the
+// user makes is reported as the whole settings edited; the window keeps them and hands back the
+// look to show.
 class SettingsPage : public QWidget {
     Q_OBJECT
 public:
@@ -50,12 +52,19 @@ public:
     // Takes the message away once the user does something else: what it told of is no longer
     // the last thing done, and a failed or cancelled export must not seem to have written.
     void clearFileMessage();
+    // Under the Publish button: where publishing stands, and what the user can do about it;
+    // also the button's description for a screen reader. Empty where nothing is published.
+    void showPublishState(const QString& text, PublishStateRow::Action action);
 
 signals:
     void backRequested();
     void saveRequested();
     void exportRequested();
     void printRequested();
+    void publishRequested();
+    void publishRetryRequested();
+    // The server refused the password: the user asks to enter it again.
+    void publishPasswordRequested();
     // The settings as the user has just changed them: the assignment, the week start or a
     // colour.
     void settingsEdited(const Settings& settings);
@@ -107,6 +116,8 @@ private:
     QPushButton* m_backgroundColor = nullptr;
     QPushButton* m_export = nullptr;
     QPushButton* m_print = nullptr;
+    QPushButton* m_publish = nullptr;
+    PublishStateRow* m_publishState = nullptr;
     QLabel* m_exportMessage = nullptr;
     Announcer* m_announcer = nullptr;
 };

@@ -6,6 +6,7 @@
 #include "platform/file_services.h"
 #include "platform/holiday_calendar.h"
 #include "platform/product.h"
+#include "platform/publish_status.h"
 #include "platform/settings_location.h"
 #include "schedule/crew.h"
 #include "schedule/rotation.h"
@@ -15,6 +16,7 @@
 #include "ui/calendar/month_view.h"
 #include "ui/parts/announcer.h"
 #include "ui/settings/settings_page.h"
+#include "ui/window/duty_publishing.h"
 #include "ui/window/duty_reminders.h"
 #include "ui/window/equal_tab_widget.h"
 
@@ -104,7 +106,8 @@ void MainWindow::start() {
     m_settingsPage->showSettings(m_settings);
     m_dutyReminders = new DutyReminders(m_platform.now, m_platform.notify, m_platform.locale,
                                         m_platform.dayCheckInterval, this);
-    m_dutyReminders->follow(m_settings, DayChangesUnder(m_dayChanges, m_settings.assignment));
+    startPublishing();
+    followDuty();
 
     const QDate now = today();
     m_today = now;
@@ -204,6 +207,7 @@ void MainWindow::showEvent(QShowEvent* event) {
     fitOuterSizeOnce();
     // Only now have the tab pages taken their size for the first time.
     placeCalendar();
+    showPublishStatus(m_publishing->status());
     // Said once, when the window is there for the message box to stand over.
     if (!m_startupProblem.isEmpty())
         QTimer::singleShot(0, this, [this, problem = std::exchange(m_startupProblem, {})] {
@@ -263,6 +267,8 @@ void MainWindow::followToday() {
     // The selection stays where the user left it; only what depends on today follows.
     m_today = now;
     redraw();
+    // The published months move on with the day.
+    followDuty();
 }
 
 void MainWindow::showPickedDate(QDate date) {
@@ -321,7 +327,7 @@ void MainWindow::applySettings(const Settings& settings) {
     m_settingsPage->clearFileMessage();
     if (newHolidays)
         loadHolidays();
-    m_dutyReminders->follow(m_settings, DayChangesUnder(m_dayChanges, m_settings.assignment));
+    followDuty();
     // The other tabs take the new colours at once; the calendar takes the new settings when its
     // tab shows again.
     const TabLook look = TabLookFor(m_settings.colors, monthPage().fonts);

@@ -8,17 +8,21 @@
 #include "settings/day_changes_file.h"
 #include "settings/settings_file.h"
 
+#include <QByteArrayList>
 #include <QDate>
 #include <QTimer>
 #include <QUrl>
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 namespace dutyloop {
 
+struct PublishStatus;
 class AboutPage;
 class Announcer;
 class CalendarPage;
+class DutyPublishing;
 class DutyReminders;
 class HelpPage;
 class SettingsPage;
@@ -70,6 +74,7 @@ private slots:
     void openLink(const QUrl& link);
     void followToday();
     void changeDay(QDate day);
+    void showPublishStatus(const dutyloop::PublishStatus& status);
 
 private:
     void connectPages();
@@ -81,6 +86,16 @@ private:
     void placeCalendar();
     void fitOuterSizeOnce();
     Platform fileWritingPlatform();
+    // Writes the settings file as `edit` makes it of the text it holds; false where it could not
+    // be written, which the error box has said.
+    bool writeSettingsFile(const std::function<QByteArray(const QByteArray&)>& edit);
+    void followDuty();
+    void startPublishing();
+    // The Publish dialog; `forPassword` where it opens to ask for the password.
+    void runPublishDialog(bool forPassword = false);
+    void askForPublishPassword();
+    void offerPasswordEntry();
+    void askToAcceptCertificate(const QByteArray& fingerprint);
     // What the user is told when the days file is there but cannot be read.
     static QString daysFileUnreadableText(const QString& unreadable);
 
@@ -92,6 +107,12 @@ private:
     AboutPage* m_aboutPage = nullptr;
     Announcer* m_announcer = nullptr;
     DutyReminders* m_dutyReminders = nullptr;
+    DutyPublishing* m_publishing = nullptr;
+    // Whether the last word on publishing was a failure, so that the recovery is said.
+    bool m_publishFailing = false;
+    // The password is asked for once a run, and each untrusted certificate once.
+    bool m_publishPasswordAsked = false;
+    QByteArrayList m_certificatesAsked;
 
     CalendarView m_view;
     Settings m_settings;

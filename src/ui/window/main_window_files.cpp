@@ -35,7 +35,7 @@ void MainWindow::changeDay(QDate date) {
         return;
     }
     m_dayChanges = *days.changes;
-    m_dutyReminders->follow(m_settings, DayChangesUnder(m_dayChanges, m_settings.assignment));
+    followDuty();
     redraw();
     const DayChanges& changes = DayChangesUnder(m_dayChanges, m_settings.assignment);
     const DayChange seen = StoredChangeOn(date, changes);
@@ -54,7 +54,7 @@ void MainWindow::changeDay(QDate date) {
     // What the file holds, written or not, is what the calendar shows.
     if (written.file.changes)
         m_dayChanges = *written.file.changes;
-    m_dutyReminders->follow(m_settings, DayChangesUnder(m_dayChanges, m_settings.assignment));
+    followDuty();
     redraw();
     if (!written.refusal.isEmpty())
         m_platform.showError(this, written.refusal);
@@ -64,20 +64,24 @@ QString MainWindow::daysFileUnreadableText(const QString& unreadable) {
     return tr("%1\nYour own days cannot be shown or changed until it can be read.").arg(unreadable);
 }
 
-void MainWindow::save() {
-    m_settingsPage->clearFileMessage();
+bool MainWindow::writeSettingsFile(const std::function<QByteArray(const QByteArray&)>& edit) {
     // The folder may have gone since start-up made it; it is made again the same way.
     CreateDirectoryWithParents(QFileInfo(m_settingsFilePath).absolutePath());
-    // The seven keys go into the file as it stands, so every other line of it survives; what
-    // is there but cannot be read (no regular file, or far too large) is not replaced.
+    // The keys go into the file as it stands, so every other line of it survives; what is there
+    // but cannot be read (no regular file, or far too large) is not replaced.
     const FileContent current = ReadFile(m_settingsFilePath);
     if (!current.read() && current.failure != ReadFailure::Missing) {
         m_platform.showError(this,
                              UnableToWriteMessage(m_settingsFilePath, ReadFailureReason(current)));
-        return;
+        return false;
     }
-    if (!WriteFileOrShowError(m_platform, this, m_settingsFilePath,
-                              TextWithSettings(current.bytes, m_settings)))
+    return WriteFileOrShowError(m_platform, this, m_settingsFilePath, edit(current.bytes));
+}
+
+void MainWindow::save() {
+    m_settingsPage->clearFileMessage();
+    if (!writeSettingsFile(
+            [this](const QByteArray& text) { return TextWithSettings(text, m_settings); }))
         return;
     showMonthOf(m_view.shownDate);
     showCalendar();

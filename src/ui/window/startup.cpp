@@ -118,6 +118,7 @@ int RunApplication(int& argc, char** argv) {
     platform.showError = ShowErrorBox;
     platform.chooseSaveFile = AskForSaveFile;
     platform.chooseOpenFile = AskForFileToOpen;
+    platform.chooseFolder = AskForFolder;
     // In the language of the locale the window is given; a right-to-left one mirrors it.
     const Translations translations(platform.locale);
     MainWindow window(std::move(platform));

@@ -22,4 +22,8 @@ QString AskForFileToOpen(QWidget* window, const QString& title, const QString& f
     return QFileDialog::getOpenFileName(window, title, folder, filter);
 }
 
+QString AskForFolder(QWidget* window, const QString& title, const QString& folder) {
+    return QFileDialog::getExistingDirectory(window, title, folder);
+}
+
 } // namespace dutyloop

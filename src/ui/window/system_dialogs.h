@@ -18,4 +18,7 @@ QString AskForSaveFile(QWidget* window, const QString& title, const QString& pro
 QString AskForFileToOpen(QWidget* window, const QString& title, const QString& folder,
                          const QString& filter);
 
+// The system's folder dialog.
+QString AskForFolder(QWidget* window, const QString& title, const QString& folder);
+
 } // namespace dutyloop

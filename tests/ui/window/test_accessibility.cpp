@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QToolButton>
 #include <QToolTip>
 
@@ -237,6 +238,26 @@ private slots:
                  qPrintable(window.openedLinks->first().toString()));
     }
 
+    // A screen reader hears when publishing fails and when it recovers, not of every run. The
+    // folder cannot be made under a plain file; once the file is gone, Try Again publishes.
+    void publishingFailureAndRecoveryAreSaid() {
+        QTemporaryDir root;
+        QFile blocker(root.filePath("blocked"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        auto window = ShownWindow(QDate(2027, 3, 10),
+                                  "[Config]\nWorkAssign=5 TFS\n[Publish]\nTarget=folder\nFolder=" +
+                                      root.filePath("blocked/vdir").toUtf8() + "\nMonths=1\n");
+        const QString waiting = QStringLiteral("5 changes waiting: the folder cannot be written");
+        QTRY_COMPARE(Announced(), QStringList{waiting});
+        QVERIFY(blocker.remove());
+        OpenTab(*window, ControlsOf(*window).settingsPage);
+        Heard().clear();
+        Click(window->findChild<QPushButton*>(QStringLiteral("publishActionButton")));
+        QTRY_COMPARE(Announced(), QStringList{QStringLiteral("Published just now")});
+        QVERIFY(QFile::exists(root.filePath("blocked/vdir")));
+    }
+
     // The picture's content as text: each of its notes is in the description, with each
     // control called as a screen reader says it on the Settings tab, not by its short caption.
     void helpHasATextEquivalent() {
@@ -249,9 +270,11 @@ private slots:
               "Background", "“Assignment”", "“Start weeks on Monday”", "“Work day colour”",
               "“Off-duty colour”", "“Leading and trailing days colour”", "“Background colour”",
               "“Save”", "“Export duty days to a calendar file”",
-              "“Print a crew's duty year or save it as PDF”"})
+              "“Print a crew's duty year or save it as PDF”", "Your Own Calendar",
+              "“Publish the duty to your own calendar and keep it current”"})
             QVERIFY2(text.contains(QString::fromUtf8(said)), said);
-        for (const char* caption : {"Start Monday", "Ld/Tr", "BkGr", "Export…", "Print…"})
+        for (const char* caption :
+             {"Start Monday", "Ld/Tr", "BkGr", "Export…", "Print…", "Publish…"})
             QVERIFY2(!text.contains(QString::fromUtf8(caption)), caption);
     }
 

@@ -89,13 +89,15 @@ void TestPictures::helpArrowsReachTheirControls_data() {
     QTest::newRow("shift colors to Off") << "off";
     QTest::newRow("leading / trailing to Ld/Tr") << "leading-trailing";
     QTest::newRow("background to BkGr") << "background";
+    QTest::newRow("your own calendar to Publish…") << "publish";
 }
 
-// The picture shows the tab as it is: Save in its tool bar and Export… below the colours.
+// The picture shows the tab as it is: Save in its tool bar, and Export…, Print… and Publish…
+// below the colours.
 void TestPictures::helpShowsEveryControlOfTheTab() {
     QSvgRenderer renderer(QStringLiteral(":/pictures/help.svg"));
-    for (const char* control :
-         {"save", "drop-down", "switch", "work", "off", "leading-trailing", "background", "export"})
+    for (const char* control : {"save", "drop-down", "switch", "work", "off", "leading-trailing",
+                                "background", "export", "print", "publish"})
         QVERIFY2(renderer.elementExists(QLatin1String(control)), control);
     QVERIFY(renderer.boundsOnElement(QStringLiteral("save")).bottom() <
             renderer.boundsOnElement(QStringLiteral("drop-down")).top());

@@ -1,0 +1,120 @@
+#include "ui/window/duty_publishing.h"
+
+#include "platform/publisher.h"
+#include "platform/secret_store.h"
+
+#include <utility>
+
+namespace dutyloop {
+
+namespace {
+
+using Kind = PublishTarget::Kind;
+
+// The same events with the same contents, for the same days: nothing to send.
+bool SameDuty(const PublishedDuty& one, const PublishedDuty& other) {
+    if (one.crew != other.crew || !(one.days == other.days) ||
+        one.events.size() != other.events.size())
+        return false;
+    for (qsizetype i = 0; i < one.events.size(); ++i) {
+        if (one.events[i].uid != other.events[i].uid || one.events[i].hash != other.events[i].hash)
+            return false;
+    }
+    return true;
+}
+
+// "n minutes ago" moves on once a minute.
+constexpr int kMinuteMs = 60 * 1000;
+
+} // namespace
+
+DutyPublishing::DutyPublishing(const QString& settingsFolder, std::function<QDateTime()> now,
+                               QObject* parent)
+    : QObject(parent), m_now(std::move(now)) {
+    m_publisher = new Publisher(settingsFolder, m_now, this);
+    m_pause.setSingleShot(true);
+    m_pause.setInterval(kPauseMs);
+    connect(&m_pause, &QTimer::timeout, this, &DutyPublishing::publishNow);
+    m_minute.setInterval(kMinuteMs);
+    connect(&m_minute, &QTimer::timeout, this, [this] { emit statusChanged(status()); });
+    connect(m_publisher, &Publisher::statusChanged, this, &DutyPublishing::statusChanged);
+}
+
+void DutyPublishing::start(const PublishTarget& target) {
+    m_target = target;
+    if (target.kind != Kind::CalDav) {
+        useTarget(target, QString());
+        return;
+    }
+    ReadPassword(target, this, [this, target](const SecretAnswer& answer) {
+        // A target the user set meanwhile has its own password.
+        if (m_targetSet)
+            return;
+        useTarget(target, answer.password);
+        // A calendar without a user name takes none.
+        if (answer.outcome == SecretAnswer::Outcome::Done || target.user.isEmpty())
+            return;
+        if (answer.outcome == SecretAnswer::Outcome::NotFound)
+            emit passwordWanted(QString());
+        else
+            emit passwordWanted(answer.problem.isEmpty() ? tr("no answer") : answer.problem);
+    });
+}
+
+void DutyPublishing::setTarget(const PublishTarget& target, const QString& password) {
+    m_target = target;
+    useTarget(target, password);
+}
+
+void DutyPublishing::keepPassword(const PublishTarget& target, const QString& password) {
+    WritePassword(target, password, this, [this](const SecretAnswer& answer) {
+        if (answer.outcome == SecretAnswer::Outcome::NoStore)
+            emit passwordNotKept(answer.problem.isEmpty() ? tr("no answer") : answer.problem);
+    });
+}
+
+void DutyPublishing::useTarget(const PublishTarget& target, const QString& password) {
+    m_targetSet = true;
+    m_password = password;
+    // What the last target was given says nothing of this one.
+    m_sent.reset();
+    m_publisher->setTarget(target, password);
+    if (target.kind == Kind::None)
+        m_minute.stop();
+    else
+        m_minute.start();
+    // A new target is given the duty at once: there is no burst to wait out.
+    m_pause.stop();
+    publishNow();
+}
+
+void DutyPublishing::follow(const Settings& settings, const DayChangesBySection& dayChanges) {
+    m_settings = settings;
+    m_dayChanges = dayChanges;
+    if (m_target.kind != Kind::None)
+        m_pause.start();
+}
+
+void DutyPublishing::retryNow() {
+    m_publisher->retryNow();
+}
+
+PublishStatus DutyPublishing::status() const {
+    return m_publisher->status();
+}
+
+void DutyPublishing::publishNow() {
+    if (!m_targetSet || !m_settings || m_target.kind == Kind::None)
+        return;
+    // The months are the target's as set here: the settings the window hands on may be a page's
+    // copy from before the target changed.
+    Settings wanted = *m_settings;
+    wanted.publish = m_target;
+    PublishedDuty duty = PublishedDutyFor(wanted, m_dayChanges, m_now());
+    if (m_sent && SameDuty(*m_sent, duty))
+        return;
+    m_sent = duty;
+    m_publisher->publish(duty);
+}
+
+} // namespace dutyloop
