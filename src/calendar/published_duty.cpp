@@ -129,15 +129,15 @@ QList<PublishedEvent> PublishedEventsOf(const QByteArray& ics, const QString& cr
 }
 
 PublishedDuty PublishedDutyFor(const Settings& settings, const DayChangesBySection& dayChanges,
-                               const QDateTime& now) {
+                               const QDateTime& now, const HolidayList* holidays) {
     const std::optional<Crew> crew = CrewFollowing(settings.assignment);
     if (!crew)
         return {};
     const DayRange range = DutyCalendarRange(now.date(), settings.publish.months);
     const DayChanges& changes = DayChangesUnder(dayChanges, crew->entry);
     const ExportTiming timing{CrewDutyHours(settings, *crew), now.timeZone(), settings.reminder};
-    const DutyCalendar calendar =
-        DutyCalendarIcs(crew->entry, range.first, range.last, now.toUTC(), changes, {}, timing);
+    const DutyCalendar calendar = DutyCalendarIcs(crew->entry, range.first, range.last, now.toUTC(),
+                                                  changes, {}, timing, holidays);
     const DutyEvents answered = DutyEventsFor(crew->entry, range.first, range.last, changes);
     return {
         crew->entry, {answered.first, answered.last}, PublishedEventsOf(calendar.ics, crew->entry)};

@@ -42,9 +42,10 @@ struct PublishedDuty {
 
 // The chosen crew's duty from the 1st of the month `now` falls in, for the target's months, with
 // the user's day changes, duty hours and reminder, in `now`'s time zone: the events of the
-// export, with the same UIDs. No events where the assignment follows no crew's rotation.
+// export, with the same UIDs, and a duty on one of `holidays` naming it. No events where the
+// assignment follows no crew's rotation.
 PublishedDuty PublishedDutyFor(const Settings& settings, const DayChangesBySection& dayChanges,
-                               const QDateTime& now);
+                               const QDateTime& now, const HolidayList* holidays = nullptr);
 
 // The calendar file split into one resource per event, each marked as the crew's.
 QList<PublishedEvent> PublishedEventsOf(const QByteArray& ics, const QString& crew);

@@ -4,6 +4,7 @@
 #include "platform/command_line.h"
 #include "platform/day_changes_store.h"
 #include "platform/file_services.h"
+#include "platform/holiday_calendar.h"
 #include "platform/publish_texts.h"
 #include "platform/publisher.h"
 #include "platform/secret_store.h"
@@ -126,8 +127,13 @@ int PublishOnce(const QDateTime& now, const QString& configFolder, const QString
     publisher.setTarget(target, *password);
     if (publisher.status().problem == PublishProblem::BadTarget)
         return Say(PublishFailureText(publisher.status()), 2);
+    // Holidays that cannot be had are said so; the duty is published without them.
+    const HolidayCalendar holidays = LoadHolidayCalendar(settings);
+    if (!holidays.error.isEmpty())
+        Say(holidays.error, 0);
     const PublishStatus status =
-        RunToItsEnd(publisher, PublishedDutyFor(settings, *days.changes, now));
+        RunToItsEnd(publisher, PublishedDutyFor(settings, *days.changes, now,
+                                                holidays.holidays ? &*holidays.holidays : nullptr));
     if (status.state != PublishStatus::State::Published)
         return Say(PublishFailureText(status), 1);
     std::fputs((PublishRunText(status, target) + u'\n').toUtf8().constData(), stdout);

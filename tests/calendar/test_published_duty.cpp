@@ -100,6 +100,23 @@ private slots:
         }
     }
 
+    // 5 TFS works 28 to 30 March 2027, Easter Monday among them; Berlin's other holidays of
+    // the month, Women's Day and Good Friday, it has off. Only that run names a holiday, and
+    // so only that run is published anew when the holidays come.
+    void aHolidayOnDutyIsNamed() {
+        const HolidayList berlin = HolidaysInYears(HolidayRegion::Berlin, 2027, 2027);
+        const PublishedDuty plain = PublishedDutyFor(FiveTfs(), {}, Now());
+        const PublishedDuty marked = PublishedDutyFor(FiveTfs(), {}, Now(), &berlin);
+        QCOMPARE(StartsOf(marked), StartsOf(plain));
+        for (qsizetype i = 0; i < plain.events.size(); ++i) {
+            const bool easter = marked.events[i].first == QDate(2027, 3, 28);
+            QCOMPARE(marked.events[i].ics.contains(
+                         "DESCRIPTION:2027-03-29: Public holiday: Easter Monday\r\n"),
+                     easter);
+            QCOMPARE(marked.events[i].hash != plain.events[i].hash, easter);
+        }
+    }
+
     void noCrewNoEvents() {
         Settings settings = FiveTfs();
         settings.assignment = QStringLiteral("Tornvale");

@@ -88,9 +88,11 @@ void DutyPublishing::useTarget(const PublishTarget& target, const QString& passw
     publishNow();
 }
 
-void DutyPublishing::follow(const Settings& settings, const DayChangesBySection& dayChanges) {
+void DutyPublishing::follow(const Settings& settings, const DayChangesBySection& dayChanges,
+                            const HolidayList* holidays) {
     m_settings = settings;
     m_dayChanges = dayChanges;
+    m_holidays = holidays ? std::optional(*holidays) : std::nullopt;
     if (m_target.kind != Kind::None)
         m_pause.start();
 }
@@ -110,7 +112,8 @@ void DutyPublishing::publishNow() {
     // copy from before the target changed.
     Settings wanted = *m_settings;
     wanted.publish = m_target;
-    PublishedDuty duty = PublishedDutyFor(wanted, m_dayChanges, m_now());
+    PublishedDuty duty =
+        PublishedDutyFor(wanted, m_dayChanges, m_now(), m_holidays ? &*m_holidays : nullptr);
     if (m_sent && SameDuty(*m_sent, duty))
         return;
     m_sent = duty;

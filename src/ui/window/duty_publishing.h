@@ -40,7 +40,8 @@ public:
     void keepPassword(const PublishTarget& target, const QString& password);
     // The duty to keep published: the window's settings and every crew's day changes as they
     // stand now, and the day it is.
-    void follow(const Settings& settings, const DayChangesBySection& dayChanges);
+    void follow(const Settings& settings, const DayChangesBySection& dayChanges,
+                const HolidayList* holidays);
     void retryNow();
 
     PublishStatus status() const;
@@ -74,6 +75,7 @@ private:
     bool m_targetSet = false;
     std::optional<Settings> m_settings;
     DayChangesBySection m_dayChanges;
+    std::optional<HolidayList> m_holidays;
     // What the publisher was last given for the target it has.
     std::optional<PublishedDuty> m_sent;
 };

@@ -74,7 +74,7 @@ void MainWindow::startPublishing() {
     connect(m_settingsPage, &SettingsPage::publishPasswordRequested, this,
             [this] { runPublishDialog(true); });
     // The duty first, so that the target, once set, is given it at once.
-    m_publishing->follow(m_settings, m_dayChanges);
+    m_publishing->follow(m_settings, m_dayChanges, shownHolidays());
     m_publishing->start(m_settings.publish);
     showPublishStatus(m_publishing->status());
 }
@@ -82,7 +82,7 @@ void MainWindow::startPublishing() {
 // The chosen crew's duty, with its day changes, for the reminders and the publishing.
 void MainWindow::followDuty() {
     m_dutyReminders->follow(m_settings, DayChangesUnder(m_dayChanges, m_settings.assignment));
-    m_publishing->follow(m_settings, m_dayChanges);
+    m_publishing->follow(m_settings, m_dayChanges, shownHolidays());
 }
 
 void MainWindow::runPublishDialog(bool forPassword) {
