@@ -4,6 +4,7 @@
 // says why, and the tab and the status line say where publishing stands.
 
 #include "days_helpers.h"
+#include "radicale_server.h"
 
 #include "platform/secret_store.h"
 #include "ui/settings/publish_dialog.h"
@@ -94,6 +95,53 @@ void StateIsShownEverywhere(MainWindow& window, const QString& text) {
     QCOMPARE(Find<QPushButton>(&window, "publishButton")->accessibleDescription(), text);
     QCOMPARE(ControlsOf(window).status->toolTip(), text);
     QCOMPARE(ControlsOf(window).status->accessibleDescription(), text);
+}
+
+// With the calendar chosen (Alt+D), its URL, "kim" and the password typed into the fields the
+// Tab key reaches one after the other, then one month, and Return.
+// The secret store is asked once the calendar is chosen; its answer, none here, comes first.
+void EnterCalendarForAMonth(PublishDialog* dialog, const QString& url, const QString& password) {
+    QTRY_VERIFY(Find<QLabel>(dialog, "storeNote")->isVisible());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClicks(QApplication::focusWidget(), url);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClicks(QApplication::focusWidget(), "kim");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClicks(QApplication::focusWidget(), password);
+    QCOMPARE(Find<QLineEdit>(dialog, "passwordEdit")->text(), password);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), "1");
+    QCOMPARE(Find<QSpinBox>(dialog, "monthsBox")->value(), 1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+}
+
+// Changes the day through its dialog, opened with Return on the day clicked.
+void ChangeDay(MainWindow& window, QDate day, const char* kindButton) {
+    // Back from a dialog, the window is the active one again before a key goes to it.
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    OpenTab(window, ControlsOf(window).calendarPage);
+    ClickCell(window, CellOf(window, day));
+    QTRY_VERIFY(CellHasFocus(window, CellOf(window, day)));
+    OnNextModal<DayDialog> answer([kindButton](DayDialog* dialog) {
+        ClickRadio(Find<QRadioButton>(dialog, kindButton));
+        Click(DialogButton(dialog, QDialogButtonBox::Ok));
+    });
+    QTest::keyClick(KeyTarget(window), Qt::Key_Return);
+    QVERIFY(answer.happened());
+}
+
+// The events the other client finds on the server: "start<TAB>summary", sorted.
+QStringList ServerEvents(const RadicaleServer& server) {
+    bool ok = false;
+    const QString listed = server.client({"list"}, &ok);
+    if (!ok)
+        return {QStringLiteral("the client failed: ") + listed};
+    QStringList events;
+    for (const QString& line : listed.split(u'\n', Qt::SkipEmptyParts))
+        events << line.section(u'\t', 0, 1);
+    return events;
 }
 
 } // namespace
@@ -188,18 +236,7 @@ private slots:
             QVERIFY(note->text().contains(QStringLiteral("kept until Dutyloop closes")));
             QCOMPARE(Find<QLineEdit>(dialog, "passwordEdit")->accessibleDescription(),
                      note->text());
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QTest::keyClicks(QApplication::focusWidget(), url);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QTest::keyClicks(QApplication::focusWidget(), "kim");
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QTest::keyClicks(QApplication::focusWidget(), password);
-            QCOMPARE(Find<QLineEdit>(dialog, "passwordEdit")->text(), password);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
-            QTest::keyClicks(QApplication::focusWidget(), "1");
-            QCOMPARE(Find<QSpinBox>(dialog, "monthsBox")->value(), 1);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            EnterCalendarForAMonth(dialog, url, password);
         });
 
         const QByteArray saved = ReadAll(fixture->settingsFilePath());
@@ -222,6 +259,44 @@ private slots:
             Click(Find<QDialogButtonBox>(dialog, "buttonBox")->button(QDialogButtonBox::Cancel));
         });
         QCOMPARE(FilesHolding(fixture.settingsFolder(), password.toUtf8()), QStringList());
+    }
+
+    // The real thing: Debian's Radicale, set up in the dialog by hand, with another client's
+    // event beside ours. Leave on the run from the 9th moves its event to the 10th, extra duty on
+    // Saturday the 13th (a day off) adds one; the other client reads exactly that, each once,
+    // and its own event untouched.
+    void daysChangedReachTheServer() {
+        if (const QString why = WhyNoRadicale(); !why.isEmpty())
+            QSKIP(qPrintable(why));
+        RadicaleServer server;
+        if (const QString why = server.start(); !why.isEmpty())
+            QSKIP(qPrintable(why));
+        bool ok = false;
+        const QString made = server.client({"make"}, &ok);
+        QVERIFY2(ok, qPrintable(made));
+        server.client({"add", "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//phone//\r\n"
+                              "BEGIN:VEVENT\r\nUID:dentist@phone\r\nDTSTAMP:20270101T000000Z\r\n"
+                              "DTSTART;VALUE=DATE:20270312\r\nSUMMARY:Dentist\r\nEND:VEVENT\r\n"
+                              "END:VCALENDAR\r\n"},
+                      &ok);
+        QVERIFY(ok);
+
+        WindowUnderTest fixture = ShownWindow(kToday, kFiveTfs);
+        InPublishDialog(*fixture, [&](PublishDialog* dialog) {
+            QTest::keyClick(dialog, Qt::Key_D, Qt::AltModifier);
+            EnterCalendarForAMonth(dialog, server.calendarUrl(), QStringLiteral("secret"));
+        });
+        const QString onDuty = QStringLiteral("\tOn duty (5 TFS)");
+        QStringList expected{"2027-03-02" + onDuty, "2027-03-09" + onDuty, "2027-03-12\tDentist",
+                             "2027-03-15" + onDuty, "2027-03-21" + onDuty, "2027-03-28" + onDuty};
+        QTRY_COMPARE_WITH_TIMEOUT(ServerEvents(server), expected, 30000);
+        QTRY_COMPARE(StateLine(*fixture), QStringLiteral("Published just now"));
+
+        ChangeDay(*fixture, QDate(2027, 3, 9), "leaveButton");
+        ChangeDay(*fixture, QDate(2027, 3, 13), "extraDutyButton");
+        expected[1] = "2027-03-10" + onDuty;
+        expected.insert(3, QStringLiteral("2027-03-13\tExtra duty (5 TFS)"));
+        QTRY_COMPARE_WITH_TIMEOUT(ServerEvents(server), expected, 30000);
     }
 
     // Turned off, the tab and the status line say nothing of publishing, and the settings file
