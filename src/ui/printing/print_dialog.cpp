@@ -3,6 +3,7 @@
 #include "calendar/date_moves.h"
 #include "schedule/crew.h"
 #include "ui/parts/announcer.h"
+#include "ui/parts/left_to_right_entries.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -28,6 +29,7 @@ PrintDialog::PrintDialog(const QString& assignment, QDate shownDate, QWidget* pa
     m_crew = new QComboBox(this);
     m_crew->setObjectName(QStringLiteral("crewBox"));
     m_crew->addItems(CrewEntries());
+    ShowEntriesLeftToRight(m_crew);
     m_crew->setCurrentText(CrewOfferedFor(assignment).entry);
     ReadOutChoice(m_crew, new Announcer(this));
 

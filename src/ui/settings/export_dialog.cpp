@@ -6,6 +6,7 @@
 #include "platform/file_services.h"
 #include "schedule/crew.h"
 #include "ui/parts/announcer.h"
+#include "ui/parts/left_to_right_entries.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -61,6 +62,7 @@ ExportDialog::ExportDialog(const QString& assignment, QDate shownDate, const Pla
     m_assignment->setObjectName(QStringLiteral("assignmentBox"));
     const QStringList crews = CrewEntries();
     m_assignment->addItems(crews);
+    ShowEntriesLeftToRight(m_assignment);
     m_assignment->setCurrentIndex(
         static_cast<int>(crews.indexOf(CrewOfferedFor(assignment).entry)));
     ReadOutChoice(m_assignment, new Announcer(this));

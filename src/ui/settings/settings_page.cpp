@@ -8,6 +8,7 @@
 #include "settings/named_colors.h"
 #include "ui/parts/announcer.h"
 #include "ui/parts/font_size.h"
+#include "ui/parts/left_to_right_entries.h"
 #include "ui/parts/page_parts.h"
 #include "ui/parts/panel.h"
 #include "ui/parts/state_text_colors.h"
@@ -144,6 +145,7 @@ void SettingsPage::buildControls(const QLocale& locale) {
     m_assignmentLabel = Named(new QLabel(tr("Assignment"), form), "assignmentLabel");
     m_assignment = Named(new ClosingComboBox(form), "assignmentBox");
     m_assignment->addItems(AssignmentEntries());
+    ShowEntriesLeftToRight(m_assignment);
     m_assignment->setCurrentIndex(-1);
     m_assignment->setMaxVisibleItems(12);
     m_assignment->setFixedSize(81, 30);

@@ -5,8 +5,14 @@
 
 #include "ui/settings/export_dialog.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QProxyStyle>
 #include <QRegularExpression>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionMenuItem>
+#include <QStyleOptionViewItem>
 
 using namespace dutyloop;
 using namespace dutyloop::testing;
@@ -54,6 +60,28 @@ QString TextAt(MainWindow& window, const QString& where) {
     ExportAsProposed(window);
     return Find<QLabel>(c.settingsPage, "exportMessage")->text();
 }
+
+// Remembers the text a closed list's label is last drawn with, and its entries' texts.
+class LabelRecorder : public QProxyStyle {
+public:
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        if (const auto* box = qstyleoption_cast<const QStyleOptionComboBox*>(option);
+            box && element == CE_ComboBoxLabel)
+            m_drawn = box->currentText;
+        if (const auto* item = qstyleoption_cast<const QStyleOptionViewItem*>(option))
+            m_entries << item->text;
+        if (const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option))
+            m_entries << item->text;
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+    QString drawn() const { return m_drawn; }
+    QStringList entries() const { return m_entries; }
+
+private:
+    mutable QString m_drawn;
+    mutable QStringList m_entries;
+};
 
 } // namespace
 
@@ -143,6 +171,36 @@ private slots:
         // Nothing else is isolated: each mark opens one of the runs above and is closed.
         QCOMPARE(text.count(QChar(0x2066)), runs.size());
         QCOMPARE(text.count(QChar(0x2069)), runs.size());
+    }
+
+    // The crew list on the Settings tab draws "5 TFS" as one left-to-right run in a right-to-left
+    // window, and as it is in a left-to-right one; what it holds stays the crew's name.
+    void theCrewListDrawsTheNameWhole_data() {
+        QTest::addColumn<bool>("rightToLeft");
+        QTest::newRow("right to left") << true;
+        QTest::newRow("left to right") << false;
+    }
+    void theCrewListDrawsTheNameWhole() {
+        QFETCH(bool, rightToLeft);
+        const WindowUnderTest window =
+            rightToLeft ? RightToLeftWindow(kArabic)
+                        : ShownWindow(QDate(2023, 10, 15), "[Config]\nWorkAssign=5 TFS\n");
+        OpenTab(*window, ControlsOf(*window).settingsPage);
+        QComboBox* list = ControlsOf(*window).assignment;
+        LabelRecorder recorder;
+        list->setStyle(&recorder);
+        list->view()->setStyle(&recorder);
+        list->grab();
+        const QString drawn = rightToLeft ? Isolated("5 TFS") : QStringLiteral("5 TFS");
+        QCOMPARE(recorder.drawn(), drawn);
+        // The drop-down list's entries too, as it opens.
+        OpenList(list);
+        list->view()->viewport()->grab();
+        QTest::keyClick(list->view(), Qt::Key_Escape);
+        QVERIFY2(recorder.entries().contains(drawn), qPrintable(recorder.entries().join(u'|')));
+        QCOMPARE(list->currentText(), QStringLiteral("5 TFS"));
+        list->view()->setStyle(nullptr);
+        list->setStyle(nullptr);
     }
 
     // Where the window reads from left to right, the same texts carry no marks.
