@@ -3,6 +3,7 @@
 // read off the pattern table from its anchor Monday 2014-01-06: 2 to 4 March, 9 to 11 March,
 // 28 to 30 March 2027; Berlin goes to summer time on 28 March at 02:00.
 
+#include "faketime.h"
 #include "file_helpers.h"
 
 #include <QDir>
@@ -14,16 +15,6 @@
 using namespace dutyloop::testing;
 
 namespace {
-
-QString FaketimeLibrary() {
-    for (const char* folder : {"/usr/lib/x86_64-linux-gnu/faketime",
-                               "/usr/lib/aarch64-linux-gnu/faketime", "/usr/lib/faketime"}) {
-        const QString path = QString::fromLatin1(folder) + QStringLiteral("/libfaketime.so.1");
-        if (QFileInfo::exists(path))
-            return path;
-    }
-    return {};
-}
 
 struct Run {
     int exitCode = -1;

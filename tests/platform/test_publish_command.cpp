@@ -3,6 +3,7 @@
 // Radicale as the server. 5 TFS's runs in March 2027, read off the pattern table from its anchor
 // Monday 2014-01-06, start on the 2nd, 9th, 15th, 21st and 28th.
 
+#include "faketime.h"
 #include "file_helpers.h"
 #include "radicale_server.h"
 
@@ -15,16 +16,6 @@
 using namespace dutyloop::testing;
 
 namespace {
-
-QString FaketimeLibrary() {
-    for (const char* folder : {"/usr/lib/x86_64-linux-gnu/faketime",
-                               "/usr/lib/aarch64-linux-gnu/faketime", "/usr/lib/faketime"}) {
-        const QString path = QString::fromLatin1(folder) + QStringLiteral("/libfaketime.so.1");
-        if (QFileInfo::exists(path))
-            return path;
-    }
-    return {};
-}
 
 struct Run {
     int exitCode = -1;
