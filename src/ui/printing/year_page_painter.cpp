@@ -70,18 +70,15 @@ QStringList HolidayLines(const YearPage& page) {
     option.setTextDirection(page.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
     layout.setTextOption(option);
     QStringList lines;
-    qsizetype lastStart = 0;
     layout.beginLayout();
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
         line.setLineWidth(width);
-        lastStart = line.textStart();
         if (lines.size() == kMostHolidayLines)
             break;
         lines << text.mid(line.textStart(), line.textLength()).trimmed();
     }
     layout.endLayout();
-    if (lines.size() == kMostHolidayLines && lastStart > 0 && lastStart < text.size() &&
-        layout.lineCount() > kMostHolidayLines) {
+    if (layout.lineCount() > kMostHolidayLines) {
         const qsizetype cutFrom = layout.lineAt(kMostHolidayLines - 1).textStart();
         lines.last() = QFontMetricsF(font).elidedText(text.mid(cutFrom) + QChar(0x2026),
                                                       Qt::ElideRight, width);
@@ -93,19 +90,20 @@ double HolidayLineSpacing() {
     return QFontMetricsF(SheetFont(kFooterSize)).lineSpacing();
 }
 
-// The year's count below the months, and the holidays on duty below it where a region is chosen.
-double FooterBand(const YearPage& page) {
-    const auto lines = static_cast<double>(HolidayLines(page).size());
+// The year's count below the months, and the lines of holidays on duty below it where a region
+// is chosen.
+double FooterBand(const QStringList& holidayLines) {
+    const auto lines = static_cast<double>(holidayLines.size());
     return lines == 0 ? kFooterLine : 2 * kFooterLine + (lines - 1) * HolidayLineSpacing();
 }
 
 // Four months to a row, three rows; in a right-to-left language the rows run from the right.
-QRectF MonthBox(double sheetHeight, const YearPage& page, int index) {
+QRectF MonthBox(double sheetHeight, double footerBand, const YearPage& page, int index) {
     const bool rightToLeft = page.rightToLeft;
     const int column = rightToLeft ? 3 - index % 4 : index % 4;
     const double top = kMargin + kTitleBand;
     const double width = (kSheetWidth - 2 * kMargin - 3 * kGap) / 4;
-    const double height = (sheetHeight - top - kMargin - FooterBand(page) - 2 * kGap) / 3;
+    const double height = (sheetHeight - top - kMargin - footerBand - 2 * kGap) / 3;
     return {kMargin + column * (width + kGap), top + (index / 4) * (height + kGap), width, height};
 }
 
@@ -243,14 +241,17 @@ void PaintYearPage(QPainter& painter, const QRectF& area, const YearPage& page) 
     DrawText(painter, Mirrored(QRectF(kMargin, kMargin, kSheetWidth * 0.6, 28), page.rightToLeft),
              Qt::AlignLeft | Qt::AlignVCenter, page.title, 22, kInk, true);
     DrawLegend(painter, page);
+    const QStringList holidayLines = HolidayLines(page);
+    const double footerBand = FooterBand(holidayLines);
     for (std::size_t i = 0; i < page.months.size(); ++i)
-        DrawMonth(painter, MonthBox(height, page, static_cast<int>(i)), page.months[i], page);
-    const double footerTop = height - kMargin - FooterBand(page);
+        DrawMonth(painter, MonthBox(height, footerBand, page, static_cast<int>(i)), page.months[i],
+                  page);
+    const double footerTop = height - kMargin - footerBand;
     DrawText(painter, QRectF(kMargin, footerTop, kSheetWidth - 2 * kMargin, kFooterLine),
              Qt::AlignLeft | Qt::AlignBottom, page.countText, kFooterSize, kInk);
     double lineTop = footerTop + kFooterLine;
     double lineHeight = kFooterLine;
-    for (const QString& line : HolidayLines(page)) {
+    for (const QString& line : holidayLines) {
         DrawText(painter, QRectF(kMargin, lineTop, kSheetWidth - 2 * kMargin, lineHeight),
                  Qt::AlignLeft | Qt::AlignBottom, line, kFooterSize, kInk);
         lineTop += lineHeight;
@@ -265,7 +266,7 @@ QRectF YearDayCellRect(const QRectF& area, const YearPage& page, int month, int 
     const YearMonth& shown = page.months[static_cast<std::size_t>(month - 1)];
     if (day < 1 || day > static_cast<int>(shown.days.size()))
         return {};
-    const QRectF box = MonthBox(SheetHeight(area), page, month - 1);
+    const QRectF box = MonthBox(SheetHeight(area), FooterBand(HolidayLines(page)), page, month - 1);
     return SheetToArea(area).mapRect(
         DayCell(box, shown.days[static_cast<std::size_t>(day - 1)], page.rightToLeft));
 }
