@@ -163,6 +163,8 @@ void CalendarPage::buildFooter() {
     KeepOwnFontSize(m_dateField);
     connect(m_today, &QPushButton::clicked, this, &CalendarPage::todayRequested);
     connect(m_dateField, &QDateEdit::editingFinished, this, &CalendarPage::takeTypedDate);
+    connect(m_dateField, &DateField::dateUnreadable, this,
+            [this](const QString& why) { m_announcer->announce(why); });
     // The date field makes its drop-down calendar, a whole QCalendarWidget, only when it is
     // first opened or asked for; it is wired then, so start-up does not pay for it.
     m_dateField->installEventFilter(this);

@@ -7,8 +7,51 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 namespace dutyloop {
+
+namespace {
+
+// A key that changes the text rather than moving in it.
+bool EditsText(const QKeyEvent* event) {
+    const QString text = event->text();
+    if (!text.isEmpty() && text.at(0).isPrint() &&
+        !(event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)))
+        return true;
+    for (const QKeySequence::StandardKey edit :
+         {QKeySequence::Paste, QKeySequence::Cut, QKeySequence::Undo, QKeySequence::Redo,
+          QKeySequence::Delete, QKeySequence::Backspace, QKeySequence::DeleteStartOfWord,
+          QKeySequence::DeleteEndOfWord, QKeySequence::DeleteEndOfLine,
+          QKeySequence::DeleteCompleteLine}) {
+        if (event->matches(edit))
+            return true;
+    }
+    return event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete;
+}
+
+bool OpensPicker(const QKeyEvent* event) {
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    return (event->key() == Qt::Key_Down && modifiers == Qt::AltModifier) ||
+           (event->key() == Qt::Key_F4 && modifiers == Qt::NoModifier);
+}
+
+bool TakesTypedDate(const QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
 
 DateField::DateField(QWidget* parent) : QDateEdit(parent) {
     setDateRange(kPickerFirstDate, kPickerLastDate);
@@ -27,6 +70,21 @@ void DateField::setDateFormat(const QLocale& locale, const QString& format) {
                                                   : QGuiApplication::layoutDirection());
 }
 
+// The field opens its drop-down calendar on a press on its arrow, and has no other way in.
+void DateField::openPicker() {
+    QStyleOptionComboBox arrowOption;
+    arrowOption.initFrom(this);
+    arrowOption.editable = true;
+    arrowOption.subControls = QStyle::SC_All;
+    const QRect arrow =
+        style()->subControlRect(QStyle::CC_ComboBox, &arrowOption, QStyle::SC_ComboBoxArrow, this);
+    const QPointF at =
+        arrow.isValid() ? QPointF(arrow.center()) : QPointF(width() - 5, height() / 2);
+    QMouseEvent press(QEvent::MouseButtonPress, at, mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QDateEdit::mousePressEvent(&press);
+}
+
 // Coming in with the keyboard, the whole date is selected, so a date typed over it replaces it.
 void DateField::focusInEvent(QFocusEvent* event) {
     QDateEdit::focusInEvent(event);
@@ -34,18 +92,109 @@ void DateField::focusInEvent(QFocusEvent* event) {
         lineEdit()->selectAll();
 }
 
+// Leaving the field takes the date typed; a text that reads as none gives way to the date the
+// field held, as the calendar did not move.
+void DateField::focusOutEvent(QFocusEvent* event) {
+    if (isTyping()) {
+        const bool readable = textReadsAsDate();
+        if (!readable) {
+            const QSignalBlocker quiet(lineEdit());
+            lineEdit()->setText(textFromDateTime(dateTime()));
+        }
+        stopTyping();
+        if (readable)
+            interpretText();
+    }
+    clearUnreadable();
+    QDateEdit::focusOutEvent(event);
+}
+
 // A date is typed as it is written, separators and all: the field's own typing goes section by
 // section and jumps ahead by itself, so that "24.12.2026" typed in full would land the 12 in
-// the year. Typed characters go straight into the text, which is read as a whole; the arrow
-// keys still step the section under the cursor.
+// the year. Typed characters go straight into the text, which is read as a whole when the user
+// is done; the arrow keys still step the section under the cursor.
 void DateField::keyPressEvent(QKeyEvent* event) {
-    const QString text = event->text();
-    const bool typed = !text.isEmpty() && text.at(0).isPrint() &&
-                       !(event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier));
-    if (typed && IsNumericDateFormat(displayFormat()))
-        QAbstractSpinBox::keyPressEvent(event);
-    else
+    if (OpensPicker(event)) {
+        if (isTyping() && !textReadsAsDate()) {
+            showUnreadable();
+            return;
+        }
+        if (isTyping()) {
+            stopTyping();
+            interpretText();
+        }
+        openPicker();
+        return;
+    }
+    if (!IsNumericDateFormat(displayFormat())) {
         QDateEdit::keyPressEvent(event);
+        return;
+    }
+    if (isTyping() && event->key() == Qt::Key_Escape) {
+        // Escape gives up what was typed, as in a line of text.
+        {
+            const QSignalBlocker quiet(lineEdit());
+            lineEdit()->setText(textFromDateTime(dateTime()));
+            lineEdit()->selectAll();
+        }
+        stopTyping();
+        clearUnreadable();
+        return;
+    }
+    if (isTyping() && TakesTypedDate(event)) {
+        if (!textReadsAsDate()) {
+            showUnreadable();
+            return;
+        }
+        stopTyping();
+        // The typed date is taken before a step goes from it.
+        if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
+            interpretText();
+    }
+    if (!isTyping() && EditsText(event))
+        startTyping();
+    if (isTyping()) {
+        clearUnreadable();
+        lineEdit()->event(event);
+        return;
+    }
+    QDateEdit::keyPressEvent(event);
+}
+
+// The field's own reading of its text stays away while the user types: the text goes to the
+// field, and with it its cursor, once the user is done.
+void DateField::startTyping() {
+    m_typing = true;
+    lineEdit()->blockSignals(true);
+}
+
+void DateField::stopTyping() {
+    m_typing = false;
+    lineEdit()->blockSignals(false);
+}
+
+bool DateField::textReadsAsDate() const {
+    const TypedDate typed = ReadTypedDate(lineEdit()->text(), displayFormat());
+    return typed.state == TypedDate::State::Whole && typed.date.isValid();
+}
+
+void DateField::showUnreadable() {
+    const QString why = tr("Not a date: type it as %1 or as %2.")
+                            .arg(textFromDateTime(dateTime()), date().toString(Qt::ISODate));
+    QPalette palette = lineEdit()->palette();
+    palette.setColor(QPalette::Text, QColor(0xB0, 0x00, 0x20));
+    lineEdit()->setPalette(palette);
+    lineEdit()->setToolTip(why);
+    m_unreadableShown = true;
+    emit dateUnreadable(why);
+}
+
+void DateField::clearUnreadable() {
+    if (!std::exchange(m_unreadableShown, false))
+        return;
+    // The text takes the field's colour again.
+    lineEdit()->setPalette(QPalette());
+    lineEdit()->setToolTip(QString());
 }
 
 QValidator::State DateField::validate(QString& input, int& pos) const {
