@@ -22,6 +22,8 @@ struct ColorSettings {
     QRgb leadTrail = colors::Silver;
     QRgb background = colors::White;
     QRgb grid = colors::Black;
+
+    friend bool operator==(const ColorSettings&, const ColorSettings&) = default;
 };
 
 } // namespace dutyloop

@@ -36,9 +36,10 @@ QString StyleSheetFor(const QAbstractButton* button, const StateTextColors& colo
     const QString selector = SelectorFor(button);
     // Only "color" is set, so the button keeps its native look and the font the window gave
     // it. The rules share one specificity, so the later wins: pressed is last so it shows
-    // while the button is held, even when it is also hovered and focused.
+    // while the button is held, even when it is also hovered and focused. A button that cannot
+    // be pressed (Save, with nothing to save) is greyed, as the style greys it without a sheet.
     return QStringLiteral("%1{color:%2} %1:hover{color:%3} %1:focus{color:%4} "
-                          "%1:pressed{color:%5}")
+                          "%1:pressed{color:%5} %1:disabled{color:rgba(128,128,128,255)}")
         .arg(selector, CssColor(colors.normal), CssColor(colors.hover), CssColor(colors.focused),
              CssColor(colors.pressed));
 }

@@ -450,6 +450,15 @@ void SettingsPage::showSettings(const Settings& settings) {
     nameColorButtons();
 }
 
+void SettingsPage::followSettings(const Settings& settings) {
+    if (settings != m_edited)
+        showSettings(settings);
+}
+
+void SettingsPage::setSaveEnabled(bool enabled) {
+    m_save->setEnabled(enabled);
+}
+
 void SettingsPage::nameColorButtons() {
     const ColorSettings& colours = m_edited.colors;
     NameColorButton(m_workColor, colours.work);

@@ -37,6 +37,11 @@ public:
     // At start-up, from the settings read: the list's entry, the switch and the colour captions.
     // The page's edits start from these.
     void showSettings(const Settings& settings);
+    // Settings changed elsewhere (a holiday file chosen, a publishing target set, the edits
+    // given up): shown where they are not what the page shows already.
+    void followSettings(const Settings& settings);
+    // Save can be pressed while there is something to save.
+    void setSaveEnabled(bool enabled);
     // Puts the keyboard focus on the assignment list.
     void focusAssignment();
     // At every redraw: the panels, the title, the labels and the tool bar's buttons.

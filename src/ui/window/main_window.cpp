@@ -2,12 +2,13 @@
 
 #include "calendar/date_moves.h"
 
-#include "platform/day_changes_store.h"
+#include "platform/days_store.h"
 #include "platform/file_services.h"
 #include "platform/holiday_calendar.h"
 #include "platform/product.h"
 #include "platform/publish_status.h"
 #include "platform/settings_location.h"
+#include "platform/settings_model.h"
 #include "schedule/crew.h"
 #include "schedule/rotation.h"
 #include "ui/about/about_page.h"
@@ -21,7 +22,9 @@
 #include "ui/window/equal_tab_widget.h"
 
 #include <QAbstractButton>
+#include <QCloseEvent>
 #include <QIcon>
+#include <QMessageBox>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -40,7 +43,8 @@ constexpr QSize kOpeningOuterSize(350, 640);
 MainWindow::MainWindow(Platform platform, QWidget* parent)
     : QWidget(parent), m_platform(std::move(platform)) {
     setObjectName(QStringLiteral("mainWindow"));
-    setWindowTitle(QStringLiteral("Dutyloop®"));
+    // The mark tells of settings changed and not yet saved.
+    setWindowTitle(QStringLiteral("Dutyloop®[*]"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/dutyloop.svg")));
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
@@ -70,7 +74,8 @@ void MainWindow::connectPages() {
     connect(m_calendarPage, &CalendarPage::datePicked, this, &MainWindow::showPickedDate);
     connect(m_calendarPage, &CalendarPage::dayClicked, this, &MainWindow::selectDay);
     connect(m_calendarPage, &CalendarPage::dayActivated, this, &MainWindow::changeDay);
-    connect(m_settingsPage, &SettingsPage::settingsEdited, this, &MainWindow::applySettings);
+    connect(m_settingsPage, &SettingsPage::settingsEdited, this,
+            [this](const Settings& edited) { m_settings->edit(edited); });
     connect(m_settingsPage, &SettingsPage::holidayFileRequested, this,
             &MainWindow::chooseHolidayFile);
     connect(m_settingsPage, &SettingsPage::backRequested, this, &MainWindow::showCalendar);
@@ -94,20 +99,31 @@ void MainWindow::start() {
     // The window's texts read the way it is laid out: from the right where Qt's translation of
     // the language or "-reverse" mirrors it.
     m_locale.rightToLeft = isRightToLeft();
-    m_settingsFilePath = FindSettingsFile(m_platform.configFolder);
-    m_settings = SettingsFromText(ReadFileBytes(m_settingsFilePath).value_or(QByteArray()),
-                                  m_locale.weeksStartOnMonday);
-    m_daysFilePath = DaysFilePath(m_settingsFilePath);
+    const QString settingsFile = FindSettingsFile(m_platform.configFolder);
+    m_settings = new SettingsModel(settingsFile, m_locale.weeksStartOnMonday, this);
+    m_days = new DaysStore(DaysFilePath(settingsFile), m_platform.writeFault, this);
     loadHolidays();
-    const DaysFile days = ReadDaysFile(m_daysFilePath);
-    m_dayChanges = days.changes.value_or(DayChangesBySection());
-    if (!days.changes)
-        m_startupProblem = daysFileUnreadableText(days.unreadable);
-    m_settingsPage->showSettings(m_settings);
+    m_savedHolidays = m_holidays;
+    if (!m_days->unreadable().isEmpty())
+        m_startupProblem = daysFileUnreadableText(m_days->unreadable());
+    m_settingsPage->showSettings(settings());
+    m_settingsPage->setSaveEnabled(m_settings->canSave());
     m_dutyReminders = new DutyReminders(m_platform.now, m_platform.notify, m_platform.locale,
                                         m_platform.dayCheckInterval, this);
     startPublishing();
     followDuty();
+    connect(m_settings, &SettingsModel::editedChanged, this, &MainWindow::applySettings);
+    connect(m_settings, &SettingsModel::savedChanged, this, [this] {
+        loadSavedHolidays();
+        followDuty();
+    });
+    connect(m_settings, &SettingsModel::modifiedChanged, this, &MainWindow::showModified);
+    connect(m_settings, &SettingsModel::canSaveChanged, m_settingsPage,
+            &SettingsPage::setSaveEnabled);
+    connect(m_days, &DaysStore::changed, this, [this] {
+        followDuty();
+        redraw();
+    });
 
     const QDate now = today();
     m_today = now;
@@ -118,8 +134,8 @@ void MainWindow::start() {
     m_calendarPage->setPickerDate(now);
     // The drop-down calendar keeps the week start the settings had at start-up.
     m_calendarPage->setDateFormat(m_platform.locale, m_locale.shortDateFormat);
-    m_calendarPage->setPickerWeekStart(m_settings.weekStartsOnMonday ? Qt::Monday : Qt::Sunday);
-    m_view.anchorDate = AnchorForAssignment(m_settings.assignment);
+    m_calendarPage->setPickerWeekStart(settings().weekStartsOnMonday ? Qt::Monday : Qt::Sunday);
+    m_view.anchorDate = AnchorForAssignment(settings().assignment);
     showAboutText();
     // The frame is not known before the window is shown; until then the inner size stands in.
     resize(kOpeningOuterSize);
@@ -136,7 +152,7 @@ void MainWindow::start() {
     m_calendarPage->focusMonthView(Qt::OtherFocusReason);
     // Without a crew the program opens where one is chosen, on the list itself, which a screen
     // reader reads with the entry it holds.
-    if (m_settings.assignment == QLatin1String(kAgencyWideEntry)) {
+    if (settings().assignment == QLatin1String(kAgencyWideEntry)) {
         m_tabs->setCurrentWidget(m_settingsPage);
         m_settingsPage->focusAssignment();
     }
@@ -152,6 +168,14 @@ void MainWindow::showAboutText() {
                              .arg(ProductVersion(), SupportHost()));
 }
 
+const Settings& MainWindow::settings() const {
+    return m_settings->edited();
+}
+
+const QString& MainWindow::settingsFilePath() const {
+    return m_settings->path();
+}
+
 QDate MainWindow::today() const {
     return m_platform.today();
 }
@@ -162,7 +186,7 @@ const MonthPage& MainWindow::monthPage() const {
 
 void MainWindow::showMonthOf(QDate date) {
     BuildMonthGrid(m_view, date,
-                   m_settings.weekStartsOnMonday ? WeekStart::Monday : WeekStart::Sunday);
+                   settings().weekStartsOnMonday ? WeekStart::Monday : WeekStart::Sunday);
     redraw();
 }
 
@@ -172,14 +196,14 @@ void MainWindow::redraw() {
     if (!isVisible())
         return;
     // The title names the assignment as the list spells it, from the moment it is chosen.
-    const int entry = AssignmentEntryOf(m_settings.assignment);
+    const Settings& shown = settings();
+    const int entry = AssignmentEntryOf(shown.assignment);
     const QString entryText = entry >= 0 ? AssignmentEntries().at(entry) : QString();
     // The locale is taken once at start-up, so the page shown was made under this one.
     const MonthPage page = MonthPageFor(
-        {m_view, m_settings.colors,
-         m_settings.weekStartsOnMonday ? WeekStart::Monday : WeekStart::Sunday, m_locale, today(),
-         entry, entryText, m_layout, &DayChangesUnder(m_dayChanges, m_settings.assignment),
-         shownHolidays(), DutyHoursOf(m_settings), m_platform.now().timeZone()},
+        {m_view, shown.colors, shown.weekStartsOnMonday ? WeekStart::Monday : WeekStart::Sunday,
+         m_locale, today(), entry, entryText, m_layout, &m_days->changesOf(shown.assignment),
+         shownHolidays(), DutyHoursOf(shown), m_platform.now().timeZone()},
         monthPage());
     m_calendarPage->showMonth(page);
     m_settingsPage->showLook(page.look);
@@ -292,7 +316,7 @@ const HolidayList* MainWindow::shownHolidays() const {
 // The holidays the settings ask for; where they cannot be had, the user is told, and none
 // are marked.
 void MainWindow::loadHolidays() {
-    HolidayCalendar calendar = LoadHolidayCalendar(m_settings);
+    HolidayCalendar calendar = LoadHolidayCalendar(settings());
     m_holidays = std::move(calendar.holidays);
     if (!calendar.error.isEmpty())
         m_platform.showError(this, calendar.error);
@@ -307,30 +331,26 @@ void MainWindow::chooseHolidayFile() {
                                   tr("iCalendar files (*.ics)"));
     if (path.isEmpty())
         return;
-    Settings chosen = m_settings;
+    Settings chosen = settings();
     chosen.holidayFile = path;
-    HolidayCalendar calendar = LoadHolidayCalendar(chosen);
-    if (!calendar.error.isEmpty()) {
-        m_platform.showError(this, calendar.error);
+    if (const QString error = LoadHolidayCalendar(chosen).error; !error.isEmpty()) {
+        m_platform.showError(this, error);
         return;
     }
-    m_holidays = std::move(calendar.holidays);
-    m_settings = chosen;
-    m_settingsPage->showSettings(m_settings);
+    m_settings->edit(chosen);
 }
 
-void MainWindow::applySettings(const Settings& settings) {
-    const bool newBackground = settings.colors.background != m_settings.colors.background;
-    const bool newHolidays = settings.holidayRegion != m_settings.holidayRegion ||
-                             settings.holidayFile != m_settings.holidayFile;
-    m_settings = settings;
+void MainWindow::applySettings(const Settings& settings, const Settings& before) {
+    const bool newBackground = settings.colors.background != before.colors.background;
+    const bool newHolidays = settings.holidayRegion != before.holidayRegion ||
+                             settings.holidayFile != before.holidayFile;
+    m_settingsPage->followSettings(settings);
     m_settingsPage->clearFileMessage();
     if (newHolidays)
         loadHolidays();
-    followDuty();
     // The other tabs take the new colours at once; the calendar takes the new settings when its
     // tab shows again.
-    const TabLook look = TabLookFor(m_settings.colors, monthPage().fonts);
+    const TabLook look = TabLookFor(settings.colors, monthPage().fonts);
     if (newBackground)
         m_settingsPage->showPickedBackground(look);
     else
@@ -341,7 +361,7 @@ void MainWindow::applySettings(const Settings& settings) {
 
 void MainWindow::applyTabChange() {
     // A new assignment or week start reaches the calendar here.
-    m_view.anchorDate = AnchorForAssignment(m_settings.assignment);
+    m_view.anchorDate = AnchorForAssignment(settings().assignment);
     showMonthOf(m_view.shownDate);
     // On the Calendar tab the keys walk the days, and a screen reader reads the day chosen.
     if (m_tabs->currentWidget() == m_calendarPage)
@@ -350,6 +370,34 @@ void MainWindow::applyTabChange() {
 
 void MainWindow::showCalendar() {
     m_tabs->setCurrentWidget(m_calendarPage);
+}
+
+// Settings changed and not saved are asked about, as in any desktop program: they would else be
+// lost without a word.
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!m_settings->isModified()) {
+        QWidget::closeEvent(event);
+        return;
+    }
+    QMessageBox box(QMessageBox::Warning, tr("Unsaved Settings"),
+                    tr("The settings have been changed but not saved.\n"
+                       "Save them before closing?"),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Save);
+    const int answer = box.exec();
+    if (answer == QMessageBox::Cancel || (answer == QMessageBox::Save && !saveSettings())) {
+        event->ignore();
+        return;
+    }
+    if (answer == QMessageBox::Discard)
+        m_settings->discard();
+    QWidget::closeEvent(event);
+}
+
+void MainWindow::showModified(bool modified) {
+    setWindowModified(modified);
+    showPublishStatus(m_publishing->status());
 }
 
 void MainWindow::openLink(const QUrl& link) {

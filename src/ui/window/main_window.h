@@ -5,7 +5,6 @@
 #include "calendar/month_page.h"
 #include "calendar/sizing.h"
 #include "platform/platform.h"
-#include "settings/day_changes_file.h"
 #include "settings/settings_file.h"
 
 #include <QByteArrayList>
@@ -20,6 +19,8 @@ namespace dutyloop {
 
 struct PublishStatus;
 class AboutPage;
+class DaysStore;
+class SettingsModel;
 class Announcer;
 class CalendarPage;
 class DutyPublishing;
@@ -36,8 +37,9 @@ public:
     explicit MainWindow(Platform platform, QWidget* parent = nullptr);
 
     const CalendarView& view() const { return m_view; }
-    const Settings& settings() const { return m_settings; }
-    const QString& settingsFilePath() const { return m_settingsFilePath; }
+    // The settings as the window shows them, saved or not.
+    const Settings& settings() const;
+    const QString& settingsFilePath() const;
     // What the Calendar tab shows now.
     const MonthPage& monthPage() const;
 
@@ -50,6 +52,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Every key of the calendar, from any tab; `onTheDays` where the month view has it. True
@@ -62,7 +65,7 @@ private slots:
     void showToday();
     void showPickedDate(QDate date);
     void selectDay(QDate day);
-    void applySettings(const Settings& settings);
+    void applySettings(const dutyloop::Settings& settings, const dutyloop::Settings& before);
     void loadHolidays();
     void chooseHolidayFile();
     const HolidayList* shownHolidays() const;
@@ -75,6 +78,7 @@ private slots:
     void followToday();
     void changeDay(QDate day);
     void showPublishStatus(const dutyloop::PublishStatus& status);
+    void showModified(bool modified);
 
 private:
     void connectPages();
@@ -86,10 +90,13 @@ private:
     void placeCalendar();
     void fitOuterSizeOnce();
     Platform fileWritingPlatform();
-    // Writes the settings file as `edit` makes it of the text it holds; false where it could not
-    // be written, which the error box has said.
-    bool writeSettingsFile(const std::function<QByteArray(const QByteArray&)>& edit);
+    // Saves the settings; false where they could not be written, which the error box has said.
+    bool saveSettings();
+    // Writes a publishing target into the settings file; false where it could not be.
+    bool saveTarget(const PublishTarget& target);
+    // What leaves the window follows the saved settings and the days file.
     void followDuty();
+    void loadSavedHolidays();
     void startPublishing();
     // The Publish dialog; `forPassword` where it opens to ask for the password.
     void runPublishDialog(bool forPassword = false);
@@ -115,17 +122,15 @@ private:
     QByteArrayList m_certificatesAsked;
 
     CalendarView m_view;
-    Settings m_settings;
-    QString m_settingsFilePath;
+    SettingsModel* m_settings = nullptr;
+    DaysStore* m_days = nullptr;
     CalendarLayout m_layout;
     LocaleSettings m_locale;
     bool m_outerSizeFitted = false;
-    QDate m_today; // the day the calendar was last drawn for as today
-    QString m_daysFilePath;
-    // Every crew's changes: read from the days file at start, then as the file stood each time
-    // a day was opened or written.
-    DayChangesBySection m_dayChanges;
+    QDate m_today;                         // the day the calendar was last drawn for as today
     std::optional<HolidayList> m_holidays; // those marked; none where no calendar is chosen
+    // Those of the saved settings, which the published calendar names.
+    std::optional<HolidayList> m_savedHolidays;
     // Why the days file could not be read at start, until the window has said so.
     QString m_startupProblem;
     // The folder of the last file exported, proposed again; kept for this run only, as the

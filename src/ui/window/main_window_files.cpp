@@ -6,8 +6,10 @@
 #include "calendar/cell_descriptions.h"
 #include "calendar/duty_hours_texts.h"
 #include "calendar/month_grid.h"
-#include "platform/day_changes_store.h"
+#include "platform/days_store.h"
 #include "platform/file_services.h"
+#include "platform/holiday_calendar.h"
+#include "platform/settings_model.h"
 #include "schedule/crew.h"
 #include "schedule/rotation.h"
 #include "ui/calendar/calendar_page.h"
@@ -29,59 +31,49 @@ void MainWindow::changeDay(QDate date) {
     if (date != m_view.shownDate)
         return;
     // The dialog shows the day as the file has it now, whatever was written there since.
-    const DaysFile days = ReadDaysFile(m_daysFilePath);
-    if (!days.changes) {
-        m_platform.showError(this, daysFileUnreadableText(days.unreadable));
+    if (!m_days->reload()) {
+        m_platform.showError(this, daysFileUnreadableText(m_days->unreadable()));
         return;
     }
-    m_dayChanges = *days.changes;
-    followDuty();
-    redraw();
-    const DayChanges& changes = DayChangesUnder(m_dayChanges, m_settings.assignment);
+    const QString assignment = settings().assignment;
+    const DayChanges& changes = m_days->changesOf(assignment);
     const DayChange seen = StoredChangeOn(date, changes);
     const DayChange shown = ChangeOn(date, m_view.anchorDate, changes);
-    const DutyHours* hours = DutyHoursOf(m_settings);
+    const DutyHours* hours = DutyHoursOf(settings());
     DayDialog dialog({LongDateText(date, m_locale), DutyCodeFor(date, m_view.anchorDate),
                       hours ? DutyHoursText(*hours, m_locale) : QString(),
-                      CrewFollowing(m_settings.assignment).has_value(), shown},
+                      CrewFollowing(assignment).has_value(), shown},
                      this);
     // OK on what the file already says writes nothing, so the line stays as it was written.
     if (dialog.exec() != QDialog::Accepted || dialog.change() == shown)
         return;
-    const DayChangeWritten written = WriteDayChange(
-        {m_daysFilePath, m_settings.assignment, date, seen, dialog.change(), m_locale},
-        m_platform.writeFault);
-    // What the file holds, written or not, is what the calendar shows.
-    if (written.file.changes)
-        m_dayChanges = *written.file.changes;
-    followDuty();
-    redraw();
-    if (!written.refusal.isEmpty())
-        m_platform.showError(this, written.refusal);
+    const QString refusal =
+        m_days->write({m_days->path(), assignment, date, seen, dialog.change(), m_locale});
+    if (!refusal.isEmpty())
+        m_platform.showError(this, refusal);
 }
 
 QString MainWindow::daysFileUnreadableText(const QString& unreadable) {
     return tr("%1\nYour own days cannot be shown or changed until it can be read.").arg(unreadable);
 }
 
-bool MainWindow::writeSettingsFile(const std::function<QByteArray(const QByteArray&)>& edit) {
-    // The folder may have gone since start-up made it; it is made again the same way.
-    CreateDirectoryWithParents(QFileInfo(m_settingsFilePath).absolutePath());
-    // The keys go into the file as it stands, so every other line of it survives; what is there
-    // but cannot be read (no regular file, or far too large) is not replaced.
-    const FileContent current = ReadFile(m_settingsFilePath);
-    if (!current.read() && current.failure != ReadFailure::Missing) {
-        m_platform.showError(this,
-                             UnableToWriteMessage(m_settingsFilePath, ReadFailureReason(current)));
-        return false;
-    }
-    return WriteFileOrShowError(m_platform, this, m_settingsFilePath, edit(current.bytes));
+bool MainWindow::saveSettings() {
+    const QString problem = m_settings->save(m_platform.writeFault);
+    if (!problem.isEmpty())
+        m_platform.showError(this, problem);
+    return problem.isEmpty();
+}
+
+bool MainWindow::saveTarget(const PublishTarget& target) {
+    const QString problem = m_settings->saveTarget(target, m_platform.writeFault);
+    if (!problem.isEmpty())
+        m_platform.showError(this, problem);
+    return problem.isEmpty();
 }
 
 void MainWindow::save() {
     m_settingsPage->clearFileMessage();
-    if (!writeSettingsFile(
-            [this](const QByteArray& text) { return TextWithSettings(text, m_settings); }))
+    if (!saveSettings())
         return;
     showMonthOf(m_view.shownDate);
     showCalendar();
@@ -102,8 +94,8 @@ Platform MainWindow::fileWritingPlatform() {
 void MainWindow::exportDutyDays() {
     const std::optional<ExportReport> report = RunExport(
         this,
-        {m_settings.assignment, m_view.shownDate, m_lastExportFolder, m_settings, shownHolidays()},
-        fileWritingPlatform(), m_dayChanges);
+        {settings().assignment, m_view.shownDate, m_lastExportFolder, settings(), shownHolidays()},
+        fileWritingPlatform(), m_days->changes());
     if (!report)
         return;
     m_lastExportFolder = QFileInfo(report->path).absolutePath();
@@ -114,7 +106,7 @@ void MainWindow::printDutyYear() {
     // The focus comes back where it was when the dialogs close.
     QWidget* const focused = QApplication::focusWidget();
     const std::optional<QString> saved = RunPrint(
-        this, {m_settings, m_locale, m_view.shownDate, m_today, m_dayChanges, shownHolidays()},
+        this, {settings(), m_locale, m_view.shownDate, m_today, m_days->changes(), shownHolidays()},
         fileWritingPlatform());
     if (!saved)
         return;

@@ -3,8 +3,11 @@
 
 #include "ui/window/main_window.h"
 
+#include "platform/days_store.h"
+#include "platform/holiday_calendar.h"
 #include "platform/publish_status.h"
 #include "platform/publish_texts.h"
+#include "platform/settings_model.h"
 #include "ui/calendar/calendar_page.h"
 #include "ui/parts/announcer.h"
 #include "ui/settings/publish_dialog.h"
@@ -57,7 +60,7 @@ void Ask(QWidget* window, const QString& title, const QString& text, const QStri
 
 void MainWindow::startPublishing() {
     m_publishing =
-        new DutyPublishing(QFileInfo(m_settingsFilePath).absolutePath(), m_platform.now, this);
+        new DutyPublishing(QFileInfo(settingsFilePath()).absolutePath(), m_platform.now, this);
     connect(m_publishing, &DutyPublishing::statusChanged, this, &MainWindow::showPublishStatus);
     connect(m_publishing, &DutyPublishing::passwordWanted, this, [this] {
         // Asked once the window is there to stand over.
@@ -74,31 +77,34 @@ void MainWindow::startPublishing() {
     connect(m_settingsPage, &SettingsPage::publishPasswordRequested, this,
             [this] { runPublishDialog(true); });
     // The duty first, so that the target, once set, is given it at once.
-    m_publishing->follow(m_settings, m_dayChanges, shownHolidays());
-    m_publishing->start(m_settings.publish);
+    const Settings& saved = m_settings->saved();
+    m_publishing->follow(saved, m_days->changes(), m_savedHolidays ? &*m_savedHolidays : nullptr);
+    m_publishing->start(saved.publish);
     showPublishStatus(m_publishing->status());
 }
 
-// The chosen crew's duty, with its day changes, for the reminders and the publishing.
+// The saved crew's duty, with the days file's changes, for the reminders and the publishing: what
+// leaves the window is what `dutyloop --publish` and `--next-duty` would give.
 void MainWindow::followDuty() {
-    m_dutyReminders->follow(m_settings, DayChangesUnder(m_dayChanges, m_settings.assignment));
-    m_publishing->follow(m_settings, m_dayChanges, shownHolidays());
+    const Settings& saved = m_settings->saved();
+    m_dutyReminders->follow(saved, m_days->changesOf(saved.assignment));
+    m_publishing->follow(saved, m_days->changes(), m_savedHolidays ? &*m_savedHolidays : nullptr);
+}
+
+// The holidays the saved settings ask for; the window has said already where they cannot be had.
+void MainWindow::loadSavedHolidays() {
+    m_savedHolidays = LoadHolidayCalendar(m_settings->saved()).holidays;
 }
 
 void MainWindow::runPublishDialog(bool forPassword) {
-    PublishDialog dialog(m_settings.publish, m_publishing->password(), m_platform, this);
+    PublishDialog dialog(m_settings->saved().publish, m_publishing->password(), m_platform, this);
     if (forPassword)
         dialog.focusPassword();
     if (dialog.exec() != QDialog::Accepted)
         return;
     const PublishChoice choice = dialog.choice();
-    if (!writeSettingsFile([&choice](const QByteArray& text) {
-            return TextWithPublishTarget(text, choice.target);
-        }))
+    if (!saveTarget(choice.target))
         return;
-    m_settings.publish = choice.target;
-    // The page's settings, which it hands back with its next edit, hold the new target too.
-    m_settingsPage->showSettings(m_settings);
     // Where the store did not answer the dialog, the password is kept for this run only.
     if (choice.target.kind == PublishTarget::Kind::CalDav && dialog.storeProblem().isEmpty())
         m_publishing->keepPassword(choice.target, choice.password);
@@ -115,8 +121,11 @@ void MainWindow::askForPublishPassword() {
 void MainWindow::showPublishStatus(const PublishStatus& status) {
     // Changes that wait for a reason; without one they wait only for the run about to start.
     const bool failed = status.state == State::Waiting && status.problem != PublishProblem::None;
-    const QString text =
+    QString text =
         status.state == State::Off ? QString() : PublishStatusText(status, m_platform.now());
+    // The calendar shown may differ from the one published until the settings are saved.
+    if (!text.isEmpty() && m_settings->isModified())
+        text = tr("%1\nChanges not yet saved are published once saved.").arg(text);
     const PublishStateRow::Action action = !failed ? PublishStateRow::Action::None
                                            : status.problem == PublishProblem::WrongPassword
                                                ? PublishStateRow::Action::EnterPassword
@@ -142,7 +151,7 @@ void MainWindow::offerPasswordEntry() {
     Ask(this, tr("Publish Duty Calendar"),
         tr("The server refused the user name or password for %1.\n"
            "The duty waits until the server takes the password.")
-            .arg(m_settings.publish.url),
+            .arg(m_settings->saved().publish.url),
         tr("Enter Password…"), [this] { runPublishDialog(true); });
 }
 
@@ -156,16 +165,12 @@ void MainWindow::askToAcceptCertificate(const QByteArray& fingerprint) {
         tr("The certificate of %1 cannot be verified, so Dutyloop cannot tell whether the "
            "server is the one you mean.\n\nIts SHA-256 fingerprint is:\n%2\n\n"
            "Accept it only where it is the fingerprint that the server's owner gives.")
-            .arg(m_settings.publish.url, FingerprintText(fingerprint)),
+            .arg(m_settings->saved().publish.url, FingerprintText(fingerprint)),
         tr("Accept"), [this, fingerprint] {
-            PublishTarget target = m_settings.publish;
+            PublishTarget target = m_settings->saved().publish;
             target.certificate = fingerprint;
-            if (!writeSettingsFile([&target](const QByteArray& text) {
-                    return TextWithPublishTarget(text, target);
-                }))
+            if (!saveTarget(target))
                 return;
-            m_settings.publish = target;
-            m_settingsPage->showSettings(m_settings);
             m_publishing->setTarget(target, m_publishing->password());
         });
 }

@@ -70,6 +70,9 @@ private slots:
         StartWindow(window);
         const Controls w = ControlsOf(*window);
         OpenTab(*window, w.settingsPage);
+        // Save can be pressed once there is something to save.
+        if (action == "save")
+            Click(w.weekStart);
         ExportTo(*window, written, QDialogButtonBox::Ok);
         auto* message = Find<QLabel>(w.settingsPage, "exportMessage");
         const QString said = message->text();

@@ -131,6 +131,8 @@ private slots:
         auto window = ShownWindow(QDate(2023, 9, 15), "[Config]\nWorkAssign=5 TFS\n");
         const Controls w = ControlsOf(*window);
         OpenTab(*window, w.settingsPage);
+        // Save can be pressed once there is something to save.
+        SetWeekStartSwitch(*window, true);
         Heard().clear();
         Click(w.save);
         QCOMPARE(w.tabs->currentWidget(), w.calendarPage);

@@ -294,6 +294,7 @@ private slots:
             QVERIFY(QDir().mkpath(path));
         }
         OpenTab(*window, ControlsOf(*window).settingsPage);
+        Click(ControlsOf(*window).weekStart);
         Click(ControlsOf(*window).save);
         QCOMPARE(*window.errors, QStringList{message.arg(path)});
     }

@@ -174,6 +174,7 @@ private slots:
                                              : AnswerNextMessageBox(QMessageBox::Ok);
         QString expected;
         if (action == "save") {
+            SetWeekStartSwitch(*window, true);
             QTest::mouseClick(ControlsOf(*window).save, Qt::LeftButton);
             expected =
                 "Unable to write to " + window->settingsFilePath() + ": Operation not permitted.";

@@ -3,8 +3,10 @@
 #include "ui/about/svg_picture.h"
 
 #include "schedule/rotation.h"
+
 #include "ui/parts/text_color.h"
 #include "ui/settings/toggle_switch.h"
+#include <QWindow>
 
 #include <QCalendarWidget>
 #include <QLabel>
@@ -27,7 +29,7 @@ private slots:
     void firstStartWithDefaultSettings() {
         auto window = ShownWindow(QDate(2026, 12, 10));
         const Controls w = ControlsOf(*window);
-        QCOMPARE(window->windowTitle(), QStringLiteral("Dutyloop®"));
+        QCOMPARE(window->windowHandle()->title(), QStringLiteral("Dutyloop®"));
         QCOMPARE(w.tabs->currentWidget(), w.settingsPage);
         QCOMPARE(w.assignment->currentIndex(), 0);
         // The keys start on the list where a crew is chosen.
