@@ -1,7 +1,10 @@
 #include "ui/window/duty_publishing.h"
 
+#include "platform/days_store.h"
+#include "platform/holiday_calendar.h"
 #include "platform/publisher.h"
 #include "platform/secret_store.h"
+#include "platform/settings_model.h"
 
 #include <utility>
 
@@ -88,11 +91,26 @@ void DutyPublishing::useTarget(const PublishTarget& target, const QString& passw
     publishNow();
 }
 
-void DutyPublishing::follow(const Settings& settings, const DayChangesBySection& dayChanges,
-                            const HolidayList* holidays) {
+void DutyPublishing::follow(const SettingsModel* settings, const DaysStore* days) {
     m_settings = settings;
-    m_dayChanges = dayChanges;
-    m_holidays = holidays ? std::optional(*holidays) : std::nullopt;
+    m_days = days;
+    m_holidaysOf = {HolidayRegion::None, QString()};
+    connect(settings, &SettingsModel::savedChanged, this, &DutyPublishing::followSettings);
+    connect(days, &DaysStore::changed, this, &DutyPublishing::followToday);
+    followSettings(settings->saved());
+}
+
+// Where holidays cannot be read, the window has said so when they were chosen; none are named.
+void DutyPublishing::followSettings(const Settings& saved) {
+    const std::pair<HolidayRegion, QString> holidaysOf{saved.holidayRegion, saved.holidayFile};
+    if (holidaysOf != m_holidaysOf || (!m_holidays && holidaysOf.first != HolidayRegion::None)) {
+        m_holidays = LoadHolidayCalendar(saved).holidays;
+        m_holidaysOf = holidaysOf;
+    }
+    followToday();
+}
+
+void DutyPublishing::followToday() {
     if (m_target.kind != Kind::None)
         m_pause.start();
 }
@@ -108,12 +126,12 @@ PublishStatus DutyPublishing::status() const {
 void DutyPublishing::publishNow() {
     if (!m_targetSet || !m_settings || m_target.kind == Kind::None)
         return;
-    // The months are the target's as set here: the settings the window hands on may be a page's
-    // copy from before the target changed.
-    Settings wanted = *m_settings;
+    // The months are the target's as set here, which may run ahead of the saved settings while
+    // the secret store is asked for a new target's password.
+    Settings wanted = m_settings->saved();
     wanted.publish = m_target;
     PublishedDuty duty =
-        PublishedDutyFor(wanted, m_dayChanges, m_now(), m_holidays ? &*m_holidays : nullptr);
+        PublishedDutyFor(wanted, m_days->changes(), m_now(), m_holidays ? &*m_holidays : nullptr);
     if (m_sent && SameDuty(*m_sent, duty))
         return;
     m_sent = duty;

@@ -15,7 +15,9 @@
 
 namespace dutyloop {
 
+class DaysStore;
 class Publisher;
+class SettingsModel;
 
 // The window's side of publishing: the publisher with its target and password, and the duty it
 // keeps current. A change of the duty is sent after a short pause, so that a burst of changes
@@ -38,10 +40,11 @@ public:
     // Has the secret store keep the calendar's password for the runs to come; where it does
     // not, `passwordNotKept` says why.
     void keepPassword(const PublishTarget& target, const QString& password);
-    // The duty to keep published: the window's settings and every crew's day changes as they
-    // stand now, and the day it is.
-    void follow(const Settings& settings, const DayChangesBySection& dayChanges,
-                const HolidayList* holidays);
+    // The duty to keep published: the saved settings and every crew's days, followed as they
+    // change; the holidays the saved settings name are read here, as `--publish` reads them.
+    void follow(const SettingsModel* settings, const DaysStore* days);
+    // The day changed, and with it the months published.
+    void followToday();
     void retryNow();
 
     PublishStatus status() const;
@@ -73,9 +76,13 @@ private:
     QString m_password;
     // Where the password is still being read, the target is set once it has been.
     bool m_targetSet = false;
-    std::optional<Settings> m_settings;
-    DayChangesBySection m_dayChanges;
+    void followSettings(const Settings& saved);
+
+    const SettingsModel* m_settings = nullptr;
+    const DaysStore* m_days = nullptr;
+    // Those of the saved settings, and the choice they were read for.
     std::optional<HolidayList> m_holidays;
+    std::pair<HolidayRegion, QString> m_holidaysOf{HolidayRegion::None, QString()};
     // What the publisher was last given for the target it has.
     std::optional<PublishedDuty> m_sent;
 };

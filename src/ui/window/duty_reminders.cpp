@@ -1,5 +1,8 @@
 #include "ui/window/duty_reminders.h"
 
+#include "platform/days_store.h"
+#include "platform/settings_model.h"
+
 #include "schedule/crew.h"
 
 #include <algorithm>
@@ -29,9 +32,15 @@ DutyReminders::DutyReminders(std::function<QDateTime()> now,
     m_doneUpTo = m_now().addSecs(-std::chrono::seconds(kLateness).count());
 }
 
-void DutyReminders::follow(const Settings& settings, const DayChanges& changes) {
+void DutyReminders::follow(const SettingsModel* settings, const DaysStore* days) {
     m_settings = settings;
-    m_changes = changes;
+    m_days = days;
+    connect(settings, &SettingsModel::savedChanged, this, &DutyReminders::followSaved);
+    connect(days, &DaysStore::changed, this, &DutyReminders::followSaved);
+    followSaved();
+}
+
+void DutyReminders::followSaved() {
     // A reminder that the new settings put in the past is let go, as at start.
     const QDateTime now = m_now();
     m_doneUpTo = std::max(m_doneUpTo, now.addSecs(-std::chrono::seconds(kLateness).count()));
@@ -39,12 +48,16 @@ void DutyReminders::follow(const Settings& settings, const DayChanges& changes) 
 }
 
 std::optional<DutyReminder> DutyReminders::reminderAfter(const QDateTime& moment) const {
-    const std::optional<Crew> crew = CrewFollowing(m_settings.assignment);
+    if (!m_settings)
+        return std::nullopt;
+    const Settings& saved = m_settings->saved();
+    const std::optional<Crew> crew = CrewFollowing(saved.assignment);
     if (!crew)
         return std::nullopt;
-    const CrewDuty duty{crew->entry, EffectiveDutyOf(crew->anchor, m_changes),
-                        CrewDutyHours(m_settings, *crew), moment.timeZone()};
-    return NextReminderAfter(moment, duty, m_settings.reminder);
+    const CrewDuty duty{crew->entry,
+                        EffectiveDutyOf(crew->anchor, m_days->changesOf(saved.assignment)),
+                        CrewDutyHours(saved, *crew), moment.timeZone()};
+    return NextReminderAfter(moment, duty, saved.reminder);
 }
 
 std::optional<QDateTime> DutyReminders::nextReminder() const {
@@ -62,7 +75,7 @@ void DutyReminders::remindWhenDue() {
         if (due->at < tooLate || m_remindedDuties.count(due->duty.period.start) > 0)
             continue;
         m_remindedDuties.insert(due->duty.period.start);
-        const std::optional<Crew> crew = CrewFollowing(m_settings.assignment);
+        const std::optional<Crew> crew = CrewFollowing(m_settings->saved().assignment);
         m_notify(ReminderSummary(due->duty, crew->entry, now, m_locale));
     }
     // Duties long past need no guard against a second reminder.

@@ -15,6 +15,9 @@
 
 namespace dutyloop {
 
+class DaysStore;
+class SettingsModel;
+
 // The desktop's word before a duty while the program runs: a timer armed for the next reminder
 // of the assignment's duties, which hands the reminder's text to `notify` when it falls due.
 // The clock can jump (a suspend and resume, a clock set by hand), so the reminder is also looked
@@ -28,8 +31,8 @@ public:
                   QLocale locale, std::chrono::milliseconds checkInterval,
                   QObject* parent = nullptr);
 
-    // The settings and the assignment's day changes to remind by, from now on.
-    void follow(const Settings& settings, const DayChanges& changes);
+    // The saved settings and the saved crew's days to remind by, followed as they change.
+    void follow(const SettingsModel* settings, const DaysStore* days);
 
     // When the next reminder falls due; none where nothing is to be reminded of.
     std::optional<QDateTime> nextReminder() const;
@@ -49,8 +52,10 @@ private:
     QLocale m_locale;
     QTimer m_dueTimer;
     QTimer m_checkTimer;
-    Settings m_settings;
-    DayChanges m_changes;
+    void followSaved();
+
+    const SettingsModel* m_settings = nullptr;
+    const DaysStore* m_days = nullptr;
     // Reminders due up to this moment have been said or let go.
     QDateTime m_doneUpTo;
     // The starts of the duties reminded of, so that none is reminded of twice, whatever the

@@ -14,6 +14,7 @@
 #include "ui/about/about_page.h"
 #include "ui/about/help_page.h"
 #include "ui/calendar/calendar_page.h"
+#include "ui/calendar/day_editing.h"
 #include "ui/calendar/month_view.h"
 #include "ui/parts/announcer.h"
 #include "ui/settings/settings_page.h"
@@ -103,27 +104,19 @@ void MainWindow::start() {
     m_settings = new SettingsModel(settingsFile, m_locale.weeksStartOnMonday, this);
     m_days = new DaysStore(DaysFilePath(settingsFile), m_platform.writeFault, this);
     loadHolidays();
-    m_savedHolidays = m_holidays;
     if (!m_days->unreadable().isEmpty())
-        m_startupProblem = daysFileUnreadableText(m_days->unreadable());
+        m_startupProblem = DaysFileUnreadableText(m_days->unreadable());
     m_settingsPage->showSettings(settings());
     m_settingsPage->setSaveEnabled(m_settings->canSave());
     m_dutyReminders = new DutyReminders(m_platform.now, m_platform.notify, m_platform.locale,
                                         m_platform.dayCheckInterval, this);
+    m_dutyReminders->follow(m_settings, m_days);
     startPublishing();
-    followDuty();
     connect(m_settings, &SettingsModel::editedChanged, this, &MainWindow::applySettings);
-    connect(m_settings, &SettingsModel::savedChanged, this, [this] {
-        loadSavedHolidays();
-        followDuty();
-    });
     connect(m_settings, &SettingsModel::modifiedChanged, this, &MainWindow::showModified);
     connect(m_settings, &SettingsModel::canSaveChanged, m_settingsPage,
             &SettingsPage::setSaveEnabled);
-    connect(m_days, &DaysStore::changed, this, [this] {
-        followDuty();
-        redraw();
-    });
+    connect(m_days, &DaysStore::changed, this, &MainWindow::redraw);
 
     const QDate now = today();
     m_today = now;
@@ -292,7 +285,7 @@ void MainWindow::followToday() {
     m_today = now;
     redraw();
     // The published months move on with the day.
-    followDuty();
+    m_publishing->followToday();
 }
 
 void MainWindow::showPickedDate(QDate date) {

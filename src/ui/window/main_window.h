@@ -94,17 +94,12 @@ private:
     bool saveSettings();
     // Writes a publishing target into the settings file; false where it could not be.
     bool saveTarget(const PublishTarget& target);
-    // What leaves the window follows the saved settings and the days file.
-    void followDuty();
-    void loadSavedHolidays();
     void startPublishing();
     // The Publish dialog; `forPassword` where it opens to ask for the password.
     void runPublishDialog(bool forPassword = false);
     void askForPublishPassword();
     void offerPasswordEntry();
     void askToAcceptCertificate(const QByteArray& fingerprint);
-    // What the user is told when the days file is there but cannot be read.
-    static QString daysFileUnreadableText(const QString& unreadable);
 
     Platform m_platform;
     EqualTabWidget* m_tabs = nullptr;
@@ -129,8 +124,6 @@ private:
     bool m_outerSizeFitted = false;
     QDate m_today;                         // the day the calendar was last drawn for as today
     std::optional<HolidayList> m_holidays; // those marked; none where no calendar is chosen
-    // Those of the saved settings, which the published calendar names.
-    std::optional<HolidayList> m_savedHolidays;
     // Why the days file could not be read at start, until the window has said so.
     QString m_startupProblem;
     // The folder of the last file exported, proposed again; kept for this run only, as the

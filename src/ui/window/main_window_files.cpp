@@ -13,7 +13,7 @@
 #include "schedule/crew.h"
 #include "schedule/rotation.h"
 #include "ui/calendar/calendar_page.h"
-#include "ui/calendar/day_dialog.h"
+#include "ui/calendar/day_editing.h"
 #include "ui/parts/announcer.h"
 #include "ui/printing/year_printing.h"
 #include "ui/settings/duty_export.h"
@@ -30,31 +30,8 @@ void MainWindow::changeDay(QDate date) {
     // A day of a neighbouring month is not chosen, and so not changed.
     if (date != m_view.shownDate)
         return;
-    // The dialog shows the day as the file has it now, whatever was written there since.
-    if (!m_days->reload()) {
-        m_platform.showError(this, daysFileUnreadableText(m_days->unreadable()));
-        return;
-    }
-    const QString assignment = settings().assignment;
-    const DayChanges& changes = m_days->changesOf(assignment);
-    const DayChange seen = StoredChangeOn(date, changes);
-    const DayChange shown = ChangeOn(date, m_view.anchorDate, changes);
-    const DutyHours* hours = DutyHoursOf(settings());
-    DayDialog dialog({LongDateText(date, m_locale), DutyCodeFor(date, m_view.anchorDate),
-                      hours ? DutyHoursText(*hours, m_locale) : QString(),
-                      CrewFollowing(assignment).has_value(), shown},
-                     this);
-    // OK on what the file already says writes nothing, so the line stays as it was written.
-    if (dialog.exec() != QDialog::Accepted || dialog.change() == shown)
-        return;
-    const QString refusal =
-        m_days->write({m_days->path(), assignment, date, seen, dialog.change(), m_locale});
-    if (!refusal.isEmpty())
-        m_platform.showError(this, refusal);
-}
-
-QString MainWindow::daysFileUnreadableText(const QString& unreadable) {
-    return tr("%1\nYour own days cannot be shown or changed until it can be read.").arg(unreadable);
+    EditDay(this, {date, m_view.anchorDate, &settings(), m_locale}, *m_days,
+            [this](const QString& message) { m_platform.showError(this, message); });
 }
 
 bool MainWindow::saveSettings() {

@@ -77,23 +77,10 @@ void MainWindow::startPublishing() {
     connect(m_settingsPage, &SettingsPage::publishPasswordRequested, this,
             [this] { runPublishDialog(true); });
     // The duty first, so that the target, once set, is given it at once.
-    const Settings& saved = m_settings->saved();
-    m_publishing->follow(saved, m_days->changes(), m_savedHolidays ? &*m_savedHolidays : nullptr);
-    m_publishing->start(saved.publish);
+    // What leaves the window is the saved settings' duty, as `--publish` gives it.
+    m_publishing->follow(m_settings, m_days);
+    m_publishing->start(m_settings->saved().publish);
     showPublishStatus(m_publishing->status());
-}
-
-// The saved crew's duty, with the days file's changes, for the reminders and the publishing: what
-// leaves the window is what `dutyloop --publish` and `--next-duty` would give.
-void MainWindow::followDuty() {
-    const Settings& saved = m_settings->saved();
-    m_dutyReminders->follow(saved, m_days->changesOf(saved.assignment));
-    m_publishing->follow(saved, m_days->changes(), m_savedHolidays ? &*m_savedHolidays : nullptr);
-}
-
-// The holidays the saved settings ask for; the window has said already where they cannot be had.
-void MainWindow::loadSavedHolidays() {
-    m_savedHolidays = LoadHolidayCalendar(m_settings->saved()).holidays;
 }
 
 void MainWindow::runPublishDialog(bool forPassword) {

@@ -10,7 +10,9 @@
 #include "days_helpers.h"
 #include "window_fixture.h"
 
+#include "platform/days_store.h"
 #include "platform/desktop_notifications.h"
+#include "platform/settings_model.h"
 #include "ui/window/duty_reminders.h"
 
 #include <QDBusConnection>
@@ -23,6 +25,19 @@ using namespace dutyloop;
 using namespace dutyloop::testing;
 
 namespace {
+
+// Fresh owners of the settings and the days, in a folder of the test's own; the reminders follow
+// the settings as saved.
+struct Owners {
+    QTemporaryDir folder;
+    SettingsModel settings{folder.filePath(QStringLiteral("dlTornvale.ini")), false};
+    DaysStore days{folder.filePath(QStringLiteral("dutyloop-days.ini"))};
+    explicit Owners(const Settings& saved) { save(saved); }
+    void save(const Settings& saved) {
+        settings.edit(saved);
+        settings.save();
+    }
+};
 
 const QTimeZone kBerlin("Europe/Berlin");
 
@@ -118,7 +133,8 @@ private slots:
         m_service.clock = clock;
         DutyReminders reminders([clock] { return *clock; }, ShowDesktopNotification,
                                 QLocale(QLocale::German, QLocale::Germany), kCheck);
-        reminders.follow(FiveTfs(kQuarterHourBefore), {});
+        Owners owners(FiveTfs(kQuarterHourBefore));
+        reminders.follow(&owners.settings, &owners.days);
         LetTheChecksRun();
         *clock = Berlin(3, 2, 6, 44);
         LetTheChecksRun();
@@ -166,7 +182,8 @@ private slots:
         DutyReminders reminders([clock] { return *clock; },
                                 [&summaries](const QString& text) { summaries.append(text); },
                                 QLocale(QLocale::German, QLocale::Germany), kCheck);
-        reminders.follow(FiveTfs(kQuarterHourBefore), {});
+        Owners owners(FiveTfs(kQuarterHourBefore));
+        reminders.follow(&owners.settings, &owners.days);
         *clock = then;
         LetTheChecksRun();
         QCOMPARE(summaries.size(), said);
@@ -178,12 +195,13 @@ private slots:
         DutyReminders reminders([clock] { return *clock; },
                                 [&summaries](const QString& text) { summaries.append(text); },
                                 QLocale(QLocale::German, QLocale::Germany), kCheck);
-        reminders.follow(FiveTfs({Reminder::Kind::EveningBefore, 0, QTime(19, 0)}), {});
+        Owners owners(FiveTfs({Reminder::Kind::EveningBefore, 0, QTime(19, 0)}));
+        reminders.follow(&owners.settings, &owners.days);
         *clock = Berlin(3, 1, 19);
         QTRY_COMPARE(summaries, QStringList{"Duty at 07:00 tomorrow, 5 TFS"});
         // A reminder before the duty as well would remind of the same duty twice.
         *clock = Berlin(3, 1, 20);
-        reminders.follow(FiveTfs(kQuarterHourBefore), {});
+        owners.save(FiveTfs(kQuarterHourBefore));
         *clock = Berlin(3, 2, 6, 45);
         LetTheChecksRun();
         QCOMPARE(summaries.size(), 1);
@@ -192,7 +210,7 @@ private slots:
         QTRY_COMPARE(summaries.size(), 2);
         QCOMPARE(summaries.last(), QStringLiteral("Duty at 07:00 today, 5 TFS"));
         // No reminder wanted: nothing is armed.
-        reminders.follow(FiveTfs({}), {});
+        owners.save(FiveTfs({}));
         QCOMPARE(reminders.nextReminder(), std::nullopt);
     }
 
