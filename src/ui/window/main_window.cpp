@@ -1,6 +1,5 @@
 #include "ui/window/main_window.h"
 
-#include "calendar/date_moves.h"
 
 #include "platform/days_store.h"
 #include "platform/file_services.h"
@@ -13,6 +12,7 @@
 #include "schedule/rotation.h"
 #include "ui/about/about_page.h"
 #include "ui/about/help_page.h"
+#include "ui/calendar/calendar_navigation.h"
 #include "ui/calendar/calendar_page.h"
 #include "ui/calendar/day_editing.h"
 #include "ui/calendar/month_view.h"
@@ -68,13 +68,6 @@ MainWindow::MainWindow(Platform platform, QWidget* parent)
 
 void MainWindow::connectPages() {
     connect(m_tabs, &EqualTabWidget::currentChanged, this, &MainWindow::applyTabChange);
-    connect(m_calendarPage, &CalendarPage::previousMonthRequested, this,
-            &MainWindow::showPreviousMonth);
-    connect(m_calendarPage, &CalendarPage::nextMonthRequested, this, &MainWindow::showNextMonth);
-    connect(m_calendarPage, &CalendarPage::todayRequested, this, &MainWindow::showToday);
-    connect(m_calendarPage, &CalendarPage::datePicked, this, &MainWindow::showPickedDate);
-    connect(m_calendarPage, &CalendarPage::dayClicked, this, &MainWindow::selectDay);
-    connect(m_calendarPage, &CalendarPage::dayActivated, this, &MainWindow::changeDay);
     connect(m_settingsPage, &SettingsPage::settingsEdited, this,
             [this](const Settings& edited) { m_settings->edit(edited); });
     connect(m_settingsPage, &SettingsPage::holidayFileRequested, this,
@@ -116,10 +109,19 @@ void MainWindow::start() {
     connect(m_settings, &SettingsModel::modifiedChanged, this, &MainWindow::showModified);
     connect(m_settings, &SettingsModel::canSaveChanged, m_settingsPage,
             &SettingsPage::setSaveEnabled);
-    connect(m_days, &DaysStore::changed, this, &MainWindow::redraw);
+    m_calendar = new CalendarNavigation(m_calendarPage,
+                                        {m_settings, m_days, m_platform.today,
+                                         [this] { return m_platform.now().timeZone(); }, m_locale},
+                                        this);
+    m_calendar->setHolidays(shownHolidays());
+    connect(m_calendar, &CalendarNavigation::redrawn, this, [this](const MonthPage& page) {
+        m_settingsPage->showLook(page.look);
+        m_helpPage->showLook(page.look);
+        m_aboutPage->showLook(page.look);
+    });
+    connect(m_calendar, &CalendarNavigation::dayActivated, this, &MainWindow::changeDay);
 
     const QDate now = today();
-    m_today = now;
     auto* dayWatch = new QTimer(this);
     dayWatch->setInterval(m_platform.dayCheckInterval);
     connect(dayWatch, &QTimer::timeout, this, &MainWindow::followToday);
@@ -128,20 +130,17 @@ void MainWindow::start() {
     // The drop-down calendar keeps the week start the settings had at start-up.
     m_calendarPage->setDateFormat(m_platform.locale, m_locale.shortDateFormat);
     m_calendarPage->setPickerWeekStart(settings().weekStartsOnMonday ? Qt::Monday : Qt::Sunday);
-    m_view.anchorDate = AnchorForAssignment(settings().assignment);
     showAboutText();
     // The frame is not known before the window is shown; until then the inner size stands in.
     resize(kOpeningOuterSize);
 
-    // End before anything has been marked returns to the day the program started on.
-    m_view.markedDate = now;
     {
         // The calendar is set to today just below; the tab's change handling would first set
         // it to a month not yet chosen.
         const QSignalBlocker quiet(m_tabs);
         m_tabs->setCurrentWidget(m_calendarPage);
     }
-    showMonthOf(now);
+    m_calendar->start();
     m_calendarPage->focusMonthView(Qt::OtherFocusReason);
     // Without a crew the program opens where one is chosen, on the list itself, which a screen
     // reader reads with the entry it holds.
@@ -173,42 +172,18 @@ QDate MainWindow::today() const {
     return m_platform.today();
 }
 
+const CalendarView& MainWindow::view() const {
+    return m_calendar->view();
+}
+
 const MonthPage& MainWindow::monthPage() const {
-    return m_calendarPage->monthView()->page();
-}
-
-void MainWindow::showMonthOf(QDate date) {
-    BuildMonthGrid(m_view, date,
-                   settings().weekStartsOnMonday ? WeekStart::Monday : WeekStart::Sunday);
-    redraw();
-}
-
-void MainWindow::redraw() {
-    // The first drawing waits for the window to be shown and sized: one before would set fonts
-    // of sizes the window never has, and Qt would load them all to measure the hidden labels.
-    if (!isVisible())
-        return;
-    // The title names the assignment as the list spells it, from the moment it is chosen.
-    const Settings& shown = settings();
-    const int entry = AssignmentEntryOf(shown.assignment);
-    const QString entryText = entry >= 0 ? AssignmentEntries().at(entry) : QString();
-    // The locale is taken once at start-up, so the page shown was made under this one.
-    const MonthPage page = MonthPageFor(
-        {m_view, shown.colors, shown.weekStartsOnMonday ? WeekStart::Monday : WeekStart::Sunday,
-         m_locale, today(), entry, entryText, m_layout, &m_days->changesOf(shown.assignment),
-         shownHolidays(), DutyHoursOf(shown), m_platform.now().timeZone()},
-        monthPage());
-    m_calendarPage->showMonth(page);
-    m_settingsPage->showLook(page.look);
-    m_helpPage->showLook(page.look);
-    m_aboutPage->showLook(page.look);
+    return m_calendar->page();
 }
 
 void MainWindow::placeCalendar() {
     // The pages share one area; the calendar's is sized from it even while another tab shows.
-    m_layout = LayoutForWindow(frameGeometry().height(), m_calendarPage->parentWidget()->size());
-    m_calendarPage->setSizes(m_layout);
-    redraw();
+    m_calendar->setLayout(
+        LayoutForWindow(frameGeometry().height(), m_calendarPage->parentWidget()->size()));
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
@@ -248,24 +223,8 @@ void MainWindow::fitOuterSizeOnce() {
     resize(kOpeningOuterSize - frame);
 }
 
-void MainWindow::showPreviousMonth() {
-    showMonthOf(WithinCalendar(m_view.shownDate.addMonths(-1), m_view.shownDate));
-}
-
-void MainWindow::showNextMonth() {
-    showMonthOf(WithinCalendar(m_view.shownDate.addMonths(1), m_view.shownDate));
-}
-
-void MainWindow::showToday() {
-    // The day is read where the focus goes, so the focus goes to the days first; the day is
-    // then not said besides as a move made on the button.
-    m_calendarPage->focusMonthView(Qt::OtherFocusReason);
-    showMonthOf(today());
-}
-
 void MainWindow::showDay(QDate day) {
-    m_view.markedDate = std::clamp(day, kFirstCalendarDate, kLastCalendarDate);
-    showMonthOf(m_view.markedDate);
+    m_calendar->showDay(day);
     showCalendar();
 }
 
@@ -278,28 +237,9 @@ void MainWindow::bringToFront() {
 }
 
 void MainWindow::followToday() {
-    const QDate now = today();
-    if (now == m_today)
-        return;
-    // The selection stays where the user left it; only what depends on today follows.
-    m_today = now;
-    redraw();
+    m_calendar->followToday();
     // The published months move on with the day.
     m_publishing->followToday();
-}
-
-void MainWindow::showPickedDate(QDate date) {
-    m_view.markedDate = ClampToPicker(date);
-    showMonthOf(m_view.markedDate);
-}
-
-void MainWindow::selectDay(QDate date) {
-    // A day of a neighbouring month is only shown, not chosen.
-    if (date.year() != m_view.shownDate.year() || date.month() != m_view.shownDate.month())
-        return;
-    m_calendarPage->focusMonthView();
-    m_view.shownDate = date;
-    redraw();
 }
 
 const HolidayList* MainWindow::shownHolidays() const {
@@ -311,6 +251,8 @@ const HolidayList* MainWindow::shownHolidays() const {
 void MainWindow::loadHolidays() {
     HolidayCalendar calendar = LoadHolidayCalendar(settings());
     m_holidays = std::move(calendar.holidays);
+    if (m_calendar)
+        m_calendar->setHolidays(shownHolidays());
     if (!calendar.error.isEmpty())
         m_platform.showError(this, calendar.error);
 }
@@ -343,7 +285,7 @@ void MainWindow::applySettings(const Settings& settings, const Settings& before)
         loadHolidays();
     // The other tabs take the new colours at once; the calendar takes the new settings when its
     // tab shows again.
-    const TabLook look = TabLookFor(settings.colors, monthPage().fonts);
+    const TabLook look = TabLookFor(settings.colors, m_calendar->page().fonts);
     if (newBackground)
         m_settingsPage->showPickedBackground(look);
     else
@@ -353,9 +295,7 @@ void MainWindow::applySettings(const Settings& settings, const Settings& before)
 }
 
 void MainWindow::applyTabChange() {
-    // A new assignment or week start reaches the calendar here.
-    m_view.anchorDate = AnchorForAssignment(settings().assignment);
-    showMonthOf(m_view.shownDate);
+    m_calendar->applySettings();
     // On the Calendar tab the keys walk the days, and a screen reader reads the day chosen.
     if (m_tabs->currentWidget() == m_calendarPage)
         m_calendarPage->focusMonthView(Qt::OtherFocusReason);

@@ -22,6 +22,7 @@ class AboutPage;
 class DaysStore;
 class SettingsModel;
 class Announcer;
+class CalendarNavigation;
 class CalendarPage;
 class DutyPublishing;
 class DutyReminders;
@@ -36,7 +37,7 @@ class MainWindow : public QWidget {
 public:
     explicit MainWindow(Platform platform, QWidget* parent = nullptr);
 
-    const CalendarView& view() const { return m_view; }
+    const CalendarView& view() const;
     // The settings as the window shows them, saved or not.
     const Settings& settings() const;
     const QString& settingsFilePath() const;
@@ -60,11 +61,6 @@ protected:
     bool handleCalendarKey(int key, bool onTheDays);
 
 private slots:
-    void showPreviousMonth();
-    void showNextMonth();
-    void showToday();
-    void showPickedDate(QDate date);
-    void selectDay(QDate day);
     void applySettings(const dutyloop::Settings& settings, const dutyloop::Settings& before);
     void loadHolidays();
     void chooseHolidayFile();
@@ -85,8 +81,6 @@ private:
     void start();
     void showAboutText();
     QDate today() const;
-    void showMonthOf(QDate date);
-    void redraw();
     void placeCalendar();
     void fitOuterSizeOnce();
     Platform fileWritingPlatform();
@@ -116,10 +110,9 @@ private:
     bool m_publishPasswordAsked = false;
     QByteArrayList m_certificatesAsked;
 
-    CalendarView m_view;
+    CalendarNavigation* m_calendar = nullptr;
     SettingsModel* m_settings = nullptr;
     DaysStore* m_days = nullptr;
-    CalendarLayout m_layout;
     LocaleSettings m_locale;
     bool m_outerSizeFitted = false;
     QDate m_today;                         // the day the calendar was last drawn for as today

@@ -12,6 +12,7 @@
 #include "platform/settings_model.h"
 #include "schedule/crew.h"
 #include "schedule/rotation.h"
+#include "ui/calendar/calendar_navigation.h"
 #include "ui/calendar/calendar_page.h"
 #include "ui/calendar/day_editing.h"
 #include "ui/parts/announcer.h"
@@ -26,11 +27,7 @@
 namespace dutyloop {
 
 void MainWindow::changeDay(QDate date) {
-    selectDay(date);
-    // A day of a neighbouring month is not chosen, and so not changed.
-    if (date != m_view.shownDate)
-        return;
-    EditDay(this, {date, m_view.anchorDate, &settings(), m_locale}, *m_days,
+    EditDay(this, {date, view().anchorDate, &settings(), m_locale}, *m_days,
             [this](const QString& message) { m_platform.showError(this, message); });
 }
 
@@ -52,7 +49,7 @@ void MainWindow::save() {
     m_settingsPage->clearFileMessage();
     if (!saveSettings())
         return;
-    showMonthOf(m_view.shownDate);
+    m_calendar->applySettings();
     showCalendar();
     m_announcer->announce(tr("Settings saved"));
 }
@@ -71,7 +68,7 @@ Platform MainWindow::fileWritingPlatform() {
 void MainWindow::exportDutyDays() {
     const std::optional<ExportReport> report = RunExport(
         this,
-        {settings().assignment, m_view.shownDate, m_lastExportFolder, settings(), shownHolidays()},
+        {settings().assignment, view().shownDate, m_lastExportFolder, settings(), shownHolidays()},
         fileWritingPlatform(), m_days->changes());
     if (!report)
         return;
@@ -83,7 +80,7 @@ void MainWindow::printDutyYear() {
     // The focus comes back where it was when the dialogs close.
     QWidget* const focused = QApplication::focusWidget();
     const std::optional<QString> saved = RunPrint(
-        this, {settings(), m_locale, m_view.shownDate, m_today, m_days->changes(), shownHolidays()},
+        this, {settings(), m_locale, view().shownDate, today(), m_days->changes(), shownHolidays()},
         fileWritingPlatform());
     if (!saved)
         return;

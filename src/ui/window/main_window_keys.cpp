@@ -4,6 +4,7 @@
 #include "ui/window/main_window.h"
 
 #include "calendar/date_moves.h"
+#include "ui/calendar/calendar_navigation.h"
 #include "ui/calendar/calendar_page.h"
 #include "ui/calendar/month_view.h"
 
@@ -69,22 +70,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool MainWindow::handleCalendarKey(int key, bool onTheDays) {
-    // Enter on the selected day opens it, where the days have the focus.
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && onTheDays) {
-        const int cell = m_calendarPage->monthView()->selectedCell();
-        if (cell >= 0 && monthPage().cells[static_cast<std::size_t>(cell)].takesClicks)
-            changeDay(m_view.shownDate);
-        return true;
-    }
-    // Where the weeks run from the right, the day to the left is the next one.
-    if (layoutDirection() == Qt::RightToLeft && (key == Qt::Key_Left || key == Qt::Key_Right))
-        key = key == Qt::Key_Left ? Qt::Key_Right : Qt::Key_Left;
-    const KeyMove move = KeyMoveFor(key, m_view.shownDate, m_view.markedDate, today());
-    if (move.marksDate)
-        m_view.markedDate = move.shownDate;
-    // Every key rebuilds and redraws the calendar, also one that moves nothing.
-    showMonthOf(move.shownDate);
-    return true;
+    return m_calendar->handleKey(key, onTheDays);
 }
 
 } // namespace dutyloop
