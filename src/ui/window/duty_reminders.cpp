@@ -42,9 +42,8 @@ std::optional<DutyReminder> DutyReminders::reminderAfter(const QDateTime& moment
     const std::optional<Crew> crew = CrewFollowing(m_settings.assignment);
     if (!crew)
         return std::nullopt;
-    const CrewDuty duty{crew->entry, EffectiveDutyOf(crew->anchor, m_changes),
-                        CrewDutyHours(m_settings, *crew), moment.timeZone()};
-    return NextReminderAfter(moment, duty, m_settings.reminder);
+    return NextReminderAfter(moment, CrewDutyFor(m_settings, *crew, m_changes, moment.timeZone()),
+                             m_settings.reminder);
 }
 
 std::optional<QDateTime> DutyReminders::nextReminder() const {
