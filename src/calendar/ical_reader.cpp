@@ -30,9 +30,11 @@ char* NextLine(char* into, std::size_t size, void* data) {
 }
 
 // Every component the text holds, under one root. Unlike icalparser_parse_string, a component
-// whose END never comes is kept with what it holds.
+// whose END never comes is kept with what it holds. As there, malformed data is never fatal.
 IcalComponent ParsedText(const QByteArray& ics) {
     LineSource source{QByteArray(ics).replace("\r\n", "\n").replace('\r', '\n')};
+    const icalerrorstate malformed = icalerror_get_error_state(ICAL_MALFORMEDDATA_ERROR);
+    icalerror_set_error_state(ICAL_MALFORMEDDATA_ERROR, ICAL_ERROR_NONFATAL);
     icalparser* parser = icalparser_new();
     icalparser_set_gen_data(parser, &source);
     IcalComponent root(icalcomponent_new(ICAL_XROOT_COMPONENT));
@@ -46,6 +48,7 @@ IcalComponent ParsedText(const QByteArray& ics) {
     if (icalcomponent* rest = icalparser_clean(parser))
         icalcomponent_add_component(root.get(), rest);
     icalparser_free(parser);
+    icalerror_set_error_state(ICAL_MALFORMEDDATA_ERROR, malformed);
     return root;
 }
 
