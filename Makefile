@@ -38,8 +38,9 @@ DEB_PACKAGES += python3-icalendar
 # bus, at-spi2-core for the accessibility bus and its registry, pyatspi, on which Orca and the
 # bus test listen, xdotool for the keys, and libfaketime to pin today's date.
 DEB_PACKAGES += orca at-spi2-core dbus-x11 xvfb openbox xdotool libfaketime python3-pyatspi
-# Passwords of a publishing target live in the desktop's secret store, through QtKeychain.
-DEB_PACKAGES += qtkeychain-qt6-dev
+# Passwords of a publishing target live in the desktop's secret store, through QtKeychain; the
+# tests keep them in GNOME's, gnome-keyring, on a session bus of their own.
+DEB_PACKAGES += qtkeychain-qt6-dev gnome-keyring
 # Publishing is tested against Debian's Radicale, a CalDAV server the tests start on 127.0.0.1,
 # and read back with python3-caldav, a client of its own (khal, above, reads the vdir folder).
 DEB_PACKAGES += radicale python3-caldav

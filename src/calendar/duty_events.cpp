@@ -3,7 +3,6 @@
 #include "calendar/date_moves.h"
 #include "calendar/day_change_texts.h"
 #include "calendar/holiday_texts.h"
-#include "calendar/ical_text.h"
 #include "schedule/rotation.h"
 
 #include <QCoreApplication>
@@ -81,7 +80,7 @@ QByteArray PieceKey(DayKind kind, int index, QDate stretchFirst) {
     QByteArray key = kind == DayKind::ExtraWork ? "extra-" : "";
     if (index > 0)
         key += "part" + QByteArray::number(index + 1) + '-';
-    return key + DateValue(stretchFirst);
+    return key + DateKey(stretchFirst);
 }
 
 // The holidays and notes of the days from `first` to the day before `end`: a day's alone, or in
@@ -108,6 +107,19 @@ QString NoteSummary(const DayReader& reader, QDate day) {
 
 } // namespace
 
+QByteArray DateKey(QDate date) {
+    return date.toString(Qt::ISODate).remove(u'-').toLatin1();
+}
+
+QDate DateFromKey(const QByteArray& key) {
+    if (key.size() != 8)
+        return {};
+    for (const char c : key)
+        if (c < '0' || c > '9')
+            return {};
+    return QDate(key.left(4).toInt(), key.mid(4, 2).toInt(), key.right(2).toInt());
+}
+
 DutyEvents DutyEventsFor(const QString& assignment, QDate firstDay, QDate lastDay,
                          const DayChanges& changes, const HolidayList* holidays) {
     firstDay = std::max(firstDay, kFirstCalendarDate);
@@ -128,7 +140,7 @@ DutyEvents DutyEventsFor(const QString& assignment, QDate firstDay, QDate lastDa
         const DayKind kind = reader.kindOf(day);
         if (kind == DayKind::Off) {
             if (const QString note = reader.noteOf(day); !note.isEmpty())
-                result.events.append({"note-" + DateValue(day),
+                result.events.append({"note-" + DateKey(day),
                                       day,
                                       day.addDays(1),
                                       NoteSummary(reader, day),

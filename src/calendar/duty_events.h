@@ -31,6 +31,10 @@ struct DutyEvent {
     friend bool operator==(const DutyEvent&, const DutyEvent&) = default;
 };
 
+// A date as it stands in a key, "20270302"; the date of such a text, or an invalid date.
+QByteArray DateKey(QDate date);
+QDate DateFromKey(const QByteArray& key);
+
 // The events of the days from `first` to `last`, in date order.
 struct DutyEvents {
     // The days they answer for: the range grown at either end to the whole run of work days or

@@ -2,27 +2,16 @@
 
 #include "calendar/duty_events.h"
 #include "calendar/duty_times.h"
-#include "calendar/ical_text.h"
-#include "calendar/ical_writer.h"
+#include "calendar/event_versions.h"
+#include "calendar/ical_reader.h"
 
-#include <QCoreApplication>
 #include <QTimeZone>
 
 #include <algorithm>
-#include <limits>
-#include <map>
-#include <set>
 
 namespace dutyloop {
 
 namespace {
-
-// The right-hand side of every UID. Fixed rather than taken from the support host, which is a
-// build setting: a UID that changed with the build would duplicate every imported event.
-constexpr char kUidDomain[] = "dutyloop.halvorne.example";
-
-// SEQUENCE is a 32-bit integer.
-constexpr qint64 kLargestSequence = std::numeric_limits<qint32>::max();
 
 // The assignment as it stands in a UID: ASCII letters in lower case and digits kept, each run
 // of other ASCII characters one '-', other characters as their UTF-8 bytes in %XX. Lower case
@@ -56,46 +45,6 @@ QByteArray UidSlug(const QString& assignment) {
     return slug.isEmpty() ? QByteArray("assignment") : slug;
 }
 
-// Whether `uid` is one this export gives its assignment's events: a key that ends in a date,
-// then the assignment's suffix. "…-a-5-tfs@…" of an assignment "A 5 TFS" is no UID of "5 TFS".
-bool IsOwnUid(const QByteArray& uid, const QByteArray& suffix) {
-    if (!uid.endsWith(suffix))
-        return false;
-    const QByteArray key = uid.chopped(suffix.size());
-    if (key.size() < 8 || !DateFromValue(key.right(8)).isValid())
-        return false;
-    return key.size() == 8 || key[key.size() - 9] == '-';
-}
-
-// The minutes, rather than seconds, from 2000 on: they stay within SEQUENCE's 32 bits for
-// thousands of years.
-qint64 SequenceAt(const QDateTime& stampUtc) {
-    static const QDateTime epoch(QDate(2000, 1, 1), QTime(0, 0), QTimeZone::utc());
-    return std::clamp<qint64>(epoch.secsTo(stampUtc) / 60, 0, kLargestSequence);
-}
-
-QByteArray ValueOf(const EventProperties& event, const char* name) {
-    const auto found = event.find(name);
-    return found == event.end() ? QByteArray() : found->second;
-}
-
-// A moment as the earlier file wrote it: a date, a time in UTC, or a time by the clock of the
-// zone it names (floating without one); nullopt for a value that is none of them.
-std::optional<IcalMoment> MomentFromValue(const QByteArray& value, const QByteArray& zone) {
-    const QDate date = DateFromValue(value.left(8));
-    if (!date.isValid())
-        return std::nullopt;
-    if (value.size() == 8)
-        return IcalMoment{date, {}, {}};
-    const bool utc = value.size() == 16 && value.endsWith('Z');
-    if ((value.size() != 15 && !utc) || value[8] != 'T')
-        return std::nullopt;
-    const QTime time = QTime::fromString(QString::fromLatin1(value.mid(9, 6)), u"HHmmss");
-    if (!time.isValid())
-        return std::nullopt;
-    return IcalMoment{date, time, utc ? QByteArray("UTC") : zone};
-}
-
 // The zone's id as the file names it: "UTC" for a zone that never differs from UTC.
 QByteArray ZoneName(const QTimeZone& zone) {
     const QDateTime someDay(QDate(2000, 1, 1), QTime(0, 0), QTimeZone::utc());
@@ -106,47 +55,6 @@ QByteArray ZoneName(const QTimeZone& zone) {
 
 IcalMoment MomentOf(const QDateTime& time, const QByteArray& zoneName) {
     return {time.date(), time.time(), zoneName};
-}
-
-QByteArray ZoneOf(const IcalMoment& moment) {
-    return moment.time.isValid() && moment.zone != "UTC" ? moment.zone : QByteArray();
-}
-
-// The event as the earlier file had it, as this export would write it.
-bool SameAsBefore(const IcalEvent& now, const EventProperties& before) {
-    const QByteArray trigger = now.alarm ? IcalTriggerValue(now.alarm->secondsBefore) : "";
-    return ValueOf(before, "DTSTART") == IcalMomentValue(now.start) &&
-           ValueOf(before, "DTSTART;TZID") == ZoneOf(now.start) &&
-           ValueOf(before, "DTEND") == IcalMomentValue(now.end) &&
-           ValueOf(before, "DTEND;TZID") == ZoneOf(now.end) &&
-           UnescapedText(ValueOf(before, "SUMMARY")) == IcalPlainText(now.summary) &&
-           UnescapedText(ValueOf(before, "DESCRIPTION")) == IcalPlainText(now.description) &&
-           ValueOf(before, "TRANSP") == (now.busy ? "OPAQUE" : "TRANSPARENT") &&
-           ValueOf(before, "STATUS") == (now.cancelled ? "CANCELLED" : "CONFIRMED") &&
-           ValueOf(before, "VALARM:TRIGGER") == trigger;
-}
-
-// SEQUENCE and LAST-MODIFIED: kept where the event is as it was before, else raised to the
-// moment of this export.
-void DateVersion(IcalEvent& event, const EventProperties* before, const QDateTime& stampUtc) {
-    const qint64 sequenceBefore =
-        before ? std::clamp<qint64>(ValueOf(*before, "SEQUENCE").toLongLong(), 0, kLargestSequence)
-               : -1;
-    if (before && SameAsBefore(event, *before)) {
-        event.sequence = sequenceBefore;
-        // A file of an older Dutyloop has no LAST-MODIFIED: the event is as old as that file.
-        for (const char* name : {"LAST-MODIFIED", "DTSTAMP"}) {
-            const QDateTime modified = UtcStampFromValue(ValueOf(*before, name));
-            if (modified.isValid()) {
-                event.lastModified = modified;
-                return;
-            }
-        }
-    } else {
-        event.sequence =
-            std::min(std::max(sequenceBefore + 1, SequenceAt(stampUtc)), kLargestSequence);
-    }
-    event.lastModified = stampUtc.toUTC();
 }
 
 // The seconds from the reminder to a duty that starts at `start`: a day, at its midnight, or a
@@ -175,8 +83,10 @@ std::optional<IcalAlarm> AlarmFor(const Reminder& reminder, const IcalMoment& st
 // duties, each joined to the one before where it starts as that one ends.
 QList<IcalEvent> LiveEvents(const DutyEvent& event, const QByteArray& uidSuffix,
                             const ExportTiming& timing) {
-    const IcalEvent common{{},         0,     {},          {}, {}, event.summary, event.description,
-                           event.busy, false, std::nullopt};
+    IcalEvent common;
+    common.summary = event.summary;
+    common.description = event.description;
+    common.busy = event.busy;
     QList<IcalEvent> events;
     if (!event.busy || !timing.hours) {
         events.append(common);
@@ -193,7 +103,7 @@ QList<IcalEvent> LiveEvents(const DutyEvent& event, const QByteArray& uidSuffix,
             } else {
                 events.append(common);
                 events.last().uid =
-                    (events.size() == 1 ? event.key : "day-" + DateValue(day)) + uidSuffix;
+                    (events.size() == 1 ? event.key : "day-" + DateKey(day)) + uidSuffix;
                 events.last().start = MomentOf(period.start, zoneName);
                 events.last().end = MomentOf(period.end, zoneName);
             }
@@ -207,31 +117,6 @@ QList<IcalEvent> LiveEvents(const DutyEvent& event, const QByteArray& uidSuffix,
     return events;
 }
 
-// The days a moment's event touches end before this one: the day after a moment after
-// midnight.
-QDate DayAfter(const IcalMoment& end) {
-    return end.time.isValid() && end.time != QTime(0, 0) ? end.date.addDays(1) : end.date;
-}
-
-// An event of the earlier file that is no longer there, with the times it had. Of one cancelled
-// there already, the summary stays as it was.
-IcalEvent CancelledEvent(const QByteArray& uid, const EventProperties& before,
-                         const IcalMoment& start, const IcalMoment& end) {
-    const QString summary = UnescapedText(ValueOf(before, "SUMMARY"));
-    const bool wasCancelled = ValueOf(before, "STATUS") == "CANCELLED";
-    return {uid,
-            0,
-            {},
-            start,
-            end,
-            wasCancelled ? summary
-                         : QCoreApplication::translate("Calendar", "Cancelled: %1").arg(summary),
-            UnescapedText(ValueOf(before, "DESCRIPTION")),
-            false,
-            true,
-            std::nullopt};
-}
-
 } // namespace
 
 DayRange DutyCalendarRange(QDate firstOfMonth, int months) {
@@ -241,59 +126,36 @@ DayRange DutyCalendarRange(QDate firstOfMonth, int months) {
     return {first, lastMonth.addDays(lastMonth.daysInMonth() - 1)};
 }
 
+IcalCalendar DutyIcalCalendar(const QString& assignment, QDate firstDay, QDate lastDay,
+                              const QDateTime& stampUtc, const DayChanges& changes,
+                              const IcalCalendar& earlier, const ExportTiming& timing,
+                              const HolidayList* holidays) {
+    const QByteArray uidSuffix = '-' + UidSlug(assignment) + kUidDomain;
+    const DutyEvents duty = DutyEventsFor(assignment, firstDay, lastDay, changes, holidays);
+    IcalCalendar calendar{QStringLiteral("Dutyloop ") + assignment, {}};
+    for (const DutyEvent& event : duty.events)
+        calendar.events.append(LiveEvents(event, uidSuffix, timing));
+    for (IcalEvent& event : calendar.events)
+        event.stamp = stampUtc;
+    FollowEarlierExport(calendar.events, earlier, uidSuffix, duty.first, duty.last, stampUtc);
+    return calendar;
+}
+
 DutyCalendar DutyCalendarIcs(const QString& assignment, QDate firstDay, QDate lastDay,
                              const QDateTime& stampUtc, const DayChanges& changes,
                              const QByteArray& earlier, const ExportTiming& timing,
                              const HolidayList* holidays) {
-    const QByteArray uidSuffix = '-' + UidSlug(assignment) + '@' + kUidDomain;
-    const DutyEvents duty = DutyEventsFor(assignment, firstDay, lastDay, changes, holidays);
+    const IcalCalendar calendar = DutyIcalCalendar(assignment, firstDay, lastDay, stampUtc, changes,
+                                                   IcalCalendarFromText(earlier), timing, holidays);
+    // Cancelled events are no duty, nor are the notes of days off.
+    const auto dutyPeriods = std::count_if(calendar.events.cbegin(), calendar.events.cend(),
+                                           [](const IcalEvent& event) { return event.busy; });
+    return {IcalText(calendar), static_cast<int>(dutyPeriods)};
+}
 
-    // What the earlier file said of each of this assignment's UIDs: the first it has of each.
-    std::map<QByteArray, EventProperties> before;
-    QList<QByteArray> beforeInOrder;
-    for (EventProperties& event : EventsInCalendar(earlier)) {
-        const QByteArray uid = ValueOf(event, "UID").trimmed();
-        if (IsOwnUid(uid, uidSuffix) && before.try_emplace(uid, std::move(event)).second)
-            beforeInOrder.append(uid);
-    }
-    const auto beforeOf = [&before](const QByteArray& uid) -> const EventProperties* {
-        const auto found = before.find(uid);
-        return found == before.end() ? nullptr : &found->second;
-    };
-
-    IcalCalendar calendar{QStringLiteral("Dutyloop ") + assignment, stampUtc, {}};
-    QList<IcalEvent>& events = calendar.events;
-    std::set<QByteArray> live;
-    int dutyPeriods = 0;
-    for (const DutyEvent& event : duty.events) {
-        for (IcalEvent& written : LiveEvents(event, uidSuffix, timing)) {
-            DateVersion(written, beforeOf(written.uid), stampUtc);
-            live.insert(written.uid);
-            dutyPeriods += event.busy ? 1 : 0;
-            events.append(std::move(written));
-        }
-    }
-    // An earlier event on days this file answers for is either among them still or is gone. One
-    // wholly outside them, exported with another range, is left to the file of that range.
-    for (const QByteArray& uid : beforeInOrder) {
-        const EventProperties& event = before.at(uid);
-        const std::optional<IcalMoment> start =
-            MomentFromValue(ValueOf(event, "DTSTART"), ValueOf(event, "DTSTART;TZID"));
-        if (live.contains(uid) || !start || start->date > duty.last)
-            continue;
-        std::optional<IcalMoment> end =
-            MomentFromValue(ValueOf(event, "DTEND"), ValueOf(event, "DTEND;TZID"));
-        if (!end || end->time.isValid() != start->time.isValid() || DayAfter(*end) <= start->date)
-            end = start->time.isValid() ? *start : IcalMoment{start->date.addDays(1), {}, {}};
-        if (std::max(DayAfter(*end), start->date.addDays(1)) <= duty.first)
-            continue;
-        events.append(CancelledEvent(uid, event, *start, *end));
-        DateVersion(events.last(), &event, stampUtc);
-    }
-    std::stable_sort(events.begin(), events.end(), [](const IcalEvent& a, const IcalEvent& b) {
-        return a.start.date < b.start.date;
-    });
-    return {IcalText(calendar), dutyPeriods};
+ExportTiming ExportTimingFor(const Settings& settings, const QString& crew, const QTimeZone& zone) {
+    const DutyHours* hours = DutyHoursOf(settings, crew);
+    return {hours ? std::optional(*hours) : std::nullopt, zone, settings.reminder};
 }
 
 } // namespace dutyloop

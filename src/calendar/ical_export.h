@@ -1,9 +1,11 @@
 #pragma once
 
+#include "calendar/ical_writer.h"
 #include "schedule/day_changes.h"
 #include "schedule/duty_hours.h"
 #include "schedule/holidays.h"
 #include "schedule/reminder.h"
+#include "settings/settings_file.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -19,6 +21,11 @@ struct DayRange {
     friend constexpr bool operator==(const DayRange&, const DayRange&) = default;
 };
 
+// The right-hand side of every UID the export and the publishing give their events. Fixed rather
+// than taken from the support host, which is a build setting: a UID that changed with the build
+// would duplicate every imported event.
+inline constexpr char kUidDomain[] = "@dutyloop.halvorne.example";
+
 inline constexpr int kMinExportMonths = 1;
 inline constexpr int kMaxExportMonths = 120;
 
@@ -33,6 +40,10 @@ struct ExportTiming {
     QTimeZone zone = QTimeZone::utc();
     Reminder reminder;
 };
+
+// The timing of `crew`'s duty (its entry in the assignment list) as the settings give it, in
+// `zone`.
+ExportTiming ExportTimingFor(const Settings& settings, const QString& crew, const QTimeZone& zone);
 
 // The assignment's duty from firstDay to lastDay as an iCalendar file (RFC 5545), with the
 // user's day changes: one all-day event for each piece of a run of duty and for each note on a
@@ -53,13 +64,8 @@ struct ExportTiming {
 // they then are. The UIDs hold that together: they are keyed by what the user's changes cannot
 // move (see DutyEvent::key), so a changed day gives the same events the same UIDs again.
 // `earlier` is the file this one replaces, when there is one (the last export to the same path):
-// an event of the same assignment in it that overlaps the days this file answers for but is no
-// longer there comes again, "Cancelled: " before its summary, with STATUS:CANCELLED, and an event
-// that was cancelled there stays so, so that an export imported late still cancels. Every event
-// has a SEQUENCE and a LAST-MODIFIED: those the earlier file gave it where the event is as it was
-// there, else the moment of this export, and SEQUENCE then the minutes from 2000-01-01 00:00 UTC
-// to it, at least one more than before. So SEQUENCE only grows, for as long as the clock does, also
-// where the earlier file is gone.
+// its events give this file's their SEQUENCE and LAST-MODIFIED, and those gone come again
+// cancelled, as FollowEarlierExport says.
 //
 // A piece of duty on a public holiday of `holidays` names the holiday in its description.
 //
@@ -73,5 +79,11 @@ DutyCalendar DutyCalendarIcs(const QString& assignment, QDate firstDay, QDate la
                              const QDateTime& stampUtc, const DayChanges& changes = {},
                              const QByteArray& earlier = {}, const ExportTiming& timing = {},
                              const HolidayList* holidays = nullptr);
+
+// The same calendar as values, before it is written, with the file it replaces as read.
+IcalCalendar DutyIcalCalendar(const QString& assignment, QDate firstDay, QDate lastDay,
+                              const QDateTime& stampUtc, const DayChanges& changes = {},
+                              const IcalCalendar& earlier = {}, const ExportTiming& timing = {},
+                              const HolidayList* holidays = nullptr);
 
 } // namespace dutyloop

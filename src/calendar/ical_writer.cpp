@@ -1,21 +1,16 @@
 #include "calendar/ical_writer.h"
 
+#include "calendar/ical_component.h"
+
 #include <QTimeZone>
 
-#include <libical/ical.h>
-
 #include <map>
-#include <memory>
+#include <set>
 #include <utility>
 
 namespace dutyloop {
 
 namespace {
-
-struct ComponentDeleter {
-    void operator()(icalcomponent* component) const { icalcomponent_free(component); }
-};
-using Component = std::unique_ptr<icalcomponent, ComponentDeleter>;
 
 icaltimetype DateTimeValue(QDate date, QTime time) {
     icaltimetype value = icaltime_null_time();
@@ -80,13 +75,25 @@ icalcomponent* AlarmComponent(const IcalAlarm& alarm) {
     return component;
 }
 
-icalcomponent* EventComponent(const IcalEvent& event, const QDateTime& stampUtc) {
+icalproperty_status StatusValue(IcalStatus status) {
+    switch (status) {
+    case IcalStatus::Confirmed:
+        return ICAL_STATUS_CONFIRMED;
+    case IcalStatus::Cancelled:
+        return ICAL_STATUS_CANCELLED;
+    case IcalStatus::None:
+        break;
+    }
+    return ICAL_STATUS_NONE;
+}
+
+icalcomponent* EventComponent(const IcalEvent& event) {
     icalcomponent* component = icalcomponent_new_vevent();
     const auto add = [component](icalproperty* property) {
         icalcomponent_add_property(component, property);
     };
     add(icalproperty_new_uid(event.uid.constData()));
-    add(icalproperty_new_dtstamp(UtcValue(stampUtc)));
+    add(icalproperty_new_dtstamp(UtcValue(event.stamp)));
     add(icalproperty_new_sequence(static_cast<int>(event.sequence)));
     add(icalproperty_new_lastmodified(UtcValue(event.lastModified)));
     add(WithZone(icalproperty_new_dtstart(MomentValue(event.start)), event.start));
@@ -95,7 +102,15 @@ icalcomponent* EventComponent(const IcalEvent& event, const QDateTime& stampUtc)
     if (const QString description = IcalPlainText(event.description); !description.isEmpty())
         add(icalproperty_new_description(description.toUtf8()));
     add(icalproperty_new_transp(event.busy ? ICAL_TRANSP_OPAQUE : ICAL_TRANSP_TRANSPARENT));
-    add(icalproperty_new_status(event.cancelled ? ICAL_STATUS_CANCELLED : ICAL_STATUS_CONFIRMED));
+    if (event.status != IcalStatus::None)
+        add(icalproperty_new_status(StatusValue(event.status)));
+    if (!event.crew.isEmpty()) {
+        icalproperty* mark = icalproperty_new_x(event.crew.toUtf8().constData());
+        icalproperty_set_x_name(mark, kCrewProperty);
+        add(mark);
+    }
+    for (const QString& category : event.categories)
+        add(icalproperty_new_categories(category.toUtf8().constData()));
     if (event.alarm)
         icalcomponent_add_component(component, AlarmComponent(*event.alarm));
     return component;
@@ -152,8 +167,9 @@ icalcomponent* ZoneComponent(const QByteArray& id, QDate first, QDate last) {
 }
 
 // The named zones of the events, each with the first and the last day it is used on.
-std::map<QByteArray, std::pair<QDate, QDate>> ZonesUsed(const QList<IcalEvent>& events) {
-    std::map<QByteArray, std::pair<QDate, QDate>> zones;
+using ZoneDays = std::map<QByteArray, std::pair<QDate, QDate>>;
+ZoneDays ZonesUsed(const QList<IcalEvent>& events) {
+    ZoneDays zones;
     for (const IcalEvent& event : events) {
         for (const IcalMoment* moment : {&event.start, &event.end}) {
             if (!moment->time.isValid() || moment->zone.isEmpty() || moment->zone == "UTC")
@@ -166,6 +182,29 @@ std::map<QByteArray, std::pair<QDate, QDate>> ZonesUsed(const QList<IcalEvent>& 
         }
     }
     return zones;
+}
+
+std::set<QByteArray> ZoneIds(const ZoneDays& zones) {
+    std::set<QByteArray> ids;
+    for (const auto& zone : zones)
+        ids.insert(zone.first);
+    return ids;
+}
+
+// A VCALENDAR with what every file of Dutyloop's starts with, and the VTIMEZONEs of `zones`,
+// each made for the days `days` gives it.
+IcalComponent CalendarWithZones(const std::set<QByteArray>& zones, const ZoneDays& days) {
+    IcalComponent calendar(icalcomponent_new_vcalendar());
+    icalcomponent* root = calendar.get();
+    icalcomponent_add_property(root, icalproperty_new_version("2.0"));
+    icalcomponent_add_property(root, icalproperty_new_prodid("-//Halvorne//Dutyloop//EN"));
+    icalcomponent_add_property(root, icalproperty_new_calscale("GREGORIAN"));
+    for (const QByteArray& id : zones) {
+        const std::pair<QDate, QDate>& span = days.at(id);
+        if (icalcomponent* zone = ZoneComponent(id, span.first, span.second))
+            icalcomponent_add_component(root, zone);
+    }
+    return calendar;
 }
 
 } // namespace
@@ -186,47 +225,31 @@ QString IcalPlainText(const QString& text) {
     return plain;
 }
 
-QByteArray IcalMomentValue(const IcalMoment& moment) {
-    char* text = icaltime_as_ical_string_r(MomentValue(moment));
-    const QByteArray value(text);
-    icalmemory_free_buffer(text);
-    return value;
-}
-
-QByteArray IcalTriggerValue(qint64 secondsBefore) {
-    char* text = icaldurationtype_as_ical_string_r(ExactDuration(-secondsBefore));
-    const QByteArray value(text);
-    icalmemory_free_buffer(text);
-    return value;
-}
-
 QByteArray IcalText(const IcalCalendar& calendar) {
-    const Component vcalendar(icalcomponent_new_vcalendar());
+    const ZoneDays zones = ZonesUsed(calendar.events);
+    const IcalComponent vcalendar = CalendarWithZones(ZoneIds(zones), zones);
     icalcomponent* root = vcalendar.get();
-    icalcomponent_add_property(root, icalproperty_new_version("2.0"));
-    icalcomponent_add_property(root, icalproperty_new_prodid("-//Halvorne//Dutyloop//EN"));
-    icalcomponent_add_property(root, icalproperty_new_calscale("GREGORIAN"));
     icalcomponent_add_property(root, icalproperty_new_method(ICAL_METHOD_PUBLISH));
     // Of a property of its own, libical escapes backslashes and line breaks but leaves commas
     // and semicolons as they are, which the programs that read this name expect.
     icalproperty* calendarName = icalproperty_new_x(IcalPlainText(calendar.name).toUtf8());
     icalproperty_set_x_name(calendarName, "X-WR-CALNAME");
     icalcomponent_add_property(root, calendarName);
-    for (const auto& [id, days] : ZonesUsed(calendar.events)) {
-        if (icalcomponent* zone = ZoneComponent(id, days.first, days.second))
-            icalcomponent_add_component(root, zone);
-    }
     for (const IcalEvent& event : calendar.events)
-        icalcomponent_add_component(root, EventComponent(event, calendar.stampUtc));
-    char* text = icalcomponent_as_ical_string_r(root);
-    QByteArray bytes(text);
-    icalmemory_free_buffer(text);
-    // libical 3.0 folds a property's text with its closing CRLF: where the last line is full,
-    // the fold falls before the CR or between the CR and the LF, which leaves an empty
-    // continuation line or a lone CR. Both are taken out again.
-    bytes.replace("\r\r\n \n", "\r\n");
-    bytes.replace("\r\n \r\n", "\r\n");
-    return bytes;
+        icalcomponent_add_component(root, EventComponent(event));
+    return IcalComponentText(root);
+}
+
+QList<QByteArray> IcalResourceTexts(const IcalCalendar& calendar) {
+    // A zone is made for the days of the whole calendar, as it is in IcalText's file.
+    const ZoneDays zones = ZonesUsed(calendar.events);
+    QList<QByteArray> resources;
+    for (const IcalEvent& event : calendar.events) {
+        const IcalComponent resource = CalendarWithZones(ZoneIds(ZonesUsed({event})), zones);
+        icalcomponent_add_component(resource.get(), EventComponent(event));
+        resources.append(IcalComponentText(resource.get()));
+    }
+    return resources;
 }
 
 } // namespace dutyloop

@@ -5,13 +5,15 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QTime>
 #include <optional>
 
 namespace dutyloop {
 
-// The iCalendar file as plain values, and the one function that turns them into its bytes
-// through libical, which folds the lines, escapes the text and knows the time zones.
+// The iCalendar file as plain values, and the functions that turn them into its bytes through
+// libical, which folds the lines, escapes the text and knows the time zones. ical_reader.h reads
+// the bytes back into the same values.
 
 // When an event starts or ends: a day, or a time by the clock of a time zone (its IANA id, as
 // in "Europe/Berlin"), in UTC ("UTC"), or floating where the zone is empty.
@@ -28,22 +30,31 @@ struct IcalAlarm {
     QString description;
 };
 
+// STATUS; an event without one has None.
+enum class IcalStatus { None, Confirmed, Cancelled };
+
+// The property that marks an event as Dutyloop's where it is published, its value the crew's
+// entry in the assignment list.
+inline constexpr char kCrewProperty[] = "X-DUTYLOOP-CREW";
+
 struct IcalEvent {
     QByteArray uid;
+    QDateTime stamp; // DTSTAMP
     qint64 sequence = 0;
     QDateTime lastModified;
     IcalMoment start;
     IcalMoment end;
     QString summary;
     QString description; // none when empty
-    bool busy = true;
-    bool cancelled = false;
+    bool busy = true;    // TRANSP: OPAQUE, else TRANSPARENT
+    IcalStatus status = IcalStatus::Confirmed;
     std::optional<IcalAlarm> alarm;
+    QString crew; // kCrewProperty; none when empty
+    QStringList categories;
 };
 
 struct IcalCalendar {
-    QString name;       // X-WR-CALNAME
-    QDateTime stampUtc; // every event's DTSTAMP
+    QString name; // X-WR-CALNAME
     QList<IcalEvent> events;
 };
 
@@ -53,10 +64,11 @@ struct IcalCalendar {
 // years the events cover.
 QByteArray IcalText(const IcalCalendar& calendar);
 
-// A moment's value as IcalText writes it, "20270302T070000" (its zone aside), "20270302" or
-// "20270302T060000Z"; and the TRIGGER of an alarm that many seconds before the start, "-PT1H".
-QByteArray IcalMomentValue(const IcalMoment& moment);
-QByteArray IcalTriggerValue(qint64 secondsBefore);
+// The calendar as one calendar object resource per event, as a CalDAV collection and a vdir
+// folder keep a calendar: each a VCALENDAR with the one event and the VTIMEZONE its times name,
+// made as IcalText makes it for the whole calendar, and without the name and the METHOD, which a
+// resource of a collection may not have.
+QList<QByteArray> IcalResourceTexts(const IcalCalendar& calendar);
 
 // The text as a TEXT value can hold it: each line break (LF, CR or CRLF) one LF, other control
 // characters but the tab left out.

@@ -2,9 +2,11 @@
 
 namespace dutyloop {
 
-std::optional<DutyHours> CrewDutyHours(const Settings& settings, const Crew& crew) {
+CrewDuty CrewDutyFor(const Settings& settings, const Crew& crew, const DayChanges& changes,
+                     const QTimeZone& zone) {
     const DutyHours* hours = DutyHoursOf(settings, crew.entry);
-    return hours ? std::optional(*hours) : std::nullopt;
+    return {crew.entry, EffectiveDutyOf(crew.anchor, changes),
+            hours ? std::optional(*hours) : std::nullopt, zone};
 }
 
 UpcomingDuty DutyStartingOn(QDate day, const CrewDuty& crew) {

@@ -16,9 +16,6 @@ namespace dutyloop {
 // longer has no next duty to be told of.
 inline constexpr int kNextDutyDaysAhead = 392;
 
-// The crew's duty hours as the settings give them; none where the crew is on duty all day.
-std::optional<DutyHours> CrewDutyHours(const Settings& settings, const Crew& crew);
-
 // The duty of one crew member, with what decides when it starts and ends.
 struct CrewDuty {
     QString crew;                   // the crew's entry in the assignment list, "5 TFS"
@@ -26,6 +23,10 @@ struct CrewDuty {
     std::optional<DutyHours> hours; // none: all day
     QTimeZone zone;
 };
+
+// The crew member's duty as the settings and the user's day changes give it, in `zone`.
+CrewDuty CrewDutyFor(const Settings& settings, const Crew& crew, const DayChanges& changes,
+                     const QTimeZone& zone);
 
 // One day's duty as it is lived: from its start to its end, midnight to midnight all day.
 struct UpcomingDuty {

@@ -14,10 +14,7 @@ namespace dutyloop {
 // The duty calendar as it is published: one iCalendar resource per event, as a CalDAV server
 // keeps a calendar and as a vdir folder keeps one file per event.
 
-// The right-hand side of the UIDs the export and the publishing give their events, and the
-// property that marks an event as Dutyloop's, its value the crew's entry.
-inline constexpr char kPublishedUidDomain[] = "@dutyloop.halvorne.example";
-inline constexpr char kCrewProperty[] = "X-DUTYLOOP-CREW";
+// The category that marks an event as Dutyloop's beside its crew (kCrewProperty).
 inline constexpr char kPublishedCategory[] = "Dutyloop";
 
 struct PublishedEvent {
@@ -55,7 +52,6 @@ QByteArray PublishedHash(const QByteArray& ics);
 
 // Whether a resource's event is one Dutyloop published: a UID of its own domain and its mark (the
 // property, or the category where a calendar program dropped the property).
-bool IsPublishedEvent(const QByteArray& uid, const QByteArray& crewProperty,
-                      const QByteArray& categories);
+bool IsPublishedEvent(const IcalEvent& event);
 
 } // namespace dutyloop

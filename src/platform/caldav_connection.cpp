@@ -1,6 +1,6 @@
 #include "platform/caldav_connection.h"
 
-#include "calendar/ical_text.h"
+#include "calendar/ical_reader.h"
 #include "calendar/published_duty.h"
 #include "platform/caldav_xml.h"
 
@@ -82,11 +82,6 @@ PublishFailure BadAnswer(const QString& details) {
     return {PublishProblem::BadAnswer, details, {}};
 }
 
-QByteArray ValueOf(const EventProperties& event, const char* name) {
-    const auto found = event.find(name);
-    return found == event.end() ? QByteArray() : found->second;
-}
-
 // The events of a calendar-query's answer; the collection itself and anything without data are
 // passed over.
 QList<HeldEvent> HeldEventsOf(const QList<DavResource>& resources, const QString& collection) {
@@ -95,16 +90,13 @@ QList<HeldEvent> HeldEventsOf(const QList<DavResource>& resources, const QString
         if (resource.path == collection || resource.calendarData.isEmpty() ||
             resource.status >= 300)
             continue;
-        const QList<EventProperties> events = EventsInCalendar(resource.calendarData);
+        const QList<IcalEvent> events = IcalCalendarFromText(resource.calendarData).events;
         if (events.isEmpty())
             continue;
         // Of a recurring event with exceptions, the first component speaks for the resource.
-        const EventProperties& event = events.first();
-        const QByteArray uid = ValueOf(event, "UID").trimmed();
+        const IcalEvent& event = events.first();
         held.append(
-            {resource.path, resource.etag, uid,
-             IsPublishedEvent(uid, ValueOf(event, kCrewProperty), ValueOf(event, "CATEGORIES")),
-             DateFromValue(ValueOf(event, "DTSTART").left(8))});
+            {resource.path, resource.etag, event.uid, IsPublishedEvent(event), event.start.date});
     }
     return held;
 }

@@ -1,15 +1,13 @@
 #include "platform/holiday_calendar.h"
 
 #include "calendar/date_moves.h"
+#include "calendar/ical_component.h"
 #include "platform/file_services.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 
-#include <libical/ical.h>
-
 #include <algorithm>
-#include <memory>
 
 namespace dutyloop {
 
@@ -20,11 +18,6 @@ namespace {
 constexpr std::size_t kMostHolidayDays = 100000;
 // An event longer than this is no holiday.
 constexpr int kLongestHoliday = 31;
-
-struct ComponentDeleter {
-    void operator()(icalcomponent* component) const { icalcomponent_free(component); }
-};
-using Component = std::unique_ptr<icalcomponent, ComponentDeleter>;
 
 QDate DateOf(const icaltimetype& time) {
     return icaltime_is_null_time(time) ? QDate() : QDate(time.year, time.month, time.day);
@@ -74,7 +67,7 @@ void AddEvent(icalcomponent* event, HolidayList& into) {
 std::optional<HolidayList> HolidaysOfCalendarText(const QByteArray& text) {
     if (text.isEmpty())
         return std::nullopt;
-    const Component calendar(icalparser_parse_string(text.constData()));
+    const IcalComponent calendar(icalparser_parse_string(text.constData()));
     if (!calendar || icalcomponent_isa(calendar.get()) != ICAL_VCALENDAR_COMPONENT)
         return std::nullopt;
     HolidayList holidays;

@@ -36,9 +36,8 @@ int PrintNextDuty(const QDateTime& now, const QString& configFolder) {
     if (!days.changes)
         return Refuse(days.unreadable);
     const DayChanges& changes = DayChangesUnder(*days.changes, settings.assignment);
-    const CrewDuty duty{crew->entry, EffectiveDutyOf(crew->anchor, changes),
-                        CrewDutyHours(settings, *crew), now.timeZone()};
-    const std::optional<UpcomingDuty> next = NextDuty(now, duty);
+    const std::optional<UpcomingDuty> next =
+        NextDuty(now, CrewDutyFor(settings, *crew, changes, now.timeZone()));
     if (!next)
         return Refuse(QCoreApplication::translate("CommandLine",
                                                   "%1 has no duty in the next %n days.", nullptr,

@@ -5,24 +5,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QUrl>
 
 namespace dutyloop {
-
-QString PublishStateKey(const PublishTarget& target) {
-    switch (target.kind) {
-    case PublishTarget::Kind::CalDav: {
-        QUrl url(target.url);
-        url.setUserName(target.user);
-        return url.toString();
-    }
-    case PublishTarget::Kind::Folder:
-        return QUrl::fromLocalFile(target.folder).toString();
-    case PublishTarget::Kind::None:
-        break;
-    }
-    return QString();
-}
 
 TargetConnection ConnectTo(const PublishTarget& target, const QString& password,
                            std::chrono::milliseconds timeout) {

@@ -44,8 +44,4 @@ struct TargetConnection {
 TargetConnection ConnectTo(const PublishTarget& target, const QString& password,
                            std::chrono::milliseconds timeout);
 
-// The target as the state file and the secret store name it: the calendar's URL with the user, or
-// the folder's path.
-QString PublishStateKey(const PublishTarget& target);
-
 } // namespace dutyloop

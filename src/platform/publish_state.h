@@ -11,7 +11,7 @@ namespace dutyloop {
 // What a target confirmed of ours, kept in the settings folder beside the settings file so that
 // a run after a crash or a stop sends exactly what is still missing.
 struct PublishState {
-    QString target; // whose confirmations these are (PublishStateKey); another target's count not
+    QString target; // whose confirmations these are (PublishTargetKey); another target's count not
     ConfirmedEvents confirmed;
     QDateTime lastComplete; // when the target last had everything; invalid: never
     friend bool operator==(const PublishState&, const PublishState&) = default;

@@ -57,7 +57,7 @@ void Publisher::setTarget(const PublishTarget& target, const QString& password) 
     m_connection.reset();
     m_retryTimer.stop();
     m_backOff = 0ms;
-    const QString key = PublishStateKey(target);
+    const QString key = PublishTargetKey(target);
     *m_state = PublishStateFromText(
         ReadFileBytes(QDir(m_settingsFolder).filePath(QString::fromLatin1(kPublishStateFile)))
             .value_or(QByteArray()));

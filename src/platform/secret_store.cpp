@@ -2,7 +2,6 @@
 
 #include <QEventLoop>
 #include <QPointer>
-#include <QUrl>
 
 #include <qt6keychain/keychain.h>
 
@@ -36,7 +35,7 @@ SecretAnswer AnswerOf(const QKeychain::Job& job) {
 // The job deletes itself once finished; the answer reaches `done` only while `context` lives.
 void Run(QKeychain::Job* job, const PublishTarget& target, QObject* context, SecretCallback done) {
     job->setAutoDelete(true);
-    job->setKey(SecretKey(target));
+    job->setKey(PublishTargetKey(target));
     QObject::connect(job, &QKeychain::Job::finished, context,
                      [done = std::move(done)](QKeychain::Job* finished) {
                          if (done)
@@ -46,12 +45,6 @@ void Run(QKeychain::Job* job, const PublishTarget& target, QObject* context, Sec
 }
 
 } // namespace
-
-QString SecretKey(const PublishTarget& target) {
-    QUrl url(target.url);
-    url.setUserName(target.user);
-    return url.toString();
-}
 
 void ReadPassword(const PublishTarget& target, QObject* context, SecretCallback done) {
     Run(new QKeychain::ReadPasswordJob(kService), target, context, std::move(done));

@@ -26,9 +26,6 @@ struct SecretAnswer {
 
 using SecretCallback = std::function<void(const SecretAnswer&)>;
 
-// The entry's name in the store: the URL with the user name in it, "https://kim@dav.example/duty/".
-QString SecretKey(const PublishTarget& target);
-
 // Each asks the store and returns at once; `done` is called later from the event loop, unless
 // `context` is destroyed first.
 void ReadPassword(const PublishTarget& target, QObject* context, SecretCallback done);

@@ -1,6 +1,6 @@
 #include "platform/vdir_connection.h"
 
-#include "calendar/ical_text.h"
+#include "calendar/ical_reader.h"
 #include "calendar/published_duty.h"
 #include "platform/file_services.h"
 
@@ -20,11 +20,6 @@ namespace {
 // A file's version: its content's hash, which any change, by any program, changes.
 QByteArray VersionOf(const QByteArray& bytes) {
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex().left(32);
-}
-
-QByteArray ValueOf(const EventProperties& event, const char* name) {
-    const auto found = event.find(name);
-    return found == event.end() ? QByteArray() : found->second;
 }
 
 PublishFailure NotWritable(const QString& text) {
@@ -47,16 +42,13 @@ void VdirConnection::discover(Discovered done) {
         for (const QString& name :
              folder.entryList({QStringLiteral("*.ics")}, QDir::Files, QDir::Name)) {
             const std::optional<QByteArray> bytes = ReadFileBytes(folder.filePath(name));
-            const QList<EventProperties> events =
-                bytes ? EventsInCalendar(*bytes) : QList<EventProperties>();
+            const QList<IcalEvent> events =
+                bytes ? IcalCalendarFromText(*bytes).events : QList<IcalEvent>();
             if (events.isEmpty())
                 continue;
-            const EventProperties& event = events.first();
-            const QByteArray uid = ValueOf(event, "UID").trimmed();
-            held.append({name, VersionOf(*bytes), uid,
-                         events.size() == 1 && IsPublishedEvent(uid, ValueOf(event, kCrewProperty),
-                                                                ValueOf(event, "CATEGORIES")),
-                         DateFromValue(ValueOf(event, "DTSTART").left(8))});
+            const IcalEvent& event = events.first();
+            held.append({name, VersionOf(*bytes), event.uid,
+                         events.size() == 1 && IsPublishedEvent(event), event.start.date});
         }
     }
     QTimer::singleShot(0, this, [done = std::move(done), held, failure] { done(held, failure); });

@@ -129,4 +129,19 @@ QByteArray TextWithPublishTarget(const QByteArray& fileText, const PublishTarget
     return text;
 }
 
+QString PublishTargetKey(const PublishTarget& target) {
+    switch (target.kind) {
+    case PublishTarget::Kind::CalDav: {
+        QUrl url(target.url);
+        url.setUserName(target.user);
+        return url.toString();
+    }
+    case PublishTarget::Kind::Folder:
+        return QUrl::fromLocalFile(target.folder).toString();
+    case PublishTarget::Kind::None:
+        break;
+    }
+    return QString();
+}
+
 } // namespace dutyloop

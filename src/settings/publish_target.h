@@ -38,6 +38,10 @@ PublishTarget PublishTargetFromText(const QByteArray& fileText);
 // line out and leaves the rest, so that the dialog offers the same target again.
 QByteArray TextWithPublishTarget(const QByteArray& fileText, const PublishTarget& target);
 
+// The target as the state file and the secret store name it: the calendar's URL with the user in
+// it, "https://kim@dav.example/duty/", or the folder's path as a file URL; empty for none.
+QString PublishTargetKey(const PublishTarget& target);
+
 // The checks of the reading, one value at a time; empty where the value is unusable.
 QString UsablePublishUrl(const QString& text);
 QByteArray UsableFingerprint(QByteArrayView text);

@@ -1,190 +1,43 @@
 #include "calendar/ical_export.h"
+#include "calendar/ical_reader.h"
 
 #include "schedule/day_changes.h"
 #include "schedule/holidays.h"
 #include "schedule/rotation.h"
 
 #include <QMap>
-#include <QRegularExpression>
 #include <QTest>
 #include <QTimeZone>
-#include <optional>
 #include <set>
 
 using namespace dutyloop;
 
 namespace {
 
-// A strict reader of what the export writes, independent of the writer: it unfolds the lines,
-// checks every physical line, the nesting of the components and the properties each needs, and
-// gives back the events.
+// What the export writes, checked line by line for the form calendar programs need (CRLF,
+// 75 octets, UTF-8), then read by the program's one iCalendar reader, and each event checked for
+// what it must have.
 
-struct Property {
-    QByteArray name;
-    QByteArrayList parameters;
-    QByteArray value;
-};
-
-struct Component {
-    QByteArray name;
-    QList<Property> properties;
-    QList<Component> children;
-};
-
-struct Event {
-    QByteArray uid;
-    QByteArray stamp;
-    QByteArray start; // as written, yyyymmdd
-    QByteArray end;
-    QDate startDate;
-    QDate endDate; // the day after the last day
-    QString summary;
-    QString description; // empty when there is none
-    QByteArray transparency;
-    QByteArray status;
-    qint64 sequence = -1;
-    QByteArray lastModified;
-};
-
-struct Calendar {
-    QList<QByteArray> physicalLines;
-    QString name; // X-WR-CALNAME, unescaped
-    QList<Event> events;
-};
-
-// An RFC 5545 TEXT value back to plain text; nullopt for an unescaped ';' or ',' (where
-// `separators` does not allow them, as of a property of the writer's own, X-WR-CALNAME) or an
-// escape that does not exist.
-enum class Separators { Escaped, Allowed };
-std::optional<QString> UnescapedText(const QByteArray& value,
-                                     Separators separators = Separators::Escaped) {
-    const QString text = QString::fromUtf8(value);
-    QString plain;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if ((c == u';' || c == u',') && separators == Separators::Escaped)
-            return std::nullopt;
-        if (c != u'\\') {
-            plain += c;
-            continue;
-        }
-        if (++i == text.size())
-            return std::nullopt;
-        const QChar escaped = text[i];
-        if (escaped == u'\\' || escaped == u';' || escaped == u',')
-            plain += escaped;
-        else if (escaped == u'n' || escaped == u'N')
-            plain += u'\n';
-        else
-            return std::nullopt;
-    }
-    return plain;
+// "20240506T070809Z", as the file writes a moment in UTC.
+QByteArray UtcText(const QDateTime& moment) {
+    return moment.toUTC().toString(u"yyyyMMdd'T'HHmmss'Z'").toLatin1();
 }
 
-std::optional<QDate> DateOf(const QByteArray& value) {
-    static const QRegularExpression eightDigits(QStringLiteral("^\\d{8}$"));
-    if (!eightDigits.match(QString::fromLatin1(value)).hasMatch())
-        return std::nullopt;
-    const QDate date = QDate::fromString(QString::fromLatin1(value), QStringLiteral("yyyyMMdd"));
-    if (!date.isValid())
-        return std::nullopt;
-    return date;
+// "20140304-20140306": the days of an all-day event, as its DTSTART and DTEND have them.
+QString Span(const IcalEvent& event) {
+    return event.start.date.toString(u"yyyyMMdd") + u'-' + event.end.date.toString(u"yyyyMMdd");
 }
 
-QList<const Property*> PropertiesNamed(const Component& component, const char* name) {
-    QList<const Property*> found;
-    for (const Property& property : component.properties)
-        if (property.name == name)
-            found.append(&property);
-    return found;
-}
-
-// The one property of that name, or an error.
-const Property* OneProperty(const Component& component, const char* name, QString& error) {
-    const QList<const Property*> found = PropertiesNamed(component, name);
-    if (found.size() != 1) {
-        error = QStringLiteral("%1 has %2 %3 properties")
-                    .arg(QString::fromLatin1(component.name))
-                    .arg(found.size())
-                    .arg(QString::fromLatin1(name));
-        return nullptr;
-    }
-    return found.front();
-}
-
-QString ReadEvent(const Component& component, Event& event) {
-    QString error;
-    if (!component.children.isEmpty())
-        return QStringLiteral("a component inside a VEVENT");
-    const Property* uid = OneProperty(component, "UID", error);
-    const Property* stamp = OneProperty(component, "DTSTAMP", error);
-    const Property* start = OneProperty(component, "DTSTART", error);
-    const Property* end = OneProperty(component, "DTEND", error);
-    const Property* summary = OneProperty(component, "SUMMARY", error);
-    const Property* sequence = OneProperty(component, "SEQUENCE", error);
-    const Property* lastModified = OneProperty(component, "LAST-MODIFIED", error);
-    const Property* status = OneProperty(component, "STATUS", error);
-    if (!error.isEmpty())
-        return error;
-    static const QRegularExpression utcStamp(QStringLiteral("^\\d{8}T\\d{6}Z$"));
-    for (const Property* moment : {stamp, lastModified}) {
-        if (!utcStamp.match(QString::fromLatin1(moment->value)).hasMatch())
-            return QString::fromLatin1(moment->name + " not in UTC: " + moment->value);
-    }
-    // A non-negative 32-bit integer.
-    static const QRegularExpression integer(QStringLiteral("^(0|[1-9]\\d{0,9})$"));
-    if (!integer.match(QString::fromLatin1(sequence->value)).hasMatch() ||
-        sequence->value.toLongLong() > 2147483647)
-        return QStringLiteral("bad SEQUENCE ") + QString::fromLatin1(sequence->value);
-    if (status->value != "CONFIRMED" && status->value != "CANCELLED")
-        return QStringLiteral("bad STATUS ") + QString::fromLatin1(status->value);
-    for (const Property* day : {start, end}) {
-        if (day->parameters != QByteArrayList{"VALUE=DATE"})
-            return QStringLiteral("%1 is no date").arg(QString::fromLatin1(day->name));
-    }
-    const std::optional<QDate> startDate = DateOf(start->value);
-    const std::optional<QDate> endDate = DateOf(end->value);
-    if (!startDate || !endDate || *endDate <= *startDate)
-        return QStringLiteral("bad dates ") + QString::fromLatin1(start->value + ' ' + end->value);
-    const std::optional<QString> summaryText = UnescapedText(summary->value);
-    if (!summaryText || uid->value.isEmpty())
-        return QStringLiteral("bad SUMMARY or UID");
-    event = {uid->value,
-             stamp->value,
-             start->value,
-             end->value,
-             *startDate,
-             *endDate,
-             *summaryText,
-             {},
-             {},
-             status->value,
-             sequence->value.toLongLong(),
-             lastModified->value};
-    const QList<const Property*> descriptions = PropertiesNamed(component, "DESCRIPTION");
-    if (descriptions.size() > 1)
-        return QStringLiteral("more than one DESCRIPTION");
-    if (!descriptions.isEmpty()) {
-        const std::optional<QString> text = UnescapedText(descriptions.front()->value);
-        if (!text)
-            return QStringLiteral("bad DESCRIPTION");
-        event.description = *text;
-    }
-    if (const Property* transparency = OneProperty(component, "TRANSP", error))
-        event.transparency = transparency->value;
-    return error;
-}
-
-// An empty string when the file is well-formed; else what is wrong with it.
-QString ReadCalendar(const QByteArray& bytes, Calendar& calendar) {
+// An empty string when every physical line is as it must be; else what is wrong with one.
+QString LineErrors(const QByteArray& bytes) {
     if (!bytes.endsWith("\r\n"))
         return QStringLiteral("the last line has no CRLF");
-    QList<QByteArray> logical;
     for (qsizetype from = 0; from < bytes.size();) {
         const qsizetype crlf = bytes.indexOf("\r\n", from);
         const QByteArray line = bytes.mid(from, crlf - from);
+        if (from == 0 && (line.startsWith(' ') || line.startsWith('\t')))
+            return QStringLiteral("the first line is a continuation");
         from = crlf + 2;
-        calendar.physicalLines.append(line);
         if (line.contains('\r') || line.contains('\n'))
             return QStringLiteral("a CR or LF without the other: ") + QString::fromUtf8(line);
         if (line.size() > 75)
@@ -193,66 +46,34 @@ QString ReadCalendar(const QByteArray& bytes, Calendar& calendar) {
             return QStringLiteral("a line that is no UTF-8 by itself: ") + QString::fromUtf8(line);
         if (line.isEmpty())
             return QStringLiteral("an empty line");
-        if (line.startsWith(' ') || line.startsWith('\t')) {
-            if (logical.isEmpty())
-                return QStringLiteral("the first line is a continuation");
-            logical.last() += line.mid(1);
-        } else {
-            logical.append(line);
-        }
     }
+    return {};
+}
 
-    QList<Component> open;
-    QList<Component> top;
-    for (const QByteArray& line : logical) {
-        const qsizetype colon = line.indexOf(':');
-        if (colon <= 0)
-            return QStringLiteral("no name and value: ") + QString::fromUtf8(line);
-        QByteArrayList nameAndParameters = line.left(colon).split(';');
-        Property property{nameAndParameters.takeFirst(), nameAndParameters, line.mid(colon + 1)};
-        static const QRegularExpression propertyName(QStringLiteral("^[A-Z][A-Z0-9-]*$"));
-        if (!propertyName.match(QString::fromLatin1(property.name)).hasMatch())
-            return QStringLiteral("bad name: ") + QString::fromUtf8(line);
-        if (property.name == "BEGIN") {
-            open.append(Component{property.value, {}, {}});
-        } else if (property.name == "END") {
-            if (open.isEmpty() || open.last().name != property.value)
-                return QStringLiteral("END without its BEGIN: ") + QString::fromUtf8(line);
-            const Component done = open.takeLast();
-            (open.isEmpty() ? top : open.last().children).append(done);
-        } else {
-            if (open.isEmpty())
-                return QStringLiteral("a property outside any component");
-            open.last().properties.append(property);
-        }
-    }
-    if (!open.isEmpty())
-        return QStringLiteral("BEGIN:%1 never ends").arg(QString::fromLatin1(open.last().name));
-    if (top.size() != 1 || top.front().name != "VCALENDAR")
-        return QStringLiteral("not exactly one VCALENDAR");
+// An empty string when the all-day event has what every exported event has; else what it lacks.
+QString EventErrors(const IcalEvent& event) {
+    if (event.uid.isEmpty() || event.summary.isEmpty())
+        return QStringLiteral("no UID or SUMMARY");
+    if (!event.stamp.isValid() || !event.lastModified.isValid())
+        return QStringLiteral("DTSTAMP or LAST-MODIFIED missing or not in UTC: ") + event.uid;
+    if (event.sequence < 0 || event.sequence > 2147483647)
+        return QStringLiteral("bad SEQUENCE %1").arg(event.sequence);
+    if (event.status == IcalStatus::None)
+        return QStringLiteral("no STATUS of CONFIRMED or CANCELLED: ") + event.uid;
+    if (event.start.time.isValid() || event.end.time.isValid())
+        return QStringLiteral("a time where a date was due: ") + event.uid;
+    if (!event.start.date.isValid() || !(event.end.date > event.start.date))
+        return QStringLiteral("bad dates ") + Span(event);
+    return {};
+}
 
-    const Component& vcalendar = top.front();
-    QString error;
-    const Property* version = OneProperty(vcalendar, "VERSION", error);
-    const Property* prodid = OneProperty(vcalendar, "PRODID", error);
-    if (!error.isEmpty())
+QString ReadCalendar(const QByteArray& bytes, IcalCalendar& calendar) {
+    if (const QString error = LineErrors(bytes); !error.isEmpty())
         return error;
-    if (version->value != "2.0" || !prodid->value.contains("Dutyloop"))
-        return QStringLiteral("bad VERSION or PRODID");
-    for (const Property* name : PropertiesNamed(vcalendar, "X-WR-CALNAME")) {
-        const std::optional<QString> text = UnescapedText(name->value, Separators::Allowed);
-        if (!text)
-            return QStringLiteral("bad X-WR-CALNAME");
-        calendar.name = *text;
-    }
-    for (const Component& child : vcalendar.children) {
-        if (child.name != "VEVENT")
-            return QStringLiteral("a VCALENDAR holds ") + QString::fromLatin1(child.name);
-        Event event;
-        error = ReadEvent(child, event);
-        if (!error.isEmpty())
+    calendar = IcalCalendarFromText(bytes);
+    for (const IcalEvent& event : calendar.events) {
+        if (const QString error = EventErrors(event); !error.isEmpty())
             return error;
-        calendar.events.append(event);
     }
     return {};
 }
@@ -261,30 +82,29 @@ QDateTime Stamp() {
     return QDateTime(QDate(2024, 5, 6), QTime(7, 8, 9), QTimeZone::utc());
 }
 
-QStringList Runs(const Calendar& calendar) {
+QStringList Runs(const IcalCalendar& calendar) {
     QStringList runs;
-    for (const Event& event : calendar.events)
-        runs.append(QString::fromLatin1(event.start + '-' + event.end));
+    for (const IcalEvent& event : calendar.events)
+        runs.append(Span(event));
     return runs;
 }
 
-QByteArrayList Uids(const Calendar& calendar) {
+QByteArrayList Uids(const IcalCalendar& calendar) {
     QByteArrayList uids;
-    for (const Event& event : calendar.events)
+    for (const IcalEvent& event : calendar.events)
         uids.append(event.uid);
     return uids;
 }
 
 // "<UID before the crew> <DTSTART>-<DTEND> <SUMMARY>", and " CANCELLED" after a cancelled one.
-QStringList Described(const Calendar& calendar, const QByteArray& uidSuffix) {
+QStringList Described(const IcalCalendar& calendar, const QByteArray& uidSuffix) {
     QStringList events;
-    for (const Event& event : calendar.events) {
-        QString line = QString::fromLatin1(event.uid.chopped(uidSuffix.size()) + ' ' + event.start +
-                                           '-' + event.end + ' ') +
-                       event.summary;
+    for (const IcalEvent& event : calendar.events) {
+        QString line = QString::fromLatin1(event.uid.chopped(uidSuffix.size()) + ' ') +
+                       Span(event) + u' ' + event.summary;
         if (!event.uid.endsWith(uidSuffix))
             line = QStringLiteral("<foreign UID> ") + QString::fromLatin1(event.uid);
-        if (event.status == "CANCELLED")
+        if (event.status == IcalStatus::Cancelled)
             line += QStringLiteral(" CANCELLED");
         events << line;
     }
@@ -309,16 +129,17 @@ const DayChange kExtra{DayChangeKind::ExtraDuty, {}};
 QDateTime NextDay() {
     return Stamp().addDays(1);
 }
-QString Version(const Event& event) {
-    if (event.sequence == 12806348 && event.lastModified == "20240507T070809Z")
+QString Version(const IcalEvent& event) {
+    const QByteArray lastModified = UtcText(event.lastModified);
+    if (event.sequence == 12806348 && lastModified == "20240507T070809Z")
         return QStringLiteral("raised");
-    if (event.sequence == 12804908 && event.lastModified == "20240506T070809Z")
+    if (event.sequence == 12804908 && lastModified == "20240506T070809Z")
         return QStringLiteral("kept");
     return QStringLiteral("SEQUENCE %1 at %2")
         .arg(event.sequence)
-        .arg(QString::fromLatin1(event.lastModified));
+        .arg(QString::fromLatin1(lastModified));
 }
-QStringList Versioned(const Calendar& calendar, const QByteArray& uidSuffix) {
+QStringList Versioned(const IcalCalendar& calendar, const QByteArray& uidSuffix) {
     QStringList events = Described(calendar, uidSuffix);
     for (qsizetype i = 0; i < events.size(); ++i)
         events[i] += u' ' + Version(calendar.events[i]);
@@ -390,10 +211,10 @@ private slots:
         QFETCH(QDate, first);
         QFETCH(QDate, last);
         QFETCH(QStringList, runs);
-        Calendar calendar;
+        IcalCalendar calendar;
         READ_CALENDAR(DutyCalendarIcs(assignment, first, last, Stamp()).ics, calendar);
         QCOMPARE(Runs(calendar), runs);
-        for (const Event& event : calendar.events)
+        for (const IcalEvent& event : calendar.events)
             QCOMPARE(event.summary, QStringLiteral("On duty (") + assignment + u')');
     }
 
@@ -416,7 +237,7 @@ private slots:
         QFETCH(QDate, firstOfMonth);
         QFETCH(int, months);
         const DayRange range = DutyCalendarRange(firstOfMonth, months);
-        Calendar calendar;
+        IcalCalendar calendar;
         READ_CALENDAR(DutyCalendarIcs(assignment, range.first, range.last, Stamp()).ics, calendar);
 
         const QDate anchor = AnchorForAssignment(assignment);
@@ -436,14 +257,14 @@ private slots:
         std::set<QDate> exported;
         QSet<QByteArray> uids;
         for (qsizetype i = 0; i < calendar.events.size(); ++i) {
-            const Event& event = calendar.events[i];
-            QCOMPARE(event.stamp, QByteArray("20240506T070809Z"));
+            const IcalEvent& event = calendar.events[i];
+            QCOMPARE(UtcText(event.stamp), QByteArray("20240506T070809Z"));
             uids.insert(event.uid);
-            for (QDate day = event.startDate; day < event.endDate; day = day.addDays(1))
+            for (QDate day = event.start.date; day < event.end.date; day = day.addDays(1))
                 QVERIFY2(exported.insert(day).second, "a day in two events");
             // An event that ends where the next begins is one run written as two.
             if (i > 0)
-                QVERIFY(calendar.events[i - 1].endDate < event.startDate);
+                QVERIFY(calendar.events[i - 1].end.date < event.start.date);
         }
         QCOMPARE(exported, expected);
         QCOMPARE(uids.size(), calendar.events.size());
@@ -513,9 +334,9 @@ private slots:
     // Importing again must update the events, never add a second copy.
     void uidsStayTheSameAcrossExports() {
         const QDateTime later = Stamp().addDays(40);
-        Calendar first;
-        Calendar again;
-        Calendar otherCrew;
+        IcalCalendar first;
+        IcalCalendar again;
+        IcalCalendar otherCrew;
         READ_CALENDAR(DutyCalendarIcs("2 MTW", QDate(2014, 3, 1), QDate(2014, 6, 30), Stamp()).ics,
                       first);
         READ_CALENDAR(DutyCalendarIcs("2 MTW", QDate(2014, 3, 1), QDate(2014, 6, 30), later).ics,
@@ -556,23 +377,23 @@ private slots:
         QFETCH(DayRange, first);
         QFETCH(DayRange, second);
         QFETCH(QByteArray, run);
-        Calendar before;
-        Calendar after;
+        IcalCalendar before;
+        IcalCalendar after;
         READ_CALENDAR(DutyCalendarIcs(assignment, first.first, first.last, Stamp()).ics, before);
         READ_CALENDAR(DutyCalendarIcs(assignment, second.first, second.last, Stamp()).ics, after);
-        QMap<QByteArray, Event> imported;
-        for (const Calendar* calendar : {&before, &after})
-            for (const Event& event : calendar->events)
+        QMap<QByteArray, IcalEvent> imported;
+        for (const IcalCalendar* calendar : {&before, &after})
+            for (const IcalEvent& event : calendar->events)
                 imported.insert(event.uid, event);
         std::set<QDate> days;
-        for (const Event& event : imported)
-            for (QDate day = event.startDate; day < event.endDate; day = day.addDays(1))
+        for (const IcalEvent& event : imported)
+            for (QDate day = event.start.date; day < event.end.date; day = day.addDays(1))
                 QVERIFY2(days.insert(day).second,
                          qPrintable(day.toString(Qt::ISODate) + " shows twice"));
 
-        const auto uidOfRun = [&run](const Calendar& calendar) {
-            for (const Event& event : calendar.events)
-                if (event.start + '-' + event.end == run)
+        const auto uidOfRun = [&run](const IcalCalendar& calendar) {
+            for (const IcalEvent& event : calendar.events)
+                if (Span(event) == QString::fromLatin1(run))
                     return event.uid;
             return QByteArray("<no such event>");
         };
@@ -582,39 +403,48 @@ private slots:
 
     void textIsEscapedAndFolded_data() {
         QTest::addColumn<QString>("assignment");
-        QTest::addColumn<QString>("shown"); // the assignment as a reader gets it back
-        const auto row = [](const char* name, const QString& assignment, const QString& shown) {
-            QTest::newRow(name) << assignment << shown;
+        QTest::addColumn<QString>("shown");   // the assignment as a reader gets it back
+        QTest::addColumn<QString>("written"); // as the SUMMARY's value holds it, lines unfolded
+        const auto row = [](const char* name, const QString& assignment, const QString& shown,
+                            const QString& written) {
+            QTest::newRow(name) << assignment << shown << written;
         };
         const auto same = [&row](const char* name, const QString& assignment) {
-            row(name, assignment, assignment);
+            row(name, assignment, assignment, assignment);
         };
-        same("comma and semicolon", QStringLiteral("2 MTW, nights; days"));
-        same("backslash", QStringLiteral("2 C:\\duty\\n"));
+        row("comma and semicolon", QStringLiteral("2 MTW, nights; days"),
+            QStringLiteral("2 MTW, nights; days"), QStringLiteral("2 MTW\\, nights\\; days"));
+        row("backslash", QStringLiteral("2 C:\\duty\\n"), QStringLiteral("2 C:\\duty\\n"),
+            QStringLiteral("2 C:\\\\duty\\\\n"));
         row("line breaks LF, CR and CRLF", QStringLiteral("2 a\nb\rc\r\nd"),
-            QStringLiteral("2 a\nb\nc\nd"));
+            QStringLiteral("2 a\nb\nc\nd"), QStringLiteral("2 a\\nb\\nc\\nd"));
         row("other control characters left out",
             QStringLiteral("2 a\tb\x01"
                            "c\x7f"),
-            QStringLiteral("2 a\tbc"));
+            QStringLiteral("2 a\tbc"), QStringLiteral("2 a\tbc"));
         same("a long name", QStringLiteral("2 ") + QString(200, u'x'));
         same("two-octet characters", QStringLiteral("2 ") + QString(100, QChar(0xE9)));
         same("three-octet characters", QStringLiteral("2 ") + QString(60, QChar(0x20AC)));
         same("four-octet characters", QStringLiteral("2 ") + QString::fromUtf8("𝄞").repeated(40));
-        same("all kinds, escapes among them",
-             QStringLiteral("2 ") + QString::fromUtf8("Ærø, Måløy; €𝄞 \\ x").repeated(9));
+        row("all kinds, escapes among them",
+            QStringLiteral("2 ") + QString::fromUtf8("Ærø, Måløy; €𝄞 \\ x").repeated(9),
+            QStringLiteral("2 ") + QString::fromUtf8("Ærø, Måløy; €𝄞 \\ x").repeated(9),
+            QStringLiteral("2 ") + QString::fromUtf8("Ærø\\, Måløy\\; €𝄞 \\\\ x").repeated(9));
     }
     void textIsEscapedAndFolded() {
         QFETCH(QString, assignment);
         QFETCH(QString, shown);
+        QFETCH(QString, written);
         const QByteArray ics =
             DutyCalendarIcs(assignment, QDate(2014, 3, 1), QDate(2014, 3, 31), Stamp()).ics;
-        Calendar calendar;
+        IcalCalendar calendar;
         READ_CALENDAR(ics, calendar);
         QCOMPARE(calendar.name, QStringLiteral("Dutyloop ") + shown);
         QCOMPARE(calendar.events.size(), 5); // the assignment's digit gives 2 MTW's rotation
-        for (const Event& event : calendar.events)
+        for (const IcalEvent& event : calendar.events)
             QCOMPARE(event.summary, QStringLiteral("On duty (") + shown + u')');
+        const QByteArray unfolded = QByteArray(ics).replace("\r\n ", "");
+        QVERIFY(unfolded.contains("\r\nSUMMARY:On duty (" + written.toUtf8() + ")\r\n"));
     }
 
     // 3 TWT in September 2023, read off the pattern table from its anchor Monday 2013-12-09:
@@ -634,14 +464,14 @@ private slots:
             // Does not fit an off day, so counts for nothing.
             {QDate(2023, 9, 13), {DayChangeKind::SwappedOff, {}}},
         };
-        Calendar calendar;
+        IcalCalendar calendar;
         READ_CALENDAR(
             DutyCalendarIcs("3 TWT", QDate(2023, 9, 8), QDate(2023, 9, 26), Stamp(), changes).ics,
             calendar);
         QStringList events;
-        for (const Event& event : calendar.events)
-            events << QString::fromLatin1(event.uid + ' ' + event.start + '-' + event.end + ' ' +
-                                          event.transparency + ' ') +
+        for (const IcalEvent& event : calendar.events)
+            events << QString::fromLatin1(event.uid + ' ') + Span(event) +
+                          QString::fromLatin1(event.busy ? " OPAQUE " : " TRANSPARENT ") +
                           event.summary + u'|' + event.description;
         const QStringList expected{
             "20230909-3-twt@dutyloop.halvorne.example 20230909-20230910 OPAQUE On duty (3 TWT)|",
@@ -662,7 +492,7 @@ private slots:
         QCOMPARE(events, expected);
 
         // A run no change touches keeps the event it had without changes.
-        Calendar plain;
+        IcalCalendar plain;
         READ_CALENDAR(DutyCalendarIcs("3 TWT", QDate(2023, 9, 8), QDate(2023, 9, 26), Stamp()).ics,
                       plain);
         QCOMPARE(Runs(plain),
@@ -677,7 +507,7 @@ private slots:
     void holidaysOnDutyInTheDescription() {
         const HolidayList holidays = HolidaysInYears(HolidayRegion::Berlin, 2027, 2027);
         const DayChanges changes{{QDate(2027, 5, 1), {DayChangeKind::AsRostered, "Parade"}}};
-        Calendar calendar;
+        IcalCalendar calendar;
         READ_CALENDAR(DutyCalendarIcs("5 TFS", QDate(2027, 3, 1), QDate(2027, 5, 31), Stamp(),
                                       changes, {}, {}, &holidays)
                           .ics,
@@ -687,9 +517,9 @@ private slots:
             {QDate(2027, 5, 1), {"Public holiday: Labour Day", "Parade"}}};
         QStringList descriptions;
         QStringList wanted;
-        for (const Event& event : calendar.events) {
-            const QDate first = QDate::fromString(QString::fromLatin1(event.start), "yyyyMMdd");
-            const QDate end = QDate::fromString(QString::fromLatin1(event.end), "yyyyMMdd");
+        for (const IcalEvent& event : calendar.events) {
+            const QDate first = event.start.date;
+            const QDate end = event.end.date;
             if (!event.description.isEmpty())
                 descriptions << event.description;
             QStringList lines;
@@ -713,7 +543,7 @@ private slots:
         const DayChanges changes{{QDate(2023, 9, 12), {DayChangeKind::ExtraDuty, {}}},
                                  {QDate(2023, 9, 13), {DayChangeKind::ExtraDuty, {}}},
                                  {QDate(2023, 9, 9), {DayChangeKind::Leave, {}}}};
-        Calendar calendar;
+        IcalCalendar calendar;
         READ_CALENDAR(
             DutyCalendarIcs("3 TWT", QDate(2023, 9, 10), QDate(2023, 9, 13), Stamp(), changes).ics,
             calendar);
@@ -764,7 +594,7 @@ private slots:
     void uidsSurviveDayChanges() {
         QFETCH(DayChanges, changes);
         QFETCH(QStringList, events);
-        Calendar calendar;
+        IcalCalendar calendar;
         READ_CALENDAR(
             DutyCalendarIcs("5 TFS", QDate(2027, 3, 1), QDate(2027, 3, 11), Stamp(), changes).ics,
             calendar);
@@ -824,7 +654,7 @@ private slots:
         const QDate last(2027, 3, 11);
         const QByteArray earlier = DutyCalendarIcs("5 TFS", first, last, Stamp(), before).ics;
         const DutyCalendar again = DutyCalendarIcs("5 TFS", first, last, NextDay(), after, earlier);
-        Calendar calendar;
+        IcalCalendar calendar;
         READ_CALENDAR(again.ics, calendar);
         QCOMPARE(Versioned(calendar, k5Tfs), events);
         // What is cancelled is no duty period.
@@ -843,7 +673,7 @@ private slots:
         const QByteArray whole = DutyCalendarIcs("5 TFS", first, last, NextDay(), {}, split).ics;
         // An hour before the first export: 12804908 - 60 minutes.
         const QDateTime setBack = Stamp().addSecs(-3600);
-        Calendar late;
+        IcalCalendar late;
         READ_CALENDAR(
             DutyCalendarIcs("5 TFS", first, last, setBack, Changes({{2, kLeave}}), whole).ics,
             late);
@@ -857,9 +687,9 @@ private slots:
         QCOMPARE(Version(late.events[2]), QStringLiteral("kept"));
 
         // Six weeks on, without the earlier file: 40 days and 1440 minutes each more, 12862508.
-        Calendar fresh;
+        IcalCalendar fresh;
         READ_CALENDAR(DutyCalendarIcs("5 TFS", first, last, Stamp().addDays(40)).ics, fresh);
-        for (const Event& event : fresh.events)
+        for (const IcalEvent& event : fresh.events)
             QCOMPARE(Version(event), QStringLiteral("SEQUENCE 12862508 at 20240615T070809Z"));
     }
 
@@ -917,7 +747,7 @@ private slots:
     void earlierFileReadWithCare() {
         QFETCH(QByteArray, earlier);
         QFETCH(QStringList, events);
-        Calendar calendar;
+        IcalCalendar calendar;
         READ_CALENDAR(
             DutyCalendarIcs("5 TFS", QDate(2027, 3, 1), QDate(2027, 3, 11), NextDay(), {}, earlier)
                 .ics,
@@ -925,15 +755,15 @@ private slots:
         QCOMPARE(Versioned(calendar, k5Tfs), events);
     }
 
-    // The reader above checks every physical line for its 75 octets; a long summary goes on in
-    // the lines after its own.
+    // Every physical line is checked above for its 75 octets; a long summary goes on in the
+    // lines after its own.
     void longLinesAreFolded() {
         const QByteArray ics = DutyCalendarIcs(QStringLiteral("2 ") + QString(100, u'x'),
                                                QDate(2014, 3, 1), QDate(2014, 3, 31), Stamp())
                                    .ics;
-        Calendar calendar;
+        IcalCalendar calendar;
         READ_CALENDAR(ics, calendar);
-        const QList<QByteArray>& lines = calendar.physicalLines;
+        const QList<QByteArray> lines = ics.split('\n');
         qsizetype summary = 0;
         while (summary < lines.size() && !lines[summary].startsWith("SUMMARY:"))
             ++summary;

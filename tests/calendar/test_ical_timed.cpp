@@ -1,12 +1,9 @@
+#include "calendar/ical_component.h"
 #include "calendar/ical_export.h"
 
 #include <QProcess>
 #include <QTest>
 #include <QTimeZone>
-
-#include <libical/ical.h>
-
-#include <memory>
 
 using namespace dutyloop;
 
@@ -14,11 +11,6 @@ namespace {
 
 // The exported file read back by libical: each event as a line, its times as written and in
 // UTC as libical converts them with the file's own VTIMEZONE, and its alarm.
-
-struct ComponentDeleter {
-    void operator()(icalcomponent* component) const { icalcomponent_free(component); }
-};
-using Component = std::unique_ptr<icalcomponent, ComponentDeleter>;
 
 QByteArray Written(icalproperty* property) {
     if (!property)
@@ -40,7 +32,7 @@ QByteArray InUtc(icaltimetype time) {
 // " alarm <TRIGGER> <DESCRIPTION>" for each alarm.
 QStringList Events(const QByteArray& ics, const QByteArray& uidSuffix) {
     QStringList events;
-    const Component calendar(icalparser_parse_string(ics.constData()));
+    const IcalComponent calendar(icalparser_parse_string(ics.constData()));
     if (!calendar)
         return {"<no calendar>"};
     for (icalcomponent* event =
@@ -250,7 +242,7 @@ private slots:
             earlier = DutyCalendarIcs("5 TFS", QDate(2027, 3, 2), QDate(2027, 3, 4), stamp, {},
                                       earlier, step.timing)
                           .ics;
-            const Component calendar(icalparser_parse_string(earlier.constData()));
+            const IcalComponent calendar(icalparser_parse_string(earlier.constData()));
             QVERIFY2(calendar, step.name);
             QStringList events;
             for (icalcomponent* event =

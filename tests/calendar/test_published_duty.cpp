@@ -1,4 +1,4 @@
-#include "calendar/ical_text.h"
+#include "calendar/ical_reader.h"
 #include "calendar/published_duty.h"
 
 #include <QTest>
@@ -53,12 +53,13 @@ private slots:
                      {2027, 3, 2}, {2027, 3, 9}, {2027, 3, 15}, {2027, 3, 21}, {2027, 3, 28}}));
         QCOMPARE(duty.days.first, QDate(2027, 2, 26));
         for (const PublishedEvent& event : duty.events) {
-            const QList<EventProperties> events = EventsInCalendar(event.ics);
+            const QList<IcalEvent> events = IcalCalendarFromText(event.ics).events;
             QCOMPARE(events.size(), 1);
-            QCOMPARE(events[0].at("UID"), event.uid);
-            QCOMPARE(events[0].at(kCrewProperty), QByteArray("5 TFS"));
-            QCOMPARE(events[0].at("CATEGORIES"), QByteArray(kPublishedCategory));
-            QVERIFY(event.uid.endsWith(kPublishedUidDomain));
+            QCOMPARE(events[0].uid, event.uid);
+            QCOMPARE(events[0].crew, QStringLiteral("5 TFS"));
+            QCOMPARE(events[0].categories, QStringList{kPublishedCategory});
+            QVERIFY(event.ics.contains("\r\nX-DUTYLOOP-CREW:5 TFS\r\nCATEGORIES:Dutyloop\r\n"));
+            QVERIFY(event.uid.endsWith(kUidDomain));
             // A calendar collection's resources carry no METHOD.
             QVERIFY(!event.ics.contains("METHOD"));
             QVERIFY(event.ics.endsWith("END:VCALENDAR\r\n"));
@@ -125,30 +126,40 @@ private slots:
         QVERIFY(duty.events.isEmpty());
     }
 
+    // Each row's event as another program may have left it in a calendar: its UID, then the
+    // lines that mark it or not.
     void whatIsOurs_data() {
         QTest::addColumn<QByteArray>("uid");
-        QTest::addColumn<QByteArray>("crew");
-        QTest::addColumn<QByteArray>("categories");
+        QTest::addColumn<QByteArray>("marks");
         QTest::addColumn<bool>("ours");
         const QByteArray uid = "20270302-5-tfs@dutyloop.halvorne.example";
-        QTest::newRow("our UID and mark") << uid << QByteArray("5 TFS") << QByteArray() << true;
+        QTest::newRow("our UID and mark") << uid << QByteArray("X-DUTYLOOP-CREW:5 TFS") << true;
         QTest::newRow("the category alone")
-            << uid << QByteArray() << QByteArray("Work, Dutyloop") << true;
-        QTest::newRow("our UID without a mark") << uid << QByteArray() << QByteArray() << false;
+            << uid << QByteArray("CATEGORIES:Work, Dutyloop") << true;
+        QTest::newRow("the category on a line of its own")
+            << uid << QByteArray("CATEGORIES:Work\r\nCATEGORIES:Dutyloop") << true;
+        QTest::newRow("our UID without a mark") << uid << QByteArray("CATEGORIES:Work") << false;
+        QTest::newRow("an empty mark") << uid << QByteArray("X-DUTYLOOP-CREW:") << false;
         QTest::newRow("another's UID with our mark")
-            << QByteArray("abc@phone.example") << QByteArray("5 TFS") << QByteArray("Dutyloop")
-            << false;
+            << QByteArray("abc@phone.example")
+            << QByteArray("X-DUTYLOOP-CREW:5 TFS\r\nCATEGORIES:Dutyloop") << false;
         QTest::newRow("the domain alone") << QByteArray("@dutyloop.halvorne.example")
-                                          << QByteArray("5 TFS") << QByteArray() << false;
+                                          << QByteArray("X-DUTYLOOP-CREW:5 TFS") << false;
         QTest::newRow("a category that only starts so")
-            << uid << QByteArray() << QByteArray("Dutyloops") << false;
+            << uid << QByteArray("CATEGORIES:Dutyloops") << false;
     }
     void whatIsOurs() {
         QFETCH(QByteArray, uid);
-        QFETCH(QByteArray, crew);
-        QFETCH(QByteArray, categories);
+        QFETCH(QByteArray, marks);
         QFETCH(bool, ours);
-        QCOMPARE(IsPublishedEvent(uid, crew, categories), ours);
+        const QList<IcalEvent> events =
+            IcalCalendarFromText("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Someone//EN\r\n"
+                                 "BEGIN:VEVENT\r\nUID:" +
+                                 uid + "\r\nDTSTART;VALUE=DATE:20270302\r\n" + marks +
+                                 "\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n")
+                .events;
+        QCOMPARE(events.size(), 1);
+        QCOMPARE(IsPublishedEvent(events.first()), ours);
     }
 };
 

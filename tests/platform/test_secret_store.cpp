@@ -23,7 +23,7 @@ private slots:
     }
 
     void entryNamedByUrlAndUser() {
-        QCOMPARE(SecretKey(Kims()), QStringLiteral("https://kim@dav.example/kim/duty/"));
+        QCOMPARE(PublishTargetKey(Kims()), QStringLiteral("https://kim@dav.example/kim/duty/"));
     }
 
     void noStoreSaysWhy() {

@@ -13,16 +13,13 @@ std::optional<int> ExportDutyCalendar(const ExportChoice& choice, const QDateTim
                                       const DayChangesBySection& dayChanges,
                                       const Settings& settings, const QTimeZone& zone,
                                       const HolidayList* holidays) {
-    const DutyHours* hours = DutyHoursOf(settings, choice.assignment);
-    const ExportTiming timing{hours ? std::optional(*hours) : std::nullopt, zone,
-                              settings.reminder};
     const DayRange range = DutyCalendarRange(choice.firstMonth, choice.months);
     // The file this one replaces is most likely the one the user imported last: what it had and
     // this one has not is cancelled, so that importing this one takes it out of the calendar.
-    const DutyCalendar calendar =
-        DutyCalendarIcs(choice.assignment, range.first, range.last, stampUtc,
-                        DayChangesUnder(dayChanges, choice.assignment),
-                        ReadFileBytes(choice.path).value_or(""), timing, holidays);
+    const DutyCalendar calendar = DutyCalendarIcs(
+        choice.assignment, range.first, range.last, stampUtc,
+        DayChangesUnder(dayChanges, choice.assignment), ReadFileBytes(choice.path).value_or(""),
+        ExportTimingFor(settings, choice.assignment, zone), holidays);
     if (!WriteFileOrShowError(platform, window, choice.path, calendar.ics))
         return std::nullopt;
     return calendar.dutyPeriods;

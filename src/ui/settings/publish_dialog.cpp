@@ -192,7 +192,7 @@ void PublishDialog::askSecretStore() {
     const PublishTarget asked = choice().target;
     ReadPassword(asked, this, [this, asked](const SecretAnswer& answer) {
         if (answer.outcome == SecretAnswer::Outcome::Done && m_password->text().isEmpty() &&
-            SecretKey(choice().target) == SecretKey(asked))
+            PublishTargetKey(choice().target) == PublishTargetKey(asked))
             m_password->setText(answer.password);
         if (answer.outcome != SecretAnswer::Outcome::NoStore)
             return;

@@ -65,6 +65,9 @@ void DutyPublishing::start(const PublishTarget& target) {
 }
 
 void DutyPublishing::setTarget(const PublishTarget& target, const QString& password) {
+    // A calendar no longer published to needs its password no more: it leaves the secret store.
+    if (m_target.kind == Kind::CalDav && PublishTargetKey(target) != PublishTargetKey(m_target))
+        DeletePassword(m_target, this, {});
     m_target = target;
     useTarget(target, password);
 }

@@ -35,7 +35,8 @@ public:
     // At start: the saved target, published once the secret store has given its password.
     // Where the store has none for a calendar that needs one, `passwordWanted` asks for it.
     void start(const PublishTarget& target);
-    // A target the user has just set, and its password for this run.
+    // A target the user has just set, and its password for this run. The secret store forgets
+    // the password of the calendar it replaces, unless it is the same calendar with the same user.
     void setTarget(const PublishTarget& target, const QString& password);
     // Has the secret store keep the calendar's password for the runs to come; where it does
     // not, `passwordNotKept` says why.

@@ -54,10 +54,10 @@ std::optional<DutyReminder> DutyReminders::reminderAfter(const QDateTime& moment
     const std::optional<Crew> crew = CrewFollowing(saved.assignment);
     if (!crew)
         return std::nullopt;
-    const CrewDuty duty{crew->entry,
-                        EffectiveDutyOf(crew->anchor, m_days->changesOf(saved.assignment)),
-                        CrewDutyHours(saved, *crew), moment.timeZone()};
-    return NextReminderAfter(moment, duty, saved.reminder);
+    return NextReminderAfter(
+        moment,
+        CrewDutyFor(saved, *crew, m_days->changesOf(saved.assignment), moment.timeZone()),
+        saved.reminder);
 }
 
 std::optional<QDateTime> DutyReminders::nextReminder() const {
