@@ -1,5 +1,5 @@
 #include "calendar/published_duty.h"
-#include "platform/publisher.h"
+#include "publishing/publisher.h"
 
 #include <QDir>
 #include <QFile>

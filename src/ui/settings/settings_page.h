@@ -1,57 +1,48 @@
 #pragma once
 
 #include "calendar/month_page.h"
-#include "settings/settings_file.h"
-#include "ui/settings/publish_state_row.h"
+#include "ui/publishing/publish_state_row.h"
+#include "ui/settings/colors_group.h"
 
 #include <QLocale>
 #include <QWidget>
 
 class QLabel;
 class QPushButton;
-class QSpinBox;
-class QTimeEdit;
 class QToolButton;
-class QVBoxLayout;
 
 namespace dutyloop {
 
 class Announcer;
 class ColorPicker;
-class ClosingComboBox;
+class CrewGroup;
+class DutyHoursGroup;
+class FilesGroup;
+class HolidaysGroup;
 class Panel;
-class ToggleSwitch;
+class SettingsModel;
 
-// The colours the user can pick, one button each; the grid colour has none.
-enum class ColorSetting { Work, Off, LeadTrail, Background };
-
-// The Settings tab: the assignment, the week start, the four colour buttons with their picker,
-// Save, Export, Print and Publish; the colour names in the language of `locale`. Each change the
-// user makes is reported as the whole settings edited; the window keeps them and hands back the
-// look to show.
+// The Settings tab: its tool bar with Save and the colour picker, and below it the groups of
+// settings, each a group of rows of its own in the one form: the crew and week, the holidays, the
+// duty hours and reminder, the colours, and Export, Print and Publish. The groups show the settings
+// as edited and hand each change to the settings model; the colour names are in the language of
+// `locale`.
 class SettingsPage : public QWidget {
     Q_OBJECT
 public:
-    SettingsPage(const QLocale& locale, QWidget* parent);
+    SettingsPage(const QLocale& locale, SettingsModel* settings, QWidget* parent);
 
-    // At start-up, from the settings read: the list's entry, the switch and the colour captions.
-    // The page's edits start from these.
-    void showSettings(const Settings& settings);
-    // Settings changed elsewhere (a holiday file chosen, a publishing target set, the edits
-    // given up): shown where they are not what the page shows already.
-    void followSettings(const Settings& settings);
-    // Save can be pressed while there is something to save.
-    void setSaveEnabled(bool enabled);
     // Puts the keyboard focus on the assignment list.
     void focusAssignment();
     // At every redraw: the panels, the title, the labels and the tool bar's buttons.
     void showLook(const TabLook& look);
     // The look of a background the user has just picked, which the labels take too.
     void showPickedBackground(const TabLook& look);
+    // Save can be pressed while there is something to save.
+    void setSaveEnabled(bool enabled);
 
     // Says under the Export and Print buttons what the last export or the last PDF file saved
-    // wrote, to the eye, and to a screen reader on the button that wrote it, where the focus
-    // comes back when its dialogs close.
+    // wrote, to the eye, and to a screen reader on the button that wrote it.
     void showExportMessage(const QString& message);
     void showPrintMessage(const QString& message);
     // Takes the message away once the user does something else: what it told of is no longer
@@ -70,30 +61,17 @@ signals:
     void publishRetryRequested();
     // The server refused the password: the user asks to enter it again.
     void publishPasswordRequested();
-    // The settings as the user has just changed them: the assignment, the week start or a
-    // colour.
-    void settingsEdited(const Settings& settings);
     // "From a file…" in the holidays list: the window asks which.
     void holidayFileRequested();
 
 private:
     void buildToolBar(const QLocale& locale);
-    void buildControls(const QLocale& locale);
-    void showHolidayChoice();
-    void applyHolidayChoice();
-    void buildDutyHours(const QLocale& locale, QWidget* form, QVBoxLayout* rows);
-    void showDutyHours();
-    void applyDutyHours();
-    void showReminder();
-    void applyReminder();
-    void buildColorButtons(QWidget* form, QVBoxLayout* rows);
-    void applyAssignment();
+    void buildGroups(const QLocale& locale);
+    void showSettings();
     void openColorPicker(ColorSetting setting);
     void applyPickedColor();
-    void nameColorButtons();
-    void showFileMessage(const QString& message, QPushButton* writer);
 
-    Settings m_edited; // the settings last shown, with the user's changes since
+    SettingsModel* m_settings = nullptr;
     Panel* m_background = nullptr;
     Panel* m_toolBarPanel = nullptr;
     QLabel* m_title = nullptr;
@@ -101,29 +79,11 @@ private:
     QPushButton* m_save = nullptr;
     ColorPicker* m_colorPicker = nullptr;
     ColorSetting m_pickingFor = ColorSetting::Work;
-    QLabel* m_assignmentLabel = nullptr;
-    ClosingComboBox* m_assignment = nullptr;
-    QLabel* m_weekStartLabel = nullptr;
-    ToggleSwitch* m_weekStart = nullptr;
-    QLabel* m_holidaysLabel = nullptr;
-    ClosingComboBox* m_holidays = nullptr;
-    QLabel* m_dutyStartLabel = nullptr;
-    QTimeEdit* m_dutyStart = nullptr;
-    QLabel* m_dutyLengthLabel = nullptr;
-    QSpinBox* m_dutyLength = nullptr; // in hours; 0 for all day
-    QLabel* m_reminderLabel = nullptr;
-    ClosingComboBox* m_reminder = nullptr;
-    QLabel* m_eveningLabel = nullptr;
-    QTimeEdit* m_eveningAt = nullptr;
-    QPushButton* m_workColor = nullptr;
-    QPushButton* m_offColor = nullptr;
-    QPushButton* m_leadTrailColor = nullptr;
-    QPushButton* m_backgroundColor = nullptr;
-    QPushButton* m_export = nullptr;
-    QPushButton* m_print = nullptr;
-    QPushButton* m_publish = nullptr;
-    PublishStateRow* m_publishState = nullptr;
-    QLabel* m_exportMessage = nullptr;
+    CrewGroup* m_crew = nullptr;
+    HolidaysGroup* m_holidays = nullptr;
+    DutyHoursGroup* m_dutyHours = nullptr;
+    ColorsGroup* m_colors = nullptr;
+    FilesGroup* m_files = nullptr;
     Announcer* m_announcer = nullptr;
 };
 

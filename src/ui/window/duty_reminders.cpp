@@ -55,8 +55,7 @@ std::optional<DutyReminder> DutyReminders::reminderAfter(const QDateTime& moment
     if (!crew)
         return std::nullopt;
     return NextReminderAfter(
-        moment,
-        CrewDutyFor(saved, *crew, m_days->changesOf(saved.assignment), moment.timeZone()),
+        moment, CrewDutyFor(saved, *crew, m_days->changesOf(saved.assignment), moment.timeZone()),
         saved.reminder);
 }
 

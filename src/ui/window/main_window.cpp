@@ -1,13 +1,12 @@
 #include "ui/window/main_window.h"
 
-
 #include "platform/days_store.h"
 #include "platform/file_services.h"
 #include "platform/holiday_calendar.h"
 #include "platform/product.h"
-#include "platform/publish_status.h"
 #include "platform/settings_location.h"
 #include "platform/settings_model.h"
+#include "publishing/publish_status.h"
 #include "schedule/crew.h"
 #include "schedule/rotation.h"
 #include "ui/about/about_page.h"
@@ -17,8 +16,8 @@
 #include "ui/calendar/day_editing.h"
 #include "ui/calendar/month_view.h"
 #include "ui/parts/announcer.h"
+#include "ui/publishing/duty_publishing.h"
 #include "ui/settings/settings_page.h"
-#include "ui/window/duty_publishing.h"
 #include "ui/window/duty_reminders.h"
 #include "ui/window/equal_tab_widget.h"
 
@@ -53,7 +52,14 @@ MainWindow::MainWindow(Platform platform, QWidget* parent)
     m_tabs->setObjectName(QStringLiteral("tabs"));
     column->addWidget(m_tabs);
     m_calendarPage = new CalendarPage(m_tabs);
-    m_settingsPage = new SettingsPage(m_platform.locale, m_tabs);
+    m_locale = CaptureLocaleSettings(m_platform.locale);
+    // The window's texts read the way it is laid out: from the right where Qt's translation of
+    // the language or "-reverse" mirrors it.
+    m_locale.rightToLeft = isRightToLeft();
+    const QString settingsFile = FindSettingsFile(m_platform.configFolder);
+    m_settings = new SettingsModel(settingsFile, m_locale.weeksStartOnMonday, this);
+    m_days = new DaysStore(DaysFilePath(settingsFile), m_platform.writeFault, this);
+    m_settingsPage = new SettingsPage(m_platform.locale, m_settings, m_tabs);
     m_helpPage = new HelpPage(m_tabs);
     m_aboutPage = new AboutPage(m_tabs);
     m_announcer = new Announcer(this);
@@ -68,8 +74,6 @@ MainWindow::MainWindow(Platform platform, QWidget* parent)
 
 void MainWindow::connectPages() {
     connect(m_tabs, &EqualTabWidget::currentChanged, this, &MainWindow::applyTabChange);
-    connect(m_settingsPage, &SettingsPage::settingsEdited, this,
-            [this](const Settings& edited) { m_settings->edit(edited); });
     connect(m_settingsPage, &SettingsPage::holidayFileRequested, this,
             &MainWindow::chooseHolidayFile);
     connect(m_settingsPage, &SettingsPage::backRequested, this, &MainWindow::showCalendar);
@@ -89,17 +93,9 @@ void MainWindow::connectPages() {
 }
 
 void MainWindow::start() {
-    m_locale = CaptureLocaleSettings(m_platform.locale);
-    // The window's texts read the way it is laid out: from the right where Qt's translation of
-    // the language or "-reverse" mirrors it.
-    m_locale.rightToLeft = isRightToLeft();
-    const QString settingsFile = FindSettingsFile(m_platform.configFolder);
-    m_settings = new SettingsModel(settingsFile, m_locale.weeksStartOnMonday, this);
-    m_days = new DaysStore(DaysFilePath(settingsFile), m_platform.writeFault, this);
     loadHolidays();
     if (!m_days->unreadable().isEmpty())
         m_startupProblem = DaysFileUnreadableText(m_days->unreadable());
-    m_settingsPage->showSettings(settings());
     m_settingsPage->setSaveEnabled(m_settings->canSave());
     m_dutyReminders = new DutyReminders(m_platform.now, m_platform.notify, m_platform.locale,
                                         m_platform.dayCheckInterval, this);
@@ -279,8 +275,6 @@ void MainWindow::applySettings(const Settings& settings, const Settings& before)
     const bool newBackground = settings.colors.background != before.colors.background;
     const bool newHolidays = settings.holidayRegion != before.holidayRegion ||
                              settings.holidayFile != before.holidayFile;
-    m_settingsPage->followSettings(settings);
-    m_settingsPage->clearFileMessage();
     if (newHolidays)
         loadHolidays();
     // The other tabs take the new colours at once; the calendar takes the new settings when its

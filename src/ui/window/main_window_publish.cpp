@@ -5,14 +5,14 @@
 
 #include "platform/days_store.h"
 #include "platform/holiday_calendar.h"
-#include "platform/publish_status.h"
-#include "platform/publish_texts.h"
 #include "platform/settings_model.h"
+#include "publishing/publish_status.h"
+#include "publishing/publish_texts.h"
 #include "ui/calendar/calendar_page.h"
 #include "ui/parts/announcer.h"
-#include "ui/settings/publish_dialog.h"
+#include "ui/publishing/duty_publishing.h"
+#include "ui/publishing/publish_dialog.h"
 #include "ui/settings/settings_page.h"
-#include "ui/window/duty_publishing.h"
 #include "ui/window/duty_reminders.h"
 
 #include <QFileInfo>

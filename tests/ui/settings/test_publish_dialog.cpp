@@ -4,7 +4,7 @@
 #include "window_fixture.h"
 
 #include "platform/translations.h"
-#include "ui/settings/publish_dialog.h"
+#include "ui/publishing/publish_dialog.h"
 
 #include <QAccessible>
 #include <QDialogButtonBox>

@@ -6,8 +6,8 @@
 #include "days_helpers.h"
 #include "radicale_server.h"
 
-#include "platform/secret_store.h"
-#include "ui/settings/publish_dialog.h"
+#include "publishing/secret_store.h"
+#include "ui/publishing/publish_dialog.h"
 
 #include <QDirIterator>
 #include <QLineEdit>

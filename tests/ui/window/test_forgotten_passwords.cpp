@@ -2,8 +2,8 @@
 // keeps it while the calendar and its user stay. Against GNOME's secret store, gnome-keyring, on
 // a session bus of the test's own; the machine's own store is never touched.
 
-#include "platform/secret_store.h"
-#include "ui/window/duty_publishing.h"
+#include "publishing/secret_store.h"
+#include "ui/publishing/duty_publishing.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>

@@ -6,7 +6,7 @@
 
 #include "window_fixture.h"
 
-#include "ui/settings/publish_dialog.h"
+#include "ui/publishing/publish_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QLineEdit>

@@ -7,7 +7,7 @@
 #include "faketime.h"
 #include "file_helpers.h"
 
-#include "ui/window/duty_publishing.h"
+#include "ui/publishing/duty_publishing.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -1,8 +1,8 @@
-#include "platform/publisher.h"
+#include "publishing/publisher.h"
 
 #include "platform/file_services.h"
-#include "platform/publish_connection.h"
-#include "platform/publish_state.h"
+#include "publishing/publish_connection.h"
+#include "publishing/publish_state.h"
 
 #include <QDir>
 

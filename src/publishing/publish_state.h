@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/publish_plan.h"
+#include "publishing/publish_plan.h"
 
 #include <QByteArray>
 #include <QDateTime>

@@ -1,4 +1,4 @@
-#include "platform/vdir_connection.h"
+#include "publishing/vdir_connection.h"
 
 #include "calendar/ical_reader.h"
 #include "calendar/published_duty.h"

@@ -1,4 +1,4 @@
-#include "platform/publish_texts.h"
+#include "publishing/publish_texts.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "platform/caldav_xml.h"
+#include "publishing/caldav_xml.h"
 
 #include <QXmlStreamReader>
 

@@ -1,7 +1,7 @@
-#include "platform/publish_connection.h"
+#include "publishing/publish_connection.h"
 
-#include "platform/caldav_connection.h"
-#include "platform/vdir_connection.h"
+#include "publishing/caldav_connection.h"
+#include "publishing/vdir_connection.h"
 
 #include <QCoreApplication>
 #include <QDir>

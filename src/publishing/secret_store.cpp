@@ -1,4 +1,4 @@
-#include "platform/secret_store.h"
+#include "publishing/secret_store.h"
 
 #include <QEventLoop>
 #include <QPointer>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calendar/published_duty.h"
-#include "platform/publish_status.h"
+#include "publishing/publish_status.h"
 #include "settings/day_changes_file.h"
 #include "settings/publish_target.h"
 #include "settings/settings_file.h"

@@ -1,4 +1,4 @@
-#include "platform/publish_plan.h"
+#include "publishing/publish_plan.h"
 
 #include <algorithm>
 #include <set>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "calendar/published_duty.h"
-#include "platform/publish_plan.h"
-#include "platform/publish_status.h"
+#include "publishing/publish_plan.h"
+#include "publishing/publish_status.h"
 #include "settings/publish_target.h"
 
 #include <QDateTime>

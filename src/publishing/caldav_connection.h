@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/publish_connection.h"
+#include "publishing/publish_connection.h"
 
 #include <QNetworkReply>
 #include <QUrl>

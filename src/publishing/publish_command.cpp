@@ -1,14 +1,14 @@
-#include "platform/publish_command.h"
+#include "publishing/publish_command.h"
 
 #include "calendar/published_duty.h"
 #include "platform/command_line.h"
 #include "platform/day_changes_store.h"
 #include "platform/file_services.h"
 #include "platform/holiday_calendar.h"
-#include "platform/publish_texts.h"
-#include "platform/publisher.h"
-#include "platform/secret_store.h"
 #include "platform/settings_location.h"
+#include "publishing/publish_texts.h"
+#include "publishing/publisher.h"
+#include "publishing/secret_store.h"
 #include "schedule/crew.h"
 #include "settings/settings_file.h"
 

@@ -1,8 +1,8 @@
-#include "platform/caldav_connection.h"
+#include "publishing/caldav_connection.h"
 
 #include "calendar/ical_reader.h"
 #include "calendar/published_duty.h"
-#include "platform/caldav_xml.h"
+#include "publishing/caldav_xml.h"
 
 #include <QAuthenticator>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/publish_status.h"
+#include "publishing/publish_status.h"
 #include "settings/publish_target.h"
 
 #include <QDateTime>

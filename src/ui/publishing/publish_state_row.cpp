@@ -1,4 +1,4 @@
-#include "ui/settings/publish_state_row.h"
+#include "ui/publishing/publish_state_row.h"
 
 #include "ui/parts/page_parts.h"
 #include "ui/parts/text_color.h"

@@ -1,6 +1,6 @@
-#include "ui/settings/publish_dialog.h"
+#include "ui/publishing/publish_dialog.h"
 
-#include "platform/secret_store.h"
+#include "publishing/secret_store.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>

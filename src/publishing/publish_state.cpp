@@ -1,4 +1,4 @@
-#include "platform/publish_state.h"
+#include "publishing/publish_state.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

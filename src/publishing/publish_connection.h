@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/publish_plan.h"
-#include "platform/publish_status.h"
+#include "publishing/publish_plan.h"
+#include "publishing/publish_status.h"
 #include "settings/publish_target.h"
 
 #include <QByteArray>

@@ -1,10 +1,10 @@
-#include "ui/window/duty_publishing.h"
+#include "ui/publishing/duty_publishing.h"
 
 #include "platform/days_store.h"
 #include "platform/holiday_calendar.h"
-#include "platform/publisher.h"
-#include "platform/secret_store.h"
 #include "platform/settings_model.h"
+#include "publishing/publisher.h"
+#include "publishing/secret_store.h"
 
 #include <utility>
 
