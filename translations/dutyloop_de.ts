@@ -1558,6 +1558,68 @@ Die Änderung wurde nicht gespeichert.</translation>
     </message>
 </context>
 <context>
+    <name>dutyloop::ColorsGroup</name>
+    <message>
+        <source>%1: %2</source>
+        <comment>what a colour is for, then the colour</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <translation>Dienst</translation>
+    </message>
+    <message>
+        <source>Work day colour</source>
+        <translation>Farbe der Diensttage</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Frei</translation>
+    </message>
+    <message>
+        <source>Off-duty colour</source>
+        <translation>Farbe der dienstfreien Tage</translation>
+    </message>
+    <message>
+        <source>Ld/Tr</source>
+        <translation>Nachbarn</translation>
+    </message>
+    <message>
+        <source>Leading and trailing days colour</source>
+        <translation>Farbe der Tage der Nachbarmonate</translation>
+    </message>
+    <message>
+        <source>BkGr</source>
+        <translation>Hintergrund</translation>
+    </message>
+    <message>
+        <source>Background colour</source>
+        <translation>Hintergrundfarbe</translation>
+    </message>
+</context>
+<context>
+    <name>dutyloop::CrewGroup</name>
+    <message>
+        <source>Assignment</source>
+        <translation>Dienstgruppe</translation>
+    </message>
+    <message>
+        <source>Start Monday</source>
+        <translation>Woche beginnt am Montag</translation>
+    </message>
+    <message>
+        <source>Start weeks on Monday</source>
+        <translation>Woche beginnt am Montag</translation>
+    </message>
+</context>
+<context>
+    <name>dutyloop::DateField</name>
+    <message>
+        <source>Not a date: type it as %1 or as %2.</source>
+        <translation>Kein Datum: Geben Sie es als %1 oder als %2 ein.</translation>
+    </message>
+</context>
+<context>
     <name>dutyloop::DayDialog</name>
     <message>
         <source>As rostered</source>
@@ -1614,6 +1676,70 @@ Die Änderung wurde nicht gespeichert.</translation>
     <message>
         <source>%1: work day, %2</source>
         <translation>%1: Diensttag, %2</translation>
+    </message>
+</context>
+<context>
+    <name>dutyloop::DutyHoursGroup</name>
+    <message>
+        <source>Duty starts</source>
+        <translation>Dienstbeginn</translation>
+    </message>
+    <message>
+        <source>Duty length</source>
+        <translation>Dienstdauer</translation>
+    </message>
+    <message>
+        <source>All day</source>
+        <translation>Ganztägig</translation>
+    </message>
+    <message>
+        <source> h</source>
+        <extracomment>After a duty&apos;s length in hours, as in &quot;24 h&quot;.</extracomment>
+        <translation> Std.</translation>
+    </message>
+    <message>
+        <source>Remind me</source>
+        <translation>Erinnern</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>15 minutes before</source>
+        <translation>15 Minuten vorher</translation>
+    </message>
+    <message>
+        <source>1 hour before</source>
+        <translation>1 Stunde vorher</translation>
+    </message>
+    <message>
+        <source>2 hours before</source>
+        <translation>2 Stunden vorher</translation>
+    </message>
+    <message>
+        <source>The evening before</source>
+        <translation>Am Vorabend</translation>
+    </message>
+    <message>
+        <source>Remind me of duty</source>
+        <translation>An den Dienst erinnern</translation>
+    </message>
+    <message>
+        <source>In the evening at</source>
+        <translation>Am Vorabend um</translation>
+    </message>
+    <message>
+        <source>Evening reminder at</source>
+        <translation>Erinnerung am Vorabend um</translation>
+    </message>
+    <message>
+        <source>Duty of %1 starts at</source>
+        <translation>Dienstbeginn von %1</translation>
+    </message>
+    <message>
+        <source>Duty of %1 lasts, in hours</source>
+        <translation>Dienstdauer von %1 in Stunden</translation>
     </message>
 </context>
 <context>
@@ -1680,6 +1806,33 @@ Soll die Datei ersetzt werden?</translation>
     </message>
 </context>
 <context>
+    <name>dutyloop::FilesGroup</name>
+    <message>
+        <source>Export…</source>
+        <translation>Exportieren…</translation>
+    </message>
+    <message>
+        <source>Export duty days to a calendar file</source>
+        <translation>Diensttage in eine Kalenderdatei exportieren</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Drucken…</translation>
+    </message>
+    <message>
+        <source>Print a crew&apos;s duty year or save it as PDF</source>
+        <translation>Das Dienstjahr einer Dienstgruppe drucken oder als PDF speichern</translation>
+    </message>
+    <message>
+        <source>Publish…</source>
+        <translation>Veröffentlichen…</translation>
+    </message>
+    <message>
+        <source>Publish the duty to your own calendar and keep it current</source>
+        <translation>Dienst im eigenen Kalender veröffentlichen und aktuell halten</translation>
+    </message>
+</context>
+<context>
     <name>dutyloop::HelpPage</name>
     <message>
         <source>How the Settings tab works</source>
@@ -1736,6 +1889,21 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>%1: the button “%2”, which keeps the chosen crew&apos;s duty current in a calendar on your own server or in a folder that calendar programs read.</source>
         <translation>%1: die Schaltfläche „%2“, die den Dienst der gewählten Dienstgruppe in einem Kalender auf Ihrem eigenen Server oder in einem Ordner, den Kalenderprogramme lesen, aktuell hält.</translation>
+    </message>
+</context>
+<context>
+    <name>dutyloop::HolidaysGroup</name>
+    <message>
+        <source>Holidays</source>
+        <translation>Feiertage</translation>
+    </message>
+    <message>
+        <source>From a file…</source>
+        <translation>Aus einer Datei…</translation>
+    </message>
+    <message>
+        <source>Public holidays</source>
+        <translation>Gesetzliche Feiertage</translation>
     </message>
 </context>
 <context>
@@ -1837,6 +2005,22 @@ Akzeptieren Sie es nur, wenn es der Fingerabdruck ist, den der Betreiber des Ser
     <message>
         <source>Accept</source>
         <translation>Akzeptieren</translation>
+    </message>
+    <message>
+        <source>Unsaved Settings</source>
+        <translation>Nicht gespeicherte Einstellungen</translation>
+    </message>
+    <message>
+        <source>The settings have been changed but not saved.
+Save them before closing?</source>
+        <translation>Die Einstellungen wurden geändert, aber nicht gespeichert.
+Vor dem Schließen speichern?</translation>
+    </message>
+    <message>
+        <source>%1
+Changes not yet saved are published once saved.</source>
+        <translation>%1
+Noch nicht gespeicherte Änderungen werden nach dem Speichern veröffentlicht.</translation>
     </message>
 </context>
 <context>
@@ -1988,152 +2172,6 @@ Akzeptieren Sie es nur, wenn es der Fingerabdruck ist, den der Betreiber des Ser
     <message>
         <source>Colour</source>
         <translation>Farbe</translation>
-    </message>
-    <message>
-        <source>Assignment</source>
-        <translation>Dienstgruppe</translation>
-    </message>
-    <message>
-        <source>Start Monday</source>
-        <translation>Woche beginnt am Montag</translation>
-    </message>
-    <message>
-        <source>Start weeks on Monday</source>
-        <translation>Woche beginnt am Montag</translation>
-    </message>
-    <message>
-        <source>Work</source>
-        <translation>Dienst</translation>
-    </message>
-    <message>
-        <source>Work day colour</source>
-        <translation>Farbe der Diensttage</translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <translation>Frei</translation>
-    </message>
-    <message>
-        <source>Off-duty colour</source>
-        <translation>Farbe der dienstfreien Tage</translation>
-    </message>
-    <message>
-        <source>Ld/Tr</source>
-        <translation>Nachbarn</translation>
-    </message>
-    <message>
-        <source>Leading and trailing days colour</source>
-        <translation>Farbe der Tage der Nachbarmonate</translation>
-    </message>
-    <message>
-        <source>BkGr</source>
-        <translation>Hintergrund</translation>
-    </message>
-    <message>
-        <source>Background colour</source>
-        <translation>Hintergrundfarbe</translation>
-    </message>
-    <message>
-        <source>Export…</source>
-        <translation>Exportieren…</translation>
-    </message>
-    <message>
-        <source>Export duty days to a calendar file</source>
-        <translation>Diensttage in eine Kalenderdatei exportieren</translation>
-    </message>
-    <message>
-        <source>Print…</source>
-        <translation>Drucken…</translation>
-    </message>
-    <message>
-        <source>Print a crew&apos;s duty year or save it as PDF</source>
-        <translation>Das Dienstjahr einer Dienstgruppe drucken oder als PDF speichern</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <comment>what a colour is for, then the colour</comment>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>Holidays</source>
-        <translation>Feiertage</translation>
-    </message>
-    <message>
-        <source>From a file…</source>
-        <translation>Aus einer Datei…</translation>
-    </message>
-    <message>
-        <source>Public holidays</source>
-        <translation>Gesetzliche Feiertage</translation>
-    </message>
-    <message>
-        <source>Duty starts</source>
-        <translation>Dienstbeginn</translation>
-    </message>
-    <message>
-        <source>Duty length</source>
-        <translation>Dienstdauer</translation>
-    </message>
-    <message>
-        <source>All day</source>
-        <translation>Ganztägig</translation>
-    </message>
-    <message>
-        <source> h</source>
-        <extracomment>After a duty&apos;s length in hours, as in &quot;24 h&quot;.</extracomment>
-        <translation> Std.</translation>
-    </message>
-    <message>
-        <source>Remind me</source>
-        <translation>Erinnern</translation>
-    </message>
-    <message>
-        <source>Never</source>
-        <translation>Nie</translation>
-    </message>
-    <message>
-        <source>15 minutes before</source>
-        <translation>15 Minuten vorher</translation>
-    </message>
-    <message>
-        <source>1 hour before</source>
-        <translation>1 Stunde vorher</translation>
-    </message>
-    <message>
-        <source>2 hours before</source>
-        <translation>2 Stunden vorher</translation>
-    </message>
-    <message>
-        <source>The evening before</source>
-        <translation>Am Vorabend</translation>
-    </message>
-    <message>
-        <source>Remind me of duty</source>
-        <translation>An den Dienst erinnern</translation>
-    </message>
-    <message>
-        <source>In the evening at</source>
-        <translation>Am Vorabend um</translation>
-    </message>
-    <message>
-        <source>Duty of %1 starts at</source>
-        <translation>Dienstbeginn von %1</translation>
-    </message>
-    <message>
-        <source>Duty of %1 lasts, in hours</source>
-        <translation>Dienstdauer von %1 in Stunden</translation>
-    </message>
-    <message>
-        <source>Evening reminder at</source>
-        <translation>Erinnerung am Vorabend um</translation>
-    </message>
-    <message>
-        <source>Publish…</source>
-        <translation>Veröffentlichen…</translation>
-    </message>
-    <message>
-        <source>Publish the duty to your own calendar and keep it current</source>
-        <translation>Dienst im eigenen Kalender veröffentlichen und aktuell halten</translation>
     </message>
 </context>
 </TS>

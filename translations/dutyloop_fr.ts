@@ -1558,6 +1558,68 @@ La modification n’a pas été enregistrée.</translation>
     </message>
 </context>
 <context>
+    <name>dutyloop::ColorsGroup</name>
+    <message>
+        <source>%1: %2</source>
+        <comment>what a colour is for, then the colour</comment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <translation>Service</translation>
+    </message>
+    <message>
+        <source>Work day colour</source>
+        <translation>Couleur des jours de service</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Repos</translation>
+    </message>
+    <message>
+        <source>Off-duty colour</source>
+        <translation>Couleur des jours de repos</translation>
+    </message>
+    <message>
+        <source>Ld/Tr</source>
+        <translation>Mois voisins</translation>
+    </message>
+    <message>
+        <source>Leading and trailing days colour</source>
+        <translation>Couleur des jours des mois voisins</translation>
+    </message>
+    <message>
+        <source>BkGr</source>
+        <translation>Fond</translation>
+    </message>
+    <message>
+        <source>Background colour</source>
+        <translation>Couleur du fond</translation>
+    </message>
+</context>
+<context>
+    <name>dutyloop::CrewGroup</name>
+    <message>
+        <source>Assignment</source>
+        <translation>Équipe</translation>
+    </message>
+    <message>
+        <source>Start Monday</source>
+        <translation>Début le lundi</translation>
+    </message>
+    <message>
+        <source>Start weeks on Monday</source>
+        <translation>Semaines commençant le lundi</translation>
+    </message>
+</context>
+<context>
+    <name>dutyloop::DateField</name>
+    <message>
+        <source>Not a date: type it as %1 or as %2.</source>
+        <translation>Ce n’est pas une date&#xa0;: saisissez-la sous la forme %1 ou %2.</translation>
+    </message>
+</context>
+<context>
     <name>dutyloop::DayDialog</name>
     <message>
         <source>As rostered</source>
@@ -1614,6 +1676,70 @@ La modification n’a pas été enregistrée.</translation>
     <message>
         <source>%1: work day, %2</source>
         <translation>%1&#xa0;: jour de service, %2</translation>
+    </message>
+</context>
+<context>
+    <name>dutyloop::DutyHoursGroup</name>
+    <message>
+        <source>Duty starts</source>
+        <translation>Début du service</translation>
+    </message>
+    <message>
+        <source>Duty length</source>
+        <translation>Durée du service</translation>
+    </message>
+    <message>
+        <source>All day</source>
+        <translation>Toute la journée</translation>
+    </message>
+    <message>
+        <source> h</source>
+        <extracomment>After a duty&apos;s length in hours, as in &quot;24 h&quot;.</extracomment>
+        <translation>&#xa0;h</translation>
+    </message>
+    <message>
+        <source>Remind me</source>
+        <translation>Me rappeler</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Jamais</translation>
+    </message>
+    <message>
+        <source>15 minutes before</source>
+        <translation>15 minutes avant</translation>
+    </message>
+    <message>
+        <source>1 hour before</source>
+        <translation>1 heure avant</translation>
+    </message>
+    <message>
+        <source>2 hours before</source>
+        <translation>2 heures avant</translation>
+    </message>
+    <message>
+        <source>The evening before</source>
+        <translation>La veille au soir</translation>
+    </message>
+    <message>
+        <source>Remind me of duty</source>
+        <translation>Me rappeler le service</translation>
+    </message>
+    <message>
+        <source>In the evening at</source>
+        <translation>Le soir à</translation>
+    </message>
+    <message>
+        <source>Evening reminder at</source>
+        <translation>Rappel la veille à</translation>
+    </message>
+    <message>
+        <source>Duty of %1 starts at</source>
+        <translation>Début du service de %1</translation>
+    </message>
+    <message>
+        <source>Duty of %1 lasts, in hours</source>
+        <translation>Durée du service de %1, en heures</translation>
     </message>
 </context>
 <context>
@@ -1680,6 +1806,33 @@ Voulez-vous le remplacer&#x202f;?</translation>
     </message>
 </context>
 <context>
+    <name>dutyloop::FilesGroup</name>
+    <message>
+        <source>Export…</source>
+        <translation>Exporter…</translation>
+    </message>
+    <message>
+        <source>Export duty days to a calendar file</source>
+        <translation>Exporter les jours de service dans un fichier de calendrier</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Imprimer…</translation>
+    </message>
+    <message>
+        <source>Print a crew&apos;s duty year or save it as PDF</source>
+        <translation>Imprimer l’année de service d’une équipe ou l’enregistrer en PDF</translation>
+    </message>
+    <message>
+        <source>Publish…</source>
+        <translation>Publier…</translation>
+    </message>
+    <message>
+        <source>Publish the duty to your own calendar and keep it current</source>
+        <translation>Publier le service dans votre propre calendrier et le tenir à jour</translation>
+    </message>
+</context>
+<context>
     <name>dutyloop::HelpPage</name>
     <message>
         <source>How the Settings tab works</source>
@@ -1736,6 +1889,21 @@ Voulez-vous le remplacer&#x202f;?</translation>
     <message>
         <source>%1: the button “%2”, which keeps the chosen crew&apos;s duty current in a calendar on your own server or in a folder that calendar programs read.</source>
         <translation>%1&#xa0;: le bouton «&#xa0;%2&#xa0;», qui tient à jour le service de l’équipe choisie dans un calendrier sur votre propre serveur ou dans un dossier que lisent les programmes d’agenda.</translation>
+    </message>
+</context>
+<context>
+    <name>dutyloop::HolidaysGroup</name>
+    <message>
+        <source>Holidays</source>
+        <translation>Jours fériés</translation>
+    </message>
+    <message>
+        <source>From a file…</source>
+        <translation>Depuis un fichier…</translation>
+    </message>
+    <message>
+        <source>Public holidays</source>
+        <translation>Jours fériés</translation>
     </message>
 </context>
 <context>
@@ -1837,6 +2005,22 @@ Acceptez-le seulement s’il porte l’empreinte que donne le propriétaire du s
     <message>
         <source>Accept</source>
         <translation>Accepter</translation>
+    </message>
+    <message>
+        <source>Unsaved Settings</source>
+        <translation>Paramètres non enregistrés</translation>
+    </message>
+    <message>
+        <source>The settings have been changed but not saved.
+Save them before closing?</source>
+        <translation>Les paramètres ont été modifiés mais pas enregistrés.
+Les enregistrer avant de fermer&#x202f;?</translation>
+    </message>
+    <message>
+        <source>%1
+Changes not yet saved are published once saved.</source>
+        <translation>%1
+Les modifications non enregistrées seront publiées une fois enregistrées.</translation>
     </message>
 </context>
 <context>
@@ -1988,152 +2172,6 @@ Acceptez-le seulement s’il porte l’empreinte que donne le propriétaire du s
     <message>
         <source>Colour</source>
         <translation>Couleur</translation>
-    </message>
-    <message>
-        <source>Assignment</source>
-        <translation>Équipe</translation>
-    </message>
-    <message>
-        <source>Start Monday</source>
-        <translation>Début le lundi</translation>
-    </message>
-    <message>
-        <source>Start weeks on Monday</source>
-        <translation>Semaines commençant le lundi</translation>
-    </message>
-    <message>
-        <source>Work</source>
-        <translation>Service</translation>
-    </message>
-    <message>
-        <source>Work day colour</source>
-        <translation>Couleur des jours de service</translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <translation>Repos</translation>
-    </message>
-    <message>
-        <source>Off-duty colour</source>
-        <translation>Couleur des jours de repos</translation>
-    </message>
-    <message>
-        <source>Ld/Tr</source>
-        <translation>Mois voisins</translation>
-    </message>
-    <message>
-        <source>Leading and trailing days colour</source>
-        <translation>Couleur des jours des mois voisins</translation>
-    </message>
-    <message>
-        <source>BkGr</source>
-        <translation>Fond</translation>
-    </message>
-    <message>
-        <source>Background colour</source>
-        <translation>Couleur du fond</translation>
-    </message>
-    <message>
-        <source>Export…</source>
-        <translation>Exporter…</translation>
-    </message>
-    <message>
-        <source>Export duty days to a calendar file</source>
-        <translation>Exporter les jours de service dans un fichier de calendrier</translation>
-    </message>
-    <message>
-        <source>Print…</source>
-        <translation>Imprimer…</translation>
-    </message>
-    <message>
-        <source>Print a crew&apos;s duty year or save it as PDF</source>
-        <translation>Imprimer l’année de service d’une équipe ou l’enregistrer en PDF</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <comment>what a colour is for, then the colour</comment>
-        <translation>%1&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>Holidays</source>
-        <translation>Jours fériés</translation>
-    </message>
-    <message>
-        <source>From a file…</source>
-        <translation>Depuis un fichier…</translation>
-    </message>
-    <message>
-        <source>Public holidays</source>
-        <translation>Jours fériés</translation>
-    </message>
-    <message>
-        <source>Duty starts</source>
-        <translation>Début du service</translation>
-    </message>
-    <message>
-        <source>Duty length</source>
-        <translation>Durée du service</translation>
-    </message>
-    <message>
-        <source>All day</source>
-        <translation>Toute la journée</translation>
-    </message>
-    <message>
-        <source> h</source>
-        <extracomment>After a duty&apos;s length in hours, as in &quot;24 h&quot;.</extracomment>
-        <translation>&#xa0;h</translation>
-    </message>
-    <message>
-        <source>Remind me</source>
-        <translation>Me rappeler</translation>
-    </message>
-    <message>
-        <source>Never</source>
-        <translation>Jamais</translation>
-    </message>
-    <message>
-        <source>15 minutes before</source>
-        <translation>15 minutes avant</translation>
-    </message>
-    <message>
-        <source>1 hour before</source>
-        <translation>1 heure avant</translation>
-    </message>
-    <message>
-        <source>2 hours before</source>
-        <translation>2 heures avant</translation>
-    </message>
-    <message>
-        <source>The evening before</source>
-        <translation>La veille au soir</translation>
-    </message>
-    <message>
-        <source>Remind me of duty</source>
-        <translation>Me rappeler le service</translation>
-    </message>
-    <message>
-        <source>In the evening at</source>
-        <translation>Le soir à</translation>
-    </message>
-    <message>
-        <source>Duty of %1 starts at</source>
-        <translation>Début du service de %1</translation>
-    </message>
-    <message>
-        <source>Duty of %1 lasts, in hours</source>
-        <translation>Durée du service de %1, en heures</translation>
-    </message>
-    <message>
-        <source>Evening reminder at</source>
-        <translation>Rappel la veille à</translation>
-    </message>
-    <message>
-        <source>Publish…</source>
-        <translation>Publier…</translation>
-    </message>
-    <message>
-        <source>Publish the duty to your own calendar and keep it current</source>
-        <translation>Publier le service dans votre propre calendrier et le tenir à jour</translation>
     </message>
 </context>
 </TS>
