@@ -36,18 +36,9 @@ Run PublishWith(const QTemporaryDir& config, QByteArray settings, const QString&
     const QString passwordFile = config.filePath("password");
     WritePlainFile(passwordFile, password);
     QFile(passwordFile).setPermissions(passwordMode);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("DISPLAY"));
-    environment.remove(QStringLiteral("LC_ALL"));
-    environment.remove(QStringLiteral("LANGUAGE"));
-    environment.insert(QStringLiteral("LANG"), lang);
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
-    environment.insert(QStringLiteral("TZ"), QStringLiteral("Europe/Berlin"));
-    environment.insert(QStringLiteral("LD_PRELOAD"), FaketimeLibrary());
-    environment.insert(QStringLiteral("FAKETIME"), QStringLiteral("@2027-03-10 09:00:00"));
-    environment.insert(QStringLiteral("FAKETIME_DONT_FAKE_MONOTONIC"), QStringLiteral("1"));
     QProcess program;
-    program.setProcessEnvironment(environment);
+    program.setProcessEnvironment(
+        TimerEnvironment(config.path(), QStringLiteral("@2027-03-10 09:00:00"), lang));
     program.start(QStringLiteral(DUTYLOOP_PROGRAM),
                   {QStringLiteral("--publish"), QStringLiteral("--password-file"), passwordFile});
     if (!program.waitForFinished(60000))

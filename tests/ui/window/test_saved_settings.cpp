@@ -38,18 +38,9 @@ QMap<QString, QByteArray> FolderContent(const QString& folder) {
 // `dutyloop --publish` as the timer runs it, on the same day and in the same zone as the window;
 // what it printed.
 QString PublishAsTheTimerDoes(const WindowUnderTest& fixture) {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("DISPLAY"));
-    environment.remove(QStringLiteral("LC_ALL"));
-    environment.remove(QStringLiteral("LANGUAGE"));
-    environment.insert(QStringLiteral("LANG"), QStringLiteral("en_US.UTF-8"));
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), fixture.configFolder->path());
-    environment.insert(QStringLiteral("TZ"), QStringLiteral("Europe/Berlin"));
-    environment.insert(QStringLiteral("LD_PRELOAD"), FaketimeLibrary());
-    environment.insert(QStringLiteral("FAKETIME"), QStringLiteral("@2027-03-10 12:00:00"));
-    environment.insert(QStringLiteral("FAKETIME_DONT_FAKE_MONOTONIC"), QStringLiteral("1"));
     QProcess program;
-    program.setProcessEnvironment(environment);
+    program.setProcessEnvironment(
+        TimerEnvironment(fixture.configFolder->path(), QStringLiteral("@2027-03-10 12:00:00")));
     program.start(QStringLiteral(DUTYLOOP_PROGRAM), {QStringLiteral("--publish")});
     if (!program.waitForFinished(60000))
         return QStringLiteral("(did not finish)");
