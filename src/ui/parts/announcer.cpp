@@ -11,6 +11,33 @@
 
 namespace dutyloop {
 
+namespace {
+
+// The list's entry as its description, taken again as the focus comes to it.
+class ChoiceReader : public QObject {
+public:
+    explicit ChoiceReader(QComboBox* list) : QObject(list), m_list(list) {
+        list->installEventFilter(this);
+        describe();
+    }
+
+    void describe() {
+        if (m_list->accessibleDescription() != m_list->currentText())
+            m_list->setAccessibleDescription(m_list->currentText());
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == m_list && event->type() == QEvent::FocusIn)
+            describe();
+        return false;
+    }
+
+private:
+    QComboBox* m_list;
+};
+
+} // namespace
+
 Announcer::Announcer(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("announcer"));
     SetAccessibleRole(this, QAccessible::StatusBar);
@@ -61,9 +88,9 @@ void Announcer::sayPending() {
 }
 
 void ReadOutChoice(QComboBox* list, Announcer* announcer) {
-    list->setAccessibleDescription(list->currentText());
-    QObject::connect(list, &QComboBox::currentIndexChanged, announcer, [list, announcer] {
-        list->setAccessibleDescription(list->currentText());
+    auto* reader = new ChoiceReader(list);
+    QObject::connect(list, &QComboBox::currentIndexChanged, announcer, [list, announcer, reader] {
+        reader->describe();
         if (list->hasFocus() && !list->view()->isVisible())
             announcer->announce(list->currentText());
     });

@@ -38,6 +38,8 @@ private:
 // nor its change, only that the value changed; Orca reads the list by its label and role and
 // finds no value. The entry is the list's description, which Orca reads after them, and a new
 // entry chosen with the keys on the closed list is said; an open list is read by its own focus.
+// The description is taken again whenever the list gains the focus, so that an entry set while
+// the list's signals were blocked, as settings shown at start are, is the one read.
 void ReadOutChoice(QComboBox* list, Announcer* announcer);
 
 } // namespace dutyloop

@@ -11,6 +11,10 @@ namespace {
 
 const QByteArray kCrew5 = "[Config]\nWorkAssign=5 TFS\n";
 
+QAccessibleInterface* Interface(QObject* object) {
+    return QAccessible::queryAccessibleInterface(object);
+}
+
 } // namespace
 
 class TestHeardValues : public QObject {
@@ -18,6 +22,36 @@ class TestHeardValues : public QObject {
 private slots:
     void init() { DUTYLOOP_HEAR_OR_SKIP(); }
     void cleanup() { StopHearing(); }
+
+    // A list reads out the entry it shows after a start, before any change: its entry is set
+    // there while its signals are blocked.
+    void aListSaysTheEntryItShowsFromTheStart_data() {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("entry");
+        QTest::newRow("holidays of a region")
+            << kCrew5 + "[Holidays]\nRegion=DE-BY\n"
+            << "holidaysBox" << QString::fromUtf8("Germany – Bavaria");
+        QTest::newRow("a reminder before duty") << kCrew5 + "[Reminder]\nRemind=60\n"
+                                                << "reminderBox"
+                                                << "1 hour before";
+        QTest::newRow("a reminder the evening before") << kCrew5 + "[Reminder]\nRemind=19:30\n"
+                                                       << "reminderBox"
+                                                       << "The evening before";
+        QTest::newRow("the crew") << kCrew5 << "assignmentBox"
+                                  << "5 TFS";
+    }
+    void aListSaysTheEntryItShowsFromTheStart() {
+        QFETCH(QByteArray, settings);
+        QFETCH(QString, list);
+        QFETCH(QString, entry);
+        auto window = ShownWindow(QDate(2023, 9, 15), settings);
+        const Controls w = ControlsOf(*window);
+        OpenTab(*window, w.settingsPage);
+        auto* box = Find<QComboBox>(w.settingsPage, qPrintable(list));
+        QVERIFY(TabTo(box));
+        QCOMPARE(Interface(box)->text(QAccessible::Description), entry);
+    }
 
     // Orca reads a notification with its role's name before its words, unless it stands in a
     // status bar; the window's words stand in one.
