@@ -2135,5 +2135,9 @@ Akzeptieren Sie es nur, wenn es der Fingerabdruck ist, den der Betreiber des Ser
         <source>Publish the duty to your own calendar and keep it current</source>
         <translation>Dienst im eigenen Kalender veröffentlichen und aktuell halten</translation>
     </message>
+    <message>
+        <source>A duty all day has no start; give it a length to set when it starts.</source>
+        <translation>Ein ganztägiger Dienst hat keinen Beginn; geben Sie ihm eine Dauer, um seinen Beginn festzulegen.</translation>
+    </message>
 </context>
 </TS>

@@ -2135,5 +2135,9 @@ Acceptez-le seulement s’il porte l’empreinte que donne le propriétaire du s
         <source>Publish the duty to your own calendar and keep it current</source>
         <translation>Publier le service dans votre propre calendrier et le tenir à jour</translation>
     </message>
+    <message>
+        <source>A duty all day has no start; give it a length to set when it starts.</source>
+        <translation>Un service toute la journée n’a pas de début&#x202f;; donnez-lui une durée pour en fixer le début.</translation>
+    </message>
 </context>
 </TS>

@@ -6,6 +6,7 @@
 #include "ui/parts/font_size.h"
 #include "ui/parts/page_parts.h"
 #include "ui/parts/panel.h"
+#include "ui/parts/spoken_steps.h"
 #include "ui/parts/state_text_colors.h"
 #include "ui/parts/text_color.h"
 
@@ -159,6 +160,7 @@ void CalendarPage::buildFooter() {
     m_dateField->setCalendarPopup(true);
     m_dateField->setAlignment(Qt::AlignCenter);
     m_dateField->setAccessibleName(tr("Pick a date"));
+    SayEachStep(m_dateField);
     KeepOwnFontSize(m_today);
     KeepOwnFontSize(m_dateField);
     connect(m_today, &QPushButton::clicked, this, &CalendarPage::todayRequested);

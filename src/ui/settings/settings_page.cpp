@@ -11,11 +11,13 @@
 #include "ui/parts/left_to_right_entries.h"
 #include "ui/parts/page_parts.h"
 #include "ui/parts/panel.h"
+#include "ui/parts/spoken_steps.h"
 #include "ui/parts/state_text_colors.h"
 #include "ui/parts/text_color.h"
 #include "ui/settings/closing_combo_box.h"
 #include "ui/settings/color_picker.h"
 #include "ui/settings/segmented_row.h"
+#include "ui/settings/time_field.h"
 #include "ui/settings/toggle_switch.h"
 
 #include <QAbstractItemView>
@@ -26,7 +28,6 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStyle>
-#include <QTimeEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -193,9 +194,7 @@ void SettingsPage::buildControls(const QLocale& locale) {
 // ones above it.
 void SettingsPage::buildDutyHours(const QLocale& locale, QWidget* form, QVBoxLayout* rows) {
     const auto timeField = [&](const char* name) {
-        auto* field = Named(new QTimeEdit(form), name);
-        field->setLocale(locale);
-        field->setDisplayFormat(ClockTimeFormat(locale));
+        auto* field = Named(new TimeField(locale, form), name);
         field->setFixedSize(81, 30);
         return field;
     };
@@ -215,6 +214,7 @@ void SettingsPage::buildDutyHours(const QLocale& locale, QWidget* form, QVBoxLay
     //: After a duty's length in hours, as in "24 h".
     m_dutyLength->setSuffix(tr(" h"));
     m_dutyLength->setFixedSize(81, 30);
+    SayEachStep(m_dutyLength);
     m_dutyLengthLabel->setBuddy(m_dutyLength);
     rows->addLayout(LabelledRow(m_dutyLengthLabel, m_dutyLength, 0));
     rows->addSpacing(26);
@@ -240,10 +240,10 @@ void SettingsPage::buildDutyHours(const QLocale& locale, QWidget* form, QVBoxLay
     m_eveningLabel->setBuddy(m_eveningAt);
     rows->addLayout(LabelledRow(m_eveningLabel, m_eveningAt, 0));
 
-    connect(m_dutyStart, &QTimeEdit::timeChanged, this, &SettingsPage::applyDutyHours);
+    connect(m_dutyStart, &TimeField::timeChanged, this, &SettingsPage::applyDutyHours);
     connect(m_dutyLength, &QSpinBox::valueChanged, this, &SettingsPage::applyDutyHours);
     connect(m_reminder, &ClosingComboBox::activated, this, &SettingsPage::applyReminder);
-    connect(m_eveningAt, &QTimeEdit::timeChanged, this, &SettingsPage::applyReminder);
+    connect(m_eveningAt, &TimeField::timeChanged, this, &SettingsPage::applyReminder);
 }
 
 // The hours of the crew chosen in the list; the agency-wide entry has none to set.
@@ -265,6 +265,7 @@ void SettingsPage::showDutyHours() {
     }
     m_dutyLength->setEnabled(hasRotation);
     m_dutyStart->setEnabled(hasRotation && hours);
+    describeDutyLength();
     const QString crew = LeftToRightRun(m_assignment->currentText(), isRightToLeft());
     m_dutyStart->setAccessibleName(tr("Duty of %1 starts at").arg(crew));
     m_dutyLength->setAccessibleName(tr("Duty of %1 lasts, in hours").arg(crew));
@@ -281,7 +282,17 @@ void SettingsPage::applyDutyHours() {
         m_edited.dutyHours[m_edited.assignment] = {start, start.addSecs(length * 3600)};
     }
     m_dutyStart->setEnabled(length > 0);
+    describeDutyLength();
     emit settingsEdited(m_edited);
+}
+
+// The start above is out of the Tab key's way while the duty lasts all day; the length, which
+// the key reaches, says why.
+void SettingsPage::describeDutyLength() {
+    m_dutyLength->setAccessibleDescription(
+        m_dutyLength->isEnabled() && !m_dutyStart->isEnabled()
+            ? tr("A duty all day has no start; give it a length to set when it starts.")
+            : QString());
 }
 
 void SettingsPage::showReminder() {

@@ -10,7 +10,6 @@
 class QLabel;
 class QPushButton;
 class QSpinBox;
-class QTimeEdit;
 class QToolButton;
 class QVBoxLayout;
 
@@ -20,6 +19,7 @@ class Announcer;
 class ColorPicker;
 class ClosingComboBox;
 class Panel;
+class TimeField;
 class ToggleSwitch;
 
 // The colours the user can pick, one button each; the grid colour has none.
@@ -79,6 +79,7 @@ private:
     void buildDutyHours(const QLocale& locale, QWidget* form, QVBoxLayout* rows);
     void showDutyHours();
     void applyDutyHours();
+    void describeDutyLength();
     void showReminder();
     void applyReminder();
     void buildColorButtons(QWidget* form, QVBoxLayout* rows);
@@ -103,13 +104,13 @@ private:
     QLabel* m_holidaysLabel = nullptr;
     ClosingComboBox* m_holidays = nullptr;
     QLabel* m_dutyStartLabel = nullptr;
-    QTimeEdit* m_dutyStart = nullptr;
+    TimeField* m_dutyStart = nullptr;
     QLabel* m_dutyLengthLabel = nullptr;
     QSpinBox* m_dutyLength = nullptr; // in hours; 0 for all day
     QLabel* m_reminderLabel = nullptr;
     ClosingComboBox* m_reminder = nullptr;
     QLabel* m_eveningLabel = nullptr;
-    QTimeEdit* m_eveningAt = nullptr;
+    TimeField* m_eveningAt = nullptr;
     QPushButton* m_workColor = nullptr;
     QPushButton* m_offColor = nullptr;
     QPushButton* m_leadTrailColor = nullptr;
