@@ -3,11 +3,13 @@
 // first Tab, the month's counts, and the window's words without a role before them.
 
 #include "accessibility_listener.h"
+#include "days_helpers.h"
 
 #include "ui/settings/export_dialog.h"
 #include "ui/settings/publish_dialog.h"
 
 #include <QAbstractSpinBox>
+#include <QLineEdit>
 #include <QSpinBox>
 
 using namespace dutyloop;
@@ -165,6 +167,49 @@ private slots:
             QVERIFY2(now.isValid() && now != before, qPrintable(texts[i]));
             before = now;
         }
+    }
+
+    // The Tab key into the day's note: the focus is told before the cursor and the selection,
+    // empty or not; the note keeps being typed into and is selected whole as before.
+    void theNoteIsToldFocusedFirst_data() {
+        QTest::addColumn<QByteArray>("days");
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("an empty note") << QByteArray() << QString();
+        QTest::newRow("a note written")
+            << QByteArray("[Days 3 TWT]\n2023-09-18=leave;Dentist\n") << "Dentist";
+    }
+    void theNoteIsToldFocusedFirst() {
+        QFETCH(QByteArray, days);
+        QFETCH(QString, selected);
+        WindowUnderTest fixture;
+        WriteSettingsFile(fixture, kThreeTwt);
+        if (!days.isEmpty())
+            WriteDaysFile(fixture, days);
+        StartWindow(fixture, QDate(2023, 9, 15));
+        bool checked = false;
+        OnNextModal<DayDialog> answer([&](DayDialog* dialog) {
+            auto* note = Find<QLineEdit>(dialog, "noteEdit");
+            QTRY_VERIFY(QApplication::focusWidget() &&
+                        QApplication::focusWidget()->window() == dialog);
+            Heard().clear();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QVERIFY(note->hasFocus());
+            QTRY_VERIFY(!HeardAbout(QAccessible::TextCaretMoved).isEmpty() ||
+                        !HeardAbout(QAccessible::TextSelectionChanged).isEmpty());
+            const QAccessible::Event first = FirstHeardOf(Interface(note), [](auto type) {
+                return type == QAccessible::Focus || IsTextEvent(type);
+            });
+            QCOMPARE(first, QAccessible::Focus);
+            QCOMPARE(note->selectedText(), selected);
+            QTest::keyClicks(note, "Kim");
+            QCOMPARE(note->text(), QStringLiteral("Kim"));
+            checked = true;
+            dialog->reject();
+        });
+        ClickCell(*fixture, CellOf(*fixture, QDate(2023, 9, 18)));
+        QTest::keyClick(KeyTarget(*fixture), Qt::Key_Return);
+        QTRY_VERIFY(answer.happened());
+        QVERIFY(checked);
     }
 
     // Without a length the duty has no start, which the Tab key passes by; the length says why,
