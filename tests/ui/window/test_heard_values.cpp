@@ -11,6 +11,7 @@
 #include <QAbstractSpinBox>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <QToolTip>
 
 using namespace dutyloop;
 using namespace dutyloop::testing;
@@ -89,7 +90,10 @@ class TestHeardValues : public QObject {
     Q_OBJECT
 private slots:
     void init() { DUTYLOOP_HEAR_OR_SKIP(); }
-    void cleanup() { StopHearing(); }
+    void cleanup() {
+        StopHearing();
+        QToolTip::hideText();
+    }
 
     // A list reads out the entry it shows after a start, before any change: its entry is set
     // there while its signals are blocked.
@@ -210,6 +214,33 @@ private slots:
         QTest::keyClick(KeyTarget(*fixture), Qt::Key_Return);
         QTRY_VERIFY(answer.happened());
         QVERIFY(checked);
+    }
+
+    // The month's counts are the month's description; the Tab key stops on the month between the
+    // arrows, which shows them as a tooltip there. A key that moves the day takes the focus on to
+    // the days.
+    void theMonthsCountsAreReachedByTab() {
+        auto window = ShownWindow(QDate(2026, 12, 10), kCrew5);
+        const Controls w = ControlsOf(*window);
+        const QString counts = QStringLiteral("December 2026: 12 work days, 19 off\n"
+                                              "January to December 2026: 157 work days, 208 off");
+        QVERIFY(TabTo(w.previousMonth));
+        // The key goes up where the focus has gone.
+        QTest::keyPress(w.previousMonth, Qt::Key_Tab);
+        QVERIFY(w.monthLabel->hasFocus());
+        QTest::keyRelease(w.monthLabel, Qt::Key_Tab);
+        QAccessibleInterface* month = Interface(w.monthLabel);
+        QCOMPARE(month->role(), QAccessible::Heading);
+        QCOMPARE(month->text(QAccessible::Name), QStringLiteral("December 2026"));
+        QCOMPARE(month->text(QAccessible::Description), counts);
+        QTRY_VERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), counts);
+        QTest::keyClick(w.monthLabel, Qt::Key_Tab);
+        QVERIFY(w.nextMonth->hasFocus());
+        QTest::keyClick(w.nextMonth, Qt::Key_Backtab, Qt::ShiftModifier);
+        QTest::keyClick(w.monthLabel, Qt::Key_Right);
+        QVERIFY(w.monthView->hasFocus());
+        QCOMPARE(window->view().shownDate, QDate(2026, 12, 11));
     }
 
     // Without a length the duty has no start, which the Tab key passes by; the length says why,
