@@ -1403,6 +1403,10 @@ Die Änderung wurde nicht gespeichert.</translation>
         <extracomment>The certificate&apos;s fingerprint, to compare with the one the server&apos;s owner gives.</extracomment>
         <translation>SHA-256-Fingerabdruck %1</translation>
     </message>
+    <message>
+        <source>no password given</source>
+        <translation>kein Passwort angegeben</translation>
+    </message>
 </context>
 <context>
     <name>Reminder</name>

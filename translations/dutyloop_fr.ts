@@ -1403,6 +1403,10 @@ La modification n’a pas été enregistrée.</translation>
         <extracomment>The certificate&apos;s fingerprint, to compare with the one the server&apos;s owner gives.</extracomment>
         <translation>empreinte SHA-256 %1</translation>
     </message>
+    <message>
+        <source>no password given</source>
+        <translation>aucun mot de passe donné</translation>
+    </message>
 </context>
 <context>
     <name>Reminder</name>
