@@ -8,6 +8,7 @@
 #include "settings/named_colors.h"
 #include "ui/parts/announcer.h"
 #include "ui/parts/font_size.h"
+#include "ui/parts/held_description.h"
 #include "ui/parts/left_to_right_entries.h"
 #include "ui/parts/page_parts.h"
 #include "ui/parts/panel.h"
@@ -432,9 +433,10 @@ void SettingsPage::clearFileMessage() {
     showFileMessage({}, nullptr);
 }
 
-void SettingsPage::showPublishState(const QString& text, PublishStateRow::Action action) {
-    m_publishState->showState(text, action);
-    m_publish->setAccessibleDescription(text);
+void SettingsPage::showPublishState(const QString& text, PublishStateRow::Action action,
+                                    bool said) {
+    m_publishState->showState(text, action, said);
+    Describe(m_publish, text, said ? UnderFocus::Hold : UnderFocus::Change);
 }
 
 void SettingsPage::showFileMessage(const QString& message, QPushButton* writer) {
