@@ -1403,6 +1403,10 @@ Die Änderung wurde nicht gespeichert.</translation>
         <extracomment>The certificate&apos;s fingerprint, to compare with the one the server&apos;s owner gives.</extracomment>
         <translation>SHA-256-Fingerabdruck %1</translation>
     </message>
+    <message>
+        <source>no password given</source>
+        <translation>kein Passwort angegeben</translation>
+    </message>
 </context>
 <context>
     <name>Reminder</name>
@@ -1740,6 +1744,10 @@ Die Änderung wurde nicht gespeichert.</translation>
     <message>
         <source>Duty of %1 lasts, in hours</source>
         <translation>Dienstdauer von %1 in Stunden</translation>
+    </message>
+    <message>
+        <source>A duty all day has no start; give it a length to set when it starts.</source>
+        <translation>Ein ganztägiger Dienst hat keinen Beginn; geben Sie ihm eine Dauer, um seinen Beginn festzulegen.</translation>
     </message>
 </context>
 <context>

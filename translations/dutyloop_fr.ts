@@ -1403,6 +1403,10 @@ La modification n’a pas été enregistrée.</translation>
         <extracomment>The certificate&apos;s fingerprint, to compare with the one the server&apos;s owner gives.</extracomment>
         <translation>empreinte SHA-256 %1</translation>
     </message>
+    <message>
+        <source>no password given</source>
+        <translation>aucun mot de passe donné</translation>
+    </message>
 </context>
 <context>
     <name>Reminder</name>
@@ -1740,6 +1744,10 @@ La modification n’a pas été enregistrée.</translation>
     <message>
         <source>Duty of %1 lasts, in hours</source>
         <translation>Durée du service de %1, en heures</translation>
+    </message>
+    <message>
+        <source>A duty all day has no start; give it a length to set when it starts.</source>
+        <translation>Un service toute la journée n’a pas de début&#x202f;; donnez-lui une durée pour en fixer le début.</translation>
     </message>
 </context>
 <context>

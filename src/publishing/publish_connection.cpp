@@ -19,6 +19,10 @@ TargetConnection ConnectTo(const PublishTarget& target, const QString& password,
             return unusable(QCoreApplication::translate(
                 "Publishing",
                 "The calendar's address must be a web address, starting with https or http."));
+        // A server that asks for a user's password is not asked without one: its refusal would
+        // tell of a wrong password where none was given.
+        if (!target.user.isEmpty() && password.isEmpty())
+            return {nullptr, {PublishProblem::NoPassword, {}, {}}};
         return {std::make_unique<CalDavConnection>(target, password, timeout), {}};
     case PublishTarget::Kind::Folder:
         if (!QDir::isAbsolutePath(target.folder))

@@ -13,6 +13,7 @@ enum class PublishProblem {
     BadTarget,            // no target, or a URL or folder that cannot be used
     Unreachable,          // no connection: no network, no such host, connection refused
     Timeout,              // the server did not answer in time
+    NoPassword,           // a calendar with a user name, and no password given for it
     WrongPassword,        // 401
     Forbidden,            // 403
     NotACalendar,         // the URL is no calendar collection (404 and the like)

@@ -38,6 +38,8 @@ QString PublishProblemText(PublishProblem problem) {
         return QCoreApplication::translate("Publishing", "server unreachable");
     case PublishProblem::Timeout:
         return QCoreApplication::translate("Publishing", "the server did not answer in time");
+    case PublishProblem::NoPassword:
+        return QCoreApplication::translate("Publishing", "no password given");
     case PublishProblem::WrongPassword:
         return QCoreApplication::translate("Publishing", "wrong user name or password");
     case PublishProblem::Forbidden:

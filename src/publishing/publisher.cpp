@@ -89,8 +89,14 @@ void Publisher::publish(const PublishedDuty& content) {
     if (content.crew.isEmpty())
         return;
     m_content = content;
-    if (!m_connection)
+    if (!m_connection) {
+        // A target that cannot be used waits with all that it has not confirmed.
+        if (m_hasTarget && m_target.kind != PublishTarget::Kind::None) {
+            m_status.changesWaiting = ChangesWaiting(*m_content, m_state->confirmed);
+            emitStatus();
+        }
         return;
+    }
     if (m_run) {
         // Sent once the running step is confirmed, from a fresh look at the target.
         m_contentChanged = true;

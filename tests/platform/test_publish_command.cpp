@@ -111,6 +111,9 @@ private slots:
             << "dutyloop: server unreachable (";
         QTest::newRow("wrong password") << kCalendar << "server" << secret << QByteArray("guess\n")
                                         << 1 << "dutyloop: wrong user name or password (401";
+        QTest::newRow("an empty password")
+            << kCalendar << "http://127.0.0.1:9/kim/duty/" << secret << QByteArray("\n") << 2
+            << "dutyloop: no password given";
         QTest::newRow("no web address") << kCalendar << "ftp://127.0.0.1/kim/duty/" << secret
                                         << QByteArray("secret\n") << 2 << "must be a web address";
         QTest::newRow("no target") << QByteArray("[Config]\nWorkAssign=5 TFS\n") << "" << secret

@@ -111,6 +111,24 @@ private slots:
         QCOMPARE(publisher.status().changesWaiting, int(SomeDuty().events.size()));
     }
 
+    // A calendar with a user name and no password given waits for one with all of the duty; the
+    // server is not asked, whose refusal would tell of a wrong password where none was given.
+    void noPasswordGiven() {
+        CannedServer server(HttpAnswer("401 Unauthorized", "text/plain", ""));
+        int connections = 0;
+        connect(&server, &QTcpServer::newConnection, this, [&connections] { ++connections; });
+        QTemporaryDir settings;
+        Publisher publisher(settings.path(), [] { return kNow; });
+        publisher.setRetrying(false);
+        publisher.setTarget(CalendarAt(server.url()), QString());
+        publisher.publish(SomeDuty());
+        QCOMPARE(publisher.status().state, PublishStatus::State::Waiting);
+        QCOMPARE(publisher.status().problem, PublishProblem::NoPassword);
+        QCOMPARE(publisher.status().changesWaiting, int(SomeDuty().events.size()));
+        QTest::qWait(100);
+        QCOMPARE(connections, 0);
+    }
+
     // A server that never answers: the request gives up at its time limit, and the caller's
     // event loop runs on meanwhile.
     void slowServer() {

@@ -279,6 +279,13 @@ class Session:
             time.sleep(0.2)
         return None
 
+    def type_text(self, text, quiet=1.0):
+        """Types `text` as a keyboard does, a character at a time, and returns what Orca said
+        after it, echoes of the keys left out."""
+        subprocess.run(["xdotool", "type", "--clearmodifiers", "--delay", "40", text],
+                       env=self.env)
+        return spoken(self.settle(quiet=quiet))
+
     def keys(self, *keys, quiet=1.0):
         """Presses each key in turn (xdotool names: "Down", "ctrl+Tab", "space") and returns
         what Orca said after the last, echoes of the keys left out."""

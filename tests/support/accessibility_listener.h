@@ -22,17 +22,24 @@ inline QAccessibleTableInterface* MonthTable(MainWindow& window) {
     return view && view->role() == QAccessible::Table ? view->tableInterface() : nullptr;
 }
 
-// One event, with the object it is about.
+// One event, with the object it is about; for a notification that came into view, its words as
+// they were then, which outlive a dialog's notifications.
 struct HeardEvent {
     QAccessible::Event type;
     QAccessibleInterface* about;
+    QString notice;
 };
 inline QList<HeardEvent>& Heard() {
     static QList<HeardEvent> events;
     return events;
 }
 inline void Hear(QAccessibleEvent* event) {
-    Heard().append({event->type(), event->accessibleInterface()});
+    QAccessibleInterface* about = event->accessibleInterface();
+    QString notice;
+    if (event->type() == QAccessible::ObjectShow && about && about->isValid() &&
+        about->role() == QAccessible::Notification)
+        notice = about->text(QAccessible::Name);
+    Heard().append({event->type(), about, notice});
 }
 
 // The interfaces the events of one kind were about, in order.
@@ -55,9 +62,9 @@ inline QAccessibleInterface* LastFocused() {
 // view, in order.
 inline QStringList Announced() {
     QStringList said;
-    for (QAccessibleInterface* shown : HeardAbout(QAccessible::ObjectShow)) {
-        if (shown && shown->role() == QAccessible::Notification)
-            said.append(shown->text(QAccessible::Name));
+    for (const HeardEvent& event : std::as_const(Heard())) {
+        if (!event.notice.isEmpty())
+            said.append(event.notice);
     }
     return said;
 }

@@ -1,11 +1,13 @@
 #include "ui/calendar/calendar_page.h"
 
 #include "ui/calendar/date_field.h"
+#include "ui/calendar/month_heading.h"
 #include "ui/calendar/month_view.h"
 #include "ui/parts/announcer.h"
 #include "ui/parts/font_size.h"
 #include "ui/parts/page_parts.h"
 #include "ui/parts/panel.h"
+#include "ui/parts/spoken_steps.h"
 #include "ui/parts/state_text_colors.h"
 #include "ui/parts/text_color.h"
 
@@ -134,7 +136,8 @@ void CalendarPage::buildTitleAndMonthBands() {
     m_title = CentredLabel(m_titlePanel, "titleLabel", QStringLiteral("Title"));
 
     m_monthPanel = Named(new Panel(this), "monthPanel");
-    m_monthLabel = CentredLabel(m_monthPanel, "monthLabel", QStringLiteral("Month"));
+    m_monthLabel = Named(new MonthHeading(m_monthPanel), "monthLabel");
+    m_monthLabel->setText(QStringLiteral("Month"));
     m_previousMonth = MonthArrow(m_monthPanel, "previousMonthButton", tr("Previous month"),
                                  tr("Previous month (Page Up)"));
     m_nextMonth =
@@ -147,6 +150,12 @@ void CalendarPage::buildTitleAndMonthBands() {
     m_nextMonth->setAutoRepeat(true);
     connect(m_previousMonth, &QPushButton::clicked, this, &CalendarPage::previousMonthRequested);
     connect(m_nextMonth, &QPushButton::clicked, this, &CalendarPage::nextMonthRequested);
+    // The Tab key stops on the month between its arrows. A key that moves the day takes the
+    // focus on to the days first, where the day reached is read, as from the arrows.
+    setTabOrder(m_previousMonth, m_monthLabel);
+    setTabOrder(m_monthLabel, m_nextMonth);
+    connect(m_monthLabel, &MonthHeading::dayKeyPressed, this,
+            [this] { focusMonthView(Qt::OtherFocusReason); });
 }
 
 void CalendarPage::buildFooter() {
@@ -159,6 +168,7 @@ void CalendarPage::buildFooter() {
     m_dateField->setCalendarPopup(true);
     m_dateField->setAlignment(Qt::AlignCenter);
     m_dateField->setAccessibleName(tr("Pick a date"));
+    SayEachStep(m_dateField);
     KeepOwnFontSize(m_today);
     KeepOwnFontSize(m_dateField);
     connect(m_today, &QPushButton::clicked, this, &CalendarPage::todayRequested);
@@ -194,10 +204,7 @@ void CalendarPage::showMonth(const MonthPage& page) {
     SetLabel(m_title, page.title, look.headerTextColor, look.titleFontSize);
     SetLabel(m_monthLabel, page.monthLabel, look.headerTextColor, page.fonts.month,
              kBandEndMargin + kMonthArrowWidth);
-    if (m_monthLabel->toolTip() != page.monthCounts) {
-        m_monthLabel->setToolTip(page.monthCounts);
-        m_monthLabel->setAccessibleDescription(page.monthCounts);
-    }
+    m_monthLabel->showCounts(page.monthCounts);
     if (m_monthLabel->accessibleName() != page.spokenMonth) {
         m_monthLabel->setAccessibleName(page.spokenMonth);
         // The arrows keep the focus while they page; a screen reader speaks the new description

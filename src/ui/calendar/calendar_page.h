@@ -13,6 +13,7 @@ namespace dutyloop {
 
 class Announcer;
 class DateField;
+class MonthHeading;
 class MonthView;
 class Panel;
 
@@ -67,7 +68,7 @@ private:
     Panel* m_titlePanel = nullptr;
     QLabel* m_title = nullptr;
     Panel* m_monthPanel = nullptr;
-    QLabel* m_monthLabel = nullptr;
+    MonthHeading* m_monthLabel = nullptr;
     QPushButton* m_previousMonth = nullptr;
     QPushButton* m_nextMonth = nullptr;
     MonthView* m_monthView = nullptr;

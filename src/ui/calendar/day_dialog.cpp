@@ -1,6 +1,7 @@
 #include "ui/calendar/day_dialog.h"
 
 #include "schedule/crew.h"
+#include "ui/parts/focus_told_first.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -131,6 +132,7 @@ DayDialog::DayDialog(const DayDialogDay& day, QWidget* parent) : QDialog(parent)
     m_note->setPlaceholderText(tr("Note"));
     m_note->setAccessibleName(tr("Note"));
     m_note->setEnabled(open);
+    TellFocusFirst(m_note);
     layout->addWidget(m_note);
 
     m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

@@ -1,7 +1,8 @@
 #include "ui/parts/announcer.h"
 
+#include "ui/parts/accessible_role.h"
+
 #include <QAbstractItemView>
-#include <QAccessibleWidget>
 #include <QComboBox>
 #include <QEvent>
 #include <QTimer>
@@ -12,31 +13,49 @@ namespace dutyloop {
 
 namespace {
 
-QAccessibleInterface* AnnouncerFactory(const QString& className, QObject* object) {
-    if (className == QLatin1String("dutyloop::Announcer") && object && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
-    return nullptr;
-}
+// The list's entry as its description, taken again as the focus comes to it.
+class ChoiceReader : public QObject {
+public:
+    explicit ChoiceReader(QComboBox* list) : QObject(list), m_list(list) {
+        list->installEventFilter(this);
+        describe();
+    }
+
+    void describe() {
+        if (m_list->accessibleDescription() != m_list->currentText())
+            m_list->setAccessibleDescription(m_list->currentText());
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == m_list && event->type() == QEvent::FocusIn)
+            describe();
+        return false;
+    }
+
+private:
+    QComboBox* m_list;
+};
 
 } // namespace
 
 Announcer::Announcer(QWidget* parent) : QWidget(parent) {
-    static const bool installed = [] {
-        QAccessible::installFactory(AnnouncerFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
     setObjectName(QStringLiteral("announcer"));
+    SetAccessibleRole(this, QAccessible::StatusBar);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     setGeometry(0, 0, 0, 0);
+    m_notice = new QWidget(this);
+    m_notice->setObjectName(QStringLiteral("announcement"));
+    SetAccessibleRole(m_notice, QAccessible::Notification);
+    m_notice->setFocusPolicy(Qt::NoFocus);
+    m_notice->setGeometry(0, 0, 0, 0);
     // Shown only for a moment: a page coming into view would else show it, and say the last
     // message again.
-    hide();
+    m_notice->hide();
 }
 
 void Announcer::announce(const QString& message) {
-    if (!parentWidget() || !parentWidget()->isVisible())
+    if (!isVisible())
         return;
     m_pending = message;
     // A message that follows a move of the focus comes after what the screen reader says of
@@ -60,18 +79,18 @@ bool Announcer::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Announcer::sayPending() {
-    if (m_pending.isEmpty() || !parentWidget()->isVisible())
+    if (m_pending.isEmpty() || !isVisible())
         return;
-    setAccessibleName(std::exchange(m_pending, QString()));
+    m_notice->setAccessibleName(std::exchange(m_pending, QString()));
     // Coming into view is what a screen reader hears of; it reads the name it finds then.
-    show();
-    hide();
+    m_notice->show();
+    m_notice->hide();
 }
 
 void ReadOutChoice(QComboBox* list, Announcer* announcer) {
-    list->setAccessibleDescription(list->currentText());
-    QObject::connect(list, &QComboBox::currentIndexChanged, announcer, [list, announcer] {
-        list->setAccessibleDescription(list->currentText());
+    auto* reader = new ChoiceReader(list);
+    QObject::connect(list, &QComboBox::currentIndexChanged, announcer, [list, announcer, reader] {
+        reader->describe();
         if (list->hasFocus() && !list->view()->isVisible())
             announcer->announce(list->currentText());
     });

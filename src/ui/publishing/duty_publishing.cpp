@@ -53,14 +53,13 @@ void DutyPublishing::start(const PublishTarget& target) {
         // A target the user set meanwhile has its own password.
         if (m_targetSet)
             return;
-        useTarget(target, answer.password);
-        // A calendar without a user name takes none.
-        if (answer.outcome == SecretAnswer::Outcome::Done || target.user.isEmpty())
-            return;
-        if (answer.outcome == SecretAnswer::Outcome::NotFound)
+        // Asked for first, so that the window hears what the missing password leaves waiting
+        // as the answer to its question. A calendar without a user name takes none.
+        if (answer.outcome == SecretAnswer::Outcome::NotFound && !target.user.isEmpty())
             emit passwordWanted(QString());
-        else
+        else if (answer.outcome != SecretAnswer::Outcome::Done && !target.user.isEmpty())
             emit passwordWanted(answer.problem.isEmpty() ? tr("no answer") : answer.problem);
+        useTarget(target, answer.password);
     });
 }
 

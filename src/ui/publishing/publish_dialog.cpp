@@ -1,6 +1,7 @@
 #include "ui/publishing/publish_dialog.h"
 
 #include "publishing/secret_store.h"
+#include "ui/parts/spoken_steps.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -136,6 +137,7 @@ void PublishDialog::buildFolderAndMonths() {
     m_months->setObjectName(QStringLiteral("monthsBox"));
     m_months->setRange(kMinPublishMonths, kMaxPublishMonths);
     m_months->setAccessibleName(tr("Months published, from this month on"));
+    SayEachStep(m_months);
     auto* monthsRow = new QHBoxLayout;
     monthsRow->addWidget(m_months);
     monthsRow->addWidget(new QLabel(tr("from this month on"), this), 1);

@@ -1,5 +1,6 @@
 #include "ui/publishing/publish_state_row.h"
 
+#include "ui/parts/held_description.h"
 #include "ui/parts/page_parts.h"
 #include "ui/parts/text_color.h"
 
@@ -30,12 +31,12 @@ PublishStateRow::PublishStateRow(QWidget* parent) : QWidget(parent) {
     });
 }
 
-void PublishStateRow::showState(const QString& text, Action action) {
+void PublishStateRow::showState(const QString& text, Action action, bool said) {
     m_shownAction = action;
     m_text->setText(text);
     m_action->setText(action == Action::EnterPassword ? tr("Enter Password…") : tr("Try Again"));
     // The button is read with the line it answers.
-    m_action->setAccessibleDescription(text);
+    Describe(m_action, text, said ? UnderFocus::Hold : UnderFocus::Change);
     m_action->setVisible(action != Action::None);
     setVisible(!text.isEmpty());
 }

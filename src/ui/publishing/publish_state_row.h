@@ -18,8 +18,10 @@ public:
 
     explicit PublishStateRow(QWidget* parent);
 
-    // The line and the button beside it; an empty line hides the row.
-    void showState(const QString& text, Action action);
+    // The line and the button beside it; an empty line hides the row. `said` where the change is
+    // told to a screen reader in words of its own, which the button, where it has the focus,
+    // does not repeat.
+    void showState(const QString& text, Action action, bool said);
     QString text() const;
     // The line's colour, which stands on the tab's background; the button keeps its own.
     void setTextColor(QRgb color);

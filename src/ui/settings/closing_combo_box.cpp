@@ -1,5 +1,7 @@
 #include "ui/settings/closing_combo_box.h"
 
+#include <QKeyEvent>
+
 namespace dutyloop {
 
 ClosingComboBox::ClosingComboBox(QWidget* parent) : QComboBox(parent) {}
@@ -17,6 +19,17 @@ void ClosingComboBox::hidePopup() {
     QComboBox::hidePopup();
     if (wasOpen)
         emit listClosed();
+}
+
+void ClosingComboBox::keyPressEvent(QKeyEvent* event) {
+    // QComboBox takes any key with a text as the start of an entry to find, Ctrl+Tab's tab too,
+    // and so keeps it from the tab widget, which changes the tab with it from any other control.
+    const bool tabKey = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+    if (tabKey && (event->modifiers() & Qt::ControlModifier)) {
+        event->ignore();
+        return;
+    }
+    QComboBox::keyPressEvent(event);
 }
 
 } // namespace dutyloop

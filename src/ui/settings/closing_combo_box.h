@@ -4,7 +4,8 @@
 
 namespace dutyloop {
 
-// A combo box that also reports when its drop-down list closes, chosen or not.
+// A combo box that also reports when its drop-down list closes, chosen or not, and leaves
+// Ctrl+Tab to the tabs around it.
 class ClosingComboBox : public QComboBox {
     Q_OBJECT
 public:
@@ -15,6 +16,9 @@ public:
 
 signals:
     void listClosed();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     bool m_popupOpen = false;

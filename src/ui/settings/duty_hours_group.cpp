@@ -6,14 +6,15 @@
 #include "schedule/crew.h"
 #include "ui/parts/announcer.h"
 #include "ui/parts/page_parts.h"
+#include "ui/parts/spoken_steps.h"
 #include "ui/parts/text_color.h"
 #include "ui/settings/closing_combo_box.h"
 #include "ui/settings/settings_rows.h"
+#include "ui/settings/time_field.h"
 
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QSpinBox>
-#include <QTimeEdit>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -32,16 +33,14 @@ DutyHoursGroup::DutyHoursGroup(SettingsModel* settings, Announcer* announcer, co
     rows->addLayout(LabelledRow(m_reminderLabel, m_reminder));
     rows->addSpacing(16);
     rows->addLayout(LabelledRow(m_eveningLabel, m_eveningAt));
-    connect(m_dutyStart, &QTimeEdit::timeChanged, this, &DutyHoursGroup::applyDutyHours);
+    connect(m_dutyStart, &TimeField::timeChanged, this, &DutyHoursGroup::applyDutyHours);
     connect(m_dutyLength, &QSpinBox::valueChanged, this, &DutyHoursGroup::applyDutyHours);
     connect(m_reminder, &ClosingComboBox::activated, this, &DutyHoursGroup::applyReminder);
-    connect(m_eveningAt, &QTimeEdit::timeChanged, this, &DutyHoursGroup::applyReminder);
+    connect(m_eveningAt, &TimeField::timeChanged, this, &DutyHoursGroup::applyReminder);
 }
 
-QTimeEdit* DutyHoursGroup::timeField(const QLocale& locale, const char* name) {
-    auto* field = Named(new QTimeEdit(m_form), name);
-    field->setLocale(locale);
-    field->setDisplayFormat(ClockTimeFormat(locale));
+TimeField* DutyHoursGroup::timeField(const QLocale& locale, const char* name) {
+    auto* field = Named(new TimeField(locale, m_form), name);
     field->setFixedSize(81, 30);
     return field;
 }
@@ -61,6 +60,7 @@ void DutyHoursGroup::buildDutyHours(const QLocale& locale) {
     //: After a duty's length in hours, as in "24 h".
     m_dutyLength->setSuffix(tr(" h"));
     m_dutyLength->setFixedSize(81, 30);
+    SayEachStep(m_dutyLength);
     m_dutyLengthLabel->setBuddy(m_dutyLength);
 }
 
@@ -114,6 +114,7 @@ void DutyHoursGroup::showDutyHours(const Settings& settings) {
     }
     m_dutyLength->setEnabled(hasRotation);
     m_dutyStart->setEnabled(hasRotation && hours);
+    describeDutyLength();
     const QString crew = LeftToRightRun(entry >= 0 ? AssignmentEntries().at(entry) : QString(),
                                         m_form->isRightToLeft());
     m_dutyStart->setAccessibleName(tr("Duty of %1 starts at").arg(crew));
@@ -132,7 +133,17 @@ void DutyHoursGroup::applyDutyHours() {
         edited.dutyHours[edited.assignment] = {start, start.addSecs(length * 3600)};
     }
     m_dutyStart->setEnabled(length > 0);
+    describeDutyLength();
     m_settings->edit(edited);
+}
+
+// The start above is out of the Tab key's way while the duty lasts all day; the length, which
+// the key reaches, says why.
+void DutyHoursGroup::describeDutyLength() {
+    m_dutyLength->setAccessibleDescription(
+        m_dutyLength->isEnabled() && !m_dutyStart->isEnabled()
+            ? tr("A duty all day has no start; give it a length to set when it starts.")
+            : QString());
 }
 
 void DutyHoursGroup::showReminder(const Settings& settings) {

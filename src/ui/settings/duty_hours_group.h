@@ -8,13 +8,13 @@ class QLabel;
 class QVBoxLayout;
 class QWidget;
 class QSpinBox;
-class QTimeEdit;
 
 namespace dutyloop {
 
 class Announcer;
 class ClosingComboBox;
 class SettingsModel;
+class TimeField;
 struct Settings;
 
 // The chosen crew's duty hours, a start and a length, and the reminder of duty.
@@ -30,22 +30,23 @@ public:
 private:
     void buildDutyHours(const QLocale& locale);
     void buildReminder(const QLocale& locale, Announcer* announcer);
-    QTimeEdit* timeField(const QLocale& locale, const char* name);
+    TimeField* timeField(const QLocale& locale, const char* name);
     void showDutyHours(const Settings& settings);
     void applyDutyHours();
+    void describeDutyLength();
     void showReminder(const Settings& settings);
     void applyReminder();
 
     SettingsModel* m_settings = nullptr;
     QWidget* m_form = nullptr;
     QLabel* m_dutyStartLabel = nullptr;
-    QTimeEdit* m_dutyStart = nullptr;
+    TimeField* m_dutyStart = nullptr;
     QLabel* m_dutyLengthLabel = nullptr;
     QSpinBox* m_dutyLength = nullptr; // in hours; 0 for all day
     QLabel* m_reminderLabel = nullptr;
     ClosingComboBox* m_reminder = nullptr;
     QLabel* m_eveningLabel = nullptr;
-    QTimeEdit* m_eveningAt = nullptr;
+    TimeField* m_eveningAt = nullptr;
 };
 
 } // namespace dutyloop

@@ -7,6 +7,7 @@
 #include "schedule/crew.h"
 #include "ui/parts/announcer.h"
 #include "ui/parts/left_to_right_entries.h"
+#include "ui/parts/spoken_steps.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -73,11 +74,13 @@ ExportDialog::ExportDialog(const QString& assignment, QDate shownDate, const Pla
     m_firstMonth->setDisplayFormat(QStringLiteral("MMMM yyyy"));
     m_firstMonth->setDateRange(FirstOfMonth(kPickerFirstDate), FirstOfMonth(kPickerLastDate));
     m_firstMonth->setDate(FirstOfMonth(ClampToPicker(shownDate)));
+    SayEachStep(m_firstMonth);
 
     m_months = new QSpinBox(this);
     m_months->setObjectName(QStringLiteral("monthsBox"));
     m_months->setRange(kMinExportMonths, kMaxExportMonths);
     m_months->setValue(12);
+    SayEachStep(m_months);
 
     m_fileName = new QLineEdit(ExportPathIn(m_folder, m_assignment->currentText()), this);
     m_fileName->setObjectName(QStringLiteral("fileNameEdit"));

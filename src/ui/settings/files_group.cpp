@@ -1,5 +1,6 @@
 #include "ui/settings/files_group.h"
 
+#include "ui/parts/held_description.h"
 #include "ui/parts/page_parts.h"
 #include "ui/parts/text_color.h"
 #include "ui/settings/segmented_row.h"
@@ -91,9 +92,9 @@ void FilesGroup::clearFileMessage() {
     showFileMessage({}, nullptr);
 }
 
-void FilesGroup::showPublishState(const QString& text, PublishStateRow::Action action) {
-    m_publishState->showState(text, action);
-    m_publish->setAccessibleDescription(text);
+void FilesGroup::showPublishState(const QString& text, PublishStateRow::Action action, bool said) {
+    m_publishState->showState(text, action, said);
+    Describe(m_publish, text, said ? UnderFocus::Hold : UnderFocus::Change);
 }
 
 void FilesGroup::setTextColor(QRgb color) {

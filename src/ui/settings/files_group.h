@@ -25,7 +25,9 @@ public:
     void showExportMessage(const QString& message);
     void showPrintMessage(const QString& message);
     void clearFileMessage();
-    void showPublishState(const QString& text, PublishStateRow::Action action);
+    // `said` where the change is told to a screen reader in words of its own, which the button,
+    // where it has the focus, does not repeat.
+    void showPublishState(const QString& text, PublishStateRow::Action action, bool said);
     void setTextColor(QRgb color);
 
 signals:

@@ -133,8 +133,9 @@ void SettingsPage::clearFileMessage() {
     m_files->clearFileMessage();
 }
 
-void SettingsPage::showPublishState(const QString& text, PublishStateRow::Action action) {
-    m_files->showPublishState(text, action);
+void SettingsPage::showPublishState(const QString& text, PublishStateRow::Action action,
+                                    bool said) {
+    m_files->showPublishState(text, action, said);
 }
 
 void SettingsPage::focusAssignment() {

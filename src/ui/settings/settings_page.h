@@ -50,7 +50,9 @@ public:
     void clearFileMessage();
     // Under the Publish button: where publishing stands, and what the user can do about it;
     // also the button's description for a screen reader. Empty where nothing is published.
-    void showPublishState(const QString& text, PublishStateRow::Action action);
+    // `said` where the change is told to a screen reader in words of its own, which the button,
+    // where it has the focus, does not repeat.
+    void showPublishState(const QString& text, PublishStateRow::Action action, bool said);
 
 signals:
     void backRequested();

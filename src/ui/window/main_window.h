@@ -92,6 +92,8 @@ private:
     // The Publish dialog; `forPassword` where it opens to ask for the password.
     void runPublishDialog(bool forPassword = false);
     void askForPublishPassword();
+    // Says where publishing stands once it has an outcome: now, or when the run under way ends.
+    void sayPublishOutcome();
     void offerPasswordEntry();
     void askToAcceptCertificate(const QByteArray& fingerprint);
 
@@ -106,6 +108,12 @@ private:
     DutyPublishing* m_publishing = nullptr;
     // Whether the last word on publishing was a failure, so that the recovery is said.
     bool m_publishFailing = false;
+    // The user has just asked for publishing, or answered a question of it: where it ends up is
+    // said, success or failure, even where a failure was said before.
+    bool m_publishOutcomeWanted = false;
+    // The password is being asked for: what it leaves waiting is the answer to the question,
+    // said once the question is closed.
+    bool m_publishPasswordQuestion = false;
     // The password is asked for once a run, and each untrusted certificate once.
     bool m_publishPasswordAsked = false;
     QByteArrayList m_certificatesAsked;

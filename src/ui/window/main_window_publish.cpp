@@ -63,6 +63,7 @@ void MainWindow::startPublishing() {
         new DutyPublishing(QFileInfo(settingsFilePath()).absolutePath(), m_platform.now, this);
     connect(m_publishing, &DutyPublishing::statusChanged, this, &MainWindow::showPublishStatus);
     connect(m_publishing, &DutyPublishing::passwordWanted, this, [this] {
+        m_publishPasswordQuestion = true;
         // Asked once the window is there to stand over.
         QTimer::singleShot(0, this, [this] { askForPublishPassword(); });
     });
@@ -72,8 +73,10 @@ void MainWindow::startPublishing() {
                                        .arg(problem));
     });
     connect(m_settingsPage, &SettingsPage::publishRequested, this, [this] { runPublishDialog(); });
-    connect(m_settingsPage, &SettingsPage::publishRetryRequested, m_publishing,
-            &DutyPublishing::retryNow);
+    connect(m_settingsPage, &SettingsPage::publishRetryRequested, this, [this] {
+        m_publishOutcomeWanted = true;
+        m_publishing->retryNow();
+    });
     connect(m_settingsPage, &SettingsPage::publishPasswordRequested, this,
             [this] { runPublishDialog(true); });
     // The duty first, so that the target, once set, is given it at once.
@@ -87,7 +90,12 @@ void MainWindow::runPublishDialog(bool forPassword) {
     PublishDialog dialog(m_settings->saved().publish, m_publishing->password(), m_platform, this);
     if (forPassword)
         dialog.focusPassword();
-    if (dialog.exec() != QDialog::Accepted)
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    // The question asked at start, left unanswered, is answered by where publishing stands
+    // without the password.
+    if (std::exchange(m_publishPasswordQuestion, false) && !accepted)
+        sayPublishOutcome();
+    if (!accepted)
         return;
     const PublishChoice choice = dialog.choice();
     if (!saveTarget(choice.target))
@@ -95,14 +103,23 @@ void MainWindow::runPublishDialog(bool forPassword) {
     // Where the store did not answer the dialog, the password is kept for this run only.
     if (choice.target.kind == PublishTarget::Kind::CalDav && dialog.storeProblem().isEmpty())
         m_publishing->keepPassword(choice.target, choice.password);
+    m_publishOutcomeWanted = choice.target.kind != PublishTarget::Kind::None;
     m_publishing->setTarget(choice.target, choice.password);
+    // A target that starts no run, as one already published, has its outcome now.
+    if (m_publishOutcomeWanted)
+        showPublishStatus(m_publishing->status());
+}
+
+void MainWindow::sayPublishOutcome() {
+    m_publishOutcomeWanted = true;
+    showPublishStatus(m_publishing->status());
 }
 
 // Once a run: at start where the secret store gave no password, or when the server refuses it.
 void MainWindow::askForPublishPassword() {
-    if (std::exchange(m_publishPasswordAsked, true))
-        return;
-    runPublishDialog(true);
+    if (!std::exchange(m_publishPasswordAsked, true))
+        runPublishDialog(true);
+    m_publishPasswordQuestion = false;
 }
 
 void MainWindow::showPublishStatus(const PublishStatus& status) {
@@ -113,16 +130,22 @@ void MainWindow::showPublishStatus(const PublishStatus& status) {
     // The calendar shown may differ from the one published until the settings are saved.
     if (!text.isEmpty() && m_settings->isModified())
         text = tr("%1\nChanges not yet saved are published once saved.").arg(text);
-    const PublishStateRow::Action action = !failed ? PublishStateRow::Action::None
-                                           : status.problem == PublishProblem::WrongPassword
-                                               ? PublishStateRow::Action::EnterPassword
-                                               : PublishStateRow::Action::TryAgain;
-    m_settingsPage->showPublishState(text, action);
+    const bool passwordWanted = status.problem == PublishProblem::WrongPassword ||
+                                status.problem == PublishProblem::NoPassword;
+    const PublishStateRow::Action action = !failed          ? PublishStateRow::Action::None
+                                           : passwordWanted ? PublishStateRow::Action::EnterPassword
+                                                            : PublishStateRow::Action::TryAgain;
+    // A screen reader hears of a failure and of the recovery from it, not of every run, and
+    // where a run the user asked for ends; a failure before the window shows is said when it
+    // does, and one that a question about the password leaves once the question is closed.
+    const bool outcome = failed || status.state == State::Published;
+    const bool said = isVisible() && outcome && !m_publishPasswordQuestion &&
+                      (m_publishOutcomeWanted || failed != m_publishFailing);
+    m_settingsPage->showPublishState(text, action, said);
     m_calendarPage->showPublishState(text);
-    // A screen reader hears of a failure and of the recovery from it, not of every run; a
-    // failure before the window shows is said when it does.
-    if (isVisible() && failed != m_publishFailing && (failed || status.state == State::Published)) {
+    if (said) {
         m_publishFailing = failed;
+        m_publishOutcomeWanted = false;
         m_announcer->announce(text);
     }
     if (!failed)

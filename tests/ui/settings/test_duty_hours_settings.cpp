@@ -5,9 +5,9 @@
 #include "window_fixture.h"
 
 #include "ui/settings/closing_combo_box.h"
+#include "ui/settings/time_field.h"
 
 #include <QSpinBox>
-#include <QTimeEdit>
 
 using namespace dutyloop;
 using namespace dutyloop::testing;
@@ -16,8 +16,8 @@ namespace {
 
 const QByteArray kCrew5 = "[Config]\nWorkAssign=5 TFS\n";
 
-QTimeEdit* DutyStart(MainWindow& window) {
-    return Find<QTimeEdit>(ControlsOf(window).settingsPage, "dutyStartField");
+TimeField* DutyStart(MainWindow& window) {
+    return Find<TimeField>(ControlsOf(window).settingsPage, "dutyStartField");
 }
 QSpinBox* DutyLength(MainWindow& window) {
     return Find<QSpinBox>(ControlsOf(window).settingsPage, "dutyLengthField");
@@ -58,12 +58,11 @@ private slots:
         QCOMPARE(DutyLength(*window)->text(), QStringLiteral("All day"));
         TypeInto(DutyLength(*window), QStringLiteral("12"));
         QVERIFY(DutyStart(*window)->isEnabled());
-        // The hour typed over, then the half of the day stepped from AM to PM at the end.
+        // Typed from the hour, the time replaces the whole.
         Click(DutyStart(*window));
         QTest::keyClick(DutyStart(*window), Qt::Key_Home);
-        QTest::keyClicks(DutyStart(*window), QStringLiteral("7"));
-        QTest::keyClick(DutyStart(*window), Qt::Key_End);
-        QTest::keyClick(DutyStart(*window), Qt::Key_Up);
+        QTest::keyClicks(DutyStart(*window), QStringLiteral("7:00 PM"));
+        QTest::keyClick(DutyStart(*window), Qt::Key_Return);
         QCOMPARE(DutyStart(*window)->time(), QTime(19, 0));
 
         ClosingComboBox* reminder = Find<ClosingComboBox>(w.settingsPage, "reminderBox");

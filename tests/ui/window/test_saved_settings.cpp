@@ -88,7 +88,7 @@ void ChangeByHand(MainWindow& window, const QString& change) {
     const Controls w = ControlsOf(window);
     OpenTab(window, w.settingsPage);
     if (change == QLatin1String("duty start")) {
-        auto* start = Find<QTimeEdit>(w.settingsPage, "dutyStartField");
+        auto* start = Find<QAbstractSpinBox>(w.settingsPage, "dutyStartField");
         Click(start);
         QTest::keyClick(start, Qt::Key_Home);
         QTest::keyClick(start, Qt::Key_Up);
