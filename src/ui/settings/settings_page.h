@@ -5,11 +5,11 @@
 #include "ui/settings/publish_state_row.h"
 
 #include <QLocale>
+#include <QTime>
 #include <QWidget>
 
 class QLabel;
 class QPushButton;
-class QSpinBox;
 class QToolButton;
 class QVBoxLayout;
 
@@ -18,8 +18,10 @@ namespace dutyloop {
 class Announcer;
 class ColorPicker;
 class ClosingComboBox;
+class DutyHoursRows;
+class FileButtons;
+class HolidaysRow;
 class Panel;
-class TimeField;
 class ToggleSwitch;
 
 // The colours the user can pick, one button each; the grid colour has none.
@@ -77,19 +79,13 @@ private:
     void buildToolBar(const QLocale& locale);
     void buildControls(const QLocale& locale);
     void showHolidayChoice();
-    void applyHolidayChoice();
-    void buildDutyHours(const QLocale& locale, QWidget* form, QVBoxLayout* rows);
     void showDutyHours();
-    void applyDutyHours();
-    void describeDutyLength();
-    void showReminder();
-    void applyReminder();
+    void applyDutyHours(QTime start, int hours);
     void buildColorButtons(QWidget* form, QVBoxLayout* rows);
     void applyAssignment();
     void openColorPicker(ColorSetting setting);
     void applyPickedColor();
     void nameColorButtons();
-    void showFileMessage(const QString& message, QPushButton* writer);
 
     Settings m_edited; // the settings last shown, with the user's changes since
     Panel* m_background = nullptr;
@@ -103,25 +99,13 @@ private:
     ClosingComboBox* m_assignment = nullptr;
     QLabel* m_weekStartLabel = nullptr;
     ToggleSwitch* m_weekStart = nullptr;
-    QLabel* m_holidaysLabel = nullptr;
-    ClosingComboBox* m_holidays = nullptr;
-    QLabel* m_dutyStartLabel = nullptr;
-    TimeField* m_dutyStart = nullptr;
-    QLabel* m_dutyLengthLabel = nullptr;
-    QSpinBox* m_dutyLength = nullptr; // in hours; 0 for all day
-    QLabel* m_reminderLabel = nullptr;
-    ClosingComboBox* m_reminder = nullptr;
-    QLabel* m_eveningLabel = nullptr;
-    TimeField* m_eveningAt = nullptr;
+    HolidaysRow* m_holidays = nullptr;
+    DutyHoursRows* m_dutyHours = nullptr;
     QPushButton* m_workColor = nullptr;
     QPushButton* m_offColor = nullptr;
     QPushButton* m_leadTrailColor = nullptr;
     QPushButton* m_backgroundColor = nullptr;
-    QPushButton* m_export = nullptr;
-    QPushButton* m_print = nullptr;
-    QPushButton* m_publish = nullptr;
-    PublishStateRow* m_publishState = nullptr;
-    QLabel* m_exportMessage = nullptr;
+    FileButtons* m_fileButtons = nullptr;
     Announcer* m_announcer = nullptr;
 };
 
