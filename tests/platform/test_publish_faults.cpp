@@ -141,7 +141,8 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         publisher.publish(SomeDuty());
-        QVERIFY(clock.elapsed() < 100); // publish() does not wait for the server
+        // publish() does not wait for the server, which would take the whole time limit.
+        QVERIFY(clock.elapsed() < 500);
         int ticks = 0;
         QTimer ticker;
         connect(&ticker, &QTimer::timeout, this, [&ticks] { ++ticks; });
@@ -150,7 +151,8 @@ private slots:
                                  5000);
         QCOMPARE(publisher.status().problem, PublishProblem::Timeout);
         QVERIFY(clock.elapsed() >= 500);
-        QVERIFY2(ticks >= 10, qPrintable(QString::number(ticks)));
+        // The caller's timer ran while the request waited; on a busy machine it runs less often.
+        QVERIFY2(ticks > 0, qPrintable(QString::number(ticks)));
     }
 
     // Nothing listens: unreachable; tried again after 5 seconds, then 10, by the injected clock.

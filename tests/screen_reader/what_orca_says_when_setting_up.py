@@ -75,7 +75,8 @@ STEPS = [
     Step("Home", ["Home"], first=day()),
     # The lists say what they show from the start.
     Step("Ctrl+Tab to Settings", ["ctrl+Tab"], says=["Settings page tab"]),
-    Step("the holidays' list", ["Tab", "Tab", "Tab", "Tab"],
+    # Save, with nothing to save yet, is passed by.
+    Step("the holidays' list", ["Tab", "Tab", "Tab"],
          says=["Holidays combo box", "Germany – Bavaria"], never=["None"]),
     # Without a length the duty's start is passed by, which the length says.
     Step("Tab to the duty's length", ["Tab"],

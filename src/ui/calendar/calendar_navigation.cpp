@@ -32,6 +32,7 @@ CalendarNavigation::CalendarNavigation(CalendarPage* page, Sources sources, QObj
     connect(page, &CalendarPage::dayClicked, this, &CalendarNavigation::selectDay);
     connect(page, &CalendarPage::dayActivated, this, &CalendarNavigation::activateDay);
     connect(m_sources.days, &DaysStore::changed, this, &CalendarNavigation::redraw);
+    watchKeys();
 }
 
 const MonthPage& CalendarNavigation::page() const {

@@ -13,6 +13,10 @@
 
 namespace dutyloop {
 
+// The keys that move the calendar's day: the arrows, and the month and today keys.
+bool IsArrowKey(int key);
+bool IsDayKey(int key);
+
 class CalendarPage;
 class DaysStore;
 class SettingsModel;
@@ -51,6 +55,9 @@ public:
     void followToday();
     void redraw();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 signals:
     // After each redraw: the look the other tabs share.
     void redrawn(const dutyloop::MonthPage& page);
@@ -66,6 +73,7 @@ private slots:
     void activateDay(QDate day);
 
 private:
+    void watchKeys();
     void showMonthOf(QDate date);
 
     CalendarPage* m_page = nullptr;

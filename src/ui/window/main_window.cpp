@@ -85,11 +85,11 @@ void MainWindow::connectPages() {
     connect(m_helpPage, &HelpPage::backRequested, this, &MainWindow::showCalendar);
     connect(m_aboutPage, &AboutPage::backRequested, this, &MainWindow::showCalendar);
     connect(m_aboutPage, &AboutPage::linkActivated, this, &MainWindow::openLink);
-    // Qt's buttons move the focus on arrow keys; here the arrows belong to the calendar.
-    for (QAbstractButton* button : findChildren<QAbstractButton*>())
-        button->installEventFilter(this);
-    // The days' keys are the window's too, answered in the same place as the rest.
-    m_calendarPage->monthView()->installEventFilter(this);
+    // Qt's buttons move the focus on arrow keys; on the other tabs the arrows move the calendar.
+    for (QAbstractButton* button : findChildren<QAbstractButton*>()) {
+        if (!m_calendarPage->isAncestorOf(button))
+            button->installEventFilter(this);
+    }
 }
 
 void MainWindow::start() {

@@ -1,5 +1,5 @@
-// The calendar's keys: from the days, from the calendar's buttons, and from whatever else has
-// the focus on any tab, all answered in one function.
+// The calendar's keys from the other tabs: whatever the focused control leaves unanswered, and the
+// arrows on their buttons, go to the calendar, whose own widgets answer their keys themselves.
 
 #include "ui/window/main_window.h"
 
@@ -13,20 +13,6 @@
 
 namespace dutyloop {
 
-namespace {
-
-bool IsArrowKey(int key) {
-    return key == Qt::Key_Left || key == Qt::Key_Up || key == Qt::Key_Right || key == Qt::Key_Down;
-}
-
-// The keys that move the calendar's day.
-bool IsDayKey(int key) {
-    return IsArrowKey(key) || key == Qt::Key_PageUp || key == Qt::Key_PageDown ||
-           key == Qt::Key_Home || key == Qt::Key_End;
-}
-
-} // namespace
-
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     // A key the focused control left unanswered: the days do not have it.
     if (handleCalendarKey(event->key(), false))
@@ -36,35 +22,12 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && watched == m_calendarPage->monthView()) {
-        // Tab moves the focus on, and the menu key opens the day's menu, as Qt does it.
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key != Qt::Key_Tab && key != Qt::Key_Backtab && key != Qt::Key_Menu) {
-            handleCalendarKey(key, true);
-            return true;
-        }
-    }
-    if (event->type() == QEvent::KeyPress && qobject_cast<QAbstractButton*>(watched)) {
-        auto* button = static_cast<QAbstractButton*>(watched);
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        const bool onTheCalendar = m_calendarPage->isAncestorOf(button);
-        // Qt's buttons move the focus on arrow keys; here the arrows belong to the calendar. A
-        // button of the calendar hands every key that moves the day to the days, with the
-        // focus, so that a screen reader reads the day reached.
-        if (IsArrowKey(key) || (onTheCalendar && IsDayKey(key))) {
-            // The focus goes first: the day reached is then read where the focus is, and not
-            // said a second time as a move made on the button.
-            if (onTheCalendar)
-                m_calendarPage->focusMonthView(Qt::OtherFocusReason);
-            handleCalendarKey(key, false);
-            return true;
-        }
-        // Enter presses the calendar's buttons as Space does; outside a dialog Qt's buttons
-        // leave it unanswered.
-        if (onTheCalendar && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
-            button->click();
-            return true;
-        }
+    // Qt's buttons of the other tabs move the focus on arrow keys; here the arrows move the
+    // calendar's day from every tab. The calendar's own widgets answer their keys themselves.
+    if (event->type() == QEvent::KeyPress && qobject_cast<QAbstractButton*>(watched) &&
+        IsArrowKey(static_cast<QKeyEvent*>(event)->key())) {
+        handleCalendarKey(static_cast<QKeyEvent*>(event)->key(), false);
+        return true;
     }
     return QWidget::eventFilter(watched, event);
 }
