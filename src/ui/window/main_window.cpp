@@ -246,11 +246,16 @@ const HolidayList* MainWindow::shownHolidays() const {
 // are marked.
 void MainWindow::loadHolidays() {
     HolidayCalendar calendar = LoadHolidayCalendar(settings());
-    m_holidays = std::move(calendar.holidays);
-    if (m_calendar)
-        m_calendar->setHolidays(shownHolidays());
+    showHolidays(std::move(calendar.holidays), settings());
     if (!calendar.error.isEmpty())
         m_platform.showError(this, calendar.error);
+}
+
+void MainWindow::showHolidays(std::optional<HolidayList> holidays, const Settings& readFor) {
+    m_holidays = std::move(holidays);
+    m_holidaysReadFor = {readFor.holidayRegion, readFor.holidayFile};
+    if (m_calendar)
+        m_calendar->setHolidays(shownHolidays());
 }
 
 // A file that cannot be read changes nothing: the list keeps what it showed.
@@ -264,18 +269,21 @@ void MainWindow::chooseHolidayFile() {
         return;
     Settings chosen = settings();
     chosen.holidayFile = path;
-    if (const QString error = LoadHolidayCalendar(chosen).error; !error.isEmpty()) {
-        m_platform.showError(this, error);
+    HolidayCalendar calendar = LoadHolidayCalendar(chosen);
+    if (!calendar.error.isEmpty()) {
+        m_platform.showError(this, calendar.error);
         return;
     }
+    // The file read is the one marked: a large one is not read a second time for the edit.
+    showHolidays(std::move(calendar.holidays), chosen);
     m_settings->edit(chosen);
 }
 
 void MainWindow::applySettings(const Settings& settings, const Settings& before) {
     const bool newBackground = settings.colors.background != before.colors.background;
-    const bool newHolidays = settings.holidayRegion != before.holidayRegion ||
-                             settings.holidayFile != before.holidayFile;
-    if (newHolidays)
+    // Holidays are read once for each choice of them, also where the choice was read as it was
+    // made.
+    if (std::pair(settings.holidayRegion, settings.holidayFile) != m_holidaysReadFor)
         loadHolidays();
     // The other tabs take the new colours at once; the calendar takes the new settings when its
     // tab shows again.

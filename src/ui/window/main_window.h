@@ -14,6 +14,7 @@
 #include <QWidget>
 #include <functional>
 #include <optional>
+#include <utility>
 
 namespace dutyloop {
 
@@ -63,6 +64,7 @@ protected:
 private slots:
     void applySettings(const dutyloop::Settings& settings, const dutyloop::Settings& before);
     void loadHolidays();
+    void showHolidays(std::optional<HolidayList> holidays, const Settings& readFor);
     void chooseHolidayFile();
     const HolidayList* shownHolidays() const;
     void applyTabChange();
@@ -125,6 +127,8 @@ private:
     bool m_outerSizeFitted = false;
     QDate m_today;                         // the day the calendar was last drawn for as today
     std::optional<HolidayList> m_holidays; // those marked; none where no calendar is chosen
+    // The choice of holidays `m_holidays` was read for.
+    std::pair<HolidayRegion, QString> m_holidaysReadFor{HolidayRegion::None, QString()};
     // Why the days file could not be read at start, until the window has said so.
     QString m_startupProblem;
     // The folder of the last file exported, proposed again; kept for this run only, as the
