@@ -1520,6 +1520,24 @@ Die Änderung wurde nicht gespeichert.</translation>
         <source>Email to support</source>
         <translation>E-Mail an den Support</translation>
     </message>
+    <message>
+        <source>Dutyloop for Tornvale v%1
+
+Copyright © 2014-2026 Halvorne
+Dutyloop is a trademark of Halvorne
+All rights reserved
+%2
+
+Linux Desktop Version</source>
+        <translation>Dutyloop für Tornvale v%1
+
+Copyright © 2014-2026 Halvorne
+Dutyloop ist eine Marke von Halvorne
+Alle Rechte vorbehalten
+%2
+
+Version für den Linux-Desktop</translation>
+    </message>
 </context>
 <context>
     <name>dutyloop::CalendarPage</name>
@@ -1933,32 +1951,6 @@ Soll die Datei ersetzt werden?</translation>
         <translation>Über</translation>
     </message>
     <message>
-        <source>Dutyloop for Tornvale v%1
-
-Copyright © 2014-2026 Halvorne
-Dutyloop is a trademark of Halvorne
-All rights reserved
-%2
-
-Linux Desktop Version</source>
-        <translation>Dutyloop für Tornvale v%1
-
-Copyright © 2014-2026 Halvorne
-Dutyloop ist eine Marke von Halvorne
-Alle Rechte vorbehalten
-%2
-
-Version für den Linux-Desktop</translation>
-    </message>
-    <message>
-        <source>Calendar of Holidays</source>
-        <translation>Feiertagskalender</translation>
-    </message>
-    <message>
-        <source>iCalendar files (*.ics)</source>
-        <translation>iCalendar-Dateien (*.ics)</translation>
-    </message>
-    <message>
         <source>%1
 Your own days cannot be shown or changed until it can be read.</source>
         <translation>%1
@@ -1969,52 +1961,6 @@ Ihre eigenen Tage können erst angezeigt oder geändert werden, wenn die Datei l
         <translation>Einstellungen gespeichert</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>The secret store did not keep the password: %1
-It is kept until Dutyloop closes.</source>
-        <translation>Der Schlüsselbund hat das Passwort nicht behalten: %1
-Es bleibt bis zum Beenden von Dutyloop erhalten.</translation>
-    </message>
-    <message>
-        <source>Publish Duty Calendar</source>
-        <translation>Dienstkalender veröffentlichen</translation>
-    </message>
-    <message>
-        <source>The server refused the user name or password for %1.
-The duty waits until the server takes the password.</source>
-        <translation>Der Server hat den Benutzernamen oder das Passwort für %1 abgelehnt.
-Die Veröffentlichung des Dienstes wartet, bis der Server das Passwort annimmt.</translation>
-    </message>
-    <message>
-        <source>Enter Password…</source>
-        <translation>Passwort eingeben…</translation>
-    </message>
-    <message>
-        <source>Untrusted Certificate</source>
-        <translation>Nicht vertrauenswürdiges Zertifikat</translation>
-    </message>
-    <message>
-        <source>The certificate of %1 cannot be verified, so Dutyloop cannot tell whether the server is the one you mean.
-
-Its SHA-256 fingerprint is:
-%2
-
-Accept it only where it is the fingerprint that the server&apos;s owner gives.</source>
-        <translation>Das Zertifikat von %1 lässt sich nicht überprüfen; Dutyloop kann daher nicht feststellen, ob der Server der gemeinte ist.
-
-Sein SHA-256-Fingerabdruck lautet:
-%2
-
-Akzeptieren Sie es nur, wenn es der Fingerabdruck ist, den der Betreiber des Servers angibt.</translation>
-    </message>
-    <message>
-        <source>Accept</source>
-        <translation>Akzeptieren</translation>
-    </message>
-    <message>
         <source>Unsaved Settings</source>
         <translation>Nicht gespeicherte Einstellungen</translation>
     </message>
@@ -2023,12 +1969,6 @@ Akzeptieren Sie es nur, wenn es der Fingerabdruck ist, den der Betreiber des Ser
 Save them before closing?</source>
         <translation>Die Einstellungen wurden geändert, aber nicht gespeichert.
 Vor dem Schließen speichern?</translation>
-    </message>
-    <message>
-        <source>%1
-Changes not yet saved are published once saved.</source>
-        <translation>%1
-Noch nicht gespeicherte Änderungen werden nach dem Speichern veröffentlicht.</translation>
     </message>
 </context>
 <context>
@@ -2172,6 +2112,61 @@ Noch nicht gespeicherte Änderungen werden nach dem Speichern veröffentlicht.</
     </message>
 </context>
 <context>
+    <name>dutyloop::PublishingFlow</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The secret store did not keep the password: %1
+It is kept until Dutyloop closes.</source>
+        <translation>Der Schlüsselbund hat das Passwort nicht behalten: %1
+Es bleibt bis zum Beenden von Dutyloop erhalten.</translation>
+    </message>
+    <message>
+        <source>%1
+Changes not yet saved are published once saved.</source>
+        <translation>%1
+Noch nicht gespeicherte Änderungen werden nach dem Speichern veröffentlicht.</translation>
+    </message>
+    <message>
+        <source>Publish Duty Calendar</source>
+        <translation>Dienstkalender veröffentlichen</translation>
+    </message>
+    <message>
+        <source>The server refused the user name or password for %1.
+The duty waits until the server takes the password.</source>
+        <translation>Der Server hat den Benutzernamen oder das Passwort für %1 abgelehnt.
+Die Veröffentlichung des Dienstes wartet, bis der Server das Passwort annimmt.</translation>
+    </message>
+    <message>
+        <source>Enter Password…</source>
+        <translation>Passwort eingeben…</translation>
+    </message>
+    <message>
+        <source>Untrusted Certificate</source>
+        <translation>Nicht vertrauenswürdiges Zertifikat</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 cannot be verified, so Dutyloop cannot tell whether the server is the one you mean.
+
+Its SHA-256 fingerprint is:
+%2
+
+Accept it only where it is the fingerprint that the server&apos;s owner gives.</source>
+        <translation>Das Zertifikat von %1 lässt sich nicht überprüfen; Dutyloop kann daher nicht feststellen, ob der Server der gemeinte ist.
+
+Sein SHA-256-Fingerabdruck lautet:
+%2
+
+Akzeptieren Sie es nur, wenn es der Fingerabdruck ist, den der Betreiber des Servers angibt.</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Akzeptieren</translation>
+    </message>
+</context>
+<context>
     <name>dutyloop::SettingsPage</name>
     <message>
         <source>Save</source>
@@ -2180,6 +2175,17 @@ Noch nicht gespeicherte Änderungen werden nach dem Speichern veröffentlicht.</
     <message>
         <source>Colour</source>
         <translation>Farbe</translation>
+    </message>
+</context>
+<context>
+    <name>dutyloop::ShownHolidays</name>
+    <message>
+        <source>Calendar of Holidays</source>
+        <translation>Feiertagskalender</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>iCalendar-Dateien (*.ics)</translation>
     </message>
 </context>
 </TS>

@@ -1520,6 +1520,24 @@ La modification n’a pas été enregistrée.</translation>
         <source>Email to support</source>
         <translation>Courriel à l’assistance</translation>
     </message>
+    <message>
+        <source>Dutyloop for Tornvale v%1
+
+Copyright © 2014-2026 Halvorne
+Dutyloop is a trademark of Halvorne
+All rights reserved
+%2
+
+Linux Desktop Version</source>
+        <translation>Dutyloop pour Tornvale v%1
+
+Copyright © 2014-2026 Halvorne
+Dutyloop est une marque de Halvorne
+Tous droits réservés
+%2
+
+Version pour le bureau Linux</translation>
+    </message>
 </context>
 <context>
     <name>dutyloop::CalendarPage</name>
@@ -1933,32 +1951,6 @@ Voulez-vous le remplacer&#x202f;?</translation>
         <translation>À propos</translation>
     </message>
     <message>
-        <source>Dutyloop for Tornvale v%1
-
-Copyright © 2014-2026 Halvorne
-Dutyloop is a trademark of Halvorne
-All rights reserved
-%2
-
-Linux Desktop Version</source>
-        <translation>Dutyloop pour Tornvale v%1
-
-Copyright © 2014-2026 Halvorne
-Dutyloop est une marque de Halvorne
-Tous droits réservés
-%2
-
-Version pour le bureau Linux</translation>
-    </message>
-    <message>
-        <source>Calendar of Holidays</source>
-        <translation>Calendrier des jours fériés</translation>
-    </message>
-    <message>
-        <source>iCalendar files (*.ics)</source>
-        <translation>Fichiers iCalendar (*.ics)</translation>
-    </message>
-    <message>
         <source>%1
 Your own days cannot be shown or changed until it can be read.</source>
         <translation>%1
@@ -1969,52 +1961,6 @@ Vos jours ne peuvent être affichés ni modifiés tant qu’il ne peut pas être
         <translation>Paramètres enregistrés</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>The secret store did not keep the password: %1
-It is kept until Dutyloop closes.</source>
-        <translation>Le trousseau de clés n’a pas conservé le mot de passe&#xa0;: %1
-Il est gardé jusqu’à la fermeture de Dutyloop.</translation>
-    </message>
-    <message>
-        <source>Publish Duty Calendar</source>
-        <translation>Publier le calendrier de service</translation>
-    </message>
-    <message>
-        <source>The server refused the user name or password for %1.
-The duty waits until the server takes the password.</source>
-        <translation>Le serveur a refusé le nom d’utilisateur ou le mot de passe pour %1.
-La publication du service attend que le serveur accepte le mot de passe.</translation>
-    </message>
-    <message>
-        <source>Enter Password…</source>
-        <translation>Saisir le mot de passe…</translation>
-    </message>
-    <message>
-        <source>Untrusted Certificate</source>
-        <translation>Certificat non fiable</translation>
-    </message>
-    <message>
-        <source>The certificate of %1 cannot be verified, so Dutyloop cannot tell whether the server is the one you mean.
-
-Its SHA-256 fingerprint is:
-%2
-
-Accept it only where it is the fingerprint that the server&apos;s owner gives.</source>
-        <translation>Le certificat de %1 ne peut pas être vérifié&#x202f;; Dutyloop ne peut donc pas savoir si le serveur est bien celui que vous visez.
-
-Son empreinte SHA-256 est&#xa0;:
-%2
-
-Acceptez-le seulement s’il porte l’empreinte que donne le propriétaire du serveur.</translation>
-    </message>
-    <message>
-        <source>Accept</source>
-        <translation>Accepter</translation>
-    </message>
-    <message>
         <source>Unsaved Settings</source>
         <translation>Paramètres non enregistrés</translation>
     </message>
@@ -2023,12 +1969,6 @@ Acceptez-le seulement s’il porte l’empreinte que donne le propriétaire du s
 Save them before closing?</source>
         <translation>Les paramètres ont été modifiés mais pas enregistrés.
 Les enregistrer avant de fermer&#x202f;?</translation>
-    </message>
-    <message>
-        <source>%1
-Changes not yet saved are published once saved.</source>
-        <translation>%1
-Les modifications non enregistrées seront publiées une fois enregistrées.</translation>
     </message>
 </context>
 <context>
@@ -2172,6 +2112,61 @@ Les modifications non enregistrées seront publiées une fois enregistrées.</tr
     </message>
 </context>
 <context>
+    <name>dutyloop::PublishingFlow</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The secret store did not keep the password: %1
+It is kept until Dutyloop closes.</source>
+        <translation>Le trousseau de clés n’a pas conservé le mot de passe&#xa0;: %1
+Il est gardé jusqu’à la fermeture de Dutyloop.</translation>
+    </message>
+    <message>
+        <source>%1
+Changes not yet saved are published once saved.</source>
+        <translation>%1
+Les modifications non enregistrées seront publiées une fois enregistrées.</translation>
+    </message>
+    <message>
+        <source>Publish Duty Calendar</source>
+        <translation>Publier le calendrier de service</translation>
+    </message>
+    <message>
+        <source>The server refused the user name or password for %1.
+The duty waits until the server takes the password.</source>
+        <translation>Le serveur a refusé le nom d’utilisateur ou le mot de passe pour %1.
+La publication du service attend que le serveur accepte le mot de passe.</translation>
+    </message>
+    <message>
+        <source>Enter Password…</source>
+        <translation>Saisir le mot de passe…</translation>
+    </message>
+    <message>
+        <source>Untrusted Certificate</source>
+        <translation>Certificat non fiable</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 cannot be verified, so Dutyloop cannot tell whether the server is the one you mean.
+
+Its SHA-256 fingerprint is:
+%2
+
+Accept it only where it is the fingerprint that the server&apos;s owner gives.</source>
+        <translation>Le certificat de %1 ne peut pas être vérifié&#x202f;; Dutyloop ne peut donc pas savoir si le serveur est bien celui que vous visez.
+
+Son empreinte SHA-256 est&#xa0;:
+%2
+
+Acceptez-le seulement s’il porte l’empreinte que donne le propriétaire du serveur.</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Accepter</translation>
+    </message>
+</context>
+<context>
     <name>dutyloop::SettingsPage</name>
     <message>
         <source>Save</source>
@@ -2180,6 +2175,17 @@ Les modifications non enregistrées seront publiées une fois enregistrées.</tr
     <message>
         <source>Colour</source>
         <translation>Couleur</translation>
+    </message>
+</context>
+<context>
+    <name>dutyloop::ShownHolidays</name>
+    <message>
+        <source>Calendar of Holidays</source>
+        <translation>Calendrier des jours fériés</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>Fichiers iCalendar (*.ics)</translation>
     </message>
 </context>
 </TS>

@@ -126,6 +126,7 @@ AboutPage::AboutPage(QWidget* parent) : QWidget(parent) {
             [this] { emit linkActivated(SupportPageUrl()); });
     connect(m_supportMail, &QToolButton::clicked, this,
             [this] { emit linkActivated(SupportMailUrl()); });
+    showProductText();
 }
 
 bool AboutPage::eventFilter(QObject* watched, QEvent* event) {
@@ -140,7 +141,14 @@ bool AboutPage::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void AboutPage::setText(const QString& text) {
+void AboutPage::showProductText() {
+    const QString text = tr("Dutyloop for Tornvale v%1\n\n"
+                            "Copyright © 2014-2026 Halvorne\n"
+                            "Dutyloop is a trademark of Halvorne\n"
+                            "All rights reserved\n"
+                            "%2\n\n"
+                            "Linux Desktop Version")
+                             .arg(ProductVersion(), SupportHost());
     m_text->setText(text);
     m_textReader->setAccessibleName(text);
 }

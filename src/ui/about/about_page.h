@@ -18,7 +18,6 @@ class AboutPage : public QWidget {
 public:
     explicit AboutPage(QWidget* parent);
 
-    void setText(const QString& text);
     void showLook(const TabLook& look);
 
 signals:
@@ -29,6 +28,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void showProductText();
+
     Panel* m_toolBarPanel = nullptr;
     QLabel* m_title = nullptr;
     QToolButton* m_back = nullptr;

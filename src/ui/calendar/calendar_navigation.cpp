@@ -7,6 +7,7 @@
 #include "schedule/holidays.h"
 #include "schedule/rotation.h"
 #include "ui/calendar/calendar_page.h"
+#include "ui/calendar/day_editing.h"
 #include "ui/calendar/month_view.h"
 
 #include <algorithm>
@@ -135,7 +136,14 @@ void CalendarNavigation::activateDay(QDate date) {
     selectDay(date);
     // A day of a neighbouring month is not chosen, and so not changed.
     if (date == m_view.shownDate)
-        emit dayActivated(date);
+        editDay(date);
+}
+
+void CalendarNavigation::editDay(QDate date) {
+    QWidget* window = m_page->window();
+    EditDay(window, {date, m_view.anchorDate, &m_sources.settings->edited(), m_sources.locale},
+            *m_sources.days,
+            [this, window](const QString& message) { m_sources.showError(window, message); });
 }
 
 bool CalendarNavigation::handleKey(int key, bool onTheDays) {
@@ -143,7 +151,7 @@ bool CalendarNavigation::handleKey(int key, bool onTheDays) {
     if ((key == Qt::Key_Return || key == Qt::Key_Enter) && onTheDays) {
         const int cell = m_page->monthView()->selectedCell();
         if (cell >= 0 && page().cells[static_cast<std::size_t>(cell)].takesClicks)
-            emit dayActivated(m_view.shownDate);
+            editDay(m_view.shownDate);
         return true;
     }
     // Where the weeks run from the right, the day to the left is the next one.

@@ -8,6 +8,7 @@
 
 #include <QDate>
 #include <QObject>
+#include <QString>
 #include <QTimeZone>
 #include <functional>
 
@@ -34,6 +35,8 @@ public:
         std::function<QDate()> today;
         std::function<QTimeZone()> timeZone;
         LocaleSettings locale;
+        // Says, over the window, why a day's change could not be read or written.
+        std::function<void(QWidget* window, const QString& message)> showError;
     };
     CalendarNavigation(CalendarPage* page, Sources sources, QObject* parent);
 
@@ -61,8 +64,6 @@ protected:
 signals:
     // After each redraw: the look the other tabs share.
     void redrawn(const dutyloop::MonthPage& page);
-    // The user asks to change the selected day.
-    void dayActivated(QDate day);
 
 private slots:
     void showPreviousMonth();
@@ -75,6 +76,8 @@ private slots:
 private:
     void watchKeys();
     void showMonthOf(QDate date);
+    // The day's dialog, on the selected day.
+    void editDay(QDate day);
 
     CalendarPage* m_page = nullptr;
     Sources m_sources;

@@ -3,6 +3,7 @@
 #include "calendar/date_moves.h"
 #include "calendar/typed_date.h"
 
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -93,8 +94,14 @@ void DateField::focusInEvent(QFocusEvent* event) {
 }
 
 // Leaving the field takes the date typed; a text that reads as none gives way to the date the
-// field held, as the calendar did not move.
+// field held, as the calendar did not move. When the whole window loses the keyboard the text
+// waits, half typed, for the user to come back to it, as in any line of text.
 void DateField::focusOutEvent(QFocusEvent* event) {
+    if (isTyping() && event->reason() == Qt::ActiveWindowFocusReason) {
+        QCoreApplication::sendEvent(lineEdit(), event);
+        QWidget::focusOutEvent(event);
+        return;
+    }
     if (isTyping()) {
         const bool readable = textReadsAsDate();
         if (!readable) {

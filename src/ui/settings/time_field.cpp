@@ -144,13 +144,20 @@ void TimeField::takeTypedTime() {
 }
 
 void TimeField::focusInEvent(QFocusEvent* event) {
-    m_typing = false;
+    if (event->reason() != Qt::ActiveWindowFocusReason)
+        m_typing = false;
     QAbstractSpinBox::focusInEvent(event);
     if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
         selectWholeTime();
 }
 
+// The window losing the keyboard leaves a half-typed time as it is, for the user to finish.
 void TimeField::focusOutEvent(QFocusEvent* event) {
+    if (m_typing && event->reason() == Qt::ActiveWindowFocusReason) {
+        QCoreApplication::sendEvent(lineEdit(), event);
+        QWidget::focusOutEvent(event);
+        return;
+    }
     if (m_typing)
         takeTypedTime();
     QAbstractSpinBox::focusOutEvent(event);

@@ -1,35 +1,34 @@
 #include "ui/window/main_window.h"
 
+#include "calendar/date_moves.h"
 #include "platform/days_store.h"
 #include "platform/file_services.h"
-#include "platform/holiday_calendar.h"
-#include "platform/product.h"
 #include "platform/settings_location.h"
 #include "platform/settings_model.h"
-#include "publishing/publish_status.h"
 #include "schedule/crew.h"
-#include "schedule/rotation.h"
 #include "ui/about/about_page.h"
 #include "ui/about/help_page.h"
 #include "ui/calendar/calendar_navigation.h"
 #include "ui/calendar/calendar_page.h"
 #include "ui/calendar/day_editing.h"
-#include "ui/calendar/month_view.h"
 #include "ui/parts/announcer.h"
-#include "ui/publishing/duty_publishing.h"
+#include "ui/publishing/publishing_flow.h"
 #include "ui/settings/settings_page.h"
+#include "ui/window/duty_files.h"
 #include "ui/window/duty_reminders.h"
 #include "ui/window/equal_tab_widget.h"
+#include "ui/window/shown_holidays.h"
+#include "ui/window/system_dialogs.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QIcon>
-#include <QMessageBox>
+#include <QKeyEvent>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QVBoxLayout>
 
-#include <algorithm>
 #include <utility>
 
 namespace dutyloop {
@@ -74,14 +73,8 @@ MainWindow::MainWindow(Platform platform, QWidget* parent)
 
 void MainWindow::connectPages() {
     connect(m_tabs, &EqualTabWidget::currentChanged, this, &MainWindow::applyTabChange);
-    connect(m_settingsPage, &SettingsPage::holidayFileRequested, this,
-            &MainWindow::chooseHolidayFile);
     connect(m_settingsPage, &SettingsPage::backRequested, this, &MainWindow::showCalendar);
     connect(m_settingsPage, &SettingsPage::saveRequested, this, &MainWindow::save);
-    connect(m_settingsPage, &SettingsPage::exportRequested, this, &MainWindow::exportDutyDays);
-    connect(m_settingsPage, &SettingsPage::printRequested, this, &MainWindow::printDutyYear);
-    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this,
-            &MainWindow::printDutyYear);
     connect(m_helpPage, &HelpPage::backRequested, this, &MainWindow::showCalendar);
     connect(m_aboutPage, &AboutPage::backRequested, this, &MainWindow::showCalendar);
     connect(m_aboutPage, &AboutPage::linkActivated, this, &MainWindow::openLink);
@@ -92,8 +85,17 @@ void MainWindow::connectPages() {
     }
 }
 
+// Closing as it goes, the window hands the keyboard away, and a field losing it may still take
+// what was typed into it; the calendar's answer must not reach a window half taken down.
+MainWindow::~MainWindow() {
+    if (m_calendar)
+        m_calendar->disconnect(this);
+}
+
 void MainWindow::start() {
-    loadHolidays();
+    m_holidays = new ShownHolidays(this, m_platform, m_settings);
+    connect(m_settingsPage, &SettingsPage::holidayFileRequested, m_holidays,
+            &ShownHolidays::chooseFile);
     if (!m_days->unreadable().isEmpty())
         m_startupProblem = DaysFileUnreadableText(m_days->unreadable());
     m_settingsPage->setSaveEnabled(m_settings->canSave());
@@ -102,22 +104,22 @@ void MainWindow::start() {
     m_dutyReminders->follow(m_settings, m_days);
     startPublishing();
     connect(m_settings, &SettingsModel::editedChanged, this, &MainWindow::applySettings);
-    connect(m_settings, &SettingsModel::modifiedChanged, this, &MainWindow::showModified);
+    connect(m_settings, &SettingsModel::modifiedChanged, this, &QWidget::setWindowModified);
     connect(m_settings, &SettingsModel::canSaveChanged, m_settingsPage,
             &SettingsPage::setSaveEnabled);
     m_calendar = new CalendarNavigation(m_calendarPage,
                                         {m_settings, m_days, m_platform.today,
-                                         [this] { return m_platform.now().timeZone(); }, m_locale},
+                                         [this] { return m_platform.now().timeZone(); }, m_locale,
+                                         m_platform.showError},
                                         this);
-    m_calendar->setHolidays(shownHolidays());
-    connect(m_calendar, &CalendarNavigation::redrawn, this, [this](const MonthPage& page) {
-        m_settingsPage->showLook(page.look);
-        m_helpPage->showLook(page.look);
-        m_aboutPage->showLook(page.look);
-    });
-    connect(m_calendar, &CalendarNavigation::dayActivated, this, &MainWindow::changeDay);
+    m_calendar->setHolidays(m_holidays->list());
+    connect(m_holidays, &ShownHolidays::changed, this,
+            [this] { m_calendar->setHolidays(m_holidays->list()); });
+    connect(m_calendar, &CalendarNavigation::redrawn, this,
+            [this](const MonthPage& page) { showLook(page.look, false); });
+    startFiles();
 
-    const QDate now = today();
+    const QDate now = m_platform.today();
     auto* dayWatch = new QTimer(this);
     dayWatch->setInterval(m_platform.dayCheckInterval);
     connect(dayWatch, &QTimer::timeout, this, &MainWindow::followToday);
@@ -126,7 +128,6 @@ void MainWindow::start() {
     // The drop-down calendar keeps the week start the settings had at start-up.
     m_calendarPage->setDateFormat(m_platform.locale, m_locale.shortDateFormat);
     m_calendarPage->setPickerWeekStart(settings().weekStartsOnMonday ? Qt::Monday : Qt::Sunday);
-    showAboutText();
     // The frame is not known before the window is shown; until then the inner size stands in.
     resize(kOpeningOuterSize);
 
@@ -146,14 +147,29 @@ void MainWindow::start() {
     }
 }
 
-void MainWindow::showAboutText() {
-    m_aboutPage->setText(tr("Dutyloop for Tornvale v%1\n\n"
-                            "Copyright © 2014-2026 Halvorne\n"
-                            "Dutyloop is a trademark of Halvorne\n"
-                            "All rights reserved\n"
-                            "%2\n\n"
-                            "Linux Desktop Version")
-                             .arg(ProductVersion(), SupportHost()));
+void MainWindow::startPublishing() {
+    m_publishing = new PublishingFlow(this, m_platform, m_settings, m_days, m_announcer);
+    connect(m_publishing, &PublishingFlow::stateShown, this,
+            [this](const QString& text, PublishStateRow::Action action, bool said) {
+                m_settingsPage->showPublishState(text, action, said);
+                m_calendarPage->showPublishState(text);
+            });
+    connect(m_settingsPage, &SettingsPage::publishRequested, m_publishing,
+            [this] { m_publishing->runPublishDialog(); });
+    connect(m_settingsPage, &SettingsPage::publishRetryRequested, m_publishing,
+            &PublishingFlow::retryNow);
+    connect(m_settingsPage, &SettingsPage::publishPasswordRequested, m_publishing,
+            [this] { m_publishing->runPublishDialog(true); });
+}
+
+void MainWindow::startFiles() {
+    m_files =
+        new DutyFiles(this, m_platform, {m_settings, m_days, m_holidays, m_calendar, m_locale},
+                      m_settingsPage, m_announcer);
+    connect(m_settingsPage, &SettingsPage::exportRequested, m_files, &DutyFiles::exportDutyDays);
+    connect(m_settingsPage, &SettingsPage::printRequested, m_files, &DutyFiles::printDutyYear);
+    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, m_files,
+            &DutyFiles::printDutyYear);
 }
 
 const Settings& MainWindow::settings() const {
@@ -162,10 +178,6 @@ const Settings& MainWindow::settings() const {
 
 const QString& MainWindow::settingsFilePath() const {
     return m_settings->path();
-}
-
-QDate MainWindow::today() const {
-    return m_platform.today();
 }
 
 const CalendarView& MainWindow::view() const {
@@ -195,7 +207,7 @@ void MainWindow::showEvent(QShowEvent* event) {
     fitOuterSizeOnce();
     // Only now have the tab pages taken their size for the first time.
     placeCalendar();
-    showPublishStatus(m_publishing->status());
+    m_publishing->showStatus();
     // Said once, when the window is there for the message box to stand over.
     if (!m_startupProblem.isEmpty())
         QTimer::singleShot(0, this, [this, problem = std::exchange(m_startupProblem, {})] {
@@ -238,56 +250,14 @@ void MainWindow::followToday() {
     m_publishing->followToday();
 }
 
-const HolidayList* MainWindow::shownHolidays() const {
-    return m_holidays ? &*m_holidays : nullptr;
-}
-
-// The holidays the settings ask for; where they cannot be had, the user is told, and none
-// are marked.
-void MainWindow::loadHolidays() {
-    HolidayCalendar calendar = LoadHolidayCalendar(settings());
-    showHolidays(std::move(calendar.holidays), settings());
-    if (!calendar.error.isEmpty())
-        m_platform.showError(this, calendar.error);
-}
-
-void MainWindow::showHolidays(std::optional<HolidayList> holidays, const Settings& readFor) {
-    m_holidays = std::move(holidays);
-    m_holidaysReadFor = {readFor.holidayRegion, readFor.holidayFile};
-    if (m_calendar)
-        m_calendar->setHolidays(shownHolidays());
-}
-
-// A file that cannot be read changes nothing: the list keeps what it showed.
-void MainWindow::chooseHolidayFile() {
-    if (!m_platform.chooseOpenFile)
-        return;
-    const QString path =
-        m_platform.chooseOpenFile(this, tr("Calendar of Holidays"), m_platform.documentsFolder,
-                                  tr("iCalendar files (*.ics)"));
-    if (path.isEmpty())
-        return;
-    Settings chosen = settings();
-    chosen.holidayFile = path;
-    HolidayCalendar calendar = LoadHolidayCalendar(chosen);
-    if (!calendar.error.isEmpty()) {
-        m_platform.showError(this, calendar.error);
-        return;
-    }
-    // The file read is the one marked: a large one is not read a second time for the edit.
-    showHolidays(std::move(calendar.holidays), chosen);
-    m_settings->edit(chosen);
-}
-
 void MainWindow::applySettings(const Settings& settings, const Settings& before) {
-    const bool newBackground = settings.colors.background != before.colors.background;
-    // Holidays are read once for each choice of them, also where the choice was read as it was
-    // made.
-    if (std::pair(settings.holidayRegion, settings.holidayFile) != m_holidaysReadFor)
-        loadHolidays();
     // The other tabs take the new colours at once; the calendar takes the new settings when its
     // tab shows again.
-    const TabLook look = TabLookFor(settings.colors, m_calendar->page().fonts);
+    showLook(TabLookFor(settings.colors, m_calendar->page().fonts),
+             settings.colors.background != before.colors.background);
+}
+
+void MainWindow::showLook(const TabLook& look, bool newBackground) {
     if (newBackground)
         m_settingsPage->showPickedBackground(look);
     else
@@ -314,13 +284,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         QWidget::closeEvent(event);
         return;
     }
-    QMessageBox box(QMessageBox::Warning, tr("Unsaved Settings"),
-                    tr("The settings have been changed but not saved.\n"
-                       "Save them before closing?"),
-                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
-    box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(QMessageBox::Save);
-    const int answer = box.exec();
+    const QMessageBox::StandardButton answer = AskToSaveBeforeClosing(this);
     if (answer == QMessageBox::Cancel || (answer == QMessageBox::Save && !saveSettings())) {
         event->ignore();
         return;
@@ -330,13 +294,44 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
 }
 
-void MainWindow::showModified(bool modified) {
-    setWindowModified(modified);
-    showPublishStatus(m_publishing->status());
-}
-
 void MainWindow::openLink(const QUrl& link) {
     m_platform.openUrl(link);
+}
+
+bool MainWindow::saveSettings() {
+    const QString problem = m_settings->save(m_platform.writeFault);
+    if (!problem.isEmpty())
+        m_platform.showError(this, problem);
+    return problem.isEmpty();
+}
+
+void MainWindow::save() {
+    m_settingsPage->clearFileMessage();
+    if (!saveSettings())
+        return;
+    m_calendar->applySettings();
+    showCalendar();
+    m_announcer->announce(tr("Settings saved"));
+}
+
+// A key the focused control of another tab left unanswered goes to the calendar; the calendar's
+// own widgets answer their keys themselves.
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    if (m_calendar->handleKey(event->key(), false))
+        event->accept();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Qt's buttons of the other tabs move the focus on arrow keys; here the arrows move the
+    // calendar's day from every tab.
+    if (event->type() == QEvent::KeyPress && qobject_cast<QAbstractButton*>(watched) &&
+        IsArrowKey(static_cast<QKeyEvent*>(event)->key())) {
+        m_calendar->handleKey(static_cast<QKeyEvent*>(event)->key(), false);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace dutyloop

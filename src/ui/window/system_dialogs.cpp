@@ -1,5 +1,6 @@
 #include "ui/window/system_dialogs.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -10,6 +11,18 @@ void ShowErrorBox(QWidget* window, const QString& message) {
                     window);
     box.setTextFormat(Qt::PlainText);
     box.exec();
+}
+
+QMessageBox::StandardButton AskToSaveBeforeClosing(QWidget* window) {
+    QMessageBox box(QMessageBox::Warning,
+                    QCoreApplication::translate("dutyloop::MainWindow", "Unsaved Settings"),
+                    QCoreApplication::translate("dutyloop::MainWindow",
+                                                "The settings have been changed but not saved.\n"
+                                                "Save them before closing?"),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, window);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Save);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
 QString AskForSaveFile(QWidget* window, const QString& title, const QString& proposed,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMessageBox>
 #include <QString>
 
 class QWidget;
@@ -9,6 +10,9 @@ namespace dutyloop {
 // The error box: a message with an OK button, its text shown as it is, never as markup, since
 // it holds paths and names that the user chose.
 void ShowErrorBox(QWidget* window, const QString& message);
+
+// Asked as the window closes with settings changed and not saved: Save, Discard or Cancel.
+QMessageBox::StandardButton AskToSaveBeforeClosing(QWidget* window);
 
 // The system's save dialog, which asks before it lets a file be replaced.
 QString AskForSaveFile(QWidget* window, const QString& title, const QString& proposed,

@@ -259,6 +259,31 @@ private slots:
         QCOMPARE(window->view().shownDate, D(2023, 9, 15));
         QCOMPARE(window->view().markedDate, D(2023, 9, 16));
     }
+
+    // Another window taking the keyboard leaves a half-typed date as it is; coming back, the
+    // user finishes it. Closed while typing, the window goes without a word from the field.
+    void aHalfTypedDateWaitsForTheUser() {
+        auto window = WindowIn(kAmerican);
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        const Controls w = ControlsOf(*window);
+        TabToDateField(*window);
+        QTest::keyClicks(w.dateField, QStringLiteral("12/24/20"));
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QCOMPARE(w.dateField->findChild<QLineEdit*>()->text(), QStringLiteral("12/24/20"));
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QVERIFY(w.dateField->hasFocus());
+        QTest::keyClicks(w.dateField, QStringLiteral("27"));
+        QTest::keyClick(w.dateField, Qt::Key_Return);
+        QCOMPARE(window->view().shownDate, D(2027, 12, 24));
+
+        QTest::keyClick(w.dateField, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(w.dateField, QStringLiteral("6/15/20"));
+        window.window.reset();
+    }
 };
 
 QTEST_MAIN(TestDateField)

@@ -1,19 +1,14 @@
-// The window's part in publishing: the Publish dialog, where publishing stands on the Settings
-// tab and in the status line's tooltip, and the questions a server's answer raises.
+// Publishing as the window meets it: the dialog, where publishing stands, and the questions a
+// server's answer raises.
 
-#include "ui/window/main_window.h"
+#include "ui/publishing/publishing_flow.h"
 
-#include "platform/days_store.h"
-#include "platform/holiday_calendar.h"
 #include "platform/settings_model.h"
 #include "publishing/publish_status.h"
 #include "publishing/publish_texts.h"
-#include "ui/calendar/calendar_page.h"
 #include "ui/parts/announcer.h"
 #include "ui/publishing/duty_publishing.h"
 #include "ui/publishing/publish_dialog.h"
-#include "ui/settings/settings_page.h"
-#include "ui/window/duty_reminders.h"
 
 #include <QFileInfo>
 #include <QMessageBox>
@@ -45,7 +40,7 @@ void Ask(QWidget* window, const QString& title, const QString& text, const QStri
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setTextFormat(Qt::PlainText);
     QPushButton* accept = box->addButton(acceptCaption, QMessageBox::AcceptRole);
-    QPushButton* cancel = box->addButton(MainWindow::tr("Cancel"), QMessageBox::RejectRole);
+    QPushButton* cancel = box->addButton(PublishingFlow::tr("Cancel"), QMessageBox::RejectRole);
     box->setDefaultButton(cancel);
     box->setEscapeButton(cancel);
     QObject::connect(box, &QMessageBox::buttonClicked, window,
@@ -58,42 +53,60 @@ void Ask(QWidget* window, const QString& title, const QString& text, const QStri
 
 } // namespace
 
-void MainWindow::startPublishing() {
+PublishingFlow::PublishingFlow(QWidget* window, Platform platform, SettingsModel* settings,
+                               const DaysStore* days, Announcer* announcer)
+    : QObject(window), m_window(window), m_platform(std::move(platform)), m_settings(settings),
+      m_announcer(announcer) {
     m_publishing =
-        new DutyPublishing(QFileInfo(settingsFilePath()).absolutePath(), m_platform.now, this);
-    connect(m_publishing, &DutyPublishing::statusChanged, this, &MainWindow::showPublishStatus);
+        new DutyPublishing(QFileInfo(settings->path()).absolutePath(), m_platform.now, this);
+    connect(m_publishing, &DutyPublishing::statusChanged, this, &PublishingFlow::showPublishStatus);
     connect(m_publishing, &DutyPublishing::passwordWanted, this, [this] {
-        m_publishPasswordQuestion = true;
+        m_passwordQuestion = true;
         // Asked once the window is there to stand over.
         QTimer::singleShot(0, this, [this] { askForPublishPassword(); });
     });
     connect(m_publishing, &DutyPublishing::passwordNotKept, this, [this](const QString& problem) {
-        m_platform.showError(this, tr("The secret store did not keep the password: %1\n"
-                                      "It is kept until Dutyloop closes.")
-                                       .arg(problem));
+        m_platform.showError(m_window, tr("The secret store did not keep the password: %1\n"
+                                          "It is kept until Dutyloop closes.")
+                                           .arg(problem));
     });
-    connect(m_settingsPage, &SettingsPage::publishRequested, this, [this] { runPublishDialog(); });
-    connect(m_settingsPage, &SettingsPage::publishRetryRequested, this, [this] {
-        m_publishOutcomeWanted = true;
-        m_publishing->retryNow();
-    });
-    connect(m_settingsPage, &SettingsPage::publishPasswordRequested, this,
-            [this] { runPublishDialog(true); });
+    // The calendar shown may differ from the one published until the settings are saved.
+    connect(settings, &SettingsModel::modifiedChanged, this, &PublishingFlow::showStatus);
     // The duty first, so that the target, once set, is given it at once.
     // What leaves the window is the saved settings' duty, as `--publish` gives it.
-    m_publishing->follow(m_settings, m_days);
-    m_publishing->start(m_settings->saved().publish);
+    m_publishing->follow(settings, days);
+    m_publishing->start(settings->saved().publish);
+}
+
+void PublishingFlow::retryNow() {
+    m_outcomeWanted = true;
+    m_publishing->retryNow();
+}
+
+void PublishingFlow::followToday() {
+    m_publishing->followToday();
+}
+
+void PublishingFlow::showStatus() {
     showPublishStatus(m_publishing->status());
 }
 
-void MainWindow::runPublishDialog(bool forPassword) {
-    PublishDialog dialog(m_settings->saved().publish, m_publishing->password(), m_platform, this);
+bool PublishingFlow::saveTarget(const PublishTarget& target) {
+    const QString problem = m_settings->saveTarget(target, m_platform.writeFault);
+    if (!problem.isEmpty())
+        m_platform.showError(m_window, problem);
+    return problem.isEmpty();
+}
+
+void PublishingFlow::runPublishDialog(bool forPassword) {
+    PublishDialog dialog(m_settings->saved().publish, m_publishing->password(), m_platform,
+                         m_window);
     if (forPassword)
         dialog.focusPassword();
     const bool accepted = dialog.exec() == QDialog::Accepted;
     // The question asked at start, left unanswered, is answered by where publishing stands
     // without the password.
-    if (std::exchange(m_publishPasswordQuestion, false) && !accepted)
+    if (std::exchange(m_passwordQuestion, false) && !accepted)
         sayPublishOutcome();
     if (!accepted)
         return;
@@ -103,26 +116,26 @@ void MainWindow::runPublishDialog(bool forPassword) {
     // Where the store did not answer the dialog, the password is kept for this run only.
     if (choice.target.kind == PublishTarget::Kind::CalDav && dialog.storeProblem().isEmpty())
         m_publishing->keepPassword(choice.target, choice.password);
-    m_publishOutcomeWanted = choice.target.kind != PublishTarget::Kind::None;
+    m_outcomeWanted = choice.target.kind != PublishTarget::Kind::None;
     m_publishing->setTarget(choice.target, choice.password);
     // A target that starts no run, as one already published, has its outcome now.
-    if (m_publishOutcomeWanted)
+    if (m_outcomeWanted)
         showPublishStatus(m_publishing->status());
 }
 
-void MainWindow::sayPublishOutcome() {
-    m_publishOutcomeWanted = true;
+void PublishingFlow::sayPublishOutcome() {
+    m_outcomeWanted = true;
     showPublishStatus(m_publishing->status());
 }
 
 // Once a run: at start where the secret store gave no password, or when the server refuses it.
-void MainWindow::askForPublishPassword() {
-    if (!std::exchange(m_publishPasswordAsked, true))
+void PublishingFlow::askForPublishPassword() {
+    if (!std::exchange(m_passwordAsked, true))
         runPublishDialog(true);
-    m_publishPasswordQuestion = false;
+    m_passwordQuestion = false;
 }
 
-void MainWindow::showPublishStatus(const PublishStatus& status) {
+void PublishingFlow::showPublishStatus(const PublishStatus& status) {
     // Changes that wait for a reason; without one they wait only for the run about to start.
     const bool failed = status.state == State::Waiting && status.problem != PublishProblem::None;
     QString text =
@@ -139,26 +152,25 @@ void MainWindow::showPublishStatus(const PublishStatus& status) {
     // where a run the user asked for ends; a failure before the window shows is said when it
     // does, and one that a question about the password leaves once the question is closed.
     const bool outcome = failed || status.state == State::Published;
-    const bool said = isVisible() && outcome && !m_publishPasswordQuestion &&
-                      (m_publishOutcomeWanted || failed != m_publishFailing);
-    m_settingsPage->showPublishState(text, action, said);
-    m_calendarPage->showPublishState(text);
+    const bool said = m_window->isVisible() && outcome && !m_passwordQuestion &&
+                      (m_outcomeWanted || failed != m_failing);
+    emit stateShown(text, action, said);
     if (said) {
-        m_publishFailing = failed;
-        m_publishOutcomeWanted = false;
+        m_failing = failed;
+        m_outcomeWanted = false;
         m_announcer->announce(text);
     }
     if (!failed)
         return;
     if (status.problem == PublishProblem::UntrustedCertificate && !status.certificate.isEmpty())
         askToAcceptCertificate(status.certificate);
-    else if (status.problem == PublishProblem::WrongPassword && !m_publishPasswordAsked)
+    else if (status.problem == PublishProblem::WrongPassword && !m_passwordAsked)
         offerPasswordEntry();
 }
 
-void MainWindow::offerPasswordEntry() {
-    m_publishPasswordAsked = true;
-    Ask(this, tr("Publish Duty Calendar"),
+void PublishingFlow::offerPasswordEntry() {
+    m_passwordAsked = true;
+    Ask(m_window, tr("Publish Duty Calendar"),
         tr("The server refused the user name or password for %1.\n"
            "The duty waits until the server takes the password.")
             .arg(m_settings->saved().publish.url),
@@ -167,11 +179,11 @@ void MainWindow::offerPasswordEntry() {
 
 // Asked once a run for each certificate; accepting it keeps its fingerprint with the target, and
 // the server is tried again at once.
-void MainWindow::askToAcceptCertificate(const QByteArray& fingerprint) {
+void PublishingFlow::askToAcceptCertificate(const QByteArray& fingerprint) {
     if (m_certificatesAsked.contains(fingerprint))
         return;
     m_certificatesAsked.append(fingerprint);
-    Ask(this, tr("Untrusted Certificate"),
+    Ask(m_window, tr("Untrusted Certificate"),
         tr("The certificate of %1 cannot be verified, so Dutyloop cannot tell whether the "
            "server is the one you mean.\n\nIts SHA-256 fingerprint is:\n%2\n\n"
            "Accept it only where it is the fingerprint that the server's owner gives.")
