@@ -1,5 +1,6 @@
 #include "publishing/caldav_xml.h"
 
+#include <QCoreApplication>
 #include <QXmlStreamReader>
 
 namespace dutyloop {
@@ -71,8 +72,10 @@ DavResource ReadResponse(QXmlStreamReader& xml, const QUrl& requestUrl) {
     while (xml.readNextStartElement()) {
         if (Is(xml, kDav, u"href")) {
             const QString href = xml.readElementText().trimmed();
-            if (resource.path.isEmpty() && !href.isEmpty())
-                resource.path = NormalizedDavPath(requestUrl.resolved(QUrl(href)));
+            if (resource.path.isEmpty() && !href.isEmpty()) {
+                resource.url = requestUrl.resolved(QUrl(href));
+                resource.path = NormalizedDavPath(resource.url);
+            }
         } else if (Is(xml, kDav, u"status")) {
             responseStatus = StatusCode(xml.readElementText());
         } else if (Is(xml, kDav, u"propstat")) {
@@ -84,6 +87,21 @@ DavResource ReadResponse(QXmlStreamReader& xml, const QUrl& requestUrl) {
     if (responseStatus != 0)
         resource.status = responseStatus;
     return resource;
+}
+
+// Whether the elements nest no deeper than `limit`. The reader stops at the first level past it,
+// so a body nested a million deep costs no more than one within the limit.
+bool NestsWithin(const QByteArray& body, int limit) {
+    QXmlStreamReader xml(body);
+    int depth = 0;
+    while (!xml.atEnd() && !xml.hasError()) {
+        const QXmlStreamReader::TokenType token = xml.readNext();
+        if (token == QXmlStreamReader::StartElement && ++depth > limit)
+            return false;
+        if (token == QXmlStreamReader::EndElement)
+            --depth;
+    }
+    return true;
 }
 
 } // namespace
@@ -114,10 +132,20 @@ QString NormalizedDavPath(const QUrl& url) {
     return path.isEmpty() ? QStringLiteral("/") : path;
 }
 
-std::optional<QList<DavResource>> ParseMultistatus(const QByteArray& body, const QUrl& requestUrl) {
+std::optional<QList<DavResource>> ParseMultistatus(const QByteArray& body, const QUrl& requestUrl,
+                                                   QString* problem) {
+    const auto refuse = [problem](const QString& why) -> std::optional<QList<DavResource>> {
+        if (problem)
+            *problem = why;
+        return std::nullopt;
+    };
+    if (!NestsWithin(body, kDavNestingLimit))
+        return refuse(
+            QCoreApplication::translate("Publishing", "its elements nest deeper than %L1 levels")
+                .arg(kDavNestingLimit));
     QXmlStreamReader xml(body);
     if (!xml.readNextStartElement() || !Is(xml, kDav, u"multistatus"))
-        return std::nullopt;
+        return refuse(QCoreApplication::translate("Publishing", "no multistatus answer"));
     QList<DavResource> resources;
     while (xml.readNextStartElement()) {
         if (!Is(xml, kDav, u"response")) {
@@ -132,7 +160,7 @@ std::optional<QList<DavResource>> ParseMultistatus(const QByteArray& body, const
     while (!xml.atEnd() && !xml.hasError())
         xml.readNext();
     if (xml.hasError())
-        return std::nullopt;
+        return refuse(xml.errorString());
     return resources;
 }
 

@@ -11,6 +11,8 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <utility>
 
 namespace dutyloop {
 
@@ -22,18 +24,30 @@ struct PublishFailure {
     bool failed() const { return problem != PublishProblem::None; }
 };
 
+// What the target confirmed of a step: the version it now holds of the resource (none for a
+// delete), and what the step turned out to be where the target had changed since it was seen:
+// a create that found the resource made meanwhile is an update, an update that found it gone a
+// create. A step done as planned is given by its version alone.
+struct SentStep {
+    SentStep(QByteArray version = {}, std::optional<PublishStep::Action> action = std::nullopt)
+        : etag(std::move(version)), became(action) {}
+    QByteArray etag;
+    std::optional<PublishStep::Action> became;
+};
+
 // The target as the publisher talks to it: what it holds, and one change at a time. Every answer
 // comes later, from the event loop, and never once the connection is destroyed.
 class PublishConnection : public QObject {
 public:
     using Discovered = std::function<void(const QList<HeldEvent>& held, const PublishFailure&)>;
-    // The version the target now holds of the resource (none for a delete).
-    using Sent = std::function<void(const QByteArray& etag, const PublishFailure&)>;
+    using Sent = std::function<void(const SentStep& sent, const PublishFailure&)>;
 
     virtual void discover(Discovered done) = 0;
     virtual void send(const PublishStep& step, Sent done) = 0;
     // What a new resource's name starts with: the calendar's path, or nothing in a folder.
     virtual QString hrefPrefix() const = 0;
+    // How many resources the last look at the target named outside it; they are left alone.
+    virtual int outsideResources() const { return 0; }
 };
 
 // The connection to a target; none for a target that cannot be used, with the reason.

@@ -21,6 +21,7 @@ enum class PublishProblem {
     BadAnswer,            // an answer that cannot be read
     UntrustedCertificate, // the server's certificate does not verify and was not accepted
     FolderNotWritable,    // a folder target that cannot be made or written
+    Moved,                // the server sent the request to another origin; `details` says where
 };
 
 // Where publishing stands, for the Settings tab, the status line's tooltip and --publish.
@@ -42,6 +43,8 @@ struct PublishStatus {
     int created = 0;
     int updated = 0;
     int deleted = 0;
+    // Resources the server named outside the calendar; they are left alone.
+    int outside = 0;
     friend bool operator==(const PublishStatus&, const PublishStatus&) = default;
 };
 

@@ -26,6 +26,25 @@ QString Ago(const QDateTime& then, const QDateTime& now) {
     return QCoreApplication::translate("Publishing", "Published %n days ago", nullptr, days);
 }
 
+// The server's word for a redirect to another origin, and what the user can do about it.
+QString MovedText(const QString& where) {
+    return QCoreApplication::translate("Publishing", "The server moved the calendar to %1; change "
+                                                     "the address in Publish… if you trust it.")
+        .arg(where);
+}
+
+// Said after what a run did, where the server named resources that are not the calendar's.
+QString WithOutside(const QString& text, const PublishStatus& status) {
+    if (status.outside == 0)
+        return text;
+    //: Resources a server's answer named outside the calendar collection, never touched.
+    return text + u'\n' +
+           QCoreApplication::translate("Publishing",
+                                       "The server named %n resources outside the calendar; "
+                                       "they were left alone.",
+                                       nullptr, status.outside);
+}
+
 } // namespace
 
 QString PublishProblemText(PublishProblem problem) {
@@ -54,6 +73,9 @@ QString PublishProblemText(PublishProblem problem) {
         return QCoreApplication::translate("Publishing", "the server's certificate is not trusted");
     case PublishProblem::FolderNotWritable:
         return QCoreApplication::translate("Publishing", "the folder cannot be written");
+    case PublishProblem::Moved:
+        return QCoreApplication::translate("Publishing",
+                                           "the server moved the calendar to another address");
     }
     return QString();
 }
@@ -65,13 +87,16 @@ QString PublishStatusText(const PublishStatus& status, const QDateTime& now) {
     case PublishStatus::State::Publishing:
         return QCoreApplication::translate("Publishing", "Publishing…");
     case PublishStatus::State::Published:
-        return Ago(status.lastComplete, now);
+        return WithOutside(Ago(status.lastComplete, now), status);
     case PublishStatus::State::Waiting:
         break;
     }
+    const QString waiting = QCoreApplication::translate("Publishing", "%n changes waiting", nullptr,
+                                                        status.changesWaiting);
     if (status.problem == PublishProblem::None)
-        return QCoreApplication::translate("Publishing", "%n changes waiting", nullptr,
-                                           status.changesWaiting);
+        return WithOutside(waiting, status);
+    if (status.problem == PublishProblem::Moved)
+        return waiting + u'\n' + MovedText(status.details);
     //: The changes waiting, then why: "3 changes waiting: server unreachable".
     return QCoreApplication::translate("Publishing", "%n changes waiting: %1", nullptr,
                                        status.changesWaiting)
@@ -85,14 +110,18 @@ QString PublishTargetName(const PublishTarget& target) {
 
 QString PublishRunText(const PublishStatus& status, const PublishTarget& target) {
     //: What one publishing run did: events created, updated and deleted, and where.
-    return QCoreApplication::translate("Publishing", "%L1 created, %L2 updated, %L3 deleted on %4")
-        .arg(status.created)
-        .arg(status.updated)
-        .arg(status.deleted)
-        .arg(PublishTargetName(target));
+    return WithOutside(
+        QCoreApplication::translate("Publishing", "%L1 created, %L2 updated, %L3 deleted on %4")
+            .arg(status.created)
+            .arg(status.updated)
+            .arg(status.deleted)
+            .arg(PublishTargetName(target)),
+        status);
 }
 
 QString PublishFailureText(const PublishStatus& status) {
+    if (status.problem == PublishProblem::Moved)
+        return MovedText(status.details);
     QString text = PublishProblemText(status.problem);
     if (!status.details.isEmpty())
         text += QStringLiteral(" (%1)").arg(status.details);

@@ -117,7 +117,7 @@ void Publisher::startRun() {
     m_run = std::make_unique<PublishRun>();
     m_status.state = PublishStatus::State::Publishing;
     m_status.nextTry = QDateTime();
-    m_status.created = m_status.updated = m_status.deleted = 0;
+    m_status.created = m_status.updated = m_status.deleted = m_status.outside = 0;
     m_status.changesWaiting = ChangesWaiting(*m_content, m_state->confirmed);
     emitStatus();
     m_connection->discover([this](const QList<HeldEvent>& held, const PublishFailure& failure) {
@@ -136,6 +136,7 @@ void Publisher::planRun(const QList<HeldEvent>& held) {
             stillHeld.insert(*found);
     }
     m_state->confirmed = std::move(stillHeld);
+    m_status.outside = m_connection->outsideResources();
     m_run->steps = PublishPlan(*m_content, held, m_state->confirmed, m_connection->hrefPrefix());
     m_run->planned = true;
     m_status.changesWaiting = static_cast<int>(m_run->steps.size());
@@ -151,17 +152,17 @@ void Publisher::sendNext() {
     if (m_run->next == m_run->steps.size())
         return finishRun();
     m_connection->send(m_run->steps[m_run->next],
-                       [this](const QByteArray& etag, const PublishFailure& failure) {
+                       [this](const SentStep& sent, const PublishFailure& failure) {
                            if (failure.failed())
                                return failRun(failure);
-                           confirmStep(etag);
+                           confirmStep(sent);
                        });
 }
 
 // The target has the step: kept at once, so that a stop now does not send it again.
-void Publisher::confirmStep(const QByteArray& etag) {
+void Publisher::confirmStep(const SentStep& sent) {
     const PublishStep& step = m_run->steps[m_run->next];
-    switch (step.action) {
+    switch (sent.became.value_or(step.action)) {
     case PublishStep::Action::Create:
         ++m_status.created;
         break;
@@ -175,7 +176,7 @@ void Publisher::confirmStep(const QByteArray& etag) {
     if (step.action == PublishStep::Action::Delete)
         m_state->confirmed.erase(step.href);
     else
-        m_state->confirmed[step.href] = {etag, step.uid, step.hash, step.first};
+        m_state->confirmed[step.href] = {sent.etag, step.uid, step.hash, step.first};
     saveState();
     ++m_run->next;
     m_status.changesWaiting = static_cast<int>(m_run->steps.size() - m_run->next);

@@ -20,6 +20,7 @@ class PublishConnection;
 struct PublishRun;
 struct PublishState;
 struct PublishFailure;
+struct SentStep;
 
 // Keeps the target holding exactly the wanted duty: finds what the target holds, plans the
 // creates, updates and deletes of Dutyloop's own events (another client's events are never
@@ -60,7 +61,7 @@ private:
     void startRun();
     void planRun(const QList<HeldEvent>& held);
     void sendNext();
-    void confirmStep(const QByteArray& etag);
+    void confirmStep(const SentStep& sent);
     void finishRun();
     void failRun(const PublishFailure& failure);
     void saveState();

@@ -8,6 +8,17 @@ using namespace dutyloop;
 namespace {
 
 // A parse as one line per resource, "path status etag data calendar name", or "no answer".
+// A response whose unknown property holds elements nested until the whole is `depth` deep.
+QByteArray NestedTo(int depth) {
+    constexpr int kAroundProperty = 4; // multistatus, response, propstat, prop
+    const int inner = depth - kAroundProperty;
+    return "<d:multistatus xmlns:d='DAV:'><d:response><d:href>/n.ics</d:href><d:propstat>"
+           "<d:prop>" +
+           QByteArray("<d:x>").repeated(inner) + QByteArray("</d:x>").repeated(inner) +
+           "</d:prop><d:status>HTTP/1.1 200 OK</d:status></d:propstat></d:response>"
+           "</d:multistatus>";
+}
+
 QString Summary(const std::optional<QList<DavResource>>& resources) {
     if (!resources)
         return QStringLiteral("no answer");
@@ -137,6 +148,9 @@ private slots:
             << "no answer";
         QTest::newRow("text after the end")
             << QByteArray("<multistatus xmlns='DAV:'/><other/>") << "no answer";
+        QTest::newRow("nested as deep as allowed")
+            << NestedTo(kDavNestingLimit) << "/n.ics 200   -";
+        QTest::newRow("nested one level deeper") << NestedTo(kDavNestingLimit + 1) << "no answer";
     }
     void multistatus() {
         QFETCH(QByteArray, body);

@@ -52,6 +52,14 @@ QByteArray HttpAnswer(const QByteArray& statusLine, const QByteArray& type,
            "\r\nConnection: close\r\n\r\n" + body;
 }
 
+// A multistatus whose elements nest a hundred thousand deep.
+QByteArray DeepAnswer() {
+    constexpr int kDepth = 100000;
+    return HttpAnswer("207 Multi-Status", "application/xml",
+                      "<d:multistatus xmlns:d='DAV:'>" + QByteArray("<d:x>").repeated(kDepth) +
+                          QByteArray("</d:x>").repeated(kDepth) + "</d:multistatus>");
+}
+
 PublishedDuty SomeDuty() {
     Settings settings;
     settings.assignment = QStringLiteral("5 TFS");
@@ -92,6 +100,17 @@ private slots:
                           "<prop><resourcetype><collection/></resourcetype></prop>"
                           "<status>HTTP/1.1 200 OK</status></propstat></response></multistatus>")
             << PublishProblem::NotACalendar << QString();
+        const QByteArray nineMiB(9 * 1024 * 1024, ' ');
+        QTest::newRow("an answer past the size limit, said in advance")
+            << HttpAnswer("207 Multi-Status", "application/xml", nineMiB)
+            << PublishProblem::BadAnswer << "larger than 8 MiB";
+        QTest::newRow("an answer past the size limit, its length unsaid")
+            << "HTTP/1.1 207 Multi-Status\r\nContent-Type: application/xml\r\n"
+               "Connection: close\r\n\r\n" +
+                   nineMiB
+            << PublishProblem::BadAnswer << "larger than 8 MiB";
+        QTest::newRow("XML nested too deep")
+            << DeepAnswer() << PublishProblem::BadAnswer << "nest deeper than 64 levels";
     }
     void badAnswers() {
         QFETCH(QByteArray, answer);
