@@ -96,7 +96,7 @@ QList<HeldEvent> HeldEventsOf(const QList<DavResource>& resources, const QString
         // Of a recurring event with exceptions, the first component speaks for the resource.
         const IcalEvent& event = events.first();
         held.append(
-            {resource.path, resource.etag, event.uid, IsPublishedEvent(event), event.start.date});
+            {resource.path, resource.etag, event.uid, event.start.date, HoldsOtherUids(events)});
     }
     return held;
 }

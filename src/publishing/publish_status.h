@@ -21,6 +21,7 @@ enum class PublishProblem {
     BadAnswer,            // an answer that cannot be read
     UntrustedCertificate, // the server's certificate does not verify and was not accepted
     FolderNotWritable,    // a folder target that cannot be made or written
+    StateNotKept,         // what the target confirmed cannot be written down in the settings folder
 };
 
 // Where publishing stands, for the Settings tab, the status line's tooltip and --publish.

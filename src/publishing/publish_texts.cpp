@@ -54,6 +54,8 @@ QString PublishProblemText(PublishProblem problem) {
         return QCoreApplication::translate("Publishing", "the server's certificate is not trusted");
     case PublishProblem::FolderNotWritable:
         return QCoreApplication::translate("Publishing", "the folder cannot be written");
+    case PublishProblem::StateNotKept:
+        return QCoreApplication::translate("Publishing", "what was published cannot be recorded");
     }
     return QString();
 }

@@ -83,6 +83,11 @@ PublishedDuty DutyWith(const QByteArray& days) {
     return PublishedDutyFor(FiveTfsForAYear(), AllDayChangesFromText(days), kNow);
 }
 
+// Those of the listed lines that are the crew's duty.
+QStringList DutyOf(const QStringList& listed, const QString& crew) {
+    return listed.filter(QStringLiteral("On duty (%1)").arg(crew));
+}
+
 const char* kPhoneEvent = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Phone//EN\r\n"
                           "BEGIN:VEVENT\r\nUID:dentist-1@phone.example\r\n"
                           "DTSTAMP:20270101T000000Z\r\nDTSTART;VALUE=DATE:20270309\r\n"
@@ -185,6 +190,73 @@ private slots:
         status = publishAndWait(DutyWith({}));
         QCOMPARE(status.deleted, 2);
         QCOMPARE(OursOn(*m_server), Listed(YearOfRuns()));
+        QCOMPARE(OthersOn(*m_server), phone);
+    }
+
+    // Two profiles of different crews, each with a settings folder of its own, publish to one
+    // calendar in turn: each leaves the other crew's duty alone, and once both have published,
+    // no run changes anything.
+    void twoCrewsShareACalendar() {
+        QTemporaryDir twtSettings;
+        Publisher threeTwt(twtSettings.path(), [] { return kNow; });
+        threeTwt.setRetrying(false);
+        threeTwt.setTarget(target(), "secret");
+        Settings settings = FiveTfsForAYear();
+        settings.assignment = QStringLiteral("3 TWT");
+        const PublishedDuty twtDuty = PublishedDutyFor(settings, {}, kNow);
+        QStringList twtListed;
+        for (int round = 1; round <= 3; ++round) {
+            const PublishStatus tfs = publishAndWait(DutyWith({}));
+            threeTwt.publish(twtDuty);
+            QVERIFY(QTest::qWaitFor(
+                [&] { return threeTwt.status().state != PublishStatus::State::Publishing; },
+                60000));
+            const PublishStatus twt = threeTwt.status();
+            QCOMPARE(tfs.state, PublishStatus::State::Published);
+            QCOMPARE(twt.state, PublishStatus::State::Published);
+            QCOMPARE(tfs.deleted + twt.deleted, 0);
+            QCOMPARE(tfs.updated + twt.updated, 0);
+            QCOMPARE(tfs.created, round == 1 ? int(YearOfRuns().size()) : 0);
+            const QStringList listed = OursOn(*m_server);
+            QCOMPARE(DutyOf(listed, "5 TFS"), Listed(YearOfRuns()));
+            if (round == 1)
+                twtListed = DutyOf(listed, "3 TWT");
+            QCOMPARE(twt.created, round == 1 ? int(twtListed.size()) : 0);
+            QCOMPARE(DutyOf(listed, "3 TWT"), twtListed);
+            QCOMPARE(listed.size(), YearOfRuns().size() + twtListed.size());
+        }
+        QVERIFY(!twtListed.isEmpty());
+    }
+
+    // A phone edits an event of ours and saves it in place without the crew's mark and the
+    // category: by its UID it is still ours, put back where it is and never created a second
+    // time, and the changes after it arrive too.
+    void eventStrippedOnAPhone() {
+        const QString phone = OthersOn(*m_server);
+        QCOMPARE(publishAndWait(DutyWith({})).state, PublishStatus::State::Published);
+        QStringList uids;
+        OursOn(*m_server, &uids);
+        QString output;
+        QString hrefs;
+        CALDAV_CLIENT(*m_server, QStringList{"hrefs"}, hrefs);
+        CALDAV_CLIENT(*m_server, (QStringList{"strip", uids.value(1)}), output);
+        QCOMPARE(OursOn(*m_server).size(), YearOfRuns().size() - 1);
+
+        PublishStatus status = publishAndWait(DutyWith({}));
+        QCOMPARE(status.state, PublishStatus::State::Published);
+        QCOMPARE(status.created, 0);
+        QCOMPARE(status.updated, 1);
+        QCOMPARE(status.deleted, 0);
+        QCOMPARE(OursOn(*m_server), Listed(YearOfRuns()));
+        CALDAV_CLIENT(*m_server, QStringList{"hrefs"}, output);
+        QCOMPARE(output, hrefs);
+
+        CALDAV_CLIENT(*m_server, (QStringList{"strip", uids.value(1)}), output);
+        status = publishAndWait(DutyWith(kChangedDays));
+        QCOMPARE(status.state, PublishStatus::State::Published);
+        uids.clear();
+        QCOMPARE(OursOn(*m_server, &uids), ChangedDuty());
+        QCOMPARE(QSet<QString>(uids.begin(), uids.end()).size(), uids.size());
         QCOMPARE(OthersOn(*m_server), phone);
     }
 

@@ -1,8 +1,12 @@
-// The secret store forgets a calendar's password once the window publishes there no more, and
-// keeps it while the calendar and its user stay. Against GNOME's secret store, gnome-keyring, on
-// a session bus of the test's own; the machine's own store is never touched.
+// The secret store forgets a calendar's password once the saved settings publish there no more,
+// and keeps it while the calendar and its user stay. Against GNOME's secret store, gnome-keyring,
+// on a session bus of the test's own; the machine's own store is never touched.
 
+#include "file_helpers.h"
+#include "platform/days_store.h"
+#include "platform/settings_model.h"
 #include "publishing/secret_store.h"
+#include "settings/publish_target.h"
 #include "ui/publishing/duty_publishing.h"
 
 #include <QDBusConnection>
@@ -15,6 +19,7 @@
 #include <optional>
 
 using namespace dutyloop;
+using namespace dutyloop::testing;
 
 namespace {
 
@@ -25,10 +30,17 @@ PublishTarget Calendar(const QString& url, const QString& user) {
 // Kim's calendar, as the window publishes to it before the user sets another target.
 const PublishTarget kKims = Calendar(QStringLiteral("https://dav.example/kim/duty/"), "kim");
 
+// How the saved settings come to name the next target.
+enum class Way {
+    PublishDialog, // set in the Publish dialog, which saves it at once
+    FileSaved,     // written into the settings file by another hand, then saved with an edit
+};
+
 } // namespace
 
 Q_DECLARE_METATYPE(dutyloop::PublishTarget)
 Q_DECLARE_METATYPE(dutyloop::SecretAnswer::Outcome)
+Q_DECLARE_METATYPE(Way)
 
 class TestForgottenPasswords : public QObject {
     Q_OBJECT
@@ -76,24 +88,32 @@ private slots:
 
     void forgottenWhereNoLongerNeeded_data() {
         QTest::addColumn<PublishTarget>("next");
+        QTest::addColumn<Way>("way");
         QTest::addColumn<SecretAnswer::Outcome>("kimsPassword");
         using Outcome = SecretAnswer::Outcome;
         PublishTarget accepted = kKims;
         accepted.certificate = QByteArray(64, 'a');
-        QTest::newRow("the same calendar, its certificate accepted") << accepted << Outcome::Done;
+        const PublishTarget work = Calendar(QStringLiteral("https://dav.example/kim/work/"), "kim");
+        const PublishTarget sam = Calendar(QStringLiteral("https://dav.example/kim/duty/"), "sam");
+        const PublishTarget folder{PublishTarget::Kind::Folder, {}, {}, "/tmp/duty", 12, {}};
+        QTest::newRow("the same calendar, its certificate accepted")
+            << accepted << Way::PublishDialog << Outcome::Done;
         QTest::newRow("another calendar on the server")
-            << Calendar(QStringLiteral("https://dav.example/kim/work/"), "kim")
-            << Outcome::NotFound;
-        QTest::newRow("another user")
-            << Calendar(QStringLiteral("https://dav.example/kim/duty/"), "sam")
-            << Outcome::NotFound;
-        QTest::newRow("a folder instead") << PublishTarget{PublishTarget::Kind::Folder, {}, {},
-                                                           QStringLiteral("/tmp/duty"), 12, {}}
-                                          << Outcome::NotFound;
-        QTest::newRow("publishing turned off") << PublishTarget{} << Outcome::NotFound;
+            << work << Way::PublishDialog << Outcome::NotFound;
+        QTest::newRow("another user") << sam << Way::PublishDialog << Outcome::NotFound;
+        QTest::newRow("a folder instead") << folder << Way::PublishDialog << Outcome::NotFound;
+        QTest::newRow("publishing turned off")
+            << PublishTarget{} << Way::PublishDialog << Outcome::NotFound;
+        QTest::newRow("another user in the file, saved")
+            << sam << Way::FileSaved << Outcome::NotFound;
+        QTest::newRow("turned off in the file, saved")
+            << PublishTarget{} << Way::FileSaved << Outcome::NotFound;
+        QTest::newRow("the same calendar in the file, saved")
+            << kKims << Way::FileSaved << Outcome::Done;
     }
     void forgottenWhereNoLongerNeeded() {
         QFETCH(PublishTarget, next);
+        QFETCH(Way, way);
         QFETCH(SecretAnswer::Outcome, kimsPassword);
         QVERIFY(m_onTheBus);
         QObject context;
@@ -102,11 +122,28 @@ private slots:
                       [&written](const SecretAnswer& answer) { written = answer; });
         QTRY_VERIFY(written);
         QCOMPARE(written->outcome, SecretAnswer::Outcome::Done);
-        DutyPublishing publishing(m_home.path(), [] { return QDateTime::currentDateTime(); });
-        publishing.start(kKims);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("dlTornvale.ini");
+        const QByteArray text = TextWithPublishTarget("[Config]\nWorkAssign=5 TFS\n", kKims);
+        WritePlainFile(path, text);
+        SettingsModel settings(path, true);
+        DaysStore days(folder.filePath("dlTornvale-days.ini"));
+        DutyPublishing publishing(folder.path(), [] { return QDateTime::currentDateTime(); });
+        publishing.follow(&settings, &days);
+        publishing.start(settings.saved().publish);
         QTRY_COMPARE(publishing.password(), QStringLiteral("correct horse 7491"));
 
-        publishing.setTarget(next, QStringLiteral("another"));
+        if (way == Way::PublishDialog) {
+            QCOMPARE(settings.saveTarget(next), QString());
+            publishing.setTarget(next, QStringLiteral("another"));
+        } else {
+            WritePlainFile(path, TextWithPublishTarget(text, next));
+            Settings edited = settings.edited();
+            edited.assignment = QStringLiteral("3 TWT");
+            settings.edit(edited);
+            QCOMPARE(settings.save(), QString());
+            QCOMPARE(PublishTargetKey(settings.saved().publish), PublishTargetKey(next));
+        }
         // The store answers one request after the other: the read comes after any delete.
         const SecretAnswer read = ReadPasswordNow(kKims);
         QCOMPARE(read.outcome, kimsPassword);
