@@ -111,15 +111,13 @@ void Publisher::retryNow() {
 void Publisher::startRun() {
     m_retryTimer.stop();
     m_contentChanged = false;
-    if (const QString problem = m_stateKept ? QString() : saveState(); !problem.isEmpty()) {
-        m_status.changesWaiting = ChangesWaiting(*m_content, m_state->confirmed);
+    m_status.created = m_status.updated = m_status.deleted = 0;
+    m_status.changesWaiting = ChangesWaiting(*m_content, m_state->confirmed);
+    if (const QString problem = m_stateKept ? QString() : saveState(); !problem.isEmpty())
         return failRun({PublishProblem::StateNotKept, problem, {}});
-    }
     m_run = std::make_unique<PublishRun>();
     m_status.state = PublishStatus::State::Publishing;
     m_status.nextTry = QDateTime();
-    m_status.created = m_status.updated = m_status.deleted = 0;
-    m_status.changesWaiting = ChangesWaiting(*m_content, m_state->confirmed);
     emitStatus();
     m_connection->discover([this](const QList<HeldEvent>& held, const PublishFailure& failure) {
         if (failure.failed())

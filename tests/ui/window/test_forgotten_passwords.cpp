@@ -30,17 +30,10 @@ PublishTarget Calendar(const QString& url, const QString& user) {
 // Kim's calendar, as the window publishes to it before the user sets another target.
 const PublishTarget kKims = Calendar(QStringLiteral("https://dav.example/kim/duty/"), "kim");
 
-// How the saved settings come to name the next target.
-enum class Way {
-    PublishDialog, // set in the Publish dialog, which saves it at once
-    FileSaved,     // written into the settings file by another hand, then saved with an edit
-};
-
 } // namespace
 
 Q_DECLARE_METATYPE(dutyloop::PublishTarget)
 Q_DECLARE_METATYPE(dutyloop::SecretAnswer::Outcome)
-Q_DECLARE_METATYPE(Way)
 
 class TestForgottenPasswords : public QObject {
     Q_OBJECT
@@ -88,7 +81,6 @@ private slots:
 
     void forgottenWhereNoLongerNeeded_data() {
         QTest::addColumn<PublishTarget>("next");
-        QTest::addColumn<Way>("way");
         QTest::addColumn<SecretAnswer::Outcome>("kimsPassword");
         using Outcome = SecretAnswer::Outcome;
         PublishTarget accepted = kKims;
@@ -96,24 +88,14 @@ private slots:
         const PublishTarget work = Calendar(QStringLiteral("https://dav.example/kim/work/"), "kim");
         const PublishTarget sam = Calendar(QStringLiteral("https://dav.example/kim/duty/"), "sam");
         const PublishTarget folder{PublishTarget::Kind::Folder, {}, {}, "/tmp/duty", 12, {}};
-        QTest::newRow("the same calendar, its certificate accepted")
-            << accepted << Way::PublishDialog << Outcome::Done;
-        QTest::newRow("another calendar on the server")
-            << work << Way::PublishDialog << Outcome::NotFound;
-        QTest::newRow("another user") << sam << Way::PublishDialog << Outcome::NotFound;
-        QTest::newRow("a folder instead") << folder << Way::PublishDialog << Outcome::NotFound;
-        QTest::newRow("publishing turned off")
-            << PublishTarget{} << Way::PublishDialog << Outcome::NotFound;
-        QTest::newRow("another user in the file, saved")
-            << sam << Way::FileSaved << Outcome::NotFound;
-        QTest::newRow("turned off in the file, saved")
-            << PublishTarget{} << Way::FileSaved << Outcome::NotFound;
-        QTest::newRow("the same calendar in the file, saved")
-            << kKims << Way::FileSaved << Outcome::Done;
+        QTest::newRow("the same calendar, its certificate accepted") << accepted << Outcome::Done;
+        QTest::newRow("another calendar on the server") << work << Outcome::NotFound;
+        QTest::newRow("another user") << sam << Outcome::NotFound;
+        QTest::newRow("a folder instead") << folder << Outcome::NotFound;
+        QTest::newRow("publishing turned off") << PublishTarget{} << Outcome::NotFound;
     }
     void forgottenWhereNoLongerNeeded() {
         QFETCH(PublishTarget, next);
-        QFETCH(Way, way);
         QFETCH(SecretAnswer::Outcome, kimsPassword);
         QVERIFY(m_onTheBus);
         QObject context;
@@ -133,17 +115,9 @@ private slots:
         publishing.start(settings.saved().publish);
         QTRY_COMPARE(publishing.password(), QStringLiteral("correct horse 7491"));
 
-        if (way == Way::PublishDialog) {
-            QCOMPARE(settings.saveTarget(next), QString());
-            publishing.setTarget(next, QStringLiteral("another"));
-        } else {
-            WritePlainFile(path, TextWithPublishTarget(text, next));
-            Settings edited = settings.edited();
-            edited.assignment = QStringLiteral("3 TWT");
-            settings.edit(edited);
-            QCOMPARE(settings.save(), QString());
-            QCOMPARE(PublishTargetKey(settings.saved().publish), PublishTargetKey(next));
-        }
+        // As the Publish dialog's OK sets it: saved, then used.
+        QCOMPARE(settings.saveTarget(next), QString());
+        publishing.setTarget(next, QStringLiteral("another"));
         // The store answers one request after the other: the read comes after any delete.
         const SecretAnswer read = ReadPasswordNow(kKims);
         QCOMPARE(read.outcome, kimsPassword);
