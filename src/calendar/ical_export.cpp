@@ -119,6 +119,10 @@ QList<IcalEvent> LiveEvents(const DutyEvent& event, const QByteArray& uidSuffix,
 
 } // namespace
 
+QByteArray UidSuffixOf(const QString& assignment) {
+    return '-' + UidSlug(assignment) + kUidDomain;
+}
+
 DayRange DutyCalendarRange(QDate firstOfMonth, int months) {
     const int count = std::clamp(months, kMinExportMonths, kMaxExportMonths);
     const QDate first(firstOfMonth.year(), firstOfMonth.month(), 1);
@@ -130,7 +134,7 @@ IcalCalendar DutyIcalCalendar(const QString& assignment, QDate firstDay, QDate l
                               const QDateTime& stampUtc, const DayChanges& changes,
                               const IcalCalendar& earlier, const ExportTiming& timing,
                               const HolidayList* holidays) {
-    const QByteArray uidSuffix = '-' + UidSlug(assignment) + kUidDomain;
+    const QByteArray uidSuffix = UidSuffixOf(assignment);
     const DutyEvents duty = DutyEventsFor(assignment, firstDay, lastDay, changes, holidays);
     IcalCalendar calendar{QStringLiteral("Dutyloop ") + assignment, {}};
     for (const DutyEvent& event : duty.events)

@@ -26,6 +26,10 @@ struct DayRange {
 // would duplicate every imported event.
 inline constexpr char kUidDomain[] = "@dutyloop.halvorne.example";
 
+// What every UID of the assignment's events ends in, "-5-tfs@dutyloop.halvorne.example" for
+// "5 TFS"; the key before it tells the events apart.
+QByteArray UidSuffixOf(const QString& assignment);
+
 inline constexpr int kMinExportMonths = 1;
 inline constexpr int kMaxExportMonths = 120;
 

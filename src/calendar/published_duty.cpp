@@ -5,6 +5,8 @@
 
 #include <QCryptographicHash>
 
+#include <algorithm>
+
 namespace dutyloop {
 
 QByteArray PublishedHash(const QByteArray& ics) {
@@ -21,11 +23,15 @@ QByteArray PublishedHash(const QByteArray& ics) {
     return hash.result().toHex();
 }
 
-bool IsPublishedEvent(const IcalEvent& event) {
-    const QByteArrayView domain(kUidDomain);
-    if (!event.uid.endsWith(domain) || event.uid.size() == domain.size())
-        return false;
-    return !event.crew.isEmpty() || event.categories.contains(QLatin1String(kPublishedCategory));
+bool IsCrewUid(const QByteArray& uid, const QString& crew) {
+    const QByteArray suffix = UidSuffixOf(crew);
+    return !crew.isEmpty() && uid.size() > suffix.size() && uid.endsWith(suffix);
+}
+
+bool HoldsOtherUids(const QList<IcalEvent>& events) {
+    return std::any_of(events.begin(), events.end(), [&events](const IcalEvent& event) {
+        return event.uid != events.first().uid;
+    });
 }
 
 PublishedDuty PublishedDutyFor(const Settings& settings, const DayChangesBySection& dayChanges,

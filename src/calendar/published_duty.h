@@ -50,8 +50,14 @@ QList<PublishedEvent> PublishedEventsOf(const QByteArray& ics, const QString& cr
 // The hash of a resource as PublishedEvent::hash has it.
 QByteArray PublishedHash(const QByteArray& ics);
 
-// Whether a resource's event is one Dutyloop published: a UID of its own domain and its mark (the
-// property, or the category where a calendar program dropped the property).
-bool IsPublishedEvent(const IcalEvent& event);
+// Whether an event is Dutyloop's own of `crew`'s duty: its UID is one Dutyloop gives that crew's
+// events. The UID alone decides, since a calendar program that edits an event keeps its UID
+// but may drop the crew's mark and the category; another crew's events are never ours, nor are
+// anyone else's.
+bool IsCrewUid(const QByteArray& uid, const QString& crew);
+
+// Whether a resource's events are of more than one UID, as a whole calendar file's are: such a
+// resource is not one event, and never Dutyloop's to replace.
+bool HoldsOtherUids(const QList<IcalEvent>& events);
 
 } // namespace dutyloop

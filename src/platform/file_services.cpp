@@ -5,11 +5,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <algorithm>
 #include <cerrno>
-#include <csignal>
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -78,84 +76,6 @@ FileContent ReadToEnd(int fd, qsizetype expected) {
         if (got < 0 && error != EINTR)
             return {{}, ReadFailure::SystemError, error};
     }
-}
-
-// A write beyond the file-size limit raises SIGXFSZ, which ends the program unless it is
-// ignored; ignored, the write fails instead and the failure is reported like any other.
-class FileSizeSignalIgnored {
-public:
-    FileSizeSignalIgnored() {
-        struct sigaction ignore {};
-        ignore.sa_handler = SIG_IGN;
-        sigemptyset(&ignore.sa_mask);
-        m_saved = ::sigaction(SIGXFSZ, &ignore, &m_previous) == 0;
-    }
-    ~FileSizeSignalIgnored() {
-        if (m_saved)
-            ::sigaction(SIGXFSZ, &m_previous, nullptr);
-    }
-    FileSizeSignalIgnored(const FileSizeSignalIgnored&) = delete;
-    FileSizeSignalIgnored& operator=(const FileSizeSignalIgnored&) = delete;
-
-private:
-    struct sigaction m_previous {};
-    bool m_saved = false;
-};
-
-// Only the super-user may give a file to another user, and only a member to another group;
-// where the process may not, the new file stays its own, and that is no failure.
-bool KeepOwner(int fd, const struct stat& old) {
-    return ::fchown(fd, old.st_uid, old.st_gid) == 0 ||
-           ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) == 0;
-}
-
-// After the owner, since a change of owner clears the set-user and set-group bits.
-bool KeepOwnerAndMode(int fd, const struct stat& old) {
-    KeepOwner(fd, old);
-    return ::fchmod(fd, old.st_mode & 07777) == 0;
-}
-
-// Written is not yet stored: a delayed write error shows here, where it can still be reported.
-bool SyncToDisk(int fd) {
-    return ::fsync(fd) == 0 || errno == EINVAL;
-}
-
-// The error a step made to fail stands for, as the system gives it there: a folder that lets
-// no new file in, a full disk, a disk that fails to store what it was given, a file taken.
-int InjectedError(WriteStep step) {
-    switch (step) {
-    case WriteStep::Open:
-        return EACCES;
-    case WriteStep::Write:
-        return ENOSPC;
-    case WriteStep::Flush:
-        return EIO;
-    case WriteStep::Commit:
-        return EPERM;
-    }
-    return EIO;
-}
-
-// Gives the temporary file the old file's owner and mode, where there is one, and all of
-// `bytes`, stored on the disk. Empty when it is, else why not.
-QString StoreTemporaryFile(QSaveFile& file, const QByteArray& bytes, const struct stat* old,
-                           const std::function<bool(WriteStep)>& failsAt) {
-    if (old && !KeepOwnerAndMode(file.handle(), *old))
-        return qt_error_string(errno);
-    // A failure at the write step stops halfway through, as a full disk does.
-    if (failsAt(WriteStep::Write)) {
-        file.write(bytes.constData(), bytes.size() / 2);
-        return qt_error_string(InjectedError(WriteStep::Write));
-    }
-    // write() may only have filled Qt's buffer, and commit() does not report a failure to empty
-    // it; so the buffer is emptied and the file synced here, where each failure is seen.
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        return file.errorString();
-    if (!SyncToDisk(file.handle()))
-        return qt_error_string(errno);
-    if (failsAt(WriteStep::Flush))
-        return qt_error_string(InjectedError(WriteStep::Flush));
-    return file.error() == QFileDevice::NoError ? QString() : file.errorString();
 }
 
 } // namespace
@@ -228,48 +148,6 @@ std::optional<QByteArray> ReadFileBytes(const QString& path) {
     if (!content.read())
         return std::nullopt;
     return std::move(content.bytes);
-}
-
-FileWrite WriteFileAtomicallyWithReason(const QString& path, const QByteArray& bytes,
-                                        const WriteFault& fault) {
-    const auto failsAt = [&fault](WriteStep step) { return fault && fault(step); };
-    const auto failed = [](const QString& reason) { return FileWrite{false, reason}; };
-    if (path.isEmpty())
-        return failed(qt_error_string(ENOENT));
-    const QByteArray name = QFile::encodeName(path);
-    struct stat old {};
-    const bool replacing = ::stat(name.constData(), &old) == 0;
-    // A folder, a FIFO, a device or a link that never ends under the file's name stays what it
-    // is; only a name that leads nowhere yet (ENOENT) makes a new file.
-    if (!replacing && errno != ENOENT)
-        return failed(qt_error_string(errno));
-    if (replacing && !S_ISREG(old.st_mode))
-        return failed(NotAFileReason());
-    // QSaveFile refuses a file it may not write in words of its own; the system's say it as
-    // they say every other refusal.
-    if (replacing && ::faccessat(AT_FDCWD, name.constData(), W_OK, AT_EACCESS) != 0)
-        return failed(qt_error_string(errno));
-    const FileSizeSignalIgnored noSignal;
-    QSaveFile file(path);
-    if (failsAt(WriteStep::Open))
-        return failed(qt_error_string(InjectedError(WriteStep::Open)));
-    if (!file.open(QIODevice::WriteOnly))
-        return failed(file.errorString());
-    QString unstored = StoreTemporaryFile(file, bytes, replacing ? &old : nullptr, failsAt);
-    if (unstored.isEmpty() && failsAt(WriteStep::Commit))
-        unstored = qt_error_string(InjectedError(WriteStep::Commit));
-    if (!unstored.isEmpty()) {
-        // Never committed: the temporary file is removed when `file` goes.
-        file.cancelWriting();
-        return failed(unstored);
-    }
-    if (!file.commit())
-        return failed(file.errorString());
-    return {true, {}};
-}
-
-bool WriteFileAtomically(const QString& path, const QByteArray& bytes, const WriteFault& fault) {
-    return WriteFileAtomicallyWithReason(path, bytes, fault).written;
 }
 
 QString ReadFailureReason(const FileContent& content) {

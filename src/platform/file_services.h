@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/atomic_write.h"
+
 #include <QByteArray>
 #include <QString>
 #include <functional>
@@ -51,32 +53,6 @@ FileContent ReadFile(const QString& path);
 
 // The whole file; nullopt when ReadFile does not read it, for whatever reason.
 std::optional<QByteArray> ReadFileBytes(const QString& path);
-
-// The steps of an atomic write, each of which a full disk or a file-size limit can make fail.
-enum class WriteStep { Open, Write, Flush, Commit };
-
-// True for the step that is to fail. Tests use it to make a write fail where the system would.
-using WriteFault = std::function<bool(WriteStep step)>;
-
-// Whether a file was written, and if not, why: the system's words for its error in the user's
-// language, or that what stands under the name is no file.
-struct FileWrite {
-    bool written = false;
-    QString reason; // empty when written
-};
-
-// Replaces the file's content as one step: the bytes go to a temporary file beside it that
-// only takes the file's place once completely written and flushed to disk. So a failed write
-// leaves an existing file exactly as it was and never leaves a half-written one, nor the
-// temporary file. Only a regular file is replaced; the new one keeps the old one's mode and,
-// where the process may give it, its owner. A step made to fail by `fault` gives the reason
-// the system would give there.
-FileWrite WriteFileAtomicallyWithReason(const QString& path, const QByteArray& bytes,
-                                        const WriteFault& fault = {});
-
-// The same, for a caller that only needs to know whether: true when the file now holds `bytes`.
-bool WriteFileAtomically(const QString& path, const QByteArray& bytes,
-                         const WriteFault& fault = {});
 
 // Why a file that is there was not read, in the user's language: "it is not a file", "it is
 // larger than 16 MiB" or the system's words; empty where it was read or is missing.

@@ -53,7 +53,7 @@ QList<HeldEvent> HeldEventsOf(const QList<DavResource>& resources, const QUrl& c
         // Of a recurring event with exceptions, the first component speaks for the resource.
         const IcalEvent& event = events.first();
         held.append(
-            {place.path, resource.etag, event.uid, IsPublishedEvent(event), event.start.date});
+            {place.path, resource.etag, event.uid, event.start.date, HoldsOtherUids(events)});
     }
     return held;
 }

@@ -21,6 +21,23 @@ QString FreeHref(const QString& hrefPrefix, const QByteArray& uid, const std::se
     return href;
 }
 
+bool IsOurs(const HeldEvent& event, const PublishedDuty& wanted) {
+    return !event.shared && IsCrewUid(event.uid, wanted.crew);
+}
+
+// Of the copies of one event, the one at its own name, else the first.
+qsizetype KeptCopy(const QList<const HeldEvent*>& copies, const QString& ownHref) {
+    for (qsizetype i = 0; i < copies.size(); ++i) {
+        if (copies[i]->href == ownHref)
+            return i;
+    }
+    return 0;
+}
+
+PublishStep DeleteOf(const HeldEvent& event) {
+    return {PublishStep::Action::Delete, event.href, event.etag, event.uid, {}, {}, event.first};
+}
+
 } // namespace
 
 QList<PublishStep> PublishPlan(const PublishedDuty& wanted, const QList<HeldEvent>& held,
@@ -29,7 +46,7 @@ QList<PublishStep> PublishPlan(const PublishedDuty& wanted, const QList<HeldEven
     std::set<QString> taken;
     for (const HeldEvent& event : held) {
         taken.insert(event.href);
-        if (event.ours)
+        if (IsOurs(event, wanted))
             oursByUid[event.uid].append(&event);
     }
     QList<PublishStep> changes;
@@ -46,26 +63,24 @@ QList<PublishStep> PublishPlan(const PublishedDuty& wanted, const QList<HeldEven
                 {Action::Create, href, {}, event.uid, event.ics, event.hash, event.first});
             continue;
         }
-        const HeldEvent& kept = *copies.first();
+        const qsizetype keptAt =
+            KeptCopy(copies, hrefPrefix + QString::fromUtf8(event.uid) + QStringLiteral(".ics"));
+        const HeldEvent& kept = *copies[keptAt];
         const auto known = confirmed.find(kept.href);
         const bool current = known != confirmed.end() && known->second.etag == kept.etag &&
                              known->second.hash == event.hash;
         if (!current)
             changes.append({Action::Update, kept.href, kept.etag, event.uid, event.ics, event.hash,
                             event.first});
-        for (qsizetype i = 1; i < copies.size(); ++i)
-            deletes.append({Action::Delete,
-                            copies[i]->href,
-                            copies[i]->etag,
-                            event.uid,
-                            {},
-                            {},
-                            copies[i]->first});
+        for (qsizetype i = 0; i < copies.size(); ++i) {
+            if (i != keptAt)
+                deletes.append(DeleteOf(*copies[i]));
+        }
     }
     for (const HeldEvent& event : held) {
-        if (event.ours && !wantedUids.contains(event.uid) && !IsHistory(event.first, wanted))
-            deletes.append(
-                {Action::Delete, event.href, event.etag, event.uid, {}, {}, event.first});
+        if (IsOurs(event, wanted) && !wantedUids.contains(event.uid) &&
+            !IsHistory(event.first, wanted))
+            deletes.append(DeleteOf(event));
     }
     std::stable_sort(changes.begin(), changes.end(),
                      [](const PublishStep& a, const PublishStep& b) { return a.first < b.first; });
@@ -76,6 +91,9 @@ int ChangesWaiting(const PublishedDuty& wanted, const ConfirmedEvents& confirmed
     std::map<QByteArray, QByteArray> confirmedHashes;
     for (const auto& [href, event] : confirmed)
         confirmedHashes[event.uid] = event.hash;
+    const auto ours = [&wanted](const ConfirmedEvent& event) {
+        return IsCrewUid(event.uid, wanted.crew);
+    };
     int waiting = 0;
     std::set<QByteArray> wantedUids;
     for (const PublishedEvent& event : wanted.events) {
@@ -84,7 +102,9 @@ int ChangesWaiting(const PublishedDuty& wanted, const ConfirmedEvents& confirmed
         waiting += found == confirmedHashes.end() || found->second != event.hash ? 1 : 0;
     }
     for (const auto& [href, event] : confirmed)
-        waiting += !wantedUids.contains(event.uid) && !IsHistory(event.first, wanted) ? 1 : 0;
+        waiting += ours(event) && !wantedUids.contains(event.uid) && !IsHistory(event.first, wanted)
+                       ? 1
+                       : 0;
     return waiting;
 }
 

@@ -10,13 +10,15 @@
 
 namespace dutyloop {
 
-// An event the target holds: where, in which version, and whether it is Dutyloop's.
+// An event the target holds: where, in which version, and under which UID.
 struct HeldEvent {
     QString href; // the resource's path on the server, or the file's name in the folder
     QByteArray etag;
-    QByteArray uid;
-    bool ours = false;
-    QDate first; // the day it starts on
+    QByteArray uid; // of the resource's first event
+    QDate first;    // the day it starts on
+    // The resource holds events of other UIDs beside it, as a whole calendar file dropped into
+    // a folder does: never Dutyloop's to replace, whatever its first event is.
+    bool shared = false;
     friend bool operator==(const HeldEvent&, const HeldEvent&) = default;
 };
 
@@ -48,12 +50,16 @@ struct PublishStep {
 };
 
 // What takes the target from what it holds to the wanted duty, touching only events of ours:
+// those with a UID of the wanted crew's (IsCrewUid), whatever marks another client left them.
+// Other crews' events, published to the same calendar by another profile, are never touched.
 // - a wanted event it does not hold is created, as "<UID>.ics" beside `hrefPrefix`;
-// - one it holds is updated unless it is in the version confirmed with the wanted content, so
-//   an event of ours that another client changed is put back as the rotation has it;
+// - one it holds is updated in place unless it is in the version confirmed with the wanted
+//   content, so an event of ours that another client changed is put back as the rotation has
+//   it;
 // - an event of ours that is not wanted is deleted, where it starts on or after the first day
 //   the wanted duty answers for; earlier ones are history and stay;
-// - a second copy of a wanted event (the same UID elsewhere) is deleted.
+// - a second copy of a wanted event (the same UID elsewhere) is deleted; the one kept is the
+//   copy at "<UID>.ics" where there is one.
 // Creates and updates come first, in date order, then the deletes.
 QList<PublishStep> PublishPlan(const PublishedDuty& wanted, const QList<HeldEvent>& held,
                                const ConfirmedEvents& confirmed, const QString& hrefPrefix);

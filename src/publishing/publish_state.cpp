@@ -1,5 +1,10 @@
 #include "publishing/publish_state.h"
 
+#include "platform/file_services.h"
+
+#include <QDir>
+#include <QFileInfo>
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -10,6 +15,10 @@ namespace {
 
 QString Text(const QByteArray& bytes) {
     return QString::fromUtf8(bytes);
+}
+
+QString StatePath(const QString& folder) {
+    return QDir(folder).filePath(QString::fromLatin1(kPublishStateFile));
 }
 
 } // namespace
@@ -52,6 +61,24 @@ PublishState PublishStateFromText(const QByteArray& text) {
             QDate::fromString(event.value(QStringLiteral("first")).toString(), Qt::ISODate)};
     }
     return state;
+}
+
+std::optional<PublishState> ReadPublishState(const QString& folder) {
+    const QString path = StatePath(folder);
+    const FileContent content = ReadFile(path);
+    if (content.read())
+        return PublishStateFromText(content.bytes);
+    if (content.failure == ReadFailure::Missing || QFileInfo(path).isSymLink())
+        return PublishState();
+    return std::nullopt;
+}
+
+QString WritePublishState(const QString& folder, const PublishState& state) {
+    CreateDirectoryWithParents(folder);
+    const QString path = StatePath(folder);
+    const FileWrite write =
+        WriteFileAtomicallyWithReason(path, PublishStateText(state), {}, SymbolicLinks::Replace);
+    return write.written ? QString() : UnableToWriteMessage(path, write.reason);
 }
 
 } // namespace dutyloop

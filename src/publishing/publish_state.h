@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
+#include <optional>
 
 namespace dutyloop {
 
@@ -24,5 +25,15 @@ inline constexpr char kPublishStateFile[] = "dutyloop-published.json";
 // one run that sends every event again.
 QByteArray PublishStateText(const PublishState& state);
 PublishState PublishStateFromText(const QByteArray& text);
+
+// The state kept in the settings folder `folder`: none where there is none, or no text that can
+// be read; nullopt where something stands under its name that cannot be read and cannot be
+// the state (a folder, a FIFO, a file the system refuses), which the next write finds in its way.
+// A link under its name is read through, and replaced by the next write.
+std::optional<PublishState> ReadPublishState(const QString& folder);
+
+// Writes the state into `folder` in one step, a link under its name replaced rather than the file
+// it leads to; the user's words for why it could not be, or empty where it was.
+QString WritePublishState(const QString& folder, const PublishState& state);
 
 } // namespace dutyloop

@@ -76,6 +76,8 @@ QString PublishProblemText(PublishProblem problem) {
     case PublishProblem::Moved:
         return QCoreApplication::translate("Publishing",
                                            "the server moved the calendar to another address");
+    case PublishProblem::StateNotKept:
+        return QCoreApplication::translate("Publishing", "what was published cannot be recorded");
     }
     return QString();
 }

@@ -1,10 +1,8 @@
 #include "publishing/publisher.h"
 
-#include "platform/file_services.h"
+#include "calendar/published_duty.h"
 #include "publishing/publish_connection.h"
 #include "publishing/publish_state.h"
-
-#include <QDir>
 
 #include <algorithm>
 
@@ -58,11 +56,10 @@ void Publisher::setTarget(const PublishTarget& target, const QString& password) 
     m_retryTimer.stop();
     m_backOff = 0ms;
     const QString key = PublishTargetKey(target);
-    *m_state = PublishStateFromText(
-        ReadFileBytes(QDir(m_settingsFolder).filePath(QString::fromLatin1(kPublishStateFile)))
-            .value_or(QByteArray()));
-    if (m_state->target != key)
-        *m_state = PublishState{key, {}, {}};
+    const std::optional<PublishState> kept = ReadPublishState(m_settingsFolder);
+    *m_state = kept && kept->target == key ? *kept : PublishState{key, {}, {}};
+    // Said by the first run, which tries to write it down.
+    m_stateKept = kept.has_value();
     m_status = PublishStatus();
     m_status.lastComplete = m_state->lastComplete;
     if (target.kind == PublishTarget::Kind::None)
@@ -114,11 +111,13 @@ void Publisher::retryNow() {
 void Publisher::startRun() {
     m_retryTimer.stop();
     m_contentChanged = false;
+    m_status.created = m_status.updated = m_status.deleted = m_status.outside = 0;
+    m_status.changesWaiting = ChangesWaiting(*m_content, m_state->confirmed);
+    if (const QString problem = m_stateKept ? QString() : saveState(); !problem.isEmpty())
+        return failRun({PublishProblem::StateNotKept, problem, {}});
     m_run = std::make_unique<PublishRun>();
     m_status.state = PublishStatus::State::Publishing;
     m_status.nextTry = QDateTime();
-    m_status.created = m_status.updated = m_status.deleted = m_status.outside = 0;
-    m_status.changesWaiting = ChangesWaiting(*m_content, m_state->confirmed);
     emitStatus();
     m_connection->discover([this](const QList<HeldEvent>& held, const PublishFailure& failure) {
         if (failure.failed())
@@ -128,11 +127,12 @@ void Publisher::startRun() {
 }
 
 void Publisher::planRun(const QList<HeldEvent>& held) {
-    // What the target no longer holds, it no longer confirms.
+    // What the target no longer holds, it no longer confirms; another crew's events, which the
+    // plan leaves alone, are not ours to confirm.
     ConfirmedEvents stillHeld;
     for (const HeldEvent& event : held) {
         const auto found = m_state->confirmed.find(event.href);
-        if (found != m_state->confirmed.end())
+        if (found != m_state->confirmed.end() && IsCrewUid(found->second.uid, m_content->crew))
             stillHeld.insert(*found);
     }
     m_state->confirmed = std::move(stillHeld);
@@ -177,18 +177,20 @@ void Publisher::confirmStep(const SentStep& sent) {
         m_state->confirmed.erase(step.href);
     else
         m_state->confirmed[step.href] = {sent.etag, step.uid, step.hash, step.first};
-    saveState();
     ++m_run->next;
+    if (const QString problem = saveState(); !problem.isEmpty())
+        return failRun({PublishProblem::StateNotKept, problem, {}});
     m_status.changesWaiting = static_cast<int>(m_run->steps.size() - m_run->next);
     emitStatus();
     sendNext();
 }
 
 void Publisher::finishRun() {
+    m_state->lastComplete = m_clock();
+    if (const QString problem = saveState(); !problem.isEmpty())
+        return failRun({PublishProblem::StateNotKept, problem, {}});
     m_run.reset();
     m_backOff = 0ms;
-    m_state->lastComplete = m_clock();
-    saveState();
     m_status.state = PublishStatus::State::Published;
     m_status.lastComplete = m_state->lastComplete;
     m_status.changesWaiting = 0;
@@ -215,12 +217,12 @@ void Publisher::failRun(const PublishFailure& failure) {
     emitStatus();
 }
 
-// Written whole after each confirmed step; where the folder refuses, the next run sends again
-// what this one sent, and nothing is lost.
-void Publisher::saveState() {
-    CreateDirectoryWithParents(m_settingsFolder);
-    WriteFileAtomically(QDir(m_settingsFolder).filePath(QString::fromLatin1(kPublishStateFile)),
-                        PublishStateText(*m_state));
+// Written whole after each confirmed step. Where the folder refuses, the step stays with the
+// target, and the next run that can write it down finds it there and updates it.
+QString Publisher::saveState() {
+    const QString problem = WritePublishState(m_settingsFolder, *m_state);
+    m_stateKept = problem.isEmpty();
+    return problem;
 }
 
 void Publisher::emitStatus() {

@@ -28,8 +28,9 @@ struct SentStep;
 // small file writes for a folder): nothing here waits on the caller's thread.
 //
 // What the target confirmed is kept in the settings folder, written after each confirmed step,
-// so that after a crash or a stop the next run sends exactly what is still missing. A run that
-// fails waits and tries again, 5 seconds after the first failure, doubling up to 15 minutes.
+// so that after a crash or a stop the next run sends exactly what is still missing; where it
+// cannot be written, the run fails and says so. A run that fails waits and tries again, 5
+// seconds after the first failure, doubling up to 15 minutes.
 class Publisher : public QObject {
     Q_OBJECT
 public:
@@ -64,7 +65,7 @@ private:
     void confirmStep(const SentStep& sent);
     void finishRun();
     void failRun(const PublishFailure& failure);
-    void saveState();
+    QString saveState();
     void emitStatus();
 
     QString m_settingsFolder;
@@ -75,6 +76,9 @@ private:
     std::unique_ptr<PublishConnection> m_connection;
     std::unique_ptr<PublishRun> m_run;
     std::unique_ptr<PublishState> m_state;
+    // Whether what the target confirms can be written down. No step is sent until it can: a
+    // step that the next run does not know of would be sent again on every run.
+    bool m_stateKept = true;
     bool m_hasTarget = false;
     bool m_contentChanged = false;
     bool m_retrying = true;

@@ -47,8 +47,8 @@ void VdirConnection::discover(Discovered done) {
             if (events.isEmpty())
                 continue;
             const IcalEvent& event = events.first();
-            held.append({name, VersionOf(*bytes), event.uid,
-                         events.size() == 1 && IsPublishedEvent(event), event.start.date});
+            held.append(
+                {name, VersionOf(*bytes), event.uid, event.start.date, HoldsOtherUids(events)});
         }
     }
     QTimer::singleShot(0, this, [done = std::move(done), held, failure] { done(held, failure); });
@@ -62,10 +62,12 @@ void VdirConnection::send(const PublishStep& step, Sent done) {
         if (!QFile::remove(path) && QFile::exists(path))
             failure = NotWritable(QCoreApplication::translate("Publishing", "Unable to delete %1")
                                       .arg(QDir::toNativeSeparators(path)));
-    } else if (WriteFileAtomically(path, step.ics)) {
+    } else if (const FileWrite write =
+                   WriteFileAtomicallyWithReason(path, step.ics, {}, SymbolicLinks::Replace);
+               write.written) {
         version = VersionOf(step.ics);
     } else {
-        failure = NotWritable(UnableToWriteMessage(path));
+        failure = NotWritable(UnableToWriteMessage(path, write.reason));
     }
     QTimer::singleShot(0, this,
                        [done = std::move(done), version, failure] { done(version, failure); });

@@ -126,40 +126,33 @@ private slots:
         QVERIFY(duty.events.isEmpty());
     }
 
-    // Each row's event as another program may have left it in a calendar: its UID, then the
-    // lines that mark it or not.
+    // Each row's UID as another program may have left it in a calendar, and whether it is
+    // 5 TFS's own: the UID alone decides, whatever marks a phone dropped or kept.
     void whatIsOurs_data() {
         QTest::addColumn<QByteArray>("uid");
-        QTest::addColumn<QByteArray>("marks");
         QTest::addColumn<bool>("ours");
-        const QByteArray uid = "20270302-5-tfs@dutyloop.halvorne.example";
-        QTest::newRow("our UID and mark") << uid << QByteArray("X-DUTYLOOP-CREW:5 TFS") << true;
-        QTest::newRow("the category alone")
-            << uid << QByteArray("CATEGORIES:Work, Dutyloop") << true;
-        QTest::newRow("the category on a line of its own")
-            << uid << QByteArray("CATEGORIES:Work\r\nCATEGORIES:Dutyloop") << true;
-        QTest::newRow("our UID without a mark") << uid << QByteArray("CATEGORIES:Work") << false;
-        QTest::newRow("an empty mark") << uid << QByteArray("X-DUTYLOOP-CREW:") << false;
-        QTest::newRow("another's UID with our mark")
-            << QByteArray("abc@phone.example")
-            << QByteArray("X-DUTYLOOP-CREW:5 TFS\r\nCATEGORIES:Dutyloop") << false;
-        QTest::newRow("the domain alone") << QByteArray("@dutyloop.halvorne.example")
-                                          << QByteArray("X-DUTYLOOP-CREW:5 TFS") << false;
-        QTest::newRow("a category that only starts so")
-            << uid << QByteArray("CATEGORIES:Dutyloops") << false;
+        QTest::newRow("a run of 5 TFS")
+            << QByteArray("20270302-5-tfs@dutyloop.halvorne.example") << true;
+        QTest::newRow("a timed duty's own day")
+            << QByteArray("day-20270303-5-tfs@dutyloop.halvorne.example") << true;
+        QTest::newRow("a note of 5 TFS")
+            << QByteArray("note-20270306-5-tfs@dutyloop.halvorne.example") << true;
+        QTest::newRow("the same run of 3 TWT")
+            << QByteArray("20270302-3-twt@dutyloop.halvorne.example") << false;
+        QTest::newRow("a crew whose name ends like ours")
+            << QByteArray("20270302-15-tfs@dutyloop.halvorne.example") << false;
+        QTest::newRow("the suffix alone")
+            << QByteArray("-5-tfs@dutyloop.halvorne.example") << false;
+        QTest::newRow("an export of the agency-wide entry")
+            << QByteArray("20270302-tornvale@dutyloop.halvorne.example") << false;
+        QTest::newRow("a phone's event") << QByteArray("abc@phone.example") << false;
+        QTest::newRow("ours in other letters")
+            << QByteArray("20270302-5-TFS@dutyloop.halvorne.example") << false;
     }
     void whatIsOurs() {
         QFETCH(QByteArray, uid);
-        QFETCH(QByteArray, marks);
         QFETCH(bool, ours);
-        const QList<IcalEvent> events =
-            IcalCalendarFromText("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Someone//EN\r\n"
-                                 "BEGIN:VEVENT\r\nUID:" +
-                                 uid + "\r\nDTSTART;VALUE=DATE:20270302\r\n" + marks +
-                                 "\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n")
-                .events;
-        QCOMPARE(events.size(), 1);
-        QCOMPARE(IsPublishedEvent(events.first()), ours);
+        QCOMPARE(IsCrewUid(uid, QStringLiteral("5 TFS")), ours);
     }
 };
 

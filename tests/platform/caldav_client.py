@@ -10,6 +10,11 @@ caldav_client.py URL USER PASSWORD add ICS
     puts the event ICS (a whole VCALENDAR) into the calendar, as a phone would
 caldav_client.py URL USER PASSWORD retitle UID SUMMARY
     changes the summary of the event UID, as a user editing it on a phone would
+caldav_client.py URL USER PASSWORD strip UID
+    saves the event UID in place without its X-DUTYLOOP-CREW and CATEGORIES, as a phone's
+    calendar that keeps no property it does not know would
+caldav_client.py URL USER PASSWORD hrefs
+    one line for each event of the calendar, sorted: "UID<TAB>PATH"
 """
 import sys
 
@@ -33,6 +38,14 @@ def main(url, user, password, action, *rest):
         event = cal.event_by_uid(rest[0])
         event.icalendar_component["SUMMARY"] = rest[1]
         event.save()
+    elif action == "strip":
+        event = cal.event_by_uid(rest[0])
+        for name in ("X-DUTYLOOP-CREW", "CATEGORIES"):
+            del event.icalendar_component[name]
+        event.save()
+    elif action == "hrefs":
+        print("\n".join(sorted("%s\t%s" % (event.icalendar_component.get("UID"), event.url.path)
+                               for event in cal.events())))
     elif action == "list":
         lines = []
         for event in cal.events():

@@ -21,6 +21,8 @@
 using namespace dutyloop;
 using namespace dutyloop::testing;
 
+Q_DECLARE_METATYPE(dutyloop::SymbolicLinks)
+
 namespace {
 
 // What stands at the path itself, a link not followed: the file type bits, or -1 for nothing.
@@ -84,31 +86,51 @@ class TestAtomicWrite : public QObject {
     Q_OBJECT
 private slots:
     void writesFiles_data() {
-        QTest::addColumn<QString>("old"); // what stands at the path before: "", "file", "link"
-        QTest::newRow("a new file") << "";
-        QTest::newRow("over an existing longer file") << "file";
-        QTest::newRow("through a link: the link stays, its file takes the bytes") << "link";
+        // What stands at the path before: "", "file", or a link to "file", "nothing", "folder".
+        QTest::addColumn<QString>("old");
+        QTest::addColumn<SymbolicLinks>("links");
+        using enum SymbolicLinks;
+        QTest::newRow("a new file") << "" << Follow;
+        QTest::newRow("over an existing longer file") << "file" << Follow;
+        QTest::newRow("through a link: the link stays, its file takes the bytes")
+            << "link to file" << Follow;
+        QTest::newRow("a new file, links replaced") << "" << Replace;
+        QTest::newRow("over an existing longer file, links replaced") << "file" << Replace;
+        QTest::newRow("over a link: the link gives way, its file untouched")
+            << "link to file" << Replace;
+        QTest::newRow("over a link to nothing: nothing made where it leads")
+            << "link to nothing" << Replace;
+        QTest::newRow("over a link to a folder: the folder untouched")
+            << "link to folder" << Replace;
     }
     void writesFiles() {
         QFETCH(QString, old);
+        QFETCH(SymbolicLinks, links);
         QTemporaryDir base;
         QVERIFY(base.isValid());
         const QString path = base.filePath("dlTornvale.ini");
-        QString written = path;
-        if (old == "file") {
-            WritePlainFile(path, QByteArray(5000, 'o'));
-        } else if (old == "link") {
-            written = base.filePath("kept-elsewhere.ini");
-            WritePlainFile(written, QByteArray(5000, 'o'));
-            QVERIFY(QFile::link(written, path));
-        }
+        const QString elsewhere = base.filePath("kept-elsewhere");
+        if (old == "file" || old == "link to file")
+            WritePlainFile(old == "file" ? path : elsewhere, QByteArray(5000, 'o'));
+        if (old == "link to folder")
+            QVERIFY(QDir(base.path()).mkdir("kept-elsewhere"));
+        if (old.startsWith("link"))
+            QVERIFY(QFile::link(elsewhere, path));
         const QStringList before =
             old.isEmpty() ? QStringList{"dlTornvale.ini"} : Entries(base.path());
         const QByteArray bytes("[Config]\nWorkAssign=\xC3\xA9\0\n", 24);
-        QVERIFY(WriteFileAtomically(path, bytes));
-        QCOMPARE(ReadBack(written), bytes);
+        QVERIFY(WriteFileAtomically(path, bytes, {}, links));
         QCOMPARE(Entries(base.path()), before);
-        QCOMPARE(QFileInfo(path).isSymLink(), old == "link");
+        const bool followed = links == SymbolicLinks::Follow && old.startsWith("link");
+        QCOMPARE(ReadBack(followed ? elsewhere : path), bytes);
+        QCOMPARE(QFileInfo(path).isSymLink(), followed);
+        if (old == "link to file" && !followed)
+            QCOMPARE(ReadBack(elsewhere), QByteArray(5000, 'o'));
+        if (old == "link to folder")
+            QCOMPARE(Entries(elsewhere), QStringList());
+        QCOMPARE(KindAt(elsewhere), old == "link to nothing" || !old.startsWith("link") ? -1
+                                    : old == "link to folder" ? int(S_IFDIR)
+                                                              : int(S_IFREG));
     }
 
     // The new file takes the old one's place with its mode, set-ID bits included, and its owner.
@@ -145,22 +167,33 @@ private slots:
     void failedWritesChangeNothing_data() {
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("untouched"); // the plain file that must keep its bytes
+        QTest::addColumn<SymbolicLinks>("links");
+        using enum SymbolicLinks;
         QTest::newRow("over an existing file, no room for the temporary name")
-            << kLongName << kLongName;
+            << kLongName << kLongName << Follow;
         QTest::newRow("inside a plain file") << "file/dlTornvale.ini"
-                                             << "file";
+                                             << "file" << Follow;
         QTest::newRow("over a directory") << "folder"
-                                          << "folder/inner";
+                                          << "folder/inner" << Follow;
         QTest::newRow("over a FIFO") << "fifo"
-                                     << "file";
+                                     << "file" << Follow;
         QTest::newRow("over a link to a FIFO") << "link-to-fifo"
-                                               << "file";
+                                               << "file" << Follow;
         QTest::newRow("over a link to itself") << "loop"
-                                               << "file";
+                                               << "file" << Follow;
+        QTest::newRow("links replaced: no room for the temporary name")
+            << kLongName << kLongName << Replace;
+        QTest::newRow("links replaced: inside a plain file") << "file/dlTornvale.ini"
+                                                             << "file" << Replace;
+        QTest::newRow("links replaced: over a directory") << "folder"
+                                                          << "folder/inner" << Replace;
+        QTest::newRow("links replaced: over a FIFO") << "fifo"
+                                                     << "file" << Replace;
     }
     void failedWritesChangeNothing() {
         QFETCH(QString, target);
         QFETCH(QString, untouched);
+        QFETCH(SymbolicLinks, links);
         QTemporaryDir base;
         QVERIFY(base.isValid());
         QVERIFY(QDir(base.path()).mkdir("folder"));
@@ -173,7 +206,7 @@ private slots:
         const QStringList before = Entries(base.path());
         const int kind = KindAt(base.filePath(target));
 
-        QVERIFY(!WriteFileAtomically(base.filePath(target), "new\n"));
+        QVERIFY(!WriteFileAtomically(base.filePath(target), "new\n", {}, links));
         QCOMPARE(ReadBack(base.filePath(untouched)), QByteArray("old\n"));
         // No temporary file is left behind either, and nothing was put in the target's place.
         QCOMPARE(Entries(base.path()), before);
@@ -182,7 +215,8 @@ private slots:
         QVERIFY(QFileInfo(base.filePath("folder")).isDir());
     }
 
-    // Each failure says why, in the system's words where the system refused.
+    // Each failure says why, in the system's words where the system refused, whether links are
+    // followed or replaced.
     void failedWritesSayWhy_data() {
         QTest::addColumn<QString>("target"); // below the test's folder, or absolute
         QTest::addColumn<int>("failing");    // a WriteStep made to fail, or -1
@@ -225,6 +259,7 @@ private slots:
         const WriteFault fault = [failing](WriteStep step) { return int(step) == failing; };
 
         FileWrite write;
+        FileWrite replaced;
         bool written = true;
         {
             // The permissions must count; the rest fails for the super-user too, and says so.
@@ -235,10 +270,14 @@ private slots:
                 QSKIP("the test cannot act as an account without privileges");
             write = WriteFileAtomicallyWithReason(path, "new\n", fault);
             written = WriteFileAtomically(path, "new\n", fault);
+            replaced = WriteFileAtomicallyWithReason(path, "new\n", fault, SymbolicLinks::Replace);
         }
         QVERIFY(!write.written);
         QVERIFY(!written);
         QCOMPARE(write.reason, reason);
+        // The same words where a link would give way to the file.
+        QVERIFY(!replaced.written);
+        QCOMPARE(replaced.reason, reason);
         QCOMPARE(Entries(base.path()), before);
         QCOMPARE(ReadBack(base.filePath("file")), QByteArray("old\n"));
     }

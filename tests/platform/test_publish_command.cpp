@@ -166,6 +166,24 @@ private slots:
         QVERIFY2(run.errors.contains(reason), qPrintable(run.errors));
     }
 
+    // A folder where the record of what was published belongs: nothing is published, and the
+    // run says why and fails.
+    void aStateThatCannotBeKept() {
+        QTemporaryDir config;
+        const QString state = config.filePath("Halvorne/Dutyloop/dutyloop-published.json");
+        QVERIFY(QDir().mkpath(state));
+        const Run run = PublishWith(
+            config,
+            "[Config]\nWorkAssign=5 TFS\n[Publish]\nTarget=folder\nFolder=$FOLDER\nMonths=1\n", {},
+            kPrivate);
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.output, QString());
+        QVERIFY2(run.errors.contains("dutyloop: what was published cannot be recorded") &&
+                     run.errors.contains(state + ": it is not a file"),
+                 qPrintable(run.errors));
+        QCOMPARE(QDir(config.filePath("vdir")).entryList(QDir::Files), QStringList());
+    }
+
     // A folder needs no password and no server.
     void publishesToAFolder() {
         QTemporaryDir config;

@@ -67,6 +67,31 @@ bool Write(const QString& path, const QByteArray& bytes) {
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+QByteArray Read(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The event as a phone's calendar saves it back through a sync: the same file, without the
+// crew's mark and the category, which it does not know.
+QByteArray Stripped(const QByteArray& ics) {
+    QByteArray unfolded = ics;
+    unfolded.replace("\r\n ", "");
+    QByteArray kept;
+    for (const QByteArray& line : unfolded.split('\n')) {
+        if (!line.startsWith("X-DUTYLOOP-CREW") && !line.startsWith("CATEGORIES") &&
+            !line.isEmpty())
+            kept += line + '\n';
+    }
+    return kept;
+}
+
+// khal's list of March 2027 as published for 5 TFS.
+const QStringList kMarchDuty{
+    "2027-03-02 2027-03-04 On duty (5 TFS)", "2027-03-09 2027-03-11 On duty (5 TFS)",
+    "2027-03-15 2027-03-16 On duty (5 TFS)", "2027-03-21 2027-03-23 On duty (5 TFS)",
+    "2027-03-28 2027-03-30 On duty (5 TFS)"};
+
 } // namespace
 
 class TestPublishVdir : public QObject {
@@ -121,6 +146,46 @@ private slots:
         QVERIFY(dentist.open(QIODevice::ReadOnly));
         QCOMPARE(dentist.readAll(), kDentist);
         QVERIFY(QFile::exists(folder + "/notes.txt"));
+    }
+
+    // A phone's calendar, synced into the folder, saves an event of ours in place without the
+    // crew's mark and the category: by its UID it is still ours, written over where it is and
+    // never doubled; taken away by leave, it goes.
+    void strippedEventStaysOne() {
+        const QString khal = QStandardPaths::findExecutable("khal");
+        if (khal.isEmpty())
+            QSKIP("khal is not installed (Debian's khal, in the Makefile's DEB_PACKAGES)");
+        QTemporaryDir home;
+        const QString folder = home.filePath("duty");
+        const QString config = KhalConfig(home, folder);
+        Publisher publisher(home.filePath("settings"), [] { return kNow; });
+        publisher.setRetrying(false);
+        publisher.setTarget({PublishTarget::Kind::Folder, {}, {}, folder, 1, {}});
+        publisher.publish(MarchWith({}));
+        QTRY_COMPARE(publisher.status().state, PublishStatus::State::Published);
+        const QStringList files = QDir(folder).entryList(QDir::Files);
+        const QString ninth = folder + "/20270309-5-tfs@dutyloop.halvorne.example.ics";
+        const QByteArray stripped = Stripped(Read(ninth));
+        QVERIFY(!stripped.contains("X-DUTYLOOP-CREW") && !stripped.contains("CATEGORIES"));
+        QVERIFY(Write(ninth, stripped));
+
+        publisher.publish(MarchWith({}));
+        QTRY_COMPARE(publisher.status().state, PublishStatus::State::Published);
+        QCOMPARE(publisher.status().created, 0);
+        QCOMPARE(publisher.status().updated, 1);
+        QCOMPARE(QDir(folder).entryList(QDir::Files), files);
+        QVERIFY(Read(ninth).contains("X-DUTYLOOP-CREW:5 TFS"));
+        QCOMPARE(KhalList(khal, config), kMarchDuty);
+
+        QVERIFY(Write(ninth, stripped));
+        publisher.publish(
+            MarchWith("[Days 5 TFS]\n2027-03-09=leave\n2027-03-10=leave\n2027-03-11=leave\n"));
+        QTRY_COMPARE(publisher.status().state, PublishStatus::State::Published);
+        QCOMPARE(publisher.status().deleted, 1);
+        QVERIFY(!QFile::exists(ninth));
+        QStringList left = kMarchDuty;
+        left.removeAt(1);
+        QCOMPARE(KhalList(khal, config), left);
     }
 };
 

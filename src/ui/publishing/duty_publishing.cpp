@@ -64,9 +64,6 @@ void DutyPublishing::start(const PublishTarget& target) {
 }
 
 void DutyPublishing::setTarget(const PublishTarget& target, const QString& password) {
-    // A calendar no longer published to needs its password no more: it leaves the secret store.
-    if (m_target.kind == Kind::CalDav && PublishTargetKey(target) != PublishTargetKey(m_target))
-        DeletePassword(m_target, this, {});
     m_target = target;
     useTarget(target, password);
 }
@@ -97,6 +94,7 @@ void DutyPublishing::follow(const SettingsModel* settings, const DaysStore* days
     m_settings = settings;
     m_days = days;
     m_holidaysOf = {HolidayRegion::None, QString()};
+    m_savedTarget = settings->saved().publish;
     connect(settings, &SettingsModel::savedChanged, this, &DutyPublishing::followSettings);
     connect(days, &DaysStore::changed, this, &DutyPublishing::followToday);
     followSettings(settings->saved());
@@ -104,6 +102,13 @@ void DutyPublishing::follow(const SettingsModel* settings, const DaysStore* days
 
 // Where holidays cannot be read, the window has said so when they were chosen; none are named.
 void DutyPublishing::followSettings(const Settings& saved) {
+    // A calendar the saved settings no longer name, by the Publish dialog or by a file saved
+    // with another target in it, needs its password no more: it leaves the secret store. The
+    // same calendar with the same user keeps it.
+    const PublishTarget earlier = std::exchange(m_savedTarget, saved.publish);
+    if (earlier.kind == Kind::CalDav &&
+        PublishTargetKey(earlier) != PublishTargetKey(saved.publish))
+        DeletePassword(earlier, this, {});
     const std::pair<HolidayRegion, QString> holidaysOf{saved.holidayRegion, saved.holidayFile};
     if (holidaysOf != m_holidaysOf || (!m_holidays && holidaysOf.first != HolidayRegion::None)) {
         m_holidays = LoadHolidayCalendar(saved).holidays;

@@ -35,14 +35,15 @@ public:
     // At start: the saved target, published once the secret store has given its password.
     // Where the store has none for a calendar that needs one, `passwordWanted` asks for it.
     void start(const PublishTarget& target);
-    // A target the user has just set, and its password for this run. The secret store forgets
-    // the password of the calendar it replaces, unless it is the same calendar with the same user.
+    // A target the user has just set, and its password for this run.
     void setTarget(const PublishTarget& target, const QString& password);
     // Has the secret store keep the calendar's password for the runs to come; where it does
     // not, `passwordNotKept` says why.
     void keepPassword(const PublishTarget& target, const QString& password);
     // The duty to keep published: the saved settings and every crew's days, followed as they
     // change; the holidays the saved settings name are read here, as `--publish` reads them.
+    // Where the saved target changes to another calendar or user, or to none, the secret store
+    // forgets the password of the calendar it replaces.
     void follow(const SettingsModel* settings, const DaysStore* days);
     // The day changed, and with it the months published.
     void followToday();
@@ -80,6 +81,8 @@ private:
     void followSettings(const Settings& saved);
 
     const SettingsModel* m_settings = nullptr;
+    // The target of the saved settings as last followed.
+    PublishTarget m_savedTarget;
     const DaysStore* m_days = nullptr;
     // Those of the saved settings, and the choice they were read for.
     std::optional<HolidayList> m_holidays;

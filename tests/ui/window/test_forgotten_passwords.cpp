@@ -1,8 +1,12 @@
-// The secret store forgets a calendar's password once the window publishes there no more, and
-// keeps it while the calendar and its user stay. Against GNOME's secret store, gnome-keyring, on
-// a session bus of the test's own; the machine's own store is never touched.
+// The secret store forgets a calendar's password once the saved settings publish there no more,
+// and keeps it while the calendar and its user stay. Against GNOME's secret store, gnome-keyring,
+// on a session bus of the test's own; the machine's own store is never touched.
 
+#include "file_helpers.h"
+#include "platform/days_store.h"
+#include "platform/settings_model.h"
 #include "publishing/secret_store.h"
+#include "settings/publish_target.h"
 #include "ui/publishing/duty_publishing.h"
 
 #include <QDBusConnection>
@@ -15,6 +19,7 @@
 #include <optional>
 
 using namespace dutyloop;
+using namespace dutyloop::testing;
 
 namespace {
 
@@ -80,16 +85,13 @@ private slots:
         using Outcome = SecretAnswer::Outcome;
         PublishTarget accepted = kKims;
         accepted.certificate = QByteArray(64, 'a');
+        const PublishTarget work = Calendar(QStringLiteral("https://dav.example/kim/work/"), "kim");
+        const PublishTarget sam = Calendar(QStringLiteral("https://dav.example/kim/duty/"), "sam");
+        const PublishTarget folder{PublishTarget::Kind::Folder, {}, {}, "/tmp/duty", 12, {}};
         QTest::newRow("the same calendar, its certificate accepted") << accepted << Outcome::Done;
-        QTest::newRow("another calendar on the server")
-            << Calendar(QStringLiteral("https://dav.example/kim/work/"), "kim")
-            << Outcome::NotFound;
-        QTest::newRow("another user")
-            << Calendar(QStringLiteral("https://dav.example/kim/duty/"), "sam")
-            << Outcome::NotFound;
-        QTest::newRow("a folder instead") << PublishTarget{PublishTarget::Kind::Folder, {}, {},
-                                                           QStringLiteral("/tmp/duty"), 12, {}}
-                                          << Outcome::NotFound;
+        QTest::newRow("another calendar on the server") << work << Outcome::NotFound;
+        QTest::newRow("another user") << sam << Outcome::NotFound;
+        QTest::newRow("a folder instead") << folder << Outcome::NotFound;
         QTest::newRow("publishing turned off") << PublishTarget{} << Outcome::NotFound;
     }
     void forgottenWhereNoLongerNeeded() {
@@ -102,10 +104,19 @@ private slots:
                       [&written](const SecretAnswer& answer) { written = answer; });
         QTRY_VERIFY(written);
         QCOMPARE(written->outcome, SecretAnswer::Outcome::Done);
-        DutyPublishing publishing(m_home.path(), [] { return QDateTime::currentDateTime(); });
-        publishing.start(kKims);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("dlTornvale.ini");
+        const QByteArray text = TextWithPublishTarget("[Config]\nWorkAssign=5 TFS\n", kKims);
+        WritePlainFile(path, text);
+        SettingsModel settings(path, true);
+        DaysStore days(folder.filePath("dlTornvale-days.ini"));
+        DutyPublishing publishing(folder.path(), [] { return QDateTime::currentDateTime(); });
+        publishing.follow(&settings, &days);
+        publishing.start(settings.saved().publish);
         QTRY_COMPARE(publishing.password(), QStringLiteral("correct horse 7491"));
 
+        // As the Publish dialog's OK sets it: saved, then used.
+        QCOMPARE(settings.saveTarget(next), QString());
         publishing.setTarget(next, QStringLiteral("another"));
         // The store answers one request after the other: the read comes after any delete.
         const SecretAnswer read = ReadPasswordNow(kKims);
