@@ -1407,6 +1407,45 @@ Die Änderung wurde nicht gespeichert.</translation>
         <source>no password given</source>
         <translation>kein Passwort angegeben</translation>
     </message>
+    <message>
+        <source>its elements nest deeper than %L1 levels</source>
+        <translation>ihre Elemente sind tiefer als %L1 Ebenen verschachtelt</translation>
+    </message>
+    <message>
+        <source>no multistatus answer</source>
+        <translation>keine Multistatus-Antwort</translation>
+    </message>
+    <message>
+        <source>the answer is larger than %L1 MiB</source>
+        <translation>die Antwort ist größer als %L1 MiB</translation>
+    </message>
+    <message numerus="yes">
+        <source>redirected more than %n times</source>
+        <translation>
+            <numerusform>mehr als %n Mal umgeleitet</numerusform>
+            <numerusform>mehr als %n Mal umgeleitet</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The server moved the calendar to %1; change the address in Publish… if you trust it.</source>
+        <translation>Der Server hat den Kalender nach %1 verschoben; ändern Sie die Adresse unter Veröffentlichen…, wenn Sie ihm vertrauen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The server named %n resources outside the calendar; they were left alone.</source>
+        <extracomment>Resources a server&apos;s answer named outside the calendar collection, never touched.</extracomment>
+        <translation>
+            <numerusform>Der Server nannte %n Eintrag außerhalb des Kalenders; er blieb unberührt.</numerusform>
+            <numerusform>Der Server nannte %n Einträge außerhalb des Kalenders; sie blieben unberührt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the server moved the calendar to another address</source>
+        <translation>der Server hat den Kalender an eine andere Adresse verschoben</translation>
+    </message>
+    <message>
+        <source>what was published cannot be recorded</source>
+        <translation>das Veröffentlichte kann nicht festgehalten werden</translation>
+    </message>
 </context>
 <context>
     <name>Reminder</name>

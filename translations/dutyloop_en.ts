@@ -67,6 +67,21 @@
             <numerusform>%n changes waiting: %1</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>redirected more than %n times</source>
+        <translation>
+            <numerusform>redirected more than %n time</numerusform>
+            <numerusform>redirected more than %n times</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The server named %n resources outside the calendar; they were left alone.</source>
+        <extracomment>Resources a server&apos;s answer named outside the calendar collection, never touched.</extracomment>
+        <translation>
+            <numerusform>The server named %n resource outside the calendar; it was left alone.</numerusform>
+            <numerusform>The server named %n resources outside the calendar; they were left alone.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>dutyloop::ExportDialog</name>

@@ -1407,6 +1407,45 @@ La modification n’a pas été enregistrée.</translation>
         <source>no password given</source>
         <translation>aucun mot de passe donné</translation>
     </message>
+    <message>
+        <source>its elements nest deeper than %L1 levels</source>
+        <translation>ses éléments sont imbriqués sur plus de %L1 niveaux</translation>
+    </message>
+    <message>
+        <source>no multistatus answer</source>
+        <translation>aucune réponse multistatus</translation>
+    </message>
+    <message>
+        <source>the answer is larger than %L1 MiB</source>
+        <translation>la réponse dépasse %L1&#xa0;Mio</translation>
+    </message>
+    <message numerus="yes">
+        <source>redirected more than %n times</source>
+        <translation>
+            <numerusform>redirigé plus de %n&#xa0;fois</numerusform>
+            <numerusform>redirigé plus de %n&#xa0;fois</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The server moved the calendar to %1; change the address in Publish… if you trust it.</source>
+        <translation>Le serveur a déplacé le calendrier vers %1&#x202f;; changez l’adresse dans Publier… si vous lui faites confiance.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The server named %n resources outside the calendar; they were left alone.</source>
+        <extracomment>Resources a server&apos;s answer named outside the calendar collection, never touched.</extracomment>
+        <translation>
+            <numerusform>Le serveur a indiqué %n ressource hors du calendrier&#x202f;; elle n’a pas été touchée.</numerusform>
+            <numerusform>Le serveur a indiqué %n ressources hors du calendrier&#x202f;; elles n’ont pas été touchées.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the server moved the calendar to another address</source>
+        <translation>le serveur a déplacé le calendrier vers une autre adresse</translation>
+    </message>
+    <message>
+        <source>what was published cannot be recorded</source>
+        <translation>ce qui a été publié ne peut pas être consigné</translation>
+    </message>
 </context>
 <context>
     <name>Reminder</name>
