@@ -125,8 +125,9 @@ int PublishOnce(const QDateTime& now, const QString& configFolder, const QString
     Publisher publisher(QFileInfo(settingsFile).absolutePath(), [now] { return now; });
     publisher.setRetrying(false);
     publisher.setTarget(target, *password);
-    if (publisher.status().problem == PublishProblem::BadTarget ||
-        publisher.status().problem == PublishProblem::NoPassword)
+    const PublishProblem refused = publisher.status().problem;
+    if (refused == PublishProblem::BadTarget || refused == PublishProblem::NoPassword ||
+        refused == PublishProblem::Unencrypted)
         return Say(PublishFailureText(publisher.status()), 2);
     // Holidays that cannot be had are said so; the duty is published without them.
     const HolidayCalendar holidays = LoadHolidayCalendar(settings);

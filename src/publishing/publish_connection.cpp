@@ -1,6 +1,7 @@
 #include "publishing/publish_connection.h"
 
 #include "publishing/caldav_connection.h"
+#include "publishing/clear_text.h"
 #include "publishing/vdir_connection.h"
 
 #include <QCoreApplication>
@@ -23,6 +24,8 @@ TargetConnection ConnectTo(const PublishTarget& target, const QString& password,
         // tell of a wrong password where none was given.
         if (!target.user.isEmpty() && password.isEmpty())
             return {nullptr, {PublishProblem::NoPassword, {}, {}}};
+        if (!PasswordMayGo(target))
+            return {nullptr, {PublishProblem::Unencrypted, target.url, {}}};
         return {std::make_unique<CalDavConnection>(target, password, timeout), {}};
     case PublishTarget::Kind::Folder:
         if (!QDir::isAbsolutePath(target.folder))

@@ -22,6 +22,7 @@ enum class PublishProblem {
     UntrustedCertificate, // the server's certificate does not verify and was not accepted
     FolderNotWritable,    // a folder target that cannot be made or written
     Moved,                // the server sent the request to another origin; `details` says where
+    Unencrypted,          // a plain http address the password was not allowed to go to
     StateNotKept,         // what the target confirmed cannot be written down in the settings folder
 };
 

@@ -33,6 +33,15 @@ QString MovedText(const QString& where) {
         .arg(where);
 }
 
+// Where the password was not allowed to go over plain http, and what the user can do about it.
+QString UnencryptedText(const QString& where) {
+    return QCoreApplication::translate(
+               "Publishing",
+               "%1 is not encrypted: the password would travel in clear. Use an https:// address, "
+               "or allow it once in Publish….")
+        .arg(where);
+}
+
 // Said after what a run did, where the server named resources that are not the calendar's.
 QString WithOutside(const QString& text, const PublishStatus& status) {
     if (status.outside == 0)
@@ -76,6 +85,9 @@ QString PublishProblemText(PublishProblem problem) {
     case PublishProblem::Moved:
         return QCoreApplication::translate("Publishing",
                                            "the server moved the calendar to another address");
+    case PublishProblem::Unencrypted:
+        return QCoreApplication::translate("Publishing",
+                                           "the password would travel unencrypted, not allowed");
     case PublishProblem::StateNotKept:
         return QCoreApplication::translate("Publishing", "what was published cannot be recorded");
     }
@@ -99,6 +111,8 @@ QString PublishStatusText(const PublishStatus& status, const QDateTime& now) {
         return WithOutside(waiting, status);
     if (status.problem == PublishProblem::Moved)
         return waiting + u'\n' + MovedText(status.details);
+    if (status.problem == PublishProblem::Unencrypted)
+        return waiting + u'\n' + UnencryptedText(status.details);
     //: The changes waiting, then why: "3 changes waiting: server unreachable".
     return QCoreApplication::translate("Publishing", "%n changes waiting: %1", nullptr,
                                        status.changesWaiting)
@@ -124,6 +138,8 @@ QString PublishRunText(const PublishStatus& status, const PublishTarget& target)
 QString PublishFailureText(const PublishStatus& status) {
     if (status.problem == PublishProblem::Moved)
         return MovedText(status.details);
+    if (status.problem == PublishProblem::Unencrypted)
+        return UnencryptedText(status.details);
     QString text = PublishProblemText(status.problem);
     if (!status.details.isEmpty())
         text += QStringLiteral(" (%1)").arg(status.details);

@@ -18,6 +18,7 @@ constexpr QByteArrayView kUser("User");
 constexpr QByteArrayView kFolder("Folder");
 constexpr QByteArrayView kMonths("Months");
 constexpr QByteArrayView kCertificate("Certificate");
+constexpr QByteArrayView kUnencrypted("Unencrypted");
 
 constexpr QByteArrayView kCalDav("caldav");
 constexpr QByteArrayView kFolderKind("folder");
@@ -79,6 +80,19 @@ QString UsablePublishUrl(const QString& text) {
     return url.toString();
 }
 
+QString OriginOf(const QString& url) {
+    const QUrl parsed(UsablePublishUrl(url));
+    if (parsed.isEmpty())
+        return QString();
+    const QString scheme = parsed.scheme().toLower();
+    const int port = parsed.port(scheme == u"https" ? 443 : 80);
+    QUrl origin;
+    origin.setScheme(scheme);
+    origin.setHost(parsed.host());
+    origin.setPort(port);
+    return origin.toString();
+}
+
 QByteArray UsableFingerprint(QByteArrayView text) {
     QByteArray hex = text.trimmed().toByteArray().toLower();
     hex.replace(':', QByteArray());
@@ -102,6 +116,7 @@ PublishTarget PublishTargetFromText(const QByteArray& fileText) {
                         .value_or(kDefaultPublishMonths);
     target.certificate =
         UsableFingerprint(IniValue(fileText, kPublish, kCertificate).value_or(QByteArray()));
+    target.unencrypted = OriginOf(ValueText(fileText, kUnencrypted));
     return target;
 }
 
@@ -126,6 +141,8 @@ QByteArray TextWithPublishTarget(const QByteArray& fileText, const PublishTarget
             MonthsFromText(QByteArray::number(target.months)).value_or(kDefaultPublishMonths)));
     text = WithValueOrNone(text, kCertificate, UsableFingerprint(target.certificate),
                            !stored.certificate.isEmpty());
+    text = WithValueOrNone(text, kUnencrypted, OneLine(OriginOf(target.unencrypted)),
+                           !stored.unencrypted.isEmpty());
     return text;
 }
 

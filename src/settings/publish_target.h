@@ -24,6 +24,9 @@ struct PublishTarget {
     // The SHA-256 fingerprint, 64 lower-case hexadecimal digits, of the one certificate the user
     // accepted although it does not verify; empty where none was.
     QByteArray certificate;
+    // The plain http address, as "http://host:port", that the user allowed to receive the
+    // password unencrypted; empty where none was.
+    QString unencrypted = QString();
     friend bool operator==(const PublishTarget&, const PublishTarget&) = default;
 };
 
@@ -41,6 +44,10 @@ QByteArray TextWithPublishTarget(const QByteArray& fileText, const PublishTarget
 // The target as the state file and the secret store name it: the calendar's URL with the user in
 // it, "https://kim@dav.example/duty/", or the folder's path as a file URL; empty for none.
 QString PublishTargetKey(const PublishTarget& target);
+
+// "http://dav.example:80": the scheme, host and port of an address, which a password allowed to
+// travel unencrypted is allowed to; empty for no usable address.
+QString OriginOf(const QString& url);
 
 // The checks of the reading, one value at a time; empty where the value is unusable.
 QString UsablePublishUrl(const QString& text);

@@ -114,6 +114,10 @@ private slots:
         QTest::newRow("an empty password")
             << kCalendar << "http://127.0.0.1:9/kim/duty/" << secret << QByteArray("\n") << 2
             << "dutyloop: no password given";
+        QTest::newRow("plain http to another computer")
+            << kCalendar << "http://dav.example.invalid/kim/duty/" << secret
+            << QByteArray("secret\n") << 2
+            << "dutyloop: http://dav.example.invalid/kim/duty/ is not encrypted";
         QTest::newRow("no web address") << kCalendar << "ftp://127.0.0.1/kim/duty/" << secret
                                         << QByteArray("secret\n") << 2 << "must be a web address";
         QTest::newRow("no target") << QByteArray("[Config]\nWorkAssign=5 TFS\n") << "" << secret

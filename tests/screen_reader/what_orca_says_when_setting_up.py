@@ -56,6 +56,9 @@ STILL_WAITING = "changes waiting: no password given"
 
 STEPS = [
     Step("the start: the password is asked for", [], says=["Publish Duty Calendar", "Password"]),
+    # What is typed into the password, and erased from it, is never said.
+    Step("a password typed", ["type:qjqj"], never=["q", "j"]),
+    Step("Backspace in it", ["BackSpace"], never=["q", "j"]),
     Step("the question left unanswered: no password was given", ["Escape"], first=day(),
          says=[WAITING], never=["wrong user name or password"]),
     # The month between its arrows says the month's counts.

@@ -28,6 +28,7 @@ struct HeardEvent {
     QAccessible::Event type;
     QAccessibleInterface* about;
     QString notice;
+    QString text; // what a text event says was typed or erased
 };
 inline QList<HeardEvent>& Heard() {
     static QList<HeardEvent> events;
@@ -39,7 +40,12 @@ inline void Hear(QAccessibleEvent* event) {
     if (event->type() == QAccessible::ObjectShow && about && about->isValid() &&
         about->role() == QAccessible::Notification)
         notice = about->text(QAccessible::Name);
-    Heard().append({event->type(), about, notice});
+    QString text;
+    if (event->type() == QAccessible::TextInserted)
+        text = static_cast<QAccessibleTextInsertEvent*>(event)->textInserted();
+    else if (event->type() == QAccessible::TextRemoved)
+        text = static_cast<QAccessibleTextRemoveEvent*>(event)->textRemoved();
+    Heard().append({event->type(), about, notice, text});
 }
 
 // The interfaces the events of one kind were about, in order.

@@ -35,8 +35,9 @@ class LyingServer : public QTcpServer {
 public:
     using Script = std::function<QByteArray(const SeenRequest&)>;
 
-    explicit LyingServer(Script script) : m_script(std::move(script)) {
-        listen(QHostAddress::LocalHost, 0);
+    explicit LyingServer(Script script, const QHostAddress& address = QHostAddress::LocalHost)
+        : m_script(std::move(script)) {
+        listen(address, 0);
         connect(this, &QTcpServer::newConnection, this, [this] {
             while (QTcpSocket* socket = nextPendingConnection()) {
                 socket->setParent(this);

@@ -1,6 +1,8 @@
 #include "ui/publishing/publish_dialog.h"
 
+#include "publishing/clear_text.h"
 #include "publishing/secret_store.h"
+#include "ui/parts/hidden_text.h"
 #include "ui/parts/spoken_steps.h"
 
 #include <QButtonGroup>
@@ -11,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -41,9 +44,20 @@ void EnableRow(QFormLayout* form, QWidget* field, bool enabled) {
 
 } // namespace
 
+ClearTextQuestion ClearTextQuestionFor(const QString& url) {
+    return {PublishDialog::tr("Unencrypted Address"),
+            PublishDialog::tr("%1 is not encrypted: the user name, the password and the duty "
+                              "would travel in clear, and anyone on the network on the way "
+                              "could read them.\n\nUse an https:// address where the server has "
+                              "one. Send the password unencrypted to this address?")
+                .arg(url),
+            PublishDialog::tr("Send Unencrypted")};
+}
+
 PublishDialog::PublishDialog(const PublishTarget& target, const QString& password,
                              const Platform& platform, QWidget* parent)
     : QDialog(parent), m_platform(platform), m_start(target) {
+    HideHiddenTextFromScreenReaders();
     setObjectName(QStringLiteral("publishDialog"));
     setWindowTitle(tr("Publish Duty Calendar"));
     // Built in the order the Tab key goes: the target, its fields, the months, OK and Cancel.
@@ -170,10 +184,34 @@ PublishChoice PublishDialog::choice() const {
     target.user = m_user->text().trimmed();
     target.folder = folderPath();
     target.months = m_months->value();
-    // A certificate accepted for one server says nothing of another's.
+    // A certificate accepted for one server says nothing of another's, nor an allowance to
+    // send the password unencrypted.
     if (target.url != m_start.url)
         target.certificate.clear();
+    if (!m_allowedOrigin.isEmpty())
+        target.unencrypted = m_allowedOrigin;
+    if (target.unencrypted != OriginOf(target.url))
+        target.unencrypted.clear();
     return {target, target.kind == Kind::CalDav ? m_password->text() : QString()};
+}
+
+void PublishDialog::accept() {
+    const PublishTarget target = choice().target;
+    if (!PasswordMayGo(target)) {
+        const ClearTextQuestion question = ClearTextQuestionFor(target.url);
+        QMessageBox box(QMessageBox::Warning, question.title, question.text, QMessageBox::NoButton,
+                        this);
+        box.setTextFormat(Qt::PlainText);
+        QPushButton* allow = box.addButton(question.allow, QMessageBox::AcceptRole);
+        QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+        box.setDefaultButton(cancel);
+        box.setEscapeButton(cancel);
+        box.exec();
+        if (box.clickedButton() != allow)
+            return;
+        m_allowedOrigin = OriginOf(target.url);
+    }
+    QDialog::accept();
 }
 
 void PublishDialog::chooseFolder() {

@@ -23,6 +23,15 @@ struct PublishChoice {
     QString password;
 };
 
+// The question asked before a password goes to a plain http address: its title, its text and
+// the caption of the button that allows it.
+struct ClearTextQuestion {
+    QString title;
+    QString text;
+    QString allow;
+};
+ClearTextQuestion ClearTextQuestionFor(const QString& url);
+
 // Asks where the chosen crew's duty is published: nowhere, a CalDAV calendar (its URL, the user
 // name and the password) or a folder of one iCalendar file per event; and for how many months
 // from this one. OK is enabled once the target can be used. While a calendar is chosen the
@@ -43,6 +52,10 @@ public:
     // The secret store's own words where it did not answer; empty where it did, or has not yet.
     QString storeProblem() const { return m_storeProblem; }
 
+public slots:
+    // Where the password would travel unencrypted, asks first; OK is taken only where allowed.
+    void accept() override;
+
 private:
     void buildTargetChoice();
     void buildCalendarFields();
@@ -57,6 +70,8 @@ private:
     PublishTarget m_start;
     bool m_storeAsked = false;
     QString m_storeProblem;
+    // The plain http address the user has just allowed to receive the password.
+    QString m_allowedOrigin;
 
     QFormLayout* m_form = nullptr; // the fields, each after its label
     QButtonGroup* m_kinds = nullptr;

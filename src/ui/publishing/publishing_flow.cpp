@@ -166,6 +166,8 @@ void PublishingFlow::showPublishStatus(const PublishStatus& status) {
         askToAcceptCertificate(status.certificate);
     else if (status.problem == PublishProblem::WrongPassword && !m_passwordAsked)
         offerPasswordEntry();
+    else if (status.problem == PublishProblem::Unencrypted && !m_clearTextAsked)
+        askToSendUnencrypted();
 }
 
 void PublishingFlow::offerPasswordEntry() {
@@ -195,6 +197,20 @@ void PublishingFlow::askToAcceptCertificate(const QByteArray& fingerprint) {
                 return;
             m_publishing->setTarget(target, m_publishing->password());
         });
+}
+
+// Asked once a run where the saved address is plain http and the password was never allowed to
+// go there, as after the address was written into the settings file by hand.
+void PublishingFlow::askToSendUnencrypted() {
+    m_clearTextAsked = true;
+    const ClearTextQuestion question = ClearTextQuestionFor(m_settings->saved().publish.url);
+    Ask(m_window, question.title, question.text, question.allow, [this] {
+        PublishTarget target = m_settings->saved().publish;
+        target.unencrypted = OriginOf(target.url);
+        if (!saveTarget(target))
+            return;
+        m_publishing->setTarget(target, m_publishing->password());
+    });
 }
 
 } // namespace dutyloop

@@ -45,6 +45,7 @@ private:
     void sayPublishOutcome();
     void offerPasswordEntry();
     void askToAcceptCertificate(const QByteArray& fingerprint);
+    void askToSendUnencrypted();
     // Writes a target into the settings file; false where it could not be, which is said.
     bool saveTarget(const PublishTarget& target);
 
@@ -63,6 +64,7 @@ private:
     bool m_passwordQuestion = false;
     // The password is asked for once a run, and each untrusted certificate once.
     bool m_passwordAsked = false;
+    bool m_clearTextAsked = false;
     QByteArrayList m_certificatesAsked;
 };
 

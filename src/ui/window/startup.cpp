@@ -95,9 +95,15 @@ int RunApplication(int& argc, char** argv) {
             return PrintNextDuty(
                 QDateTime::currentDateTime().toTimeZone(QTimeZone::systemTimeZone()),
                 UserConfigFolder());
-        if (line.action == CommandLine::Action::Publish)
-            return PublishOnce(QDateTime::currentDateTime().toTimeZone(QTimeZone::systemTimeZone()),
-                               UserConfigFolder(), line.passwordFile);
+        if (line.action == CommandLine::Action::Publish) {
+            const int exitCode =
+                PublishOnce(QDateTime::currentDateTime().toTimeZone(QTimeZone::systemTimeZone()),
+                            UserConfigFolder(), line.passwordFile);
+            // The network's last replies go while the application is there, and the thread
+            // that served them with them.
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            return exitCode;
+        }
         if (line.action == CommandLine::Action::OpenWindow) {
             claim = ClaimInstance(line);
             if (claim.handedOver)

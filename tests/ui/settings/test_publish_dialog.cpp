@@ -10,8 +10,10 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTimer>
 #include <memory>
 
 using namespace dutyloop;
@@ -320,6 +322,71 @@ private slots:
         QTest::keyClicks(Find<QLineEdit>(&dialog, "urlEdit"), "other/");
         QCOMPARE(dialog.choice().target.url, QStringLiteral("https://dav.example/duty/other/"));
         QVERIFY(dialog.choice().target.certificate.isEmpty());
+    }
+
+    // OK on a plain http address of another computer asks before the password goes there:
+    // Cancel leaves the dialog open and nothing allowed; "Send Unencrypted" closes it with the
+    // address allowed. Over https, or where an allowance is kept, OK asks nothing.
+    void okAsksBeforeThePasswordTravelsInClear_data() {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<QString>("kept");    // the allowance the target opens with
+        QTest::addColumn<QString>("answers"); // the buttons pressed on the questions, in turn
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<QString>("allowed");
+        QTest::newRow("http, Cancel") << "http://dav.example/duty/"
+                                      << ""
+                                      << "Cancel" << false << "";
+        QTest::newRow("http, Cancel, then allowed")
+            << "http://dav.example/duty/"
+            << ""
+            << "Cancel,Send Unencrypted" << true << "http://dav.example:80";
+        QTest::newRow("http, allowed before") << "http://dav.example/duty/"
+                                              << "http://dav.example:80"
+                                              << "" << true << "http://dav.example:80";
+        QTest::newRow("http, allowed for another port")
+            << "http://dav.example:8080/duty/"
+            << "http://dav.example:80"
+            << "Send Unencrypted" << true << "http://dav.example:8080";
+        QTest::newRow("https") << "https://dav.example/duty/"
+                               << ""
+                               << "" << true << "";
+    }
+    void okAsksBeforeThePasswordTravelsInClear() {
+        QFETCH(QString, url);
+        QFETCH(QString, kept);
+        QFETCH(QString, answers);
+        QFETCH(bool, accepted);
+        QFETCH(QString, allowed);
+        PublishTarget target = TargetOf(Kind::CalDav, QString(), url);
+        target.user = QStringLiteral("kim");
+        target.unencrypted = kept;
+        PublishDialog dialog(target, QStringLiteral("secret"), FakeFolderDialog{}.platform(),
+                             nullptr);
+        ShowActive(dialog);
+        const QStringList presses = answers.isEmpty() ? QStringList() : answers.split(u',');
+        QStringList questions;
+        for (const QString& press : presses) {
+            // The question is modal: it is answered from the event loop it runs.
+            QTimer::singleShot(0, &dialog, [&questions, press] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                QVERIFY(box);
+                questions.append(box->text());
+                for (QAbstractButton* button : box->buttons()) {
+                    if (button->text().remove(u'&') == press)
+                        return Click(button);
+                }
+                QFAIL("no such button");
+            });
+            Click(OkButton(dialog));
+        }
+        if (presses.isEmpty())
+            Click(OkButton(dialog));
+        QCOMPARE(questions.size(), presses.size());
+        for (const QString& question : std::as_const(questions))
+            QVERIFY(question.startsWith(url + QStringLiteral(" is not encrypted")));
+        QCOMPARE(dialog.result() == QDialog::Accepted, accepted);
+        QCOMPARE(dialog.isVisible(), !accepted);
+        QCOMPARE(dialog.choice().target.unencrypted, allowed);
     }
 };
 

@@ -126,6 +126,29 @@ private slots:
         QTest::qWait(100);
         QCOMPARE(connections, 0);
     }
+
+    // What is typed into the password and erased from it reaches a screen reader as stars: one
+    // for each character, never the character itself. Other fields keep their words.
+    void aPasswordIsNeverHeard() {
+        const PublishTarget target{
+            PublishTarget::Kind::CalDav, "https://dav.example/kim/duty/", "kim", {}, 1, {}};
+        PublishDialog dialog(target, QString(), FixedPlatform(kToday, QLocale::c(), {}), nullptr);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        auto* password = Find<QLineEdit>(&dialog, "passwordEdit");
+        auto* user = Find<QLineEdit>(&dialog, "userEdit");
+        Heard().clear();
+        QTest::keyClicks(password, QStringLiteral("qjx"));
+        QTest::keyClick(password, Qt::Key_Backspace);
+        QTest::keyClicks(user, QStringLiteral("z"));
+        QStringList typed;
+        for (const HeardEvent& event : std::as_const(Heard())) {
+            if (event.type == QAccessible::TextInserted || event.type == QAccessible::TextRemoved)
+                typed.append(event.text);
+        }
+        QCOMPARE(typed, (QStringList{"*", "*", "*", "*", "z"}));
+        QCOMPARE(password->text(), QStringLiteral("qj"));
+    }
 };
 
 QTEST_MAIN(TestPublishingHeard)
