@@ -14,14 +14,15 @@ namespace dutyloop {
 
 namespace {
 
-// What the repetitions of a whole file may cost and mark, shared out evenly among its events,
-// and what each event is allowed however many there are: every day of the calendar's years for a
-// file of a few rules, and still a yearly holiday's every year in a file of thousands.
+// What the repetitions of a whole file may cost and mark, shared out evenly among its events:
+// every day of the calendar's years for each of a few hundred rules, every year of a yearly
+// holiday for each of ten thousand, and for a larger file each event's share of the whole.
 constexpr int kStepsOfAFile = 1'000'000;
-constexpr int kLeastStepsOfAnEvent = 400;
 constexpr int kMostStepsOfAnEvent = 40'000;
 constexpr int kDaysOfAFile = 200'000;
-constexpr int kLeastDaysOfAnEvent = 100;
+constexpr int kMostDaysOfAnEvent = 40'000;
+// A moved instance is one occurrence, of at most a month.
+constexpr int kDaysOfAnInstance = 32;
 
 bool IsCancelled(icalcomponent* event) {
     return icalcomponent_get_status(event) == ICAL_STATUS_CANCELLED;
@@ -100,8 +101,10 @@ public:
         return std::move(m_days);
     }
     void cutShort(const QString& name) {
-        if (!m_days.cutShort.contains(name))
+        if (!m_cutShort.contains(name)) {
+            m_cutShort.insert(name);
             m_days.cutShort.append(name);
+        }
     }
 
 private:
@@ -109,6 +112,7 @@ private:
     QDate m_last;
     QTimeZone m_local;
     QSet<std::pair<QDate, QString>> m_named;
+    QSet<QString> m_cutShort;
     HolidayFileDays m_days;
 };
 
@@ -121,9 +125,9 @@ std::optional<HolidayFileDays> HolidaysOfIcalText(const QByteArray& text, QDate 
         return std::nullopt;
     const FileEvents file = EventsOf(root.get());
     const int count = std::max<int>(1, int(file.events.size()));
-    OccurrenceLimits limits{
-        first, last, std::clamp(kStepsOfAFile / count, kLeastStepsOfAnEvent, kMostStepsOfAnEvent),
-        std::max(kDaysOfAFile / count, kLeastDaysOfAnEvent)};
+    const OccurrenceLimits limits{first, last,
+                                  std::clamp(kStepsOfAFile / count, 1, kMostStepsOfAnEvent),
+                                  std::clamp(kDaysOfAFile / count, 1, kMostDaysOfAnEvent)};
     HolidayCollector collector(first, last, local);
     std::set<QByteArray> cancelled;
     for (icalcomponent* event : file.events) {
@@ -151,7 +155,7 @@ std::optional<HolidayFileDays> HolidaysOfIcalText(const QByteArray& text, QDate 
         for (icalcomponent* replacement : replacements) {
             if (!IsCancelled(replacement))
                 collector.add(OccurrencesOf(replacement, {}, limits, local).spans,
-                              NameOf(replacement), kLeastDaysOfAnEvent);
+                              NameOf(replacement), kDaysOfAnInstance);
         }
     }
     return std::move(collector).days();
