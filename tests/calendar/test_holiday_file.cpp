@@ -67,6 +67,10 @@ private slots:
                               "RRULE:FREQ=DAILY;COUNT=3\r\n"
                               "EXDATE;TZID=Europe/Berlin:20270302T100000\r\nSUMMARY:Fair\r\n"))
             << QStringList{"2027-03-01 Fair", "2027-03-03 Fair"};
+        QTest::newRow("EXDATE of a floating time")
+            << Calendar(Event("DTSTART:20270301T100000\r\nRRULE:FREQ=DAILY;COUNT=3\r\n"
+                              "EXDATE:20270302T100000\r\nSUMMARY:Fair\r\n"))
+            << QStringList{"2027-03-01 Fair", "2027-03-03 Fair"};
         QTest::newRow("RDATE of days")
             << Calendar(Event("DTSTART;VALUE=DATE:20270101\r\n"
                               "RDATE;VALUE=DATE:20270601,20271001\r\nSUMMARY:Bank day\r\n"))
@@ -164,6 +168,19 @@ private slots:
             Calendar(Event("DTSTART;VALUE=DATE:20140501\r\nRRULE:FREQ=YEARLY\r\nSUMMARY:May\r\n")));
         QCOMPARE(int(read.holidays.size()), 2100 - 2014 + 1);
         QCOMPARE(read.holidays.back().date, QDate(2100, 5, 1));
+    }
+
+    // A rule begun long before the calendar's first day is taken up where the calendar begins,
+    // on the days the rule gives there: Thanksgiving, the fourth Thursday of November.
+    void aRuleFromLongAgo() {
+        const HolidayFileDays read =
+            Read(Calendar(Event("DTSTART;VALUE=DATE:19891123\r\n"
+                                "RRULE:FREQ=MONTHLY;BYMONTH=11;BYDAY=4TH\r\nSUMMARY:Thanks\r\n")));
+        QCOMPARE(int(read.holidays.size()), 2100 - 2014 + 1);
+        QCOMPARE(read.holidays[0].date, QDate(2014, 11, 27));
+        QCOMPARE(read.holidays[1].date, QDate(2015, 11, 26));
+        QCOMPARE(read.holidays.back().date, QDate(2100, 11, 25));
+        QCOMPARE(read.cutShort, QStringList{});
     }
 
     // A name reads as it is written: no character turns the text around, and a name of a
