@@ -29,10 +29,23 @@ char* NextLine(char* into, std::size_t size, void* data) {
     return into;
 }
 
+// The text without the lines that hold a NUL byte, which libical would read only up to it.
+QByteArray WithoutNulLines(const QByteArray& text) {
+    if (!text.contains('\0'))
+        return text;
+    QByteArray kept;
+    kept.reserve(text.size());
+    for (const QByteArray& line : text.split('\n')) {
+        if (!line.contains('\0'))
+            kept.append(line).append('\n');
+    }
+    return kept;
+}
+
 // Every component the text holds, under one root. Unlike icalparser_parse_string, a component
 // whose END never comes is kept with what it holds. As there, malformed data is never fatal.
 IcalComponent ParsedText(const QByteArray& ics) {
-    LineSource source{QByteArray(ics).replace("\r\n", "\n").replace('\r', '\n')};
+    LineSource source{WithoutNulLines(QByteArray(ics).replace("\r\n", "\n").replace('\r', '\n'))};
     const icalerrorstate malformed = icalerror_get_error_state(ICAL_MALFORMEDDATA_ERROR);
     icalerror_set_error_state(ICAL_MALFORMEDDATA_ERROR, ICAL_ERROR_NONFATAL);
     icalparser* parser = icalparser_new();
@@ -52,7 +65,6 @@ IcalComponent ParsedText(const QByteArray& ics) {
     return root;
 }
 
-// The VEVENTs below `component`, but not those inside a VEVENT.
 void CollectEvents(icalcomponent* component, QList<icalcomponent*>& events) {
     for (icalcomponent* child = icalcomponent_get_first_component(component, ICAL_ANY_COMPONENT);
          child; child = icalcomponent_get_next_component(component, ICAL_ANY_COMPONENT)) {
@@ -162,12 +174,20 @@ IcalEvent EventOf(icalcomponent* event) {
 
 } // namespace
 
+IcalComponent IcalComponentsOfText(const QByteArray& ics) {
+    return ParsedText(ics);
+}
+
+QList<icalcomponent*> IcalEventsIn(icalcomponent* component) {
+    QList<icalcomponent*> events;
+    CollectEvents(component, events);
+    return events;
+}
+
 IcalCalendar IcalCalendarFromText(const QByteArray& ics) {
     const IcalComponent root = ParsedText(ics);
     IcalCalendar calendar;
-    QList<icalcomponent*> events;
-    CollectEvents(root.get(), events);
-    for (icalcomponent* event : events)
+    for (icalcomponent* event : IcalEventsIn(root.get()))
         calendar.events.append(EventOf(event));
     icalcomponent* vcalendar =
         icalcomponent_get_first_component(root.get(), ICAL_VCALENDAR_COMPONENT);

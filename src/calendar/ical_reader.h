@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calendar/ical_component.h"
 #include "calendar/ical_writer.h"
 
 #include <QByteArray>
@@ -23,5 +24,12 @@ namespace dutyloop {
 // - the first alarm whose TRIGGER is a length of time from the start;
 // - the crew of kCrewProperty, and the categories of every CATEGORIES.
 IcalCalendar IcalCalendarFromText(const QByteArray& ics);
+
+// Every component of the text, under one root, read as IcalCalendarFromText reads it; a line
+// that holds a NUL byte is left out, the rest of the file read.
+IcalComponent IcalComponentsOfText(const QByteArray& ics);
+
+// The VEVENTs below `component`, but not those inside a VEVENT.
+QList<icalcomponent*> IcalEventsIn(icalcomponent* component);
 
 } // namespace dutyloop

@@ -26,11 +26,13 @@ int PrintYearToFile(const CommandLine& line, const QLocale& locale, QDate today,
                    stderr);
         return 1;
     }
-    // Holidays that cannot be had are said so; the page is printed without them.
+    // Holidays that cannot be had stop the page, as the days do; a file read in part is said so.
     const HolidayCalendar holidays = LoadHolidayCalendar(settings);
     if (!holidays.error.isEmpty())
         std::fputs(QStringLiteral("dutyloop: %1\n").arg(holidays.error).toLocal8Bit().constData(),
                    stderr);
+    if (!holidays.holidays && !settings.holidayFile.isEmpty())
+        return 1;
     const YearPage page = YearPageForCrew(line.crew, line.printYear, settings, localeSettings,
                                           today, DayChangesUnder(*days.changes, line.crew),
                                           holidays.holidays ? &*holidays.holidays : nullptr);

@@ -44,13 +44,15 @@ void ShownHolidays::chooseFile() {
     Settings chosen = m_settings->edited();
     chosen.holidayFile = path;
     HolidayCalendar calendar = LoadHolidayCalendar(chosen);
-    if (!calendar.error.isEmpty()) {
+    if (!calendar.holidays) {
         m_platform.showError(m_window, calendar.error);
         return;
     }
     // The file read is the one marked: a large one is not read a second time for the edit.
     show(std::move(calendar.holidays), chosen);
     m_settings->edit(chosen);
+    if (!calendar.error.isEmpty())
+        m_platform.showError(m_window, calendar.error);
 }
 
 } // namespace dutyloop

@@ -79,7 +79,8 @@ private slots:
     }
 
     // "From a file…": the system's open dialog gives a file; its holidays are marked, and the
-    // list names the file. A file that is no calendar is said so and changes nothing.
+    // list names the file. One read in part is marked and said so; a file that is no calendar is
+    // said so and changes nothing.
     void holidaysFromAFile_data() {
         QTest::addColumn<QByteArray>("contents");
         QTest::addColumn<QString>("listShows");
@@ -92,6 +93,15 @@ private slots:
                           "END:VEVENT\r\nEND:VCALENDAR\r\n")
             << "town.ics"
             << "Town fair" << 0;
+        QTest::newRow("a calendar read in part is marked, and said so")
+            << QByteArray("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//t//t//EN\r\n"
+                          "BEGIN:VEVENT\r\nUID:a@t\r\nDTSTAMP:20261210T000000Z\r\n"
+                          "DTSTART;VALUE=DATE:20270505\r\nSUMMARY:Town fair\r\n"
+                          "END:VEVENT\r\nBEGIN:VEVENT\r\nUID:b@t\r\n"
+                          "DTSTART:20270101T000000Z\r\nRRULE:FREQ=MINUTELY\r\n"
+                          "SUMMARY:Ticker\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n")
+            << "town.ics"
+            << "Town fair" << 1;
         QTest::newRow("no calendar") << QByteArray("hello\n") << "None"
                                      << "" << 1;
     }

@@ -207,6 +207,43 @@ private slots:
         QCOMPARE(Entries(folder.path()), QStringList{});
     }
 
+    // A year whose holidays are missing would be wrong without a word too: a holiday file chosen
+    // and unreadable stops the command as an unreadable days file does.
+    void refusesAnUnreadableHolidayFile_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("missing") << "missing"
+                                 << "No such file or directory";
+        QTest::newRow("a folder") << "folder"
+                                  << "it is not a file";
+        QTest::newRow("over 16 MiB") << "large"
+                                     << "it is larger than 16 MiB";
+    }
+    void refusesAnUnreadableHolidayFile() {
+        QFETCH(QString, kind);
+        QFETCH(QString, why);
+        QTemporaryDir folder;
+        QString holidays;
+        const Run run = RunProgram(
+            {"--print-year", "2027", "--crew", "5 TFS", "--output", "year.pdf"}, folder.path(),
+            QStringLiteral("en_US.UTF-8"), [&](const QString& settingsFolder) {
+                holidays = settingsFolder + QStringLiteral("/holidays.ics");
+                if (kind == QLatin1String("folder")) {
+                    QDir().mkdir(holidays);
+                } else if (kind == QLatin1String("large")) {
+                    WritePlainFile(holidays, "BEGIN:VCALENDAR\r\nEND:VCALENDAR\r\n");
+                    QFile::resize(holidays, dutyloop::kLargestReadableFile + 1);
+                }
+                WritePlainFile(settingsFolder + QStringLiteral("/dlTornvale.ini"),
+                               "[Holidays]\nRegion=file\nFile=" + holidays.toUtf8() + "\n");
+            });
+        QCOMPARE(run.exitCode, 1);
+        const QString message =
+            QStringLiteral("dutyloop: Unable to read %1: %2.\n").arg(holidays, why);
+        QVERIFY2(run.errors.contains(message), qPrintable(run.errors));
+        QCOMPARE(Entries(folder.path()), QStringList{});
+    }
+
     // A calendar of holidays of the user's own can put many on a crew's duty: a fair through
     // all March 2027 falls on each of 5 TFS's fourteen work days that month, read off the
     // pattern table from its anchor Monday 2014-01-06. The list below the months names every
