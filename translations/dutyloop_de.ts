@@ -1200,16 +1200,24 @@ Die Änderung wurde nicht gespeichert.</translation>
         <translation>Feiertage im Dienst: %1 im %2, %3 im Jahr %4</translation>
     </message>
     <message>
-        <source>The holidays&apos; calendar %1 cannot be read.</source>
-        <translation>Der Feiertagskalender %1 kann nicht gelesen werden.</translation>
-    </message>
-    <message>
         <source>%1 is no iCalendar file of holidays.</source>
         <translation>%1 ist keine iCalendar-Datei mit Feiertagen.</translation>
     </message>
     <message>
         <source>Anniversary of the Uprising of 17 June 1953</source>
         <translation>Jahrestag des Aufstandes vom 17. Juni 1953</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>und %n weiteres</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 asks for more days than a calendar of holidays holds; not every repetition of these events is marked: %2.</source>
+        <extracomment>The file, then the names of its events, as &quot;Founders&apos; Day, Town fair&quot;.</extracomment>
+        <translation>%1 verlangt mehr Tage, als ein Feiertagskalender fasst; nicht jede Wiederholung dieser Termine ist markiert: %2.</translation>
     </message>
 </context>
 <context>
@@ -1445,6 +1453,14 @@ Die Änderung wurde nicht gespeichert.</translation>
     <message>
         <source>what was published cannot be recorded</source>
         <translation>das Veröffentlichte kann nicht festgehalten werden</translation>
+    </message>
+    <message>
+        <source>%1 is not encrypted: the password would travel in clear. Use an https:// address, or allow this one once in Publish…</source>
+        <translation>%1 ist nicht verschlüsselt: Das Passwort würde im Klartext übertragen. Verwenden Sie eine https://-Adresse, oder erlauben Sie diese einmal unter Veröffentlichen…</translation>
+    </message>
+    <message>
+        <source>the address is not encrypted</source>
+        <translation>die Adresse ist nicht verschlüsselt</translation>
     </message>
 </context>
 <context>
@@ -2137,6 +2153,22 @@ Vor dem Schließen speichern?</translation>
     <message>
         <source>Enter the folder&apos;s whole path, starting with / or ~.</source>
         <translation>Geben Sie den vollständigen Pfad des Ordners ein, beginnend mit / oder ~.</translation>
+    </message>
+    <message>
+        <source>Unencrypted Address</source>
+        <translation>Unverschlüsselte Adresse</translation>
+    </message>
+    <message>
+        <source>%1 is not encrypted: the user name, the password and the duty would travel in clear, and anyone on the network on the way could read them.
+
+Use an https:// address where the server has one. Send the password unencrypted to this address?</source>
+        <translation>%1 ist nicht verschlüsselt: Benutzername, Passwort und Dienstplan würden im Klartext übertragen, und jeder im Netz auf dem Weg könnte sie lesen.
+
+Verwenden Sie eine https://-Adresse, wo der Server eine hat. Das Passwort unverschlüsselt an diese Adresse senden?</translation>
+    </message>
+    <message>
+        <source>Send Unencrypted</source>
+        <translation>Unverschlüsselt senden</translation>
     </message>
 </context>
 <context>

@@ -30,6 +30,16 @@
     </message>
 </context>
 <context>
+    <name>Holidays</name>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>and %n more</numerusform>
+            <numerusform>and %n more</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Publishing</name>
     <message numerus="yes">
         <source>Published %n minutes ago</source>

@@ -1200,16 +1200,24 @@ La modification n’a pas été enregistrée.</translation>
         <translation>Jours fériés en service&#xa0;: %1 en %2, %3 en %4</translation>
     </message>
     <message>
-        <source>The holidays&apos; calendar %1 cannot be read.</source>
-        <translation>Le calendrier des jours fériés %1 ne peut pas être lu.</translation>
-    </message>
-    <message>
         <source>%1 is no iCalendar file of holidays.</source>
         <translation>%1 n’est pas un fichier iCalendar de jours fériés.</translation>
     </message>
     <message>
         <source>Anniversary of the Uprising of 17 June 1953</source>
         <translation>Anniversaire du soulèvement du 17 juin 1953</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>et %n autre</numerusform>
+            <numerusform>et %n autres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 asks for more days than a calendar of holidays holds; not every repetition of these events is marked: %2.</source>
+        <extracomment>The file, then the names of its events, as &quot;Founders&apos; Day, Town fair&quot;.</extracomment>
+        <translation>%1 demande plus de jours qu’un calendrier des jours fériés n’en contient&#x202f;; toutes les répétitions de ces événements ne sont pas marquées&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -1445,6 +1453,14 @@ La modification n’a pas été enregistrée.</translation>
     <message>
         <source>what was published cannot be recorded</source>
         <translation>ce qui a été publié ne peut pas être consigné</translation>
+    </message>
+    <message>
+        <source>%1 is not encrypted: the password would travel in clear. Use an https:// address, or allow this one once in Publish…</source>
+        <translation>%1 n’est pas chiffrée&#xa0;: le mot de passe circulerait en clair. Utilisez une adresse https://, ou autorisez celle-ci une fois dans Publier…</translation>
+    </message>
+    <message>
+        <source>the address is not encrypted</source>
+        <translation>l’adresse n’est pas chiffrée</translation>
     </message>
 </context>
 <context>
@@ -2137,6 +2153,22 @@ Les enregistrer avant de fermer&#x202f;?</translation>
     <message>
         <source>Enter the folder&apos;s whole path, starting with / or ~.</source>
         <translation>Saisissez le chemin complet du dossier, commençant par / ou ~.</translation>
+    </message>
+    <message>
+        <source>Unencrypted Address</source>
+        <translation>Adresse non chiffrée</translation>
+    </message>
+    <message>
+        <source>%1 is not encrypted: the user name, the password and the duty would travel in clear, and anyone on the network on the way could read them.
+
+Use an https:// address where the server has one. Send the password unencrypted to this address?</source>
+        <translation>%1 n’est pas chiffrée&#xa0;: le nom d’utilisateur, le mot de passe et le service circuleraient en clair, et n’importe qui sur le réseau en chemin pourrait les lire.
+
+Utilisez une adresse https:// si le serveur en a une. Envoyer le mot de passe sans chiffrement à cette adresse&#x202f;?</translation>
+    </message>
+    <message>
+        <source>Send Unencrypted</source>
+        <translation>Envoyer sans chiffrement</translation>
     </message>
 </context>
 <context>

@@ -38,7 +38,7 @@ QString UnencryptedText(const QString& where) {
     return QCoreApplication::translate(
                "Publishing",
                "%1 is not encrypted: the password would travel in clear. Use an https:// address, "
-               "or allow it once in Publish….")
+               "or allow this one once in Publish…")
         .arg(where);
 }
 
@@ -86,8 +86,7 @@ QString PublishProblemText(PublishProblem problem) {
         return QCoreApplication::translate("Publishing",
                                            "the server moved the calendar to another address");
     case PublishProblem::Unencrypted:
-        return QCoreApplication::translate("Publishing",
-                                           "the password would travel unencrypted, not allowed");
+        return QCoreApplication::translate("Publishing", "the address is not encrypted");
     case PublishProblem::StateNotKept:
         return QCoreApplication::translate("Publishing", "what was published cannot be recorded");
     }

@@ -69,7 +69,9 @@ QString FrenchMistake(const QString& text) {
         const QChar c = text[i];
         const QChar before = i > 0 ? text[i - 1] : QChar();
         const QChar after = i + 1 < text.size() ? text[i + 1] : QChar();
-        if ((c == u':' || c == u'»') && before != kNoBreak)
+        // The colon of an address, "https://", is no punctuation.
+        const bool inAddress = c == u':' && text.mid(i + 1, 2) == QLatin1String("//");
+        if ((c == u':' || c == u'»') && before != kNoBreak && !inAddress)
             return QStringLiteral("no no-break space before \"%1\"").arg(c);
         if ((c == u';' || c == u'?' || c == u'!') && before != kNarrowNoBreak)
             return QStringLiteral("no narrow no-break space before \"%1\"").arg(c);
