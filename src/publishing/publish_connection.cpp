@@ -20,12 +20,13 @@ TargetConnection ConnectTo(const PublishTarget& target, const QString& password,
             return unusable(QCoreApplication::translate(
                 "Publishing",
                 "The calendar's address must be a web address, starting with https or http."));
+        // A password is not asked for where it may not go.
+        if (!PasswordMayGo(target))
+            return {nullptr, {PublishProblem::Unencrypted, target.url, {}}};
         // A server that asks for a user's password is not asked without one: its refusal would
         // tell of a wrong password where none was given.
         if (!target.user.isEmpty() && password.isEmpty())
             return {nullptr, {PublishProblem::NoPassword, {}, {}}};
-        if (!PasswordMayGo(target))
-            return {nullptr, {PublishProblem::Unencrypted, target.url, {}}};
         return {std::make_unique<CalDavConnection>(target, password, timeout), {}};
     case PublishTarget::Kind::Folder:
         if (!QDir::isAbsolutePath(target.folder))

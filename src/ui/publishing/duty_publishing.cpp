@@ -3,6 +3,7 @@
 #include "platform/days_store.h"
 #include "platform/holiday_calendar.h"
 #include "platform/settings_model.h"
+#include "publishing/clear_text.h"
 #include "publishing/publisher.h"
 #include "publishing/secret_store.h"
 
@@ -54,10 +55,12 @@ void DutyPublishing::start(const PublishTarget& target) {
         if (m_targetSet)
             return;
         // Asked for first, so that the window hears what the missing password leaves waiting
-        // as the answer to its question. A calendar without a user name takes none.
-        if (answer.outcome == SecretAnswer::Outcome::NotFound && !target.user.isEmpty())
+        // as the answer to its question. A calendar without a user name takes none, and one
+        // the password may not go to is asked about before the password is.
+        const bool wanted = !target.user.isEmpty() && PasswordMayGo(target);
+        if (answer.outcome == SecretAnswer::Outcome::NotFound && wanted)
             emit passwordWanted(QString());
-        else if (answer.outcome != SecretAnswer::Outcome::Done && !target.user.isEmpty())
+        else if (answer.outcome != SecretAnswer::Outcome::Done && wanted)
             emit passwordWanted(answer.problem.isEmpty() ? tr("no answer") : answer.problem);
         useTarget(target, answer.password);
     });

@@ -210,6 +210,9 @@ void PublishingFlow::askToSendUnencrypted() {
         if (!saveTarget(target))
             return;
         m_publishing->setTarget(target, m_publishing->password());
+        // The password, not asked for while it could not go, is asked for now.
+        if (m_publishing->password().isEmpty() && !target.user.isEmpty())
+            runPublishDialog(true);
     });
 }
 

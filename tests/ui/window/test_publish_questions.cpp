@@ -9,6 +9,7 @@
 #include "ui/publishing/publish_dialog.h"
 
 #include <QDialogButtonBox>
+#include <QHostInfo>
 #include <QLineEdit>
 #include <QProcess>
 #include <QScopeGuard>
@@ -217,6 +218,49 @@ private slots:
                      QStringLiteral("5 changes waiting: wrong user name or password"));
         QTest::qWait(200);
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    }
+
+    // A plain http address of another computer, written into the settings file by hand, is asked
+    // about before the password is: allowed, the allowance is kept and the password typed next
+    // goes there; cancelled, nothing is asked for and nothing sent. The computer's own name is,
+    // to the program, another host on the network.
+    void anUnencryptedAddressIsAskedAboutFirst_data() {
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("allowed") << "Send Unencrypted";
+        QTest::newRow("cancelled") << "Cancel";
+    }
+    void anUnencryptedAddressIsAskedAboutFirst() {
+        QFETCH(QString, answer);
+        const QString host = QHostInfo::localHostName();
+        if (host.isEmpty() || QHostInfo::fromName(host).addresses().isEmpty())
+            QSKIP("this computer's name does not resolve");
+        QTcpServer tcp;
+        HttpServer server(&tcp, kRefused);
+        QVERIFY(tcp.listen(QHostAddress::Any, 0));
+        const QString url =
+            QStringLiteral("http://%1:%2/kim/duty/").arg(host).arg(tcp.serverPort());
+        WindowUnderTest fixture;
+        WriteSettingsFile(fixture, kFiveTfs + CalendarTarget(url, "kim"));
+        AnswerNextMessageBox box(answer);
+        InNextPublishDialog asked([](PublishDialog* dialog) { EnterPassword(dialog, "secret"); });
+        StartWindow(fixture, kToday);
+        QTRY_VERIFY(box.happened());
+        QVERIFY2(box.shown().text.startsWith(url + QStringLiteral(" is not encrypted")),
+                 qPrintable(box.shown().text));
+        QCOMPARE(box.shown().buttons, (QStringList{"Send Unencrypted", "Cancel"}));
+        const QByteArray allowance = "Unencrypted=http://" + host.toLower().toUtf8() + ":" +
+                                     QByteArray::number(tcp.serverPort()) + "\n";
+        if (answer == QLatin1String("Cancel")) {
+            QTRY_VERIFY(StateLine(*fixture).contains(QStringLiteral("is not encrypted")));
+            QTest::qWait(300);
+            QVERIFY(!asked.happened());
+            QVERIFY(server.heads().isEmpty());
+            QVERIFY(!ReadAll(fixture->settingsFilePath()).contains("Unencrypted="));
+        } else {
+            QCOMPARE(ReadAll(fixture->settingsFilePath()).count(allowance), 1);
+            QTRY_VERIFY(asked.happened());
+            QTRY_VERIFY(OfferedCredentials(server).contains(QStringLiteral("kim:secret")));
+        }
     }
 
     void anUntrustedCertificateIsAskedAboutOnce_data() {
