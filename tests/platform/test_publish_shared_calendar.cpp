@@ -33,18 +33,11 @@ PublishStatus WaitForRun(const Publisher& publisher) {
 
 class TestPublishSharedCalendar : public QObject {
     Q_OBJECT
-    std::unique_ptr<RadicaleServer> m_server;
-    std::unique_ptr<QTemporaryDir> m_settings;
-    std::unique_ptr<Publisher> m_publisher;
+    RadicaleCalendar m_calendar;
 
     PublishStatus publishAndWait(const PublishedDuty& duty) {
-        m_publisher->publish(duty);
-        return WaitForRun(*m_publisher);
-    }
-    PublishTarget target() const {
-        PublishTarget target = FiveTfsForAYear().publish;
-        target.url = m_server->calendarUrl();
-        return target;
+        m_calendar.publisher->publish(duty);
+        return WaitForRun(*m_calendar.publisher);
     }
 
 private slots:
@@ -57,21 +50,10 @@ private slots:
     // Each test: a fresh server with an empty calendar, another client's event in it, and a
     // publisher of 5 TFS with a settings folder of its own.
     void init() {
-        m_server = std::make_unique<RadicaleServer>();
-        const QString started = m_server->start();
-        QVERIFY2(started.isEmpty(), qPrintable(started));
-        QString output;
-        CALDAV_CLIENT(*m_server, QStringList{"make"}, output);
-        CALDAV_CLIENT(*m_server, (QStringList{"add", kPhoneEvent}), output);
-        m_settings = std::make_unique<QTemporaryDir>();
-        m_publisher = std::make_unique<Publisher>(m_settings->path(), [] { return kNow; });
-        m_publisher->setRetrying(false);
-        m_publisher->setTarget(target(), "secret");
+        const QString why = m_calendar.start();
+        QVERIFY2(why.isEmpty(), qPrintable(why));
     }
-    void cleanup() {
-        m_publisher.reset();
-        m_server.reset();
-    }
+    void cleanup() { m_calendar.stop(); }
 
     // Two profiles of different crews, each with a settings folder of its own, publish to one
     // calendar in turn: each leaves the other crew's duty alone, and once both have published,
@@ -80,7 +62,7 @@ private slots:
         QTemporaryDir twtSettings;
         Publisher threeTwt(twtSettings.path(), [] { return kNow; });
         threeTwt.setRetrying(false);
-        threeTwt.setTarget(target(), "secret");
+        threeTwt.setTarget(m_calendar.target(), "secret");
         Settings settings = FiveTfsForAYear();
         settings.assignment = QStringLiteral("3 TWT");
         const PublishedDuty twtDuty = PublishedDutyFor(settings, {}, kNow);
@@ -94,7 +76,7 @@ private slots:
             QCOMPARE(tfs.deleted + twt.deleted, 0);
             QCOMPARE(tfs.updated + twt.updated, 0);
             QCOMPARE(tfs.created, round == 1 ? int(YearOfRuns().size()) : 0);
-            const QStringList listed = OursOn(*m_server);
+            const QStringList listed = OursOn(*m_calendar.server);
             QCOMPARE(DutyOf(listed, "5 TFS"), Listed(YearOfRuns()));
             if (round == 1)
                 twtListed = DutyOf(listed, "3 TWT");
@@ -109,32 +91,32 @@ private slots:
     // category: by its UID it is still ours, put back where it is and never created a second
     // time, and the changes after it arrive too.
     void eventStrippedOnAPhone() {
-        const QString phone = OthersOn(*m_server);
+        const QString phone = OthersOn(*m_calendar.server);
         QCOMPARE(publishAndWait(DutyWith({})).state, PublishStatus::State::Published);
         QStringList uids;
-        OursOn(*m_server, &uids);
+        OursOn(*m_calendar.server, &uids);
         QString output;
         QString hrefs;
-        CALDAV_CLIENT(*m_server, QStringList{"hrefs"}, hrefs);
-        CALDAV_CLIENT(*m_server, (QStringList{"strip", uids.value(1)}), output);
-        QCOMPARE(OursOn(*m_server).size(), YearOfRuns().size() - 1);
+        CALDAV_CLIENT(*m_calendar.server, QStringList{"hrefs"}, hrefs);
+        CALDAV_CLIENT(*m_calendar.server, (QStringList{"strip", uids.value(1)}), output);
+        QCOMPARE(OursOn(*m_calendar.server).size(), YearOfRuns().size() - 1);
 
         PublishStatus status = publishAndWait(DutyWith({}));
         QCOMPARE(status.state, PublishStatus::State::Published);
         QCOMPARE(status.created, 0);
         QCOMPARE(status.updated, 1);
         QCOMPARE(status.deleted, 0);
-        QCOMPARE(OursOn(*m_server), Listed(YearOfRuns()));
-        CALDAV_CLIENT(*m_server, QStringList{"hrefs"}, output);
+        QCOMPARE(OursOn(*m_calendar.server), Listed(YearOfRuns()));
+        CALDAV_CLIENT(*m_calendar.server, QStringList{"hrefs"}, output);
         QCOMPARE(output, hrefs);
 
-        CALDAV_CLIENT(*m_server, (QStringList{"strip", uids.value(1)}), output);
+        CALDAV_CLIENT(*m_calendar.server, (QStringList{"strip", uids.value(1)}), output);
         status = publishAndWait(DutyWith(kChangedDays));
         QCOMPARE(status.state, PublishStatus::State::Published);
         uids.clear();
-        QCOMPARE(OursOn(*m_server, &uids), ChangedDuty());
+        QCOMPARE(OursOn(*m_calendar.server, &uids), ChangedDuty());
         QCOMPARE(QSet<QString>(uids.begin(), uids.end()).size(), uids.size());
-        QCOMPARE(OthersOn(*m_server), phone);
+        QCOMPARE(OthersOn(*m_calendar.server), phone);
     }
 };
 

@@ -4,9 +4,13 @@
 // client reads it back.
 
 #include "calendar/published_duty.h"
+#include "publishing/publisher.h"
 #include "radicale_server.h"
 
+#include <QTemporaryDir>
 #include <QTimeZone>
+
+#include <memory>
 
 namespace dutyloop::testing {
 
@@ -81,6 +85,41 @@ inline const char* kPhoneEvent = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Ph
                                  "BEGIN:VEVENT\r\nUID:dentist-1@phone.example\r\n"
                                  "DTSTAMP:20270101T000000Z\r\nDTSTART;VALUE=DATE:20270309\r\n"
                                  "SUMMARY:Dentist\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n";
+
+// Each publishing test's start: a fresh Radicale whose calendar holds another client's event,
+// and a publisher of 5 TFS with a settings folder of its own.
+struct RadicaleCalendar {
+    std::unique_ptr<RadicaleServer> server;
+    std::unique_ptr<QTemporaryDir> settings;
+    std::unique_ptr<Publisher> publisher;
+
+    // Empty where the calendar is ready; else why it is not.
+    QString start() {
+        server = std::make_unique<RadicaleServer>();
+        if (const QString started = server->start(); !started.isEmpty())
+            return started;
+        bool ok = false;
+        QString output = server->client({"make"}, &ok);
+        if (ok)
+            output = server->client({"add", kPhoneEvent}, &ok);
+        if (!ok)
+            return output;
+        settings = std::make_unique<QTemporaryDir>();
+        publisher = std::make_unique<Publisher>(settings->path(), [] { return kNow; });
+        publisher->setRetrying(false);
+        publisher->setTarget(target(), "secret");
+        return {};
+    }
+    PublishTarget target() const {
+        PublishTarget target = FiveTfsForAYear().publish;
+        target.url = server->calendarUrl();
+        return target;
+    }
+    void stop() {
+        publisher.reset();
+        server.reset();
+    }
+};
 
 // Leave on the first day of the run from 9 March, extra duty on Saturday 13 March, a day off,
 // and a note on Thursday 18 March, another.
