@@ -27,6 +27,9 @@ const QByteArray kCrew5 = "[Config]\nWorkAssign=5 TFS\n";
 // goes on to, then past Browse to the months, one month, and Enter.
 void SetFolderTarget(PublishDialog* dialog, const QString& folder) {
     QVERIFY(QTest::qWaitForWindowActive(dialog));
+    // A mnemonic reaches the window the application has made active, which can follow a moment
+    // after the system's.
+    QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(dialog));
     QTest::keyClick(dialog, Qt::Key_F, Qt::AltModifier);
     // A mnemonic presses its button a moment later, as a click shown on the screen.
     QTRY_VERIFY(Find<QRadioButton>(dialog, "folderButton")->isChecked());
