@@ -32,16 +32,22 @@ QString SelectorFor(const QAbstractButton* button) {
     return QStringLiteral("QAbstractButton");
 }
 
-QString StyleSheetFor(const QAbstractButton* button, const StateTextColors& colors) {
+QString StyleSheetFor(const QAbstractButton* button, const StateTextColors& colors,
+                      bool greyedWhenDisabled) {
     const QString selector = SelectorFor(button);
     // Only "color" is set, so the button keeps its native look and the font the window gave
     // it. The rules share one specificity, so the later wins: pressed is last so it shows
-    // while the button is held, even when it is also hovered and focused. A button that cannot
-    // be pressed (Save, with nothing to save) is greyed, as the style greys it without a sheet.
-    return QStringLiteral("%1{color:%2} %1:hover{color:%3} %1:focus{color:%4} "
-                          "%1:pressed{color:%5} %1:disabled{color:rgba(128,128,128,255)}")
-        .arg(selector, CssColor(colors.normal), CssColor(colors.hover), CssColor(colors.focused),
-             CssColor(colors.pressed));
+    // while the button is held, even when it is also hovered and focused.
+    QString sheet = QStringLiteral("%1{color:%2} %1:hover{color:%3} %1:focus{color:%4} "
+                                   "%1:pressed{color:%5}")
+                        .arg(selector, CssColor(colors.normal), CssColor(colors.hover),
+                             CssColor(colors.focused), CssColor(colors.pressed));
+    // A button that cannot be pressed is greyed, as the style greys it without a sheet. The rule
+    // is given only to a button that can be disabled: with it, Qt's raster engine hands the
+    // button's frame to its thread pool on every paint, which costs more than the paint.
+    if (greyedWhenDisabled)
+        sheet += QStringLiteral(" %1:disabled{color:rgba(128,128,128,255)}").arg(selector);
+    return sheet;
 }
 
 StateTextColors ColorsFrom(const QVariant& property) {
@@ -58,7 +64,8 @@ StateTextColors ColorsFrom(const QVariant& property) {
 
 } // namespace
 
-void SetStateTextColors(QAbstractButton* button, const StateTextColors& colors) {
+void SetStateTextColors(QAbstractButton* button, const StateTextColors& colors,
+                        bool greyedWhenDisabled) {
     // Called on every redraw: setting an equal property or style sheet would still repolish
     // the button, and even building the style sheet to compare costs more than the rest of a
     // redraw's header. Colours already given have their style sheet in place.
@@ -72,7 +79,7 @@ void SetStateTextColors(QAbstractButton* button, const StateTextColors& colors) 
             QVariant::fromValue<uint>(colors.pressed), QVariant::fromValue<uint>(colors.focused)};
         button->setProperty(kColorsProperty, stored);
     }
-    const QString sheet = StyleSheetFor(button, colors);
+    const QString sheet = StyleSheetFor(button, colors, greyedWhenDisabled);
     if (button->styleSheet() != sheet) {
         button->setStyleSheet(sheet);
     }

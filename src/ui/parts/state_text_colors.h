@@ -15,6 +15,8 @@ struct StateTextColors {
     friend bool operator==(const StateTextColors&, const StateTextColors&) = default;
 };
 
-void SetStateTextColors(QAbstractButton* button, const StateTextColors& colors);
+// The button's text in each state; `greyedWhenDisabled` for a button that can be disabled.
+void SetStateTextColors(QAbstractButton* button, const StateTextColors& colors,
+                        bool greyedWhenDisabled = false);
 
 } // namespace dutyloop

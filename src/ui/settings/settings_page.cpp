@@ -153,7 +153,7 @@ void SettingsPage::showLook(const TabLook& look) {
     m_files->setTextColor(look.headerTextColor);
     const QRgb header = look.headerTextColor;
     SetStateTextColors(m_back, {header, header, colors::Blue, header});
-    SetStateTextColors(m_save, {colors::Black, colors::Black, colors::Blue, colors::Black});
+    SetStateTextColors(m_save, {colors::Black, colors::Black, colors::Blue, colors::Black}, true);
 }
 
 void SettingsPage::showPickedBackground(const TabLook& look) {
